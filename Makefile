@@ -1,0 +1,43 @@
+# Top-level entry points. `make run` and `make test` install what is missing first.
+BUILD ?= build
+TYPE ?= Debug
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?=
+LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache,)
+
+.PHONY: all deps configure build run test sanitize bench screenshot format clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+$(BUILD)/build.ninja:
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=$(TYPE) $(LAUNCHER) $(CMAKE_FLAGS)
+
+configure: deps $(BUILD)/build.ninja
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/app/tlv6200
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+sanitize:
+	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DTLV_SANITIZE=ON"
+
+bench:
+	$(MAKE) build BUILD=build-release TYPE=Release
+	build-release/bench/tlv6200-bench
+
+screenshot: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tests/qt/screenshot_test $(BUILD)/screenshots
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build build-asan build-release

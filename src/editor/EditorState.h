@@ -1,0 +1,144 @@
+#pragma once
+// The editor state owned by the main window: channel table, option indices, function panel,
+// band, flags, the settings stores and the values of the dialog controls that an image load
+// writes. Plain data; the windows are views over it.
+#include "image/Stores.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace tlv {
+
+inline constexpr int kTableRows = 17; // row 0 is the header, rows 1..16 the channels
+inline constexpr int kTableCols = 9;  // column 0 is the channel number
+
+// Columns of the channel table.
+namespace col {
+inline constexpr int Number = 0;
+inline constexpr int RxFrequency = 1;
+inline constexpr int RxTone = 2;
+inline constexpr int TxFrequency = 3;
+inline constexpr int TxTone = 4;
+inline constexpr int Power = 5;
+inline constexpr int Forbid = 6;
+inline constexpr int Bandwidth = 7;
+inline constexpr int Scan = 8;
+} // namespace col
+
+// ChannelTable: 17 x 9 cell texts.
+struct ChannelTable {
+    std::array<std::array<std::string, kTableCols>, kTableRows> cell{};
+    std::string& at(int row, int column) { return cell[row][column]; }
+    const std::string& at(int row, int column) const { return cell[row][column]; }
+    bool inUse(int row) const { return !cell[row][col::RxFrequency].empty(); }
+};
+
+// ChannelOptionIndex: 16 rows (channel-1) x 10 entries (column-2). Meaningful for the
+// tone columns 2 and 4 and the option columns 5..8.
+struct ChannelOptionIndex {
+    std::array<std::array<int16_t, 10>, 16> entry{};
+    int16_t& at(int row, int column) { return entry[row - 1][column - 2]; }
+    int16_t at(int row, int column) const { return entry[row - 1][column - 2]; }
+};
+
+// The language-dependent list entries the editor compares cells with and writes into cells:
+// entry 0 of the tone list Combo8 and the two entries of the option lists Combo5(5..8).
+struct CellListTexts {
+    std::string toneOff = "关闭";
+    std::array<std::array<std::string, 2>, 4> option{{
+        {"低", "高"},
+        {"关闭", "载波"},
+        {"窄带", "宽带"},
+        {"无", "有"},
+    }};
+    const std::string& optionText(int column, int position) const {
+        return option[column - 5][position];
+    }
+};
+
+// Values of the optional-functions dialog's controls (list positions, -1 = no selection).
+struct Form5Controls {
+    int combo4 = 0;  // PttIdMode
+    int check3 = 0;  // CancelOperation
+    int check4 = 0;  // VoxOffOnReceive
+    int combo6 = 0;  // VoxEnable
+    int combo7 = 0;  // VoxGain
+    int combo8 = 0;  // VoxDelay
+    int combo9 = 0;  // VoxTone
+    int combo10 = 0; // Duplicate
+    int combo11 = 0; // PriorityMode
+    int combo12 = -1; // PriorityChannel - 1
+    int combo13 = 0; // RevertTimeA
+    int combo14 = 0; // RevertTimeB
+    int combo15 = 0; // ReturnChannel
+    std::string text5; // ScanRxResumeDelay
+    std::string text6; // ScanTxResumeDelay
+    int priorityFallbackChannel = 0; // PriorityFallbackChannel
+    // The DTMF group and memory grid that travel with the dialog but are not shown.
+    std::array<int, 8> dtmf{}; // Combo0, Combo16, Combo18, Combo17, Combo19, Combo20, Combo22, Combo21
+    std::array<std::string, 8> dtmfMemory{};
+};
+
+struct Form6Controls {
+    int combo1 = 0; // KeyFunction1
+    int combo2 = 0; // KeyFunction2
+};
+
+struct Form2Controls {
+    int slider1 = 0; // HighPowerLevel
+    int slider3 = 0; // LowPowerLevel
+    std::string lblpower1 = "0";
+    std::string lblpower3 = "0";
+    bool slidersEnabled = false;
+};
+
+struct Form4Controls {
+    // mfgrid1: rows 1..16, column 1 receive and column 2 transmit (index [row][column]).
+    std::array<std::array<std::string, 3>, 17> grid{};
+};
+
+struct Form7Controls {
+    std::string text1;
+    std::string text2;
+};
+
+struct EditorState {
+    ChannelTable table;
+    ChannelOptionIndex optionIndex;
+    CellListTexts lists;
+
+    // Function panel: selected positions (-1 = no selection).
+    int combo2 = -1; // VoicePrompt
+    int combo3 = -1; // TimeOutTimer (position = value - 1)
+    int combo4 = -1; // TimeOutWarning
+    int combo9 = -1; // SquelchLevel
+    int combo6 = -1; // BatterySave
+    int combo7 = -1; // Beep
+
+    // Band (Combo1).
+    int currentBand = 0;  // CurrentBand: selected index of Combo1
+    int previousBand = 0; // PreviousBand
+    int bandLow = 0;      // BandLow, MHz
+    int bandHigh = 0;     // BandHigh, MHz
+
+    // In-cell editing.
+    int editRow = 0;
+    int editCol = 0;
+    bool cellClickArmed = false;
+
+    int serviceMode = 0;   // ServiceMode
+    int languageState = 0; // LanguageState: 0 Simplified, 1 English, 2 Traditional
+    bool editingLock = false;
+    int portNumber = 0; // PortNumber
+
+    SettingsStores stores;
+
+    Form5Controls form5;
+    Form6Controls form6;
+    Form2Controls form2;
+    Form4Controls form4;
+    Form7Controls form7;
+};
+
+} // namespace tlv
