@@ -36,7 +36,9 @@ std::string twoDigits(int n) {
 
 int FirstDigitDelayPosition(int milliseconds) {
     if (milliseconds < 100 || milliseconds > 1000) return -1;
-    return (milliseconds - 100) / 50;
+    // The image keeps tens of milliseconds: a value between two entries shows the nearer one,
+    // halves going up (120 -> 100 ms, 130 -> 150 ms).
+    return (milliseconds - 100 + 25) / 50;
 }
 
 void SelectListPosition(int& list, int position, int size) {

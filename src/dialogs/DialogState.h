@@ -26,7 +26,8 @@ inline constexpr int Dtmf[8] = {4, 4, 19, 4, 17, 2, 7, 16};
 inline constexpr int kKeyFunctionCount = 12;
 
 // Combo18 of the hidden DTMF group lists 100..1000 ms in steps of 50 ms, while the store holds
-// milliseconds: position = (ms - 100) / 50, -1 for a value outside the list.
+// milliseconds: position = (ms - 100) / 50 rounded to the nearest entry (halves up), -1 for a
+// value outside 100..1000.
 int FirstDigitDelayPosition(int milliseconds);
 
 // Sets a list position the way a program assignment does: a position outside -1..size-1 cannot

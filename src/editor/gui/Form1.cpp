@@ -1,8 +1,15 @@
 #include "editor/gui/Form1.h"
 
+#include "dialogs/gui/Form2.h"
+#include "dialogs/gui/Form4.h"
+#include "dialogs/gui/Form5.h"
+#include "dialogs/gui/Form6.h"
+#include "dialogs/gui/Form7.h"
 #include "editor/EditorOps.h"
 #include "editor/Startup.h"
 #include "editor/gui/DropDownComboBox.h"
+#include "help/gui/HelpServices.h"
+#include "help/gui/frmAbout.h"
 #include "image/ImageLayout.h"
 
 #include <QAction>
@@ -10,6 +17,7 @@
 #include <QCloseEvent>
 #include <QColor>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -68,6 +76,13 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     return label;
+}
+
+// Shows a modeless dialog, or brings it to the front when it is already shown.
+void showDialog(QWidget* dialog) {
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
 }
 
 QComboBox* makeList(QWidget* parent, const char* name, const QStringList& entries) {
@@ -397,6 +412,7 @@ void Form1::connectPanelLists() {
 // Start-up
 
 void Form1::Form_Load() {
+    createDialogs();
     setColumnWidths();
     centreColumns();
     setRowHeights();
@@ -415,6 +431,19 @@ void Form1::Form_Load() {
     // Default size: the designed client area, grown by the menu bar and the toolbar.
     resize(std::max(twips(12225), minimumSizeHint().width()), sizeHint().height());
     setMinimumSize(minimumSizeHint());
+}
+
+// Every dialog is created once, hidden, before the captions are applied; each shows the editor
+// state and follows it through the refreshed() signal.
+void Form1::createDialogs() {
+    form2 = new Form2(*this);
+    form4 = new Form4(*this);
+    form5 = new Form5(*this);
+    form6 = new Form6(*this);
+    form7 = new Form7(*this);
+    about = new frmAbout(*this);
+    Label2->setCursor(Qt::PointingHandCursor);
+    Label2->installEventFilter(this);
 }
 
 void Form1::setColumnWidths() {
@@ -504,6 +533,7 @@ void Form1::refreshFromState() {
         state_.currentBand >= 0 && state_.currentBand < Combo1->count() ? state_.currentBand : -1);
     applyEditingLock();
     refreshing_ = false;
+    emit refreshed();
 }
 
 void Form1::applyEditingLock() {
@@ -515,6 +545,9 @@ void Form1::applyEditingLock() {
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == Grid1->viewport() && event->type() == QEvent::Resize) fitColumnsToWidth();
+    // The rights line opens the maker's web page.
+    if (watched == Label2 && event->type() == QEvent::MouseButtonPress && services_.msgBox)
+        OpenMakerWebPage(*services_.msgBox, state_.languageState);
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -603,23 +636,23 @@ void Form1::mnulock_Click() {
 }
 
 void Form1::mnudtmf_Click() {
-    // Shows the optional-functions dialog.
+    showDialog(form5);
 }
 
 void Form1::Key_enactment_Click() {
-    // Shows the keys dialog.
+    showDialog(form6);
 }
 
 void Form1::mnusetin_Click() {
-    // Shows the embedded-information dialog.
+    showDialog(form7);
 }
 
 void Form1::mnudebug_Click() {
-    // Shows the debug dialog.
+    showDialog(form2);
 }
 
 void Form1::mnutestfre_Click() {
-    // Shows the test-frequency dialog.
+    showDialog(form4);
 }
 
 void Form1::mnucom_Click() {
@@ -639,11 +672,13 @@ void Form1::mnuEnglish_Click() {
 }
 
 void Form1::mnumainhelp_Click() {
-    // Opens the help file.
+    if (services_.msgBox)
+        OpenHelpFile(*services_.msgBox, state_.languageState,
+                     QCoreApplication::applicationDirPath());
 }
 
 void Form1::mnuabout_Click() {
-    // Shows the about box.
+    showDialog(about);
 }
 
 void Form1::Combo1_Click() {

@@ -23,6 +23,12 @@ class QToolBar;
 namespace tlv {
 
 class DropDownComboBox;
+class Form2;
+class Form4;
+class Form5;
+class Form6;
+class Form7;
+class frmAbout;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -97,6 +103,14 @@ class Form1 : public QMainWindow {
     QAction* mnumainhelp = nullptr;
     QAction* mnuabout = nullptr;
 
+    // The dialogs, created with the window and living as long as it does.
+    Form2* form2 = nullptr; // debug (power levels)
+    Form4* form4 = nullptr; // test frequencies
+    Form5* form5 = nullptr; // optional functions
+    Form6* form6 = nullptr; // keys
+    Form7* form7 = nullptr; // embedded texts
+    frmAbout* about = nullptr;
+
   public slots:
     // Toolbar and menu commands.
     virtual void onNew();
@@ -128,6 +142,8 @@ class Form1 : public QMainWindow {
     void serviceModeSwitchedOff();
     // The service mode was switched on.
     void serviceModeSwitchedOn();
+    // refreshFromState has run: the dialogs show the state again.
+    void refreshed();
     // The window has been closed and its unload step has run: the program ends.
     void unloaded();
 
@@ -156,7 +172,8 @@ class Form1 : public QMainWindow {
     void loadPortWindow();        // 9
     void fillTimeOutList();       // 10
     void runCoreStartup();        // 5, 6, 7, 11, 12, 13: the state
-    void hideTransferControls();  // 13.4
+    void createDialogs();
+    void hideTransferControls(); // 13.4
     // The end of the program.
     void Form_Unload();
     void writeParameterFile();

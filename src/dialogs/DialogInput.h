@@ -1,0 +1,37 @@
+#pragma once
+// Input checks of the optional-functions and embedded-information dialogs: what their OK
+// buttons refuse, with a message in the user's language, before anything is stored.
+#include "editor/EditorState.h"
+#include "localisation/LocalMsgBox.h"
+
+#include <cstddef>
+#include <string_view>
+
+namespace tlv {
+
+inline constexpr int kScanRxResumeDelayMax = 300;   // Text5, seconds
+inline constexpr int kScanTxResumeDelayMax = 65535; // Text6, seconds
+inline constexpr int kSpinnerRxMax = 300;           // VScroll1
+inline constexpr int kSpinnerTxMax = 32767;         // VScroll2
+inline constexpr std::size_t kEmbeddedTextLength = 32;
+
+// A resume delay text the image can hold: empty (stored as 0, as at start-up) or decimal
+// digits only with a value 0..max.
+bool ResumeDelayValid(std::string_view text, int max);
+
+// Form5 OK: refuses a resume delay that is not a whole number in range with its message and
+// stores nothing (false); otherwise runs Form5Ok (true).
+bool Form5Confirm(EditorState& state, MessageBoxService& box);
+
+// Whether a key typed into Text1/Text2 of Form7 is taken: a box holding 32 characters or more
+// without a selection takes only backspace.
+bool EmbeddedTextKeyAccepted(std::size_t length, bool hasSelection, bool isBackspace);
+
+// An embedded text the image can hold: at most 32 characters, each printable ASCII.
+bool EmbeddedTextValid(std::string_view text);
+
+// Form7 OK: refuses a text that EmbeddedTextValid rejects with its message and stores nothing
+// (false); otherwise runs Form7Ok (true).
+bool Form7Confirm(EditorState& state, MessageBoxService& box);
+
+} // namespace tlv

@@ -1,0 +1,65 @@
+#include "dialogs/gui/DialogWidgets.h"
+
+#include "localisation/LocalMsgBox.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace tlv {
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QComboBox* makeList(QWidget* parent, const char* name, const QStringList& entries) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(false);
+    list->addItems(entries);
+    return list;
+}
+
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+void place(QWidget* widget, int left, int top, int width, int height) {
+    const int h = height > 0 ? twips(height) : widget->sizeHint().height();
+    widget->setGeometry(twips(left), twips(top), twips(width), h);
+}
+
+void selectPosition(QComboBox* list, int position) {
+    list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+}
+
+ClickWatcher* ClickWatcher::watch(QWidget* widget) {
+    auto* watcher = new ClickWatcher(widget);
+    widget->installEventFilter(watcher);
+    return watcher;
+}
+
+bool ClickWatcher::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        emit clicked();
+    return QObject::eventFilter(watched, event);
+}
+
+MessageBoxService& SilentMessageBoxService() {
+    class Silent : public MessageBoxService {
+      public:
+        int LocalMsgBox(const std::string&, int, const std::string&) override { return IdOk; }
+    };
+    static Silent silent;
+    return silent;
+}
+
+} // namespace tlv

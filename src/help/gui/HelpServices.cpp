@@ -1,0 +1,43 @@
+#include "help/gui/HelpServices.h"
+
+#include "help/HelpLinks.h"
+#include "localisation/Messages.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+
+namespace tlv {
+
+namespace {
+
+UrlOpener& opener() {
+    static UrlOpener current;
+    return current;
+}
+
+bool open(const QUrl& url) {
+    return opener() ? opener()(url) : QDesktopServices::openUrl(url);
+}
+
+} // namespace
+
+void SetUrlOpener(UrlOpener replacement) {
+    opener() = std::move(replacement);
+}
+
+void OpenHelpFile(MessageBoxService& box, int languageState, const QString& programFolder) {
+    const QString path = QString::fromStdString(HelpFilePath(programFolder.toStdString()));
+    if (!QFileInfo(path).isFile()) {
+        ShowMessage(box, languageState, msg::HelpFileMissing, path.toStdString());
+        return;
+    }
+    if (!open(QUrl::fromLocalFile(path)))
+        ShowMessage(box, languageState, msg::HelpOpenFailed, path.toStdString());
+}
+
+void OpenMakerWebPage(MessageBoxService& box, int languageState) {
+    const QUrl url(QString::fromLatin1(kMakerWebPage));
+    if (!open(url)) ShowMessage(box, languageState, msg::WebPageFailed, kMakerWebPage);
+}
+
+} // namespace tlv
