@@ -163,6 +163,10 @@ void CellEditorsTest::frequencyEditorFiltersKeysAndCoversItsCell() {
     QTest::keyClicks(text1, " -e,D");
     QTest::keyClick(text1, Qt::Key_Backspace);
     QCOMPARE(text1->text(), QString("4"));
+    QTest::keyClick(text1, Qt::Key_Down);
+    QTest::keyClick(text1, Qt::Key_PageUp);
+    QCOMPARE(w.form.Grid1->currentRow(), 7);
+    QCOMPARE(w.editors.shown(), CellEditor::Frequency);
     QTest::keyClicks(text1, "38.1234567");
     QCOMPARE(text1->text(), QString("438.12345"));
     QTest::keyClick(text1, Qt::Key_Return);

@@ -194,6 +194,9 @@ bool CellEditors::Grid1_MouseDown(QMouseEvent* event) {
 }
 
 bool CellEditors::Grid1_KeyDown(QKeyEvent* event) {
+    // Keys an editor leaves unused (Up and Down in Text1, say) reach the table as its parent;
+    // they must not move the current cell from under the editor.
+    if (shown_ != CellEditor::None) return true;
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         const int row = grid()->currentRow();
