@@ -317,6 +317,16 @@ void CellEditorsTest::bandPickAsksAndClearsOnOk() {
     QCOMPARE(w.cell(1, col::Number), QString("01"));
     QCOMPARE(w.state.bandLow, 600);
     QCOMPARE(w.state.previousBand, 6);
+
+    // Stepping through the closed list asks at every band other than the one compared with.
+    w.box.fallback = IdCancel;
+    w.form.Combo1->setFocus();
+    QTest::keyClick(w.form.Combo1, Qt::Key_Up);
+    QTest::keyClick(w.form.Combo1, Qt::Key_Up);
+    QTest::keyClick(w.form.Combo1, Qt::Key_Down);
+    QTest::keyClick(w.form.Combo1, Qt::Key_Down);
+    QCOMPARE(w.box.shown.size(), std::size_t(5));
+    QCOMPARE(w.state.currentBand, 6);
 }
 
 void CellEditorsTest::lockedTableOpensNothing() {
