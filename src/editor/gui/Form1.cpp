@@ -408,6 +408,7 @@ void Form1::Form_Load() {
     setRowHeights();
     shadeEvenRows();
     readParameterFile();
+    // Step 6, the default power levels, is part of the core start-up below.
     decideLanguage();
     applyLanguageCaptions();
     loadPortWindow();
@@ -675,6 +676,7 @@ void Form1::Form_Unload() {
     // Every other window belongs to this one and closes with it.
     for (QWidget* child : findChildren<QWidget*>())
         if (child->isWindow()) child->close();
+    emit unloaded();
 }
 
 void Form1::writeParameterFile() {

@@ -131,6 +131,8 @@ class Form1 : public QMainWindow {
     void serviceModeSwitchedOff();
     // The service mode was switched on.
     void serviceModeSwitchedOn();
+    // The window has been closed and its unload step has run: the program ends.
+    void unloaded();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
