@@ -1,6 +1,7 @@
 // The in-cell editors of the channel table, driven with the mouse and the keyboard.
 #include "FixedClock.h"
 #include "ScriptedMessageBox.h"
+#include "editor/EditorOps.h"
 #include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
 #include "editor/gui/Form1.h"
@@ -70,6 +71,7 @@ class CellEditorsTest : public QObject {
     void oneEditorAtATimeAndPressesThatOpenNothing();
     void bandPickAsksAndClearsOnOk();
     void lockedTableOpensNothing();
+    void tableRewrittenUnderAnOpenEditorIsNotWritten();
 };
 
 void CellEditorsTest::pressOnEmptyChannelOpensItsReceiveFrequency() {
@@ -337,6 +339,29 @@ void CellEditorsTest::lockedTableOpensNothing() {
     QTest::keyClick(w.form.Grid1, Qt::Key_Return);
     QCOMPARE(w.editors.shown(), CellEditor::None);
     QVERIFY(!w.editors.Text1->isVisible());
+}
+
+void CellEditorsTest::tableRewrittenUnderAnOpenEditorIsNotWritten() {
+    Window w;
+    w.startChannel(3, "440");
+    // The transmit frequency is being typed when New clears the list.
+    w.press(3, col::TxFrequency);
+    QTest::keyClicks(w.editors.Text1, "450");
+    ClearGrid1(w.state);
+    w.form.refreshFromState();
+    QTest::keyClick(w.editors.Text1, Qt::Key_Return);
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+    for (int column = 1; column < kTableCols; ++column)
+        QVERIFY(w.cell(3, column).isEmpty());
+
+    // The same for a pick from the power list.
+    w.startChannel(4, "440");
+    w.press(4, col::Power);
+    ClearGrid1(w.state);
+    w.form.refreshFromState();
+    Window::pickFromPopup(w.editors.Combo5[col::Power], 0);
+    QVERIFY(w.cell(4, col::Power).isEmpty());
+    QVERIFY(!w.editors.Combo5[col::Power]->isVisible());
 }
 
 QTEST_MAIN(CellEditorsTest)

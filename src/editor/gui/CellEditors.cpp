@@ -240,6 +240,7 @@ void CellEditors::placeOverCell(QWidget* editor, bool sameHeight) {
 
 void CellEditors::showEditor(QWidget* editor, CellEditor kind) {
     shown_ = kind;
+    openedText_ = state_.table.at(state_.editRow, state_.editCol);
     editor->show();
     editor->raise();
     editor->setFocus(Qt::OtherFocusReason);
@@ -336,19 +337,30 @@ bool CellEditors::Combo5_KeyPress(QKeyEvent* event) {
 
 void CellEditors::Combo8_Click(int position) {
     if (shown_ != CellEditor::Tone) return;
+    if (cellRewrittenBehind()) {
+        hideShown();
+        refresh();
+        return;
+    }
     PickTone(state_, position);
+    openedText_ = state_.table.at(state_.editRow, state_.editCol);
     toneSelected_ = position;
     closeEditor();
 }
 
 void CellEditors::Combo5_Click(int column, int position) {
     if (shown_ != CellEditor::Option || state_.editCol != column) return;
-    PickOption(state_, position);
+    if (!cellRewrittenBehind()) PickOption(state_, position);
     hideShown();
     refresh();
 }
 
 void CellEditors::closeEditor() {
+    if (shown_ != CellEditor::None && cellRewrittenBehind()) {
+        hideShown();
+        refresh();
+        return;
+    }
     switch (shown_) {
     case CellEditor::Frequency: {
         const std::string text = Text1->text().toStdString();
@@ -386,6 +398,10 @@ CellEditor CellEditors::hideShown() {
 
 void CellEditors::refresh() {
     form_.refreshFromState();
+}
+
+bool CellEditors::cellRewrittenBehind() const {
+    return state_.table.at(state_.editRow, state_.editCol) != openedText_;
 }
 
 } // namespace tlv

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <array>
+#include <string>
 
 class QComboBox;
 class QKeyEvent;
@@ -74,12 +75,17 @@ class CellEditors : public QObject {
     // Hides the editor shown without committing, and gives the focus to the table.
     CellEditor hideShown();
     void refresh();
+    bool cellRewrittenBehind() const;
 
     Form1& form_;
     EditorState& state_;
     CellEditor shown_ = CellEditor::None;
     // The tone list's selected position: the entry last picked, -1 after typing.
     int toneSelected_ = -1;
+    // The text of the edited cell when its editor opened. When the table is rewritten under an
+    // open editor (a file opened, a radio read, New, a language change), the editor is closed
+    // without writing, so that nothing lands in a channel the user no longer sees.
+    std::string openedText_;
 };
 
 } // namespace tlv
