@@ -1,9 +1,15 @@
 // Renders the main window offscreen into PNG files for a person to look at: the window as it
-// starts, enlarged, and locked in service mode. The folder comes from TLV_SCREENSHOT_DIR, or
-// "screenshots" in the current folder.
+// starts, enlarged, and locked in service mode, and each dialog. The folder comes from
+// TLV_SCREENSHOT_DIR, or "screenshots" in the current folder.
 #include "FixedClock.h"
 #include "ScriptedMessageBox.h"
+#include "dialogs/gui/Form2.h"
+#include "dialogs/gui/Form4.h"
+#include "dialogs/gui/Form5.h"
+#include "dialogs/gui/Form6.h"
+#include "dialogs/gui/Form7.h"
 #include "editor/gui/Form1.h"
+#include "help/gui/frmAbout.h"
 
 #include <QDir>
 #include <QPixmap>
@@ -43,7 +49,47 @@ class ScreenshotTest : public QObject {
         });
     }
 
+    void dialogs() {
+        EditorState state;
+        test::ScriptedMessageBox box;
+        test::FixedClock clock;
+        AppServices services{&box, &clock};
+        Form1 form(state, services);
+        state.table.at(1, 1) = "446.00625";
+        state.form4.grid[1][1] = "446.00625";
+        state.form4.grid[1][2] = "446.00625";
+        state.form4.grid[2][1] = "438.12500";
+        state.form4.grid[2][2] = "433.12500";
+        state.form7.text1 = "TLV6200 HANDHELD";
+        state.form7.text2 = "CH1 446.00625";
+        state.form5.text5 = "5";
+        state.form5.text6 = "3";
+        form.refreshFromState();
+        form.serviceModeOn();
+        const std::array<std::pair<QWidget*, const char*>, 6> windows{{
+            {form.form2, "Form2.png"},
+            {form.form4, "Form4.png"},
+            {form.form5, "Form5.png"},
+            {form.form6, "Form6.png"},
+            {form.form7, "Form7.png"},
+            {form.about, "frmAbout.png"},
+        }};
+        for (const auto& [window, name] : windows)
+            save(window, name);
+    }
+
   private:
+    void save(QWidget* window, const QString& name) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QCoreApplication::processEvents();
+        const QPixmap picture = window->grab();
+        QVERIFY(!picture.isNull());
+        const QString path = QDir(folder_).filePath(name);
+        QVERIFY2(picture.save(path, "PNG"), qPrintable(path));
+        qInfo("%s", qPrintable(path));
+    }
+
     template <typename Prepare = void (*)(Form1&)>
     void shoot(
         const QString& name, QSize size, Prepare prepare = [](Form1&) {}) {

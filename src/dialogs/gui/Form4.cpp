@@ -78,12 +78,19 @@ Form4::Form4(Form1& main) : QDialog(&main), main_(main) {
     connect(mfgrid1, &QTableWidget::itemChanged, this, &Form4::cellCommitted);
     // Clicking a cell opens its editor at once.
     connect(mfgrid1, &QTableWidget::cellClicked, this, [this](int row, int column) {
-        if (QTableWidgetItem* item = mfgrid1->item(row, column)) mfgrid1->editItem(item);
+        QTableWidgetItem* item = mfgrid1->item(row, column);
+        if (item != nullptr && Form4CanEdit(main_.state(), row + 1, column))
+            mfgrid1->editItem(item);
     });
     connect(Command1, &QPushButton::clicked, this, &Form4::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &Form4::Command2_Click);
     connect(&main_, &Form1::refreshed, this, &Form4::refreshFromState);
     refreshFromState();
+}
+
+Form4::~Form4() {
+    // An editor still open when the window goes commits into a grid whose owner is gone.
+    mfgrid1->disconnect(this);
 }
 
 void Form4::refreshFromState() {

@@ -28,6 +28,7 @@ class Form4 : public QDialog {
     Q_OBJECT
   public:
     explicit Form4(Form1& main);
+    ~Form4() override;
 
     void refreshFromState();
 
