@@ -15,7 +15,7 @@ namespace tlv {
 
 frmAbout::frmAbout(Form1& main) : QDialog(&main), main_(main) {
     setObjectName(QStringLiteral("frmAbout"));
-    setWindowTitle(QStringLiteral("关于 TLV6200"));
+    setWindowTitle(QStringLiteral("TLV6200"));
     setModal(false);
 
     Picture1 = new RadioPicture(this);
