@@ -89,8 +89,8 @@ std::vector<Reply> RadioSim::receive(const std::vector<uint8_t>& bytes) {
                 phase_ = Phase::Identify;
                 blocks_ = 0;
                 stopped_ = false;
+                secondAckDue_ = faults_.doubleHandshake;
                 answer(out, {kAck}, false);
-                if (faults_.doubleHandshake) answer(out, {kAck}, false);
                 continue;
             }
             if (prefix && phase_ != Phase::Data) break; // wait for the rest
@@ -107,7 +107,12 @@ std::vector<Reply> RadioSim::receive(const std::vector<uint8_t>& bytes) {
             ++used;
             break;
         case Phase::Identify:
-            if (p[0] == kIdentRequest) {
+            if (p[0] == kIdentRequest && secondAckDue_) {
+                // The second answer to the handshake comes after the program has reacted to
+                // the first, so that the two cannot arrive together.
+                secondAckDue_ = false;
+                answer(out, {kAck}, false);
+            } else if (p[0] == kIdentRequest) {
                 std::vector<uint8_t> ident{0x50, 'L', 'K', '4', '7', '0', 0x00, 0x10};
                 if (faults_.wrongIdentification)
                     ident = {0x50, 'L', 'K', '4', '6', '0', 0x00, 0x10};

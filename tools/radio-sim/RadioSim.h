@@ -61,6 +61,7 @@ class RadioSim {
     int blocks_ = 0;
     bool stopped_ = false;
     bool ended_ = false;
+    bool secondAckDue_ = false;
 };
 
 } // namespace tlv::sim

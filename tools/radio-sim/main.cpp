@@ -38,7 +38,9 @@ Options:
   --silent             answer nothing
   --wrong-id           identify without "LK470"
   --stop-after N       stop answering after N blocks (until the next end frame)
-  --double-handshake   answer the handshake with 0x06 twice
+  --double-handshake   answer the handshake with 0x06 twice (the second one after the
+                       program's first 0x02, which is answered by it instead of the
+                       identification)
   --split N            send every answer in chunks of N bytes, a few milliseconds apart
   --break-before-reply precede every answer in the data phase by a break; a pseudo-terminal
                        carries no break, so it arrives as the NUL character a UART without
