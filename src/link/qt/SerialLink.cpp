@@ -89,7 +89,8 @@ bool SerialLink::isOpen() const {
 
 void SerialLink::send(const QByteArray& bytes) {
     if (!port_.isOpen()) return;
-    port_.write(bytes);
+    qint64 written = port_.write(bytes);
+    if (written > 0) bytesSent_ += written;
     port_.flush();
 }
 
@@ -97,6 +98,7 @@ void SerialLink::onReadyRead() {
     QByteArray data = port_.readAll();
     if (data.isEmpty()) return;
     if (!marksBreaks_) {
+        bytesReceived_ += data.size();
         emit received(data);
         return;
     }
@@ -106,6 +108,7 @@ void SerialLink::onReadyRead() {
         if (event.isBreak) {
             emit breakReceived();
         } else {
+            bytesReceived_ += static_cast<qint64>(event.data.size());
             emit received(QByteArray(reinterpret_cast<const char*>(event.data.data()),
                                      static_cast<qsizetype>(event.data.size())));
         }

@@ -37,6 +37,10 @@ class SerialLink : public QObject {
     // Writes the bytes unchanged and pushes them to the device at once; failures are ignored.
     void send(const QByteArray& bytes);
 
+    // Bytes written and data bytes received since the object was made (for measurements).
+    qint64 bytesSent() const { return bytesSent_; }
+    qint64 bytesReceived() const { return bytesReceived_; }
+
   signals:
     void received(const QByteArray& data);
     void breakReceived();
@@ -51,6 +55,8 @@ class SerialLink : public QObject {
     QString device_;
     ParmrkDecoder decoder_;
     bool marksBreaks_ = false;
+    qint64 bytesSent_ = 0;
+    qint64 bytesReceived_ = 0;
 };
 
 } // namespace tlv
