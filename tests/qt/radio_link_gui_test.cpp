@@ -11,6 +11,7 @@
 #include "link/qt/TransferController.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QProcess>
@@ -146,8 +147,12 @@ void RadioLinkGuiTest::readThroughTheMenuFillsTheTable() {
     w.form->radioLink()->portWindow()->OptionCOM_Click(0);
     QVERIFY(w.form->radioLink()->ports().isOpen());
 
+    w.form->mnulock->trigger(); // editing lock on: the band frame is disabled
+    QVERIFY(!w.form->Frame1->isEnabled());
+
     QSignalSpy ended(&w.form->radioLink()->transfer(), &TransferController::finished);
     w.form->mnureadFre->trigger();
+    QVERIFY(w.form->Frame1->isEnabled());
     QVERIFY(!w.form->Toolbar1->isEnabled());
     QVERIFY(!w.form->mnupro->isEnabled());
     QVERIFY(!w.form->toolbarButton(5)->isEnabled());
@@ -163,6 +168,7 @@ void RadioLinkGuiTest::readThroughTheMenuFillsTheTable() {
     QVERIFY(w.form->toolbarButton(5)->isEnabled());
     QVERIFY(!w.form->Label->isVisible());
     QVERIFY(w.box.shown.empty());
+    QVERIFY2(w.form->Frame1->isEnabled(), "the band frame stays enabled until the lock toggles");
 }
 
 void RadioLinkGuiTest::writeThroughTheToolbarReachesTheRadio() {

@@ -55,8 +55,13 @@ RadioLinkWiring::RadioLinkWiring(Form1& form, const std::filesystem::path& setti
         form.Frame1->setEnabled(true);
         form.Combo1->setFocus();
     });
-    // A read has filled the editor; a failure may have changed nothing, and a refresh is cheap.
-    connect(t, &TransferController::finished, &form, [&form] { form.refreshFromState(); });
+    // A read has filled the editor. The band frame that the start enabled stays enabled, also
+    // under the editing lock, until the lock is toggled.
+    connect(t, &TransferController::finished, &form, [t, &form] {
+        if (t->engine().state().transferDirection != "R") return;
+        form.refreshFromState();
+        form.Frame1->setEnabled(true);
+    });
 }
 
 RadioLinkWiring::~RadioLinkWiring() = default;
