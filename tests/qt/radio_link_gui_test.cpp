@@ -51,9 +51,11 @@ class Sim {
     bool waitSaved() {
         QDeadlineTimer deadline(5000);
         while (!output_.contains("saved") && !deadline.hasExpired()) {
-            process_.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
             output_ += process_.readAll();
+            if (output_.contains("saved")) break;
+            process_.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
         }
+        output_ += process_.readAll();
         return output_.contains("saved");
     }
 
