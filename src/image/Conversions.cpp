@@ -170,7 +170,7 @@ double TextValue(std::string_view text) {
 
 long long TextInteger(std::string_view text) {
     double value = TextValue(text);
-    if (!std::isfinite(value)) return 0;
+    if (std::isnan(value)) return 0;
     if (value > 1e15) return 1000000000000000LL;
     if (value < -1e15) return -1000000000000000LL;
     return std::llround(value);
