@@ -189,7 +189,18 @@ class Applier {
                 error(where + " rx", text::ReceiveEmpty);
                 return;
             }
+            // The editor treats a receive frequency entered beside an empty transmit cell as a
+            // new channel and gives it the defaults. A receive-only channel of the base is not
+            // new: its other values stay unless the input gives them.
+            const bool inUse = state_.table.inUse(row);
+            const auto cells = state_.table.cell[row];
+            const auto entries = state_.optionIndex.entry[row - 1];
             if (!frequency(row, col::RxFrequency, *patch.rx, where + " rx")) return;
+            if (inUse) {
+                for (int column = col::RxTone; column <= col::Scan; ++column)
+                    state_.table.at(row, column) = cells[column];
+                state_.optionIndex.entry[row - 1] = entries;
+            }
         }
         if (!state_.table.inUse(row)) {
             error(where, text::ChannelNotInUse);
