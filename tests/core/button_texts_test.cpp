@@ -14,8 +14,8 @@ TEST(MsgBoxButtonText, EveryButtonInEveryLanguage) {
         std::string simplified, english, traditional;
     };
     const std::vector<Row> rows{
-        {IdOk, "确定", "OK", "確定"},      {IdCancel, "取消", "Cancel", "取消"},
-        {IdYes, "是", "Yes", "是"},        {IdNo, "否", "No", "否"},
+        {IdOk, "确定", "OK", "確定"},       {IdCancel, "取消", "Cancel", "取消"},
+        {IdYes, "是", "Yes", "是"},         {IdNo, "否", "No", "否"},
         {IdAbort, "放弃", "Abort", "放棄"}, {IdIgnore, "忽略", "Ignore", "忽略"},
         {IdRetry, "重试", "Retry", "重試"},
     };

@@ -8,10 +8,11 @@ using namespace tlv;
 
 TEST(RoundSecondsHalfEven, HalvesGoToTheEvenSecond) {
     const std::vector<std::pair<double, int32_t>> cases{
-        {100.0, 100}, {100.49, 100}, {100.5, 100}, {100.51, 101},
+        {100.0, 100}, {100.49, 100}, {100.5, 100},     {100.51, 101},
         {101.5, 102}, {0.5, 0},      {86399.5, 86400}, {86399.4, 86399},
     };
-    for (const auto& [s, expected] : cases) EXPECT_EQ(RoundSecondsHalfEven(s), expected) << s;
+    for (const auto& [s, expected] : cases)
+        EXPECT_EQ(RoundSecondsHalfEven(s), expected) << s;
 }
 
 class ServiceButton : public ::testing::Test {

@@ -25,16 +25,21 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-static void initTlvResources() { Q_INIT_RESOURCE(resources); }
+static void initTlvResources() {
+    Q_INIT_RESOURCE(resources);
+}
 
 namespace tlv {
 
 namespace {
 
 // The layout is drawn in twips; the screen has 15 twips to the pixel.
-constexpr int twips(int t) { return (t + 7) / 15; }
+constexpr int twips(int t) {
+    return (t + 7) / 15;
+}
 
-constexpr std::array<int, kTableCols> kColumnTwips{500, 1330, 1000, 1330, 1000, 800, 850, 1000, 900};
+constexpr std::array<int, kTableCols> kColumnTwips{500, 1330, 1000, 1330, 1000,
+                                                   800, 850,  1000, 900};
 constexpr int kChannelRowTwips = 300;
 constexpr int kHeaderRowPixels = 24;
 constexpr int kProgressMaximum = 460;
@@ -43,7 +48,9 @@ const QColor kEvenRowColour(192, 192, 255);
 const QColor kGridLineColour(192, 192, 192);
 const QColor kBelowRowsColour(128, 128, 128);
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
 
 QAction* makeAction(QObject* parent, const char* name, const QString& text) {
     auto* action = new QAction(text, parent);
@@ -68,13 +75,16 @@ QComboBox* makeList(QWidget* parent, const char* name, const QStringList& entrie
     list->setObjectName(QString::fromLatin1(name));
     list->setEditable(false);
     list->addItems(entries);
-    list->setMinimumWidth(twips(1335));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    list->setMinimumWidth(std::max(twips(1335), list->sizeHint().width()));
+    list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     return list;
 }
 
 QStringList numbered(int from, int to, const QString& unit) {
     QStringList entries;
-    for (int n = from; n <= to; ++n) entries << QString::number(n) + unit;
+    for (int n = from; n <= to; ++n)
+        entries << QString::number(n) + unit;
     return entries;
 }
 
@@ -184,7 +194,7 @@ void Form1::buildToolbar() {
     Toolbar1->setContextMenuPolicy(Qt::PreventContextMenu);
     Toolbar1->setIconSize(QSize(24, 24));
     Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toggleViewAction()->setVisible(false);
+    Toolbar1->toggleViewAction()->setVisible(false);
 
     struct ButtonDesign {
         const char* key;
@@ -234,8 +244,9 @@ void Form1::buildGrid() {
     Grid1->setWordWrap(false);
     Grid1->setCornerButtonEnabled(false);
     // Grid lines and the area beyond the cells; the cells paint their own backgrounds.
-    Grid1->setStyleSheet(QStringLiteral("QTableWidget { gridline-color: %1; background-color: %2; }")
-                             .arg(kGridLineColour.name(), kBelowRowsColour.name()));
+    Grid1->setStyleSheet(
+        QStringLiteral("QTableWidget { gridline-color: %1; background-color: %2; }")
+            .arg(kGridLineColour.name(), kBelowRowsColour.name()));
 
     const QColor fixedColour = palette().color(QPalette::Button);
     const QColor cellColour = palette().color(QPalette::Base);
@@ -249,7 +260,12 @@ void Form1::buildGrid() {
         }
     }
     Grid1->setRowHeight(0, kHeaderRowPixels);
-    Grid1->installEventFilter(this);
+    // A locked table stops taking input but keeps its texts readable.
+    QPalette gridPalette = Grid1->palette();
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        gridPalette.setColor(QPalette::Disabled, role, gridPalette.color(QPalette::Active, role));
+    Grid1->setPalette(gridPalette);
+    Grid1->viewport()->installEventFilter(this);
 }
 
 void Form1::buildBandFrame() {
@@ -260,7 +276,9 @@ void Form1::buildBandFrame() {
     Combo1->setEditable(false);
     for (const Band& band : kBands)
         Combo1->addItem(QString::fromLatin1(band.text.data(), qsizetype(band.text.size())));
-    Combo1->setMinimumWidth(twips(1335));
+    Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    Combo1->setMinimumWidth(std::max(twips(1335), Combo1->sizeHint().width()));
+    Combo1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     Label3 = makeLabel(Frame1, "Label3", QStringLiteral("频段"));
 
     auto* grid = new QGridLayout(Frame1);
@@ -269,7 +287,7 @@ void Form1::buildBandFrame() {
     grid->addWidget(Label3, 0, 0);
     grid->addWidget(Combo1, 0, 1);
     grid->setColumnStretch(1, 1);
-    Frame1->setMinimumSize(twips(3060), twips(1080));
+    Frame1->setMinimumHeight(twips(1080));
     Frame1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
@@ -307,7 +325,7 @@ void Form1::buildFunctionPanel() {
         grid->addWidget(rows[i].second, int(i), 1);
     }
     grid->setColumnStretch(1, 1);
-    Frame2->setMinimumSize(twips(3060), twips(3240));
+    Frame2->setMinimumHeight(twips(3240));
     Frame2->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
@@ -320,7 +338,10 @@ void Form1::buildLayout() {
     ProgressBar1->setTextVisible(false);
     Label2 = makeLabel(this, "Label2", QStringLiteral("版权所有 © 2012 TLV6200 编程软件"));
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    Label2->setEnabled(false);
+    QPalette rightsPalette = Label2->palette();
+    rightsPalette.setColor(QPalette::WindowText,
+                           palette().color(QPalette::Disabled, QPalette::WindowText));
+    Label2->setPalette(rightsPalette);
 
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Form1Client"));
@@ -333,9 +354,12 @@ void Form1::buildLayout() {
     top->addWidget(Grid1, 1);
     auto* side = new QVBoxLayout;
     side->setSpacing(twips(120));
-    side->addStretch(1);
+    // The frames start a little below the table's top and stay at the top when the window
+    // grows.
+    side->addSpacing(twips(300));
     side->addWidget(Frame1);
     side->addWidget(Frame2);
+    side->addStretch(1);
     top->addLayout(side);
     outer->addLayout(top, 1);
 
@@ -378,6 +402,7 @@ void Form1::Form_Load() {
     setRowHeights();
     shadeEvenRows();
     readParameterFile();
+    // Step 6, the default power levels, is part of the core start-up below.
     decideLanguage();
     applyLanguageCaptions();
     loadPortWindow();
@@ -385,9 +410,10 @@ void Form1::Form_Load() {
     runCoreStartup();
     hideTransferControls();
     refreshFromState();
+    Grid1->setCurrentCell(-1, -1);
 
     // Default size: the designed client area, grown by the menu bar and the toolbar.
-    resize(twips(12225), sizeHint().height());
+    resize(std::max(twips(12225), minimumSizeHint().width()), sizeHint().height());
     setMinimumSize(minimumSizeHint());
 }
 
@@ -395,7 +421,8 @@ void Form1::setColumnWidths() {
     for (int column = 0; column < kTableCols; ++column)
         Grid1->setColumnWidth(column, twips(kColumnTwips[column]));
     int total = 0;
-    for (int column = 0; column < kTableCols; ++column) total += Grid1->columnWidth(column);
+    for (int column = 0; column < kTableCols; ++column)
+        total += Grid1->columnWidth(column);
     const int frame = 2 * Grid1->frameWidth();
     Grid1->setMinimumWidth(std::max(total + frame, twips(8835)));
 }
@@ -407,9 +434,11 @@ void Form1::centreColumns() {
 }
 
 void Form1::setRowHeights() {
-    for (int row = 1; row < kTableRows; ++row) Grid1->setRowHeight(row, twips(kChannelRowTwips));
+    for (int row = 1; row < kTableRows; ++row)
+        Grid1->setRowHeight(row, twips(kChannelRowTwips));
     int total = 0;
-    for (int row = 0; row < kTableRows; ++row) total += Grid1->rowHeight(row);
+    for (int row = 0; row < kTableRows; ++row)
+        total += Grid1->rowHeight(row);
     Grid1->setMinimumHeight(std::max(total + 2 * Grid1->frameWidth(), twips(5190)));
 }
 
@@ -439,10 +468,13 @@ void Form1::loadPortWindow() {
 
 void Form1::fillTimeOutList() {
     Combo3->clear();
-    for (int n = 1; n <= 40; ++n) Combo3->addItem(QString::number(n * 15) + QStringLiteral(" S"));
+    for (int n = 1; n <= 40; ++n)
+        Combo3->addItem(QString::number(n * 15) + QStringLiteral(" S"));
 }
 
-void Form1::runCoreStartup() { RunStartup(state_, startup_); }
+void Form1::runCoreStartup() {
+    RunStartup(state_, startup_);
+}
 
 void Form1::hideTransferControls() {
     ProgressBar1->setVisible(false);
@@ -468,9 +500,8 @@ void Form1::refreshFromState() {
     }};
     for (const auto& [list, position] : lists)
         list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
-    Combo1->setCurrentIndex(state_.currentBand >= 0 && state_.currentBand < Combo1->count()
-                                ? state_.currentBand
-                                : -1);
+    Combo1->setCurrentIndex(
+        state_.currentBand >= 0 && state_.currentBand < Combo1->count() ? state_.currentBand : -1);
     applyEditingLock();
     refreshing_ = false;
 }
@@ -483,7 +514,7 @@ void Form1::applyEditingLock() {
 }
 
 bool Form1::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Grid1 && event->type() == QEvent::Resize) fitColumnsToWidth();
+    if (watched == Grid1->viewport() && event->type() == QEvent::Resize) fitColumnsToWidth();
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -491,7 +522,8 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 void Form1::fitColumnsToWidth() {
     const int available = Grid1->viewport()->width();
     int designed = 0;
-    for (int t : kColumnTwips) designed += twips(t);
+    for (int t : kColumnTwips)
+        designed += twips(t);
     if (available <= designed) {
         for (int column = 0; column < kTableCols; ++column)
             Grid1->setColumnWidth(column, twips(kColumnTwips[column]));
@@ -499,9 +531,10 @@ void Form1::fitColumnsToWidth() {
     }
     int used = 0;
     for (int column = 0; column < kTableCols; ++column) {
-        const int width = column + 1 < kTableCols
-                              ? int(std::lround(double(twips(kColumnTwips[column])) * available / designed))
-                              : available - used;
+        const int width =
+            column + 1 < kTableCols
+                ? int(std::lround(double(twips(kColumnTwips[column])) * available / designed))
+                : available - used;
         Grid1->setColumnWidth(column, width);
         used += width;
     }
@@ -620,7 +653,9 @@ void Form1::Combo1_Click() {
     SetBandLimits(state_, state_.currentBand);
 }
 
-void Form1::Combo1_DropDown() { state_.previousBand = state_.currentBand; }
+void Form1::Combo1_DropDown() {
+    state_.previousBand = state_.currentBand;
+}
 
 // ---------------------------------------------------------------------------------------------
 // The end of the program
@@ -637,6 +672,7 @@ void Form1::Form_Unload() {
     // Every other window belongs to this one and closes with it.
     for (QWidget* child : findChildren<QWidget*>())
         if (child->isWindow()) child->close();
+    emit unloaded();
 }
 
 void Form1::writeParameterFile() {

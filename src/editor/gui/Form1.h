@@ -99,12 +99,12 @@ class Form1 : public QMainWindow {
 
   public slots:
     // Toolbar and menu commands.
-    void onNew();
-    void onOpen();
-    void onSave();
-    void onRead();
-    void onWrite();
-    void onTAnMa();
+    virtual void onNew();
+    virtual void onOpen();
+    virtual void onSave();
+    virtual void onRead();
+    virtual void onWrite();
+    virtual void onTAnMa();
     void mnulock_Click();
     void mnudtmf_Click();
     void Key_enactment_Click();
@@ -128,6 +128,8 @@ class Form1 : public QMainWindow {
     void serviceModeSwitchedOff();
     // The service mode was switched on.
     void serviceModeSwitchedOn();
+    // The window has been closed and its unload step has run: the program ends.
+    void unloaded();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -144,17 +146,17 @@ class Form1 : public QMainWindow {
 
     // Start-up, one step each, in order.
     void Form_Load();
-    void setColumnWidths();          // 1
-    void centreColumns();            // 2
-    void setRowHeights();            // 3
-    void shadeEvenRows();            // 4
-    void readParameterFile();        // 5
-    void decideLanguage();           // 7
-    void applyLanguageCaptions();    // 8
-    void loadPortWindow();           // 9
-    void fillTimeOutList();          // 10
-    void runCoreStartup();           // 5, 6, 7, 11, 12, 13: the state
-    void hideTransferControls();     // 13.4
+    void setColumnWidths();       // 1
+    void centreColumns();         // 2
+    void setRowHeights();         // 3
+    void shadeEvenRows();         // 4
+    void readParameterFile();     // 5
+    void decideLanguage();        // 7
+    void applyLanguageCaptions(); // 8
+    void loadPortWindow();        // 9
+    void fillTimeOutList();       // 10
+    void runCoreStartup();        // 5, 6, 7, 11, 12, 13: the state
+    void hideTransferControls();  // 13.4
     // The end of the program.
     void Form_Unload();
     void writeParameterFile();

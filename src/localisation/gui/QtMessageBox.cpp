@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tlv {
 
