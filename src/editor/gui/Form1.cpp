@@ -1,7 +1,9 @@
 #include "editor/gui/Form1.h"
 
+#include "editor/EditingRules.h"
 #include "editor/EditorOps.h"
 #include "editor/Startup.h"
+#include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
 #include "image/ImageLayout.h"
 
@@ -103,9 +105,13 @@ Form1::Form1(EditorState& state, AppServices& services, QWidget* parent)
     buildLayout();
     connectPanelLists();
     Form_Load();
+    cellEditors = new CellEditors(*this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The editors stop watching the table before the widgets go.
+    delete cellEditors;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Widgets
@@ -647,10 +653,8 @@ void Form1::mnuabout_Click() {
 }
 
 void Form1::Combo1_Click() {
-    // The band question and the clearing of the channels join here; until then the pick only
-    // selects the band and its limits.
-    state_.currentBand = Combo1->currentIndex();
-    SetBandLimits(state_, state_.currentBand);
+    BandSelected(state_, FormMessageBox(*this), Combo1->currentIndex());
+    refreshFromState();
 }
 
 void Form1::Combo1_DropDown() {
