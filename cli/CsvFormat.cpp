@@ -308,7 +308,7 @@ ImportPatch ParseCsv(const std::string& input, int languageState, ImportReport& 
                     const long long tx =
                         duplex == "+" ? *rxUnits + *offsetUnits : *rxUnits - *offsetUnits;
                     if (tx <= 0)
-                        fail(at + " Offset", Say(languageState, text::NotANumber));
+                        fail(at + " Offset", Localise(languageState, msg::OutOfBand.text));
                     else
                         channel.tx = mhz(tx, 5);
                 }
