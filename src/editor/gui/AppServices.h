@@ -4,11 +4,15 @@
 #include "editor/Clock.h"
 #include "localisation/LocalMsgBox.h"
 
+#include <string>
+
 namespace tlv {
 
 struct AppServices {
     MessageBoxService* msgBox = nullptr;
     Clock* clock = nullptr;
+    // Folder of the parameter file and of the "ports" file; empty: the program's folder.
+    std::string settingsFolder = {};
 };
 
 } // namespace tlv

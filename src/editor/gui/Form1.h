@@ -30,6 +30,7 @@ class Form5;
 class Form6;
 class Form7;
 class frmAbout;
+class RadioLinkWiring;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -48,6 +49,9 @@ class Form1 : public QMainWindow {
     // Runs the action of the toolbar button with this key; the comparison is exact and
     // case-sensitive, and any other key does nothing.
     void Toolbar1_ButtonClick(const QString& key);
+    // The serial port, the port window and the transfers (created by start-up step 9).
+    RadioLinkWiring* radioLink() const { return radioLink_; }
+
     // Toolbar button n (1..7; 4 is the separator).
     QAction* toolbarButton(int n) const;
 
@@ -191,6 +195,7 @@ class Form1 : public QMainWindow {
     std::array<QAction*, 7> toolbarButtons_{};
     bool refreshing_ = false;
     bool unloaded_ = false;
+    RadioLinkWiring* radioLink_ = nullptr;
 };
 
 } // namespace tlv

@@ -1,0 +1,35 @@
+#pragma once
+// Small, bounded file operations with the system's reason on failure: reading the head of a
+// file without blocking on special files, and replacing a file atomically.
+#include <cstddef>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace tlv {
+
+// Outcome of a file operation: `ok`, or the system's reason (strerror text) in `reason`.
+struct FileStatus {
+    bool ok = true;
+    std::string reason;
+    static FileStatus Success() { return {}; }
+    static FileStatus Failure(int errorNumber);
+    static FileStatus Failure(std::string reason) { return {false, std::move(reason)}; }
+};
+
+// Reads at most `maxBytes` bytes from the start of the regular file at `path` into `bytes`.
+// A path that is not a regular file (a folder, a pipe, a device) is refused without blocking.
+FileStatus ReadFileHead(const std::string& path, std::size_t maxBytes, std::string& bytes);
+
+// The steps of an atomic replacement, for injecting failures in tests.
+enum class WriteStep { CreateTemporary, Write, Flush, Rename };
+// Called before each step; a non-zero errno value makes that step fail with it.
+using WriteFault = std::function<int(WriteStep)>;
+
+// Replaces the file at `path` with `bytes`: writes a temporary file in the same folder,
+// flushes it to the disk and renames it over the target. On any failure the target is left
+// as it was and the temporary file is removed. An existing target keeps its permissions.
+FileStatus WriteFileAtomically(const std::string& path, std::string_view bytes,
+                               const WriteFault& fault = {});
+
+} // namespace tlv

@@ -1,0 +1,118 @@
+#include "TemporaryFolder.h"
+#include "image/FileIo.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace tlv;
+using test::ReadBytes;
+using test::TemporaryFolder;
+using test::WriteBytes;
+
+namespace {
+
+int FilesIn(const std::filesystem::path& folder) {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder))
+        ++count;
+    return count;
+}
+
+TEST(ReadFileHead, ReadsAtMostTheLimit) {
+    TemporaryFolder folder;
+    WriteBytes(folder.file("f"), std::string(1000, 'x'));
+    std::string bytes;
+    ASSERT_TRUE(ReadFileHead(folder.file("f"), 855, bytes).ok);
+    EXPECT_EQ(bytes.size(), 855u);
+    WriteBytes(folder.file("g"), "abc");
+    ASSERT_TRUE(ReadFileHead(folder.file("g"), 855, bytes).ok);
+    EXPECT_EQ(bytes, "abc");
+}
+
+TEST(ReadFileHead, RefusesWhatIsNotARegularFileWithTheReason) {
+    TemporaryFolder folder;
+    ASSERT_EQ(::mkfifo(folder.file("pipe").c_str(), 0600), 0);
+    std::string bytes = "stale";
+    FileStatus status = ReadFileHead(folder.path().string(), 10, bytes);
+    EXPECT_FALSE(status.ok);
+    EXPECT_EQ(status.reason, std::strerror(EISDIR));
+    EXPECT_TRUE(bytes.empty());
+    EXPECT_FALSE(ReadFileHead(folder.file("pipe"), 10, bytes).ok); // returns, does not wait
+    status = ReadFileHead(folder.file("none"), 10, bytes);
+    EXPECT_EQ(status.reason, std::strerror(ENOENT));
+}
+
+TEST(WriteFileAtomically, ReplacesALongerFileWhole) {
+    TemporaryFolder folder;
+    std::string path = folder.file("a.DAT");
+    WriteBytes(path, std::string(2000, 'o'));
+    ::chmod(path.c_str(), 0640);
+    ASSERT_TRUE(WriteFileAtomically(path, "new").ok);
+    EXPECT_EQ(ReadBytes(path), "new");
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    EXPECT_EQ(FilesIn(folder.path()), 1);
+}
+
+TEST(WriteFileAtomically, WritesThroughASymbolicLink) {
+    TemporaryFolder folder;
+    WriteBytes(folder.file("real"), "old");
+    std::filesystem::create_symlink(folder.file("real"), folder.file("link"));
+    ASSERT_TRUE(WriteFileAtomically(folder.file("link"), "new").ok);
+    EXPECT_TRUE(std::filesystem::is_symlink(folder.file("link")));
+    EXPECT_EQ(ReadBytes(folder.file("real")), "new");
+}
+
+class InterruptedWrite : public testing::TestWithParam<WriteStep> {};
+
+TEST_P(InterruptedWrite, LeavesTheOldFileAndNoTemporary) {
+    TemporaryFolder folder;
+    std::string path = folder.file("a.DAT");
+    WriteBytes(path, "old content");
+    FileStatus status = WriteFileAtomically(
+        path, "new content", [](WriteStep step) { return step == GetParam() ? ENOSPC : 0; });
+    EXPECT_FALSE(status.ok);
+    EXPECT_EQ(status.reason, std::strerror(ENOSPC));
+    EXPECT_EQ(ReadBytes(path), "old content");
+    EXPECT_EQ(FilesIn(folder.path()), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(AtEveryStep, InterruptedWrite,
+                         testing::Values(WriteStep::CreateTemporary, WriteStep::Write,
+                                         WriteStep::Flush, WriteStep::Rename));
+
+TEST(WriteFileAtomically, ReportsPlacesThatCannotBeWritten) {
+    TemporaryFolder folder;
+    std::filesystem::create_directory(folder.path() / "sub");
+    WriteBytes(folder.file("plain"), "x");
+    struct Case {
+        std::string path;
+        int error;
+    };
+    for (const Case& c : {Case{folder.file("sub"), EISDIR}, Case{folder.file("none/a.DAT"), ENOENT},
+                          Case{folder.file("plain/a.DAT"), ENOTDIR}}) {
+        SCOPED_TRACE(c.path);
+        FileStatus status = WriteFileAtomically(c.path, "x");
+        EXPECT_FALSE(status.ok);
+        EXPECT_EQ(status.reason, std::strerror(c.error));
+    }
+    EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "sub"));
+}
+
+TEST(WriteFileAtomically, ReportsAReadOnlyFolder) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    TemporaryFolder folder;
+    ::chmod(folder.path().c_str(), 0555);
+    FileStatus status = WriteFileAtomically(folder.file("a.DAT"), "x");
+    EXPECT_FALSE(status.ok);
+    EXPECT_EQ(status.reason, std::strerror(EACCES));
+}
+
+} // namespace
