@@ -1,7 +1,12 @@
 #include "dialogs/DialogInput.h"
 
 #include "dialogs/DialogState.h"
+#include "image/ImageCodec.h"
+#include "image/ImageLayout.h"
 #include "localisation/Messages.h"
+
+#include <array>
+#include <cstdint>
 
 namespace tlv {
 
@@ -26,6 +31,27 @@ bool Form5Confirm(EditorState& state, MessageBoxService& box) {
         return false;
     }
     Form5Ok(state);
+    return true;
+}
+
+bool TestFrequencyStorable(std::string_view text) {
+    if (text.empty()) return true;
+    const std::array<uint8_t, 4> none{0xFF, 0xFF, 0xFF, 0xFF};
+    return imagefield::FrequencyBytes(text) != none;
+}
+
+bool Form4Confirm(EditorState& state, MessageBoxService& box) {
+    const auto& grid = state.form4.grid;
+    for (int row = 1; row <= kChannelCount; ++row) {
+        for (int column = 1; column <= 2; ++column) {
+            if (!TestFrequencyStorable(grid[row][column])) {
+                ShowMessage(box, state.languageState, msg::TestFrequencyOutOfRange,
+                            grid[row][column]);
+                return false;
+            }
+        }
+    }
+    Form4Ok(state);
     return true;
 }
 

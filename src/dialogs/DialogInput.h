@@ -23,6 +23,14 @@ bool ResumeDelayValid(std::string_view text, int max);
 // stores nothing (false); otherwise runs Form5Ok (true).
 bool Form5Confirm(EditorState& state, MessageBoxService& box);
 
+// A test frequency the image can hold: empty, or 100.00000 ... 999.99999 MHz. The grid itself
+// takes any number; anything else would be written into the radio as "no frequency".
+bool TestFrequencyStorable(std::string_view text);
+
+// Form4 OK: refuses a grid holding a frequency that TestFrequencyStorable rejects with its
+// message and stores nothing (false); otherwise runs Form4Ok (true).
+bool Form4Confirm(EditorState& state, MessageBoxService& box);
+
 // Whether a key typed into Text1/Text2 of Form7 is taken: a box holding 32 characters or more
 // without a selection takes only backspace.
 bool EmbeddedTextKeyAccepted(std::size_t length, bool hasSelection, bool isBackspace);

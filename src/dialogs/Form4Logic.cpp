@@ -14,12 +14,14 @@ inline constexpr double kStep5k = 0.005;
 inline constexpr double kStep625 = 0.00625;
 
 // "0.00000": at least one integer digit, exactly five decimals. A result that rounds to zero
-// is written without a sign, and a value too large to be a frequency still gives a bounded text.
+// is written without a sign; a value of any size is written in full.
 std::string fiveDecimals(double value) {
     if (!std::isfinite(value)) value = 0.0;
     if (std::fabs(value) < 0.000005) value = 0.0;
-    char text[64];
-    std::snprintf(text, sizeof text, "%.5f", value);
+    const int length = std::snprintf(nullptr, 0, "%.5f", value);
+    std::string text(static_cast<std::size_t>(length) + 1, '\0');
+    std::snprintf(text.data(), text.size(), "%.5f", value);
+    text.resize(static_cast<std::size_t>(length));
     return text;
 }
 

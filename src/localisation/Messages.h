@@ -81,6 +81,10 @@ inline constexpr Message EmbeddedTextInvalid{
      "Embedded information holds at most 32 characters per line: English letters, digits, "
      "blanks and symbols only!"},
     {"提示", "Tip"}, 48};
+inline constexpr Message TestFrequencyOutOfRange{
+    {"测试频率必须在100.00000到999.99999 MHz之间，请重新输入！",
+     "Test frequency must lie between 100.00000 and 999.99999 MHz, please enter again!"},
+    {"提示", "Tip"}, 48};
 inline constexpr Message HelpFileMissing{
     {"找不到帮助文件：", "The help file was not found:"}, NoTitle, 48};
 inline constexpr Message HelpOpenFailed{

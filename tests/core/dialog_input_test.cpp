@@ -111,8 +111,10 @@ TEST(TestFrequencyReceive, LowersOntoTheNearerGrid) {
         {"150.0031", "150.00000"},  // 6.25 kHz remainder 0.0031 ties 5 kHz: 6.25 kHz wins
         {"0.004", "0.00000"},       // below both steps: the remainder is the value itself
         {"12abc", "12.00000"},      // the leading number
-        {"abc", "0.00000"},         {"  446.1", "446.10000"},
+        {"abc", "0.00000"},
+        {"  446.1", "446.10000"},
         {"-3", "0.00000"}, // never a negative zero or a negative frequency
+        {"123456789012345678901234567890", "123456789012345677877719597056.00000"},
     };
     for (const Case& c : cases)
         EXPECT_EQ(NormaliseReceiveFrequency(c.typed), c.stored) << c.typed;
@@ -160,6 +162,25 @@ TEST(TestFrequencyGridEdits, TransmitCellOpensOnlyAfterTheReceiveCell) {
     EXPECT_FALSE(Form4CanEdit(state, 17, 1));
     state.form4.grid[1][1] = "446.00000";
     EXPECT_TRUE(Form4CanEdit(state, 1, 2));
+}
+
+TEST(TestFrequencyGridOk, RefusesWhatTheImageWouldDropAsNoFrequency) {
+    const std::pair<const char*, bool> cases[] = {
+        {"", true},          {"446.00625", true}, {"100.00000", true},   {"999.99500", true},
+        {"99.99500", false}, {"0.00000", false},  {"1000.00000", false},
+    };
+    for (const auto& [text, storable] : cases) {
+        EXPECT_EQ(TestFrequencyStorable(text), storable) << text;
+        EditorState state;
+        state.stores.testFrequencies[5] = "440.00000";
+        state.form4.grid[6][1] = "446.00000";
+        state.form4.grid[6][2] = text;
+        test::ScriptedMessageBox box;
+        EXPECT_EQ(Form4Confirm(state, box), storable) << text;
+        EXPECT_EQ(box.shown.size(), storable ? 0u : 1u);
+        EXPECT_EQ(state.stores.testFrequencies[5], storable ? "446.00000" : "440.00000");
+        EXPECT_EQ(state.stores.testFrequencies[21], storable ? text : "");
+    }
 }
 
 // ---------------------------------------------------------------------------------------------

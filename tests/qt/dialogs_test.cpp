@@ -351,7 +351,16 @@ void DialogsTest::form4EditsNormaliseAndOkStores() {
     QCOMPARE(f.state.stores.testFrequencies[0], std::string());
     f.form.mnutestfre->trigger();
     QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("446.01000"));
+    // A frequency the image cannot hold is refused at OK.
+    grid->item(2, 1)->setText(QStringLiteral("50"));
+    QCOMPARE(grid->item(2, 1)->text(), QStringLiteral("50.00000"));
     click(d->Command1);
+    QVERIFY(d->isVisible());
+    QCOMPARE(f.box.shown.size(), size_t(1));
+    QCOMPARE(f.state.stores.testFrequencies[0], std::string());
+    grid->item(2, 1)->setText(QString());
+    click(d->Command1);
+    QVERIFY(!d->isVisible());
     QCOMPARE(f.state.stores.testFrequencies[0], std::string("446.00625"));
     QCOMPARE(f.state.stores.testFrequencies[16], std::string("446.00625"));
     QCOMPARE(f.state.stores.testFrequencies[1], std::string("446.01000"));

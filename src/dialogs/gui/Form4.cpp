@@ -1,6 +1,6 @@
 #include "dialogs/gui/Form4.h"
 
-#include "dialogs/DialogState.h"
+#include "dialogs/DialogInput.h"
 #include "dialogs/Form4Logic.h"
 #include "dialogs/gui/DialogWidgets.h"
 #include "editor/gui/Form1.h"
@@ -114,8 +114,8 @@ void Form4::cellCommitted(QTableWidgetItem* item) {
 }
 
 void Form4::Command1_Click() {
-    Form4Ok(main_.state());
-    hide();
+    MessageBoxService* box = main_.services().msgBox;
+    if (Form4Confirm(main_.state(), box != nullptr ? *box : SilentMessageBoxService())) hide();
 }
 
 void Form4::Command2_Click() {
