@@ -1,4 +1,5 @@
 #include "RecordingCaptionTarget.h"
+#include "editor/EditorOps.h"
 #include "editor/EditorState.h"
 #include "localisation/LanguageSwitch.h"
 #include "localisation/Traditional.h"
@@ -16,7 +17,7 @@ namespace {
 class FakeWindows : public LanguageHost {
   public:
     RecordingCaptionTarget target;
-    std::vector<std::string> log; // "captions", "convert <window>", "grid"
+    std::vector<std::string> log; // "captions", "convert <window>", "show"
 
     CaptionTarget& captions() override {
         log.push_back("captions");
@@ -29,7 +30,7 @@ class FakeWindows : public LanguageHost {
                 key.item != CaptionItem::ToolbarButton)
                 text = ToTraditional(text);
     }
-    void setGrid1Text() override { log.push_back("grid"); }
+    void showState() override { log.push_back("show"); }
 
     const std::string& text(const std::string& window, const std::string& control,
                             CaptionItem item = CaptionItem::Caption, int index = 0) const {
@@ -65,7 +66,7 @@ TEST(ApplyStartupLanguage, TraditionalStartConvertsTheSimplifiedTexts) {
     EXPECT_EQ(state.lists.toneOff, "關閉");
     EXPECT_EQ(state.lists.optionText(7, 1), "寬帶");
     // Start-up does not rewrite channel cells: the table is empty then.
-    EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "grid"), 0);
+    EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "show"), 0);
 }
 
 TEST(ApplyStartupLanguage, SimplifiedAndEnglishWriteTheirTable) {
@@ -120,7 +121,7 @@ TEST(ChooseLanguage, EveryTransition) {
         EXPECT_EQ(state.lists.optionText(8, 1), step.optionOn);
         EXPECT_EQ(windows.conversions().size(), static_cast<size_t>(step.conversions));
         if (step.changes) {
-            EXPECT_EQ(windows.log.back(), "grid");
+            EXPECT_EQ(windows.log.back(), "show");
         } else {
             EXPECT_TRUE(windows.log.empty());
             EXPECT_TRUE(windows.target.writes.empty());
@@ -163,4 +164,37 @@ TEST(ChooseLanguage, AnUnknownRequestChangesNothing) {
     EXPECT_FALSE(ChooseLanguage(state, 3, windows));
     EXPECT_EQ(state.languageState, 0);
     EXPECT_TRUE(windows.log.empty());
+}
+
+TEST(ChooseLanguage, RewritesTheChannelCellsButNeverAToneValue) {
+    EditorState state;
+    FakeWindows windows;
+    ApplyStartupLanguage(state, windows);
+    SetDefaults(state);
+    // Channel 1: receive tone off, transmit tone D023N, high power, carrier, wide, scan.
+    const char* cells[] = {"438.12500", "关闭", "438.12500", "D023N", "高", "载波", "宽带", "有"};
+    for (int column = 1; column <= 8; ++column)
+        state.table.at(1, column) = cells[column - 1];
+    for (int column = 5; column <= 8; ++column)
+        state.optionIndex.at(1, column) = 1;
+    // Channel 2 is not in use: its stray option text stays.
+    state.table.at(2, 5) = "低";
+
+    const auto row = [&] {
+        std::vector<std::string> texts;
+        for (int column = 1; column <= 8; ++column)
+            texts.push_back(state.table.at(1, column));
+        return texts;
+    };
+    ChooseLanguage(state, 1, windows);
+    EXPECT_EQ(row(), (std::vector<std::string>{"438.12500", "Off", "438.12500", "D023N", "Hight",
+                                               "Carrow", "Wide", "Have"}));
+    ChooseLanguage(state, 2, windows);
+    EXPECT_EQ(row(), (std::vector<std::string>{"438.12500", "關閉", "438.12500", "D023N", "高",
+                                               "載波", "寬帶", "有"}));
+    ChooseLanguage(state, 0, windows);
+    EXPECT_EQ(row(), (std::vector<std::string>{"438.12500", "关闭", "438.12500", "D023N", "高",
+                                               "载波", "宽带", "有"}));
+    EXPECT_EQ(state.table.at(2, 5), "低");
+    EXPECT_EQ(state.table.at(1, 0), "01");
 }
