@@ -3,12 +3,15 @@
 // tests pass scripted ones.
 #include "editor/Clock.h"
 #include "localisation/LocalMsgBox.h"
+#include "localisation/StartupLanguage.h"
 
 namespace tlv {
 
 struct AppServices {
     MessageBoxService* msgBox = nullptr;
     Clock* clock = nullptr;
+    // The one-shot start-up language request; none when null.
+    LanguageRequestStore* languageRequest = nullptr;
 };
 
 } // namespace tlv
