@@ -34,6 +34,15 @@ void BM_ToTraditionalWholeTable(benchmark::State& state) {
 }
 BENCHMARK(BM_ToTraditionalWholeTable)->Unit(benchmark::kMicrosecond);
 
+// The one-time cost of the first conversion: loading both OpenCC configurations.
+void BM_OpenTraditionalConverter(benchmark::State& state) {
+    for (auto _ : state) {
+        tlv::TraditionalConverter converter;
+        benchmark::DoNotOptimize(converter.hasPhraseConverter());
+    }
+}
+BENCHMARK(BM_OpenTraditionalConverter)->Unit(benchmark::kMillisecond);
+
 void BM_ApplyLanguageCaptions(benchmark::State& state) {
     NullTarget target;
     for (auto _ : state)
