@@ -34,6 +34,18 @@ void ApplyStartupLanguage(EditorState& state, LanguageHost& host) {
     SetCellListTexts(state.lists, state.languageState);
 }
 
+void ApplyWindowLanguage(std::string_view window, int languageState, LanguageHost& host) {
+    if (!lang::IsKnown(languageState)) return;
+    const int table = languageState == lang::English ? lang::English : lang::Simplified;
+    for (const CaptionRow& row : CaptionRowsOf(window))
+        WriteCaptionRow(host.captions(), row, table);
+    if (languageState != lang::Traditional) return;
+    host.convertToTraditional(window);
+    if (window == "frmAbout")
+        host.captions().setCaption("frmAbout", "lblVersion",
+                                   ToTraditional(caption::TraditionalVersion));
+}
+
 bool ChooseLanguage(EditorState& state, int requested, LanguageHost& host) {
     if (state.languageState == requested || !lang::IsKnown(requested)) return false;
     if (requested == lang::Traditional) {

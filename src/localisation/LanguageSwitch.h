@@ -26,6 +26,11 @@ class LanguageHost {
 // the table of the language in force. Also sets the editor's cell list texts.
 void ApplyStartupLanguage(EditorState& state, LanguageHost& host);
 
+// The captions of one window that comes into being after the start-up captions were written:
+// its rows in the language in force; for Traditional Chinese its Simplified rows, then its
+// conversion (and for the about box the Traditional version line).
+void ApplyWindowLanguage(std::string_view window, int languageState, LanguageHost& host);
+
 // The menu commands mnuChineseJ (0), mnuEnglish (1) and mnuChineseF (2), each followed by
 // SetGrid1Text. Choosing the language in force changes nothing. Returns whether the language
 // changed.

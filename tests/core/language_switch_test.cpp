@@ -198,3 +198,23 @@ TEST(ChooseLanguage, RewritesTheChannelCellsButNeverAToneValue) {
     EXPECT_EQ(state.table.at(2, 5), "低");
     EXPECT_EQ(state.table.at(1, 0), "01");
 }
+
+TEST(ApplyWindowLanguage, ALateWindowGetsTheLanguageInForce) {
+    for (int language : {0, 1, 2}) {
+        SCOPED_TRACE(language);
+        FakeWindows windows;
+        ApplyWindowLanguage("frmAbout", language, windows);
+        const char* versions[] = {"简体中文版 V1.00", "English version V1.00", "繁體中文版 V1.0"};
+        const char* buttons[] = {"确定", "OK", "確定"};
+        EXPECT_EQ(windows.text("frmAbout", "lblVersion"), versions[language]);
+        EXPECT_EQ(windows.text("frmAbout", "cmdOK"), buttons[language]);
+        EXPECT_EQ(windows.conversions(), language == 2 ? std::vector<std::string>{"frmAbout"}
+                                                       : std::vector<std::string>{});
+        // Only that window is written.
+        for (const auto& [key, text] : windows.target.writes)
+            EXPECT_EQ(key.window, "frmAbout");
+    }
+    FakeWindows windows;
+    ApplyWindowLanguage("Form6", 7, windows);
+    EXPECT_TRUE(windows.target.writes.empty());
+}

@@ -2,6 +2,7 @@
 // converting a window to Traditional Chinese.
 #include "localisation/gui/ConvertFormToTraditional.h"
 #include "localisation/gui/GridHeaderAccess.h"
+#include "localisation/gui/LanguageCommands.h"
 #include "localisation/gui/QtCaptionTarget.h"
 
 #include <QAction>
@@ -223,6 +224,25 @@ class FormConversionTest : public QObject {
     }
 
     void conversionOfNothingIsHarmless() { ConvertFormToTraditional(nullptr); }
+
+    void aLateWindowTakesTheLanguageInForce() {
+        const char* ok[] = {"确定", "OK", "確定"};
+        const char* title[] = {"嵌入信息", "Embedded Information", "嵌入信息"};
+        for (int language : {0, 1, 2}) {
+            QDialog form7;
+            form7.setObjectName("Form7");
+            form7.setWindowTitle("design");
+            auto* command1 = new QPushButton("design", &form7);
+            command1->setObjectName("Command1");
+            auto* text1 = new QLineEdit("关闭", &form7);
+            ApplyCaptionsToWindow(&form7, language);
+            QCOMPARE(command1->text(), QString(ok[language]));
+            // Traditional writes the Simplified title, which the conversion leaves alone.
+            QCOMPARE(form7.windowTitle(), QString(title[language]));
+            QCOMPARE(text1->text(), QString("关闭"));
+        }
+        ApplyCaptionsToWindow(nullptr, 1);
+    }
 };
 
 QTEST_MAIN(FormConversionTest)

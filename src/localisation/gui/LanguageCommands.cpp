@@ -52,7 +52,29 @@ class Form1LanguageHost : public LanguageHost {
     QtCaptionTarget target_;
 };
 
+// One window alone.
+class WindowLanguageHost : public LanguageHost {
+  public:
+    explicit WindowLanguageHost(QWidget* window)
+        : window_(window), target_([window](const QString& name) {
+              return name == window->objectName() ? window : nullptr;
+          }) {}
+    CaptionTarget& captions() override { return target_; }
+    void convertToTraditional(std::string_view) override { ConvertFormToTraditional(window_); }
+    void showState() override {}
+
+  private:
+    QWidget* window_;
+    QtCaptionTarget target_;
+};
+
 } // namespace
+
+void ApplyCaptionsToWindow(QWidget* window, int languageState) {
+    if (window == nullptr) return;
+    WindowLanguageHost host(window);
+    ApplyWindowLanguage(window->objectName().toStdString(), languageState, host);
+}
 
 void ApplyStartupCaptions(Form1& form) {
     Form1LanguageHost host(form);
