@@ -22,6 +22,9 @@ int main(int argc, char* argv[]) {
 
     tlv::Form1 form1(state, services);
     messageBox.setOwner(&form1);
+    // Closing the main window ends the program, also when a window without an owner is open.
+    QObject::connect(&form1, &tlv::Form1::unloaded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     form1.show();
     return app.exec();
 }

@@ -391,13 +391,25 @@ void Form1Test::closingEndsWithTheDialogs() {
     Fixture f;
     Form1 form(f.state, f.services);
     form.show();
+    QSignalSpy unloaded(&form, &Form1::unloaded);
     auto* dialog = new QDialog(&form);
     dialog->show();
     QVERIFY(dialog->isVisible());
     form.mnuQuit->trigger();
     QVERIFY(!form.isVisible());
     QVERIFY(!dialog->isVisible());
+    QCOMPARE(unloaded.count(), 1);
     QVERIFY(f.box.shown.empty()); // nothing is asked
+
+    // The close box does the same, with the editing lock on.
+    Fixture g;
+    Form1 locked(g.state, g.services);
+    QSignalSpy lockedUnloaded(&locked, &Form1::unloaded);
+    locked.mnulock->trigger();
+    locked.show();
+    QVERIFY(locked.close());
+    QCOMPARE(lockedUnloaded.count(), 1);
+    QVERIFY(g.box.shown.empty());
 }
 
 void Form1Test::messageBoxButtonsFollowTheLanguage() {

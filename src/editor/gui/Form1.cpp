@@ -1,7 +1,9 @@
 #include "editor/gui/Form1.h"
 
+#include "editor/EditingRules.h"
 #include "editor/EditorOps.h"
 #include "editor/Startup.h"
+#include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
 #include "image/ImageLayout.h"
 #include "localisation/LanguageState.h"
@@ -106,9 +108,13 @@ Form1::Form1(EditorState& state, AppServices& services, QWidget* parent)
     buildLayout();
     connectPanelLists();
     Form_Load();
+    cellEditors = new CellEditors(*this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The editors stop watching the table before the widgets go.
+    delete cellEditors;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Widgets
@@ -405,6 +411,7 @@ void Form1::Form_Load() {
     setRowHeights();
     shadeEvenRows();
     readParameterFile();
+    // Step 6, the default power levels, is part of the core start-up below.
     decideLanguage();
     applyLanguageCaptions();
     loadPortWindow();
@@ -652,10 +659,8 @@ void Form1::mnuabout_Click() {
 }
 
 void Form1::Combo1_Click() {
-    // The band question and the clearing of the channels join here; until then the pick only
-    // selects the band and its limits.
-    state_.currentBand = Combo1->currentIndex();
-    SetBandLimits(state_, state_.currentBand);
+    BandSelected(state_, FormMessageBox(*this), Combo1->currentIndex());
+    refreshFromState();
 }
 
 void Form1::Combo1_DropDown() {
@@ -677,6 +682,7 @@ void Form1::Form_Unload() {
     // Every other window belongs to this one and closes with it.
     for (QWidget* child : findChildren<QWidget*>())
         if (child->isWindow()) child->close();
+    emit unloaded();
 }
 
 void Form1::writeParameterFile() {
