@@ -99,7 +99,7 @@ void addForm1(std::vector<CaptionRow>& table) {
     w.caption("Label8", "提示音", "Beep:");
     w.entry("Combo8", 0, kToneOffText.zh, kToneOffText.en);
     for (int column = 5; column <= 8; ++column) {
-        const std::string list = "Combo5(" + std::to_string(column) + ")";
+        const std::string list = "Combo5_" + std::to_string(column);
         for (int position = 0; position < 2; ++position) {
             const LocalText& text = kOptionTexts[column - 5][position];
             w.entry(list, position, text.zh, text.en);

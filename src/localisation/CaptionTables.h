@@ -4,8 +4,8 @@
 // table: the Simplified one is written and the windows are then converted.
 //
 // Addressing: a row names its window and control by the names the windows give them
-// (Qt objectName). Element e of a control array is the control named "Name(e)", e.g. the
-// option list of column 5 is "Combo5(5)". Controls of the dialogs without a name of their
+// (Qt objectName). Element e of a control array is the control named "Name_e", e.g. the
+// option list of column 5 is "Combo5_5". Controls of the dialogs without a name of their
 // own are named here: in Form5 the VOX frame is "Frame1", the scan frame "Frame2" and the
 // hidden DTMF frame "Frame3".
 #include "localisation/CellTexts.h"

@@ -2,6 +2,7 @@
 // the language menu, checked on the widgets and on the editor state.
 #include "FixedClock.h"
 #include "ScriptedMessageBox.h"
+#include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
 #include "editor/gui/Form1.h"
 #include "localisation/StartupLanguage.h"
@@ -177,6 +178,11 @@ void checkWindow(Form1& form, int language, bool timeOutListTranslated = true) {
     QCOMPARE(QString::fromStdString(form.state().table.at(0, 7)), text(e.header7));
     QCOMPARE(form.toolbarButton(5)->text(), text(e.toolbar5));
     QCOMPARE(QString::fromStdString(form.state().lists.toneOff), text(e.toneOff));
+    // The in-cell editors' lists.
+    QCOMPARE(form.cellEditors->Combo8->itemText(0), text(e.toneOff));
+    QCOMPARE(form.cellEditors->Combo8->itemText(1), QString("67.0"));
+    QCOMPARE(form.cellEditors->Combo5[5]->itemText(1), text(e.power));
+    QCOMPARE(form.cellEditors->Combo5[6]->itemText(1), text(e.forbid));
 }
 
 void checkChannel(const Form1& form, int language) {
