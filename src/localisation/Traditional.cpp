@@ -12,7 +12,6 @@
 #include <system_error>
 
 #include <stdlib.h>
-#include <unistd.h>
 
 namespace tlv {
 
