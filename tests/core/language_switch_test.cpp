@@ -1,5 +1,4 @@
 #include "RecordingCaptionTarget.h"
-#include "editor/EditorOps.h"
 #include "editor/EditorState.h"
 #include "localisation/LanguageSwitch.h"
 #include "localisation/Traditional.h"
@@ -147,56 +146,12 @@ TEST(ChooseLanguage, EnglishToTraditionalShowsConvertedChineseNeverEnglish) {
     EXPECT_EQ(windows.text("Form1", "Toolbar1", CaptionItem::ToolbarButton, 6), "写频");
 }
 
-TEST(ChooseLanguage, BackFromTraditionalRewritesTheTables) {
-    EditorState state;
-    state.languageState = 2;
-    FakeWindows windows;
-    ApplyStartupLanguage(state, windows);
-    ChooseLanguage(state, 0, windows);
-    EXPECT_EQ(windows.text("Form5", "Label15"), "优先信道");
-    EXPECT_EQ(windows.text("frmAbout", "lblTitle"), "TLV6200 对讲机编程软件");
-    EXPECT_EQ(state.lists.toneOff, "关闭");
-}
-
 TEST(ChooseLanguage, AnUnknownRequestChangesNothing) {
     EditorState state;
     FakeWindows windows;
     EXPECT_FALSE(ChooseLanguage(state, 3, windows));
     EXPECT_EQ(state.languageState, 0);
     EXPECT_TRUE(windows.log.empty());
-}
-
-TEST(ChooseLanguage, RewritesTheChannelCellsButNeverAToneValue) {
-    EditorState state;
-    FakeWindows windows;
-    ApplyStartupLanguage(state, windows);
-    SetDefaults(state);
-    // Channel 1: receive tone off, transmit tone D023N, high power, carrier, wide, scan.
-    const char* cells[] = {"438.12500", "关闭", "438.12500", "D023N", "高", "载波", "宽带", "有"};
-    for (int column = 1; column <= 8; ++column)
-        state.table.at(1, column) = cells[column - 1];
-    for (int column = 5; column <= 8; ++column)
-        state.optionIndex.at(1, column) = 1;
-    // Channel 2 is not in use: its stray option text stays.
-    state.table.at(2, 5) = "低";
-
-    const auto row = [&] {
-        std::vector<std::string> texts;
-        for (int column = 1; column <= 8; ++column)
-            texts.push_back(state.table.at(1, column));
-        return texts;
-    };
-    ChooseLanguage(state, 1, windows);
-    EXPECT_EQ(row(), (std::vector<std::string>{"438.12500", "Off", "438.12500", "D023N", "Hight",
-                                               "Carrow", "Wide", "Have"}));
-    ChooseLanguage(state, 2, windows);
-    EXPECT_EQ(row(), (std::vector<std::string>{"438.12500", "關閉", "438.12500", "D023N", "高",
-                                               "載波", "寬帶", "有"}));
-    ChooseLanguage(state, 0, windows);
-    EXPECT_EQ(row(), (std::vector<std::string>{"438.12500", "关闭", "438.12500", "D023N", "高",
-                                               "载波", "宽带", "有"}));
-    EXPECT_EQ(state.table.at(2, 5), "低");
-    EXPECT_EQ(state.table.at(1, 0), "01");
 }
 
 TEST(ApplyWindowLanguage, ALateWindowGetsTheLanguageInForce) {
