@@ -34,8 +34,10 @@ struct Fixture {
     test::ScriptedMessageBox box;
     test::FixedClock clock;
     OneRequest request;
-    AppServices services{&box, &clock, &request};
-    explicit Fixture(std::string startupRequest = {}) : request(std::move(startupRequest)) {}
+    AppServices services{&box, &clock};
+    explicit Fixture(std::string startupRequest = {}) : request(std::move(startupRequest)) {
+        services.languageRequest = &request;
+    }
 };
 
 // The texts a user sees, in one language.

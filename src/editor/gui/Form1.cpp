@@ -6,10 +6,12 @@
 #include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
 #include "image/ImageLayout.h"
+#include "link/gui/RadioLinkWiring.h"
 #include "localisation/LanguageState.h"
 #include "localisation/StartupLanguage.h"
 #include "localisation/gui/LanguageCommands.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QBrush>
 #include <QCloseEvent>
@@ -475,7 +477,14 @@ void Form1::applyLanguageCaptions() {
 }
 
 void Form1::loadPortWindow() {
-    // The port window is created hidden here and opens the remembered port.
+    // The port window is created hidden and its scan opens the remembered port (or the only
+    // one, which then becomes PortNumber).
+    state_.portNumber = startup_.portNumber;
+    std::string folder = services_.settingsFolder.empty()
+                             ? QCoreApplication::applicationDirPath().toStdString()
+                             : services_.settingsFolder;
+    radioLink_ = new RadioLinkWiring(*this, folder);
+    startup_.portNumber = state_.portNumber;
 }
 
 void Form1::fillTimeOutList() {
@@ -587,11 +596,11 @@ void Form1::onSave() {
 }
 
 void Form1::onRead() {
-    // Reads the radio (serial link).
+    if (radioLink_ != nullptr) radioLink_->startRead();
 }
 
 void Form1::onWrite() {
-    // Writes the radio (serial link).
+    if (radioLink_ != nullptr) radioLink_->startWrite();
 }
 
 void Form1::onTAnMa() {
@@ -635,7 +644,7 @@ void Form1::mnutestfre_Click() {
 }
 
 void Form1::mnucom_Click() {
-    // Shows the port window.
+    if (radioLink_ != nullptr) radioLink_->showPortWindow();
 }
 
 void Form1::mnuChineseJ_Click() {
