@@ -3,6 +3,7 @@
 #include "editor/gui/Form1.h"
 #include "editor/gui/QtClock.h"
 #include "localisation/gui/QtMessageBox.h"
+#include "localisation/qt/QtLanguageRequestStore.h"
 
 #include <QApplication>
 
@@ -16,6 +17,8 @@ int main(int argc, char* argv[]) {
     tlv::AppServices services;
     services.msgBox = &messageBox;
     services.clock = &clock;
+    tlv::QtLanguageRequestStore languageRequest;
+    services.languageRequest = &languageRequest;
 
     tlv::Form1 form1(state, services);
     messageBox.setOwner(&form1);

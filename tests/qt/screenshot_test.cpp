@@ -43,7 +43,39 @@ class ScreenshotTest : public QObject {
         });
     }
 
+    void mainWindowInEnglish() {
+        shoot("Form1-english.png", {}, [](Form1& form) {
+            addSampleChannels(form);
+            form.mnuEnglish->trigger();
+        });
+    }
+
+    void mainWindowInTraditionalChinese() {
+        shoot("Form1-traditional.png", {}, [](Form1& form) {
+            addSampleChannels(form);
+            form.mnuChineseF->trigger();
+        });
+    }
+
   private:
+    // Three channels in use, written as the editor writes them in Simplified Chinese.
+    static void addSampleChannels(Form1& form) {
+        EditorState& state = form.state();
+        const char* rows[][8] = {
+            {"438.12500", "关闭", "438.12500", "关闭", "高", "关闭", "宽带", "有"},
+            {"446.00625", "67.0", "446.00625", "67.0", "低", "关闭", "窄带", "有"},
+            {"462.56250", "D023N", "467.56250", "D023I", "高", "载波", "宽带", "无"},
+        };
+        const int positions[][4] = {{1, 0, 1, 1}, {0, 0, 0, 1}, {1, 1, 1, 0}};
+        for (int r = 0; r < 3; ++r) {
+            for (int c = 0; c < 8; ++c)
+                state.table.at(r + 1, c + 1) = rows[r][c];
+            for (int c = 5; c <= 8; ++c)
+                state.optionIndex.at(r + 1, c) = static_cast<int16_t>(positions[r][c - 5]);
+        }
+        form.refreshFromState();
+    }
+
     template <typename Prepare = void (*)(Form1&)>
     void shoot(
         const QString& name, QSize size, Prepare prepare = [](Form1&) {}) {

@@ -3,6 +3,7 @@
 // tests pass scripted ones.
 #include "editor/Clock.h"
 #include "localisation/LocalMsgBox.h"
+#include "localisation/StartupLanguage.h"
 
 #include <string>
 
@@ -13,6 +14,8 @@ struct AppServices {
     Clock* clock = nullptr;
     // Folder of the parameter file and of the "ports" file; empty: the program's folder.
     std::string settingsFolder = {};
+    // The one-shot start-up language request; none when null.
+    LanguageRequestStore* languageRequest = nullptr;
 };
 
 } // namespace tlv

@@ -7,6 +7,9 @@
 #include "editor/gui/DropDownComboBox.h"
 #include "image/ImageLayout.h"
 #include "link/gui/RadioLinkWiring.h"
+#include "localisation/LanguageState.h"
+#include "localisation/StartupLanguage.h"
+#include "localisation/gui/LanguageCommands.h"
 
 #include <QCoreApplication>
 #include <QAction>
@@ -461,13 +464,16 @@ void Form1::readParameterFile() {
 }
 
 void Form1::decideLanguage() {
-    // The saved language stands until the start-up language request is consulted here.
+    // The saved language, unless a start-up request says otherwise (once).
+    NoLanguageRequest noRequest;
+    startup_.languageState = LoadStartupLanguage(
+        services_.languageRequest ? *services_.languageRequest : noRequest, startup_.languageState);
     state_.languageState = startup_.languageState;
     state_.serviceMode = 0;
 }
 
 void Form1::applyLanguageCaptions() {
-    // The designed captions are the Simplified Chinese ones; other languages are applied here.
+    ApplyStartupCaptions(*this);
 }
 
 void Form1::loadPortWindow() {
@@ -642,15 +648,15 @@ void Form1::mnucom_Click() {
 }
 
 void Form1::mnuChineseJ_Click() {
-    // Switches to Simplified Chinese.
+    SwitchLanguage(*this, lang::Simplified);
 }
 
 void Form1::mnuChineseF_Click() {
-    // Switches to Traditional Chinese.
+    SwitchLanguage(*this, lang::Traditional);
 }
 
 void Form1::mnuEnglish_Click() {
-    // Switches to English.
+    SwitchLanguage(*this, lang::English);
 }
 
 void Form1::mnumainhelp_Click() {
