@@ -1,11 +1,27 @@
+#include "editor/EditorState.h"
+#include "editor/gui/AppServices.h"
+#include "editor/gui/Form1.h"
+#include "editor/gui/QtClock.h"
+#include "localisation/gui/QtMessageBox.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
-    QLabel placeholder("TLV6200");
-    placeholder.setWindowTitle("TLV6200");
-    placeholder.resize(400, 200);
-    placeholder.show();
+    QApplication::setApplicationName(QStringLiteral("TLV6200"));
+
+    tlv::EditorState state;
+    tlv::QtClock clock;
+    tlv::QtMessageBox messageBox([&state] { return state.languageState; });
+    tlv::AppServices services;
+    services.msgBox = &messageBox;
+    services.clock = &clock;
+
+    tlv::Form1 form1(state, services);
+    messageBox.setOwner(&form1);
+    // Closing the main window ends the program, also when a window without an owner is open.
+    QObject::connect(&form1, &tlv::Form1::unloaded, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
+    form1.show();
     return app.exec();
 }

@@ -1,0 +1,10 @@
+#include "editor/gui/DropDownComboBox.h"
+
+namespace tlv {
+
+void DropDownComboBox::showPopup() {
+    emit dropDownOpened();
+    QComboBox::showPopup();
+}
+
+} // namespace tlv

@@ -1,0 +1,682 @@
+#include "editor/gui/Form1.h"
+
+#include "editor/EditorOps.h"
+#include "editor/Startup.h"
+#include "editor/gui/DropDownComboBox.h"
+#include "image/ImageLayout.h"
+
+#include <QAction>
+#include <QBrush>
+#include <QCloseEvent>
+#include <QColor>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QIcon>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProgressBar>
+#include <QShortcut>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+#include <cmath>
+
+static void initTlvResources() {
+    Q_INIT_RESOURCE(resources);
+}
+
+namespace tlv {
+
+namespace {
+
+// The layout is drawn in twips; the screen has 15 twips to the pixel.
+constexpr int twips(int t) {
+    return (t + 7) / 15;
+}
+
+constexpr std::array<int, kTableCols> kColumnTwips{500, 1330, 1000, 1330, 1000,
+                                                   800, 850,  1000, 900};
+constexpr int kChannelRowTwips = 300;
+constexpr int kHeaderRowPixels = 24;
+constexpr int kProgressMaximum = 460;
+
+const QColor kEvenRowColour(192, 192, 255);
+const QColor kGridLineColour(192, 192, 192);
+const QColor kBelowRowsColour(128, 128, 128);
+
+QString qs(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+QAction* makeAction(QObject* parent, const char* name, const QString& text) {
+    auto* action = new QAction(text, parent);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QMenu* makeMenu(QMenuBar* bar, const char* name, const QString& title) {
+    QMenu* menu = bar->addMenu(title);
+    menu->setObjectName(QString::fromLatin1(name));
+    return menu;
+}
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    return label;
+}
+
+QComboBox* makeList(QWidget* parent, const char* name, const QStringList& entries) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QString::fromLatin1(name));
+    list->setEditable(false);
+    list->addItems(entries);
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    list->setMinimumWidth(std::max(twips(1335), list->sizeHint().width()));
+    list->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    return list;
+}
+
+QStringList numbered(int from, int to, const QString& unit) {
+    QStringList entries;
+    for (int n = from; n <= to; ++n)
+        entries << QString::number(n) + unit;
+    return entries;
+}
+
+} // namespace
+
+Form1::Form1(EditorState& state, AppServices& services, QWidget* parent)
+    : QMainWindow(parent), state_(state), services_(services) {
+    initTlvResources();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("TLV6200 对讲机编程软件 V1.00"));
+    buildMenus();
+    buildToolbar();
+    buildGrid();
+    buildBandFrame();
+    buildFunctionPanel();
+    buildLayout();
+    connectPanelLists();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+// ---------------------------------------------------------------------------------------------
+// Widgets
+
+void Form1::buildMenus() {
+    QMenuBar* bar = menuBar();
+
+    mnuFile = makeMenu(bar, "mnuFile", QStringLiteral("文件(&F)"));
+    mnuNew = makeAction(this, "mnuNew", QStringLiteral("新建(&N)"));
+    mnuOpen = makeAction(this, "mnuOpen", QStringLiteral("打开(&O)"));
+    mnuAssave = makeAction(this, "mnuAssave", QStringLiteral("保存(&S)"));
+    mnuQuit = makeAction(this, "mnuQuit", QStringLiteral("退出(&Q)"));
+    mnuFile->addAction(mnuNew);
+    mnuFile->addAction(mnuOpen);
+    mnuFile->addAction(mnuAssave);
+    mnuFile->addSeparator();
+    mnuFile->addAction(mnuQuit);
+
+    mnupro = makeMenu(bar, "mnupro", QStringLiteral("编程(&P)"));
+    mnureadFre = makeAction(this, "mnureadFre", QStringLiteral("读频(&R)"));
+    mnureadFre->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    mnuwriteFre = makeAction(this, "mnuwriteFre", QStringLiteral("写频(&W)"));
+    mnuwriteFre->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    mnudtmf = makeAction(this, "mnudtmf", QStringLiteral("可选功能"));
+    Key_enactment = makeAction(this, "Key_enactment", QStringLiteral("键设定"));
+    mnusetin = makeAction(this, "mnusetin", QStringLiteral("嵌入信息"));
+    mnudebug = makeAction(this, "mnudebug", QStringLiteral("调试(&D)"));
+    mnutestfre = makeAction(this, "mnutestfre", QStringLiteral("测试频率"));
+    mnupro->addAction(mnureadFre);
+    mnupro->addAction(mnuwriteFre);
+    mnupro->addSeparator();
+    for (QAction* item : {mnudtmf, Key_enactment, mnusetin, mnudebug, mnutestfre})
+        mnupro->addAction(item);
+
+    mnuset = makeMenu(bar, "mnuset", QStringLiteral("设置(&S)"));
+    mnulock = makeAction(this, "mnulock", QStringLiteral("锁定(&L)"));
+    mnulock->setCheckable(true);
+    mnucom = makeAction(this, "mnucom", QStringLiteral("通信端口(&V)"));
+    mnuset->addAction(mnulock);
+    mnuset->addAction(mnucom);
+    mnuLanguage = mnuset->addMenu(QStringLiteral("语言选择(&L)"));
+    mnuLanguage->setObjectName(QStringLiteral("mnuLanguage"));
+    mnuChineseJ = makeAction(this, "mnuChineseJ", QStringLiteral("简体中文"));
+    mnuChineseF = makeAction(this, "mnuChineseF", QStringLiteral("繁体中文"));
+    mnuEnglish = makeAction(this, "mnuEnglish", QStringLiteral("英文"));
+    mnuLanguage->addAction(mnuChineseJ);
+    mnuLanguage->addAction(mnuChineseF);
+    mnuLanguage->addAction(mnuEnglish);
+
+    mnuhelp = makeMenu(bar, "mnuhelp", QStringLiteral("帮助(&H)"));
+    mnumainhelp = makeAction(this, "mnumainhelp", QStringLiteral("帮助主题  F1"));
+    mnumainhelp->setShortcut(QKeySequence(Qt::Key_F1));
+    mnumainhelp->setVisible(false);
+    mnuabout = makeAction(this, "mnuabout", QStringLiteral("关于"));
+    mnuhelp->addAction(mnumainhelp);
+    mnuhelp->addAction(mnuabout);
+    // The help item stays out of the menu, but F1 still opens the help.
+    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(helpKey, &QShortcut::activated, this, &Form1::mnumainhelp_Click);
+
+    connect(mnuNew, &QAction::triggered, this, &Form1::onNew);
+    connect(mnuOpen, &QAction::triggered, this, &Form1::onOpen);
+    connect(mnuAssave, &QAction::triggered, this, &Form1::onSave);
+    connect(mnuQuit, &QAction::triggered, this, &QWidget::close);
+    connect(mnureadFre, &QAction::triggered, this, &Form1::onRead);
+    connect(mnuwriteFre, &QAction::triggered, this, &Form1::onWrite);
+    connect(mnudtmf, &QAction::triggered, this, &Form1::mnudtmf_Click);
+    connect(Key_enactment, &QAction::triggered, this, &Form1::Key_enactment_Click);
+    connect(mnusetin, &QAction::triggered, this, &Form1::mnusetin_Click);
+    connect(mnudebug, &QAction::triggered, this, &Form1::mnudebug_Click);
+    connect(mnutestfre, &QAction::triggered, this, &Form1::mnutestfre_Click);
+    connect(mnulock, &QAction::triggered, this, &Form1::mnulock_Click);
+    connect(mnucom, &QAction::triggered, this, &Form1::mnucom_Click);
+    connect(mnuChineseJ, &QAction::triggered, this, &Form1::mnuChineseJ_Click);
+    connect(mnuChineseF, &QAction::triggered, this, &Form1::mnuChineseF_Click);
+    connect(mnuEnglish, &QAction::triggered, this, &Form1::mnuEnglish_Click);
+    connect(mnumainhelp, &QAction::triggered, this, &Form1::mnumainhelp_Click);
+    connect(mnuabout, &QAction::triggered, this, &Form1::mnuabout_Click);
+}
+
+void Form1::buildToolbar() {
+    Toolbar1 = addToolBar(QStringLiteral("Toolbar1"));
+    Toolbar1->setObjectName(QStringLiteral("Toolbar1"));
+    Toolbar1->setMovable(false);
+    Toolbar1->setFloatable(false);
+    Toolbar1->setContextMenuPolicy(Qt::PreventContextMenu);
+    Toolbar1->setIconSize(QSize(24, 24));
+    Toolbar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+    Toolbar1->toggleViewAction()->setVisible(false);
+
+    struct ButtonDesign {
+        const char* key;
+        const char* icon;
+        QString text;
+    };
+    const std::array<ButtonDesign, 7> design{{
+        {"new", "new", QStringLiteral("新建")},
+        {"open", "open", QStringLiteral("打开")},
+        {"save", "save", QStringLiteral("保存")},
+        {nullptr, nullptr, {}},
+        {"read", "read", QStringLiteral("读频")},
+        {"write", "write", QStringLiteral("写频")},
+        {"TAnMa", "service", {}},
+    }};
+    for (std::size_t i = 0; i < design.size(); ++i) {
+        if (design[i].key == nullptr) {
+            toolbarButtons_[i] = Toolbar1->addSeparator();
+            continue;
+        }
+        const QString key = QString::fromLatin1(design[i].key);
+        QAction* button = Toolbar1->addAction(
+            QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(design[i].icon))),
+            design[i].text);
+        button->setObjectName(QStringLiteral("Toolbar1_") + key);
+        button->setData(key);
+        button->setToolTip(design[i].text);
+        connect(button, &QAction::triggered, this, [this, key] { Toolbar1_ButtonClick(key); });
+        toolbarButtons_[i] = button;
+    }
+    // Button 7 stays hidden until the service mode is switched on.
+    toolbarButtons_[6]->setVisible(false);
+}
+
+void Form1::buildGrid() {
+    Grid1 = new QTableWidget(kTableRows, kTableCols, this);
+    Grid1->setObjectName(QStringLiteral("Grid1"));
+    Grid1->horizontalHeader()->hide();
+    Grid1->verticalHeader()->hide();
+    Grid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid1->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grid1->setSelectionBehavior(QAbstractItemView::SelectItems);
+    Grid1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Grid1->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Grid1->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    Grid1->setWordWrap(false);
+    Grid1->setCornerButtonEnabled(false);
+    // Grid lines and the area beyond the cells; the cells paint their own backgrounds.
+    Grid1->setStyleSheet(
+        QStringLiteral("QTableWidget { gridline-color: %1; background-color: %2; }")
+            .arg(kGridLineColour.name(), kBelowRowsColour.name()));
+
+    const QColor fixedColour = palette().color(QPalette::Button);
+    const QColor cellColour = palette().color(QPalette::Base);
+    for (int row = 0; row < kTableRows; ++row) {
+        for (int column = 0; column < kTableCols; ++column) {
+            auto* item = new QTableWidgetItem;
+            const bool fixed = row == 0 || column == 0;
+            item->setFlags(fixed ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+            item->setBackground(fixed ? fixedColour : cellColour);
+            Grid1->setItem(row, column, item);
+        }
+    }
+    Grid1->setRowHeight(0, kHeaderRowPixels);
+    // A locked table stops taking input but keeps its texts readable.
+    QPalette gridPalette = Grid1->palette();
+    for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
+        gridPalette.setColor(QPalette::Disabled, role, gridPalette.color(QPalette::Active, role));
+    Grid1->setPalette(gridPalette);
+    Grid1->viewport()->installEventFilter(this);
+}
+
+void Form1::buildBandFrame() {
+    Frame1 = new QGroupBox(QStringLiteral("机型选择"), this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Combo1 = new DropDownComboBox(Frame1);
+    Combo1->setObjectName(QStringLiteral("Combo1"));
+    Combo1->setEditable(false);
+    for (const Band& band : kBands)
+        Combo1->addItem(QString::fromLatin1(band.text.data(), qsizetype(band.text.size())));
+    Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    Combo1->setMinimumWidth(std::max(twips(1335), Combo1->sizeHint().width()));
+    Combo1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    Label3 = makeLabel(Frame1, "Label3", QStringLiteral("频段"));
+
+    auto* grid = new QGridLayout(Frame1);
+    grid->setContentsMargins(twips(120), twips(240), twips(120), twips(180));
+    grid->setColumnMinimumWidth(0, twips(1560));
+    grid->addWidget(Label3, 0, 0);
+    grid->addWidget(Combo1, 0, 1);
+    grid->setColumnStretch(1, 1);
+    Frame1->setMinimumHeight(twips(1080));
+    Frame1->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+void Form1::buildFunctionPanel() {
+    Frame2 = new QGroupBox(QStringLiteral("功能设置"), this);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Combo2 = makeList(Frame2, "Combo2",
+                      {QStringLiteral("关"), QStringLiteral("中文"), QStringLiteral("英文")});
+    // The time-out list is filled during start-up.
+    Combo3 = makeList(Frame2, "Combo3", {});
+    Combo4 = makeList(Frame2, "Combo4",
+                      QStringList{QStringLiteral("关闭")} + numbered(1, 10, QStringLiteral(" 秒")));
+    Combo9 = makeList(Frame2, "Combo9", numbered(0, 9, QStringLiteral(" 级")));
+    Combo6 = makeList(Frame2, "Combo6", {QStringLiteral("禁止"), QStringLiteral("使能")});
+    Combo7 = makeList(Frame2, "Combo7", {QStringLiteral("禁止"), QStringLiteral("使能")});
+    Label4 = makeLabel(Frame2, "Label4", QStringLiteral("语言通知"));
+    Label5 = makeLabel(Frame2, "Label5", QStringLiteral("发射超时"));
+    Label1 = makeLabel(Frame2, "Label1", QStringLiteral("发射超时预警"));
+    Label6 = makeLabel(Frame2, "Label6", QStringLiteral("静噪等级"));
+    Label7 = makeLabel(Frame2, "Label7", QStringLiteral("省电"));
+    Label8 = makeLabel(Frame2, "Label8", QStringLiteral("提示音"));
+
+    auto* grid = new QGridLayout(Frame2);
+    grid->setContentsMargins(twips(120), twips(240), twips(120), twips(240));
+    grid->setVerticalSpacing(twips(480) - Combo2->sizeHint().height());
+    grid->setColumnMinimumWidth(0, twips(1560));
+    const std::array<std::pair<QLabel*, QComboBox*>, 6> rows{{{Label4, Combo2},
+                                                              {Label5, Combo3},
+                                                              {Label1, Combo4},
+                                                              {Label6, Combo9},
+                                                              {Label7, Combo6},
+                                                              {Label8, Combo7}}};
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        grid->addWidget(rows[i].first, int(i), 0);
+        grid->addWidget(rows[i].second, int(i), 1);
+    }
+    grid->setColumnStretch(1, 1);
+    Frame2->setMinimumHeight(twips(3240));
+    Frame2->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+void Form1::buildLayout() {
+    Label = makeLabel(this, "Label", {});
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setRange(0, kProgressMaximum);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+    Label2 = makeLabel(this, "Label2", QStringLiteral("版权所有 © 2012 TLV6200 编程软件"));
+    Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette rightsPalette = Label2->palette();
+    rightsPalette.setColor(QPalette::WindowText,
+                           palette().color(QPalette::Disabled, QPalette::WindowText));
+    Label2->setPalette(rightsPalette);
+
+    auto* central = new QWidget(this);
+    central->setObjectName(QStringLiteral("Form1Client"));
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(twips(120), twips(120), twips(120), twips(90));
+    outer->setSpacing(twips(90));
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(twips(90));
+    top->addWidget(Grid1, 1);
+    auto* side = new QVBoxLayout;
+    side->setSpacing(twips(120));
+    // The frames start a little below the table's top and stay at the top when the window
+    // grows.
+    side->addSpacing(twips(300));
+    side->addWidget(Frame1);
+    side->addWidget(Frame2);
+    side->addStretch(1);
+    top->addLayout(side);
+    outer->addLayout(top, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(twips(120));
+    bottom->addWidget(Label);
+    bottom->addWidget(ProgressBar1, 1);
+    bottom->addStretch(0);
+    bottom->addWidget(Label2);
+    outer->addLayout(bottom);
+    setCentralWidget(central);
+}
+
+void Form1::connectPanelLists() {
+    const std::array<std::pair<QComboBox*, int EditorState::*>, 6> lists{{
+        {Combo2, &EditorState::combo2},
+        {Combo3, &EditorState::combo3},
+        {Combo4, &EditorState::combo4},
+        {Combo9, &EditorState::combo9},
+        {Combo6, &EditorState::combo6},
+        {Combo7, &EditorState::combo7},
+    }};
+    for (const auto& [list, member] : lists) {
+        connect(list, &QComboBox::currentIndexChanged, this, [this, member](int index) {
+            if (!refreshing_) state_.*member = index;
+        });
+    }
+    connect(Combo1, &QComboBox::currentIndexChanged, this, [this] {
+        if (!refreshing_) Combo1_Click();
+    });
+    connect(Combo1, &DropDownComboBox::dropDownOpened, this, &Form1::Combo1_DropDown);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start-up
+
+void Form1::Form_Load() {
+    setColumnWidths();
+    centreColumns();
+    setRowHeights();
+    shadeEvenRows();
+    readParameterFile();
+    // Step 6, the default power levels, is part of the core start-up below.
+    decideLanguage();
+    applyLanguageCaptions();
+    loadPortWindow();
+    fillTimeOutList();
+    runCoreStartup();
+    hideTransferControls();
+    refreshFromState();
+    Grid1->setCurrentCell(-1, -1);
+
+    // Default size: the designed client area, grown by the menu bar and the toolbar.
+    resize(std::max(twips(12225), minimumSizeHint().width()), sizeHint().height());
+    setMinimumSize(minimumSizeHint());
+}
+
+void Form1::setColumnWidths() {
+    for (int column = 0; column < kTableCols; ++column)
+        Grid1->setColumnWidth(column, twips(kColumnTwips[column]));
+    int total = 0;
+    for (int column = 0; column < kTableCols; ++column)
+        total += Grid1->columnWidth(column);
+    const int frame = 2 * Grid1->frameWidth();
+    Grid1->setMinimumWidth(std::max(total + frame, twips(8835)));
+}
+
+void Form1::centreColumns() {
+    for (int row = 0; row < kTableRows; ++row)
+        for (int column = 0; column < kTableCols; ++column)
+            Grid1->item(row, column)->setTextAlignment(Qt::AlignCenter);
+}
+
+void Form1::setRowHeights() {
+    for (int row = 1; row < kTableRows; ++row)
+        Grid1->setRowHeight(row, twips(kChannelRowTwips));
+    int total = 0;
+    for (int row = 0; row < kTableRows; ++row)
+        total += Grid1->rowHeight(row);
+    Grid1->setMinimumHeight(std::max(total + 2 * Grid1->frameWidth(), twips(5190)));
+}
+
+void Form1::shadeEvenRows() {
+    for (int row = 2; row < kTableRows; row += 2)
+        for (int column = 0; column < kTableCols; ++column)
+            Grid1->item(row, column)->setBackground(kEvenRowColour);
+}
+
+void Form1::readParameterFile() {
+    // Lock off, no port and Simplified Chinese until the parameter file is read here.
+}
+
+void Form1::decideLanguage() {
+    // The saved language stands until the start-up language request is consulted here.
+    state_.languageState = startup_.languageState;
+    state_.serviceMode = 0;
+}
+
+void Form1::applyLanguageCaptions() {
+    // The designed captions are the Simplified Chinese ones; other languages are applied here.
+}
+
+void Form1::loadPortWindow() {
+    // The port window is created hidden here and opens the remembered port.
+}
+
+void Form1::fillTimeOutList() {
+    Combo3->clear();
+    for (int n = 1; n <= 40; ++n)
+        Combo3->addItem(QString::number(n * 15) + QStringLiteral(" S"));
+}
+
+void Form1::runCoreStartup() {
+    RunStartup(state_, startup_);
+}
+
+void Form1::hideTransferControls() {
+    ProgressBar1->setVisible(false);
+    Label->setVisible(false);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Rendering
+
+void Form1::refreshFromState() {
+    refreshing_ = true;
+    for (int row = 0; row < kTableRows; ++row)
+        for (int column = 0; column < kTableCols; ++column)
+            Grid1->item(row, column)->setText(qs(state_.table.at(row, column)));
+
+    const std::array<std::pair<QComboBox*, int>, 6> lists{{
+        {Combo2, state_.combo2},
+        {Combo3, state_.combo3},
+        {Combo4, state_.combo4},
+        {Combo9, state_.combo9},
+        {Combo6, state_.combo6},
+        {Combo7, state_.combo7},
+    }};
+    for (const auto& [list, position] : lists)
+        list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+    Combo1->setCurrentIndex(
+        state_.currentBand >= 0 && state_.currentBand < Combo1->count() ? state_.currentBand : -1);
+    applyEditingLock();
+    refreshing_ = false;
+}
+
+void Form1::applyEditingLock() {
+    mnulock->setChecked(state_.editingLock);
+    Frame1->setEnabled(!state_.editingLock);
+    Frame2->setEnabled(!state_.editingLock);
+    Grid1->setEnabled(!state_.editingLock);
+}
+
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Grid1->viewport() && event->type() == QEvent::Resize) fitColumnsToWidth();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// Shares the width of an enlarged table among the columns in their designed proportions.
+void Form1::fitColumnsToWidth() {
+    const int available = Grid1->viewport()->width();
+    int designed = 0;
+    for (int t : kColumnTwips)
+        designed += twips(t);
+    if (available <= designed) {
+        for (int column = 0; column < kTableCols; ++column)
+            Grid1->setColumnWidth(column, twips(kColumnTwips[column]));
+        return;
+    }
+    int used = 0;
+    for (int column = 0; column < kTableCols; ++column) {
+        const int width =
+            column + 1 < kTableCols
+                ? int(std::lround(double(twips(kColumnTwips[column])) * available / designed))
+                : available - used;
+        Grid1->setColumnWidth(column, width);
+        used += width;
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Toolbar and menus
+
+void Form1::Toolbar1_ButtonClick(const QString& key) {
+    if (key == QLatin1String("new"))
+        onNew();
+    else if (key == QLatin1String("open"))
+        onOpen();
+    else if (key == QLatin1String("save"))
+        onSave();
+    else if (key == QLatin1String("write"))
+        onWrite();
+    else if (key == QLatin1String("read"))
+        onRead();
+    else if (key == QLatin1String("TAnMa"))
+        onTAnMa();
+}
+
+QAction* Form1::toolbarButton(int n) const {
+    return n >= 1 && n <= int(toolbarButtons_.size()) ? toolbarButtons_[n - 1] : nullptr;
+}
+
+void Form1::onNew() {
+    // Asks, then clears the channels (data files).
+}
+
+void Form1::onOpen() {
+    // Opens a channel data file (data files).
+}
+
+void Form1::onSave() {
+    // Saves a channel data file (data files).
+}
+
+void Form1::onRead() {
+    // Reads the radio (serial link).
+}
+
+void Form1::onWrite() {
+    // Writes the radio (serial link).
+}
+
+void Form1::onTAnMa() {
+    if (services_.clock == nullptr) return;
+    const ServiceClick click =
+        ServiceButtonClick(state_, buttonStamp_, services_.clock->secondsSinceMidnight());
+    if (click != ServiceClick::SwitchedOff) return;
+    toolbarButton(7)->setVisible(false);
+    emit serviceModeSwitchedOff();
+}
+
+void Form1::serviceModeOn() {
+    ServiceModeOn(state_);
+    toolbarButton(7)->setVisible(true);
+    emit serviceModeSwitchedOn();
+}
+
+void Form1::mnulock_Click() {
+    state_.editingLock = !state_.editingLock;
+    applyEditingLock();
+}
+
+void Form1::mnudtmf_Click() {
+    // Shows the optional-functions dialog.
+}
+
+void Form1::Key_enactment_Click() {
+    // Shows the keys dialog.
+}
+
+void Form1::mnusetin_Click() {
+    // Shows the embedded-information dialog.
+}
+
+void Form1::mnudebug_Click() {
+    // Shows the debug dialog.
+}
+
+void Form1::mnutestfre_Click() {
+    // Shows the test-frequency dialog.
+}
+
+void Form1::mnucom_Click() {
+    // Shows the port window.
+}
+
+void Form1::mnuChineseJ_Click() {
+    // Switches to Simplified Chinese.
+}
+
+void Form1::mnuChineseF_Click() {
+    // Switches to Traditional Chinese.
+}
+
+void Form1::mnuEnglish_Click() {
+    // Switches to English.
+}
+
+void Form1::mnumainhelp_Click() {
+    // Opens the help file.
+}
+
+void Form1::mnuabout_Click() {
+    // Shows the about box.
+}
+
+void Form1::Combo1_Click() {
+    // The band question and the clearing of the channels join here; until then the pick only
+    // selects the band and its limits.
+    state_.currentBand = Combo1->currentIndex();
+    SetBandLimits(state_, state_.currentBand);
+}
+
+void Form1::Combo1_DropDown() {
+    state_.previousBand = state_.currentBand;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The end of the program
+
+void Form1::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void Form1::Form_Unload() {
+    if (unloaded_) return;
+    unloaded_ = true;
+    writeParameterFile();
+    // Every other window belongs to this one and closes with it.
+    for (QWidget* child : findChildren<QWidget*>())
+        if (child->isWindow()) child->close();
+    emit unloaded();
+}
+
+void Form1::writeParameterFile() {
+    // Stores lock, port and language in the parameter file.
+}
+
+} // namespace tlv

@@ -1,0 +1,12 @@
+#pragma once
+// The local time of day from the system clock.
+#include "editor/Clock.h"
+
+namespace tlv {
+
+class QtClock : public Clock {
+  public:
+    double secondsSinceMidnight() const override;
+};
+
+} // namespace tlv

@@ -1,0 +1,179 @@
+#include "image/Conversions.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+
+namespace tlv {
+
+namespace {
+
+constexpr std::string_view kNibbleBits =
+    "0000000100100011010001010110011110001001101010111100110111101111";
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+int hexDigitValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return 0;
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+std::optional<double> parseWholeNumber(std::string_view text) {
+    if (text.empty()) return std::nullopt;
+    double value = 0;
+    auto [end, error] =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+std::string HexToBits(std::string_view hex) {
+    std::string bits;
+    bits.reserve(hex.size() * 4);
+    for (char c : hex)
+        bits.append(kNibbleBits.substr(4 * hexDigitValue(c), 4));
+    return bits;
+}
+
+std::string BitsToHex(std::string_view bits) {
+    std::size_t padding = (4 - bits.size() % 4) % 4;
+    std::string hex;
+    hex.reserve((bits.size() + padding) / 4);
+    int nibble = 0;
+    int count = static_cast<int>(padding);
+    for (char c : bits) {
+        nibble = nibble * 2 + (c == '1' ? 1 : 0);
+        if (++count == 4) {
+            hex.push_back(kHexDigits[nibble]);
+            nibble = 0;
+            count = 0;
+        }
+    }
+    return hex;
+}
+
+std::string ByteToHex(long long value) {
+    unsigned long long magnitude =
+        value < 0 ? static_cast<uint32_t>(value) : static_cast<unsigned long long>(value);
+    std::string hex;
+    do {
+        hex.insert(hex.begin(), kHexDigits[magnitude % 16]);
+        magnitude /= 16;
+    } while (magnitude != 0);
+    if (hex.size() < 2) hex.insert(hex.begin(), '0');
+    return hex;
+}
+
+std::optional<std::string> ByteToHex(std::string_view decimalText) {
+    long long value = 0;
+    auto [end, error] =
+        std::from_chars(decimalText.data(), decimalText.data() + decimalText.size(), value);
+    if (decimalText.empty() || error != std::errc() ||
+        end != decimalText.data() + decimalText.size())
+        return std::nullopt;
+    return ByteToHex(value);
+}
+
+std::string WordToHex(int16_t value) {
+    auto word = static_cast<uint16_t>(value);
+    std::string hex(4, '0');
+    for (int i = 3; i >= 0; --i) {
+        hex[i] = kHexDigits[word % 16];
+        word /= 16;
+    }
+    return hex;
+}
+
+std::optional<double> SnapFrequency(std::string_view text) {
+    if (text.size() < 4) return std::nullopt;
+    std::string_view lastFour = text.substr(text.size() - 4);
+    int a = 0;
+    for (char c : lastFour) {
+        if (!isDigit(c)) return std::nullopt;
+        a = a * 10 + (c - '0');
+    }
+    int r5 = a % 500;
+    int r6 = a % 625;
+    if (r5 == 0 || r6 == 0) return parseWholeNumber(text);
+    a -= r5 < r6 ? r5 : r6;
+    char digits[8];
+    std::snprintf(digits, sizeof digits, "%04d", a);
+    std::string snapped(text.substr(0, text.size() - 4));
+    snapped += digits;
+    return parseWholeNumber(snapped);
+}
+
+double RealRemainder(double d, double v) {
+    if (!(d > 0) || !std::isfinite(d)) return v;
+    if (v < d) return v;
+    double quotient = v / d;
+    // The quotient rounded to 15 significant digits: whole means no remainder. This absorbs
+    // the rounding of the division (446.005 / 0.005).
+    // (to_chars/from_chars: independent of the C locale's decimal point.)
+    char text[40];
+    auto written =
+        std::to_chars(text, text + sizeof text, quotient, std::chars_format::scientific, 14);
+    double rounded = quotient;
+    std::from_chars(text, written.ptr, rounded, std::chars_format::scientific);
+    if (rounded == std::floor(rounded)) return 0.0;
+    // v - i*d is non-increasing in i, so the smallest i with v - i*d < d lies next to the
+    // estimate v/d - 1; step from there instead of subtracting d one round at a time.
+    double i = std::floor(quotient) - 1.0;
+    if (i < 1.0) i = 1.0;
+    while (i > 1.0 && v - (i - 1.0) * d < d)
+        i -= 1.0;
+    while (v - i * d >= d)
+        i += 1.0;
+    return v - i * d;
+}
+
+double TextValue(std::string_view text) {
+    std::size_t pos = 0;
+    while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
+        ++pos;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    std::string number;
+    bool point = false;
+    for (; pos < text.size(); ++pos) {
+        char c = text[pos];
+        if (isDigit(c)) {
+            number.push_back(c);
+        } else if (c == '.' && !point) {
+            point = true;
+            number.push_back(c);
+        } else {
+            break;
+        }
+    }
+    if (number.empty() || number == ".") return 0.0;
+    double value = 0.0;
+    auto result = std::from_chars(number.data(), number.data() + number.size(), value,
+                                  std::chars_format::fixed);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Too many digits for a double: huge when the whole part is not zero, else tiny.
+        std::string_view whole = std::string_view(number).substr(0, number.find('.'));
+        value = whole.find_first_not_of('0') != std::string_view::npos ? HUGE_VAL : 0.0;
+    }
+    return negative ? -value : value;
+}
+
+long long TextInteger(std::string_view text) {
+    double value = TextValue(text);
+    if (std::isnan(value)) return 0;
+    if (value > 1e15) return 1000000000000000LL;
+    if (value < -1e15) return -1000000000000000LL;
+    return std::llround(value);
+}
+
+} // namespace tlv

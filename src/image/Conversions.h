@@ -1,0 +1,46 @@
+#pragma once
+// Conversions between numbers, hexadecimal texts and bit texts ("0"/"1", first character the
+// most significant bit), and the two real-number helpers of the frequency checks.
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tlv {
+
+// Four "0"/"1" characters per hexadecimal digit; a character that is not a hex digit counts
+// as 0. "3A" gives "00111010".
+std::string HexToBits(std::string_view hex);
+
+// Pads on the left with "0" to a multiple of four, then one upper-case digit per group; any
+// character other than "1" counts as 0. "101" gives "5".
+std::string BitsToHex(std::string_view bits);
+
+// Upper-case hexadecimal without leading zeros, at least two digits: 10 gives "0A", 670 "29E".
+// A negative value is written as its 32-bit two's complement.
+std::string ByteToHex(long long value);
+// The same for a decimal text; nullopt when the text is not a decimal integer.
+std::optional<std::string> ByteToHex(std::string_view decimalText);
+
+// Four upper-case hexadecimal digits of the 16-bit two's complement: -1 gives "FFFF".
+std::string WordToHex(int16_t value);
+
+// The frequency (MHz) of a text with at least four decimals, lowered to the nearest 5 kHz or
+// 6.25 kHz raster point at or below it. nullopt when the last four characters are not digits
+// or the text is not a number.
+std::optional<double> SnapFrequency(std::string_view text);
+
+// Remainder of v on the step d: v itself when v < d; 0 when v / d, written with 15 significant
+// digits, is whole; otherwise v - i*d for the smallest whole i >= 1 that brings it below d.
+// A step that is not a positive finite number returns v.
+double RealRemainder(double d, double v);
+
+// The leading number of a text, as the editor reads numeric texts: leading blanks skipped, an
+// optional sign, digits with an optional decimal point; 0 when the text does not start with a
+// number ("12abc" gives 12, "" and "abc" give 0).
+double TextValue(std::string_view text);
+
+// TextValue rounded to the nearest whole number (halves away from zero), limited to +-1e15.
+long long TextInteger(std::string_view text);
+
+} // namespace tlv

@@ -1,0 +1,37 @@
+#pragma once
+// The program's message box: a modal QMessageBox whose button texts follow the language in
+// force, whatever the language of the system.
+#include "localisation/LocalMsgBox.h"
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QMessageBox;
+class QAbstractButton;
+
+namespace tlv {
+
+class QtMessageBox : public MessageBoxService {
+  public:
+    // `languageState` is asked at every box (0 Simplified, 1 English, 2 Traditional).
+    explicit QtMessageBox(std::function<int()> languageState, QWidget* owner = nullptr);
+
+    // The main window, which owns every box.
+    void setOwner(QWidget* owner) { owner_ = owner; }
+
+    int LocalMsgBox(const std::string& text, int flags, const std::string& title) override;
+
+    // The box as LocalMsgBox would show it, not yet shown.
+    std::unique_ptr<QMessageBox> buildBox(const std::string& text, int flags,
+                                          const std::string& title) const;
+    // The item id for the button that closed `box` (its escape button when none was clicked).
+    static int resultOf(const QMessageBox& box, const QAbstractButton* clicked);
+
+  private:
+    std::function<int()> languageState_;
+    QPointer<QWidget> owner_;
+};
+
+} // namespace tlv

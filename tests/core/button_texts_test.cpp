@@ -1,0 +1,68 @@
+#include "localisation/ButtonTexts.h"
+#include "localisation/LocalMsgBox.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+using namespace tlv;
+
+TEST(MsgBoxButtonText, EveryButtonInEveryLanguage) {
+    struct Row {
+        int id;
+        std::string simplified, english, traditional;
+    };
+    const std::vector<Row> rows{
+        {IdOk, "确定", "OK", "確定"},       {IdCancel, "取消", "Cancel", "取消"},
+        {IdYes, "是", "Yes", "是"},         {IdNo, "否", "No", "否"},
+        {IdAbort, "放弃", "Abort", "放棄"}, {IdIgnore, "忽略", "Ignore", "忽略"},
+        {IdRetry, "重试", "Retry", "重試"},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(MsgBoxButtonText(0, row.id), row.simplified) << row.id;
+        EXPECT_EQ(MsgBoxButtonText(1, row.id), row.english) << row.id;
+        EXPECT_EQ(MsgBoxButtonText(2, row.id), row.traditional) << row.id;
+    }
+}
+
+TEST(MsgBoxButtonText, OtherLanguageStatesAndIdsLeaveTheTextAlone) {
+    EXPECT_FALSE(MsgBoxButtonText(3, IdOk).has_value());
+    EXPECT_FALSE(MsgBoxButtonText(-1, IdOk).has_value());
+    EXPECT_FALSE(MsgBoxButtonText(0, 0).has_value());
+    EXPECT_FALSE(MsgBoxButtonText(1, 8).has_value());
+}
+
+TEST(DecodeMsgBoxFlags, FlagValuesInUse) {
+    struct Case {
+        int flags;
+        std::vector<int> buttons;
+        MsgBoxIcon icon;
+        int defaultButton;
+        int escapeButton;
+        bool systemModal;
+    };
+    const std::vector<Case> cases{
+        {0, {IdOk}, MsgBoxIcon::None, IdOk, IdOk, false},
+        {16, {IdOk}, MsgBoxIcon::Stop, IdOk, IdOk, false},
+        {64, {IdOk}, MsgBoxIcon::Information, IdOk, IdOk, false},
+        {36, {IdYes, IdNo}, MsgBoxIcon::Question, IdYes, IdNo, false},
+        {68, {IdYes, IdNo}, MsgBoxIcon::Information, IdYes, IdNo, false},
+        {305, {IdOk, IdCancel}, MsgBoxIcon::Warning, IdCancel, IdCancel, false},
+        {4385, {IdOk, IdCancel}, MsgBoxIcon::Question, IdCancel, IdCancel, true},
+    };
+    for (const auto& c : cases) {
+        const MsgBoxLayout layout = DecodeMsgBoxFlags(c.flags);
+        EXPECT_EQ(layout.buttons, c.buttons) << c.flags;
+        EXPECT_EQ(layout.icon, c.icon) << c.flags;
+        EXPECT_EQ(layout.defaultButton, c.defaultButton) << c.flags;
+        EXPECT_EQ(layout.escapeButton, c.escapeButton) << c.flags;
+        EXPECT_EQ(layout.systemModal, c.systemModal) << c.flags;
+    }
+}
+
+TEST(DecodeMsgBoxFlags, DefaultButtonBeyondTheButtonsFallsBackToTheFirst) {
+    EXPECT_EQ(DecodeMsgBoxFlags(0x200).defaultButton, IdOk);
+    EXPECT_EQ(DecodeMsgBoxFlags(4 | 0x200).defaultButton, IdYes);
+    EXPECT_EQ(DecodeMsgBoxFlags(2 | 0x200).defaultButton, IdIgnore);
+}

@@ -1,0 +1,174 @@
+#include "image/Conversions.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+using namespace tlv;
+
+namespace {
+
+struct TextCase {
+    const char* in;
+    const char* out;
+};
+
+// The remainder as the loop computes it: the whole-quotient rule on the quotient written with
+// 15 significant digits, then candidates v - i*d for i = 1, 2, ...
+double loopRemainder(double d, double v) {
+    if (v < d) return v;
+    char text[64];
+    std::snprintf(text, sizeof text, "%.15g", v / d);
+    if (!std::strchr(text, '.')) return 0.0;
+    for (double i = 1;; ++i)
+        if (v - i * d < d) return v - i * d;
+}
+
+} // namespace
+
+TEST(HexAndBits, HexToBits) {
+    for (const TextCase& c : std::initializer_list<TextCase>{{"3A", "00111010"},
+                                                             {"F", "1111"},
+                                                             {"", ""},
+                                                             {"FF", "11111111"},
+                                                             {"0", "0000"},
+                                                             {"g", "0000"},
+                                                             {"a", "1010"},
+                                                             {"9e", "10011110"}})
+        EXPECT_EQ(HexToBits(c.in), c.out) << c.in;
+}
+
+TEST(HexAndBits, BitsToHex) {
+    for (const TextCase& c : std::initializer_list<TextCase>{{"11110000", "F0"},
+                                                             {"11111110", "FE"},
+                                                             {"100000010011", "813"},
+                                                             {"101", "5"},
+                                                             {"", ""},
+                                                             {"0000", "0"},
+                                                             {"2", "0"},
+                                                             {"11111111", "FF"},
+                                                             {"1x1", "5"}})
+        EXPECT_EQ(BitsToHex(c.in), c.out) << c.in;
+}
+
+TEST(HexAndBits, ByteAndWordToHex) {
+    struct Case {
+        long long value;
+        const char* hex;
+    };
+    for (const Case& c : std::initializer_list<Case>{{255, "FF"},
+                                                     {10, "0A"},
+                                                     {670, "29E"},
+                                                     {0, "00"},
+                                                     {16, "10"},
+                                                     {5, "05"},
+                                                     {4095, "FFF"}})
+        EXPECT_EQ(ByteToHex(c.value), c.hex) << c.value;
+    EXPECT_EQ(ByteToHex(std::string_view("670")), "29E");
+    EXPECT_EQ(ByteToHex(std::string_view("abc")), std::nullopt);
+    EXPECT_EQ(ByteToHex(std::string_view("")), std::nullopt);
+    EXPECT_EQ(ByteToHex(std::string_view("12x")), std::nullopt);
+
+    struct WordCase {
+        int16_t value;
+        const char* hex;
+    };
+    for (const WordCase& c : std::initializer_list<WordCase>{{300, "012C"},
+                                                             {16, "0010"},
+                                                             {-1, "FFFF"},
+                                                             {0, "0000"},
+                                                             {-32768, "8000"},
+                                                             {32767, "7FFF"}})
+        EXPECT_EQ(WordToHex(c.value), c.hex) << c.value;
+}
+
+TEST(SnapFrequency, LowersToTheNearerRasterBelow) {
+    struct Case {
+        const char* text;
+        double snapped;
+    };
+    for (const Case& c : std::initializer_list<Case>{{"446.00625", 446.00625},
+                                                     {"446.00700", 446.00625},
+                                                     {"446.00510", 446.005},
+                                                     {"446.01250", 446.0125},
+                                                     {"136.02501", 136.025},
+                                                     {"400.00000", 400.0},
+                                                     {"446.0062", 446.0},
+                                                     {"1234", 1000.0}}) {
+        std::optional<double> result = SnapFrequency(c.text);
+        ASSERT_TRUE(result) << c.text;
+        EXPECT_DOUBLE_EQ(*result, c.snapped) << c.text;
+    }
+}
+
+TEST(SnapFrequency, NeverRoundsUp) {
+    for (int a = 0; a <= 9999; a += 7) {
+        char text[16];
+        std::snprintf(text, sizeof text, "446.0%04d", a);
+        std::optional<double> result = SnapFrequency(text);
+        ASSERT_TRUE(result);
+        double value = 446.0 + a / 1e5;
+        EXPECT_LE(*result, value + 1e-9) << text;
+        EXPECT_GT(*result, value - 0.005) << text;
+        double units = std::round((*result - 446.0) * 1e5);
+        EXPECT_TRUE(std::fmod(units, 500) == 0 || std::fmod(units, 625) == 0) << text;
+    }
+}
+
+TEST(SnapFrequency, FailsOnTextsItCannotRead) {
+    for (const char* text : {"", "123", "446.0062x", "446.00 25", "abc.12345", "+446.00625"})
+        EXPECT_EQ(SnapFrequency(text), std::nullopt) << text;
+}
+
+TEST(RealRemainder, DocumentedExamples) {
+    EXPECT_DOUBLE_EQ(RealRemainder(0.005, 0.003), 0.003);
+    EXPECT_NEAR(RealRemainder(0.005, 446.00625), 0.00125, 1e-9);
+    EXPECT_EQ(RealRemainder(0.00625, 446.00625), 0.0);
+    EXPECT_EQ(RealRemainder(0.005, 446.005), 0.0);
+    EXPECT_EQ(RealRemainder(0.005, 0.005), 0.0);
+    EXPECT_DOUBLE_EQ(RealRemainder(0.005, -1.0), -1.0);
+}
+
+TEST(RealRemainder, MatchesTheLoopExactly) {
+    std::vector<double> values;
+    for (int k = 0; k < 400; ++k)
+        values.push_back(0.0001 + k * 0.0173);
+    for (double base : {136.0, 446.0, 719.9}) {
+        for (int k = 0; k < 12; ++k)
+            values.push_back(base + k * 0.00131);
+    }
+    values.push_back(719.99999);
+    values.push_back(446.0070);
+    values.push_back(446.0115);
+    for (double d : {0.005, 0.00625}) {
+        for (double v : values)
+            EXPECT_EQ(RealRemainder(d, v), loopRemainder(d, v)) << d << " " << v;
+    }
+}
+
+TEST(RealRemainder, StepsThatAreNotPositiveReturnTheValue) {
+    EXPECT_EQ(RealRemainder(0.0, 5.0), 5.0);
+    EXPECT_EQ(RealRemainder(-1.0, 5.0), 5.0);
+    EXPECT_EQ(RealRemainder(std::nan(""), 5.0), 5.0);
+}
+
+TEST(TextValue, ReadsTheLeadingNumber) {
+    struct Case {
+        const char* text;
+        double value;
+    };
+    for (const Case& c : std::initializer_list<Case>{{"", 0},
+                                                     {"abc", 0},
+                                                     {"12abc", 12},
+                                                     {"  67.5", 67.5},
+                                                     {"-3", -3},
+                                                     {".5", 0.5},
+                                                     {"1.2.3", 1.2},
+                                                     {"300", 300}})
+        EXPECT_DOUBLE_EQ(TextValue(c.text), c.value) << c.text;
+    EXPECT_EQ(TextInteger("2.5"), 3);
+    EXPECT_EQ(TextInteger("-2.5"), -3);
+    EXPECT_EQ(TextInteger(std::string(400, '9')), 1000000000000000LL);
+}

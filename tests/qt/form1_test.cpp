@@ -1,0 +1,493 @@
+// The main window driven through its widgets, with a scripted message box and a fixed clock.
+#include "FixedClock.h"
+#include "ScriptedMessageBox.h"
+#include "editor/EditorOps.h"
+#include "editor/gui/DropDownComboBox.h"
+#include "editor/gui/Form1.h"
+#include "localisation/CellTexts.h"
+#include "localisation/gui/QtMessageBox.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QtTest>
+
+using namespace tlv;
+
+namespace {
+
+// Records which toolbar commands ran.
+class RecordingForm1 : public Form1 {
+  public:
+    using Form1::Form1;
+    QStringList ran;
+    void onNew() override { ran << "new"; }
+    void onOpen() override { ran << "open"; }
+    void onSave() override { ran << "save"; }
+    void onRead() override { ran << "read"; }
+    void onWrite() override { ran << "write"; }
+    void onTAnMa() override { ran << "TAnMa"; }
+};
+
+struct Fixture {
+    EditorState state;
+    test::ScriptedMessageBox box;
+    test::FixedClock clock;
+    AppServices services{&box, &clock};
+};
+
+QString cellText(const Form1& form, int row, int column) {
+    return form.Grid1->item(row, column)->text();
+}
+
+QColor cellColour(const Form1& form, int row, int column) {
+    return form.Grid1->item(row, column)->background().color();
+}
+
+} // namespace
+
+class Form1Test : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startupShowsNumberedEmptyChannels();
+    void startupShadesEvenRowsAndSizesTheTable();
+    void startupSelectsBandAndPanelStartValues();
+    void startupHidesTransferControlsAndButton7();
+    void everyMenuItemWithItsShortcut();
+    void toolbarButtonsInOrder();
+    void panelPicksReachTheState();
+    void refreshRendersClearingAndRelabelling();
+    void toolbarDispatchIsExactAndCaseSensitive();
+    void toolbarButtonsAndMenusReachTheCommands();
+    void lockToggleDisablesOnlyTableAndFrames();
+    void lockFromStateAtRefresh();
+    void button7SwitchOffTiming();
+    void tableColumnsGrowWithTheWindow();
+    void closingEndsWithTheDialogs();
+    void messageBoxButtonsFollowTheLanguage();
+    void messageBoxTitleIconAndDefault();
+    void messageBoxReturnsItemIds();
+};
+
+void Form1Test::startupShowsNumberedEmptyChannels() {
+    Fixture f;
+    Form1 form(f.state, f.services);
+    const QStringList headers{"信道", "接收频率", "亚音频",   "发射频率", "亚音频",
+                              "功率", "禁发",     "宽\\窄带", "扫描添加"};
+    for (int column = 0; column < kTableCols; ++column)
+        QCOMPARE(cellText(form, 0, column), headers[column]);
+    for (int row = 1; row <= 16; ++row) {
+        QCOMPARE(cellText(form, row, 0), QString::asprintf("%02d", row));
+        for (int column = 1; column < kTableCols; ++column)
+            QVERIFY2(cellText(form, row, column).isEmpty(), qPrintable(QString::number(row)));
+    }
+    QCOMPARE(form.Grid1->rowCount(), 17);
+    QCOMPARE(form.Grid1->columnCount(), 9);
+    // Fixed cells cannot be selected; channel cells can.
+    QVERIFY(!(form.Grid1->item(0, 3)->flags() & Qt::ItemIsSelectable));
+    QVERIFY(!(form.Grid1->item(5, 0)->flags() & Qt::ItemIsSelectable));
+    QVERIFY(form.Grid1->item(5, 3)->flags() & Qt::ItemIsSelectable);
+    QVERIFY(!(form.Grid1->item(5, 3)->flags() & Qt::ItemIsEditable));
+}
+
+void Form1Test::startupShadesEvenRowsAndSizesTheTable() {
+    Fixture f;
+    Form1 form(f.state, f.services);
+    const QColor shade(192, 192, 255);
+    for (int row = 1; row <= 16; ++row)
+        for (int column = 0; column < kTableCols; ++column)
+            QCOMPARE(cellColour(form, row, column) == shade, row % 2 == 0);
+    QCOMPARE(cellColour(form, 0, 4), form.palette().color(QPalette::Button));
+    QCOMPARE(cellColour(form, 3, 0), form.palette().color(QPalette::Button));
+
+    const int widths[kTableCols]{33, 89, 67, 89, 67, 53, 57, 67, 60};
+    for (int column = 0; column < kTableCols; ++column)
+        QCOMPARE(form.Grid1->columnWidth(column), widths[column]);
+    for (int row = 1; row <= 16; ++row)
+        QCOMPARE(form.Grid1->rowHeight(row), 20);
+    for (int column = 0; column < kTableCols; ++column)
+        QCOMPARE(form.Grid1->item(7, column)->textAlignment(), int(Qt::AlignCenter));
+}
+
+void Form1Test::startupSelectsBandAndPanelStartValues() {
+    Fixture f;
+    Form1 form(f.state, f.services);
+    QCOMPARE(form.Combo1->count(), 7);
+    QCOMPARE(form.Combo1->currentText(), QString("400-470MHz"));
+    QCOMPARE(f.state.bandLow, 400);
+    QCOMPARE(f.state.bandHigh, 470);
+
+    const std::array<QComboBox*, 6> lists{form.Combo2, form.Combo3, form.Combo4,
+                                          form.Combo9, form.Combo6, form.Combo7};
+    const std::array<int, 6> positions{1, 1, 0, 5, 1, 1};
+    for (std::size_t i = 0; i < lists.size(); ++i)
+        QCOMPARE(lists[i]->currentIndex(), positions[i]);
+    QCOMPARE(f.state.combo2, 1);
+    QCOMPARE(f.state.combo9, 5);
+
+    // The time-out list is filled after the captions, with the unit " S".
+    QCOMPARE(form.Combo3->count(), 40);
+    QCOMPARE(form.Combo3->itemText(0), QString("15 S"));
+    QCOMPARE(form.Combo3->itemText(39), QString("600 S"));
+    QCOMPARE(form.Combo3->currentText(), QString("30 S"));
+    QCOMPARE(form.Combo4->itemText(10), QString("10 秒"));
+    QCOMPARE(form.Combo9->itemText(5), QString("5 级"));
+}
+
+void Form1Test::startupHidesTransferControlsAndButton7() {
+    Fixture f;
+    Form1 form(f.state, f.services);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QVERIFY(!form.ProgressBar1->isVisible());
+    QCOMPARE(form.ProgressBar1->minimum(), 0);
+    QCOMPARE(form.ProgressBar1->maximum(), 460);
+    QVERIFY(!form.Label->isVisible());
+    QVERIFY(form.Label2->isVisible());
+    QVERIFY(!form.toolbarButton(7)->isVisible());
+    QVERIFY(form.Grid1->isEnabled());
+    QVERIFY(form.Frame1->isEnabled());
+    QCOMPARE(f.state.serviceMode, 0);
+}
+
+void Form1Test::everyMenuItemWithItsShortcut() {
+    Fixture f;
+    Form1 form(f.state, f.services);
+    struct Item {
+        const char* menu;
+        QList<const char*> items;
+    };
+    const QList<Item> menus{
+        {"mnuFile", {"mnuNew", "mnuOpen", "mnuAssave", nullptr, "mnuQuit"}},
+        {"mnupro",
+         {"mnureadFre", "mnuwriteFre", nullptr, "mnudtmf", "Key_enactment", "mnusetin", "mnudebug",
+          "mnutestfre"}},
+        {"mnuset", {"mnulock", "mnucom", "mnuLanguage"}},
+        {"mnuLanguage", {"mnuChineseJ", "mnuChineseF", "mnuEnglish"}},
+        {"mnuhelp", {"mnumainhelp", "mnuabout"}},
+    };
+    for (const Item& menu : menus) {
+        auto* qmenu = form.findChild<QMenu*>(menu.menu);
+        QVERIFY2(qmenu, menu.menu);
+        const QList<QAction*> actions = qmenu->actions();
+        QCOMPARE(actions.size(), menu.items.size());
+        for (int i = 0; i < actions.size(); ++i) {
+            if (menu.items[i] == nullptr) {
+                QVERIFY(actions[i]->isSeparator());
+                continue;
+            }
+            const QString name = QString::fromLatin1(menu.items[i]);
+            const QString actual =
+                actions[i]->menu() ? actions[i]->menu()->objectName() : actions[i]->objectName();
+            QCOMPARE(actual, name);
+            // A hidden item counts as disabled; F1 still reaches the help command.
+            QCOMPARE(actions[i]->isVisible(), name != "mnumainhelp");
+            QCOMPARE(actions[i]->isEnabled(), name != "mnumainhelp");
+        }
+    }
+    QCOMPARE(form.mnureadFre->shortcut(), QKeySequence("Ctrl+R"));
+    QCOMPARE(form.mnuwriteFre->shortcut(), QKeySequence("Ctrl+W"));
+    QCOMPARE(form.mnumainhelp->shortcut(), QKeySequence("F1"));
+    QVERIFY(form.mnulock->isCheckable());
+    QVERIFY(!form.mnulock->isChecked());
+    QCOMPARE(form.mnuFile->title(), QString("文件(&F)"));
+    QCOMPARE(form.menuBar()->actions().size(), 4);
+    QVERIFY(!form.findChild<QObject*>("mnuchannel"));
+}
+
+void Form1Test::toolbarButtonsInOrder() {
+    Fixture f;
+    Form1 form(f.state, f.services);
+    const QStringList keys{"new", "open", "save", "", "read", "write", "TAnMa"};
+    const QStringList tips{"新建", "打开", "保存", "", "读频", "写频", ""};
+    QCOMPARE(form.Toolbar1->actions().size(), 7);
+    for (int n = 1; n <= 7; ++n) {
+        QAction* button = form.toolbarButton(n);
+        QCOMPARE(form.Toolbar1->actions()[n - 1], button);
+        QCOMPARE(button->isSeparator(), n == 4);
+        QCOMPARE(button->data().toString(), keys[n - 1]);
+        QCOMPARE(button->toolTip().isEmpty() ? QString() : button->toolTip(), tips[n - 1]);
+        if (n != 4) QVERIFY2(!button->icon().isNull(), qPrintable(keys[n - 1]));
+    }
+    QVERIFY(!form.toolbarButton(7)->icon().pixmap(24, 24).isNull());
+}
+
+void Form1Test::panelPicksReachTheState() {
+    Fixture f;
+    Form1 form(f.state, f.services);
+    form.Combo9->setCurrentIndex(8);
+    form.Combo3->setCurrentIndex(39);
+    form.Combo4->setCurrentIndex(10);
+    QCOMPARE(f.state.combo9, 8);
+    QCOMPARE(f.state.combo3, 39);
+    QCOMPARE(f.state.combo4, 10);
+    // Opening the band list remembers the band a new pick is compared with.
+    f.state.previousBand = 3;
+    form.Combo1->showPopup();
+    QCOMPARE(f.state.previousBand, 0);
+    form.Combo1->hidePopup();
+}
+
+void Form1Test::refreshRendersClearingAndRelabelling() {
+    Fixture f;
+    Form1 form(f.state, f.services);
+    auto& table = f.state.table;
+    table.at(2, 1) = "438.12500";
+    table.at(2, 2) = "D023N";
+    table.at(2, 4) = "关闭";
+    table.at(2, 5) = "高";
+    f.state.optionIndex.at(2, 5) = 1;
+    table.at(4, 3) = "439.00000"; // receive frequency empty: not in use
+    form.refreshFromState();
+    QCOMPARE(cellText(form, 2, 1), QString("438.12500"));
+
+    f.state.languageState = 1;
+    SetCellListTexts(f.state.lists, 1);
+    SetGrid1Text(f.state);
+    form.refreshFromState();
+    QCOMPARE(cellText(form, 2, 2), QString("D023N"));
+    QCOMPARE(cellText(form, 2, 4), QString("Off"));
+    QCOMPARE(cellText(form, 2, 5), QString("Hight"));
+
+    ClearGrid1(f.state);
+    form.refreshFromState();
+    QVERIFY(cellText(form, 2, 1).isEmpty());
+    QVERIFY(cellText(form, 2, 5).isEmpty());
+    QCOMPARE(f.state.optionIndex.at(2, 5), int16_t(1));
+    QCOMPARE(cellText(form, 4, 3), QString("439.00000"));
+    QCOMPARE(cellText(form, 4, 0), QString("04"));
+
+    ClearNO(f.state, 4);
+    form.refreshFromState();
+    QVERIFY(cellText(form, 4, 3).isEmpty());
+    QCOMPARE(cellText(form, 4, 0), QString("04"));
+    // Shading survives every refresh.
+    QCOMPARE(cellColour(form, 4, 3), QColor(192, 192, 255));
+}
+
+void Form1Test::toolbarDispatchIsExactAndCaseSensitive() {
+    Fixture f;
+    RecordingForm1 form(f.state, f.services);
+    for (const char* key : {"new", "open", "save", "read", "write", "TAnMa"})
+        form.Toolbar1_ButtonClick(QString::fromLatin1(key));
+    QCOMPARE(form.ran, QStringList({"new", "open", "save", "read", "write", "TAnMa"}));
+    form.ran.clear();
+    for (const char* key : {"New", "OPEN", "save ", " read", "tanma", "TAnMa2", "", "Write"})
+        form.Toolbar1_ButtonClick(QString::fromLatin1(key));
+    QVERIFY(form.ran.isEmpty());
+}
+
+void Form1Test::toolbarButtonsAndMenusReachTheCommands() {
+    Fixture f;
+    RecordingForm1 form(f.state, f.services);
+    for (int n : {1, 2, 3, 5, 6})
+        form.toolbarButton(n)->trigger();
+    QCOMPARE(form.ran, QStringList({"new", "open", "save", "read", "write"}));
+    form.ran.clear();
+    for (QAction* item :
+         {form.mnuNew, form.mnuOpen, form.mnuAssave, form.mnureadFre, form.mnuwriteFre})
+        item->trigger();
+    QCOMPARE(form.ran, QStringList({"new", "open", "save", "read", "write"}));
+}
+
+void Form1Test::lockToggleDisablesOnlyTableAndFrames() {
+    Fixture f;
+    Form1 form(f.state, f.services);
+    form.mnulock->trigger();
+    QVERIFY(f.state.editingLock);
+    QVERIFY(form.mnulock->isChecked());
+    QVERIFY(!form.Grid1->isEnabled());
+    QVERIFY(!form.Frame1->isEnabled());
+    QVERIFY(!form.Frame2->isEnabled());
+    QVERIFY(!form.Combo1->isEnabled());
+    QVERIFY(!form.Combo7->isEnabled());
+    QVERIFY(form.Toolbar1->isEnabled());
+    QVERIFY(form.mnupro->isEnabled());
+    QVERIFY(form.mnuOpen->isEnabled());
+    // Decoding while locked still fills the table.
+    f.state.table.at(1, 1) = "446.00625";
+    form.refreshFromState();
+    QCOMPARE(cellText(form, 1, 1), QString("446.00625"));
+    QVERIFY(!form.Grid1->isEnabled());
+
+    form.mnulock->trigger();
+    QVERIFY(!f.state.editingLock);
+    QVERIFY(!form.mnulock->isChecked());
+    QVERIFY(form.Grid1->isEnabled());
+    QVERIFY(form.Frame1->isEnabled());
+    QVERIFY(form.Frame2->isEnabled());
+}
+
+void Form1Test::lockFromStateAtRefresh() {
+    Fixture f;
+    Form1 form(f.state, f.services);
+    f.state.editingLock = true;
+    form.refreshFromState();
+    QVERIFY(form.mnulock->isChecked());
+    QVERIFY(!form.Grid1->isEnabled());
+    QVERIFY(!form.Frame2->isEnabled());
+}
+
+void Form1Test::button7SwitchOffTiming() {
+    Fixture f;
+    Form1 form(f.state, f.services);
+    QSignalSpy switchedOff(&form, &Form1::serviceModeSwitchedOff);
+    form.serviceModeOn();
+    QAction* button7 = form.toolbarButton(7);
+    QVERIFY(button7->isVisible());
+    QCOMPARE(f.state.serviceMode, 1);
+    QVERIFY(f.state.form2.slidersEnabled);
+
+    f.clock.now = 50000.2;
+    button7->trigger();
+    QCOMPARE(f.state.serviceMode, 1);
+    QVERIFY(button7->isVisible());
+    f.clock.now = 50003.2; // three seconds later: the timing starts again
+    button7->trigger();
+    QCOMPARE(f.state.serviceMode, 1);
+    QVERIFY(button7->isVisible());
+    QCOMPARE(switchedOff.count(), 0);
+    f.clock.now = 50003.6; // 0.4 s later: off
+    button7->trigger();
+    QCOMPARE(f.state.serviceMode, 0);
+    QVERIFY(!f.state.form2.slidersEnabled);
+    QVERIFY(!button7->isVisible());
+    QCOMPARE(switchedOff.count(), 1);
+}
+
+void Form1Test::tableColumnsGrowWithTheWindow() {
+    Fixture f;
+    Form1 form(f.state, f.services);
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    const QSize designed = form.size();
+    QVERIFY(designed.width() >= 800);
+    const int gridWidth = form.Grid1->width();
+    form.resize(designed.width() + 300, designed.height() + 100);
+    QTRY_VERIFY(form.Grid1->width() > gridWidth);
+    int total = 0;
+    for (int column = 0; column < kTableCols; ++column)
+        total += form.Grid1->columnWidth(column);
+    QCOMPARE(total, form.Grid1->viewport()->width());
+    QVERIFY(form.Grid1->columnWidth(1) > 89);
+    QCOMPARE(form.Grid1->rowHeight(5), 20);
+    // The panels keep their size next to the table.
+    QVERIFY(form.Frame2->geometry().left() > form.Grid1->geometry().right());
+}
+
+void Form1Test::closingEndsWithTheDialogs() {
+    Fixture f;
+    Form1 form(f.state, f.services);
+    form.show();
+    QSignalSpy unloaded(&form, &Form1::unloaded);
+    auto* dialog = new QDialog(&form);
+    dialog->show();
+    QVERIFY(dialog->isVisible());
+    form.mnuQuit->trigger();
+    QVERIFY(!form.isVisible());
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(unloaded.count(), 1);
+    QVERIFY(f.box.shown.empty()); // nothing is asked
+
+    // The close box does the same, with the editing lock on.
+    Fixture g;
+    Form1 locked(g.state, g.services);
+    QSignalSpy lockedUnloaded(&locked, &Form1::unloaded);
+    locked.mnulock->trigger();
+    locked.show();
+    QVERIFY(locked.close());
+    QCOMPARE(lockedUnloaded.count(), 1);
+    QVERIFY(g.box.shown.empty());
+}
+
+void Form1Test::messageBoxButtonsFollowTheLanguage() {
+    int language = 1;
+    QtMessageBox service([&language] { return language; });
+    struct Case {
+        int language;
+        int flags;
+        QStringList texts;
+    };
+    const QList<Case> cases{
+        {1, 36, {"Yes", "No"}},     {0, 36, {"是", "否"}},       {2, 305, {"確定", "取消"}},
+        {0, 305, {"确定", "取消"}}, {1, 4385, {"OK", "Cancel"}}, {2, 68, {"是", "否"}},
+        {2, 0, {"確定"}},
+    };
+    for (const Case& c : cases) {
+        language = c.language;
+        auto box = service.buildBox("text", c.flags, "");
+        const QList<QAbstractButton*> buttons = box->buttons();
+        QStringList texts;
+        for (QAbstractButton* button : buttons)
+            texts << button->text();
+        texts.sort();
+        QStringList expected = c.texts;
+        expected.sort();
+        QCOMPARE(texts, expected);
+    }
+}
+
+void Form1Test::messageBoxTitleIconAndDefault() {
+    QtMessageBox service([] { return 0; });
+    auto untitled = service.buildBox("所有信道的数据将被清除！", 305, "");
+    QCOMPARE(untitled->windowTitle(), QString("TLV6200"));
+    QCOMPARE(untitled->text(), QString("所有信道的数据将被清除！"));
+    QCOMPARE(untitled->icon(), QMessageBox::Warning);
+    QCOMPARE(untitled->defaultButton(), untitled->button(QMessageBox::Cancel));
+
+    auto titled = service.buildBox("text", 4385, "注意！");
+    QCOMPARE(titled->windowTitle(), QString("注意！"));
+    QCOMPARE(titled->icon(), QMessageBox::Question);
+    QCOMPARE(titled->defaultButton(), titled->button(QMessageBox::Cancel));
+    QVERIFY(titled->windowFlags() & Qt::WindowStaysOnTopHint);
+    QCOMPARE(titled->windowModality(), Qt::ApplicationModal);
+
+    QCOMPARE(service.buildBox("t", 16, "")->icon(), QMessageBox::Critical);
+    QCOMPARE(service.buildBox("t", 64, "")->icon(), QMessageBox::Information);
+    QCOMPARE(service.buildBox("t", 0, "")->icon(), QMessageBox::NoIcon);
+    auto question = service.buildBox("t", 36, "");
+    QCOMPARE(question->defaultButton(), question->button(QMessageBox::Yes));
+}
+
+void Form1Test::messageBoxReturnsItemIds() {
+    for (int language : {0, 1, 2}) {
+        QtMessageBox service([language] { return language; });
+        auto okCancel = service.buildBox("t", 305, "");
+        QCOMPARE(QtMessageBox::resultOf(*okCancel, okCancel->button(QMessageBox::Cancel)), 2);
+        QCOMPARE(QtMessageBox::resultOf(*okCancel, okCancel->button(QMessageBox::Ok)), 1);
+        QCOMPARE(QtMessageBox::resultOf(*okCancel, nullptr), 2); // Escape or close box
+        auto yesNo = service.buildBox("t", 68, "");
+        QCOMPARE(QtMessageBox::resultOf(*yesNo, yesNo->button(QMessageBox::No)), 7);
+        QCOMPARE(QtMessageBox::resultOf(*yesNo, yesNo->button(QMessageBox::Yes)), 6);
+        QCOMPARE(QtMessageBox::resultOf(*yesNo, nullptr), 7);
+    }
+    // The shown box answers with the pressed button's id.
+    QtMessageBox service([] { return 1; });
+    QTimer presser;
+    connect(&presser, &QTimer::timeout, [&presser] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            if (box && box->isVisible()) {
+                presser.stop();
+                box->button(QMessageBox::No)->click();
+            }
+        }
+    });
+    presser.start(10);
+    QCOMPARE(service.LocalMsgBox("Question?", 36, ""), 7);
+}
+
+QTEST_MAIN(Form1Test)
+#include "form1_test.moc"
