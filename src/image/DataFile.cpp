@@ -1,5 +1,7 @@
 #include "image/DataFile.h"
 
+#include "image/ImageCodec.h"
+
 namespace tlv {
 
 namespace {
@@ -38,6 +40,25 @@ std::string DataFileContent(std::string_view imageText) {
     for (std::size_t i = 0; i + 1 < imageText.size(); i += 2)
         content += static_cast<char>(HexValue(imageText[i]) * 16 + HexValue(imageText[i + 1]));
     return content;
+}
+
+std::string BuildDataFile(const EditorState& state) {
+    return DataFileContent(EncodeImage(state));
+}
+
+FileStatus SaveDataFile(const std::string& path, const EditorState& state,
+                        const WriteFault& fault) {
+    return WriteFileAtomically(path, BuildDataFile(state), fault);
+}
+
+LoadResult LoadDataFile(const std::string& path, EditorState& state, MessageBoxService& box) {
+    std::string bytes;
+    FileStatus read = ReadFileHead(path, kDataFileReadLimit, bytes);
+    if (!read.ok) return {LoadStatus::ReadFailed, read.reason};
+    std::optional<std::string> image = DataFileImageText(bytes);
+    if (!image) return {LoadStatus::WrongType, {}};
+    if (!DecodeImage(state, *image, box)) return {LoadStatus::Refused, {}};
+    return {LoadStatus::Loaded, {}};
 }
 
 } // namespace tlv
