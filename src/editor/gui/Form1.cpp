@@ -1,8 +1,10 @@
 #include "editor/gui/Form1.h"
 
 #include "editor/EditorOps.h"
+#include "editor/ParameterFile.h"
 #include "editor/Startup.h"
 #include "editor/gui/DropDownComboBox.h"
+#include "image/FileCommands.h"
 #include "image/ImageLayout.h"
 
 #include <QAction>
@@ -10,6 +12,7 @@
 #include <QCloseEvent>
 #include <QColor>
 #include <QComboBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -449,7 +452,11 @@ void Form1::shadeEvenRows() {
 }
 
 void Form1::readParameterFile() {
-    // Lock off, no port and Simplified Chinese until the parameter file is read here.
+    if (services_.parameterFile.empty()) return;
+    const ParameterBytes bytes = ReadParameterFile(services_.parameterFile);
+    startup_.lockByte = bytes.lock;
+    startup_.portNumber = bytes.portNumber;
+    startup_.languageState = bytes.language;
 }
 
 void Form1::decideLanguage() {
@@ -563,15 +570,22 @@ QAction* Form1::toolbarButton(int n) const {
 }
 
 void Form1::onNew() {
-    // Asks, then clears the channels (data files).
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr) return;
+    FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
+    if (files.New()) refreshFromState();
 }
 
 void Form1::onOpen() {
-    // Opens a channel data file (data files).
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr) return;
+    FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
+    if (files.Open() == OpenOutcome::Loaded) refreshFromState();
 }
 
 void Form1::onSave() {
-    // Saves a channel data file (data files).
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr) return;
+    FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
+    if (std::optional<std::string> path = files.Save())
+        setWindowTitle(QFile::decodeName(QByteArray::fromStdString(SavedCaption(*path))));
 }
 
 void Form1::onRead() {
@@ -676,7 +690,11 @@ void Form1::Form_Unload() {
 }
 
 void Form1::writeParameterFile() {
-    // Stores lock, port and language in the parameter file.
+    // A file that cannot be written is skipped: the program ends all the same.
+    if (services_.parameterFile.empty()) return;
+    WriteParameterFile(services_.parameterFile,
+                       MakeParameterBytes(state_.editingLock, state_.portNumber,
+                                          state_.languageState));
 }
 
 } // namespace tlv

@@ -15,6 +15,8 @@ inline constexpr const char* kDataFileFilter = "TLV6200(*.DAT)";
 class QtFileDialogService : public FileDialogService {
   public:
     explicit QtFileDialogService(QWidget* parent = nullptr) : parent_(parent) {}
+    // The window the dialogs are centred on.
+    void setParent(QWidget* parent) { parent_ = parent; }
 
     std::optional<std::string> ShowOpen() override;
     std::optional<std::string> ShowSave() override;
