@@ -1,8 +1,10 @@
 #include "editor/gui/Form1.h"
 
+#include "editor/EditingRules.h"
 #include "editor/EditorOps.h"
 #include "editor/ParameterFile.h"
 #include "editor/Startup.h"
+#include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
 #include "image/FileCommands.h"
 #include "image/ImageLayout.h"
@@ -106,9 +108,13 @@ Form1::Form1(EditorState& state, AppServices& services, QWidget* parent)
     buildLayout();
     connectPanelLists();
     Form_Load();
+    cellEditors = new CellEditors(*this);
 }
 
-Form1::~Form1() = default;
+Form1::~Form1() {
+    // The editors stop watching the table before the widgets go.
+    delete cellEditors;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Widgets
@@ -661,10 +667,8 @@ void Form1::mnuabout_Click() {
 }
 
 void Form1::Combo1_Click() {
-    // The band question and the clearing of the channels join here; until then the pick only
-    // selects the band and its limits.
-    state_.currentBand = Combo1->currentIndex();
-    SetBandLimits(state_, state_.currentBand);
+    BandSelected(state_, FormMessageBox(*this), Combo1->currentIndex());
+    refreshFromState();
 }
 
 void Form1::Combo1_DropDown() {

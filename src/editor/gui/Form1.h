@@ -22,6 +22,7 @@ class QToolBar;
 
 namespace tlv {
 
+class CellEditors;
 class DropDownComboBox;
 
 class Form1 : public QMainWindow {
@@ -49,6 +50,8 @@ class Form1 : public QMainWindow {
 
     // Channel table: 17 x 9 cells, row 0 the header row, column 0 the channel numbers.
     QTableWidget* Grid1 = nullptr;
+    // The in-cell editors over Grid1: Text1, Combo8 and Combo5(5..8).
+    CellEditors* cellEditors = nullptr;
     // Band frame and list.
     QGroupBox* Frame1 = nullptr;
     DropDownComboBox* Combo1 = nullptr;

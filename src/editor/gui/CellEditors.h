@@ -1,0 +1,91 @@
+#pragma once
+// The in-cell editors of the channel table Grid1: the frequency editor Text1, the tone list
+// Combo8 and the option lists Combo5(5..8). A left press or Enter on the table opens the
+// editor of the cell; the editor covers the cell, commits through the editing rules on Enter
+// or when it loses the focus, and hands the focus back to the table. At most one is shown.
+#include "editor/EditingRules.h"
+
+#include <QObject>
+#include <array>
+#include <string>
+
+class QComboBox;
+class QKeyEvent;
+class QLineEdit;
+class QMouseEvent;
+class QTableWidget;
+class QWidget;
+
+namespace tlv {
+
+class Form1;
+
+// The window's message box; one that answers Cancel when the window was given none.
+MessageBoxService& FormMessageBox(Form1& form);
+
+class CellEditors : public QObject {
+    Q_OBJECT
+  public:
+    // Creates the editors, hidden, over Grid1 of `form`, and starts watching the table.
+    explicit CellEditors(Form1& form);
+
+    // Frequency editor: nine characters, centred, pale yellow.
+    QLineEdit* Text1 = nullptr;
+    // Tone list: the 261 tone entries; the user may also type.
+    QComboBox* Combo8 = nullptr;
+    // Option lists, pick only: Combo5[5] power, [6] transmit inhibit, [7] bandwidth, [8] scan
+    // add (indices 0..4 unused).
+    std::array<QComboBox*, 9> Combo5{};
+
+    // The editor shown, CellEditor::None when idle.
+    CellEditor shown() const { return shown_; }
+    // The widget of the editor shown, nullptr when idle.
+    QWidget* shownWidget() const;
+
+    // Commits the editor shown (as its focus loss does) and hides it.
+    void closeEditor();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QTableWidget* grid() const;
+
+    // The table's events.
+    bool Grid1_MouseDown(QMouseEvent* event);
+    bool Grid1_KeyDown(QKeyEvent* event);
+    // Opens the editor of cell (row, column) when a left press or Enter armed it.
+    void Grid1_SelChange(int row, int column);
+
+    void openFrequencyEditor();
+    void openToneList();
+    void openOptionList(int column);
+    void placeOverCell(QWidget* editor, bool sameHeight);
+    void showEditor(QWidget* editor, CellEditor kind);
+
+    // Key filters. Return true when the key was consumed.
+    bool Text1_KeyPress(QKeyEvent* event);
+    bool Combo8_KeyPress(QKeyEvent* event);
+    bool Combo8_PopupKeyPress(QKeyEvent* event);
+    bool Combo5_KeyPress(QKeyEvent* event);
+
+    void Combo8_Click(int position);
+    void Combo5_Click(int column, int position);
+
+    // Hides the editor shown without committing, and gives the focus to the table.
+    CellEditor hideShown();
+    void refresh();
+    bool cellRewrittenBehind() const;
+
+    Form1& form_;
+    EditorState& state_;
+    CellEditor shown_ = CellEditor::None;
+    // The tone list's selected position: the entry last picked, -1 after typing.
+    int toneSelected_ = -1;
+    // The text of the edited cell when its editor opened. When the table is rewritten under an
+    // open editor (a file opened, a radio read, New, a language change), the editor is closed
+    // without writing, so that nothing lands in a channel the user no longer sees.
+    std::string openedText_;
+};
+
+} // namespace tlv

@@ -1,0 +1,368 @@
+// The in-cell editors of the channel table, driven with the mouse and the keyboard.
+#include "FixedClock.h"
+#include "ScriptedMessageBox.h"
+#include "editor/EditorOps.h"
+#include "editor/gui/CellEditors.h"
+#include "editor/gui/DropDownComboBox.h"
+#include "editor/gui/Form1.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace tlv;
+
+namespace {
+
+struct Window {
+    EditorState state;
+    test::ScriptedMessageBox box;
+    test::FixedClock clock;
+    AppServices services{&box, &clock};
+    Form1 form{state, services};
+    CellEditors& editors = *form.cellEditors;
+
+    Window() {
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+    }
+
+    QRect cellRect(int row, int column) const {
+        return form.Grid1->visualRect(form.Grid1->model()->index(row, column));
+    }
+    void press(int row, int column, Qt::MouseButton button = Qt::LeftButton) {
+        QTest::mouseClick(form.Grid1->viewport(), button, {}, cellRect(row, column).center());
+    }
+    QString cell(int row, int column) const { return form.Grid1->item(row, column)->text(); }
+    // Starts a channel with the keyboard alone.
+    void startChannel(int row, const QString& frequency) {
+        form.Grid1->setFocus();
+        form.Grid1->setCurrentCell(row, col::RxFrequency);
+        QTest::keyClick(form.Grid1, Qt::Key_Return);
+        QTest::keyClicks(editors.Text1, frequency);
+        QTest::keyClick(editors.Text1, Qt::Key_Return);
+    }
+    // Picks `position` from the open drop-down of `list`: highlight the entry, then Enter.
+    static void pickFromPopup(QComboBox* list, int position) {
+        QAbstractItemView* view = list->view();
+        QTRY_VERIFY(view->isVisible());
+        view->setCurrentIndex(view->model()->index(position, 0));
+        QTest::keyClick(view, Qt::Key_Return);
+    }
+};
+
+} // namespace
+
+class CellEditorsTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void pressOnEmptyChannelOpensItsReceiveFrequency();
+    void pressOnUsedPowerCellOpensListWithItsEntryAndPickWrites();
+    void leavingAnOptionListWithoutPickChangesNothing();
+    void enterOpensTheEditorOfTheCurrentCell();
+    void frequencyEditorFiltersKeysAndCoversItsCell();
+    void keyboardAloneFillsAChannel();
+    void outOfBandShowsTheMessageAndKeepsTheCell();
+    void toneListTypingAndPicking();
+    void oneEditorAtATimeAndPressesThatOpenNothing();
+    void bandPickAsksAndClearsOnOk();
+    void lockedTableOpensNothing();
+    void tableRewrittenUnderAnOpenEditorIsNotWritten();
+};
+
+void CellEditorsTest::pressOnEmptyChannelOpensItsReceiveFrequency() {
+    Window w;
+    w.press(3, col::Power);
+    QCOMPARE(w.editors.shown(), CellEditor::Frequency);
+    QVERIFY(w.editors.Text1->isVisible());
+    QCOMPARE(w.state.editRow, 3);
+    QCOMPARE(w.state.editCol, col::RxFrequency);
+    QCOMPARE(w.form.Grid1->currentRow(), 3);
+    QCOMPARE(w.form.Grid1->currentColumn(), col::RxFrequency);
+    QCOMPARE(w.editors.Text1->geometry(), w.cellRect(3, col::RxFrequency));
+    QVERIFY(!w.editors.Combo5[col::Power]->isVisible());
+    QVERIFY(!w.state.cellClickArmed);
+}
+
+void CellEditorsTest::pressOnUsedPowerCellOpensListWithItsEntryAndPickWrites() {
+    Window w;
+    w.startChannel(2, "438.125");
+    QCOMPARE(w.cell(2, col::Power), QString("高"));
+
+    w.press(2, col::Power);
+    QComboBox* power = w.editors.Combo5[col::Power];
+    QCOMPARE(w.editors.shown(), CellEditor::Option);
+    QVERIFY(power->isVisible());
+    QCOMPARE(power->currentIndex(), 1);
+    QCOMPARE(power->currentText(), QString("高"));
+    const QRect cell = w.cellRect(2, col::Power);
+    QCOMPARE(power->geometry().topLeft(), cell.topLeft());
+    QCOMPARE(power->width(), cell.width());
+    // Selecting the cell's entry on opening is not a pick.
+    QCOMPARE(w.state.optionIndex.at(2, col::Power), 1);
+
+    Window::pickFromPopup(power, 0);
+    QCOMPARE(w.cell(2, col::Power), QString("低"));
+    QCOMPARE(w.state.table.at(2, col::Power), std::string("低"));
+    QCOMPARE(w.state.optionIndex.at(2, col::Power), 0);
+    QVERIFY(!power->isVisible());
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+}
+
+void CellEditorsTest::leavingAnOptionListWithoutPickChangesNothing() {
+    Window w;
+    w.startChannel(4, "440");
+    w.press(4, col::Scan);
+    QComboBox* scan = w.editors.Combo5[col::Scan];
+    QTRY_VERIFY(scan->view()->isVisible());
+    scan->hidePopup();
+    // Browsing the closed list is not committed either until an entry is picked.
+    w.press(4, col::Number);
+    QVERIFY(!scan->isVisible());
+    QCOMPARE(w.cell(4, col::Scan), QString("有"));
+    QCOMPARE(w.state.optionIndex.at(4, col::Scan), 1);
+    QVERIFY(w.box.shown.empty());
+}
+
+void CellEditorsTest::enterOpensTheEditorOfTheCurrentCell() {
+    Window w;
+    w.startChannel(5, "440");
+    // Arrows only move the current cell.
+    QTest::keyClick(w.form.Grid1, Qt::Key_Right);
+    QTest::keyClick(w.form.Grid1, Qt::Key_Down);
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+    QCOMPARE(w.form.Grid1->currentRow(), 6);
+    QCOMPARE(w.form.Grid1->currentColumn(), col::RxTone);
+    QTest::keyClick(w.form.Grid1, Qt::Key_Up);
+    for (int i = 0; i < 5; ++i)
+        QTest::keyClick(w.form.Grid1, Qt::Key_Right);
+    QCOMPARE(w.form.Grid1->currentColumn(), col::Bandwidth);
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+
+    QTest::keyClick(w.form.Grid1, Qt::Key_Return);
+    QComboBox* bandwidth = w.editors.Combo5[col::Bandwidth];
+    QCOMPARE(w.editors.shown(), CellEditor::Option);
+    QVERIFY(bandwidth->isVisible());
+    QTRY_VERIFY(bandwidth->view()->isVisible());
+    QCOMPARE(bandwidth->currentIndex(), 1);
+    QCOMPARE(w.state.editRow, 5);
+    QCOMPARE(w.state.editCol, col::Bandwidth);
+}
+
+void CellEditorsTest::frequencyEditorFiltersKeysAndCoversItsCell() {
+    Window w;
+    w.press(7, col::RxFrequency);
+    QLineEdit* text1 = w.editors.Text1;
+    QCOMPARE(text1->geometry(), w.cellRect(7, col::RxFrequency));
+    QCOMPARE(text1->maxLength(), 9);
+    QCOMPARE(text1->alignment(), Qt::AlignCenter);
+    QTest::keyClicks(text1, "4a3");
+    QCOMPARE(text1->text(), QString("43"));
+    QTest::keyClicks(text1, " -e,D");
+    QTest::keyClick(text1, Qt::Key_Backspace);
+    QCOMPARE(text1->text(), QString("4"));
+    QTest::keyClick(text1, Qt::Key_Down);
+    QTest::keyClick(text1, Qt::Key_PageUp);
+    QCOMPARE(w.form.Grid1->currentRow(), 7);
+    QCOMPARE(w.editors.shown(), CellEditor::Frequency);
+    QTest::keyClicks(text1, "38.1234567");
+    QCOMPARE(text1->text(), QString("438.12345"));
+    QTest::keyClick(text1, Qt::Key_Return);
+    QCOMPARE(w.cell(7, col::RxFrequency), QString("438.12000"));
+}
+
+void CellEditorsTest::keyboardAloneFillsAChannel() {
+    Window w;
+    w.startChannel(1, "446.0062");
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+    QVERIFY(w.form.Grid1->hasFocus());
+    QCOMPARE(w.form.Grid1->currentRow(), 1);
+    QCOMPARE(w.form.Grid1->currentColumn(), col::RxFrequency);
+    const QStringList expected{"01", "446.00500", "关闭", "446.00500", "关闭",
+                               "高", "关闭",      "宽带", "有"};
+    for (int column = 0; column < kTableCols; ++column)
+        QCOMPARE(w.cell(1, column), expected[column]);
+
+    // Transmit frequency: arrow, Enter, type, Enter.
+    QTest::keyClick(w.form.Grid1, Qt::Key_Right);
+    QTest::keyClick(w.form.Grid1, Qt::Key_Right);
+    QTest::keyClick(w.form.Grid1, Qt::Key_Return);
+    QCOMPARE(w.editors.shown(), CellEditor::Frequency);
+    QCOMPARE(w.editors.Text1->text(), QString("446.00500"));
+    QTest::keyClicks(w.editors.Text1, "450.0125");
+    QTest::keyClick(w.editors.Text1, Qt::Key_Return);
+    QCOMPARE(w.cell(1, col::TxFrequency), QString("450.01250"));
+    QCOMPARE(w.cell(1, col::RxFrequency), QString("446.00500"));
+
+    // Transmit tone: the list opens with its drop-down, typing goes into its text.
+    QTest::keyClick(w.form.Grid1, Qt::Key_Right);
+    QTest::keyClick(w.form.Grid1, Qt::Key_Return);
+    QCOMPARE(w.editors.shown(), CellEditor::Tone);
+    QTRY_VERIFY(w.editors.Combo8->view()->isVisible());
+    QTest::keyClicks(QApplication::focusWidget(), "d23n");
+    QCOMPARE(w.editors.Combo8->currentText(), QString("D23N"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+    QCOMPARE(w.cell(1, col::TxTone), QString("D023N"));
+    QCOMPARE(w.form.Grid1->currentColumn(), col::TxTone);
+
+    // Deleting the channel: open its receive frequency, empty it, Enter.
+    w.form.Grid1->setCurrentCell(1, col::RxFrequency);
+    QTest::keyClick(w.form.Grid1, Qt::Key_Return);
+    QTest::keyClick(w.editors.Text1, Qt::Key_Backspace);
+    QTest::keyClick(w.editors.Text1, Qt::Key_Return);
+    for (int column = 1; column < kTableCols; ++column)
+        QVERIFY(w.cell(1, column).isEmpty());
+    QCOMPARE(w.cell(1, 0), QString("01"));
+}
+
+void CellEditorsTest::outOfBandShowsTheMessageAndKeepsTheCell() {
+    Window w;
+    w.startChannel(8, "469.99999");
+    QCOMPARE(w.cell(8, col::RxFrequency), QString("469.99500"));
+    w.press(8, col::RxFrequency);
+    QTest::keyClicks(w.editors.Text1, "470");
+    // Leaving the editor with a press elsewhere commits as Enter does.
+    w.press(9, col::Power);
+    QCOMPARE(w.box.shown.size(), std::size_t(1));
+    QCOMPARE(QString::fromStdString(w.box.shown[0].text), QString("超出频段范围"));
+    QCOMPARE(w.cell(8, col::RxFrequency), QString("469.99500"));
+    // The press still opened the editor it asked for.
+    QCOMPARE(w.editors.shown(), CellEditor::Frequency);
+    QCOMPARE(w.state.editRow, 9);
+}
+
+void CellEditorsTest::toneListTypingAndPicking() {
+    Window w;
+    w.startChannel(10, "440");
+    w.press(10, col::RxTone);
+    QComboBox* tones = w.editors.Combo8;
+    QCOMPARE(tones->count(), 261);
+    QCOMPARE(tones->currentIndex(), 0);
+    QCOMPARE(tones->geometry().topLeft(), w.cellRect(10, col::RxTone).topLeft());
+    QCOMPARE(tones->width(), w.cellRect(10, col::RxTone).width());
+    Window::pickFromPopup(tones, 260);
+    QCOMPARE(w.cell(10, col::RxTone), QString("D754I"));
+    QCOMPARE(w.state.optionIndex.at(10, col::RxTone), 260);
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+
+    // A typed value out of range brings back the last pick; letters other than D N I stay out.
+    w.press(10, col::RxTone);
+    QCOMPARE(tones->currentText(), QString("D754I"));
+    tones->hidePopup();
+    QTest::keyClicks(tones, "3x0 0");
+    QCOMPARE(tones->currentText(), QString("300"));
+    QTest::keyClick(tones, Qt::Key_Return);
+    QCOMPARE(w.cell(10, col::RxTone), QString("D754I"));
+
+    w.press(10, col::RxTone);
+    tones->hidePopup();
+    QTest::keyClicks(tones, "88.5");
+    w.press(10, col::Power); // focus elsewhere commits
+    QCOMPARE(w.cell(10, col::RxTone), QString("88.5"));
+    QCOMPARE(w.editors.shown(), CellEditor::Option);
+}
+
+void CellEditorsTest::oneEditorAtATimeAndPressesThatOpenNothing() {
+    Window w;
+    w.startChannel(11, "440");
+    w.press(11, col::TxFrequency);
+    QCOMPARE(w.editors.shown(), CellEditor::Frequency);
+    w.press(11, col::TxTone);
+    QCOMPARE(w.editors.shown(), CellEditor::Tone);
+    QVERIFY(!w.editors.Text1->isVisible());
+    QCOMPARE(w.cell(11, col::TxFrequency), QString("440.00000"));
+    w.press(11, col::Forbid);
+    QVERIFY(!w.editors.Combo8->isVisible());
+    QCOMPARE(w.editors.shown(), CellEditor::Option);
+
+    // A right press only focuses the table; header row and number column open nothing.
+    w.press(12, col::RxFrequency, Qt::RightButton);
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+    QVERIFY(w.form.Grid1->hasFocus());
+    w.press(0, col::RxFrequency);
+    w.press(12, col::Number);
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+    for (QWidget* editor : std::initializer_list<QWidget*>{
+             w.editors.Text1, w.editors.Combo8, w.editors.Combo5[5], w.editors.Combo5[6],
+             w.editors.Combo5[7], w.editors.Combo5[8]})
+        QVERIFY(!editor->isVisible());
+    QVERIFY(w.box.shown.empty());
+}
+
+void CellEditorsTest::bandPickAsksAndClearsOnOk() {
+    Window w;
+    w.startChannel(1, "440");
+    // Cancel: the band and its limits change, the channels stay.
+    w.box.answers = {IdCancel};
+    w.form.Combo1->showPopup();
+    w.form.Combo1->hidePopup();
+    w.form.Combo1->setCurrentIndex(5);
+    QCOMPARE(w.box.shown.size(), std::size_t(1));
+    QCOMPARE(w.box.shown[0].flags, 4385);
+    QCOMPARE(w.cell(1, col::RxFrequency), QString("440.00000"));
+    QCOMPARE(w.state.bandLow, 136);
+    QCOMPARE(w.state.previousBand, 0);
+
+    // OK after opening the list again: asked once more, and the channels are cleared.
+    w.box.answers = {IdOk};
+    w.form.Combo1->showPopup();
+    w.form.Combo1->hidePopup();
+    QCOMPARE(w.state.previousBand, 5);
+    w.form.Combo1->setCurrentIndex(6);
+    QCOMPARE(w.box.shown.size(), std::size_t(2));
+    QVERIFY(w.cell(1, col::RxFrequency).isEmpty());
+    QCOMPARE(w.cell(1, col::Number), QString("01"));
+    QCOMPARE(w.state.bandLow, 600);
+    QCOMPARE(w.state.previousBand, 6);
+
+    // Stepping through the closed list asks at every band other than the one compared with.
+    w.box.fallback = IdCancel;
+    w.form.Combo1->setFocus();
+    QTest::keyClick(w.form.Combo1, Qt::Key_Up);
+    QTest::keyClick(w.form.Combo1, Qt::Key_Up);
+    QTest::keyClick(w.form.Combo1, Qt::Key_Down);
+    QTest::keyClick(w.form.Combo1, Qt::Key_Down);
+    QCOMPARE(w.box.shown.size(), std::size_t(5));
+    QCOMPARE(w.state.currentBand, 6);
+}
+
+void CellEditorsTest::lockedTableOpensNothing() {
+    Window w;
+    w.state.editingLock = true;
+    w.form.refreshFromState();
+    w.press(1, col::RxFrequency);
+    QTest::keyClick(w.form.Grid1, Qt::Key_Return);
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+    QVERIFY(!w.editors.Text1->isVisible());
+}
+
+void CellEditorsTest::tableRewrittenUnderAnOpenEditorIsNotWritten() {
+    Window w;
+    w.startChannel(3, "440");
+    // The transmit frequency is being typed when New clears the list.
+    w.press(3, col::TxFrequency);
+    QTest::keyClicks(w.editors.Text1, "450");
+    ClearGrid1(w.state);
+    w.form.refreshFromState();
+    QTest::keyClick(w.editors.Text1, Qt::Key_Return);
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+    for (int column = 1; column < kTableCols; ++column)
+        QVERIFY(w.cell(3, column).isEmpty());
+
+    // The same for a pick from the power list.
+    w.startChannel(4, "440");
+    w.press(4, col::Power);
+    ClearGrid1(w.state);
+    w.form.refreshFromState();
+    Window::pickFromPopup(w.editors.Combo5[col::Power], 0);
+    QVERIFY(w.cell(4, col::Power).isEmpty());
+    QVERIFY(!w.editors.Combo5[col::Power]->isVisible());
+}
+
+QTEST_MAIN(CellEditorsTest)
+#include "cell_editors_test.moc"
