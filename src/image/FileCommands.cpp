@@ -60,7 +60,6 @@ OpenOutcome FileCommands::Open() {
 }
 
 std::optional<std::string> FileCommands::Save() {
-    const std::string content = BuildDataFile(state_);
     for (;;) {
         std::optional<std::string> chosen = dialogs_.ShowSave();
         if (!chosen || chosen->empty()) return std::nullopt;
@@ -73,7 +72,9 @@ std::optional<std::string> FileCommands::Save() {
         if (Exists(path) &&
             ShowMessage(box_, state_.languageState, msg::OverwriteQuestion) != IdYes)
             continue;
-        FileStatus written = WriteFileAtomically(path, content, writeFault);
+        // Built after the dialog: an in-cell edit committed when the dialog took the focus is
+        // part of the file.
+        FileStatus written = WriteFileAtomically(path, BuildDataFile(state_), writeFault);
         if (!written.ok) {
             ShowMessage(box_, state_.languageState, msg::SaveFailed, written.reason);
             return std::nullopt;
