@@ -28,7 +28,8 @@ inline constexpr std::size_t kDataFileMinBytes = kDataFileMagicBytes + kDecodedB
 // which the decoder never reads.
 std::optional<std::string> DataFileImageText(std::string_view fileBytes);
 
-// The 853 bytes of a data file holding the image given as ImageText.
+// The 853 bytes of a data file holding the image given as ImageText (1696 hex digits, as
+// EncodeImage gives it; a text that is not hex gives the magic alone).
 std::string DataFileContent(std::string_view imageText);
 
 // The 853 bytes of a data file holding the editor's image (EncodeImage).
