@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     services.clock = &clock;
     tlv::QtFileDialogService fileDialogs;
     services.fileDialogs = &fileDialogs;
-    services.parameterFile = tlv::ParameterFilePath();
+    services.settingsFolder = tlv::ParameterFolder();
 
     tlv::Form1 form1(state, services);
     messageBox.setOwner(&form1);

@@ -22,7 +22,22 @@ struct Fixture {
     test::ScriptedMessageBox box;
     test::FixedClock clock;
     test::ScriptedFileDialog dialogs;
-    AppServices services{&box, &clock, &dialogs, folder.file("parameter")};
+    AppServices services = [this] {
+        AppServices s{&box, &clock};
+        s.settingsFolder = folder.path().string();
+        s.fileDialogs = &dialogs;
+        return s;
+    }();
+    std::string parameterFile = folder.file("parameter");
+
+    // Every COM number stands for a device that does not exist, so that the port scan of the
+    // start-up neither finds this machine's ports nor changes PortNumber.
+    Fixture() {
+        std::string ports;
+        for (int n = 1; n <= 20; ++n)
+            ports += "COM" + std::to_string(n) + "=" + folder.file("no-device") + "\n";
+        test::WriteBytes(folder.file("ports"), ports);
+    }
 };
 
 std::string ChannelOneFile() {
@@ -110,7 +125,7 @@ class Form1FilesTest : public QObject {
         QFETCH(int, port);
         QFETCH(int, language);
         Fixture f;
-        if (!bytes.isEmpty()) test::WriteBytes(f.services.parameterFile, bytes.toStdString());
+        if (!bytes.isEmpty()) test::WriteBytes(f.parameterFile, bytes.toStdString());
         Form1 form(f.state, f.services);
         QCOMPARE(form.mnulock->isChecked(), locked);
         QCOMPARE(form.Grid1->isEnabled(), !locked);
@@ -122,7 +137,7 @@ class Form1FilesTest : public QObject {
 
     void lockSetBeforeTheEndComesBackAtTheNextStart() {
         Fixture f;
-        test::WriteBytes(f.services.parameterFile, std::string("\x00\x04\x00\xAA\xBB", 5));
+        test::WriteBytes(f.parameterFile, std::string("\x00\x04\x00\xAA\xBB", 5));
         {
             Form1 form(f.state, f.services);
             QVERIFY(!form.mnulock->isChecked());
@@ -131,7 +146,7 @@ class Form1FilesTest : public QObject {
             QVERIFY(form.close());
         }
         // Bytes 4 and 5 stay.
-        QCOMPARE(test::ReadBytes(f.services.parameterFile), std::string("\x01\x04\x00\xAA\xBB", 5));
+        QCOMPARE(test::ReadBytes(f.parameterFile), std::string("\x01\x04\x00\xAA\xBB", 5));
         EditorState next;
         Form1 again(next, f.services);
         QVERIFY(again.mnulock->isChecked());
@@ -146,18 +161,19 @@ class Form1FilesTest : public QObject {
         f.state.portNumber = 7;
         form.mnuQuit->trigger();
         QCOMPARE(unloaded.count(), 1);
-        QCOMPARE(test::ReadBytes(f.services.parameterFile), std::string("\x00\x07\x00", 3));
+        QCOMPARE(test::ReadBytes(f.parameterFile), std::string("\x00\x07\x00", 3));
     }
 
     void unwritableParameterFileDoesNotStopTheEnd() {
         Fixture f;
-        f.services.parameterFile = f.folder.file("none/parameter");
+        f.services.settingsFolder = f.folder.file("none");
+        f.parameterFile = f.folder.file("none/parameter");
         Form1 form(f.state, f.services);
         QSignalSpy unloaded(&form, &Form1::unloaded);
         form.show();
         QVERIFY(form.close());
         QCOMPARE(unloaded.count(), 1);
-        QVERIFY(!std::filesystem::exists(f.services.parameterFile));
+        QVERIFY(!std::filesystem::exists(f.parameterFile));
     }
 };
 

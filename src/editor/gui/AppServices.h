@@ -12,12 +12,13 @@ namespace tlv {
 struct AppServices {
     MessageBoxService* msgBox = nullptr;
     Clock* clock = nullptr;
+    // Folder of the parameter file and of the "ports" file; the program passes
+    // ParameterFolder(). Empty (tests): no parameter file is read or written, and the ports
+    // table is read from the program's folder.
+    std::string settingsFolder = {};
     // The open and save dialogs of the channel data files; without them the File commands do
     // nothing.
     FileDialogService* fileDialogs = nullptr;
-    // The parameter file read at start-up and written at the end; empty: start with zeros and
-    // write nothing.
-    std::string parameterFile{};
 };
 
 } // namespace tlv

@@ -8,7 +8,9 @@
 #include "editor/gui/DropDownComboBox.h"
 #include "image/FileCommands.h"
 #include "image/ImageLayout.h"
+#include "link/gui/RadioLinkWiring.h"
 
+#include <QCoreApplication>
 #include <QAction>
 #include <QBrush>
 #include <QCloseEvent>
@@ -29,6 +31,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <cmath>
+#include <filesystem>
 
 static void initTlvResources() {
     Q_INIT_RESOURCE(resources);
@@ -457,9 +460,15 @@ void Form1::shadeEvenRows() {
             Grid1->item(row, column)->setBackground(kEvenRowColour);
 }
 
+std::string Form1::parameterFilePath() const {
+    if (services_.settingsFolder.empty()) return {};
+    return (std::filesystem::path(services_.settingsFolder) / kParameterFileName).string();
+}
+
 void Form1::readParameterFile() {
-    if (services_.parameterFile.empty()) return;
-    const ParameterBytes bytes = ReadParameterFile(services_.parameterFile);
+    const std::string path = parameterFilePath();
+    if (path.empty()) return;
+    const ParameterBytes bytes = ReadParameterFile(path);
     startup_.lockByte = bytes.lock;
     startup_.portNumber = bytes.portNumber;
     startup_.languageState = bytes.language;
@@ -476,7 +485,14 @@ void Form1::applyLanguageCaptions() {
 }
 
 void Form1::loadPortWindow() {
-    // The port window is created hidden here and opens the remembered port.
+    // The port window is created hidden and its scan opens the remembered port (or the only
+    // one, which then becomes PortNumber).
+    state_.portNumber = startup_.portNumber;
+    std::string folder = services_.settingsFolder.empty()
+                             ? QCoreApplication::applicationDirPath().toStdString()
+                             : services_.settingsFolder;
+    radioLink_ = new RadioLinkWiring(*this, folder);
+    startup_.portNumber = state_.portNumber;
 }
 
 void Form1::fillTimeOutList() {
@@ -595,11 +611,11 @@ void Form1::onSave() {
 }
 
 void Form1::onRead() {
-    // Reads the radio (serial link).
+    if (radioLink_ != nullptr) radioLink_->startRead();
 }
 
 void Form1::onWrite() {
-    // Writes the radio (serial link).
+    if (radioLink_ != nullptr) radioLink_->startWrite();
 }
 
 void Form1::onTAnMa() {
@@ -643,7 +659,7 @@ void Form1::mnutestfre_Click() {
 }
 
 void Form1::mnucom_Click() {
-    // Shows the port window.
+    if (radioLink_ != nullptr) radioLink_->showPortWindow();
 }
 
 void Form1::mnuChineseJ_Click() {
@@ -695,8 +711,9 @@ void Form1::Form_Unload() {
 
 void Form1::writeParameterFile() {
     // A file that cannot be written is skipped: the program ends all the same.
-    if (services_.parameterFile.empty()) return;
-    WriteParameterFile(services_.parameterFile,
+    const std::string path = parameterFilePath();
+    if (path.empty()) return;
+    WriteParameterFile(path,
                        MakeParameterBytes(state_.editingLock, state_.portNumber,
                                           state_.languageState));
 }

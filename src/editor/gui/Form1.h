@@ -24,6 +24,7 @@ namespace tlv {
 
 class CellEditors;
 class DropDownComboBox;
+class RadioLinkWiring;
 
 class Form1 : public QMainWindow {
     Q_OBJECT
@@ -42,6 +43,9 @@ class Form1 : public QMainWindow {
     // Runs the action of the toolbar button with this key; the comparison is exact and
     // case-sensitive, and any other key does nothing.
     void Toolbar1_ButtonClick(const QString& key);
+    // The serial port, the port window and the transfers (created by start-up step 9).
+    RadioLinkWiring* radioLink() const { return radioLink_; }
+
     // Toolbar button n (1..7; 4 is the separator).
     QAction* toolbarButton(int n) const;
 
@@ -163,6 +167,8 @@ class Form1 : public QMainWindow {
     // The end of the program.
     void Form_Unload();
     void writeParameterFile();
+    // The parameter file in the settings folder; empty when there is none.
+    std::string parameterFilePath() const;
 
     void applyEditingLock();
     void fitColumnsToWidth();
@@ -174,6 +180,7 @@ class Form1 : public QMainWindow {
     std::array<QAction*, 7> toolbarButtons_{};
     bool refreshing_ = false;
     bool unloaded_ = false;
+    RadioLinkWiring* radioLink_ = nullptr;
 };
 
 } // namespace tlv

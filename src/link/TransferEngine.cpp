@@ -1,0 +1,317 @@
+#include "link/TransferEngine.h"
+
+#include "image/Conversions.h"
+#include "image/ImageCodec.h"
+#include "image/ImageLayout.h"
+#include "localisation/Messages.h"
+
+#include <cstring>
+#include <utility>
+
+namespace tlv {
+
+namespace {
+
+constexpr char kHexDigits[] = "0123456789ABCDEF";
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// Image text to bytes; empty when it is not exactly `bytes` pairs of hex digits.
+std::vector<uint8_t> imageBytes(const std::string& text, std::size_t bytes) {
+    if (text.size() != 2 * bytes) return {};
+    std::vector<uint8_t> out(bytes);
+    for (std::size_t i = 0; i < bytes; ++i) {
+        int high = hexValue(text[2 * i]);
+        int low = hexValue(text[2 * i + 1]);
+        if (high < 0 || low < 0) return {};
+        out[i] = static_cast<uint8_t>(high * 16 + low);
+    }
+    return out;
+}
+
+uint8_t highByte(uint16_t address) {
+    return static_cast<uint8_t>(address >> 8);
+}
+uint8_t lowByte(uint16_t address) {
+    return static_cast<uint8_t>(address & 0xFF);
+}
+
+} // namespace
+
+const char* OutcomeName(TransferOutcome outcome) {
+    switch (outcome) {
+    case TransferOutcome::Success:
+        return "success";
+    case TransferOutcome::CommunicationError:
+        return "communication error";
+    case TransferOutcome::Declined:
+        return "declined";
+    case TransferOutcome::ImageRejected:
+        return "image rejected";
+    }
+    return "?";
+}
+
+TransferEngine::TransferEngine(EditorState& editor, MessageBoxService& box, TransferHost& host)
+    : editor_(editor), box_(box), host_(host) {}
+
+bool TransferEngine::StartTransfer(char direction) {
+    if (direction != 'R' && direction != 'W') return false;
+    if (running_ || questionOpen_) return false;
+    if (!host_.portIsOpen()) {
+        ShowMessage(box_, editor_.languageState, msg::PortNotOpen);
+        return false;
+    }
+    host_.setTransferControlsEnabled(false);
+    state_.receiveText.clear();
+    state_.transferDirection = std::string(1, direction);
+    state_.handshakePending = 1;
+    state_.transferFinished = 0;
+    state_.breakPending = false;
+    // An end notice still counting from the previous transfer would bring the controls back in
+    // the middle of this one.
+    state_.endNoticePending = 0;
+    state_.endNoticeTicks = 0;
+    running_ = true;
+    host_.focusBandList();
+    sendFrame(std::vector<uint8_t>(frame::Handshake, frame::Handshake + 7));
+    host_.setStatusText(Localise(editor_.languageState, status::Communicating));
+    setTimer1(true);
+    setTimer2(true);
+    return true;
+}
+
+void TransferEngine::MSComm1_OnComm(CommEvent kind, std::span<const uint8_t> data) {
+    if (kind == CommEvent::Break) {
+        state_.breakPending = true;
+        return;
+    }
+    if (kind != CommEvent::Receive || data.empty()) return;
+    // A break arrives as a NUL character in the data that follows it: the first byte of this
+    // notification is that character, not part of an answer.
+    if (state_.breakPending) {
+        state_.breakPending = false;
+        data = data.subspan(1);
+    }
+    appendReceived(data);
+    if (state_.transferFinished) return;
+    // While the band question is open, data is kept but not interpreted; the radio sends
+    // nothing then (it waits for the next block) so anything arriving is out of turn.
+    if (questionOpen_) return;
+    interpret();
+}
+
+void TransferEngine::appendReceived(std::span<const uint8_t> data) {
+    std::string& text = state_.receiveText;
+    for (uint8_t byte : data) {
+        if (text.size() + 2 > kReceiveTextCap) break;
+        text.push_back(kHexDigits[byte >> 4]);
+        text.push_back(kHexDigits[byte & 0x0F]);
+    }
+}
+
+void TransferEngine::interpret() {
+    if (state_.handshakePending == 1) {
+        handshakePhase();
+    } else if (state_.transferDirection == "W") {
+        writePhase();
+    } else if (state_.transferDirection == "R") {
+        readPhase();
+    }
+}
+
+void TransferEngine::handshakePhase() {
+    std::string& text = state_.receiveText;
+    if (text == "06") {
+        state_.silenceTicks = 0;
+        text.clear();
+        sendFrame({frame::IdentRequest});
+    } else if (text.size() == 16 && text.find(frame::IdentMarkHex) != std::string::npos) {
+        state_.silenceTicks = 0;
+        sendFrame({frame::Ack});
+        text.clear();
+        state_.handshakePending = 0;
+        state_.blockAddress = kFirstBlockAddress;
+        state_.writeImageText = EncodeImage(editor_);
+        writeImage_ = imageBytes(state_.writeImageText, kImageBytes);
+        state_.readImageText.clear();
+        setProgress(true, 0);
+    }
+}
+
+void TransferEngine::writePhase() {
+    if (state_.receiveText != "06") return;
+    if (progressValue_ < 450) setProgress(progressVisible_, progressValue_ + 10);
+    state_.silenceTicks = 0;
+    state_.receiveText.clear();
+
+    if (state_.linkBand != editor_.currentBand) {
+        state_.linkBand = static_cast<int16_t>(editor_.currentBand);
+        questionOpen_ = true;
+        int answer = ShowMessage(box_, editor_.languageState, msg::BandMismatch);
+        questionOpen_ = false;
+        // The supervision may have ended the transfer while the question was open: then the
+        // answer sends nothing.
+        if (state_.transferFinished) return;
+        if (answer == IdNo) {
+            setProgress(false, progressValue_);
+            host_.setStatusText(Localise(editor_.languageState, msg::BandMismatch.text));
+            state_.endNoticePending = 1;
+            setTimer1(false);
+            state_.transferFinished = 1;
+            sendFrame({frame::End});
+            end(TransferOutcome::Declined);
+            return;
+        }
+    }
+
+    if (state_.blockAddress == kWriteEndAddress) {
+        host_.setStatusText(Localise(editor_.languageState, status::WriteSuccess));
+        state_.endNoticePending = 1;
+        setProgress(false, progressValue_);
+        state_.transferFinished = 1;
+        setTimer1(false);
+        sendFrame({frame::End});
+        end(TransferOutcome::Success);
+        return;
+    }
+
+    uint16_t& address = state_.blockAddress;
+    if ((address == kPowerBlockAddress && editor_.serviceMode == 0) || address == 0x0190) {
+        address = 0x01B0;
+    }
+    if (address == 0x01C0) address = 0x0200;
+
+    // An image that could not be encoded puts nothing on the wire; the supervision ends it.
+    std::size_t offset = address - kFirstBlockAddress;
+    if (writeImage_.size() < offset + kWriteBlockBytes) return;
+    std::vector<uint8_t> block{frame::Block, highByte(address), lowByte(address),
+                               static_cast<uint8_t>(kWriteBlockBytes)};
+    block.insert(block.end(), writeImage_.begin() + static_cast<std::ptrdiff_t>(offset),
+                 writeImage_.begin() + static_cast<std::ptrdiff_t>(offset + kWriteBlockBytes));
+    sendFrame(std::move(block));
+    address = static_cast<uint16_t>(address + kWriteBlockBytes);
+}
+
+void TransferEngine::readPhase() {
+    std::string& text = state_.receiveText;
+    if (text == "06") {
+        if (progressValue_ < kProgressMaximum) setProgress(progressVisible_, progressValue_ + 25);
+        state_.silenceTicks = 0;
+        text.clear();
+        if (state_.blockAddress != kReadEndAddress) {
+            uint16_t address = state_.blockAddress;
+            sendFrame({frame::ReadRequest, highByte(address), lowByte(address),
+                       static_cast<uint8_t>(kReadBlockBytes)});
+            state_.blockAddress = static_cast<uint16_t>(address + kReadBlockBytes);
+        } else {
+            finishRead();
+        }
+        return;
+    }
+    std::string requested = WordToHex(static_cast<uint16_t>(state_.blockAddress - kReadBlockBytes));
+    if (text.size() == 136 && text.compare(0, 2, "57") == 0 &&
+        text.compare(2, 2, requested, 0, 2) == 0 && text.compare(4, 2, requested, 2, 2) == 0) {
+        state_.silenceTicks = 0;
+        state_.readImageText.append(text, 8, 128);
+        text.clear();
+        sendFrame({frame::Ack});
+    }
+}
+
+void TransferEngine::finishRead() {
+    // The transfer is over before the image is decoded: the decoder may show a message, and the
+    // supervision must not report a failure while that message is open.
+    setTimer1(false);
+    state_.transferFinished = 1;
+    setProgress(false, progressValue_);
+    // The band stays as the decoder took it from the radio's image.
+    bool decoded = DecodeImage(editor_, state_.readImageText, box_);
+    if (decoded) {
+        host_.setStatusText(Localise(editor_.languageState, status::ReadSuccess));
+        state_.endNoticePending = 1;
+    }
+    sendFrame({frame::End});
+    if (decoded) {
+        end(TransferOutcome::Success);
+    } else {
+        // No success text to show: the controls come back at once.
+        setTimer2(false);
+        setStatusVisible(false);
+        host_.setTransferControlsEnabled(true);
+        end(TransferOutcome::ImageRejected);
+    }
+}
+
+void TransferEngine::end(TransferOutcome outcome) {
+    running_ = false;
+    host_.transferEnded(outcome);
+}
+
+void TransferEngine::Timer1_Timer() {
+    if (!timer1On_) return;
+    ++state_.silenceTicks;
+    if (state_.silenceTicks < kSilenceTicksLimit) return;
+    supervisionFailure();
+}
+
+void TransferEngine::supervisionFailure() {
+    state_.transferFinished = 1;
+    state_.silenceTicks = 0;
+    state_.receiveText.clear();
+    setTimer1(false);
+    setStatusVisible(false);
+    setTimer2(false);
+    running_ = false;
+    ShowMessage(box_, editor_.languageState, msg::CommunicationError);
+    host_.setTransferControlsEnabled(true);
+    setProgress(false, progressValue_);
+    sendFrame({frame::End});
+    host_.transferEnded(TransferOutcome::CommunicationError);
+}
+
+void TransferEngine::Timer2_Timer() {
+    if (!timer2On_) return;
+    setStatusVisible(!statusVisible_);
+    if (state_.endNoticePending) ++state_.endNoticeTicks;
+    if (state_.endNoticeTicks == kEndNoticeTicks) {
+        state_.endNoticeTicks = 0;
+        state_.endNoticePending = 0;
+        setStatusVisible(false);
+        setTimer2(false);
+        host_.setTransferControlsEnabled(true);
+    }
+}
+
+void TransferEngine::sendFrame(std::vector<uint8_t> frame) {
+    state_.sendBuffer = std::move(frame);
+    host_.sendBytes(state_.sendBuffer);
+}
+
+void TransferEngine::setTimer1(bool on) {
+    timer1On_ = on;
+    host_.setSupervisionTimer(on);
+}
+
+void TransferEngine::setTimer2(bool on) {
+    timer2On_ = on;
+    host_.setStatusTimer(on);
+}
+
+void TransferEngine::setStatusVisible(bool visible) {
+    statusVisible_ = visible;
+    host_.setStatusVisible(visible);
+}
+
+void TransferEngine::setProgress(bool visible, int value) {
+    progressVisible_ = visible;
+    progressValue_ = value;
+    host_.setProgress(visible, value);
+}
+
+} // namespace tlv

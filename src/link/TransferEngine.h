@@ -1,0 +1,173 @@
+#pragma once
+// The read/write transfer with the radio and its supervision, as an event-driven state machine
+// free of any clock, port or widget.
+//
+// Events in:   StartTransfer, MSComm1_OnComm (bytes received, break), Timer1_Timer (supervision,
+//              every 500 ms while on), Timer2_Timer (status blinking, every 200 ms while on).
+// Effects out: through TransferHost (bytes to send, status label, progress bar, timers,
+//              controls) and MessageBoxService (port-not-open, band question, communication
+//              error). A read ends by decoding the received image into the EditorState; a write
+//              sends the image that was encoded from the EditorState when the radio identified
+//              itself.
+//
+// Everything runs on one thread. Message boxes may run a nested event loop in which further
+// ticks and received data arrive; the engine is written to be re-entered from there.
+//
+// Use without widgets (command line): implement TransferHost (send to the port, switch two
+// timers, optionally follow progress), call StartTransfer('R' or 'W'), feed received bytes to
+// MSComm1_OnComm and the timer ticks to Timer1_Timer/Timer2_Timer, and wait for
+// TransferHost::transferEnded. The qt/TransferController does exactly this over a QSerialPort.
+#include "editor/EditorState.h"
+#include "localisation/LocalMsgBox.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace tlv {
+
+inline constexpr int kSupervisionIntervalMs = 500; // Timer1
+inline constexpr int kStatusIntervalMs = 200;      // Timer2
+inline constexpr int kProgressMaximum = 460;       // ProgressBar1 range 0..460
+inline constexpr int kSilenceTicksLimit = 6;       // failure at the sixth silent Timer1 tick
+inline constexpr int kEndNoticeTicks = 6;          // Timer2 ticks the end text stays
+// ReceiveText never grows beyond this many hex digits: no answer is that long, so bytes beyond
+// it could never match anyway, and a device flooding the line cannot exhaust memory.
+inline constexpr std::size_t kReceiveTextCap = 4096;
+
+// Radio addresses of the transfer.
+inline constexpr uint16_t kFirstBlockAddress = 0x0010;
+inline constexpr uint16_t kReadEndAddress = 0x0410;  // 16 blocks of 64 bytes
+inline constexpr uint16_t kWriteEndAddress = 0x0360; // 16-byte blocks up to 0x0350
+inline constexpr uint16_t kPowerBlockAddress = 0x0180;
+inline constexpr int kReadBlockBytes = 64;
+inline constexpr int kWriteBlockBytes = 16;
+
+// Frame bytes.
+namespace frame {
+inline constexpr uint8_t Ack = 0x06;
+inline constexpr uint8_t IdentRequest = 0x02;
+inline constexpr uint8_t ReadRequest = 0x52;
+inline constexpr uint8_t Block = 0x57;
+inline constexpr uint8_t End = 0x45;
+inline constexpr const char* Handshake = "RB-PROG";
+inline constexpr const char* IdentMarkHex = "4C4B343730"; // "LK470"
+} // namespace frame
+
+// Kinds of receive notification that matter.
+enum class CommEvent : int { Receive = 2, Break = 1001 };
+
+enum class TransferOutcome {
+    Success,            // read decoded into the editor, or every block written
+    CommunicationError, // six supervision ticks without an accepted answer
+    Declined,           // No to the band question of a write
+    ImageRejected,      // a read whose image the decoder refused; the editor is unchanged
+};
+
+const char* OutcomeName(TransferOutcome outcome);
+
+// The state of a transfer; kept between transfers.
+struct TransferState {
+    std::string transferDirection;   // TransferDirection: "R", "W"; empty before the first
+    int16_t handshakePending = 0;    // HandshakePending
+    std::string receiveText;         // ReceiveText: unconsumed bytes as upper-case hex digits
+    std::vector<uint8_t> sendBuffer; // SendBuffer: the frame last sent
+    uint16_t blockAddress = 0;       // BlockAddress
+    std::string writeImageText;      // WriteImageText: EncodeImage at identification
+    std::string readImageText;       // ReadImageText: data of the read replies
+    int16_t linkBand = 0;            // LinkBand: band agreed by the band question
+    bool breakPending = false;       // BreakPending
+    int16_t silenceTicks = 0;        // SilenceTicks
+    int16_t transferFinished = 0;    // TransferFinished
+    int16_t endNoticePending = 0;    // EndNoticePending
+    int16_t endNoticeTicks = 0;      // EndNoticeTicks
+};
+
+// What the engine asks of its surroundings. Everything but the port and the timers is
+// optional for a host without widgets.
+class TransferHost {
+  public:
+    virtual ~TransferHost() = default;
+    // Whether the serial port is open (checked before a transfer starts).
+    virtual bool portIsOpen() const = 0;
+    // SendBytes: writes one frame to the port unchanged; failures are ignored.
+    virtual void sendBytes(std::span<const uint8_t> frame) = 0;
+    // Timer1 (kSupervisionIntervalMs) and Timer2 (kStatusIntervalMs) on or off. The first tick
+    // comes one interval after switching on.
+    virtual void setSupervisionTimer(bool on) = 0;
+    virtual void setStatusTimer(bool on) = 0;
+
+    // The status label Label: its text and visibility.
+    virtual void setStatusText(const std::string& /*text*/) {}
+    virtual void setStatusVisible(bool /*visible*/) {}
+    // ProgressBar1 (range 0..kProgressMaximum).
+    virtual void setProgress(bool /*visible*/, int /*value*/) {}
+    // Toolbar1 as a whole, its buttons "read" and "write", and the programming menu mnupro.
+    virtual void setTransferControlsEnabled(bool /*enabled*/) {}
+    // Enables the band frame Frame1 and gives the focus to the band list Combo1.
+    virtual void focusBandList() {}
+    // The transfer has ended (TransferFinished set, end frame sent). After Success, Declined
+    // the end text still blinks until the controls come back (setTransferControlsEnabled(true)).
+    virtual void transferEnded(TransferOutcome /*outcome*/) {}
+};
+
+class TransferEngine {
+  public:
+    // The engine keeps references; all three must outlive it.
+    TransferEngine(EditorState& editor, MessageBoxService& box, TransferHost& host);
+
+    // Starts a read ('R') or a write ('W'). Returns false, after the port-not-open message, when
+    // the port is closed; also false (silently) while a transfer is running or for another
+    // direction.
+    bool StartTransfer(char direction);
+
+    // Receive notification: Receive with the bytes waiting, or Break.
+    void MSComm1_OnComm(CommEvent kind, std::span<const uint8_t> data = {});
+    void onBytes(std::span<const uint8_t> data) { MSComm1_OnComm(CommEvent::Receive, data); }
+    void onBreak() { MSComm1_OnComm(CommEvent::Break); }
+
+    void Timer1_Timer(); // supervision tick
+    void Timer2_Timer(); // status tick
+
+    const TransferState& state() const { return state_; }
+    TransferState& state() { return state_; }
+    // A transfer is running (started and not yet ended).
+    bool running() const { return running_; }
+    int progressValue() const { return progressValue_; }
+    bool progressVisible() const { return progressVisible_; }
+    bool statusVisible() const { return statusVisible_; }
+    bool supervisionTimerOn() const { return timer1On_; }
+    bool statusTimerOn() const { return timer2On_; }
+
+  private:
+    void sendFrame(std::vector<uint8_t> frame);
+    void setTimer1(bool on);
+    void setTimer2(bool on);
+    void setStatusVisible(bool visible);
+    void setProgress(bool visible, int value);
+    void appendReceived(std::span<const uint8_t> data);
+    void interpret();
+    void handshakePhase();
+    void writePhase();
+    void readPhase();
+    void finishRead();
+    void end(TransferOutcome outcome);
+    void supervisionFailure();
+
+    EditorState& editor_;
+    MessageBoxService& box_;
+    TransferHost& host_;
+    TransferState state_;
+    bool running_ = false;
+    bool questionOpen_ = false;
+    bool timer1On_ = false;
+    bool timer2On_ = false;
+    bool statusVisible_ = false;
+    bool progressVisible_ = false;
+    int progressValue_ = 0;
+    std::vector<uint8_t> writeImage_; // WriteImageText as bytes, for cutting the blocks
+};
+
+} // namespace tlv

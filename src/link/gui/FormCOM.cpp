@@ -1,0 +1,66 @@
+#include "link/gui/FormCOM.h"
+
+#include "link/qt/ComPorts.h"
+
+#include <QRadioButton>
+
+namespace tlv {
+
+namespace {
+constexpr int twips(int t) {
+    return (t + 7) / 15;
+}
+} // namespace
+
+FormCOM::FormCOM(ComPorts& ports, int& portNumber, QWidget* parent)
+    : QDialog(parent), ports_(ports), portNumber_(portNumber) {
+    setObjectName(QStringLiteral("FormCOM"));
+    setWindowTitle(QStringLiteral("Com"));
+    setModal(false);
+    for (int i = 0; i < kPortCount; ++i) {
+        auto* option = new QRadioButton(QStringLiteral("COM%1").arg(i + 1), this);
+        option->setObjectName(QStringLiteral("OptionCOM%1").arg(i));
+        option->setGeometry(twips(120 + 960 * (i % 5)), twips(240 + 480 * (i / 5)), twips(900),
+                            twips(375));
+        connect(option, &QRadioButton::clicked, this, [this, i] { OptionCOM_Click(i); });
+        OptionCOM[static_cast<std::size_t>(i)] = option;
+    }
+    // 5145 x 3000 twips outside; the client area without border and caption.
+    setFixedSize(twips(5145 - 2 * 60), twips(3000 - 450));
+}
+
+void FormCOM::Form_Load() {
+    ports_.scan(portNumber_);
+    showOptions();
+}
+
+void FormCOM::OptionCOM_Click(int index) {
+    if (index < 0 || index >= kPortCount ||
+        !OptionCOM[static_cast<std::size_t>(index)]->isEnabled())
+        return;
+    ports_.choose(index + 1, portNumber_);
+    showOptions();
+}
+
+void FormCOM::showOptions() {
+    for (int i = 0; i < kPortCount; ++i) {
+        const ComPorts::Option& option = ports_.option(i);
+        QRadioButton* button = OptionCOM[static_cast<std::size_t>(i)];
+        button->setEnabled(option.enabled);
+        QString tip = option.device.isEmpty() ? QStringLiteral("COM%1: no serial device").arg(i + 1)
+                                              : option.device;
+        if (!option.enabled && !option.device.isEmpty())
+            tip += QStringLiteral("\n") + DescribeOpenFailure(option.failure, option.reason);
+        button->setToolTip(tip);
+    }
+    // Only the checked option shows a mark; the exclusive group cannot show none, so it is
+    // switched off while setting.
+    for (auto* button : OptionCOM)
+        button->setAutoExclusive(false);
+    for (int i = 0; i < kPortCount; ++i)
+        OptionCOM[static_cast<std::size_t>(i)]->setChecked(i == ports_.checkedOption());
+    for (auto* button : OptionCOM)
+        button->setAutoExclusive(true);
+}
+
+} // namespace tlv

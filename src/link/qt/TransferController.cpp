@@ -1,0 +1,99 @@
+#include "link/qt/TransferController.h"
+
+#include <QEventLoop>
+
+namespace tlv {
+
+TransferController::TransferController(EditorState& editor, MessageBoxService& box,
+                                       SerialLink& link, QObject* parent)
+    : QObject(parent), link_(link), engine_(editor, box, *this) {
+    timer1_.setInterval(kSupervisionIntervalMs);
+    timer2_.setInterval(kStatusIntervalMs);
+    timer1_.setTimerType(Qt::PreciseTimer);
+    timer2_.setTimerType(Qt::PreciseTimer);
+    connect(&timer1_, &QTimer::timeout, this, [this] { engine_.Timer1_Timer(); });
+    connect(&timer2_, &QTimer::timeout, this, [this] { engine_.Timer2_Timer(); });
+    connect(&link_, &SerialLink::received, this, [this](const QByteArray& data) {
+        engine_.onBytes(std::span(reinterpret_cast<const uint8_t*>(data.constData()),
+                                  static_cast<std::size_t>(data.size())));
+    });
+    connect(&link_, &SerialLink::breakReceived, this, [this] { engine_.onBreak(); });
+}
+
+bool TransferController::start(char direction) {
+    return engine_.StartTransfer(direction);
+}
+
+bool TransferController::portIsOpen() const {
+    return link_.isOpen();
+}
+
+void TransferController::sendBytes(std::span<const uint8_t> frame) {
+    link_.send(QByteArray(reinterpret_cast<const char*>(frame.data()),
+                          static_cast<qsizetype>(frame.size())));
+}
+
+void TransferController::setSupervisionTimer(bool on) {
+    if (on) {
+        timer1_.start();
+    } else {
+        timer1_.stop();
+    }
+}
+
+void TransferController::setStatusTimer(bool on) {
+    if (on) {
+        timer2_.start();
+    } else {
+        timer2_.stop();
+    }
+}
+
+void TransferController::setStatusText(const std::string& text) {
+    emit statusTextChanged(QString::fromStdString(text));
+}
+
+void TransferController::setStatusVisible(bool visible) {
+    emit statusVisibleChanged(visible);
+}
+
+void TransferController::setProgress(bool visible, int value) {
+    emit progressChanged(visible, value);
+}
+
+void TransferController::setTransferControlsEnabled(bool enabled) {
+    emit controlsEnabledChanged(enabled);
+}
+
+void TransferController::focusBandList() {
+    emit bandListFocusRequested();
+}
+
+void TransferController::transferEnded(TransferOutcome outcome) {
+    emit finished(outcome);
+}
+
+std::optional<TransferOutcome> RunTransfer(TransferController& transfer, char direction,
+                                           int timeoutMs) {
+    std::optional<TransferOutcome> outcome;
+    QEventLoop loop;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &loop, &QEventLoop::quit);
+    auto connection =
+        QObject::connect(&transfer, &TransferController::finished, &loop, [&](TransferOutcome o) {
+            outcome = o;
+            loop.quit();
+        });
+    if (transfer.start(direction)) {
+        // A transfer can end inside start() only through a nested message box; check first.
+        if (!outcome) {
+            guard.start(timeoutMs);
+            loop.exec();
+        }
+    }
+    QObject::disconnect(connection);
+    return outcome;
+}
+
+} // namespace tlv

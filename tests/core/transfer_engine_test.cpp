@@ -1,0 +1,475 @@
+// The transfer engine driven tick by tick: frames, progress, supervision, band question.
+#include "ScriptedMessageBox.h"
+#include "editor/Startup.h"
+#include "image/ImageCodec.h"
+#include "image/ImageLayout.h"
+#include "link/TransferEngine.h"
+#include "localisation/Messages.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace tlv {
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+class RecordingHost : public TransferHost {
+  public:
+    bool open = true;
+    std::vector<Bytes> sent;
+    std::vector<std::string> statusTexts;
+    std::vector<int> progressValues; // every value set while the bar is shown
+    bool progressShown = false;
+    std::vector<bool> controls;
+    std::vector<TransferOutcome> outcomes;
+    bool timer1 = false;
+    bool timer2 = false;
+    int bandFocus = 0;
+
+    bool portIsOpen() const override { return open; }
+    void sendBytes(std::span<const uint8_t> frame) override {
+        sent.emplace_back(frame.begin(), frame.end());
+    }
+    void setSupervisionTimer(bool on) override { timer1 = on; }
+    void setStatusTimer(bool on) override { timer2 = on; }
+    void setStatusText(const std::string& text) override { statusTexts.push_back(text); }
+    void setProgress(bool visible, int value) override {
+        if (visible && (!progressShown || progressValues.empty() || progressValues.back() != value))
+            progressValues.push_back(value);
+        progressShown = visible;
+    }
+    void setTransferControlsEnabled(bool enabled) override { controls.push_back(enabled); }
+    void focusBandList() override { ++bandFocus; }
+    void transferEnded(TransferOutcome outcome) override { outcomes.push_back(outcome); }
+};
+
+// A message box that can run code while it is "open" (as a nested event loop would).
+class HookedMessageBox : public test::ScriptedMessageBox {
+  public:
+    std::function<void()> whileOpen;
+    int LocalMsgBox(const std::string& text, int flags, const std::string& title) override {
+        if (whileOpen) {
+            auto hook = std::move(whileOpen);
+            whileOpen = nullptr;
+            hook();
+        }
+        return ScriptedMessageBox::LocalMsgBox(text, flags, title);
+    }
+};
+
+const Bytes kIdent{0x50, 'L', 'K', '4', '7', '0', 0x00, 0x10};
+const Bytes kAck{0x06};
+const Bytes kEnd{0x45};
+
+Bytes bytesOf(const std::string& text) {
+    return Bytes(text.begin(), text.end());
+}
+
+// The radio's memory for a read: the image of `editor` at 0x0010, then 0xFF.
+Bytes radioMemory(const EditorState& editor) {
+    Bytes memory(0x1000, 0xFF);
+    auto image = ImageTextToBytes(EncodeImage(editor));
+    std::copy(image->begin(), image->end(), memory.begin() + 0x10);
+    return memory;
+}
+
+Bytes readReply(const Bytes& memory, int address) {
+    Bytes reply{0x57, static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address), 0x40};
+    reply.insert(reply.end(), memory.begin() + address, memory.begin() + address + 64);
+    return reply;
+}
+
+class TransferEngineTest : public ::testing::Test {
+  protected:
+    EditorState editor = MakeStartupEditor(1);
+    HookedMessageBox box;
+    RecordingHost host;
+    TransferEngine engine{editor, box, host};
+
+    void feed(const Bytes& bytes) { engine.onBytes(bytes); }
+    const Bytes& last() const { return host.sent.back(); }
+
+    // Start and pass the handshake and identification.
+    void identify(char direction) {
+        ASSERT_TRUE(engine.StartTransfer(direction));
+        feed(kAck);
+        feed(kIdent);
+        ASSERT_EQ(engine.state().handshakePending, 0);
+    }
+    // A complete read of `memory`; returns false if it stalled.
+    void readAll(const Bytes& memory) {
+        identify('R');
+        for (int address = 0x10; address < 0x410; address += 64) {
+            feed(kAck);
+            ASSERT_EQ(last(), (Bytes{0x52, static_cast<uint8_t>(address >> 8),
+                                     static_cast<uint8_t>(address), 0x40}));
+            feed(readReply(memory, address));
+            ASSERT_EQ(last(), kAck);
+        }
+        feed(kAck);
+    }
+    // Acknowledges write blocks until the engine sends the end frame; returns the blocks.
+    std::vector<Bytes> writeAll(int limit = 100) {
+        std::vector<Bytes> blocks;
+        for (int i = 0; i < limit; ++i) {
+            feed(kAck);
+            if (last() == kEnd) break;
+            blocks.push_back(last());
+        }
+        return blocks;
+    }
+    void ticks1(int n) {
+        for (int i = 0; i < n; ++i)
+            engine.Timer1_Timer();
+    }
+    void ticks2(int n) {
+        for (int i = 0; i < n; ++i)
+            engine.Timer2_Timer();
+    }
+};
+
+TEST_F(TransferEngineTest, StartSendsHandshakeDisablesControlsAndStartsTimers) {
+    ASSERT_TRUE(engine.StartTransfer('R'));
+    EXPECT_EQ(host.sent, (std::vector<Bytes>{bytesOf("RB-PROG")}));
+    EXPECT_EQ(host.controls, (std::vector<bool>{false}));
+    EXPECT_EQ(host.statusTexts.back(), "Is communication, please later……");
+    EXPECT_TRUE(host.timer1);
+    EXPECT_TRUE(host.timer2);
+    EXPECT_EQ(host.bandFocus, 1);
+    EXPECT_FALSE(host.progressShown);
+    EXPECT_FALSE(engine.StartTransfer('W')) << "a second start while running";
+}
+
+TEST_F(TransferEngineTest, ClosedPortShowsMessageAndChangesNothing) {
+    host.open = false;
+    EXPECT_FALSE(engine.StartTransfer('R'));
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].flags, 64);
+    EXPECT_EQ(box.shown[0].text, msg::PortNotOpen.text.en);
+    EXPECT_TRUE(host.sent.empty());
+    EXPECT_TRUE(host.controls.empty());
+    EXPECT_FALSE(host.timer1);
+}
+
+TEST_F(TransferEngineTest, ReadFillsEditorWithProgressAndEndNotice) {
+    EditorState radio = MakeStartupEditor(1);
+    radio.table.at(1, col::RxFrequency) = "446.00625";
+    radio.table.at(1, col::TxFrequency) = "446.00625";
+    radio.combo9 = 2;
+    Bytes memory = radioMemory(radio);
+
+    readAll(memory);
+    EXPECT_EQ(last(), kEnd);
+    EXPECT_EQ(engine.state().readImageText.size(), 2048u);
+    EXPECT_EQ(EncodeImage(editor), EncodeImage(radio));
+    EXPECT_EQ(editor.table.at(1, col::RxFrequency), "446.00625");
+
+    std::vector<int> expected{0};
+    for (int v = 25; v <= 425; v += 25)
+        expected.push_back(v);
+    EXPECT_EQ(host.progressValues, expected);
+    EXPECT_FALSE(host.progressShown);
+    EXPECT_EQ(host.statusTexts.back(), "Read frequency success!");
+    EXPECT_EQ(host.outcomes, (std::vector<TransferOutcome>{TransferOutcome::Success}));
+    EXPECT_FALSE(host.timer1);
+    EXPECT_TRUE(host.timer2);
+
+    // The end text blinks for six status ticks, then the controls come back.
+    ticks2(5);
+    EXPECT_EQ(host.controls, (std::vector<bool>{false}));
+    EXPECT_TRUE(host.timer2);
+    ticks2(1);
+    EXPECT_EQ(host.controls, (std::vector<bool>{false, true}));
+    EXPECT_FALSE(host.timer2);
+    EXPECT_FALSE(engine.statusVisible());
+
+    // Data after the end is kept but not interpreted.
+    std::size_t frames = host.sent.size();
+    feed(kAck);
+    EXPECT_EQ(host.sent.size(), frames);
+}
+
+TEST_F(TransferEngineTest, ReadKeepsTheBandOfTheRadiosImage) {
+    EditorState radio = MakeStartupEditor(1);
+    radio.currentBand = radio.previousBand = 5; // 136-174MHz
+    readAll(radioMemory(radio));
+    EXPECT_EQ(editor.currentBand, 5);
+    EXPECT_EQ(engine.state().linkBand, 0);
+}
+
+TEST_F(TransferEngineTest, ReadStoppingAfterTenBlocksLeavesEditorUnchanged) {
+    EditorState radio = MakeStartupEditor(1);
+    radio.table.at(3, col::RxFrequency) = "440.12500";
+    Bytes memory = radioMemory(radio);
+    std::string before = EncodeImage(editor);
+    identify('R');
+    for (int address = 0x10; address < 0x10 + 10 * 64; address += 64) {
+        feed(kAck);
+        feed(readReply(memory, address));
+    }
+    ticks1(5);
+    EXPECT_TRUE(box.shown.empty());
+    ticks1(1);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].flags, 16);
+    EXPECT_EQ(EncodeImage(editor), before);
+    EXPECT_EQ(host.outcomes, (std::vector<TransferOutcome>{TransferOutcome::CommunicationError}));
+}
+
+TEST_F(TransferEngineTest, HandshakeVariants) {
+    // Two 0x06 answers to the handshake each get an identification request.
+    ASSERT_TRUE(engine.StartTransfer('R'));
+    feed(kAck);
+    feed(kAck);
+    EXPECT_EQ(host.sent, (std::vector<Bytes>{bytesOf("RB-PROG"), {0x02}, {0x02}}));
+    // LK470 starting at an odd hex position (across byte boundaries) is accepted.
+    feed({0x04, 0xC4, 0xB3, 0x43, 0x73, 0x00, 0x00, 0x00});
+    EXPECT_EQ(engine.state().handshakePending, 0);
+    EXPECT_EQ(last(), kAck);
+    EXPECT_EQ(engine.state().blockAddress, 0x0010);
+    EXPECT_TRUE(host.progressShown);
+}
+
+TEST_F(TransferEngineTest, IdentificationMustBeEightBytesWithLK470) {
+    struct Case {
+        Bytes ident;
+        bool accepted;
+    } cases[] = {
+        {kIdent, true},
+        {{'L', 'K', '4', '7', '0', 0, 0}, false},            // 7 bytes
+        {{'L', 'K', '4', '7', '0', 0, 0, 0, 0}, false},      // 9 bytes
+        {{0x50, 'L', 'K', '4', '6', '0', 0x00, 0x10}, false} // other model
+    };
+    for (const auto& c : cases) {
+        EditorState e = MakeStartupEditor(1);
+        RecordingHost h;
+        test::ScriptedMessageBox b;
+        TransferEngine eng(e, b, h);
+        eng.StartTransfer('R');
+        eng.onBytes(kAck);
+        eng.onBytes(c.ident);
+        EXPECT_EQ(eng.state().handshakePending == 0, c.accepted) << c.ident.size();
+    }
+}
+
+TEST_F(TransferEngineTest, SplitChunksAreJoinedButTwoAnswersInOneChunkStall) {
+    EditorState radio = MakeStartupEditor(1);
+    Bytes memory = radioMemory(radio);
+    identify('R');
+    feed(kAck);
+    Bytes reply = readReply(memory, 0x10);
+    feed(Bytes(reply.begin(), reply.begin() + 5));
+    feed(Bytes(reply.begin() + 5, reply.begin() + 40));
+    EXPECT_NE(last(), kAck);
+    feed(Bytes(reply.begin() + 40, reply.end()));
+    EXPECT_EQ(last(), kAck);
+    EXPECT_EQ(engine.state().readImageText.size(), 128u);
+
+    // "06" and the next reply in one notification match nothing.
+    Bytes both = kAck;
+    Bytes next = readReply(memory, 0x50);
+    both.insert(both.end(), next.begin(), next.end());
+    std::size_t frames = host.sent.size();
+    feed(both);
+    EXPECT_EQ(host.sent.size(), frames);
+    ticks1(6);
+    EXPECT_EQ(host.outcomes, (std::vector<TransferOutcome>{TransferOutcome::CommunicationError}));
+}
+
+TEST_F(TransferEngineTest, BreakDropsFirstByteOfNextData) {
+    ASSERT_TRUE(engine.StartTransfer('R'));
+    engine.onBreak();
+    feed({0x00, 0x06}); // the NUL the line delivered for the break, then the answer
+    EXPECT_EQ(last(), Bytes{0x02});
+    EXPECT_FALSE(engine.state().breakPending);
+    // Without a break the NUL stays and the answer does not match.
+    feed({0x00, 0x06});
+    EXPECT_EQ(last(), Bytes{0x02});
+    EXPECT_EQ(engine.state().receiveText, "0006");
+}
+
+TEST_F(TransferEngineTest, WriteSendsTheImageBlocksInOrder) {
+    for (int serviceMode : {0, 1}) {
+        SCOPED_TRACE(serviceMode);
+        EditorState e = MakeStartupEditor(1);
+        e.table.at(2, col::RxFrequency) = "450.50000";
+        e.serviceMode = serviceMode;
+        RecordingHost h;
+        test::ScriptedMessageBox b;
+        TransferEngine eng(e, b, h);
+        eng.StartTransfer('W');
+        eng.onBytes(kAck);
+        eng.onBytes(kIdent);
+        auto image = ImageTextToBytes(eng.state().writeImageText);
+        ASSERT_TRUE(image && image->size() == 848u);
+        // The editor changes after the identification do not reach the radio.
+        e.table.at(2, col::RxFrequency) = "460.00000";
+
+        std::vector<int> addresses;
+        for (int i = 0; i < 60; ++i) {
+            eng.onBytes(kAck);
+            const Bytes& frame = h.sent.back();
+            if (frame == kEnd) break;
+            ASSERT_EQ(frame.size(), 20u);
+            ASSERT_EQ(frame[0], 0x57);
+            ASSERT_EQ(frame[3], 0x10);
+            int address = frame[1] << 8 | frame[2];
+            addresses.push_back(address);
+            EXPECT_TRUE(std::equal(frame.begin() + 4, frame.end(), image->begin() + address - 16))
+                << address;
+        }
+        std::vector<int> expected;
+        for (int a = 0x10; a <= 0x170; a += 16)
+            expected.push_back(a);
+        if (serviceMode) expected.push_back(0x180);
+        expected.push_back(0x1B0);
+        for (int a = 0x200; a <= 0x350; a += 16)
+            expected.push_back(a);
+        EXPECT_EQ(addresses, expected);
+        EXPECT_EQ(addresses.size(), serviceMode ? 47u : 46u);
+        EXPECT_EQ(h.sent.back(), kEnd);
+        EXPECT_EQ(h.statusTexts.back(), "Write frequency success!");
+        EXPECT_EQ(h.outcomes, (std::vector<TransferOutcome>{TransferOutcome::Success}));
+        // Progress 0, 10, ... 450, and there it stays.
+        std::vector<int> progress{0};
+        for (int v = 10; v <= 450; v += 10)
+            progress.push_back(v);
+        EXPECT_EQ(h.progressValues, progress);
+        EXPECT_FALSE(h.progressShown);
+        EXPECT_TRUE(b.shown.empty());
+    }
+}
+
+TEST_F(TransferEngineTest, BandQuestionAskedOncePerBand) {
+    editor.currentBand = 2;
+    box.answers = {IdYes};
+    identify('W');
+    feed(kAck);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, msg::BandMismatch.text.en);
+    EXPECT_EQ(box.shown[0].flags, 68);
+    EXPECT_EQ(last()[0], 0x57) << "Yes goes on with the first block";
+    EXPECT_EQ(writeAll().size(), 45u);
+    EXPECT_EQ(engine.state().linkBand, 2);
+
+    ticks2(6);
+    identify('W');
+    writeAll();
+    EXPECT_EQ(box.shown.size(), 1u) << "the same band does not ask again";
+}
+
+TEST_F(TransferEngineTest, BandQuestionDeclinedEndsWithoutWriting) {
+    editor.currentBand = 1;
+    box.answers = {IdNo};
+    identify('W');
+    feed(kAck);
+    EXPECT_EQ(last(), kEnd);
+    for (const auto& frame : host.sent)
+        EXPECT_NE(frame[0], 0x57);
+    EXPECT_EQ(host.statusTexts.back(), msg::BandMismatch.text.en);
+    EXPECT_EQ(host.outcomes, (std::vector<TransferOutcome>{TransferOutcome::Declined}));
+    EXPECT_FALSE(host.timer1);
+    EXPECT_FALSE(host.progressShown);
+    EXPECT_EQ(engine.state().linkBand, 1);
+    ticks2(6);
+    EXPECT_EQ(host.controls.back(), true);
+}
+
+TEST_F(TransferEngineTest, BandAnswerAfterTimeOutSendsNothing) {
+    for (int answer : {IdYes, IdNo}) {
+        SCOPED_TRACE(answer);
+        EditorState e = MakeStartupEditor(1);
+        e.currentBand = 3;
+        RecordingHost h;
+        HookedMessageBox b;
+        TransferEngine eng(e, b, h);
+        eng.StartTransfer('W');
+        eng.onBytes(kAck);
+        eng.onBytes(kIdent);
+        b.answers = {answer, IdOk};
+        // While the question is open, the supervision runs out.
+        b.whileOpen = [&] {
+            for (int i = 0; i < 6; ++i)
+                eng.Timer1_Timer();
+        };
+        eng.onBytes(kAck);
+        ASSERT_EQ(b.shown.size(), 2u);
+        EXPECT_EQ(b.shown[0].flags, 16) << "the communication error, shown inside the question";
+        EXPECT_EQ(b.shown[1].flags, 68);
+        EXPECT_EQ(h.sent.back(), kEnd);
+        int ends = 0;
+        for (const auto& frame : h.sent) {
+            EXPECT_NE(frame[0], 0x57);
+            ends += frame == kEnd;
+        }
+        EXPECT_EQ(ends, 1);
+        EXPECT_EQ(h.outcomes, (std::vector<TransferOutcome>{TransferOutcome::CommunicationError}));
+    }
+}
+
+TEST_F(TransferEngineTest, SilenceEndsAtSixthTickWithCommunicationError) {
+    ASSERT_TRUE(engine.StartTransfer('W'));
+    ticks1(3);
+    feed(kAck); // an accepted answer resets the count
+    ticks1(5);
+    EXPECT_TRUE(box.shown.empty());
+    EXPECT_TRUE(host.timer1);
+    engine.Timer2_Timer();
+    EXPECT_TRUE(engine.statusVisible());
+    ticks1(1);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, msg::CommunicationError.text.en);
+    EXPECT_EQ(box.shown[0].flags, 16);
+    EXPECT_EQ(last(), kEnd);
+    EXPECT_FALSE(host.timer1);
+    EXPECT_FALSE(host.timer2);
+    EXPECT_FALSE(engine.statusVisible());
+    EXPECT_FALSE(host.progressShown);
+    EXPECT_EQ(host.controls, (std::vector<bool>{false, true}));
+    EXPECT_EQ(engine.state().silenceTicks, 0);
+    EXPECT_EQ(engine.state().transferFinished, 1);
+    EXPECT_TRUE(engine.state().receiveText.empty());
+    EXPECT_FALSE(engine.running());
+    // A late identification is not interpreted.
+    std::size_t frames = host.sent.size();
+    feed(kIdent);
+    EXPECT_EQ(host.sent.size(), frames);
+}
+
+TEST_F(TransferEngineTest, StatusLabelBlinksWhileRunning) {
+    ASSERT_TRUE(engine.StartTransfer('R'));
+    std::vector<bool> seen;
+    for (int i = 0; i < 4; ++i) {
+        engine.Timer2_Timer();
+        seen.push_back(engine.statusVisible());
+    }
+    EXPECT_EQ(seen, (std::vector<bool>{true, false, true, false}));
+    EXPECT_TRUE(host.timer2);
+}
+
+TEST_F(TransferEngineTest, ReceiveTextIsCappedAndFloodEndsByTimeOut) {
+    ASSERT_TRUE(engine.StartTransfer('R'));
+    Bytes flood(10000, 0x06);
+    feed(flood);
+    feed(flood);
+    EXPECT_LE(engine.state().receiveText.size(), kReceiveTextCap);
+    EXPECT_EQ(host.sent.size(), 1u);
+    ticks1(6);
+    EXPECT_EQ(host.outcomes, (std::vector<TransferOutcome>{TransferOutcome::CommunicationError}));
+}
+
+TEST_F(TransferEngineTest, TraditionalChineseStatusTexts) {
+    editor.languageState = 2;
+    ASSERT_TRUE(engine.StartTransfer('R'));
+    EXPECT_EQ(host.statusTexts.back(), Localise(2, status::Communicating));
+    editor.languageState = 0;
+    ticks1(6);
+    EXPECT_EQ(box.shown.back().text, msg::CommunicationError.text.zh);
+}
+
+} // namespace
+} // namespace tlv
