@@ -1,6 +1,47 @@
-#include <cstdio>
+// tlv6200-cli: the programming software's engine without the window.
+#include "CliTexts.h"
+#include "CommandLine.h"
+#include "Commands.h"
+#include "Console.h"
 
-int main() {
-    std::puts("tlv6200-cli");
-    return 0;
+#include <cstdio>
+#include <string>
+#include <vector>
+
+using namespace tlv::cli;
+
+int main(int argc, char* argv[]) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    const ParseResult parsed = ParseCommandLine(args);
+    const CommandLine& line = parsed.line;
+    if (!parsed.ok) {
+        ErrorLine("tlv6200-cli: " +
+                  Say(line.languageState(), tlv::cli::text::UsageError, parsed.error));
+        std::fputs(UsageText(line.verb).c_str(), stderr);
+        return kExitUsage;
+    }
+    if (line.help) {
+        std::fputs(UsageText(line.verb).c_str(), stdout);
+        return kExitOk;
+    }
+    switch (line.verb) {
+    case Verb::New:
+        return RunNew(line);
+    case Verb::Show:
+        return RunShow(line);
+    case Verb::Export:
+        return RunExport(line);
+    case Verb::Import:
+        return RunImport(line);
+    case Verb::Read:
+        return RunRead(line, argc, argv);
+    case Verb::Write:
+        return RunWrite(line, argc, argv);
+    case Verb::Ports:
+        return RunPorts(line, argc, argv);
+    case Verb::None:
+        break;
+    }
+    std::fputs(UsageText(Verb::None).c_str(), stderr);
+    return kExitUsage;
 }

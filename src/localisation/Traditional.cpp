@@ -1,8 +1,189 @@
 #include "localisation/Traditional.h"
 
+#include "localisation/OpenccCharactersConfig.h"
+
+#include <opencc.h>
+
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <system_error>
+
+#include <stdlib.h>
+#include <unistd.h>
+
 namespace tlv {
 
-// Placeholder until the conversion tables are wired in: returns the text unchanged.
-std::string ToTraditional(const std::string& text) { return text; }
+namespace {
+
+const opencc_t kNoConverter = reinterpret_cast<opencc_t>(-1);
+
+// Length of the UTF-8 sequence that starts with `lead`, 0 for a byte that cannot start one.
+int sequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+// Byte length of the valid UTF-8 character at `pos`, 0 when the bytes there are not one.
+size_t characterAt(const std::string& text, size_t pos) {
+    const auto byte = [&](size_t i) { return static_cast<unsigned char>(text[i]); };
+    const int length = sequenceLength(byte(pos));
+    if (length == 0 || pos + length > text.size()) return 0;
+    for (int i = 1; i < length; ++i)
+        if ((byte(pos + i) & 0xC0) != 0x80) return 0;
+    if (length == 3) {
+        const unsigned second = byte(pos + 1);
+        if (byte(pos) == 0xE0 && second < 0xA0) return 0;  // overlong
+        if (byte(pos) == 0xED && second >= 0xA0) return 0; // surrogate
+    }
+    if (length == 4) {
+        const unsigned second = byte(pos + 1);
+        if (byte(pos) == 0xF0 && second < 0x90) return 0;  // overlong
+        if (byte(pos) == 0xF4 && second >= 0x90) return 0; // beyond U+10FFFF
+    }
+    return static_cast<size_t>(length);
+}
+
+bool isAscii(const std::string& text) {
+    for (char c : text)
+        if (static_cast<unsigned char>(c) >= 0x80) return false;
+    return true;
+}
+
+// One conversion through OpenCC; false when OpenCC reports an error.
+bool runConverter(opencc_t converter, const std::string& text, std::string& out) {
+    char* converted = opencc_convert_utf8(converter, text.data(), text.size());
+    if (converted == nullptr) return false;
+    out = converted;
+    opencc_convert_utf8_free(converted);
+    return true;
+}
+
+// A file of OpenCC's own data folder by absolute path when that folder is there, else the
+// bare name for OpenCC's lookup. The absolute path keeps a file of the same name in the
+// working folder from being taken instead.
+std::string systemDataFile(const std::string& name) {
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::path(TLV_OPENCC_SYSTEM_DIR) / name;
+    return std::filesystem::is_regular_file(path, error) ? path.string() : name;
+}
+
+void replaceAll(std::string& text, const std::string& from, const std::string& to) {
+    for (size_t pos = text.find(from); pos != std::string::npos;
+         pos = text.find(from, pos + to.size()))
+        text.replace(pos, from.size(), to);
+}
+
+// Opens the bundled character configuration. OpenCC reads a configuration only from a file,
+// so the compiled-in text is written into a fresh private folder (so that OpenCC finds no
+// stray dictionary beside it), opened, and removed again: the dictionary is loaded by then.
+opencc_t openBundledCharacterConfig() {
+    std::string json = opencc_config::kCharacters;
+    const std::string dictionary = systemDataFile("STCharacters.ocd2");
+    replaceAll(json, "\"STCharacters.ocd2\"", "\"" + dictionary + "\"");
+
+    std::error_code error;
+    std::string folderTemplate =
+        (std::filesystem::temp_directory_path(error) / "tlv6200-opencc-XXXXXX").string();
+    if (error) return kNoConverter;
+    if (mkdtemp(folderTemplate.data()) == nullptr) return kNoConverter;
+    const std::filesystem::path folder = folderTemplate;
+    const std::filesystem::path file = folder / "s2t-characters.json";
+    opencc_t converter = kNoConverter;
+    {
+        std::ofstream out(file, std::ios::binary);
+        out << json;
+    }
+    if (std::filesystem::exists(file, error)) converter = opencc_open(file.c_str());
+    std::filesystem::remove_all(folder, error);
+    return converter;
+}
+
+} // namespace
+
+long Utf8Length(const std::string& text) {
+    long count = 0;
+    for (size_t pos = 0; pos < text.size(); ++count) {
+        const size_t length = characterAt(text, pos);
+        if (length == 0) return -1;
+        pos += length;
+    }
+    return count;
+}
+
+struct TraditionalConverter::Handles {
+    opencc_t phrases = kNoConverter;
+    opencc_t characters = kNoConverter;
+    // OpenCC converters are used by one thread at a time.
+    mutable std::mutex mutex;
+
+    ~Handles() {
+        if (phrases != kNoConverter) opencc_close(phrases);
+        if (characters != kNoConverter) opencc_close(characters);
+    }
+
+    std::string byCharacter(const std::string& text) const {
+        const opencc_t converter = characters != kNoConverter ? characters : phrases;
+        if (converter == kNoConverter) return text;
+        std::string result;
+        result.reserve(text.size());
+        std::string converted;
+        for (size_t pos = 0; pos < text.size();) {
+            const size_t length = characterAt(text, pos);
+            const std::string character = text.substr(pos, length);
+            pos += length;
+            if (length > 1 && runConverter(converter, character, converted) &&
+                Utf8Length(converted) == 1)
+                result += converted;
+            else
+                result += character;
+        }
+        return result;
+    }
+};
+
+TraditionalConverter::TraditionalConverter(const std::string& phraseConfig,
+                                           const std::string& characterConfig)
+    : handles_(std::make_unique<Handles>()) {
+    handles_->phrases = opencc_open(phraseConfig.c_str());
+    handles_->characters = opencc_open(characterConfig.c_str());
+}
+
+TraditionalConverter::TraditionalConverter() : handles_(std::make_unique<Handles>()) {
+    handles_->phrases = opencc_open(systemDataFile("s2tw.json").c_str());
+    handles_->characters = openBundledCharacterConfig();
+}
+
+TraditionalConverter::~TraditionalConverter() = default;
+
+bool TraditionalConverter::hasPhraseConverter() const {
+    return handles_->phrases != kNoConverter;
+}
+
+bool TraditionalConverter::hasCharacterConverter() const {
+    return handles_->characters != kNoConverter;
+}
+
+std::string TraditionalConverter::convert(const std::string& text) const {
+    if (isAscii(text)) return text; // the empty text included
+    const long length = Utf8Length(text);
+    if (length < 0) return text;
+
+    std::lock_guard lock(handles_->mutex);
+    std::string converted;
+    if (handles_->phrases != kNoConverter && runConverter(handles_->phrases, text, converted) &&
+        Utf8Length(converted) == length)
+        return converted;
+    return handles_->byCharacter(text);
+}
+
+std::string ToTraditional(const std::string& text) {
+    if (isAscii(text)) return text;
+    static const TraditionalConverter converter; // opened once, thread-safe
+    return converter.convert(text);
+}
 
 } // namespace tlv

@@ -1,0 +1,240 @@
+#include "CommandLine.h"
+
+#include <array>
+#include <utility>
+
+namespace tlv::cli {
+
+namespace {
+
+struct VerbInfo {
+    Verb verb;
+    const char* name;
+    const char* synopsis;
+    const char* description;
+};
+
+constexpr std::array<VerbInfo, 7> kVerbs{{
+    {Verb::New, "new", "new -o FILE.DAT",
+     "Writes the start-up editor (no channels, default settings) as a data file."},
+    {Verb::Show, "show", "show FILE.DAT [--lang en|zh-CN|zh-TW]",
+     "Prints the channel table and the settings of a data file as the window shows them."},
+    {Verb::Export, "export", "export FILE.DAT -o OUT.json|OUT.csv|-",
+     "Writes the data file as JSON (all values) or CHIRP CSV (the channels); the format\n"
+     "  follows the extension of OUT, and \"-o -\" writes JSON to standard output."},
+    {Verb::Import, "import", "import IN.json|IN.csv -o FILE.DAT [--base BASE.DAT]",
+     "Applies the values of IN to the start-up editor (or to BASE.DAT) and saves the\n"
+     "  result. Every value is checked with the editor's rules; on any error nothing is\n"
+     "  written."},
+    {Verb::Read, "read", "read --port PORT -o FILE.DAT",
+     "Reads the radio on PORT and saves its memory as a data file."},
+    {Verb::Write, "write", "write --port PORT [--port PORT ...] FILE.DAT [--service] [--yes]",
+     "Writes the data file into the radio on every PORT at once. --service also writes the\n"
+     "  power-level block; --yes answers Yes to the band question (asked on the terminal\n"
+     "  when standard input is one, answered No otherwise)."},
+    {Verb::Ports, "ports", "ports", "Lists the port table COM1..COM20 and the devices behind it."},
+}};
+
+const VerbInfo* findVerb(Verb verb) {
+    for (const auto& info : kVerbs)
+        if (info.verb == verb) return &info;
+    return nullptr;
+}
+
+Verb verbFromName(const std::string& name) {
+    for (const auto& info : kVerbs)
+        if (name == info.name) return info.verb;
+    return Verb::None;
+}
+
+// Options each verb accepts besides --help and --lang.
+bool accepts(Verb verb, const std::string& option) {
+    if (option == "-o")
+        return verb == Verb::New || verb == Verb::Export || verb == Verb::Import ||
+               verb == Verb::Read;
+    if (option == "--base") return verb == Verb::Import;
+    if (option == "--port") return verb == Verb::Read || verb == Verb::Write;
+    if (option == "--service" || option == "--yes") return verb == Verb::Write;
+    return false;
+}
+
+std::string canonical(const std::string& option) {
+    if (option == "--output") return "-o";
+    if (option == "-y") return "--yes";
+    return option;
+}
+
+} // namespace
+
+const char* VerbName(Verb verb) {
+    const VerbInfo* info = findVerb(verb);
+    return info ? info->name : "";
+}
+
+int CommandLine::languageState() const {
+    if (lang == "zh-CN") return 0;
+    if (lang == "zh-TW") return 2;
+    return 1;
+}
+
+std::string UsageText(Verb verb) {
+    const std::string common =
+        "\nOptions:\n"
+        "  --lang en|zh-CN|zh-TW  language of the messages (default en)\n"
+        "  -h, --help             this help\n"
+        "\nPORT is COMn (the port table, see \"tlv6200-cli ports\") or a device path.\n"
+        "Exit codes: 0 success, 1 usage, 2 file error, 3 communication error or band\n"
+        "question declined, 4 invalid input in an import.\n";
+    if (const VerbInfo* info = findVerb(verb)) {
+        return std::string("Usage: tlv6200-cli ") + info->synopsis + "\n\n  " + info->description +
+               "\n" + common;
+    }
+    std::string text = "Usage: tlv6200-cli COMMAND [OPTIONS]\n\nCommands:\n";
+    for (const auto& info : kVerbs)
+        text += std::string("  tlv6200-cli ") + info.synopsis + "\n";
+    text += "\nRun \"tlv6200-cli COMMAND --help\" for the details of a command.\n" + common;
+    return text;
+}
+
+ParseResult ParseCommandLine(const std::vector<std::string>& args) {
+    ParseResult result;
+    CommandLine& line = result.line;
+    if (args.empty()) {
+        result.error = "no command given";
+        return result;
+    }
+    std::size_t i = 0;
+    if (args[0] == "-h" || args[0] == "--help") {
+        line.help = true;
+        result.ok = true;
+        return result;
+    }
+    line.verb = verbFromName(args[0]);
+    if (line.verb == Verb::None) {
+        result.error = "unknown command '" + args[0] + "'";
+        return result;
+    }
+    bool optionsEnded = false;
+    for (i = 1; i < args.size(); ++i) {
+        std::string arg = args[i];
+        if (optionsEnded || arg == "-" || arg.empty() || arg[0] != '-') {
+            line.operands.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        std::string value;
+        bool hasInlineValue = false;
+        if (auto eq = arg.find('='); arg.rfind("--", 0) == 0 && eq != std::string::npos) {
+            value = arg.substr(eq + 1);
+            arg = arg.substr(0, eq);
+            hasInlineValue = true;
+        }
+        const std::string option = canonical(arg);
+        if (option == "-h" || option == "--help") {
+            line.help = true;
+            continue;
+        }
+        const bool takesValue =
+            option == "-o" || option == "--base" || option == "--port" || option == "--lang";
+        if (option != "--lang" && !accepts(line.verb, option)) {
+            result.error = "unknown option '" + arg + "' for " + VerbName(line.verb);
+            return result;
+        }
+        if (!takesValue) {
+            if (hasInlineValue) {
+                result.error = "option '" + arg + "' takes no value";
+                return result;
+            }
+            if (option == "--service") line.service = true;
+            if (option == "--yes") line.yes = true;
+            continue;
+        }
+        if (!hasInlineValue) {
+            if (i + 1 >= args.size()) {
+                result.error = "option '" + arg + "' needs a value";
+                return result;
+            }
+            value = args[++i];
+        }
+        if (value.empty()) {
+            result.error = "option '" + arg + "' needs a value";
+            return result;
+        }
+        if (option == "-o") {
+            if (!line.output.empty()) {
+                result.error = "-o given twice";
+                return result;
+            }
+            line.output = value;
+        } else if (option == "--base") {
+            line.base = value;
+        } else if (option == "--port") {
+            line.ports.push_back(value);
+        } else if (option == "--lang") {
+            if (value != "en" && value != "zh-CN" && value != "zh-TW") {
+                result.error = "unknown language '" + value + "' (en, zh-CN or zh-TW)";
+                return result;
+            }
+            line.lang = value;
+        }
+    }
+    if (line.help) {
+        result.ok = true;
+        return result;
+    }
+
+    // What each verb needs.
+    std::size_t operands = 0;
+    bool needsOutput = false;
+    switch (line.verb) {
+    case Verb::New:
+        needsOutput = true;
+        break;
+    case Verb::Show:
+        operands = 1;
+        break;
+    case Verb::Export:
+    case Verb::Import:
+        operands = 1;
+        needsOutput = true;
+        break;
+    case Verb::Read:
+        needsOutput = true;
+        if (line.ports.size() != 1) {
+            result.error = "read needs exactly one --port";
+            return result;
+        }
+        break;
+    case Verb::Write:
+        operands = 1;
+        if (line.ports.empty()) {
+            result.error = "write needs at least one --port";
+            return result;
+        }
+        break;
+    case Verb::Ports:
+    case Verb::None:
+        break;
+    }
+    if (line.operands.size() != operands) {
+        result.error = line.operands.size() < operands
+                           ? "missing file operand"
+                           : "unexpected operand '" + line.operands[operands] + "'";
+        return result;
+    }
+    if (needsOutput && line.output.empty()) {
+        result.error = std::string(VerbName(line.verb)) + " needs -o FILE";
+        return result;
+    }
+    if (line.output == "-" && line.verb != Verb::Export) {
+        result.error = "\"-o -\" is only for export";
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+} // namespace tlv::cli

@@ -1,0 +1,38 @@
+#pragma once
+// Argument parsing of tlv6200-cli: a verb followed by its options and operands.
+#include <string>
+#include <vector>
+
+namespace tlv::cli {
+
+enum class Verb { None, New, Show, Export, Import, Read, Write, Ports };
+
+struct CommandLine {
+    Verb verb = Verb::None;
+    std::vector<std::string> operands; // FILE arguments
+    std::string output;                // -o / --output ("-" = standard output)
+    std::string base;                  // --base
+    std::vector<std::string> ports;    // --port, repeatable
+    std::string lang = "en";           // --lang: en, zh-CN, zh-TW
+    bool service = false;              // --service
+    bool yes = false;                  // --yes
+    bool help = false;                 // --help / -h
+    int languageState() const;         // LanguageState for --lang
+};
+
+// Result of parsing: on failure `error` names the fault (English, for the usage message)
+// and `line.verb` is what could be recognised, so that the right usage can be printed.
+struct ParseResult {
+    CommandLine line;
+    bool ok = false;
+    std::string error;
+};
+
+ParseResult ParseCommandLine(const std::vector<std::string>& args);
+
+// The usage text of one verb, or of the whole program for Verb::None.
+std::string UsageText(Verb verb);
+
+const char* VerbName(Verb verb);
+
+} // namespace tlv::cli

@@ -1,0 +1,25 @@
+#pragma once
+// The verbs of tlv6200-cli. Each returns the exit code.
+#include "CommandLine.h"
+#include "editor/EditorState.h"
+
+#include <string>
+
+namespace tlv::cli {
+
+int RunNew(const CommandLine& line);
+int RunShow(const CommandLine& line);
+int RunExport(const CommandLine& line);
+int RunImport(const CommandLine& line);
+int RunRead(const CommandLine& line, int argc, char** argv);
+int RunWrite(const CommandLine& line, int argc, char** argv);
+int RunPorts(const CommandLine& line, int argc, char** argv);
+
+// Opens a data file as the window's Open does: the start-up editor, then DecodeImage.
+// Messages go to standard error; returns kExitOk or kExitFile.
+int OpenDataFile(const std::string& path, int languageState, EditorState& state);
+
+// Saves the editor as a data file, replacing the file atomically. kExitOk or kExitFile.
+int SaveDataFile(const std::string& path, const EditorState& state, int languageState);
+
+} // namespace tlv::cli

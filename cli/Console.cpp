@@ -1,0 +1,105 @@
+#include "Console.h"
+
+#include "CliTexts.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <iostream>
+#include <unistd.h>
+
+namespace tlv::cli {
+
+namespace {
+bool progressOnScreen = false;
+} // namespace
+
+std::string Say(int languageState, const LocalText& text, const std::string& a,
+                const std::string& b) {
+    std::string out = Localise(languageState, text);
+    for (const auto& [mark, value] : {std::pair{"%1", &a}, std::pair{"%2", &b}}) {
+        if (auto at = out.find(mark); at != std::string::npos) out.replace(at, 2, *value);
+    }
+    return out;
+}
+
+bool StdinIsTerminal() {
+    return isatty(STDIN_FILENO) == 1;
+}
+bool StderrIsTerminal() {
+    return isatty(STDERR_FILENO) == 1;
+}
+
+void ErrorLine(const std::string& text) {
+    if (progressOnScreen) {
+        std::fputs("\r\033[K", stderr);
+        progressOnScreen = false;
+    }
+    std::fputs(text.c_str(), stderr);
+    std::fputc('\n', stderr);
+    std::fflush(stderr);
+}
+
+bool AskYesNo(const std::string& question) {
+    std::fprintf(stderr, "%s [y/N] ", question.c_str());
+    std::fflush(stderr);
+    std::string reply;
+    if (!std::getline(std::cin, reply)) return false;
+    return reply == "y" || reply == "Y" || reply == "yes" || reply == "Yes" || reply == "YES";
+}
+
+int ConsoleMessageBox::LocalMsgBox(const std::string& text, int flags, const std::string&) {
+    shown_.push_back(text);
+    const int buttons = flags & 0x0F;
+    const bool question = buttons == mb::YesNo || buttons == mb::OkCancel;
+    if (!question) {
+        ErrorLine(prefix_ + text);
+        return IdOk;
+    }
+    bool yes = false;
+    if (answer) {
+        yes = *answer;
+        ErrorLine(prefix_ + text + (yes ? " -> Yes" : " -> No"));
+    } else if (StdinIsTerminal()) {
+        yes = AskYesNo(prefix_ + text);
+    } else {
+        ErrorLine(prefix_ + text + " -> No");
+    }
+    if (buttons == mb::YesNo) return yes ? IdYes : IdNo;
+    return yes ? IdOk : IdCancel;
+}
+
+ProgressLine::ProgressLine(std::vector<std::string> names)
+    : names_(std::move(names)), percent_(names_.size(), -1), enabled_(StderrIsTerminal()) {}
+
+void ProgressLine::set(std::size_t index, int value, int maximum) {
+    if (index >= percent_.size() || maximum <= 0) return;
+    const int percent = std::clamp(value * 100 / maximum, 0, 100);
+    if (percent == percent_[index]) return;
+    percent_[index] = percent;
+    draw();
+}
+
+void ProgressLine::draw() {
+    if (!enabled_) return;
+    std::string line = "\r";
+    for (std::size_t i = 0; i < names_.size(); ++i) {
+        const int percent = std::max(percent_[i], 0);
+        const int filled = percent / 5;
+        line += names_[i] + " [" + std::string(filled, '#') + std::string(20 - filled, ' ') + "] " +
+                std::to_string(percent) + "%  ";
+    }
+    std::fputs(line.c_str(), stderr);
+    std::fflush(stderr);
+    progressOnScreen = true;
+    drawn_ = true;
+}
+
+void ProgressLine::finish() {
+    if (drawn_ && progressOnScreen) {
+        std::fputs("\r\033[K", stderr);
+        std::fflush(stderr);
+        progressOnScreen = false;
+    }
+}
+
+} // namespace tlv::cli

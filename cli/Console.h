@@ -1,0 +1,61 @@
+#pragma once
+// The terminal side of the command-line program: messages on standard error, the answer to
+// the band question, and progress bars when standard error is a terminal.
+#include "localisation/LocalMsgBox.h"
+#include "localisation/Messages.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tlv::cli {
+
+// Exit codes.
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitUsage = 1;
+inline constexpr int kExitFile = 2;
+inline constexpr int kExitCommunication = 3;
+inline constexpr int kExitInvalidImport = 4;
+
+bool StdinIsTerminal();
+bool StderrIsTerminal();
+
+// Writes one line to standard error (clearing a progress line first).
+void ErrorLine(const std::string& text);
+
+// Every message box of the core, shown as lines on standard error. Questions (Yes/No or
+// OK/Cancel) are answered with `answer` when set; otherwise asked on the terminal when standard
+// input is one, and answered No (Cancel) when it is not.
+class ConsoleMessageBox : public MessageBoxService {
+  public:
+    explicit ConsoleMessageBox(std::string prefix = {}) : prefix_(std::move(prefix)) {}
+    std::optional<bool> answer;
+    int LocalMsgBox(const std::string& text, int flags, const std::string& title) override;
+    const std::vector<std::string>& shown() const { return shown_; }
+
+  private:
+    std::string prefix_;
+    std::vector<std::string> shown_;
+};
+
+// Asks a yes/no question on the terminal (standard error / standard input); false on anything
+// but y/yes, and on end of input.
+bool AskYesNo(const std::string& question);
+
+// One progress line on standard error for several transfers: "COM1 [####    ]  40%  ...".
+// Draws nothing when standard error is not a terminal.
+class ProgressLine {
+  public:
+    explicit ProgressLine(std::vector<std::string> names);
+    void set(std::size_t index, int value, int maximum);
+    void finish();
+
+  private:
+    void draw();
+    std::vector<std::string> names_;
+    std::vector<int> percent_;
+    bool enabled_;
+    bool drawn_ = false;
+};
+
+} // namespace tlv::cli

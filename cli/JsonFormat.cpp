@@ -1,0 +1,270 @@
+#include "JsonFormat.h"
+
+#include "CliTexts.h"
+#include "image/ImageLayout.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QJsonValue>
+
+#include <cmath>
+#include <cstdio>
+
+namespace tlv::cli {
+
+namespace {
+
+bool validUtf8(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUtf8() ==
+           QByteArray(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A JSON string literal. Texts decoded from an image can hold any byte; bytes that do not form
+// UTF-8 are written as the characters of the same code (U+0080..U+00FF).
+std::string quote(const std::string& text) {
+    const bool utf8 = validUtf8(text);
+    std::string out = "\"";
+    for (unsigned char c : text) {
+        char escaped[8];
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += static_cast<char>(c);
+        } else if (c < 0x20 || c == 0x7F || (c >= 0x80 && !utf8)) {
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
+            out += escaped;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out + "\"";
+}
+
+std::string channelJson(const EditorState& state, int row) {
+    if (!state.table.inUse(row)) return "null";
+    return "{\"rx\": " + quote(state.table.at(row, col::RxFrequency)) +
+           ", \"rxTone\": " + quote(ToneValue(state, row, col::RxTone)) +
+           ", \"tx\": " + quote(state.table.at(row, col::TxFrequency)) +
+           ", \"txTone\": " + quote(ToneValue(state, row, col::TxTone)) +
+           ", \"power\": " + std::to_string(OptionValue(state, row, col::Power)) +
+           ", \"forbid\": " + std::to_string(OptionValue(state, row, col::Forbid)) +
+           ", \"bandwidth\": " + std::to_string(OptionValue(state, row, col::Bandwidth)) +
+           ", \"scan\": " + std::to_string(OptionValue(state, row, col::Scan)) + "}";
+}
+
+class JsonReader {
+  public:
+    JsonReader(int language, ImportReport& report) : language_(language), report_(report) {}
+
+    ImportPatch read(const std::string& text) {
+        ImportPatch patch;
+        QJsonParseError parseError;
+        const QJsonDocument document = QJsonDocument::fromJson(
+            QByteArray(text.data(), static_cast<qsizetype>(text.size())), &parseError);
+        if (parseError.error != QJsonParseError::NoError) {
+            fail("json", Say(language_, text::BadJson,
+                             parseError.errorString().toStdString() + " (offset " +
+                                 std::to_string(parseError.offset) + ")"));
+            return patch;
+        }
+        if (!document.isObject()) {
+            wrongType("json", text::TypeObject);
+            return patch;
+        }
+        const QJsonObject root = document.object();
+        for (auto it = root.begin(); it != root.end(); ++it) {
+            const std::string key = it.key().toStdString();
+            const QJsonValue value = it.value();
+            if (key == "band") {
+                if (auto n = number(key, value)) patch.band = *n;
+            } else if (key == "channels") {
+                channels(value, patch);
+            } else if (key == "settings") {
+                settings(value, patch);
+            } else if (key == "dtmfMemory") {
+                textArray(key, value, patch.dtmfMemory);
+            } else if (key == "testFrequencies") {
+                testFrequencies(value, patch);
+            } else if (key == "embeddedTexts") {
+                textArray(key, value, patch.embeddedTexts);
+            } else {
+                fail(key, Say(language_, text::UnknownKey));
+            }
+        }
+        return patch;
+    }
+
+  private:
+    void fail(const std::string& where, const std::string& message) {
+        report_.errors.push_back({where, message});
+    }
+    void wrongType(const std::string& where, const LocalText& expected, const std::string& a = {}) {
+        fail(where, Say(language_, text::WrongType, Say(language_, expected, a)));
+    }
+
+    std::optional<int> number(const std::string& where, const QJsonValue& value) {
+        if (!value.isDouble()) {
+            wrongType(where, text::TypeNumber);
+            return std::nullopt;
+        }
+        const double d = value.toDouble();
+        if (d != std::floor(d) || d < -100000 || d > 100000) {
+            wrongType(where, text::TypeNumber);
+            return std::nullopt;
+        }
+        return static_cast<int>(d);
+    }
+
+    std::optional<std::string> string(const std::string& where, const QJsonValue& value) {
+        if (!value.isString()) {
+            wrongType(where, text::TypeText);
+            return std::nullopt;
+        }
+        return value.toString().toStdString();
+    }
+
+    template <std::size_t N>
+    void textArray(const std::string& where, const QJsonValue& value,
+                   std::array<std::optional<std::string>, N>& target) {
+        if (!value.isArray() || value.toArray().size() > static_cast<qsizetype>(N)) {
+            wrongType(where, text::TypeArray, std::to_string(N));
+            return;
+        }
+        const QJsonArray array = value.toArray();
+        for (qsizetype i = 0; i < array.size(); ++i)
+            target[i] = string(where + "[" + std::to_string(i) + "]", array[i]);
+    }
+
+    void channels(const QJsonValue& value, ImportPatch& patch) {
+        if (!value.isArray() || value.toArray().size() > kChannelCount) {
+            wrongType("channels", text::TypeArray, std::to_string(kChannelCount));
+            return;
+        }
+        const QJsonArray array = value.toArray();
+        for (qsizetype i = 0; i < array.size(); ++i) {
+            const std::string where = "channel " + std::to_string(i + 1);
+            ChannelPatch channel;
+            if (array[i].isNull()) {
+                channel.clear = true;
+            } else if (!array[i].isObject()) {
+                wrongType(where, text::TypeChannel);
+                continue;
+            } else {
+                const QJsonObject object = array[i].toObject();
+                for (auto it = object.begin(); it != object.end(); ++it) {
+                    const std::string key = it.key().toStdString();
+                    const std::string at = where + " " + key;
+                    if (key == "rx")
+                        channel.rx = string(at, it.value());
+                    else if (key == "rxTone")
+                        channel.rxTone = string(at, it.value());
+                    else if (key == "tx")
+                        channel.tx = string(at, it.value());
+                    else if (key == "txTone")
+                        channel.txTone = string(at, it.value());
+                    else if (key == "power")
+                        channel.power = number(at, it.value());
+                    else if (key == "forbid")
+                        channel.forbid = number(at, it.value());
+                    else if (key == "bandwidth")
+                        channel.bandwidth = number(at, it.value());
+                    else if (key == "scan")
+                        channel.scan = number(at, it.value());
+                    else
+                        fail(at, Say(language_, text::UnknownKey));
+                }
+            }
+            patch.channels[i] = channel;
+        }
+    }
+
+    void settings(const QJsonValue& value, ImportPatch& patch) {
+        if (!value.isObject()) {
+            wrongType("settings", text::TypeObject);
+            return;
+        }
+        const QJsonObject object = value.toObject();
+        for (auto it = object.begin(); it != object.end(); ++it) {
+            const std::string key = it.key().toStdString();
+            const std::string where = "settings." + key;
+            bool known = false, isText = false;
+            for (const auto& setting : SettingKeys()) {
+                if (key == setting.name) {
+                    known = true;
+                    isText = setting.text;
+                }
+            }
+            if (!known) {
+                fail(where, Say(language_, text::UnknownKey));
+            } else if (isText) {
+                if (auto s = string(where, it.value())) patch.texts[key] = *s;
+            } else {
+                if (auto n = number(where, it.value())) patch.numbers[key] = *n;
+            }
+        }
+    }
+
+    void testFrequencies(const QJsonValue& value, ImportPatch& patch) {
+        if (!value.isArray() || value.toArray().size() > kChannelCount) {
+            wrongType("testFrequencies", text::TypeArray, std::to_string(kChannelCount));
+            return;
+        }
+        const QJsonArray array = value.toArray();
+        for (qsizetype i = 0; i < array.size(); ++i) {
+            const std::string where = "testFrequencies[" + std::to_string(i) + "]";
+            if (!array[i].isObject()) {
+                wrongType(where, text::TypeObject);
+                continue;
+            }
+            const QJsonObject object = array[i].toObject();
+            for (auto it = object.begin(); it != object.end(); ++it) {
+                const std::string key = it.key().toStdString();
+                if (key == "rx")
+                    patch.testFrequencies[i].rx = string(where + ".rx", it.value());
+                else if (key == "tx")
+                    patch.testFrequencies[i].tx = string(where + ".tx", it.value());
+                else
+                    fail(where + "." + key, Say(language_, text::UnknownKey));
+            }
+        }
+    }
+
+    int language_;
+    ImportReport& report_;
+};
+
+} // namespace
+
+std::string ExportJson(const EditorState& state) {
+    std::string out = "{\n  \"band\": " + std::to_string(state.currentBand) + ",\n";
+    out += "  \"channels\": [\n";
+    for (int row = 1; row <= kChannelCount; ++row)
+        out += "    " + channelJson(state, row) + (row < kChannelCount ? ",\n" : "\n");
+    out += "  ],\n  \"settings\": {\n";
+    const auto& keys = SettingKeys();
+    for (std::size_t i = 0; i < keys.size(); ++i) {
+        const std::string name = keys[i].name;
+        out += "    " + quote(name) + ": " +
+               (keys[i].text ? quote(SettingText(state, name))
+                             : std::to_string(SettingNumber(state, name))) +
+               (i + 1 < keys.size() ? ",\n" : "\n");
+    }
+    out += "  },\n  \"dtmfMemory\": [";
+    for (std::size_t i = 0; i < state.stores.dtmfMemory.size(); ++i)
+        out += (i ? ", " : "") + quote(state.stores.dtmfMemory[i]);
+    out += "],\n  \"testFrequencies\": [\n";
+    for (int i = 0; i < kChannelCount; ++i) {
+        out += "    {\"rx\": " + quote(state.stores.testFrequencies[i]) +
+               ", \"tx\": " + quote(state.stores.testFrequencies[i + 16]) + "}" +
+               (i + 1 < kChannelCount ? ",\n" : "\n");
+    }
+    out += "  ],\n  \"embeddedTexts\": [" + quote(state.stores.embeddedTexts[0]) + ", " +
+           quote(state.stores.embeddedTexts[1]) + "]\n}\n";
+    return out;
+}
+
+ImportPatch ParseJson(const std::string& text, int languageState, ImportReport& report) {
+    return JsonReader(languageState, report).read(text);
+}
+
+} // namespace tlv::cli

@@ -1,0 +1,104 @@
+#pragma once
+// The caption tables: every fixed text of the windows in Simplified Chinese and English, one
+// row per text, written into the windows by ApplyLanguageCaptions. Traditional Chinese has no
+// table: the Simplified one is written and the windows are then converted.
+//
+// Addressing: a row names its window and control by the names the windows give them
+// (Qt objectName). Element e of a control array is the control named "Name(e)", e.g. the
+// option list of column 5 is "Combo5(5)". Controls of the dialogs without a name of their
+// own are named here: in Form5 the VOX frame is "Frame1", the scan frame "Frame2" and the
+// hidden DTMF frame "Frame3".
+#include "localisation/Messages.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tlv {
+
+// What a row sets.
+enum class CaptionItem {
+    WindowTitle,   // the window's title
+    Caption,       // caption of a menu item, label, frame, button or check box
+    ListEntry,     // entry `index` of a drop-down list, written in place
+    GridHeader,    // cell (0, `index`) of a grid's header row
+    ToolbarButton, // caption of toolbar button `index` (1-based, separators counted)
+};
+
+struct CaptionRow {
+    std::string window;
+    std::string control; // empty for the window title
+    CaptionItem item;
+    int index; // list entry, header column or toolbar button; 0 otherwise
+    std::string zh;
+    std::string en;
+
+    // The Simplified text for language state 0, the English one for 1.
+    const std::string& text(int languageState) const { return languageState == 1 ? en : zh; }
+};
+
+// The windows that carry captions, in the order they are written and converted.
+inline constexpr std::array<std::string_view, 8> kCaptionWindows{
+    "Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "frmAbout"};
+
+// Texts that the editor also writes into channel cells, shared with the cell-text helpers.
+namespace caption {
+inline constexpr LocalText ToneOff{"关闭", "Off"}; // Combo8 entry 0, an off tone cell
+// Option lists Combo5(5) .. Combo5(8), the texts of channel columns 5 .. 8.
+inline constexpr std::array<std::array<LocalText, 2>, 4> Options{{
+    {{{"低", "Low"}, {"高", "Hight"}}},
+    {{{"关闭", "Off"}, {"载波", "Carrow"}}},
+    {{{"窄带", "Narrow"}, {"宽带", "Wide"}}},
+    {{{"无", "No"}, {"有", "Have"}}},
+}};
+// Header row of the channel table Grid1, columns 0 .. 8.
+inline constexpr std::array<LocalText, 9> Grid1Headers{{
+    {"信道", "Channel"},
+    {"接收频率", "RX frequency"},
+    {"亚音频", "QT/DQT"},
+    {"发射频率", "TX frequency"},
+    {"亚音频", "QT/DQT"},
+    {"功率", "Power"},
+    {"禁发", "Forbid"},
+    {"宽\\窄带", "Band"},
+    {"扫描添加", "Scan"},
+}};
+// The about box texts that Traditional Chinese start-up and switching write themselves.
+inline constexpr const char* AboutTitle = "TLV6200 对讲机编程软件";
+inline constexpr const char* TraditionalVersion = "繁体中文版 V1.0";
+} // namespace caption
+
+// Every row of both tables, window by window in kCaptionWindows order and within a window in
+// the order the texts are written. Generated entries (the time-out and squelch lists) are
+// made by loops when the table is first used.
+const std::vector<CaptionRow>& CaptionTable();
+
+// The rows of one window (empty for a window without captions).
+std::span<const CaptionRow> CaptionRowsOf(std::string_view window);
+
+// Where the captions are written. Every call names a window and a control by name; a target
+// ignores writes to windows, controls, list entries, header cells or buttons it does not have.
+class CaptionTarget {
+  public:
+    virtual ~CaptionTarget() = default;
+    virtual void setWindowTitle(std::string_view window, const std::string& text) = 0;
+    virtual void setCaption(std::string_view window, std::string_view control,
+                            const std::string& text) = 0;
+    virtual void setListEntry(std::string_view window, std::string_view control, int entry,
+                              const std::string& text) = 0;
+    virtual void setGridHeader(std::string_view window, std::string_view control, int column,
+                               const std::string& text) = 0;
+    virtual void setToolbarButton(std::string_view window, std::string_view control, int button,
+                                  const std::string& text) = 0;
+};
+
+// Writes one row in the given language (0 Simplified, 1 English).
+void WriteCaptionRow(CaptionTarget& target, const CaptionRow& row, int languageState);
+
+// ApplyLanguageCaptions: for language state 0 writes the Simplified table, for 1 the English
+// table, for any other value nothing.
+void ApplyLanguageCaptions(CaptionTarget& target, int languageState);
+
+} // namespace tlv

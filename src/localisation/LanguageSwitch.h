@@ -1,0 +1,33 @@
+#pragma once
+// The language steps of start-up and the three language menu commands, over the windows as
+// a LanguageHost sees them.
+#include "localisation/CaptionTables.h"
+
+#include <string_view>
+
+namespace tlv {
+
+struct EditorState;
+
+// What the language steps need of the program.
+class LanguageHost {
+  public:
+    virtual ~LanguageHost() = default;
+    // Where ApplyLanguageCaptions writes.
+    virtual CaptionTarget& captions() = 0;
+    // ConvertFormToTraditional on the named window (ignored for a window that is not there).
+    virtual void convertToTraditional(std::string_view window) = 0;
+    // Rewrites the language-dependent channel cells (SetGrid1Text) and shows them.
+    virtual void setGrid1Text() = 0;
+};
+
+// Start-up, after LoadStartupLanguage has set state.languageState: for Traditional Chinese
+// the Simplified table, the conversion of every window and the about-box texts; otherwise
+// the table of the language in force. Also sets the editor's cell list texts.
+void ApplyStartupLanguage(EditorState& state, LanguageHost& host);
+
+// The menu commands mnuChineseJ (0), mnuEnglish (1) and mnuChineseF (2). Choosing the
+// language in force changes nothing. Returns whether the language changed.
+bool ChooseLanguage(EditorState& state, int requested, LanguageHost& host);
+
+} // namespace tlv

@@ -1,0 +1,26 @@
+#pragma once
+// The start-up language: the saved language state, overridden once by a request that another
+// program (an installer) leaves in the per-user settings of the program.
+
+#include <string>
+
+namespace tlv {
+
+// The one-shot request store. The program never writes a request, it only reads and clears.
+class LanguageRequestStore {
+  public:
+    virtual ~LanguageRequestStore() = default;
+    // The requested language name; empty when there is no request (store or value missing,
+    // value empty or unreadable).
+    virtual std::string readRequest() = 0;
+    // Removes the request. Called only after a non-empty request was read.
+    virtual void clearRequest() = 0;
+};
+
+// LoadStartupLanguage: the language state to start with. A non-empty request decides and is
+// cleared: "english" gives 1, "chinesetrad" 2, any other text 0 (exact, case-sensitive).
+// Otherwise the saved state (the third byte of the parameter file) applies; a saved value
+// outside 0..2 gives 0.
+int LoadStartupLanguage(LanguageRequestStore& store, int savedState);
+
+} // namespace tlv

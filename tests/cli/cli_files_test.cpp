@@ -1,0 +1,362 @@
+// tlv6200-cli as a process on real files: usage, new, show, export and import.
+#include "CliProcess.h"
+#include "GoldenImage.h"
+#include "TemporaryFolder.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+using namespace tlv::test;
+
+namespace {
+
+constexpr int kExitUsage = 1, kExitFile = 2, kExitInvalid = 4;
+
+std::string goldenFile() {
+    const auto image = GoldenStartupImageBytes();
+    return "QDM74" + std::string(image.begin(), image.end());
+}
+
+// A JSON with something in every part of the image.
+const char* kRichJson = R"({
+  "band": 0,
+  "channels": [
+    {"rx": "446.00625", "rxTone": "D023N", "tx": "446.00625", "txTone": "67.0",
+     "power": 1, "forbid": 0, "bandwidth": 1, "scan": 1},
+    null,
+    {"rx": "438.12500", "rxTone": "Off", "tx": "", "power": 0, "forbid": 1, "bandwidth": 0,
+     "scan": 0},
+    {"rx": "450.00000", "rxTone": "88.5", "tx": "455.50000", "txTone": "88.5"},
+    {"rx": "460.00000", "rxTone": "D754I", "tx": "440.00000", "txTone": "D754N"},
+    {"rx": "401.00000", "rxTone": "100.0", "tx": "402.00000", "txTone": "D023I"}
+  ],
+  "settings": {"VoicePrompt": 2, "TimeOutTimer": 39, "SquelchLevel": 9, "VoxGain": 10,
+               "PriorityMode": 2, "PriorityChannel": 16, "RevertTimeA": 0, "RevertTimeB": 91,
+               "ScanRxResumeDelay": 300, "ScanTxResumeDelay": 17, "IdCode": "ID12",
+               "PttIdStartCode": "1234567890ABCDEF", "PttIdEndCode": "#*", "DtmfRate": 3,
+               "FirstDigitDelay": 550, "GroupCallCode": 6, "AutoResetTimer": 15,
+               "KeyFunction1": 11, "KeyFunction2": 3, "HighPowerLevel": 255,
+               "LowPowerLevel": 0},
+  "dtmfMemory": ["1203", "", "ABCD", "*#", "5", "6", "7", "0123456789ABCD*#"],
+  "testFrequencies": [{"rx": "446.10000", "tx": "446.20000"}, {"rx": "", "tx": "136.00000"}],
+  "embeddedTexts": ["Hello, radio!", "0123456789012345678901234567890X"]
+})";
+
+class CliFiles : public ::testing::Test {
+  protected:
+    TemporaryFolder folder;
+    std::string path(const std::string& name) const { return folder.file(name); }
+    std::string put(const std::string& name, const std::string& content) const {
+        WriteBytes(path(name), content);
+        return path(name);
+    }
+    QJsonObject exportJson(const std::string& file) const {
+        const ProcessResult result = RunCli({"export", file, "-o", "-"});
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        return QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).object();
+    }
+};
+
+TEST_F(CliFiles, HelpForEveryCommandAndUsageErrors) {
+    for (const std::string verb : {"new", "show", "export", "import", "read", "write", "ports"}) {
+        const ProcessResult result = RunCli({verb, "--help"});
+        EXPECT_EQ(result.exitCode, 0) << verb;
+        EXPECT_NE(result.out.find("Usage: tlv6200-cli " + verb), std::string::npos) << verb;
+    }
+    const ProcessResult general = RunCli({"--help"});
+    EXPECT_EQ(general.exitCode, 0);
+    EXPECT_NE(general.out.find("tlv6200-cli write --port PORT"), std::string::npos);
+
+    const std::vector<std::vector<std::string>> wrong{
+        {},
+        {"frobnicate"},
+        {"new"},
+        {"new", "-o", "-"},
+        {"export", "x.DAT"},
+        {"import", "a.json", "b.json", "-o", "x.DAT"},
+        {"show", "x.DAT", "--lang", "fr"},
+        {"read", "-o", "x.DAT"},
+        {"read", "--port", "COM1", "--port", "COM2", "-o", "x.DAT"},
+        {"write", "x.DAT"},
+        {"export", "x.DAT", "-o", "y.json", "--yes"},
+        {"ports", "extra"},
+    };
+    for (const auto& args : wrong) {
+        const ProcessResult result = RunCli(args);
+        EXPECT_EQ(result.exitCode, kExitUsage) << ::testing::PrintToString(args);
+        EXPECT_NE(result.err.find("Usage:"), std::string::npos);
+    }
+}
+
+TEST_F(CliFiles, NewWritesTheGoldenStartupImage) {
+    const ProcessResult result = RunCli({"new", "-o", path("new.DAT")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(ReadBytes(path("new.DAT")), goldenFile());
+}
+
+TEST_F(CliFiles, FileErrorsGiveExitTwoWithTheSystemsText) {
+    put("text.DAT", "hello, this is not a data file");
+    ProcessResult result = RunCli({"export", path("text.DAT"), "-o", path("x.json")});
+    EXPECT_EQ(result.exitCode, kExitFile);
+    EXPECT_NE(result.err.find("Document type not to open."), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(path("x.json")));
+
+    result = RunCli({"show", path("text.DAT"), "--lang", "zh-CN"});
+    EXPECT_EQ(result.exitCode, kExitFile);
+    EXPECT_NE(result.err.find("文件类型不对，无法打开。"), std::string::npos);
+
+    result = RunCli({"show", path("missing.DAT")});
+    EXPECT_EQ(result.exitCode, kExitFile);
+    EXPECT_NE(result.err.find("The file could not be read!"), std::string::npos);
+
+    result = RunCli({"new", "-o", path("no/such/folder/x.DAT")});
+    EXPECT_EQ(result.exitCode, kExitFile);
+    EXPECT_NE(result.err.find("The file could not be saved!"), std::string::npos);
+
+    put("in.json", "{}");
+    result =
+        RunCli({"import", path("in.json"), "--base", path("missing.DAT"), "-o", path("o.DAT")});
+    EXPECT_EQ(result.exitCode, kExitFile);
+    EXPECT_FALSE(std::filesystem::exists(path("o.DAT")));
+}
+
+TEST_F(CliFiles, ExportOfTheStartupEditorHoldsItsValues) {
+    RunCli({"new", "-o", path("new.DAT")});
+    const QJsonObject json = exportJson(path("new.DAT"));
+    EXPECT_EQ(json["band"].toInt(-1), 0);
+    const QJsonArray channels = json["channels"].toArray();
+    ASSERT_EQ(channels.size(), 16);
+    for (const auto& channel : channels)
+        EXPECT_TRUE(channel.isNull());
+    const QJsonObject settings = json["settings"].toObject();
+    const std::pair<const char*, int> expected[] = {
+        {"VoicePrompt", 1},      {"TimeOutTimer", 1},    {"SquelchLevel", 5},
+        {"PttIdMode", 1},        {"PriorityMode", 0},    {"PriorityChannel", 1},
+        {"FirstDigitTime", 1},   {"FirstDigitDelay", 0}, {"KeyFunction1", 10},
+        {"HighPowerLevel", 208}, {"LowPowerLevel", 92}};
+    for (const auto& [key, value] : expected)
+        EXPECT_EQ(settings[key].toInt(-99), value) << key;
+    EXPECT_EQ(settings.size(), 36);
+    EXPECT_EQ(settings["PttIdStartCode"].toString(), "1");
+    EXPECT_EQ(settings["PttIdEndCode"].toString(), "2");
+    EXPECT_EQ(json["dtmfMemory"].toArray().size(), 8);
+    EXPECT_EQ(json["dtmfMemory"].toArray()[7].toString(), "8");
+    EXPECT_EQ(json["testFrequencies"].toArray().size(), 16);
+}
+
+TEST_F(CliFiles, JsonRoundTripGivesTheSameBytes) {
+    put("rich.json", kRichJson);
+    ProcessResult result = RunCli({"import", path("rich.json"), "-o", path("a.DAT")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    ASSERT_EQ(RunCli({"export", path("a.DAT"), "-o", path("a.json")}).exitCode, 0);
+    result = RunCli({"import", path("a.json"), "-o", path("b.DAT")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(ReadBytes(path("a.DAT")), ReadBytes(path("b.DAT")));
+
+    // The values came through as given.
+    const QJsonObject json = exportJson(path("b.DAT"));
+    const QJsonArray channels = json["channels"].toArray();
+    EXPECT_TRUE(channels[1].isNull());
+    EXPECT_EQ(channels[0].toObject()["rxTone"].toString(), "D023N");
+    EXPECT_EQ(channels[2].toObject()["tx"].toString(), "");
+    EXPECT_EQ(channels[2].toObject()["txTone"].toString(), "");
+    EXPECT_EQ(channels[2].toObject()["forbid"].toInt(), 1);
+    EXPECT_EQ(channels[4].toObject()["rxTone"].toString(), "D754I");
+    EXPECT_EQ(json["settings"].toObject()["FirstDigitDelay"].toInt(), 550);
+    EXPECT_EQ(json["settings"].toObject()["PttIdStartCode"].toString(), "1234567890ABCDEF");
+    EXPECT_EQ(json["dtmfMemory"].toArray()[0].toString(), "1203");
+    EXPECT_EQ(json["embeddedTexts"].toArray()[0].toString(), "Hello, radio!");
+    EXPECT_EQ(json["testFrequencies"].toArray()[1].toObject()["tx"].toString(), "136.00000");
+}
+
+TEST_F(CliFiles, CsvRoundTripGivesTheSameBytes) {
+    put("rich.json", kRichJson);
+    ASSERT_EQ(RunCli({"import", path("rich.json"), "-o", path("a.DAT")}).exitCode, 0);
+    ASSERT_EQ(RunCli({"export", path("a.DAT"), "-o", path("a.csv")}).exitCode, 0);
+    const std::string csv = ReadBytes(path("a.csv"));
+    EXPECT_EQ(csv.rfind("Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,"
+                        "DtcsPolarity,RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,"
+                        "RPT1CALL,RPT2CALL,DVCODE\r\n",
+                        0),
+              0u);
+    EXPECT_NE(csv.find("\r\n1,,446.006250,,0.000000,Cross,67.0,88.5,023,NN,023,Tone->DTCS,FM,"),
+              std::string::npos);
+    EXPECT_NE(csv.find("\r\n3,,438.125000,off,"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n4,,450.000000,+,5.500000,TSQL,88.5,88.5,"), std::string::npos);
+    EXPECT_NE(csv.find("\r\n5,,460.000000,-,20.000000,DTCS,88.5,88.5,754,NR,754,"),
+              std::string::npos);
+    EXPECT_NE(csv.find(",NFM,5.00,S,Low,"), std::string::npos);
+
+    // Onto the file itself: every byte stays.
+    ProcessResult result =
+        RunCli({"import", path("a.csv"), "--base", path("a.DAT"), "-o", path("b.DAT")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(ReadBytes(path("a.DAT")), ReadBytes(path("b.DAT")));
+
+    // Onto a new file the channel list comes back the same.
+    result = RunCli({"import", path("a.csv"), "-o", path("c.DAT")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    ASSERT_EQ(RunCli({"export", path("c.DAT"), "-o", path("c.csv")}).exitCode, 0);
+    EXPECT_EQ(ReadBytes(path("c.csv")), csv);
+}
+
+TEST_F(CliFiles, CsvImportReadsChirpFilesByHeaderName) {
+    // BOM, comment line, columns in another order, an unknown column, LF line ends.
+    put("chirp.csv", "\xEF\xBB\xBF# exported elsewhere\n"
+                     "Frequency,Location,Tone,rToneFreq,cToneFreq,Mode,Power,Extra,Duplex,"
+                     "Offset,Skip\n"
+                     "462.562500,2,Tone,88.5,88.5,NFM,Low,zz,split,467.5625,S\n"
+                     "\n"
+                     "446.1,16,TSQL,69.3,71.9,FM,high,,,0,\n");
+    const ProcessResult result = RunCli({"import", path("chirp.csv"), "-o", path("c.DAT")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const QJsonArray channels = exportJson(path("c.DAT"))["channels"].toArray();
+    const QJsonObject two = channels[1].toObject();
+    EXPECT_EQ(two["rx"].toString(), "462.56250");
+    EXPECT_EQ(two["tx"].toString(), "467.56250");
+    EXPECT_EQ(two["txTone"].toString(), "88.5");
+    EXPECT_EQ(two["rxTone"].toString(), "Off");
+    EXPECT_EQ(two["bandwidth"].toInt(), 0);
+    EXPECT_EQ(two["power"].toInt(), 0);
+    EXPECT_EQ(two["scan"].toInt(), 0);
+    const QJsonObject sixteen = channels[15].toObject();
+    EXPECT_EQ(sixteen["tx"].toString(), "446.10000");
+    EXPECT_EQ(sixteen["rxTone"].toString(), "71.9"); // TSQL: the tone squelch frequency
+    EXPECT_EQ(sixteen["power"].toInt(), 1);
+    EXPECT_TRUE(channels[0].isNull());
+}
+
+TEST_F(CliFiles, OffRasterFrequenciesAreSnappedWithANote) {
+    put("snap.json", R"({"channels": [{"rx": "446.0062"}]})");
+    const ProcessResult result = RunCli({"import", path("snap.json"), "-o", path("s.DAT")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("channel 1 rx: snapped to the channel raster: 446.0062 -> 446.00500"),
+              std::string::npos)
+        << result.err;
+    const QJsonObject channel = exportJson(path("s.DAT"))["channels"].toArray()[0].toObject();
+    EXPECT_EQ(channel["rx"].toString(), "446.00500");
+    EXPECT_EQ(channel["tx"].toString(), "446.00500"); // a new channel: transmit copy, defaults
+    EXPECT_EQ(channel["power"].toInt(), 1);
+    EXPECT_EQ(channel["scan"].toInt(), 1);
+}
+
+struct InvalidImport {
+    const char* name;
+    const char* file;
+    const char* content;
+    const char* message;
+};
+
+class CliInvalidImport : public CliFiles, public ::testing::WithParamInterface<InvalidImport> {};
+
+TEST_P(CliInvalidImport, NamesTheFaultExitsFourAndWritesNothing) {
+    const InvalidImport& c = GetParam();
+    put(c.file, c.content);
+    // A target that exists already must stay as it was.
+    put("target.DAT", "keep me");
+    const ProcessResult result =
+        RunCli({"import", path(c.file), "-o", path("target.DAT"), "--lang", "en"});
+    EXPECT_EQ(result.exitCode, kExitInvalid) << result.err;
+    EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("The input has errors; nothing was written."), std::string::npos);
+    EXPECT_EQ(ReadBytes(path("target.DAT")), "keep me");
+    const ProcessResult fresh = RunCli({"import", path(c.file), "-o", path("fresh.DAT")});
+    EXPECT_EQ(fresh.exitCode, kExitInvalid);
+    EXPECT_FALSE(std::filesystem::exists(path("fresh.DAT")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faults, CliInvalidImport,
+    ::testing::Values(
+        InvalidImport{"OutOfBand", "a.json", R"({"channels": [{"rx": "470"}]})",
+                      "channel 1 rx: Beyond the frequency range"},
+        InvalidImport{"BelowBand", "a.json", R"({"band": 5, "channels": [null, {"rx": "440"}]})",
+                      "channel 2 rx: Beyond the frequency range"},
+        InvalidImport{"NotANumber", "a.json", R"({"channels": [{"rx": "4a6"}]})",
+                      "channel 1 rx: not a number"},
+        InvalidImport{"TxNotANumber", "a.json", R"({"channels": [{"rx": "446", "tx": "."}]})",
+                      "channel 1 tx: not a number"},
+        InvalidImport{"CtcssOutOfRange", "a.json",
+                      R"({"channels": [{"rx": "446", "rxTone": "300.0"}]})",
+                      "channel 1 rxTone: unknown tone"},
+        InvalidImport{"DcsNotOctal", "a.json",
+                      R"({"channels": [{"rx": "446", "txTone": "D089N"}]})",
+                      "channel 1 txTone: unknown tone"},
+        InvalidImport{"OptionOutsideList", "a.json", R"({"channels": [{"rx": "446", "power": 2}]})",
+                      "channel 1 power: outside its list (0..1)"},
+        InvalidImport{"ChannelNotInUse", "a.json", R"({"channels": [{"power": 1}]})",
+                      "channel 1: channel not in use"},
+        InvalidImport{"BandOutsideList", "a.json", R"({"band": 7})",
+                      "band: outside its list (0..6)"},
+        InvalidImport{"SettingOutsideList", "a.json", R"({"settings": {"VoxGain": 11}})",
+                      "settings.VoxGain: outside its list (0..10)"},
+        InvalidImport{"FirstDigitDelay", "a.json", R"({"settings": {"FirstDigitDelay": 155}})",
+                      "settings.FirstDigitDelay: must be 0 or a multiple of 10"},
+        InvalidImport{"TextTooLong", "a.json", R"({"settings": {"IdCode": "12345678901"}})",
+                      "settings.IdCode: text too long (at most 10 characters)"},
+        InvalidImport{"NotAscii", "a.json", R"({"embeddedTexts": ["caf\u00e9"]})",
+                      "embeddedTexts[0]: only printable ASCII characters are allowed"},
+        InvalidImport{"NotDtmf", "a.json", R"({"dtmfMemory": ["12X"]})",
+                      "dtmfMemory[0]: only the DTMF characters"},
+        InvalidImport{"TestFrequency", "a.json", R"({"testFrequencies": [{"rx": "12"}]})",
+                      "testFrequencies[0].rx: must be a frequency from 100 to 999.99999"},
+        InvalidImport{"UnknownKey", "a.json", R"({"settings": {"VoxGian": 1}})",
+                      "settings.VoxGian: unknown key"},
+        InvalidImport{"WrongType", "a.json", R"({"band": "0"})", "band: wrong type"},
+        InvalidImport{"TooManyChannels", "a.json",
+                      R"({"channels": [null,null,null,null,null,null,null,null,null,null,null,
+                                       null,null,null,null,null,null]})",
+                      "channels: wrong type (expected an array of 16 entries)"},
+        InvalidImport{"BadJson", "a.json", R"({"band": 0,)", "not valid JSON"},
+        InvalidImport{"CsvLocation", "a.csv", "Location,Frequency\n17,446.0\n",
+                      "line 2 Location: Location must be 1 to 16"},
+        InvalidImport{"CsvDuplicate", "a.csv", "Location,Frequency\n1,446.0\n1,447.0\n",
+                      "line 3 Location: Location given twice"},
+        InvalidImport{"CsvDuplex", "a.csv", "Location,Frequency,Duplex\n1,446.0,sideways\n",
+                      "line 2 Duplex: unrecognised value \"sideways\""},
+        InvalidImport{"CsvMode", "a.csv", "Location,Frequency,Mode\n1,446.0,AM\n",
+                      "line 2 Mode: unrecognised value \"AM\""},
+        InvalidImport{"CsvMissingColumn", "a.csv", "Location,Name\n1,x\n",
+                      "missing column Frequency"},
+        InvalidImport{"CsvOutOfBand", "a.csv", "Location,Frequency\n3,146.52\n",
+                      "channel 3 rx: Beyond the frequency range"},
+        InvalidImport{"CsvQuote", "a.csv", "Location,Frequency\n1,\"446.0\n", "unbalanced quote"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(CliFiles, MessagesFollowTheLanguage) {
+    put("a.json", R"({"channels": [{"rx": "470"}]})");
+    ProcessResult result =
+        RunCli({"import", path("a.json"), "-o", path("x.DAT"), "--lang", "zh-CN"});
+    EXPECT_EQ(result.exitCode, kExitInvalid);
+    EXPECT_NE(result.err.find("超出频段范围"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("输入有错，未写入任何文件。"), std::string::npos);
+
+    ASSERT_EQ(RunCli({"new", "-o", path("n.DAT")}).exitCode, 0);
+    result = RunCli({"show", path("n.DAT"), "--lang", "zh-TW"});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("接收頻率"), std::string::npos) << result.out;
+    result = RunCli({"show", path("n.DAT")});
+    EXPECT_NE(result.out.find("RX frequency"), std::string::npos);
+    EXPECT_NE(result.out.find("Squelch Grade:"), std::string::npos);
+    EXPECT_NE(result.out.find("5 Group"), std::string::npos);
+}
+
+TEST_F(CliFiles, ShowListsTheChannelsAsTheWindowDoes) {
+    put("rich.json", kRichJson);
+    ASSERT_EQ(RunCli({"import", path("rich.json"), "-o", path("a.DAT")}).exitCode, 0);
+    ProcessResult result = RunCli({"show", path("a.DAT")});
+    ASSERT_EQ(result.exitCode, 0);
+    EXPECT_NE(result.out.find("01      446.00625     D023N   446.00625     67.0    Hight   Off"),
+              std::string::npos)
+        << result.out;
+    EXPECT_NE(result.out.find("\n02\n"), std::string::npos);
+    result = RunCli({"show", path("a.DAT"), "--lang", "zh-CN"});
+    EXPECT_NE(result.out.find("关闭"), std::string::npos);
+    EXPECT_NE(result.out.find("高"), std::string::npos);
+}
+
+} // namespace
