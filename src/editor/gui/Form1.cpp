@@ -2,9 +2,11 @@
 
 #include "editor/EditingRules.h"
 #include "editor/EditorOps.h"
+#include "editor/ParameterFile.h"
 #include "editor/Startup.h"
 #include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
+#include "image/FileCommands.h"
 #include "image/ImageLayout.h"
 #include "link/gui/RadioLinkWiring.h"
 #include "localisation/LanguageState.h"
@@ -17,6 +19,7 @@
 #include <QCloseEvent>
 #include <QColor>
 #include <QComboBox>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -31,6 +34,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <cmath>
+#include <filesystem>
 
 static void initTlvResources() {
     Q_INIT_RESOURCE(resources);
@@ -459,8 +463,18 @@ void Form1::shadeEvenRows() {
             Grid1->item(row, column)->setBackground(kEvenRowColour);
 }
 
+std::string Form1::parameterFilePath() const {
+    if (services_.settingsFolder.empty()) return {};
+    return (std::filesystem::path(services_.settingsFolder) / kParameterFileName).string();
+}
+
 void Form1::readParameterFile() {
-    // Lock off, no port and Simplified Chinese until the parameter file is read here.
+    const std::string path = parameterFilePath();
+    if (path.empty()) return;
+    const ParameterBytes bytes = ReadParameterFile(path);
+    startup_.lockByte = bytes.lock;
+    startup_.portNumber = bytes.portNumber;
+    startup_.languageState = bytes.language;
 }
 
 void Form1::decideLanguage() {
@@ -584,15 +598,22 @@ QAction* Form1::toolbarButton(int n) const {
 }
 
 void Form1::onNew() {
-    // Asks, then clears the channels (data files).
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr) return;
+    FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
+    if (files.New()) refreshFromState();
 }
 
 void Form1::onOpen() {
-    // Opens a channel data file (data files).
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr) return;
+    FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
+    if (files.Open() == OpenOutcome::Loaded) refreshFromState();
 }
 
 void Form1::onSave() {
-    // Saves a channel data file (data files).
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr) return;
+    FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
+    if (std::optional<std::string> path = files.Save())
+        setWindowTitle(QFile::decodeName(QByteArray::fromStdString(SavedCaption(*path))));
 }
 
 void Form1::onRead() {
@@ -695,7 +716,12 @@ void Form1::Form_Unload() {
 }
 
 void Form1::writeParameterFile() {
-    // Stores lock, port and language in the parameter file.
+    // A file that cannot be written is skipped: the program ends all the same.
+    const std::string path = parameterFilePath();
+    if (path.empty()) return;
+    WriteParameterFile(path,
+                       MakeParameterBytes(state_.editingLock, state_.portNumber,
+                                          state_.languageState));
 }
 
 } // namespace tlv

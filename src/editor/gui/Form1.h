@@ -167,6 +167,8 @@ class Form1 : public QMainWindow {
     // The end of the program.
     void Form_Unload();
     void writeParameterFile();
+    // The parameter file in the settings folder; empty when there is none.
+    std::string parameterFilePath() const;
 
     void applyEditingLock();
     void fitColumnsToWidth();
