@@ -185,6 +185,11 @@ void checkWindow(Form1& form, int language, bool timeOutListTranslated = true) {
     QCOMPARE(form.cellEditors->Combo8->itemText(1), QString("67.0"));
     QCOMPARE(form.cellEditors->Combo5[5]->itemText(1), text(e.power));
     QCOMPARE(form.cellEditors->Combo5[6]->itemText(1), text(e.forbid));
+    // Every header stays readable in every language ("Channel" is wider than its column).
+    for (int column = 0; column < kTableCols; ++column)
+        QVERIFY2(form.Grid1->columnWidth(column) >=
+                     form.Grid1->fontMetrics().horizontalAdvance(cell(form, 0, column)),
+                 qPrintable(cell(form, 0, column)));
 }
 
 void checkChannel(const Form1& form, int language) {

@@ -13,12 +13,12 @@
 #include "localisation/StartupLanguage.h"
 #include "localisation/gui/LanguageCommands.h"
 
-#include <QCoreApplication>
 #include <QAction>
 #include <QBrush>
 #include <QCloseEvent>
 #include <QColor>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -432,9 +432,41 @@ void Form1::Form_Load() {
     setMinimumSize(minimumSizeHint());
 }
 
+// The designed column widths. Where a header text (in the language in force) would not fit
+// its column, the column is widened and the width is taken from columns with room to spare,
+// so that no header is cut short and the table keeps its designed width.
+std::array<int, kTableCols> Form1::designedColumnWidths() const {
+    std::array<int, kTableCols> width{};
+    std::array<int, kTableCols> room{};
+    int deficit = 0;
+    int roomTotal = 0;
+    for (int column = 0; column < kTableCols; ++column) {
+        width[column] = twips(kColumnTwips[column]);
+        const QTableWidgetItem* header = Grid1->item(0, column);
+        const int text = header ? Grid1->fontMetrics().horizontalAdvance(header->text()) + 8 : 0;
+        if (text > width[column]) {
+            deficit += text - width[column];
+            width[column] = text;
+        } else {
+            room[column] = width[column] - text;
+            roomTotal += room[column];
+        }
+    }
+    int remaining = deficit;
+    for (int column = 0; column < kTableCols && remaining > 0; ++column) {
+        if (room[column] == 0) continue;
+        const int share = (deficit * room[column] + roomTotal - 1) / roomTotal;
+        const int take = std::min({room[column], remaining, share});
+        width[column] -= take;
+        remaining -= take;
+    }
+    return width;
+}
+
 void Form1::setColumnWidths() {
+    const auto designed = designedColumnWidths();
     for (int column = 0; column < kTableCols; ++column)
-        Grid1->setColumnWidth(column, twips(kColumnTwips[column]));
+        Grid1->setColumnWidth(column, designed[column]);
     int total = 0;
     for (int column = 0; column < kTableCols; ++column)
         total += Grid1->columnWidth(column);
@@ -524,6 +556,9 @@ void Form1::refreshFromState() {
     for (int row = 0; row < kTableRows; ++row)
         for (int column = 0; column < kTableCols; ++column)
             Grid1->item(row, column)->setText(qs(state_.table.at(row, column)));
+    // The header texts may have changed language: keep every header readable.
+    setColumnWidths();
+    fitColumnsToWidth();
 
     const std::array<std::pair<QComboBox*, int>, 6> lists{{
         {Combo2, state_.combo2},
@@ -556,20 +591,20 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 // Shares the width of an enlarged table among the columns in their designed proportions.
 void Form1::fitColumnsToWidth() {
     const int available = Grid1->viewport()->width();
+    const auto widths = designedColumnWidths();
     int designed = 0;
-    for (int t : kColumnTwips)
-        designed += twips(t);
+    for (int width : widths)
+        designed += width;
     if (available <= designed) {
         for (int column = 0; column < kTableCols; ++column)
-            Grid1->setColumnWidth(column, twips(kColumnTwips[column]));
+            Grid1->setColumnWidth(column, widths[column]);
         return;
     }
     int used = 0;
     for (int column = 0; column < kTableCols; ++column) {
-        const int width =
-            column + 1 < kTableCols
-                ? int(std::lround(double(twips(kColumnTwips[column])) * available / designed))
-                : available - used;
+        const int width = column + 1 < kTableCols
+                              ? int(std::lround(double(widths[column]) * available / designed))
+                              : available - used;
         Grid1->setColumnWidth(column, width);
         used += width;
     }
@@ -719,9 +754,8 @@ void Form1::writeParameterFile() {
     // A file that cannot be written is skipped: the program ends all the same.
     const std::string path = parameterFilePath();
     if (path.empty()) return;
-    WriteParameterFile(path,
-                       MakeParameterBytes(state_.editingLock, state_.portNumber,
-                                          state_.languageState));
+    WriteParameterFile(
+        path, MakeParameterBytes(state_.editingLock, state_.portNumber, state_.languageState));
 }
 
 } // namespace tlv

@@ -172,6 +172,7 @@ class Form1 : public QMainWindow {
 
     void applyEditingLock();
     void fitColumnsToWidth();
+    std::array<int, kTableCols> designedColumnWidths() const;
 
     EditorState& state_;
     AppServices& services_;
