@@ -2,7 +2,10 @@
 #include "editor/gui/AppServices.h"
 #include "editor/gui/Form1.h"
 #include "editor/gui/QtClock.h"
+#include "editor/qt/ParameterLocation.h"
+#include "image/gui/QtFileDialogService.h"
 #include "localisation/gui/QtMessageBox.h"
+#include "localisation/qt/QtLanguageRequestStore.h"
 
 #include <QApplication>
 
@@ -16,9 +19,15 @@ int main(int argc, char* argv[]) {
     tlv::AppServices services;
     services.msgBox = &messageBox;
     services.clock = &clock;
+    tlv::QtLanguageRequestStore languageRequest;
+    services.languageRequest = &languageRequest;
+    tlv::QtFileDialogService fileDialogs;
+    services.fileDialogs = &fileDialogs;
+    services.settingsFolder = tlv::ParameterFolder();
 
     tlv::Form1 form1(state, services);
     messageBox.setOwner(&form1);
+    fileDialogs.setParent(&form1);
     // Closing the main window ends the program, also when a window without an owner is open.
     QObject::connect(&form1, &tlv::Form1::unloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);

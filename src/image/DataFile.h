@@ -1,8 +1,10 @@
 #pragma once
 // Channel data files (.DAT): the five bytes "QDM74" followed by the 848-byte memory image.
 // Plain functions shared by the main window's File commands and the command-line program.
+#include "editor/EditorState.h"
 #include "image/FileIo.h"
 #include "image/ImageLayout.h"
+#include "localisation/LocalMsgBox.h"
 
 #include <cstddef>
 #include <optional>
@@ -26,7 +28,32 @@ inline constexpr std::size_t kDataFileMinBytes = kDataFileMagicBytes + kDecodedB
 // which the decoder never reads.
 std::optional<std::string> DataFileImageText(std::string_view fileBytes);
 
-// The 853 bytes of a data file holding the image given as ImageText.
+// The 853 bytes of a data file holding the image given as ImageText (1696 hex digits, as
+// EncodeImage gives it; a text that is not hex gives the magic alone).
 std::string DataFileContent(std::string_view imageText);
+
+// The 853 bytes of a data file holding the editor's image (EncodeImage).
+std::string BuildDataFile(const EditorState& state);
+
+// Replaces the file at `path` with the editor's data file, atomically.
+FileStatus SaveDataFile(const std::string& path, const EditorState& state,
+                        const WriteFault& fault = {});
+
+enum class LoadStatus {
+    Loaded,     // the image went into the editor
+    ReadFailed, // the file could not be read (reason given); the editor is unchanged
+    WrongType,  // not a channel data file; the editor is unchanged
+    Refused,    // the decoder refused the image; the editor is unchanged
+};
+
+struct LoadResult {
+    LoadStatus status;
+    std::string reason; // the system's reason for ReadFailed
+};
+
+// Reads the file at `path` (at most kDataFileReadLimit bytes) and decodes its image into
+// `state` with DecodeImage, whose priority messages go to `box`. The caller chooses the
+// editor the image goes into: the window's own, or a start-up editor (MakeStartupEditor).
+LoadResult LoadDataFile(const std::string& path, EditorState& state, MessageBoxService& box);
 
 } // namespace tlv

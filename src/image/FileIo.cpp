@@ -116,6 +116,8 @@ FileStatus WriteFileAtomically(const std::string& path, std::string_view bytes,
     if (::stat(target.c_str(), &info) == 0) {
         if (S_ISDIR(info.st_mode)) return FileStatus::Failure(EISDIR);
         if (!S_ISREG(info.st_mode)) return FileStatus::Failure(std::string("Not a regular file"));
+        // The rename would replace a write-protected file too; keep the protection.
+        if (::access(target.c_str(), W_OK) != 0) return FileStatus::Failure(errno);
         exists = true;
     }
     if (target.parent_path().empty()) target = std::filesystem::path(".") / target;

@@ -28,7 +28,8 @@ using WriteFault = std::function<int(WriteStep)>;
 
 // Replaces the file at `path` with `bytes`: writes a temporary file in the same folder,
 // flushes it to the disk and renames it over the target. On any failure the target is left
-// as it was and the temporary file is removed. An existing target keeps its permissions.
+// as it was and the temporary file is removed. An existing target keeps its permissions; one
+// that this process may not write is refused, as an in-place write would be.
 FileStatus WriteFileAtomically(const std::string& path, std::string_view bytes,
                                const WriteFault& fault = {});
 

@@ -78,8 +78,10 @@ void addForm1(std::vector<CaptionRow>& table) {
     w.caption("mnumainhelp", "帮助主题  F1", "The help topic  F1 \"");
     w.caption("mnuabout", "关于", "About");
 
-    for (int c = 0; c < static_cast<int>(caption::Grid1Headers.size()); ++c)
-        w.header("Grid1", c, caption::Grid1Headers[c].zh, caption::Grid1Headers[c].en);
+    // The texts the editor also keeps in the channel table and its lists come from the
+    // cell-text tables.
+    for (int c = 0; c < static_cast<int>(kChannelTableHeaders.size()); ++c)
+        w.header("Grid1", c, kChannelTableHeaders[c].zh, kChannelTableHeaders[c].en);
     w.button("Toolbar1", 1, "新建", "New");
     w.button("Toolbar1", 2, "打开", "Open");
     w.button("Toolbar1", 3, "保存", "Save");
@@ -95,11 +97,11 @@ void addForm1(std::vector<CaptionRow>& table) {
     w.caption("Label6", "静噪等级", "Squelch Grade:");
     w.caption("Label7", "省电", "Battery Save:");
     w.caption("Label8", "提示音", "Beep:");
-    w.entry("Combo8", 0, caption::ToneOff.zh, caption::ToneOff.en);
+    w.entry("Combo8", 0, kToneOffText.zh, kToneOffText.en);
     for (int column = 5; column <= 8; ++column) {
-        const std::string list = "Combo5(" + std::to_string(column) + ")";
+        const std::string list = "Combo5_" + std::to_string(column);
         for (int position = 0; position < 2; ++position) {
-            const LocalText& text = caption::Options[column - 5][position];
+            const LocalText& text = kOptionTexts[column - 5][position];
             w.entry(list, position, text.zh, text.en);
         }
     }

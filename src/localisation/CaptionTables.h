@@ -4,10 +4,11 @@
 // table: the Simplified one is written and the windows are then converted.
 //
 // Addressing: a row names its window and control by the names the windows give them
-// (Qt objectName). Element e of a control array is the control named "Name(e)", e.g. the
-// option list of column 5 is "Combo5(5)". Controls of the dialogs without a name of their
+// (Qt objectName). Element e of a control array is the control named "Name_e", e.g. the
+// option list of column 5 is "Combo5_5". Controls of the dialogs without a name of their
 // own are named here: in Form5 the VOX frame is "Frame1", the scan frame "Frame2" and the
 // hidden DTMF frame "Frame3".
+#include "localisation/CellTexts.h"
 #include "localisation/Messages.h"
 
 #include <array>
@@ -43,28 +44,7 @@ struct CaptionRow {
 inline constexpr std::array<std::string_view, 8> kCaptionWindows{
     "Form1", "Form2", "Form3", "Form4", "Form5", "Form6", "Form7", "frmAbout"};
 
-// Texts that the editor also writes into channel cells, shared with the cell-text helpers.
 namespace caption {
-inline constexpr LocalText ToneOff{"关闭", "Off"}; // Combo8 entry 0, an off tone cell
-// Option lists Combo5(5) .. Combo5(8), the texts of channel columns 5 .. 8.
-inline constexpr std::array<std::array<LocalText, 2>, 4> Options{{
-    {{{"低", "Low"}, {"高", "Hight"}}},
-    {{{"关闭", "Off"}, {"载波", "Carrow"}}},
-    {{{"窄带", "Narrow"}, {"宽带", "Wide"}}},
-    {{{"无", "No"}, {"有", "Have"}}},
-}};
-// Header row of the channel table Grid1, columns 0 .. 8.
-inline constexpr std::array<LocalText, 9> Grid1Headers{{
-    {"信道", "Channel"},
-    {"接收频率", "RX frequency"},
-    {"亚音频", "QT/DQT"},
-    {"发射频率", "TX frequency"},
-    {"亚音频", "QT/DQT"},
-    {"功率", "Power"},
-    {"禁发", "Forbid"},
-    {"宽\\窄带", "Band"},
-    {"扫描添加", "Scan"},
-}};
 // The about box texts that Traditional Chinese start-up and switching write themselves.
 inline constexpr const char* AboutTitle = "TLV6200 对讲机编程软件";
 inline constexpr const char* TraditionalVersion = "繁体中文版 V1.0";

@@ -1,26 +1,14 @@
 #include "localisation/LanguageSwitch.h"
 
+#include "editor/EditorOps.h"
 #include "editor/EditorState.h"
+#include "localisation/CellTexts.h"
 #include "localisation/LanguageState.h"
 #include "localisation/Traditional.h"
 
 namespace tlv {
 
 namespace {
-
-// The tone-off text and the option texts that the editor writes into and compares with
-// channel cells, in the language in force.
-void setCellListTexts(CellListTexts& lists, int languageState) {
-    const auto text = [&](const LocalText& t) -> std::string {
-        if (languageState == lang::English) return t.en;
-        if (languageState == lang::Traditional) return ToTraditional(t.zh);
-        return t.zh;
-    };
-    lists.toneOff = text(caption::ToneOff);
-    for (size_t column = 0; column < caption::Options.size(); ++column)
-        for (size_t position = 0; position < 2; ++position)
-            lists.option[column][position] = text(caption::Options[column][position]);
-}
 
 // Every window converted to Traditional Chinese, in the order of the tables.
 void convertAllWindows(LanguageHost& host) {
@@ -42,18 +30,25 @@ void ApplyStartupLanguage(EditorState& state, LanguageHost& host) {
     } else {
         ApplyLanguageCaptions(host.captions(), state.languageState);
     }
-    setCellListTexts(state.lists, state.languageState);
+    // The texts the editor writes into and compares with channel cells.
+    SetCellListTexts(state.lists, state.languageState);
+}
+
+void ApplyWindowLanguage(std::string_view window, int languageState, LanguageHost& host) {
+    if (!lang::IsKnown(languageState)) return;
+    const int table = languageState == lang::English ? lang::English : lang::Simplified;
+    for (const CaptionRow& row : CaptionRowsOf(window))
+        WriteCaptionRow(host.captions(), row, table);
+    if (languageState != lang::Traditional) return;
+    host.convertToTraditional(window);
+    if (window == "frmAbout")
+        host.captions().setCaption("frmAbout", "lblVersion",
+                                   ToTraditional(caption::TraditionalVersion));
 }
 
 bool ChooseLanguage(EditorState& state, int requested, LanguageHost& host) {
-    if (state.languageState == requested) return false;
-    switch (requested) {
-    case lang::Simplified:
-    case lang::English:
-        state.languageState = requested;
-        ApplyLanguageCaptions(host.captions(), requested);
-        break;
-    case lang::Traditional:
+    if (state.languageState == requested || !lang::IsKnown(requested)) return false;
+    if (requested == lang::Traditional) {
         if (state.languageState == lang::English) {
             state.languageState = lang::Simplified;
             ApplyLanguageCaptions(host.captions(), lang::Simplified);
@@ -62,12 +57,13 @@ bool ChooseLanguage(EditorState& state, int requested, LanguageHost& host) {
         convertAllWindows(host);
         host.captions().setCaption("frmAbout", "lblVersion",
                                    ToTraditional(caption::TraditionalVersion));
-        break;
-    default:
-        return false;
+    } else {
+        state.languageState = requested;
+        ApplyLanguageCaptions(host.captions(), requested);
     }
-    setCellListTexts(state.lists, state.languageState);
-    host.setGrid1Text();
+    SetCellListTexts(state.lists, state.languageState);
+    SetGrid1Text(state);
+    host.showState();
     return true;
 }
 

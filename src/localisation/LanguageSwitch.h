@@ -17,8 +17,8 @@ class LanguageHost {
     virtual CaptionTarget& captions() = 0;
     // ConvertFormToTraditional on the named window (ignored for a window that is not there).
     virtual void convertToTraditional(std::string_view window) = 0;
-    // Rewrites the language-dependent channel cells (SetGrid1Text) and shows them.
-    virtual void setGrid1Text() = 0;
+    // The editor state changed with the language (channel cells, list texts): show it.
+    virtual void showState() = 0;
 };
 
 // Start-up, after LoadStartupLanguage has set state.languageState: for Traditional Chinese
@@ -26,8 +26,14 @@ class LanguageHost {
 // the table of the language in force. Also sets the editor's cell list texts.
 void ApplyStartupLanguage(EditorState& state, LanguageHost& host);
 
-// The menu commands mnuChineseJ (0), mnuEnglish (1) and mnuChineseF (2). Choosing the
-// language in force changes nothing. Returns whether the language changed.
+// The captions of one window that comes into being after the start-up captions were written:
+// its rows in the language in force; for Traditional Chinese its Simplified rows, then its
+// conversion (and for the about box the Traditional version line).
+void ApplyWindowLanguage(std::string_view window, int languageState, LanguageHost& host);
+
+// The menu commands mnuChineseJ (0), mnuEnglish (1) and mnuChineseF (2), each followed by
+// SetGrid1Text. Choosing the language in force changes nothing. Returns whether the language
+// changed.
 bool ChooseLanguage(EditorState& state, int requested, LanguageHost& host);
 
 } // namespace tlv

@@ -17,6 +17,13 @@ class LanguageRequestStore {
     virtual void clearRequest() = 0;
 };
 
+// A store that never holds a request (tests, or a program run without per-user settings).
+class NoLanguageRequest : public LanguageRequestStore {
+  public:
+    std::string readRequest() override { return {}; }
+    void clearRequest() override {}
+};
+
 // LoadStartupLanguage: the language state to start with. A non-empty request decides and is
 // cleared: "english" gives 1, "chinesetrad" 2, any other text 0 (exact, case-sensitive).
 // Otherwise the saved state (the third byte of the parameter file) applies; a saved value

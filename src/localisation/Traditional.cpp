@@ -7,10 +7,11 @@
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <regex>
+#include <sstream>
 #include <system_error>
 
 #include <stdlib.h>
-#include <unistd.h>
 
 namespace tlv {
 
@@ -62,36 +63,47 @@ bool runConverter(opencc_t converter, const std::string& text, std::string& out)
     return true;
 }
 
-// A file of OpenCC's own data folder by absolute path when that folder is there, else the
-// bare name for OpenCC's lookup. The absolute path keeps a file of the same name in the
-// working folder from being taken instead.
-std::string systemDataFile(const std::string& name) {
+// OpenCC's own data folder, when it is where the build found it.
+std::filesystem::path systemDataFolder() {
     std::error_code error;
-    const std::filesystem::path path = std::filesystem::path(TLV_OPENCC_SYSTEM_DIR) / name;
-    return std::filesystem::is_regular_file(path, error) ? path.string() : name;
+    const std::filesystem::path folder = TLV_OPENCC_SYSTEM_DIR;
+    return std::filesystem::is_directory(folder, error) ? folder : std::filesystem::path();
 }
 
-void replaceAll(std::string& text, const std::string& from, const std::string& to) {
-    for (size_t pos = text.find(from); pos != std::string::npos;
-         pos = text.find(from, pos + to.size()))
-        text.replace(pos, from.size(), to);
+// Every dictionary named by a bare file name ("file": "STCharacters.ocd2") is named by its
+// absolute path in OpenCC's data folder instead. OpenCC looks for a bare name in the working
+// folder first, so a stray file of that name there would otherwise be taken.
+std::string withAbsoluteDictionaries(const std::string& json, const std::filesystem::path& folder) {
+    static const std::regex kFile(R"re("file"\s*:\s*"([^"/\\]+)")re");
+    if (folder.empty() || folder.string().find_first_of("\"\\") != std::string::npos) return json;
+    std::string result;
+    auto last = json.cbegin();
+    for (std::sregex_iterator it(json.begin(), json.end(), kFile), end; it != end; ++it) {
+        const std::smatch& match = *it;
+        result.append(last, match[0].first);
+        std::error_code error;
+        const std::filesystem::path path = folder / match[1].str();
+        if (std::filesystem::is_regular_file(path, error))
+            result += "\"file\": \"" + path.string() + "\"";
+        else
+            result.append(match[0].first, match[0].second);
+        last = match[0].second;
+    }
+    result.append(last, json.cend());
+    return result;
 }
 
-// Opens the bundled character configuration. OpenCC reads a configuration only from a file,
-// so the compiled-in text is written into a fresh private folder (so that OpenCC finds no
-// stray dictionary beside it), opened, and removed again: the dictionary is loaded by then.
-opencc_t openBundledCharacterConfig() {
-    std::string json = opencc_config::kCharacters;
-    const std::string dictionary = systemDataFile("STCharacters.ocd2");
-    replaceAll(json, "\"STCharacters.ocd2\"", "\"" + dictionary + "\"");
-
+// Opens a configuration given as text. OpenCC reads a configuration only from a file, so the
+// text is written into a fresh private folder, opened, and removed again: the dictionaries
+// are loaded by then.
+opencc_t openConfigText(const std::string& json) {
     std::error_code error;
     std::string folderTemplate =
         (std::filesystem::temp_directory_path(error) / "tlv6200-opencc-XXXXXX").string();
     if (error) return kNoConverter;
     if (mkdtemp(folderTemplate.data()) == nullptr) return kNoConverter;
     const std::filesystem::path folder = folderTemplate;
-    const std::filesystem::path file = folder / "s2t-characters.json";
+    const std::filesystem::path file = folder / "config.json";
     opencc_t converter = kNoConverter;
     {
         std::ofstream out(file, std::ios::binary);
@@ -100,6 +112,26 @@ opencc_t openBundledCharacterConfig() {
     if (std::filesystem::exists(file, error)) converter = opencc_open(file.c_str());
     std::filesystem::remove_all(folder, error);
     return converter;
+}
+
+// Opens one of OpenCC's own configurations by name, with its dictionaries by absolute path;
+// by bare name (OpenCC's own lookup) when its data folder is elsewhere.
+opencc_t openSystemConfig(const std::string& name) {
+    const std::filesystem::path folder = systemDataFolder();
+    if (!folder.empty()) {
+        std::ifstream in(folder / name, std::ios::binary);
+        if (in) {
+            std::ostringstream json;
+            json << in.rdbuf();
+            return openConfigText(withAbsoluteDictionaries(json.str(), folder));
+        }
+    }
+    return opencc_open(name.c_str());
+}
+
+// Opens the bundled character-only configuration.
+opencc_t openBundledCharacterConfig() {
+    return openConfigText(withAbsoluteDictionaries(opencc_config::kCharacters, systemDataFolder()));
 }
 
 } // namespace
@@ -153,7 +185,7 @@ TraditionalConverter::TraditionalConverter(const std::string& phraseConfig,
 }
 
 TraditionalConverter::TraditionalConverter() : handles_(std::make_unique<Handles>()) {
-    handles_->phrases = opencc_open(systemDataFile("s2tw.json").c_str());
+    handles_->phrases = openSystemConfig("s2tw.json");
     handles_->characters = openBundledCharacterConfig();
 }
 

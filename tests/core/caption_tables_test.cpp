@@ -87,8 +87,8 @@ TEST(CaptionTables, TextsKeepTheirBlanksAndSpelling) {
         EXPECT_EQ(english.caption(address.first, address.second), text) << address.second;
     EXPECT_EQ(english.texts.at({"Form1", "", CaptionItem::WindowTitle, 0}),
               "TLV6200 Radio Software V1.00");
-    EXPECT_EQ(english.texts.at({"Form1", "Combo5(5)", CaptionItem::ListEntry, 1}), "Hight");
-    EXPECT_EQ(english.texts.at({"Form1", "Combo5(6)", CaptionItem::ListEntry, 1}), "Carrow");
+    EXPECT_EQ(english.texts.at({"Form1", "Combo5_5", CaptionItem::ListEntry, 1}), "Hight");
+    EXPECT_EQ(english.texts.at({"Form1", "Combo5_6", CaptionItem::ListEntry, 1}), "Carrow");
     EXPECT_EQ(english.texts.at({"Form1", "Toolbar1", CaptionItem::ToolbarButton, 5}),
               "Read frequency");
     EXPECT_EQ(english.texts.count({"Form1", "Toolbar1", CaptionItem::ToolbarButton, 4}), 0u);

@@ -106,6 +106,17 @@ TEST(WriteFileAtomically, ReportsPlacesThatCannotBeWritten) {
     EXPECT_TRUE(std::filesystem::is_directory(folder.path() / "sub"));
 }
 
+TEST(WriteFileAtomically, KeepsAWriteProtectedFile) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    TemporaryFolder folder;
+    WriteBytes(folder.file("a.DAT"), "old");
+    ::chmod(folder.file("a.DAT").c_str(), 0444);
+    FileStatus status = WriteFileAtomically(folder.file("a.DAT"), "new");
+    EXPECT_FALSE(status.ok);
+    EXPECT_EQ(status.reason, std::strerror(EACCES));
+    EXPECT_EQ(ReadBytes(folder.file("a.DAT")), "old");
+}
+
 TEST(WriteFileAtomically, ReportsAReadOnlyFolder) {
     if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     TemporaryFolder folder;

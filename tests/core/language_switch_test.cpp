@@ -16,7 +16,7 @@ namespace {
 class FakeWindows : public LanguageHost {
   public:
     RecordingCaptionTarget target;
-    std::vector<std::string> log; // "captions", "convert <window>", "grid"
+    std::vector<std::string> log; // "captions", "convert <window>", "show"
 
     CaptionTarget& captions() override {
         log.push_back("captions");
@@ -29,7 +29,7 @@ class FakeWindows : public LanguageHost {
                 key.item != CaptionItem::ToolbarButton)
                 text = ToTraditional(text);
     }
-    void setGrid1Text() override { log.push_back("grid"); }
+    void showState() override { log.push_back("show"); }
 
     const std::string& text(const std::string& window, const std::string& control,
                             CaptionItem item = CaptionItem::Caption, int index = 0) const {
@@ -65,7 +65,7 @@ TEST(ApplyStartupLanguage, TraditionalStartConvertsTheSimplifiedTexts) {
     EXPECT_EQ(state.lists.toneOff, "關閉");
     EXPECT_EQ(state.lists.optionText(7, 1), "寬帶");
     // Start-up does not rewrite channel cells: the table is empty then.
-    EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "grid"), 0);
+    EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "show"), 0);
 }
 
 TEST(ApplyStartupLanguage, SimplifiedAndEnglishWriteTheirTable) {
@@ -120,7 +120,7 @@ TEST(ChooseLanguage, EveryTransition) {
         EXPECT_EQ(state.lists.optionText(8, 1), step.optionOn);
         EXPECT_EQ(windows.conversions().size(), static_cast<size_t>(step.conversions));
         if (step.changes) {
-            EXPECT_EQ(windows.log.back(), "grid");
+            EXPECT_EQ(windows.log.back(), "show");
         } else {
             EXPECT_TRUE(windows.log.empty());
             EXPECT_TRUE(windows.target.writes.empty());
@@ -146,21 +146,30 @@ TEST(ChooseLanguage, EnglishToTraditionalShowsConvertedChineseNeverEnglish) {
     EXPECT_EQ(windows.text("Form1", "Toolbar1", CaptionItem::ToolbarButton, 6), "写频");
 }
 
-TEST(ChooseLanguage, BackFromTraditionalRewritesTheTables) {
-    EditorState state;
-    state.languageState = 2;
-    FakeWindows windows;
-    ApplyStartupLanguage(state, windows);
-    ChooseLanguage(state, 0, windows);
-    EXPECT_EQ(windows.text("Form5", "Label15"), "优先信道");
-    EXPECT_EQ(windows.text("frmAbout", "lblTitle"), "TLV6200 对讲机编程软件");
-    EXPECT_EQ(state.lists.toneOff, "关闭");
-}
-
 TEST(ChooseLanguage, AnUnknownRequestChangesNothing) {
     EditorState state;
     FakeWindows windows;
     EXPECT_FALSE(ChooseLanguage(state, 3, windows));
     EXPECT_EQ(state.languageState, 0);
     EXPECT_TRUE(windows.log.empty());
+}
+
+TEST(ApplyWindowLanguage, ALateWindowGetsTheLanguageInForce) {
+    for (int language : {0, 1, 2}) {
+        SCOPED_TRACE(language);
+        FakeWindows windows;
+        ApplyWindowLanguage("frmAbout", language, windows);
+        const char* versions[] = {"简体中文版 V1.00", "English version V1.00", "繁體中文版 V1.0"};
+        const char* buttons[] = {"确定", "OK", "確定"};
+        EXPECT_EQ(windows.text("frmAbout", "lblVersion"), versions[language]);
+        EXPECT_EQ(windows.text("frmAbout", "cmdOK"), buttons[language]);
+        EXPECT_EQ(windows.conversions(), language == 2 ? std::vector<std::string>{"frmAbout"}
+                                                       : std::vector<std::string>{});
+        // Only that window is written.
+        for (const auto& [key, text] : windows.target.writes)
+            EXPECT_EQ(key.window, "frmAbout");
+    }
+    FakeWindows windows;
+    ApplyWindowLanguage("Form6", 7, windows);
+    EXPECT_TRUE(windows.target.writes.empty());
 }

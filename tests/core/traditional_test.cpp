@@ -157,3 +157,16 @@ TEST_F(ScratchConfigs, WithoutUsableConfigurationsTheTextStaysAsItIs) {
     const TraditionalConverter charactersOnly(broken, "s2t.json");
     EXPECT_EQ(charactersOnly.convert("复制"), "復制");
 }
+
+TEST_F(ScratchConfigs, FilesInTheWorkingFolderAreNeverTakenForOpenCCs) {
+    // A stray configuration and dictionary of the same names where the program runs.
+    write("s2tw.json", "{ broken");
+    write("STCharacters.ocd2", "not a dictionary");
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(folder_);
+    const TraditionalConverter converter;
+    std::filesystem::current_path(previous);
+    EXPECT_TRUE(converter.hasPhraseConverter());
+    EXPECT_TRUE(converter.hasCharacterConverter());
+    EXPECT_EQ(converter.convert("复制"), "複製");
+}

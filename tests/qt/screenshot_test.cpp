@@ -49,7 +49,34 @@ class ScreenshotTest : public QObject {
         });
     }
 
-    void dialogs() {
+    void mainWindowInEnglish() {
+        shoot("Form1-english.png", {}, [](Form1& form) {
+            addSampleChannels(form);
+            form.mnuEnglish->trigger();
+        });
+    }
+
+    void mainWindowInTraditionalChinese() {
+        shoot("Form1-traditional.png", {}, [](Form1& form) {
+            addSampleChannels(form);
+            form.mnuChineseF->trigger();
+        });
+    }
+
+    void dialogs() { shootDialogs(""); }
+
+    void dialogsInEnglish() {
+        shootDialogs("-english", [](Form1& form) { form.mnuEnglish->trigger(); });
+    }
+
+    void dialogsInTraditionalChinese() {
+        shootDialogs("-traditional", [](Form1& form) { form.mnuChineseF->trigger(); });
+    }
+
+  private:
+    template <typename Prepare = void (*)(Form1&)>
+    void shootDialogs(
+        const char* suffix, Prepare prepare = [](Form1&) {}) {
         EditorState state;
         test::ScriptedMessageBox box;
         test::FixedClock clock;
@@ -66,19 +93,19 @@ class ScreenshotTest : public QObject {
         state.form5.text6 = "3";
         form.refreshFromState();
         form.serviceModeOn();
+        prepare(form);
         const std::array<std::pair<QWidget*, const char*>, 6> windows{{
-            {form.form2, "Form2.png"},
-            {form.form4, "Form4.png"},
-            {form.form5, "Form5.png"},
-            {form.form6, "Form6.png"},
-            {form.form7, "Form7.png"},
-            {form.about, "frmAbout.png"},
+            {form.form2, "Form2"},
+            {form.form4, "Form4"},
+            {form.form5, "Form5"},
+            {form.form6, "Form6"},
+            {form.form7, "Form7"},
+            {form.about, "frmAbout"},
         }};
         for (const auto& [window, name] : windows)
-            save(window, name);
+            save(window, QString::fromLatin1(name) + QLatin1String(suffix) + ".png");
     }
 
-  private:
     void save(QWidget* window, const QString& name) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
@@ -88,6 +115,24 @@ class ScreenshotTest : public QObject {
         const QString path = QDir(folder_).filePath(name);
         QVERIFY2(picture.save(path, "PNG"), qPrintable(path));
         qInfo("%s", qPrintable(path));
+    }
+
+    // Three channels in use, written as the editor writes them in Simplified Chinese.
+    static void addSampleChannels(Form1& form) {
+        EditorState& state = form.state();
+        const char* rows[][8] = {
+            {"438.12500", "关闭", "438.12500", "关闭", "高", "关闭", "宽带", "有"},
+            {"446.00625", "67.0", "446.00625", "67.0", "低", "关闭", "窄带", "有"},
+            {"462.56250", "D023N", "467.56250", "D023I", "高", "载波", "宽带", "无"},
+        };
+        const int positions[][4] = {{1, 0, 1, 1}, {0, 0, 0, 1}, {1, 1, 1, 0}};
+        for (int r = 0; r < 3; ++r) {
+            for (int c = 0; c < 8; ++c)
+                state.table.at(r + 1, c + 1) = rows[r][c];
+            for (int c = 5; c <= 8; ++c)
+                state.optionIndex.at(r + 1, c) = static_cast<int16_t>(positions[r][c - 5]);
+        }
+        form.refreshFromState();
     }
 
     template <typename Prepare = void (*)(Form1&)>

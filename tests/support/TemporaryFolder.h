@@ -34,7 +34,11 @@ class TemporaryFolder {
     std::filesystem::path path_;
 };
 
+// Writes a new file: an existing one is removed first rather than truncated (truncating a
+// written file makes some file systems flush it to the disk on close, which is slow).
 inline void WriteBytes(const std::string& path, std::string_view bytes) {
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out) throw std::runtime_error("cannot write " + path);

@@ -2,7 +2,9 @@
 // The effects the main window reaches through interfaces: the program passes the real ones,
 // tests pass scripted ones.
 #include "editor/Clock.h"
+#include "image/FileDialogService.h"
 #include "localisation/LocalMsgBox.h"
+#include "localisation/StartupLanguage.h"
 
 #include <string>
 
@@ -11,8 +13,15 @@ namespace tlv {
 struct AppServices {
     MessageBoxService* msgBox = nullptr;
     Clock* clock = nullptr;
-    // Folder of the parameter file and of the "ports" file; empty: the program's folder.
+    // Folder of the parameter file and of the "ports" file; the program passes
+    // ParameterFolder(). Empty (tests): no parameter file is read or written, and the ports
+    // table is read from the program's folder.
     std::string settingsFolder = {};
+    // The one-shot start-up language request; none when null.
+    LanguageRequestStore* languageRequest = nullptr;
+    // The open and save dialogs of the channel data files; without them the File commands do
+    // nothing.
+    FileDialogService* fileDialogs = nullptr;
 };
 
 } // namespace tlv

@@ -7,21 +7,26 @@
 #include "dialogs/gui/Form7.h"
 #include "editor/EditingRules.h"
 #include "editor/EditorOps.h"
+#include "editor/ParameterFile.h"
 #include "editor/Startup.h"
 #include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
 #include "help/gui/HelpServices.h"
 #include "help/gui/frmAbout.h"
+#include "image/FileCommands.h"
 #include "image/ImageLayout.h"
 #include "link/gui/RadioLinkWiring.h"
+#include "localisation/LanguageState.h"
+#include "localisation/StartupLanguage.h"
+#include "localisation/gui/LanguageCommands.h"
 
-#include <QCoreApplication>
 #include <QAction>
 #include <QBrush>
 #include <QCloseEvent>
 #include <QColor>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -36,6 +41,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <cmath>
+#include <filesystem>
 
 static void initTlvResources() {
     Q_INIT_RESOURCE(resources);
@@ -454,9 +460,41 @@ void Form1::createDialogs() {
     Label2->installEventFilter(this);
 }
 
+// The designed column widths. Where a header text (in the language in force) would not fit
+// its column, the column is widened and the width is taken from columns with room to spare,
+// so that no header is cut short and the table keeps its designed width.
+std::array<int, kTableCols> Form1::designedColumnWidths() const {
+    std::array<int, kTableCols> width{};
+    std::array<int, kTableCols> room{};
+    int deficit = 0;
+    int roomTotal = 0;
+    for (int column = 0; column < kTableCols; ++column) {
+        width[column] = twips(kColumnTwips[column]);
+        const QTableWidgetItem* header = Grid1->item(0, column);
+        const int text = header ? Grid1->fontMetrics().horizontalAdvance(header->text()) + 8 : 0;
+        if (text > width[column]) {
+            deficit += text - width[column];
+            width[column] = text;
+        } else {
+            room[column] = width[column] - text;
+            roomTotal += room[column];
+        }
+    }
+    int remaining = deficit;
+    for (int column = 0; column < kTableCols && remaining > 0; ++column) {
+        if (room[column] == 0) continue;
+        const int share = (deficit * room[column] + roomTotal - 1) / roomTotal;
+        const int take = std::min({room[column], remaining, share});
+        width[column] -= take;
+        remaining -= take;
+    }
+    return width;
+}
+
 void Form1::setColumnWidths() {
+    const auto designed = designedColumnWidths();
     for (int column = 0; column < kTableCols; ++column)
-        Grid1->setColumnWidth(column, twips(kColumnTwips[column]));
+        Grid1->setColumnWidth(column, designed[column]);
     int total = 0;
     for (int column = 0; column < kTableCols; ++column)
         total += Grid1->columnWidth(column);
@@ -485,18 +523,31 @@ void Form1::shadeEvenRows() {
             Grid1->item(row, column)->setBackground(kEvenRowColour);
 }
 
+std::string Form1::parameterFilePath() const {
+    if (services_.settingsFolder.empty()) return {};
+    return (std::filesystem::path(services_.settingsFolder) / kParameterFileName).string();
+}
+
 void Form1::readParameterFile() {
-    // Lock off, no port and Simplified Chinese until the parameter file is read here.
+    const std::string path = parameterFilePath();
+    if (path.empty()) return;
+    const ParameterBytes bytes = ReadParameterFile(path);
+    startup_.lockByte = bytes.lock;
+    startup_.portNumber = bytes.portNumber;
+    startup_.languageState = bytes.language;
 }
 
 void Form1::decideLanguage() {
-    // The saved language stands until the start-up language request is consulted here.
+    // The saved language, unless a start-up request says otherwise (once).
+    NoLanguageRequest noRequest;
+    startup_.languageState = LoadStartupLanguage(
+        services_.languageRequest ? *services_.languageRequest : noRequest, startup_.languageState);
     state_.languageState = startup_.languageState;
     state_.serviceMode = 0;
 }
 
 void Form1::applyLanguageCaptions() {
-    // The designed captions are the Simplified Chinese ones; other languages are applied here.
+    ApplyStartupCaptions(*this);
 }
 
 void Form1::loadPortWindow() {
@@ -533,6 +584,9 @@ void Form1::refreshFromState() {
     for (int row = 0; row < kTableRows; ++row)
         for (int column = 0; column < kTableCols; ++column)
             Grid1->item(row, column)->setText(qs(state_.table.at(row, column)));
+    // The header texts may have changed language: keep every header readable.
+    setColumnWidths();
+    fitColumnsToWidth();
 
     const std::array<std::pair<QComboBox*, int>, 6> lists{{
         {Combo2, state_.combo2},
@@ -569,20 +623,20 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
 // Shares the width of an enlarged table among the columns in their designed proportions.
 void Form1::fitColumnsToWidth() {
     const int available = Grid1->viewport()->width();
+    const auto widths = designedColumnWidths();
     int designed = 0;
-    for (int t : kColumnTwips)
-        designed += twips(t);
+    for (int width : widths)
+        designed += width;
     if (available <= designed) {
         for (int column = 0; column < kTableCols; ++column)
-            Grid1->setColumnWidth(column, twips(kColumnTwips[column]));
+            Grid1->setColumnWidth(column, widths[column]);
         return;
     }
     int used = 0;
     for (int column = 0; column < kTableCols; ++column) {
-        const int width =
-            column + 1 < kTableCols
-                ? int(std::lround(double(twips(kColumnTwips[column])) * available / designed))
-                : available - used;
+        const int width = column + 1 < kTableCols
+                              ? int(std::lround(double(widths[column]) * available / designed))
+                              : available - used;
         Grid1->setColumnWidth(column, width);
         used += width;
     }
@@ -611,15 +665,22 @@ QAction* Form1::toolbarButton(int n) const {
 }
 
 void Form1::onNew() {
-    // Asks, then clears the channels (data files).
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr) return;
+    FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
+    if (files.New()) refreshFromState();
 }
 
 void Form1::onOpen() {
-    // Opens a channel data file (data files).
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr) return;
+    FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
+    if (files.Open() == OpenOutcome::Loaded) refreshFromState();
 }
 
 void Form1::onSave() {
-    // Saves a channel data file (data files).
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr) return;
+    FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
+    if (std::optional<std::string> path = files.Save())
+        setWindowTitle(QFile::decodeName(QByteArray::fromStdString(SavedCaption(*path))));
 }
 
 void Form1::onRead() {
@@ -675,15 +736,15 @@ void Form1::mnucom_Click() {
 }
 
 void Form1::mnuChineseJ_Click() {
-    // Switches to Simplified Chinese.
+    SwitchLanguage(*this, lang::Simplified);
 }
 
 void Form1::mnuChineseF_Click() {
-    // Switches to Traditional Chinese.
+    SwitchLanguage(*this, lang::Traditional);
 }
 
 void Form1::mnuEnglish_Click() {
-    // Switches to English.
+    SwitchLanguage(*this, lang::English);
 }
 
 void Form1::mnumainhelp_Click() {
@@ -724,7 +785,11 @@ void Form1::Form_Unload() {
 }
 
 void Form1::writeParameterFile() {
-    // Stores lock, port and language in the parameter file.
+    // A file that cannot be written is skipped: the program ends all the same.
+    const std::string path = parameterFilePath();
+    if (path.empty()) return;
+    WriteParameterFile(
+        path, MakeParameterBytes(state_.editingLock, state_.portNumber, state_.languageState));
 }
 
 } // namespace tlv

@@ -184,9 +184,12 @@ class Form1 : public QMainWindow {
     // The end of the program.
     void Form_Unload();
     void writeParameterFile();
+    // The parameter file in the settings folder; empty when there is none.
+    std::string parameterFilePath() const;
 
     void applyEditingLock();
     void fitColumnsToWidth();
+    std::array<int, kTableCols> designedColumnWidths() const;
 
     EditorState& state_;
     AppServices& services_;

@@ -1,0 +1,22 @@
+#pragma once
+// Where the parameter file lives: in the program's folder, as "parameter", or - when that
+// folder cannot be written, as for a program installed for all users - in the per-user
+// configuration folder of the program.
+#include <string>
+
+namespace tlv {
+
+// The folder of the parameter file (other small per-installation files live beside it).
+// Needs a QCoreApplication (for the program's folder and its name).
+// The per-user folder is created when it is chosen and missing.
+std::string ParameterFolder();
+
+// The full path of the parameter file in ParameterFolder().
+std::string ParameterFilePath();
+
+// The choice itself: `programFolder` when it exists and can be written, else
+// `userConfigFolder`.
+std::string ChooseParameterFolder(const std::string& programFolder,
+                                  const std::string& userConfigFolder);
+
+} // namespace tlv

@@ -1,0 +1,86 @@
+#include "image/FileCommands.h"
+
+#include "editor/EditorOps.h"
+#include "image/DataFile.h"
+#include "localisation/Messages.h"
+
+#include <cerrno>
+#include <filesystem>
+
+#include <sys/stat.h>
+
+namespace tlv {
+
+namespace {
+
+bool IsFolder(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool Exists(const std::string& path) {
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0;
+}
+
+} // namespace
+
+std::string WithDataExtension(const std::string& path) {
+    std::filesystem::path name = std::filesystem::path(path).filename();
+    if (name.empty() || name == "." || name == ".." || name.has_extension()) return path;
+    return path + ".DAT";
+}
+
+std::string SavedCaption(const std::string& path) {
+    return std::string(kAppTitle) + "-" + path;
+}
+
+bool FileCommands::New() {
+    if (ShowMessage(box_, state_.languageState, msg::NewConfirm) != IdOk) return false;
+    ClearGrid1(state_);
+    return true;
+}
+
+OpenOutcome FileCommands::Open() {
+    std::optional<std::string> path = dialogs_.ShowOpen();
+    if (!path || path->empty()) return OpenOutcome::Cancelled;
+    LoadResult result = LoadDataFile(*path, state_, box_);
+    switch (result.status) {
+    case LoadStatus::Loaded:
+        return OpenOutcome::Loaded;
+    case LoadStatus::WrongType:
+        ShowMessage(box_, state_.languageState, msg::WrongFileType);
+        return OpenOutcome::WrongType;
+    case LoadStatus::ReadFailed:
+    case LoadStatus::Refused:
+        break;
+    }
+    ShowMessage(box_, state_.languageState, msg::OpenFailed, result.reason);
+    return OpenOutcome::Failed;
+}
+
+std::optional<std::string> FileCommands::Save() {
+    for (;;) {
+        std::optional<std::string> chosen = dialogs_.ShowSave();
+        if (!chosen || chosen->empty()) return std::nullopt;
+        const std::string path = WithDataExtension(*chosen);
+        if (IsFolder(path)) {
+            ShowMessage(box_, state_.languageState, msg::SaveFailed,
+                        FileStatus::Failure(EISDIR).reason);
+            return std::nullopt;
+        }
+        if (Exists(path) &&
+            ShowMessage(box_, state_.languageState, msg::OverwriteQuestion) != IdYes)
+            continue;
+        // Built after the dialog: an in-cell edit committed when the dialog took the focus is
+        // part of the file.
+        FileStatus written = WriteFileAtomically(path, BuildDataFile(state_), writeFault);
+        if (!written.ok) {
+            ShowMessage(box_, state_.languageState, msg::SaveFailed, written.reason);
+            return std::nullopt;
+        }
+        return path;
+    }
+}
+
+} // namespace tlv

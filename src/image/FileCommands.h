@@ -1,0 +1,55 @@
+#pragma once
+// The File commands of the main window - New, Open and Save of channel data files - as plain
+// flows over the editor state, the message box and the file dialogs. The window calls them and
+// refreshes itself afterwards.
+#include "editor/EditorState.h"
+#include "image/FileDialogService.h"
+#include "image/FileIo.h"
+#include "localisation/LocalMsgBox.h"
+
+#include <optional>
+#include <string>
+
+namespace tlv {
+
+enum class OpenOutcome {
+    Cancelled, // the dialog was cancelled: nothing shown, nothing changed
+    Loaded,    // the file's image is in the editor
+    WrongType, // the wrong-type message was shown; the editor is unchanged
+    Failed,    // the read-failure message was shown; the editor is unchanged
+};
+
+// The chosen save path with ".DAT" added when its file name has no extension.
+std::string WithDataExtension(const std::string& path);
+
+// The main window's caption after a save: the application title, "-" and the path.
+std::string SavedCaption(const std::string& path);
+
+class FileCommands {
+  public:
+    FileCommands(EditorState& state, MessageBoxService& box, FileDialogService& dialogs)
+        : state_(state), box_(box), dialogs_(dialogs) {}
+
+    // New: asks the confirmation; on OK empties every channel in use (ClearGrid1). The
+    // settings, the band and the dialogs keep their values. True when the channels were
+    // cleared.
+    bool New();
+
+    // Open: asks for a file and loads it into the editor.
+    OpenOutcome Open();
+
+    // Save: asks for a path (again after "No" to the overwrite question) and replaces the file
+    // with the editor's data file. The saved path, or nothing when cancelled or failed (the
+    // failure message has been shown and the old file is intact).
+    std::optional<std::string> Save();
+
+    // Injected failures of the file replacement, for tests.
+    WriteFault writeFault;
+
+  private:
+    EditorState& state_;
+    MessageBoxService& box_;
+    FileDialogService& dialogs_;
+};
+
+} // namespace tlv

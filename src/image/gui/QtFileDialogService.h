@@ -1,0 +1,36 @@
+#pragma once
+// The file dialogs of the channel data files as Qt dialogs.
+#include "image/FileDialogService.h"
+
+#include <QString>
+
+class QFileDialog;
+class QWidget;
+
+namespace tlv {
+
+// The filter the dialogs offer.
+inline constexpr const char* kDataFileFilter = "TLV6200(*.DAT)";
+
+class QtFileDialogService : public FileDialogService {
+  public:
+    explicit QtFileDialogService(QWidget* parent = nullptr) : parent_(parent) {}
+    // The window the dialogs are centred on.
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    std::optional<std::string> ShowOpen() override;
+    std::optional<std::string> ShowSave() override;
+
+    // Sets up a dialog as ShowOpen or ShowSave shows it: the one filter, matched in any letter
+    // case (Qt's own dialog, as a native one may compare the case), and for Save no overwrite
+    // question of its own - the command asks it.
+    static void Configure(QFileDialog& dialog, bool save);
+
+  private:
+    std::optional<std::string> show(bool save);
+
+    QWidget* parent_;
+    QString folder_; // the folder of the last chosen file, where the next dialog opens
+};
+
+} // namespace tlv

@@ -1,0 +1,23 @@
+#pragma once
+// The main window's language steps: the captions at start-up and the three language menu
+// commands, over every window of the program found by name.
+
+class QWidget;
+
+namespace tlv {
+
+class Form1;
+
+// Start-up step 8: the captions of the language in force (for Traditional Chinese the
+// Simplified ones converted), written into Form1 and every dialog that exists.
+void ApplyStartupCaptions(Form1& form);
+
+// mnuChineseJ (0), mnuEnglish (1), mnuChineseF (2): switches the language when it is not the
+// one in force, rewrites the channel cells and shows the window again.
+bool SwitchLanguage(Form1& form, int languageState);
+
+// The captions of a window created after start-up (found by its objectName) in the language
+// in force; Form1 writes every existing window itself.
+void ApplyCaptionsToWindow(QWidget* window, int languageState);
+
+} // namespace tlv

@@ -1,0 +1,368 @@
+// New, Open and Save of channel data files on real files in a temporary folder, with scripted
+// dialogs and message boxes.
+#include "GoldenImage.h"
+#include "ScriptedFileDialog.h"
+#include "ScriptedMessageBox.h"
+#include "TemporaryFolder.h"
+#include "editor/Startup.h"
+#include "image/DataFile.h"
+#include "image/FileCommands.h"
+#include "image/ImageCodec.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
+#include <random>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace tlv;
+using test::ReadBytes;
+using test::TemporaryFolder;
+using test::WriteBytes;
+
+namespace {
+
+std::string Golden() {
+    std::vector<uint8_t> image = test::GoldenStartupImageBytes();
+    return {image.begin(), image.end()};
+}
+
+// The golden start-up image with channel 1 and a few settings placed by hand.
+std::string HandPlacedImage() {
+    std::string image = Golden();
+    auto put = [&](int offset, std::initializer_list<int> bytes) {
+        for (int byte : bytes)
+            image[offset++] = static_cast<char>(byte);
+    };
+    // Channel 1: RX and TX 446.00625 MHz, RX tone 67.0, TX tone D023N, transmit inhibit on
+    // ("载波"), high power, narrow band.
+    put(0, {0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0x9E, 0x02, 0x13, 0x28, 0xF8, 0xE0,
+            0xFC, 0xFF});
+    put(offset::ScanAddBits, {0x01});            // channel 1 in the scan list
+    put(offset::KeyFunction2, {0x03});           // PF2 entry 3
+    put(offset::BandCode, {0x21});               // 450-490MHz
+    put(offset::EmbeddedTexts, {'H', 'I', '!'}); // text 1
+    put(offset::Beep, {0x00});
+    return image;
+}
+
+void ExpectHandPlacedEditor(const EditorState& state) {
+    const std::array<const char*, 9> row1{"01", "446.00625", "67.0", "446.00625", "D023N",
+                                          "高", "载波",      "窄带", "有"};
+    for (int column = 0; column < kTableCols; ++column)
+        EXPECT_EQ(state.table.at(1, column), row1[column]) << "column " << column;
+    for (int column = 1; column < kTableCols; ++column)
+        EXPECT_EQ(state.table.at(2, column), "");
+    EXPECT_EQ(state.stores.keyFunction2, 3);
+    EXPECT_EQ(state.currentBand, 1);
+    EXPECT_EQ(state.stores.embeddedTexts[0], "HI!");
+    EXPECT_EQ(state.combo7, 0);
+    EXPECT_EQ(state.stores.dtmfMemory[7], "8");
+}
+
+// Everything a user sees of the editor, for "unchanged" and "reproduced" checks.
+void ExpectSameEditor(const EditorState& actual, const EditorState& expected) {
+    for (int row = 0; row < kTableRows; ++row)
+        for (int column = 0; column < kTableCols; ++column)
+            EXPECT_EQ(actual.table.at(row, column), expected.table.at(row, column))
+                << "row " << row << " column " << column;
+    EXPECT_EQ(EncodeImage(actual), EncodeImage(expected));
+    EXPECT_EQ(actual.currentBand, expected.currentBand);
+    EXPECT_EQ(actual.bandLow, expected.bandLow);
+    EXPECT_EQ(actual.bandHigh, expected.bandHigh);
+    EXPECT_EQ(actual.stores.options.entry, expected.stores.options.entry);
+    EXPECT_EQ(actual.stores.dtmf.value, expected.stores.dtmf.value);
+}
+
+struct Fixture : testing::Test {
+    TemporaryFolder folder;
+    EditorState state = MakeStartupEditor(0);
+    test::ScriptedMessageBox box;
+    test::ScriptedFileDialog dialogs;
+    FileCommands commands{state, box, dialogs};
+
+    OpenOutcome open(const std::string& path) {
+        dialogs.openAnswers = {path};
+        return commands.Open();
+    }
+    std::optional<std::string> save(const std::string& path) {
+        dialogs.saveAnswers = {path};
+        return commands.Save();
+    }
+};
+
+// ---------------------------------------------------------------------------------------------
+// Open
+
+class OpenOfALength : public Fixture, public testing::WithParamInterface<std::size_t> {};
+
+TEST_P(OpenOfALength, FillsTheTableAndTheStores) {
+    std::string bytes = "QDM74" + HandPlacedImage() + std::string(60, '\x55');
+    bytes.resize(GetParam());
+    WriteBytes(folder.file("a.DAT"), bytes);
+    EXPECT_EQ(open(folder.file("a.DAT")), OpenOutcome::Loaded);
+    EXPECT_TRUE(box.shown.empty());
+    ExpectHandPlacedEditor(state);
+}
+
+// The shortest file with all decoded bytes, the file as written, two extra bytes as read, more.
+INSTANTIATE_TEST_SUITE_P(Lengths, OpenOfALength, testing::Values(821u, 853u, 855u, 900u));
+
+struct RefusedFile {
+    const char* name;
+    std::string bytes;
+};
+
+class OpenOfANonDataFile : public Fixture, public testing::WithParamInterface<RefusedFile> {};
+
+TEST_P(OpenOfANonDataFile, ShowsTheWrongTypeMessageAndChangesNothing) {
+    WriteBytes(folder.file("in.DAT"), "QDM74" + HandPlacedImage());
+    ASSERT_EQ(open(folder.file("in.DAT")), OpenOutcome::Loaded);
+    const EditorState before = state;
+
+    WriteBytes(folder.file("a.DAT"), GetParam().bytes);
+    EXPECT_EQ(open(folder.file("a.DAT")), OpenOutcome::WrongType);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, "文件类型不对，无法打开。");
+    EXPECT_EQ(box.shown[0].flags, 0);
+    EXPECT_EQ(box.shown[0].title, "");
+    ExpectSameEditor(state, before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, OpenOfANonDataFile,
+                         testing::Values(RefusedFile{"Empty", ""},
+                                         RefusedFile{"Text", "a text file\r\nline 2\r\n"},
+                                         RefusedFile{"WrongMagic", "QDM75" + Golden()},
+                                         RefusedFile{"LowerCaseMagic", "qdm74" + Golden()},
+                                         RefusedFile{"MagicOnly", "QDM74"},
+                                         RefusedFile{"Short", "QDM74" + Golden().substr(0, 815)}),
+                         [](const auto& info) { return info.param.name; });
+
+TEST_F(Fixture, OpenFailuresAreReportedWithTheReason) {
+    std::filesystem::create_directory(folder.path() / "sub");
+    struct Case {
+        std::string path;
+        int error;
+    };
+    for (const Case& c :
+         {Case{folder.file("none.DAT"), ENOENT}, Case{folder.file("sub"), EISDIR}}) {
+        SCOPED_TRACE(c.path);
+        box.shown.clear();
+        EXPECT_EQ(open(c.path), OpenOutcome::Failed);
+        ASSERT_EQ(box.shown.size(), 1u);
+        EXPECT_EQ(box.shown[0].text, std::string("文件读取失败！\n") + std::strerror(c.error));
+        EXPECT_EQ(box.shown[0].flags, 16);
+    }
+    ExpectSameEditor(state, MakeStartupEditor(0));
+}
+
+TEST_F(Fixture, UnreadableFileIsReported) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    WriteBytes(folder.file("a.DAT"), "QDM74" + HandPlacedImage());
+    ::chmod(folder.file("a.DAT").c_str(), 0);
+    EXPECT_EQ(open(folder.file("a.DAT")), OpenOutcome::Failed);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, std::string("文件读取失败！\n") + std::strerror(EACCES));
+}
+
+TEST_F(Fixture, CancelledOrEmptyOpenDoesNothing) {
+    dialogs.openAnswers = {std::nullopt, std::string()};
+    EXPECT_EQ(commands.Open(), OpenOutcome::Cancelled);
+    EXPECT_EQ(commands.Open(), OpenOutcome::Cancelled);
+    EXPECT_TRUE(box.shown.empty());
+}
+
+TEST_F(Fixture, MessagesFollowTheLanguage) {
+    state = MakeStartupEditor(1);
+    WriteBytes(folder.file("a.DAT"), "");
+    open(folder.file("a.DAT"));
+    open(folder.file("none.DAT"));
+    ASSERT_EQ(box.shown.size(), 2u);
+    EXPECT_EQ(box.shown[0].text, "Document type not to open.");
+    EXPECT_EQ(box.shown[1].text,
+              std::string("The file could not be read!\n") + std::strerror(ENOENT));
+}
+
+// Random contents, with and without the magic, never crash Open and never half-load.
+TEST_F(Fixture, RandomContentsAreLoadedWholeOrRefused) {
+    std::mt19937 random(6200);
+    std::uniform_int_distribution<int> byte(0, 255);
+    std::uniform_int_distribution<int> length(0, 900);
+    for (int round = 0; round < 300; ++round) {
+        std::string bytes(static_cast<std::size_t>(length(random)), '\0');
+        for (char& b : bytes)
+            b = static_cast<char>(byte(random));
+        if (round % 2 == 0) bytes.replace(0, std::min<std::size_t>(5, bytes.size()), "QDM74");
+        WriteBytes(folder.file("r.DAT"), bytes);
+        const std::string before = EncodeImage(state);
+        OpenOutcome outcome = open(folder.file("r.DAT"));
+        if (bytes.size() >= kDataFileMinBytes && bytes.compare(0, 5, "QDM74") == 0) {
+            EXPECT_EQ(outcome, OpenOutcome::Loaded);
+        } else {
+            EXPECT_EQ(outcome, OpenOutcome::WrongType);
+            EXPECT_EQ(EncodeImage(state), before);
+        }
+        EXPECT_EQ(EncodeImage(state).size(), static_cast<std::size_t>(kImageDigits));
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Save
+
+TEST_F(Fixture, SaveOfTheStartupEditorGivesTheGoldenFile) {
+    std::optional<std::string> saved = save(folder.file("start.DAT"));
+    ASSERT_TRUE(saved.has_value());
+    EXPECT_EQ(*saved, folder.file("start.DAT"));
+    EXPECT_EQ(SavedCaption(*saved), "TLV6200-" + folder.file("start.DAT"));
+    std::string bytes = ReadBytes(*saved);
+    EXPECT_EQ(bytes.size(), 853u);
+    EXPECT_EQ(bytes, "QDM74" + Golden());
+    EXPECT_TRUE(box.shown.empty());
+}
+
+TEST_F(Fixture, SaveThenOpenReproducesTheEditor) {
+    WriteBytes(folder.file("in.DAT"), "QDM74" + HandPlacedImage());
+    ASSERT_EQ(open(folder.file("in.DAT")), OpenOutcome::Loaded);
+    state.table.at(5, col::RxFrequency) = "440.12500";
+    state.table.at(5, col::TxFrequency) = "445.99375";
+    state.table.at(5, col::RxTone) = "D754I";
+    state.table.at(5, col::TxTone) = "关闭";
+    state.table.at(5, col::Power) = "低";
+    state.table.at(5, col::Forbid) = "关闭";
+    state.table.at(5, col::Bandwidth) = "宽带";
+    state.table.at(5, col::Scan) = "无";
+    state.stores.embeddedTexts[1] = "SECOND";
+    state.combo9 = 9;
+    const EditorState edited = state;
+    ASSERT_TRUE(save(folder.file("out.DAT")).has_value());
+
+    state = MakeStartupEditor(0);
+    ASSERT_EQ(open(folder.file("out.DAT")), OpenOutcome::Loaded);
+    ExpectSameEditor(state, edited);
+}
+
+TEST_F(Fixture, SaveAddsTheExtensionOnlyWhenTheNameHasNone) {
+    EXPECT_EQ(save(folder.file("plain")), folder.file("plain.DAT"));
+    EXPECT_EQ(save(folder.file("lower.dat")), folder.file("lower.dat"));
+    EXPECT_EQ(save(folder.file("other.bin")), folder.file("other.bin"));
+    EXPECT_FALSE(std::filesystem::exists(folder.path() / "plain"));
+    EXPECT_EQ(WithDataExtension("/a.b/name"), "/a.b/name.DAT");
+    EXPECT_EQ(WithDataExtension("/a/.hidden"), "/a/.hidden.DAT");
+    // The overwrite question is about the file that is written.
+    box.answers = {IdNo};
+    EXPECT_EQ(save(folder.file("plain")), std::nullopt);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].flags, 36);
+}
+
+TEST_F(Fixture, OverwriteNoReopensTheDialogAndYesReplacesTheFile) {
+    const std::string path = folder.file("old.DAT");
+    WriteBytes(path, std::string(2000, 'o')); // longer than a data file
+    dialogs.saveAnswers = {path, path};
+    box.answers = {IdNo, IdYes};
+    EXPECT_EQ(commands.Save(), path);
+    EXPECT_EQ(dialogs.savesShown, 2);
+    ASSERT_EQ(box.shown.size(), 2u);
+    for (const auto& shown : box.shown) {
+        EXPECT_EQ(shown.text, "该文件已存在，是否覆盖？");
+        EXPECT_EQ(shown.flags, 36);
+        EXPECT_EQ(shown.title, "");
+    }
+    EXPECT_EQ(ReadBytes(path), "QDM74" + Golden()); // replaced whole, no stale tail
+}
+
+TEST_F(Fixture, OverwriteNoThenCancelKeepsTheFile) {
+    const std::string path = folder.file("old.DAT");
+    WriteBytes(path, "keep");
+    dialogs.saveAnswers = {path, std::nullopt};
+    box.answers = {IdNo};
+    EXPECT_EQ(commands.Save(), std::nullopt);
+    EXPECT_EQ(dialogs.savesShown, 2);
+    EXPECT_EQ(ReadBytes(path), "keep");
+}
+
+TEST_F(Fixture, CancelledSaveWritesNothing) {
+    dialogs.saveAnswers = {std::nullopt};
+    EXPECT_EQ(commands.Save(), std::nullopt);
+    EXPECT_TRUE(box.shown.empty());
+    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+}
+
+TEST_F(Fixture, SaveFailuresAreReportedWithTheReason) {
+    std::filesystem::create_directory(folder.path() / "sub.DAT");
+    struct Case {
+        std::string path;
+        int error;
+    };
+    for (const Case& c :
+         {Case{folder.file("none/a.DAT"), ENOENT}, Case{folder.file("sub.DAT"), EISDIR}}) {
+        SCOPED_TRACE(c.path);
+        box.shown.clear();
+        EXPECT_EQ(save(c.path), std::nullopt);
+        ASSERT_EQ(box.shown.size(), 1u); // a folder is not offered for overwriting
+        EXPECT_EQ(box.shown[0].text, std::string("文件保存失败！\n") + std::strerror(c.error));
+        EXPECT_EQ(box.shown[0].flags, 16);
+        EXPECT_EQ(box.shown[0].title, "");
+    }
+}
+
+TEST_F(Fixture, SaveIntoAReadOnlyFolderIsReported) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
+    ::chmod(folder.path().c_str(), 0555);
+    EXPECT_EQ(save(folder.file("a.DAT")), std::nullopt);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, std::string("文件保存失败！\n") + std::strerror(EACCES));
+}
+
+TEST_F(Fixture, SaveInterruptedBeforeTheRenameLeavesTheOldFile) {
+    const std::string path = folder.file("old.DAT");
+    WriteBytes(path, "QDM74" + HandPlacedImage());
+    commands.writeFault = [](WriteStep step) { return step == WriteStep::Rename ? EIO : 0; };
+    box.answers = {IdYes};
+    EXPECT_EQ(save(path), std::nullopt);
+    ASSERT_EQ(box.shown.size(), 2u);
+    EXPECT_EQ(box.shown[1].text, std::string("文件保存失败！\n") + std::strerror(EIO));
+    EXPECT_EQ(ReadBytes(path), "QDM74" + HandPlacedImage());
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
+}
+
+// ---------------------------------------------------------------------------------------------
+// New
+
+TEST_F(Fixture, NewCancelKeepsEveryChannelAndOkClearsThem) {
+    WriteBytes(folder.file("in.DAT"), "QDM74" + HandPlacedImage());
+    ASSERT_EQ(open(folder.file("in.DAT")), OpenOutcome::Loaded);
+    const EditorState loaded = state;
+
+    box.answers = {IdCancel};
+    EXPECT_FALSE(commands.New());
+    ExpectSameEditor(state, loaded);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, "所有信道的数据将被清除！");
+    EXPECT_EQ(box.shown[0].title, "警告");
+    EXPECT_EQ(box.shown[0].flags, 305);
+
+    box.answers = {IdOk};
+    EXPECT_TRUE(commands.New());
+    EXPECT_EQ(state.table.at(1, col::Number), "01");
+    for (int column = 1; column < kTableCols; ++column)
+        EXPECT_EQ(state.table.at(1, column), "");
+    // Settings, band and stores stay.
+    EXPECT_EQ(state.stores.keyFunction2, 3);
+    EXPECT_EQ(state.currentBand, 1);
+    EXPECT_EQ(state.stores.embeddedTexts[0], "HI!");
+}
+
+TEST_F(Fixture, NewAsksInEnglish) {
+    state = MakeStartupEditor(1);
+    box.answers = {IdCancel};
+    commands.New();
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text, "All channel data will be clear.");
+    EXPECT_EQ(box.shown[0].title, "Warnning");
+}
+
+} // namespace

@@ -1,0 +1,181 @@
+// The File menu and toolbar of the main window on real files, and the parameter file read at
+// start-up and written at the end, with scripted dialogs and message boxes.
+#include "FixedClock.h"
+#include "GoldenImage.h"
+#include "ScriptedFileDialog.h"
+#include "ScriptedMessageBox.h"
+#include "TemporaryFolder.h"
+#include "editor/gui/Form1.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QTableWidget>
+#include <QtTest>
+
+using namespace tlv;
+
+namespace {
+
+struct Fixture {
+    test::TemporaryFolder folder;
+    EditorState state;
+    test::ScriptedMessageBox box;
+    test::FixedClock clock;
+    test::ScriptedFileDialog dialogs;
+    AppServices services = [this] {
+        AppServices s{&box, &clock};
+        s.settingsFolder = folder.path().string();
+        s.fileDialogs = &dialogs;
+        return s;
+    }();
+    std::string parameterFile = folder.file("parameter");
+
+    // Every COM number stands for a device that does not exist, so that the port scan of the
+    // start-up neither finds this machine's ports nor changes PortNumber.
+    Fixture() {
+        std::string ports;
+        for (int n = 1; n <= 20; ++n)
+            ports += "COM" + std::to_string(n) + "=" + folder.file("no-device") + "\n";
+        test::WriteBytes(folder.file("ports"), ports);
+    }
+};
+
+std::string ChannelOneFile() {
+    std::vector<uint8_t> image = test::GoldenStartupImageBytes();
+    const uint8_t channel[16] = {0x25, 0x06, 0x60, 0x44, 0xFF, 0xFF, 0xFF, 0xFF,
+                                 0xFF, 0xFF, 0xFF, 0xFF, 0xF0, 0xE0, 0xFC, 0xFF};
+    std::copy(std::begin(channel), std::end(channel), image.begin());
+    return "QDM74" + std::string(image.begin(), image.end());
+}
+
+QString cell(const Form1& form, int row, int column) {
+    return form.Grid1->item(row, column)->text();
+}
+
+} // namespace
+
+class Form1FilesTest : public QObject {
+    Q_OBJECT
+  private slots:
+    void openFromTheToolbarShowsTheFileAndKeepsTheCaption() {
+        Fixture f;
+        test::WriteBytes(f.folder.file("a.DAT"), ChannelOneFile());
+        Form1 form(f.state, f.services);
+        const QString caption = form.windowTitle();
+        f.dialogs.openAnswers = {f.folder.file("a.DAT")};
+        form.Toolbar1_ButtonClick("open");
+        QCOMPARE(cell(form, 1, 1), QString("446.00625"));
+        QCOMPARE(cell(form, 1, 2), QString("关闭"));
+        QCOMPARE(cell(form, 1, 5), QString("高"));
+        QCOMPARE(form.windowTitle(), caption);
+    }
+
+    void saveFromTheMenuWritesTheFileAndSetsTheCaption() {
+        Fixture f;
+        Form1 form(f.state, f.services);
+        f.dialogs.saveAnswers = {f.folder.file("saved")};
+        form.mnuAssave->trigger();
+        const std::string path = f.folder.file("saved.DAT");
+        QCOMPARE(form.windowTitle(), QString::fromStdString("TLV6200-" + path));
+        std::vector<uint8_t> golden = test::GoldenStartupImageBytes();
+        QCOMPARE(test::ReadBytes(path), "QDM74" + std::string(golden.begin(), golden.end()));
+    }
+
+    void failedSaveLeavesTheCaption() {
+        Fixture f;
+        Form1 form(f.state, f.services);
+        const QString caption = form.windowTitle();
+        f.dialogs.saveAnswers = {f.folder.file("none/saved.DAT")};
+        form.Toolbar1_ButtonClick("save");
+        QCOMPARE(form.windowTitle(), caption);
+        QCOMPARE(int(f.box.shown.size()), 1);
+        QCOMPARE(f.box.shown[0].flags, 16);
+    }
+
+    void newAsksAndClearsTheShownChannels() {
+        Fixture f;
+        test::WriteBytes(f.folder.file("a.DAT"), ChannelOneFile());
+        Form1 form(f.state, f.services);
+        f.dialogs.openAnswers = {f.folder.file("a.DAT")};
+        form.mnuOpen->trigger();
+        f.box.answers = {IdCancel, IdOk};
+        form.mnuNew->trigger();
+        QCOMPARE(cell(form, 1, 1), QString("446.00625"));
+        form.Toolbar1_ButtonClick("new");
+        QCOMPARE(cell(form, 1, 1), QString());
+        QCOMPARE(cell(form, 1, 0), QString("01"));
+        QCOMPARE(int(f.box.shown.size()), 2);
+        QCOMPARE(f.box.shown[1].flags, 305);
+    }
+
+    void parameterBytesAtStartUp_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<bool>("locked");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<int>("language");
+        QTest::newRow("01 03 01") << QByteArray("\x01\x03\x01", 3) << true << 3 << 1;
+        QTest::newRow("07 05 02") << QByteArray("\x07\x05\x02", 3) << false << 5 << 2;
+        QTest::newRow("missing") << QByteArray() << false << 0 << 0;
+        QTest::newRow("01") << QByteArray("\x01", 1) << true << 0 << 0;
+    }
+
+    void parameterBytesAtStartUp() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(bool, locked);
+        QFETCH(int, port);
+        QFETCH(int, language);
+        Fixture f;
+        if (!bytes.isEmpty()) test::WriteBytes(f.parameterFile, bytes.toStdString());
+        Form1 form(f.state, f.services);
+        QCOMPARE(form.mnulock->isChecked(), locked);
+        QCOMPARE(form.Grid1->isEnabled(), !locked);
+        QCOMPARE(form.Frame1->isEnabled(), !locked);
+        QCOMPARE(form.Frame2->isEnabled(), !locked);
+        QCOMPARE(f.state.portNumber, port);
+        QCOMPARE(f.state.languageState, language);
+    }
+
+    void lockSetBeforeTheEndComesBackAtTheNextStart() {
+        Fixture f;
+        test::WriteBytes(f.parameterFile, std::string("\x00\x04\x00\xAA\xBB", 5));
+        {
+            Form1 form(f.state, f.services);
+            QVERIFY(!form.mnulock->isChecked());
+            form.mnulock->trigger();
+            form.show();
+            QVERIFY(form.close());
+        }
+        // Bytes 4 and 5 stay.
+        QCOMPARE(test::ReadBytes(f.parameterFile), std::string("\x01\x04\x00\xAA\xBB", 5));
+        EditorState next;
+        Form1 again(next, f.services);
+        QVERIFY(again.mnulock->isChecked());
+        QVERIFY(!again.Grid1->isEnabled());
+    }
+
+    void quitWritesTheParameterFileOnce() {
+        Fixture f;
+        Form1 form(f.state, f.services);
+        QSignalSpy unloaded(&form, &Form1::unloaded);
+        form.show();
+        f.state.portNumber = 7;
+        form.mnuQuit->trigger();
+        QCOMPARE(unloaded.count(), 1);
+        QCOMPARE(test::ReadBytes(f.parameterFile), std::string("\x00\x07\x00", 3));
+    }
+
+    void unwritableParameterFileDoesNotStopTheEnd() {
+        Fixture f;
+        f.services.settingsFolder = f.folder.file("none");
+        f.parameterFile = f.folder.file("none/parameter");
+        Form1 form(f.state, f.services);
+        QSignalSpy unloaded(&form, &Form1::unloaded);
+        form.show();
+        QVERIFY(form.close());
+        QCOMPARE(unloaded.count(), 1);
+        QVERIFY(!std::filesystem::exists(f.parameterFile));
+    }
+};
+
+QTEST_MAIN(Form1FilesTest)
+#include "form1_files_test.moc"

@@ -1,0 +1,249 @@
+// The Qt side of the captions on a window built here: writing captions by name and
+// converting a window to Traditional Chinese.
+#include "localisation/gui/ConvertFormToTraditional.h"
+#include "localisation/gui/GridHeaderAccess.h"
+#include "localisation/gui/LanguageCommands.h"
+#include "localisation/gui/QtCaptionTarget.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include <memory>
+
+using namespace tlv;
+
+namespace {
+
+// A window with one control of every kind the captions touch.
+struct TestWindow {
+    std::unique_ptr<QMainWindow> window = std::make_unique<QMainWindow>();
+    QMenu* mnuFile = nullptr;
+    QMenu* mnuLanguage = nullptr;
+    QAction* mnuOpen = nullptr;
+    QAction* mnuChineseF = nullptr;
+    QToolBar* toolbar = nullptr;
+    QLabel* label = nullptr;
+    QRadioButton* option = nullptr;
+    QPushButton* command = nullptr;
+    QCheckBox* check = nullptr;
+    QGroupBox* frame = nullptr;
+    QComboBox* list = nullptr;
+    QComboBox* emptyList = nullptr;
+    QTableWidget* grid = nullptr;
+    QTableWidget* noColumns = nullptr;
+    QLineEdit* text = nullptr;
+    QDialog* ownedDialog = nullptr;
+    QLabel* dialogLabel = nullptr;
+
+    TestWindow() {
+        window->setObjectName("Form9");
+        window->setWindowTitle("测试窗口");
+        mnuFile = window->menuBar()->addMenu("文件(&F)");
+        mnuFile->setObjectName("mnuFile");
+        mnuOpen = mnuFile->addAction("打开(&O)");
+        mnuOpen->setObjectName("mnuOpen");
+        mnuFile->addSeparator();
+        mnuLanguage = mnuFile->addMenu("语言选择(&L)");
+        mnuLanguage->setObjectName("mnuLanguage");
+        mnuChineseF = mnuLanguage->addAction("繁体中文");
+        mnuChineseF->setObjectName("mnuChineseF");
+
+        toolbar = window->addToolBar("工具");
+        toolbar->setObjectName("Toolbar1");
+        toolbar->setToolTip("工具栏");
+        toolbar->addAction("新建");
+        toolbar->addAction("打开");
+        toolbar->addSeparator();
+        toolbar->addAction("读频");
+
+        auto* central = new QWidget;
+        auto* layout = new QVBoxLayout(central);
+        label = new QLabel("频段");
+        label->setObjectName("Label3");
+        option = new QRadioButton("选定");
+        option->setObjectName("Option1");
+        command = new QPushButton("确定");
+        command->setObjectName("Command1");
+        check = new QCheckBox("取消操作");
+        check->setObjectName("Check3");
+        frame = new QGroupBox("功能设置");
+        frame->setObjectName("Frame2");
+        list = new QComboBox;
+        list->setObjectName("Combo6");
+        list->addItems({"禁止", "使能"});
+        emptyList = new QComboBox;
+        emptyList->setObjectName("Combo13");
+        grid = new QTableWidget(2, 2);
+        grid->setObjectName("mfgrid1");
+        grid->setHorizontalHeaderLabels({"频道", "接收频率"});
+        grid->setItem(0, 0, new QTableWidgetItem("频道"));
+        noColumns = new QTableWidget(3, 0);
+        noColumns->setObjectName("mfgrid2");
+        text = new QLineEdit("频道");
+        text->setObjectName("Text1");
+        for (QWidget* w : std::initializer_list<QWidget*>{label, option, command, check, frame,
+                                                          list, emptyList, grid, noColumns, text})
+            layout->addWidget(w);
+        window->setCentralWidget(central);
+
+        // A dialog parented to the window is a window of its own.
+        ownedDialog = new QDialog(window.get());
+        ownedDialog->setObjectName("Form4");
+        dialogLabel = new QLabel("频道", ownedDialog);
+        dialogLabel->setObjectName("Label3");
+    }
+};
+
+} // namespace
+
+class FormConversionTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void captionsAreWrittenByName() {
+        TestWindow w;
+        QtCaptionTarget target;
+        target.setWindowTitle("Form9", "Optional Function");
+        target.setCaption("Form9", "mnuFile", "File(&F)");
+        target.setCaption("Form9", "mnuOpen", "Open(&O)");
+        target.setCaption("Form9", "mnuLanguage", "Languages(&L)");
+        target.setCaption("Form9", "Label3", "Channel");
+        target.setCaption("Form9", "Command1", "OK");
+        target.setCaption("Form9", "Check3", "Cancel operation");
+        target.setCaption("Form9", "Frame2", "Function Set");
+        target.setListEntry("Form9", "Combo6", 1, "On");
+        target.setGridHeader("Form9", "mfgrid1", 1, "RX Frequency");
+        target.setToolbarButton("Form9", "Toolbar1", 2, "Open");
+        QCOMPARE(w.window->windowTitle(), QString("Optional Function"));
+        QCOMPARE(w.mnuFile->title(), QString("File(&F)"));
+        QCOMPARE(w.mnuOpen->text(), QString("Open(&O)"));
+        QCOMPARE(w.mnuLanguage->title(), QString("Languages(&L)"));
+        QCOMPARE(w.label->text(), QString("Channel"));
+        QCOMPARE(w.command->text(), QString("OK"));
+        QCOMPARE(w.check->text(), QString("Cancel operation"));
+        QCOMPARE(w.frame->title(), QString("Function Set"));
+        QCOMPARE(w.list->itemText(0), QString("禁止"));
+        QCOMPARE(w.list->itemText(1), QString("On"));
+        QCOMPARE(w.grid->horizontalHeaderItem(1)->text(), QString("RX Frequency"));
+        QCOMPARE(w.grid->item(0, 0)->text(), QString("频道"));
+        QCOMPARE(w.toolbar->actions().at(1)->text(), QString("Open"));
+        QCOMPARE(w.toolbar->actions().at(1)->toolTip(), QString("Open"));
+        // The owned dialog's control of the same name is not the window's.
+        QCOMPARE(w.dialogLabel->text(), QString("频道"));
+    }
+
+    void writesToWhatIsNotThereArePassedOver() {
+        TestWindow w;
+        QtCaptionTarget target;
+        target.setCaption("Form9", "Label99", "x");
+        target.setCaption("NoSuchForm", "Label3", "x");
+        target.setWindowTitle("NoSuchForm", "x");
+        target.setListEntry("Form9", "Combo6", 2, "x"); // beyond the entries
+        target.setListEntry("Form9", "Combo6", -1, "x");
+        target.setListEntry("Form9", "Combo13", 0, "x"); // no entries at all
+        target.setListEntry("Form9", "Label3", 0, "x");  // not a list
+        target.setGridHeader("Form9", "mfgrid1", 2, "x");
+        target.setGridHeader("Form9", "mfgrid2", 0, "x");
+        target.setToolbarButton("Form9", "Toolbar1", 3, "x"); // the separator
+        target.setToolbarButton("Form9", "Toolbar1", 9, "x");
+        QCOMPARE(w.list->count(), 2);
+        QCOMPARE(w.emptyList->count(), 0);
+        QCOMPARE(w.grid->columnCount(), 2);
+        QCOMPARE(w.noColumns->columnCount(), 0);
+        QCOMPARE(w.label->text(), QString("频段"));
+        QVERIFY(w.toolbar->actions().at(2)->isSeparator());
+        QCOMPARE(w.toolbar->actions().size(), 4);
+    }
+
+    void windowsAreFoundThroughTheFinder() {
+        TestWindow w;
+        QStringList asked;
+        QtCaptionTarget target([&](const QString& name) -> QWidget* {
+            asked << name;
+            return name == "Form4" ? w.ownedDialog : nullptr;
+        });
+        target.setCaption("Form4", "Label3", "Channel");
+        target.setCaption("Form7", "Command1", "OK");
+        QCOMPARE(w.dialogLabel->text(), QString("Channel"));
+        QCOMPARE(asked, (QStringList{"Form4", "Form7"}));
+    }
+
+    void conversionTouchesCaptionsListsAndHeadersOnly() {
+        TestWindow w;
+        ConvertFormToTraditional(w.window.get());
+        QCOMPARE(w.mnuFile->title(), QString("文件(&F)"));
+        QCOMPARE(w.mnuOpen->text(), QString("打開(&O)"));
+        QCOMPARE(w.mnuLanguage->title(), QString("語言選擇(&L)"));
+        QCOMPARE(w.mnuChineseF->text(), QString("繁體中文"));
+        QCOMPARE(w.label->text(), QString("頻段"));
+        QCOMPARE(w.option->text(), QString("選定"));
+        QCOMPARE(w.command->text(), QString("確定"));
+        QCOMPARE(w.check->text(), QString("取消操作"));
+        QCOMPARE(w.frame->title(), QString("功能設置"));
+        QCOMPARE(w.list->itemText(0), QString("禁止"));
+        QCOMPARE(w.list->count(), 2);
+        QCOMPARE(w.emptyList->count(), 0);
+        QCOMPARE(w.grid->horizontalHeaderItem(0)->text(), QString("頻道"));
+        QCOMPARE(w.grid->horizontalHeaderItem(1)->text(), QString("接收頻率"));
+        QCOMPARE(w.toolbar->toolTip(), QString("工具欄"));
+        // Left alone: title, toolbar buttons, grid cells, text boxes, other windows.
+        QCOMPARE(w.window->windowTitle(), QString("测试窗口"));
+        QCOMPARE(w.toolbar->actions().at(1)->text(), QString("打开"));
+        QCOMPARE(w.grid->item(0, 0)->text(), QString("频道"));
+        QCOMPARE(w.text->text(), QString("频道"));
+        QCOMPARE(w.dialogLabel->text(), QString("频道"));
+    }
+
+    void conversionUsesAnAttachedHeaderAccess() {
+        TestWindow w;
+        QStringList header{"信道", "亚音频", "宽\\窄带"};
+        int writes = 0;
+        SetGridHeaderAccess(w.grid, {[&] { return static_cast<int>(header.size()); },
+                                     [&](int c) { return header[c]; },
+                                     [&](int c, const QString& text) {
+                                         header[c] = text;
+                                         ++writes;
+                                     }});
+        ConvertFormToTraditional(w.window.get());
+        QCOMPARE(header, (QStringList{"信道", "亞音頻", "寬\\窄帶"}));
+        QCOMPARE(writes, 3);
+        QCOMPARE(w.grid->horizontalHeaderItem(0)->text(), QString("频道")); // not the widget's
+    }
+
+    void conversionOfNothingIsHarmless() { ConvertFormToTraditional(nullptr); }
+
+    void aLateWindowTakesTheLanguageInForce() {
+        const char* ok[] = {"确定", "OK", "確定"};
+        const char* title[] = {"嵌入信息", "Embedded Information", "嵌入信息"};
+        for (int language : {0, 1, 2}) {
+            QDialog form7;
+            form7.setObjectName("Form7");
+            form7.setWindowTitle("design");
+            auto* command1 = new QPushButton("design", &form7);
+            command1->setObjectName("Command1");
+            auto* text1 = new QLineEdit("关闭", &form7);
+            ApplyCaptionsToWindow(&form7, language);
+            QCOMPARE(command1->text(), QString(ok[language]));
+            // Traditional writes the Simplified title, which the conversion leaves alone.
+            QCOMPARE(form7.windowTitle(), QString(title[language]));
+            QCOMPARE(text1->text(), QString("关闭"));
+        }
+        ApplyCaptionsToWindow(nullptr, 1);
+    }
+};
+
+QTEST_MAIN(FormConversionTest)
+#include "form_conversion_test.moc"

@@ -1,0 +1,326 @@
+// The three languages over the main window: start-up in each language and every switch by
+// the language menu, checked on the widgets and on the editor state.
+#include "FixedClock.h"
+#include "ScriptedMessageBox.h"
+#include "editor/gui/CellEditors.h"
+#include "editor/gui/DropDownComboBox.h"
+#include "editor/gui/Form1.h"
+#include "localisation/StartupLanguage.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QtTest>
+
+using namespace tlv;
+
+namespace {
+
+class OneRequest : public LanguageRequestStore {
+  public:
+    explicit OneRequest(std::string value) : value(std::move(value)) {}
+    std::string readRequest() override { return value; }
+    void clearRequest() override { value.clear(), ++clears; }
+    std::string value;
+    int clears = 0;
+};
+
+struct Fixture {
+    EditorState state;
+    test::ScriptedMessageBox box;
+    test::FixedClock clock;
+    OneRequest request;
+    AppServices services{&box, &clock};
+    explicit Fixture(std::string startupRequest = {}) : request(std::move(startupRequest)) {
+        services.languageRequest = &request;
+    }
+};
+
+// The texts a user sees, in one language.
+struct Expected {
+    const char* title;
+    const char* mnuFile;
+    const char* mnuOpen;
+    const char* mnuLanguage;
+    const char* mnuEnglish;
+    const char* mnudtmf;
+    const char* frame1;
+    const char* frame2;
+    const char* label3;
+    const char* label5;
+    const char* combo2Entry2;
+    const char* combo3Entry0;
+    const char* combo4Entry0;
+    const char* combo9Entry9;
+    const char* combo6Entry1;
+    const char* header2;
+    const char* header7;
+    const char* toolbar5;
+    // Channel 1 as set up by addChannel: receive tone, transmit tone, power, forbid.
+    const char* toneOff;
+    const char* power;
+    const char* forbid;
+};
+
+const Expected kSimplified{"TLV6200 对讲机编程软件 V1.00",
+                           "文件(&F)",
+                           "打开(&O)",
+                           "语言选择(&L)",
+                           "英文",
+                           "可选功能",
+                           "机型选择",
+                           "功能设置",
+                           "频段",
+                           "发射超时",
+                           "英文",
+                           "15 秒",
+                           "关闭",
+                           "9 级",
+                           "使能",
+                           "亚音频",
+                           "宽\\窄带",
+                           "读频",
+                           "关闭",
+                           "高",
+                           "载波"};
+const Expected kEnglish{"TLV6200 Radio Software V1.00",
+                        "File(&F)",
+                        "Open(&O)",
+                        "Languages(&L)",
+                        "Englist",
+                        "Optional function ",
+                        "Model",
+                        "Function Set",
+                        "Channel",
+                        "Time-out:",
+                        "Englist",
+                        "15 S",
+                        "Off",
+                        "9 Group",
+                        "On",
+                        "QT/DQT",
+                        "Band",
+                        "Read frequency",
+                        "Off",
+                        "Hight",
+                        "Carrow"};
+// Window title and toolbar captions stay Simplified.
+const Expected kTraditional{"TLV6200 对讲机编程软件 V1.00",
+                            "文件(&F)",
+                            "打開(&O)",
+                            "語言選擇(&L)",
+                            "英文",
+                            "可選功能",
+                            "機型選擇",
+                            "功能設置",
+                            "頻段",
+                            "發射超時",
+                            "英文",
+                            "15 秒",
+                            "關閉",
+                            "9 級",
+                            "使能",
+                            "亞音頻",
+                            "寬\\窄帶",
+                            "读频",
+                            "關閉",
+                            "高",
+                            "載波"};
+
+const Expected& expectedFor(int language) {
+    return language == 1 ? kEnglish : language == 2 ? kTraditional : kSimplified;
+}
+
+QString cell(const Form1& form, int row, int column) {
+    return form.Grid1->item(row, column)->text();
+}
+
+// Channel 1 in use: receive tone off, transmit tone D023N, high power, carrier inhibit.
+void addChannel(Form1& form) {
+    EditorState& state = form.state();
+    state.table.at(1, 1) = "438.12500";
+    state.table.at(1, 2) = state.lists.toneOff;
+    state.table.at(1, 3) = "438.12500";
+    state.table.at(1, 4) = "D023N";
+    state.optionIndex.at(1, 5) = 1;
+    state.table.at(1, 5) = state.lists.optionText(5, 1);
+    state.optionIndex.at(1, 6) = 1;
+    state.table.at(1, 6) = state.lists.optionText(6, 1);
+    form.refreshFromState();
+}
+
+void checkWindow(Form1& form, int language, bool timeOutListTranslated = true) {
+    const Expected& e = expectedFor(language);
+    const auto text = [](const char* s) { return QString::fromUtf8(s); };
+    QCOMPARE(form.state().languageState, language);
+    QCOMPARE(form.windowTitle(), text(e.title));
+    QCOMPARE(form.mnuFile->title(), text(e.mnuFile));
+    QCOMPARE(form.mnuOpen->text(), text(e.mnuOpen));
+    QCOMPARE(form.mnuLanguage->title(), text(e.mnuLanguage));
+    QCOMPARE(form.mnuEnglish->text(), text(e.mnuEnglish));
+    QCOMPARE(form.mnudtmf->text(), text(e.mnudtmf));
+    QCOMPARE(form.Frame1->title(), text(e.frame1));
+    QCOMPARE(form.Frame2->title(), text(e.frame2));
+    QCOMPARE(form.Label3->text(), text(e.label3));
+    QCOMPARE(form.Label5->text(), text(e.label5));
+    QCOMPARE(form.Combo2->itemText(2), text(e.combo2Entry2));
+    // Until a table is written after start-up, the time-out list keeps the entries it was
+    // filled with (" S"); converting them changes nothing.
+    QCOMPARE(form.Combo3->itemText(0), timeOutListTranslated ? text(e.combo3Entry0) : "15 S");
+    QCOMPARE(form.Combo3->count(), 40);
+    QCOMPARE(form.Combo4->itemText(0), text(e.combo4Entry0));
+    QCOMPARE(form.Combo9->itemText(9), text(e.combo9Entry9));
+    QCOMPARE(form.Combo6->itemText(1), text(e.combo6Entry1));
+    QCOMPARE(cell(form, 0, 2), text(e.header2));
+    QCOMPARE(cell(form, 0, 7), text(e.header7));
+    QCOMPARE(QString::fromStdString(form.state().table.at(0, 7)), text(e.header7));
+    QCOMPARE(form.toolbarButton(5)->text(), text(e.toolbar5));
+    QCOMPARE(QString::fromStdString(form.state().lists.toneOff), text(e.toneOff));
+    // The in-cell editors' lists.
+    QCOMPARE(form.cellEditors->Combo8->itemText(0), text(e.toneOff));
+    QCOMPARE(form.cellEditors->Combo8->itemText(1), QString("67.0"));
+    QCOMPARE(form.cellEditors->Combo5[5]->itemText(1), text(e.power));
+    QCOMPARE(form.cellEditors->Combo5[6]->itemText(1), text(e.forbid));
+    // Every header stays readable in every language ("Channel" is wider than its column).
+    for (int column = 0; column < kTableCols; ++column)
+        QVERIFY2(form.Grid1->columnWidth(column) >=
+                     form.Grid1->fontMetrics().horizontalAdvance(cell(form, 0, column)),
+                 qPrintable(cell(form, 0, column)));
+}
+
+void checkChannel(const Form1& form, int language) {
+    const Expected& e = expectedFor(language);
+    QCOMPARE(cell(form, 1, 1), QString("438.12500"));
+    QCOMPARE(cell(form, 1, 2), QString::fromUtf8(e.toneOff));
+    QCOMPARE(cell(form, 1, 4), QString("D023N"));
+    QCOMPARE(cell(form, 1, 5), QString::fromUtf8(e.power));
+    QCOMPARE(cell(form, 1, 6), QString::fromUtf8(e.forbid));
+    QCOMPARE(cell(form, 2, 0), QString("02"));
+    QVERIFY(cell(form, 2, 5).isEmpty());
+}
+
+QAction* menuCommand(Form1& form, int language) {
+    return language == 0 ? form.mnuChineseJ : language == 1 ? form.mnuEnglish : form.mnuChineseF;
+}
+
+} // namespace
+
+class LanguageTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void startsInTheRequestedLanguage_data() {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<int>("language");
+        QTest::newRow("none") << "" << 0;
+        QTest::newRow("english") << "english" << 1;
+        QTest::newRow("chinesetrad") << "chinesetrad" << 2;
+        QTest::newRow("English") << "English" << 0;
+    }
+    void startsInTheRequestedLanguage() {
+        QFETCH(QString, request);
+        QFETCH(int, language);
+        Fixture f(request.toStdString());
+        Form1 form(f.state, f.services);
+        // The time-out list is filled after the captions, with " S" in every language.
+        QCOMPARE(form.Combo3->itemText(0), QString("15 S"));
+        checkWindow(form, language, false);
+        QCOMPARE(f.request.clears, request.isEmpty() ? 0 : 1);
+    }
+
+    void switchesEveryWay_data() {
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        for (int from = 0; from < 3; ++from)
+            for (int to = 0; to < 3; ++to)
+                if (from != to) QTest::addRow("%d to %d", from, to) << from << to;
+    }
+    void switchesEveryWay() {
+        QFETCH(int, from);
+        QFETCH(int, to);
+        Fixture f;
+        Form1 form(f.state, f.services);
+        if (from != 0) menuCommand(form, from)->trigger();
+        addChannel(form);
+        checkWindow(form, from, from == 1);
+        checkChannel(form, from);
+
+        menuCommand(form, to)->trigger();
+        checkWindow(form, to, to != 2 || from == 1);
+        checkChannel(form, to);
+    }
+
+    void choosingTheLanguageInForceChangesNothing() {
+        for (int language = 0; language < 3; ++language) {
+            Fixture f;
+            Form1 form(f.state, f.services);
+            if (language != 0) menuCommand(form, language)->trigger();
+            addChannel(form);
+            // Marks that any rewrite would overwrite.
+            form.Label3->setText("mark");
+            form.mnuOpen->setText("mark");
+            form.Combo6->setItemText(0, "mark");
+            form.state().table.at(1, 2) = "mark";
+            form.state().table.at(1, 5) = "mark";
+            form.refreshFromState();
+
+            menuCommand(form, language)->trigger();
+            QCOMPARE(form.state().languageState, language);
+            QCOMPARE(form.Label3->text(), QString("mark"));
+            QCOMPARE(form.mnuOpen->text(), QString("mark"));
+            QCOMPARE(form.Combo6->itemText(0), QString("mark"));
+            QCOMPARE(cell(form, 1, 2), QString("mark"));
+            QCOMPARE(cell(form, 1, 5), QString("mark"));
+        }
+    }
+
+    void traditionalComesFromTheChineseTextsNeverTheEnglish() {
+        Fixture f;
+        Form1 form(f.state, f.services);
+        form.mnuEnglish->trigger();
+        form.mnuChineseF->trigger();
+        QCOMPARE(form.Label4->text(), QString("語言通知"));
+        QCOMPARE(form.Label1->text(), QString("發射超時預警"));
+        QCOMPARE(form.Combo7->itemText(0), QString("禁止"));
+        QCOMPARE(form.mnuChineseF->text(), QString("繁體中文"));
+        QCOMPARE(form.mnumainhelp->text(), QString("幫助主題  F1"));
+        // The toolbar buttons are rewritten in Simplified Chinese, not converted.
+        for (int button : {1, 2, 3, 5, 6})
+            QVERIFY(!form.toolbarButton(button)->text().contains(QRegularExpression("[A-Za-z]")));
+        QCOMPARE(form.toolbarButton(2)->text(), QString("打开"));
+    }
+
+    void traditionalLeavesTextBoxesAndCellsBelowTheHeader() {
+        Fixture f;
+        Form1 form(f.state, f.services);
+        addChannel(form);
+        form.state().table.at(3, 1) = "446.00625";
+        form.state().table.at(3, 2) = "67.0";
+        form.refreshFromState();
+        form.mnuChineseF->trigger();
+        QCOMPARE(cell(form, 3, 2), QString("67.0"));
+        QCOMPARE(cell(form, 1, 4), QString("D023N"));
+        QCOMPARE(cell(form, 0, 0), QString("信道"));
+        QCOMPARE(cell(form, 5, 0), QString("05"));
+        // The band list has no caption row and stays as designed.
+        QCOMPARE(form.Combo1->itemText(0), QString("400-470MHz"));
+    }
+
+    void backFromTraditionalKeepsConvertedTextsOutsideTheTables() {
+        Fixture f;
+        Form1 form(f.state, f.services);
+        form.Label->setText("请稍后"); // the status line has no caption row
+        form.mnuChineseF->trigger();
+        QCOMPARE(form.Label->text(), QString("請稍後"));
+        form.mnuChineseJ->trigger();
+        QCOMPARE(form.Label3->text(), QString("频段"));
+        QCOMPARE(form.Label->text(), QString("請稍後"));
+    }
+};
+
+QTEST_MAIN(LanguageTest)
+#include "language_test.moc"
