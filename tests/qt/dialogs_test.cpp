@@ -19,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -81,6 +82,7 @@ class DialogsTest : public QObject {
     void aboutBoxAndWebLinks();
     void helpFileBesideTheProgram();
     void dialogsCloseWithTheMainWindow();
+    void dialogsFollowTheLanguageMenus();
 };
 
 void DialogsTest::menusOpenEachDialogModelessOwnedByTheMainWindow() {
@@ -508,6 +510,33 @@ void DialogsTest::dialogsCloseWithTheMainWindow() {
     f.form.close();
     QVERIFY(!f.form.form5->isVisible());
     QVERIFY(!f.form.about->isVisible());
+}
+
+void DialogsTest::dialogsFollowTheLanguageMenus() {
+    Fixture f;
+    f.form.mnuEnglish->trigger();
+    QCOMPARE(f.form.form5->windowTitle(), QStringLiteral("Optional Function"));
+    QCOMPARE(f.form.form5->Label17->text(), QStringLiteral("Retrace Time A"));
+    QCOMPARE(f.form.form5->Combo11->itemText(1), QStringLiteral("Fixed"));
+    QCOMPARE(f.form.form5->Frame1->title(), QStringLiteral("VOX"));
+    QCOMPARE(f.form.form6->Combo1->currentText(), QStringLiteral("Instant cancel static noise"));
+    QCOMPARE(f.form.form6->Label1->text(), QStringLiteral("PF1"));
+    QCOMPARE(f.form.form7->Command2->text(), QStringLiteral("Cancel"));
+    QCOMPARE(f.form.form2->Label8->text(), QStringLiteral("Hight"));
+    QCOMPARE(f.form.form4->mfgrid1->horizontalHeaderItem(2)->text(),
+             QStringLiteral("TX Frequency"));
+    QCOMPARE(f.form.about->lblVersion->text(), QStringLiteral("English version V1.00"));
+    // The choice of a list survives the new entry texts.
+    QCOMPARE(f.form.form5->Combo7->currentIndex(), 1);
+
+    f.form.mnuChineseF->trigger();
+    QCOMPARE(f.form.form5->Label17->text(), QStringLiteral("回掃時間A"));
+    QCOMPARE(f.form.about->lblVersion->text(), QStringLiteral("繁體中文版 V1.0"));
+    // Messages follow the language too.
+    f.form.mnudtmf->trigger();
+    pick(f.form.form5->Combo11, 1);
+    QCOMPARE(f.box.shown.back().title, std::string("提示"));
+    QVERIFY(f.box.shown.back().text.find("當設定為") == 0);
 }
 
 QTEST_MAIN(DialogsTest)
