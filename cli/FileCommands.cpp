@@ -86,27 +86,26 @@ std::string listEntry(std::string_view list, int position, int language) {
 
 int OpenDataFile(const std::string& path, int language, EditorState& state) {
     state = MakeStartupEditor(language);
-    std::string bytes;
-    const FileStatus status = ReadFileHead(path, kDataFileReadLimit, bytes);
-    if (!status.ok) {
-        fileMessage(language, msg::OpenFailed, path, status.reason);
-        return kExitFile;
-    }
-    const std::optional<std::string> image = DataFileImageText(bytes);
-    if (!image) {
-        fileMessage(language, msg::WrongFileType, path);
-        return kExitFile;
-    }
     ConsoleMessageBox box;
-    if (!DecodeImage(state, *image, box)) {
+    const LoadResult result = LoadDataFile(path, state, box);
+    switch (result.status) {
+    case LoadStatus::Loaded:
+        return kExitOk;
+    case LoadStatus::ReadFailed:
+        fileMessage(language, msg::OpenFailed, path, result.reason);
+        break;
+    case LoadStatus::WrongType:
+        fileMessage(language, msg::WrongFileType, path);
+        break;
+    case LoadStatus::Refused:
         fileMessage(language, msg::OpenFailed, path);
-        return kExitFile;
+        break;
     }
-    return kExitOk;
+    return kExitFile;
 }
 
 int SaveDataFile(const std::string& path, const EditorState& state, int language) {
-    const FileStatus status = WriteFileAtomically(path, DataFileContent(EncodeImage(state)));
+    const FileStatus status = tlv::SaveDataFile(path, state);
     if (!status.ok) {
         fileMessage(language, msg::SaveFailed, path, status.reason);
         return kExitFile;

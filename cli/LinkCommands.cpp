@@ -6,6 +6,7 @@
 #include "Console.h"
 
 #include "editor/Startup.h"
+#include "editor/qt/ParameterLocation.h"
 #include "link/PortTable.h"
 #include "link/qt/ComPorts.h"
 #include "link/qt/SerialLink.h"
@@ -25,8 +26,12 @@ namespace {
 // at 9600 baud within a few seconds. The guard only protects against a wedged event loop.
 constexpr int kOverallTimeoutMs = 10 * 60 * 1000;
 
-std::filesystem::path programFolder() {
-    return QCoreApplication::applicationDirPath().toStdString();
+// The "ports" file lives beside the parameter file: the program's folder, or the per-user
+// configuration folder of TLV6200 when the program's folder cannot be written (installed), the
+// same place the window program uses there.
+std::filesystem::path settingsFolder() {
+    QCoreApplication::setApplicationName(QStringLiteral("TLV6200"));
+    return ParameterFolder();
 }
 
 struct PortRun {
@@ -67,7 +72,7 @@ void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, char direction,
     for (std::size_t i = 0; i < runs.size(); ++i) {
         PortRun& run = *runs[i];
         run.ports = std::make_unique<ComPorts>(run.link);
-        run.ports->loadTable(programFolder());
+        run.ports->loadTable(settingsFolder());
         QString reason;
         if (!run.ports->openByName(QString::fromStdString(run.name), &reason)) {
             run.failure =
@@ -176,7 +181,7 @@ int RunWrite(const CommandLine& line, int argc, char** argv) {
 
 int RunPorts(const CommandLine&, int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const PortTable table = PortTable::Load(programFolder(), ComPorts::MachineDevices());
+    const PortTable table = PortTable::Load(settingsFolder(), ComPorts::MachineDevices());
     std::string out;
     for (int number = 1; number <= kPortCount; ++number) {
         const std::string& device = table.device(number);

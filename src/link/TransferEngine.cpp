@@ -5,34 +5,13 @@
 #include "image/ImageLayout.h"
 #include "localisation/Messages.h"
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 
 namespace tlv {
 
 namespace {
-
-constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-// Image text to bytes; empty when it is not exactly `bytes` pairs of hex digits.
-std::vector<uint8_t> imageBytes(const std::string& text, std::size_t bytes) {
-    if (text.size() != 2 * bytes) return {};
-    std::vector<uint8_t> out(bytes);
-    for (std::size_t i = 0; i < bytes; ++i) {
-        int high = hexValue(text[2 * i]);
-        int low = hexValue(text[2 * i + 1]);
-        if (high < 0 || low < 0) return {};
-        out[i] = static_cast<uint8_t>(high * 16 + low);
-    }
-    return out;
-}
 
 uint8_t highByte(uint16_t address) {
     return static_cast<uint8_t>(address >> 8);
@@ -107,12 +86,10 @@ void TransferEngine::MSComm1_OnComm(CommEvent kind, std::span<const uint8_t> dat
 }
 
 void TransferEngine::appendReceived(std::span<const uint8_t> data) {
+    // Bytes beyond the cap are dropped: they could not match an answer anyway.
     std::string& text = state_.receiveText;
-    for (uint8_t byte : data) {
-        if (text.size() + 2 > kReceiveTextCap) break;
-        text.push_back(kHexDigits[byte >> 4]);
-        text.push_back(kHexDigits[byte & 0x0F]);
-    }
+    const std::size_t room = (kReceiveTextCap - std::min(text.size(), kReceiveTextCap)) / 2;
+    text += BytesToImageText(data.data(), std::min(room, data.size()));
 }
 
 void TransferEngine::interpret() {
@@ -138,7 +115,10 @@ void TransferEngine::handshakePhase() {
         state_.handshakePending = 0;
         state_.blockAddress = kFirstBlockAddress;
         state_.writeImageText = EncodeImage(editor_);
-        writeImage_ = imageBytes(state_.writeImageText, kImageBytes);
+        // EncodeImage always gives the full image; anything else would send no block.
+        auto bytes = ImageTextToBytes(state_.writeImageText);
+        writeImage_ =
+            bytes && bytes->size() == kImageBytes ? std::move(*bytes) : std::vector<uint8_t>{};
         state_.readImageText.clear();
         setProgress(true, 0);
     }

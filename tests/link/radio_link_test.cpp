@@ -1,6 +1,7 @@
 // Transfers over a real pseudo-terminal against tlv6200-radio-sim, through the same serial code
 // a cable uses. Every wait is bounded.
 #include "ScriptedMessageBox.h"
+#include "SimulatedRadio.h"
 #include "editor/Startup.h"
 #include "image/ImageCodec.h"
 #include "link/qt/ComPorts.h"
@@ -46,45 +47,7 @@ Bytes readDat(const QString& path) {
     return Bytes(data.begin() + 5, data.end());
 }
 
-// The simulator as a child process; ended (by its own pid) when the object goes.
-class Sim {
-  public:
-    explicit Sim(const QStringList& arguments) {
-        process_.setProgram(QStringLiteral(TLV_RADIO_SIM));
-        process_.setArguments(arguments);
-        process_.start();
-        if (!process_.waitForStarted(5000)) return;
-        QDeadlineTimer deadline(5000);
-        while (!process_.canReadLine() && !deadline.hasExpired()) {
-            process_.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
-        }
-        path_ = QString::fromUtf8(process_.readLine()).trimmed();
-    }
-    ~Sim() {
-        process_.terminate();
-        if (!process_.waitForFinished(3000)) {
-            process_.kill();
-            process_.waitForFinished(3000);
-        }
-    }
-    QString path() const { return path_; }
-    // Waits (bounded) for the simulator to announce a saved file.
-    bool waitSaved(int ms = 5000) {
-        QDeadlineTimer deadline(ms);
-        while (!output_.contains("saved") && !deadline.hasExpired()) {
-            output_ += process_.readAll();
-            if (output_.contains("saved")) break;
-            process_.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
-        }
-        output_ += process_.readAll();
-        return output_.contains("saved");
-    }
-
-  private:
-    QProcess process_;
-    QString path_;
-    QByteArray output_;
-};
+using Sim = test::SimulatedRadio;
 
 class RadioLinkTest : public ::testing::Test {
   protected:

@@ -2,6 +2,7 @@
 // on a pseudo-terminal named in a "ports" file.
 #include "FixedClock.h"
 #include "ScriptedMessageBox.h"
+#include "SimulatedRadio.h"
 #include "editor/Startup.h"
 #include "editor/gui/Form1.h"
 #include "image/ImageCodec.h"
@@ -29,41 +30,7 @@ using namespace tlv;
 
 namespace {
 
-// The simulator as a child process, ended when the object goes.
-class Sim {
-  public:
-    explicit Sim(const QStringList& arguments) {
-        process_.start(QStringLiteral(TLV_RADIO_SIM), arguments);
-        process_.waitForStarted(5000);
-        QDeadlineTimer deadline(5000);
-        while (!process_.canReadLine() && !deadline.hasExpired())
-            process_.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
-        path_ = QString::fromUtf8(process_.readLine()).trimmed();
-    }
-    ~Sim() {
-        process_.terminate();
-        if (!process_.waitForFinished(3000)) {
-            process_.kill();
-            process_.waitForFinished(3000);
-        }
-    }
-    QString path() const { return path_; }
-    bool waitSaved() {
-        QDeadlineTimer deadline(5000);
-        while (!output_.contains("saved") && !deadline.hasExpired()) {
-            output_ += process_.readAll();
-            if (output_.contains("saved")) break;
-            process_.waitForReadyRead(static_cast<int>(deadline.remainingTime()));
-        }
-        output_ += process_.readAll();
-        return output_.contains("saved");
-    }
-
-  private:
-    QProcess process_;
-    QString path_;
-    QByteArray output_;
-};
+using Sim = test::SimulatedRadio;
 
 void writeDat(const QString& path, const std::string& imageText) {
     auto bytes = *ImageTextToBytes(imageText);
