@@ -9,10 +9,13 @@
 
 namespace tlv {
 
-inline constexpr int kScanRxResumeDelayMax = 300;   // Text5, seconds
-inline constexpr int kScanTxResumeDelayMax = 65535; // Text6, seconds
-inline constexpr int kSpinnerRxMax = 300;           // VScroll1
-inline constexpr int kSpinnerTxMax = 32767;         // VScroll2
+inline constexpr int kScanRxResumeDelayMax = 300; // Text5, seconds
+// Both delays are held by the radio as 0..300 seconds (the decoder accepts no more), so the
+// transmit delay and its spinner stop there too; a larger value would be saved but could never
+// be read back.
+inline constexpr int kScanTxResumeDelayMax = 300; // Text6, seconds
+inline constexpr int kSpinnerRxMax = 300;         // VScroll1
+inline constexpr int kSpinnerTxMax = 300;         // VScroll2
 inline constexpr std::size_t kEmbeddedTextLength = 32;
 
 // A resume delay text the image can hold: empty (stored as 0, as at start-up) or decimal

@@ -31,40 +31,50 @@ int ShowMessage(MessageBoxService& box, int languageState, const Message& messag
 namespace msg {
 inline constexpr LocalText NoTitle{"", ""};
 
-inline constexpr Message WrongFileType{{"文件类型不对，无法打开。", "Document type not to open."}, NoTitle, 0};
+inline constexpr Message WrongFileType{
+    {"文件类型不对，无法打开。", "Document type not to open."}, NoTitle, 0};
 inline constexpr Message OverwriteQuestion{
     {"该文件已存在，是否覆盖？", "This file already exists, whether to cover?"}, NoTitle, 36};
-inline constexpr Message NewConfirm{{"所有信道的数据将被清除！", "All channel data will be clear."},
-                                    {"警告", "Warnning"}, 305};
-inline constexpr Message SaveFailed{{"文件保存失败！", "The file could not be saved!"}, NoTitle, 16};
+inline constexpr Message NewConfirm{
+    {"所有信道的数据将被清除！", "All channel data will be clear."}, {"警告", "Warnning"}, 305};
+inline constexpr Message SaveFailed{
+    {"文件保存失败！", "The file could not be saved!"}, NoTitle, 16};
 inline constexpr Message OpenFailed{{"文件读取失败！", "The file could not be read!"}, NoTitle, 16};
 inline constexpr Message PortNotOpen{
     {"通信端口未打开，请先选择菜单“通信端口”打开其串口！",
      "Communication port not open, please first selection menu 'communication port' to open its "
      "serial ports!"},
-    NoTitle, 64};
+    NoTitle,
+    64};
 inline constexpr Message BandMismatch{
-    {"频段不符，是否继续？", "Frequency band with discrepancies, do you wish to continue?"}, NoTitle,
+    {"频段不符，是否继续？", "Frequency band with discrepancies, do you wish to continue?"},
+    NoTitle,
     68};
 inline constexpr Message CommunicationError{
     {"通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！",
      "Communication error, please check the intercom model, fault, attachment and computer serial "
      "choice!"},
-    NoTitle, 16};
+    NoTitle,
+    16};
 inline constexpr Message OutOfBand{{"超出频段范围", "Beyond the frequency range"}, NoTitle, 0};
 inline constexpr Message BandChange{
     {"改变频段将清除频道列表，确定吗？", "Change frequency channel list will remove, sure?"},
-    {"注意！", "Attention!"}, 4385};
+    {"注意！", "Attention!"},
+    4385};
 inline constexpr Message FixedNeedsChannel{
     {"当设定为‘固定’时信道不可为空，请重设！",
      "When set to 'fixed' channel not is empty, please reset!"},
-    {"提示", "Tip"}, 0};
-inline constexpr Message EmptyChannelChosen{
-    {"不可选择空信道，请重新选择！", "Do not choose empty channel, please choose again!"}, NoTitle,
+    {"提示", "Tip"},
     0};
-inline constexpr Message MemoryTooLong{{"存储器只能存储16位！", "存储器只能存储16位！"}, NoTitle, 16};
+inline constexpr Message EmptyChannelChosen{
+    {"不可选择空信道，请重新选择！", "Do not choose empty channel, please choose again!"},
+    NoTitle,
+    0};
+inline constexpr Message MemoryTooLong{
+    {"存储器只能存储16位！", "存储器只能存储16位！"}, NoTitle, 16};
 inline constexpr Message PasswordWrong{
-    {"密码错误，请与管理员联系！", "Password mistake, please contact with administrator."}, NoTitle,
+    {"密码错误，请与管理员联系！", "Password mistake, please contact with administrator."},
+    NoTitle,
     16};
 // Input checks of the dialogs, and the help and web links.
 // clang-format off
@@ -73,8 +83,8 @@ inline constexpr Message RxResumeDelayInvalid{
      "Scan receive delay time must be a whole number from 0 to 300 (seconds)!"},
     {"提示", "Tip"}, 48};
 inline constexpr Message TxResumeDelayInvalid{
-    {"扫描发射恢复延时时间必须是0到65535之间的整数（秒）！",
-     "Scan launch delay time must be a whole number from 0 to 65535 (seconds)!"},
+    {"扫描发射恢复延时时间必须是0到300之间的整数（秒）！",
+     "Scan launch delay time must be a whole number from 0 to 300 (seconds)!"},
     {"提示", "Tip"}, 48};
 inline constexpr Message EmbeddedTextInvalid{
     {"嵌入信息每行最多32个字符，且只能使用英文字母、数字、空格和符号！",

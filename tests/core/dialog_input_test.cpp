@@ -220,12 +220,18 @@ TEST(ResumeDelay, RefusedValueShowsItsMessageAndStoresNothing) {
     EXPECT_EQ(box.shown.back().text, msg::TxResumeDelayInvalid.text.en);
     EXPECT_EQ(state.stores.options.entry, before.entry);
 
-    state.form5.text6 = "40000";
+    // The radio holds no more than 300 seconds for either delay.
+    state.form5.text6 = "301";
+    EXPECT_FALSE(Form5Confirm(state, box));
+    EXPECT_EQ(box.shown.size(), 3u);
+    EXPECT_EQ(state.stores.options.entry, before.entry);
+
+    state.form5.text6 = "300";
     EXPECT_TRUE(Form5Confirm(state, box));
-    EXPECT_EQ(box.shown.size(), 2u);
+    EXPECT_EQ(box.shown.size(), 3u);
     EXPECT_EQ(state.stores.options.entry[OptionSettings::VoxGain], "5");
     EXPECT_EQ(state.stores.options.entry[OptionSettings::ScanRxResumeDelay], "120");
-    EXPECT_EQ(state.stores.options.entry[OptionSettings::ScanTxResumeDelay], "40000");
+    EXPECT_EQ(state.stores.options.entry[OptionSettings::ScanTxResumeDelay], "300");
 }
 
 TEST(Form5Ok, NeverWritesTheHiddenDtmfValuesBack) {

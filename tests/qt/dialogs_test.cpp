@@ -208,9 +208,9 @@ void DialogsTest::form5SpinnerKeepsItsOwnPosition() {
     d->VScroll1->triggerAction(QAbstractSlider::SliderPageStepAdd); // track: also one
     QCOMPARE(d->Text5->text(), QStringLiteral("2"));
     QCOMPARE(d->VScroll1->maximum(), 300);
-    QCOMPARE(d->VScroll2->maximum(), 32767);
+    QCOMPARE(d->VScroll2->maximum(), 300);
     d->VScroll2->triggerAction(QAbstractSlider::SliderToMaximum);
-    QCOMPARE(d->Text6->text(), QStringLiteral("32767"));
+    QCOMPARE(d->Text6->text(), QStringLiteral("300"));
 }
 
 void DialogsTest::form5RefusesABadResumeDelay() {
