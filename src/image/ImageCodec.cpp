@@ -368,8 +368,11 @@ class ImageDecoder {
             return state_.lists.toneOff;
         }
         std::string tone = imagefield::ToneText(static_cast<uint16_t>(value));
+        // The cell's list position follows the decoded tone: its entry in the tone list, or 0
+        // (off) for a tone the list does not hold, so that invalid typing later restores this
+        // cell's own tone or turns it off, never a tone left over from an earlier load.
         int position = ToneListPosition(state_.lists, tone);
-        if (position > 0) state_.optionIndex.at(row, column) = static_cast<int16_t>(position);
+        state_.optionIndex.at(row, column) = static_cast<int16_t>(position > 0 ? position : 0);
         return tone;
     }
 

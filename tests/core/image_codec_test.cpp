@@ -284,7 +284,7 @@ TEST_F(Decoding, ToneTexts) {
     }
 }
 
-TEST_F(Decoding, ToneInTheListSetsItsOptionIndexOthersKeepIt) {
+TEST_F(Decoding, ToneSetsItsListPositionOrOffNeverAnEarlierOne) {
     struct Case {
         uint8_t low, high;
         int16_t index;
@@ -293,7 +293,7 @@ TEST_F(Decoding, ToneInTheListSetsItsOptionIndexOthersKeepIt) {
                                                      {0xED, 0x09, 50},
                                                      {0x13, 0x28, 51},
                                                      {0xEC, 0xA9, 260},
-                                                     {0x9F, 0x02, 42},
+                                                     {0x9F, 0x02, 0}, // 67.1: not listed
                                                      {0xFF, 0xFF, 0}}) {
         state.optionIndex.at(1, 4) = 42;
         channelBytes(1, {0x25, 0x06, 0x60, 0x44, 0x25, 0x06, 0x60, 0x44, 0xFF, 0xFF, c.low, c.high,
