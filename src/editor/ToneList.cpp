@@ -2,20 +2,35 @@
 
 #include "localisation/CellTexts.h"
 
+#include <algorithm>
+#include <array>
+
 namespace tlv {
 
 int ToneListSize() {
     return kToneListSize;
 }
 
+namespace {
+
+// "D" + the three octal digits + the polarity letter.
+std::string dcsEntry(std::string_view code, char polarity) {
+    std::string entry(1, 'D');
+    entry.append(code);
+    entry.push_back(polarity);
+    return entry;
+}
+
+} // namespace
+
 std::string ToneListEntry(const CellListTexts& texts, int position) {
     if (position == 0) return texts.toneOff;
     if (position >= kFirstCtcssPosition && position < kFirstDcsNormalPosition)
         return std::string(kCtcssTones[position - kFirstCtcssPosition]);
     if (position >= kFirstDcsNormalPosition && position < kFirstDcsInvertedPosition)
-        return "D" + std::string(kDcsCodes[position - kFirstDcsNormalPosition]) + "N";
+        return dcsEntry(kDcsCodes[position - kFirstDcsNormalPosition], 'N');
     if (position >= kFirstDcsInvertedPosition && position < kToneListSize)
-        return "D" + std::string(kDcsCodes[position - kFirstDcsInvertedPosition]) + "I";
+        return dcsEntry(kDcsCodes[position - kFirstDcsInvertedPosition], 'I');
     return {};
 }
 
@@ -39,10 +54,10 @@ int ToneListPosition(const CellListTexts& texts, std::string_view text) {
 bool IsToneOffText(const CellListTexts& texts, std::string_view text) {
     if (text.empty()) return false;
     if (text == texts.toneOff) return true;
-    for (int language = 0; language < 3; ++language) {
-        if (text == ToneOffText(language)) return true;
-    }
-    return false;
+    // The off texts of the three languages never change: convert them once, not per cell.
+    static const std::array<std::string, 3> offTexts{ToneOffText(0), ToneOffText(1),
+                                                     ToneOffText(2)};
+    return std::find(offTexts.begin(), offTexts.end(), text) != offTexts.end();
 }
 
 } // namespace tlv

@@ -103,7 +103,7 @@ std::optional<double> SnapFrequency(std::string_view text) {
     int r6 = a % 625;
     if (r5 == 0 || r6 == 0) return parseWholeNumber(text);
     a -= r5 < r6 ? r5 : r6;
-    char digits[8];
+    char digits[12];
     std::snprintf(digits, sizeof digits, "%04d", a);
     std::string snapped(text.substr(0, text.size() - 4));
     snapped += digits;

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -78,8 +79,12 @@ Bytes radioMemory(const EditorState& editor) {
 }
 
 Bytes readReply(const Bytes& memory, int address) {
-    Bytes reply{0x57, static_cast<uint8_t>(address >> 8), static_cast<uint8_t>(address), 0x40};
-    reply.insert(reply.end(), memory.begin() + address, memory.begin() + address + 64);
+    Bytes reply(68);
+    reply[0] = 0x57;
+    reply[1] = static_cast<uint8_t>(address >> 8);
+    reply[2] = static_cast<uint8_t>(address);
+    reply[3] = 0x40;
+    std::copy_n(memory.begin() + address, 64, reply.begin() + 4);
     return reply;
 }
 
