@@ -43,8 +43,13 @@
 #include <cmath>
 #include <filesystem>
 
+// The icons live in the resources of the static window library, which the linker would drop
+// unless they are registered by name once.
 static void initTlvResources() {
+    static bool registered = false;
+    if (registered) return;
     Q_INIT_RESOURCE(resources);
+    registered = true;
 }
 
 namespace tlv {
