@@ -1,22 +1,24 @@
 #include "RadioSim.h"
 
+#include "image/DataFile.h"
+#include "image/FileIo.h"
+#include "link/TransferEngine.h"
+
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
 #include <string_view>
 #include <utility>
 
 namespace tlv::sim {
 
 namespace {
-constexpr uint8_t kAck = 0x06;
-constexpr uint8_t kIdentRequest = 0x02;
-constexpr uint8_t kRead = 0x52;
-constexpr uint8_t kWrite = 0x57;
-constexpr uint8_t kEnd = 0x45;
-constexpr std::string_view kHandshake = "RB-PROG";
+// The frames are the programming software's own, seen from the radio's side.
+constexpr uint8_t kAck = frame::Ack;
+constexpr uint8_t kIdentRequest = frame::IdentRequest;
+constexpr uint8_t kRead = frame::ReadRequest;
+constexpr uint8_t kWrite = frame::Block;
+constexpr uint8_t kEnd = frame::End;
+constexpr std::string_view kHandshake = frame::Handshake;
 } // namespace
 
 RadioSim::RadioSim() : RadioSim(Faults{}) {}
@@ -26,37 +28,27 @@ RadioSim::RadioSim(Faults faults) : faults_(faults) {
 }
 
 bool RadioSim::loadDat(const std::string& path, std::string& error) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        error = "cannot open " + path;
+    std::string data;
+    const FileStatus status = ReadFileHead(path, kDataFileBytes, data);
+    if (!status.ok) {
+        error = "cannot open " + path + ": " + status.reason;
         return false;
     }
-    std::vector<char> data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (data.size() < 5 + kDatImageBytes || std::memcmp(data.data(), kDatMagic, 5) != 0) {
+    if (data.size() < kDataFileBytes || !data.starts_with(kDataFileMagic)) {
         error = path + " is not a channel data file (\"QDM74\" and 848 bytes)";
         return false;
     }
-    std::copy_n(data.begin() + 5, kDatImageBytes, memory_.begin() + kImageAddress);
+    std::copy_n(data.begin() + kDataFileMagicBytes, kDatImageBytes,
+                memory_.begin() + kImageAddress);
     return true;
 }
 
 bool RadioSim::saveDat(const std::string& path, std::string& error) const {
-    std::string temporary = path + ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out.write(kDatMagic, 5);
-        out.write(reinterpret_cast<const char*>(memory_.data() + kImageAddress), kDatImageBytes);
-        out.flush();
-        if (!out) {
-            error = "cannot write " + temporary;
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        error = "cannot rename " + temporary + " to " + path;
-        return false;
-    }
-    return true;
+    std::string content(kDataFileMagic);
+    content.append(reinterpret_cast<const char*>(memory_.data() + kImageAddress), kDatImageBytes);
+    const FileStatus status = WriteFileAtomically(path, content);
+    if (!status.ok) error = "cannot write " + path + ": " + status.reason;
+    return status.ok;
 }
 
 bool RadioSim::takeEnded() {

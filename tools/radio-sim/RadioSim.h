@@ -1,6 +1,8 @@
 #pragma once
 // The simulated radio's side of the programming protocol: memory, frame parsing and answers,
 // with switchable faults. Pure logic; main.cpp moves the bytes over a pseudo-terminal.
+#include "image/ImageLayout.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -9,10 +11,9 @@
 
 namespace tlv::sim {
 
-inline constexpr std::size_t kMemoryBytes = 0x1000; // radio addresses 0x0000-0x0FFF
-inline constexpr uint16_t kImageAddress = 0x0010;   // first byte of a .DAT image
-inline constexpr std::size_t kDatImageBytes = 848;
-inline constexpr const char* kDatMagic = "QDM74";
+inline constexpr std::size_t kMemoryBytes = 0x1000;          // radio addresses 0x0000-0x0FFF
+inline constexpr uint16_t kImageAddress = kImageBaseAddress; // first byte of a .DAT image
+inline constexpr std::size_t kDatImageBytes = kImageBytes;
 
 struct Faults {
     bool silent = false;              // answer nothing at all
