@@ -4,7 +4,6 @@
 #include "image/ImageLayout.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace tlv {
 
@@ -18,11 +17,7 @@ inline constexpr double kStep625 = 0.00625;
 std::string fiveDecimals(double value) {
     if (!std::isfinite(value)) value = 0.0;
     if (std::fabs(value) < 0.000005) value = 0.0;
-    const int length = std::snprintf(nullptr, 0, "%.5f", value);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    std::snprintf(text.data(), text.size(), "%.5f", value);
-    text.resize(static_cast<std::size_t>(length));
-    return text;
+    return FormatFixed(value, 5);
 }
 
 } // namespace

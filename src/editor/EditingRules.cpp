@@ -6,9 +6,6 @@
 #include "image/ImageLayout.h"
 #include "localisation/Messages.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 namespace tlv {
 
 namespace {
@@ -48,9 +45,9 @@ std::string_view leadingNumber(std::string_view text) {
     return IsDecimalNumber(number) ? number : std::string_view{};
 }
 
+// The value of a decimal number text (independent of the process locale).
 double toDouble(std::string_view number) {
-    std::string copy(number);
-    return std::strtod(copy.c_str(), nullptr);
+    return TextValue(number);
 }
 
 // `number` (a decimal number) with exactly one decimal, rounded half up on its digits.
@@ -127,12 +124,9 @@ std::string NormaliseFrequency(std::string_view text) {
     std::size_t point = text.find('.');
     if (point != std::string_view::npos && text.size() > point + 6)
         text = text.substr(0, point + 6);
-    char buffer[512]; // room for any double written with five decimals
-    std::snprintf(buffer, sizeof buffer, "%.5f", toDouble(text));
-    std::optional<double> snapped = SnapFrequency(buffer);
+    std::optional<double> snapped = SnapFrequency(FormatFixed(toDouble(text), 5));
     if (!snapped) return {};
-    std::snprintf(buffer, sizeof buffer, "%.5f", *snapped);
-    return buffer;
+    return FormatFixed(*snapped, 5);
 }
 
 FrequencyCommit CommitFrequency(EditorState& state, MessageBoxService& box, std::string_view text) {

@@ -110,6 +110,14 @@ std::optional<double> SnapFrequency(std::string_view text) {
     return parseWholeNumber(snapped);
 }
 
+std::string FormatFixed(double value, int decimals) {
+    if (!std::isfinite(value)) value = 0.0;
+    char text[400]; // any double in fixed notation with a few decimals fits
+    auto written =
+        std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals);
+    return std::string(text, written.ptr);
+}
+
 double RealRemainder(double d, double v) {
     if (!(d > 0) || !std::isfinite(d)) return v;
     if (v < d) return v;

@@ -40,6 +40,11 @@ double RealRemainder(double d, double v);
 // number ("12abc" gives 12, "" and "abc" give 0).
 double TextValue(std::string_view text);
 
+// `value` with exactly `decimals` decimals ("%.5f" as in the C locale, whatever the process
+// locale: a Qt program takes the user's locale, whose decimal point may be a comma). A value
+// that is not finite is written as 0.
+std::string FormatFixed(double value, int decimals);
+
 // TextValue rounded to the nearest whole number (halves away from zero), limited to +-1e15.
 long long TextInteger(std::string_view text);
 

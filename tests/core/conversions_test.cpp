@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
 using namespace tlv;
 
@@ -171,4 +172,19 @@ TEST(TextValue, ReadsTheLeadingNumber) {
     EXPECT_EQ(TextInteger("2.5"), 3);
     EXPECT_EQ(TextInteger("-2.5"), -3);
     EXPECT_EQ(TextInteger(std::string(400, '9')), 1000000000000000LL);
+}
+
+TEST(FormatFixed, WritesExactlyTheDecimalsWithAPointWhateverTheLocale) {
+    EXPECT_EQ(FormatFixed(438.12, 5), "438.12000");
+    EXPECT_EQ(FormatFixed(469.995, 5), "469.99500");
+    EXPECT_EQ(FormatFixed(0.0, 5), "0.00000");
+    EXPECT_EQ(FormatFixed(88.55, 1), "88.5"); // as printf rounds the nearest double
+    EXPECT_EQ(FormatFixed(1e20, 5), "100000000000000000000.00000");
+    EXPECT_EQ(FormatFixed(std::numeric_limits<double>::infinity(), 5), "0.00000");
+    // The same as printf in the C locale for values a frequency cell can hold.
+    for (double v = 100.0; v < 1000.0; v += 7.123456789) {
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.5f", v);
+        EXPECT_EQ(FormatFixed(v, 5), expected) << v;
+    }
 }
