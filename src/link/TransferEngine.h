@@ -18,6 +18,7 @@
 // MSComm1_OnComm and the timer ticks to Timer1_Timer/Timer2_Timer, and wait for
 // TransferHost::transferEnded. The qt/TransferController does exactly this over a QSerialPort.
 #include "editor/EditorState.h"
+#include "image/ImageLayout.h"
 #include "localisation/LocalMsgBox.h"
 
 #include <cstddef>
@@ -38,7 +39,7 @@ inline constexpr int kEndNoticeTicks = 6;          // Timer2 ticks the end text 
 inline constexpr std::size_t kReceiveTextCap = 4096;
 
 // Radio addresses of the transfer.
-inline constexpr uint16_t kFirstBlockAddress = 0x0010;
+inline constexpr uint16_t kFirstBlockAddress = kImageBaseAddress;
 inline constexpr uint16_t kReadEndAddress = 0x0410;  // 16 blocks of 64 bytes
 inline constexpr uint16_t kWriteEndAddress = 0x0360; // 16-byte blocks up to 0x0350
 inline constexpr uint16_t kPowerBlockAddress = 0x0180;
