@@ -66,9 +66,7 @@ std::string captionText(const CaptionRow& row, int language) {
 }
 
 const CaptionRow* findCaption(std::string_view control, CaptionItem item, int index) {
-    for (const CaptionRow& row : CaptionRowsOf("Form1"))
-        if (row.control == control && row.item == item && row.index == index) return &row;
-    return nullptr;
+    return FindCaption("Form1", control, item, index);
 }
 
 std::string caption(std::string_view control, int language) {

@@ -253,6 +253,13 @@ std::span<const CaptionRow> CaptionRowsOf(std::string_view window) {
     return {first, last};
 }
 
+const CaptionRow* FindCaption(std::string_view window, std::string_view control, CaptionItem item,
+                              int index) {
+    for (const CaptionRow& row : CaptionRowsOf(window))
+        if (row.control == control && row.item == item && row.index == index) return &row;
+    return nullptr;
+}
+
 void WriteCaptionRow(CaptionTarget& target, const CaptionRow& row, int languageState) {
     const std::string& text = row.text(languageState);
     switch (row.item) {

@@ -58,6 +58,11 @@ const std::vector<CaptionRow>& CaptionTable();
 // The rows of one window (empty for a window without captions).
 std::span<const CaptionRow> CaptionRowsOf(std::string_view window);
 
+// The row of `window` that sets `item` (entry, column or button `index`) of `control`; null when
+// the table has none. For a window title the control is empty.
+const CaptionRow* FindCaption(std::string_view window, std::string_view control, CaptionItem item,
+                              int index = 0);
+
 // Where the captions are written. Every call names a window and a control by name; a target
 // ignores writes to windows, controls, list entries, header cells or buttons it does not have.
 class CaptionTarget {
