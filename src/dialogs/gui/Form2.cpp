@@ -3,6 +3,7 @@
 #include "dialogs/DialogState.h"
 #include "dialogs/gui/DialogWidgets.h"
 #include "editor/gui/Form1.h"
+#include "localisation/gui/DesignText.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -18,11 +19,11 @@ Form2::Form2(Form1& main) : QDialog(&main), main_(main) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Debug"));
     setModal(false);
-    Frame1 = buildLevelFrame("Frame1", QStringLiteral("发射高功率"), Slider1, "Slider1", Label3,
+    Frame1 = buildLevelFrame("Frame1", DesignText("Form2", "Frame1"), Slider1, "Slider1", Label3,
                              "Label3", Label8, "Label8", Lblpower1, "Lblpower1");
-    Frame2 = buildLevelFrame("Frame2", QStringLiteral("发射低功率"), Slider3, "Slider3", Label6,
+    Frame2 = buildLevelFrame("Frame2", DesignText("Form2", "Frame2"), Slider3, "Slider3", Label6,
                              "Label6", Label7, "Label7", Lblpower3, "Lblpower3");
-    Command1 = makeButton(this, "Command1", QStringLiteral("确定"));
+    Command1 = makeButton(this, "Command1", DesignText("Form2", "Command1"));
     Command1->setFixedSize(twips(1095), twips(375));
 
     auto* buttons = new QHBoxLayout;
@@ -67,8 +68,8 @@ QGroupBox* Form2::buildLevelFrame(const char* frameName, const QString& caption,
     slider->setPageStep(5);
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(16);
-    low = makeLabel(frame, lowName, QStringLiteral("最小"));
-    high = makeLabel(frame, highName, QStringLiteral("最大"));
+    low = makeLabel(frame, lowName, DesignText("Form2", lowName));
+    high = makeLabel(frame, highName, DesignText("Form2", highName));
     value = makeLabel(frame, valueName, QStringLiteral("0"));
     value->setAlignment(Qt::AlignCenter);
     value->setMinimumWidth(twips(600));

@@ -5,6 +5,7 @@
 #include "dialogs/gui/DialogWidgets.h"
 #include "editor/gui/Form1.h"
 #include "image/ImageLayout.h"
+#include "localisation/gui/DesignText.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -29,7 +30,7 @@ Form4::Form4(Form1& main) : QDialog(&main), main_(main) {
     mfgrid1 = new TestFrequencyGrid(this);
     mfgrid1->setObjectName(QStringLiteral("mfgrid1"));
     mfgrid1->setHorizontalHeaderLabels(
-        {QStringLiteral("频道"), QStringLiteral("接收频率"), QStringLiteral("发射频率")});
+        DesignEntries("Form4", "mfgrid1", 3, CaptionItem::GridHeader));
     mfgrid1->verticalHeader()->setVisible(false);
     mfgrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     mfgrid1->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -61,8 +62,8 @@ Form4::Form4(Form1& main) : QDialog(&main), main_(main) {
         return Form4CanEdit(main_.state(), row, column);
     };
 
-    Command1 = makeButton(this, "Command1", QStringLiteral("确定"));
-    Command2 = makeButton(this, "Command2", QStringLiteral("取消"));
+    Command1 = makeButton(this, "Command1", DesignText("Form4", "Command1"));
+    Command2 = makeButton(this, "Command2", DesignText("Form4", "Command2"));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton* button : {Command1, Command2}) {

@@ -4,6 +4,7 @@
 #include "dialogs/Form5Logic.h"
 #include "dialogs/gui/DialogWidgets.h"
 #include "editor/gui/Form1.h"
+#include "localisation/gui/DesignText.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,13 +19,18 @@ namespace tlv {
 
 namespace {
 
-QStringList offOn() {
-    return {QStringLiteral("禁止"), QStringLiteral("使能")};
+QString designText(const char* control) {
+    return DesignText("Form5", control);
 }
 
-// "空", then 0.50 S ... 5.00 S in steps of 0.05 s.
-QStringList retraceTimes() {
-    QStringList entries{QStringLiteral("空")};
+QStringList designEntries(const char* list, int count) {
+    return DesignEntries("Form5", list, count);
+}
+
+// The first entry from the caption table (the empty choice), then 0.50 S ... 5.00 S in steps of
+// 0.05 s.
+QStringList retraceTimes(const char* list) {
+    QStringList entries = designEntries(list, 1);
     for (int i = 1; i <= 91; ++i) {
         const int hundredths = 50 + 5 * (i - 1);
         char text[16];
@@ -42,9 +48,8 @@ QStringList numbered(int first, int last, int width) {
 }
 
 // A label right-aligned in the space left of its control.
-QLabel* labelLeftOf(QWidget* parent, const char* name, const QString& text, int left, int top,
-                    int controlLeft) {
-    QLabel* label = makeLabel(parent, name, text);
+QLabel* labelLeftOf(QWidget* parent, const char* name, int left, int top, int controlLeft) {
+    QLabel* label = makeLabel(parent, name, designText(name));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     place(label, left, top, controlLeft - left - 120, 315);
     return label;
@@ -64,7 +69,7 @@ QScrollBar* makeSpinner(QWidget* parent, const char* name, int maximum) {
 
 Form5::Form5(Form1& main) : QDialog(&main), main_(main) {
     setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(QStringLiteral("可选功能"));
+    setWindowTitle(DesignText("Form5", {}, CaptionItem::WindowTitle));
     setModal(false);
     buildVoxGroup();
     buildScanGroup();
@@ -87,52 +92,49 @@ void Form5::buildVoxGroup() {
     Frame1 = new QGroupBox(QStringLiteral("VOX"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     place(Frame1, 240, 240, 4455, 3255);
-    Combo6 = makeList(Frame1, "Combo6", offOn());
-    QStringList gain{QStringLiteral("关闭")};
+    Combo6 = makeList(Frame1, "Combo6", designEntries("Combo6", 2));
+    QStringList gain = designEntries("Combo7", 1);
     for (int n = 1; n <= 10; ++n)
         gain << QString::number(n);
     Combo7 = makeList(Frame1, "Combo7", gain);
     Combo8 = makeList(Frame1, "Combo8",
                       {QStringLiteral("0.3S"), QStringLiteral("0.5S"), QStringLiteral("1S"),
                        QStringLiteral("1.5S"), QStringLiteral("2S"), QStringLiteral("3S")});
-    Combo9 = makeList(Frame1, "Combo9", offOn());
+    Combo9 = makeList(Frame1, "Combo9", designEntries("Combo9", 2));
     const std::array<std::pair<QComboBox*, int>, 4> lists{
         {{Combo6, 360}, {Combo7, 840}, {Combo8, 1320}, {Combo9, 1800}}};
     for (const auto& [list, top] : lists)
         place(list, 2160, top, 1935, 315);
-    Label8 = labelLeftOf(Frame1, "Label8", QStringLiteral("VOX功能"), 120, 360, 2160);
-    Label10 = labelLeftOf(Frame1, "Label10", QStringLiteral("VOX增益电平"), 120, 840, 2160);
-    Label9 = labelLeftOf(Frame1, "Label9", QStringLiteral("VOX延迟时间"), 120, 1320, 2160);
-    Label7 = labelLeftOf(Frame1, "Label7", QStringLiteral("VOX可进行音调"), 120, 1800, 2160);
-    Check3 = new QCheckBox(QStringLiteral("取消操作"), Frame1);
+    Label8 = labelLeftOf(Frame1, "Label8", 120, 360, 2160);
+    Label10 = labelLeftOf(Frame1, "Label10", 120, 840, 2160);
+    Label9 = labelLeftOf(Frame1, "Label9", 120, 1320, 2160);
+    Label7 = labelLeftOf(Frame1, "Label7", 120, 1800, 2160);
+    Check3 = new QCheckBox(designText("Check3"), Frame1);
     Check3->setObjectName(QStringLiteral("Check3"));
     place(Check3, 720, 2280, 3600, 315);
-    Check4 = new QCheckBox(QStringLiteral("接收时禁止VOX"), Frame1);
+    Check4 = new QCheckBox(designText("Check4"), Frame1);
     Check4->setObjectName(QStringLiteral("Check4"));
     place(Check4, 720, 2640, 3600, 315);
 }
 
 void Form5::buildScanGroup() {
-    Frame2 = new QGroupBox(QStringLiteral("扫描"), this);
+    Frame2 = new QGroupBox(designText("Frame2"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
     place(Frame2, 4920, 240, 4575, 4335);
-    Combo11 = makeList(Frame2, "Combo11",
-                       {QStringLiteral("无"), QStringLiteral("固定"), QStringLiteral("选定")});
+    Combo11 = makeList(Frame2, "Combo11", designEntries("Combo11", 3));
     Combo12 = makeList(Frame2, "Combo12", numbered(1, 16, 2));
-    Combo13 = makeList(Frame2, "Combo13", retraceTimes());
-    Combo14 = makeList(Frame2, "Combo14", retraceTimes());
-    Combo15 = makeList(Frame2, "Combo15",
-                       {QStringLiteral("选定"), QStringLiteral("选定+当前"), QStringLiteral("优先"),
-                        QStringLiteral("优先+当前")});
+    Combo13 = makeList(Frame2, "Combo13", retraceTimes("Combo13"));
+    Combo14 = makeList(Frame2, "Combo14", retraceTimes("Combo14"));
+    Combo15 = makeList(Frame2, "Combo15", designEntries("Combo15", 4));
     const std::array<std::pair<QComboBox*, int>, 5> lists{
         {{Combo11, 480}, {Combo12, 960}, {Combo13, 1440}, {Combo14, 1920}, {Combo15, 2400}}};
     for (const auto& [list, top] : lists)
         place(list, 2040, top, list == Combo15 ? 2175 : 1935, 315);
-    Label14 = labelLeftOf(Frame2, "Label14", QStringLiteral("优先"), 120, 480, 2040);
-    Label15 = labelLeftOf(Frame2, "Label15", QStringLiteral("优先信道"), 120, 960, 2040);
-    Label17 = labelLeftOf(Frame2, "Label17", QStringLiteral("回扫时间A"), 120, 1440, 2040);
-    Label16 = labelLeftOf(Frame2, "Label16", QStringLiteral("回扫时间B"), 120, 1920, 2040);
-    Label18 = labelLeftOf(Frame2, "Label18", QStringLiteral("返回信道"), 120, 2400, 2040);
+    Label14 = labelLeftOf(Frame2, "Label14", 120, 480, 2040);
+    Label15 = labelLeftOf(Frame2, "Label15", 120, 960, 2040);
+    Label17 = labelLeftOf(Frame2, "Label17", 120, 1440, 2040);
+    Label16 = labelLeftOf(Frame2, "Label16", 120, 1920, 2040);
+    Label18 = labelLeftOf(Frame2, "Label18", 120, 2400, 2040);
 
     Text5 = new QLineEdit(Frame2);
     Text5->setObjectName(QStringLiteral("Text5"));
@@ -144,24 +146,20 @@ void Form5::buildScanGroup() {
     place(Text6, 3240, 3600, 720, 375);
     VScroll2 = makeSpinner(Frame2, "VScroll2", kSpinnerTxMax);
     place(VScroll2, 3960, 3600, 255, 375);
-    Label19 =
-        labelLeftOf(Frame2, "Label19", QStringLiteral("扫描接收恢复延时时间(秒)"), 60, 3030, 3240);
-    Label20 =
-        labelLeftOf(Frame2, "Label20", QStringLiteral("扫描发射恢复延时时间(秒)"), 60, 3630, 3240);
+    Label19 = labelLeftOf(Frame2, "Label19", 60, 3030, 3240);
+    Label20 = labelLeftOf(Frame2, "Label20", 60, 3630, 3240);
 }
 
 void Form5::buildLowerControls() {
-    Combo4 =
-        makeList(this, "Combo4",
-                 {QStringLiteral("发射开始"), QStringLiteral("发射结束"), QStringLiteral("两者")});
+    Combo4 = makeList(this, "Combo4", designEntries("Combo4", 3));
     place(Combo4, 1800, 3720, 2415, 315);
-    Combo10 = makeList(this, "Combo10", offOn());
+    Combo10 = makeList(this, "Combo10", designEntries("Combo10", 2));
     place(Combo10, 1800, 4320, 2415, 315);
-    Label4 = labelLeftOf(this, "Label4", QStringLiteral("PTT ID"), 240, 3720, 1800);
-    Label11 = labelLeftOf(this, "Label11", QStringLiteral("复制"), 240, 4320, 1800);
-    Command1 = makeButton(this, "Command1", QStringLiteral("确定"));
+    Label4 = labelLeftOf(this, "Label4", 240, 3720, 1800);
+    Label11 = labelLeftOf(this, "Label11", 240, 4320, 1800);
+    Command1 = makeButton(this, "Command1", designText("Command1"));
     place(Command1, 3360, 5040, 1095, 375);
-    Command2 = makeButton(this, "Command2", QStringLiteral("取消"));
+    Command2 = makeButton(this, "Command2", designText("Command2"));
     place(Command2, 5040, 5040, 1095, 375);
 }
 

@@ -4,6 +4,7 @@
 #include "dialogs/gui/DialogWidgets.h"
 #include "dialogs/gui/RadioPicture.h"
 #include "editor/gui/Form1.h"
+#include "localisation/gui/DesignText.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -13,35 +14,31 @@ namespace tlv {
 
 namespace {
 
-QStringList keyFunctions() {
-    return {QStringLiteral("自动拨号"),     QStringLiteral("OFF"),
-            QStringLiteral("按键锁定"),     QStringLiteral("按键锁定及备份"),
-            QStringLiteral("监听"),         QStringLiteral("监听瞬时"),
-            QStringLiteral("扫描"),         QStringLiteral("扫描+暂时删除"),
-            QStringLiteral("照明灯开关"),   QStringLiteral("取消静噪"),
-            QStringLiteral("瞬时取消静噪"), QStringLiteral("暂时删除")};
+// The twelve key functions of one list, from its rows of the caption table.
+QStringList keyFunctions(const char* list) {
+    return DesignEntries("Form6", list, 12);
 }
 
 } // namespace
 
 Form6::Form6(Form1& main) : QDialog(&main), main_(main) {
     setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(QStringLiteral("键设定"));
+    setWindowTitle(DesignText("Form6", {}, CaptionItem::WindowTitle));
     setModal(false);
     Label1 = makeLabel(this, "Label1", QStringLiteral("PF1"));
     place(Label1, 480, 960, 600, 315);
-    Combo1 = makeList(this, "Combo1", keyFunctions());
+    Combo1 = makeList(this, "Combo1", keyFunctions("Combo1"));
     place(Combo1, 1080, 900, 3135, 315);
     Label2 = makeLabel(this, "Label2", QStringLiteral("PF2"));
     place(Label2, 480, 1800, 600, 315);
-    Combo2 = makeList(this, "Combo2", keyFunctions());
+    Combo2 = makeList(this, "Combo2", keyFunctions("Combo2"));
     place(Combo2, 1080, 1725, 3135, 315);
     Image1 = new RadioPicture(this);
     Image1->setObjectName(QStringLiteral("Image1"));
     place(Image1, 4440, 240, 1695, 3855);
-    Command1 = makeButton(this, "Command1", QStringLiteral("确定"));
+    Command1 = makeButton(this, "Command1", DesignText("Form6", "Command1"));
     place(Command1, 1440, 2880, 1095, 375);
-    Command2 = makeButton(this, "Command2", QStringLiteral("取消"));
+    Command2 = makeButton(this, "Command2", DesignText("Form6", "Command2"));
     place(Command2, 2880, 2880, 1095, 375);
     setFixedSize(twips(6360), twips(4275));
 

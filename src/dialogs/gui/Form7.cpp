@@ -3,6 +3,7 @@
 #include "dialogs/DialogInput.h"
 #include "dialogs/gui/DialogWidgets.h"
 #include "editor/gui/Form1.h"
+#include "localisation/gui/DesignText.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -12,7 +13,7 @@ namespace tlv {
 
 Form7::Form7(Form1& main) : QDialog(&main), main_(main) {
     setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(QStringLiteral("嵌入信息"));
+    setWindowTitle(DesignText("Form7", {}, CaptionItem::WindowTitle));
     setModal(false);
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -20,9 +21,9 @@ Form7::Form7(Form1& main) : QDialog(&main), main_(main) {
     Text2 = new QLineEdit(this);
     Text2->setObjectName(QStringLiteral("Text2"));
     place(Text2, 360, 960, 5295, 375);
-    Command1 = makeButton(this, "Command1", QStringLiteral("确定"));
+    Command1 = makeButton(this, "Command1", DesignText("Form7", "Command1"));
     place(Command1, 3120, 1680, 1095, 375);
-    Command2 = makeButton(this, "Command2", QStringLiteral("取消"));
+    Command2 = makeButton(this, "Command2", DesignText("Form7", "Command2"));
     place(Command2, 4560, 1680, 1095, 375);
     setFixedSize(twips(5970), twips(2235));
 

@@ -18,6 +18,7 @@
 #include "link/gui/RadioLinkWiring.h"
 #include "localisation/LanguageState.h"
 #include "localisation/StartupLanguage.h"
+#include "localisation/gui/DesignText.h"
 #include "localisation/gui/LanguageCommands.h"
 
 #include <QAction>
@@ -75,14 +76,28 @@ QString qs(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-QAction* makeAction(QObject* parent, const char* name, const QString& text) {
-    auto* action = new QAction(text, parent);
+// The main window's design texts: the Simplified captions, list entries and toolbar button
+// captions of the caption table.
+QString designCaption(std::string_view control) {
+    return DesignText("Form1", control);
+}
+
+QStringList designEntries(std::string_view list, int count) {
+    return DesignEntries("Form1", list, count);
+}
+
+QString toolbarText(int button) {
+    return DesignText("Form1", "Toolbar1", CaptionItem::ToolbarButton, button);
+}
+
+QAction* makeAction(QObject* parent, const char* name) {
+    auto* action = new QAction(designCaption(name), parent);
     action->setObjectName(QString::fromLatin1(name));
     return action;
 }
 
-QMenu* makeMenu(QMenuBar* bar, const char* name, const QString& title) {
-    QMenu* menu = bar->addMenu(title);
+QMenu* makeMenu(QMenuBar* bar, const char* name) {
+    QMenu* menu = bar->addMenu(designCaption(name));
     menu->setObjectName(QString::fromLatin1(name));
     return menu;
 }
@@ -91,6 +106,10 @@ QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setObjectName(QString::fromLatin1(name));
     return label;
+}
+
+QLabel* designLabel(QWidget* parent, const char* name) {
+    return makeLabel(parent, name, designCaption(name));
 }
 
 // Shows a modeless dialog, or brings it to the front when it is already shown.
@@ -111,20 +130,13 @@ QComboBox* makeList(QWidget* parent, const char* name, const QStringList& entrie
     return list;
 }
 
-QStringList numbered(int from, int to, const QString& unit) {
-    QStringList entries;
-    for (int n = from; n <= to; ++n)
-        entries << QString::number(n) + unit;
-    return entries;
-}
-
 } // namespace
 
 Form1::Form1(EditorState& state, AppServices& services, QWidget* parent)
     : QMainWindow(parent), state_(state), services_(services) {
     initTlvResources();
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("TLV6200 对讲机编程软件 V1.00"));
+    setWindowTitle(DesignText("Form1", {}, CaptionItem::WindowTitle));
     buildMenus();
     buildToolbar();
     buildGrid();
@@ -147,53 +159,53 @@ Form1::~Form1() {
 void Form1::buildMenus() {
     QMenuBar* bar = menuBar();
 
-    mnuFile = makeMenu(bar, "mnuFile", QStringLiteral("文件(&F)"));
-    mnuNew = makeAction(this, "mnuNew", QStringLiteral("新建(&N)"));
-    mnuOpen = makeAction(this, "mnuOpen", QStringLiteral("打开(&O)"));
-    mnuAssave = makeAction(this, "mnuAssave", QStringLiteral("保存(&S)"));
-    mnuQuit = makeAction(this, "mnuQuit", QStringLiteral("退出(&Q)"));
+    mnuFile = makeMenu(bar, "mnuFile");
+    mnuNew = makeAction(this, "mnuNew");
+    mnuOpen = makeAction(this, "mnuOpen");
+    mnuAssave = makeAction(this, "mnuAssave");
+    mnuQuit = makeAction(this, "mnuQuit");
     mnuFile->addAction(mnuNew);
     mnuFile->addAction(mnuOpen);
     mnuFile->addAction(mnuAssave);
     mnuFile->addSeparator();
     mnuFile->addAction(mnuQuit);
 
-    mnupro = makeMenu(bar, "mnupro", QStringLiteral("编程(&P)"));
-    mnureadFre = makeAction(this, "mnureadFre", QStringLiteral("读频(&R)"));
+    mnupro = makeMenu(bar, "mnupro");
+    mnureadFre = makeAction(this, "mnureadFre");
     mnureadFre->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
-    mnuwriteFre = makeAction(this, "mnuwriteFre", QStringLiteral("写频(&W)"));
+    mnuwriteFre = makeAction(this, "mnuwriteFre");
     mnuwriteFre->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
-    mnudtmf = makeAction(this, "mnudtmf", QStringLiteral("可选功能"));
-    Key_enactment = makeAction(this, "Key_enactment", QStringLiteral("键设定"));
-    mnusetin = makeAction(this, "mnusetin", QStringLiteral("嵌入信息"));
-    mnudebug = makeAction(this, "mnudebug", QStringLiteral("调试(&D)"));
-    mnutestfre = makeAction(this, "mnutestfre", QStringLiteral("测试频率"));
+    mnudtmf = makeAction(this, "mnudtmf");
+    Key_enactment = makeAction(this, "Key_enactment");
+    mnusetin = makeAction(this, "mnusetin");
+    mnudebug = makeAction(this, "mnudebug");
+    mnutestfre = makeAction(this, "mnutestfre");
     mnupro->addAction(mnureadFre);
     mnupro->addAction(mnuwriteFre);
     mnupro->addSeparator();
     for (QAction* item : {mnudtmf, Key_enactment, mnusetin, mnudebug, mnutestfre})
         mnupro->addAction(item);
 
-    mnuset = makeMenu(bar, "mnuset", QStringLiteral("设置(&S)"));
-    mnulock = makeAction(this, "mnulock", QStringLiteral("锁定(&L)"));
+    mnuset = makeMenu(bar, "mnuset");
+    mnulock = makeAction(this, "mnulock");
     mnulock->setCheckable(true);
-    mnucom = makeAction(this, "mnucom", QStringLiteral("通信端口(&V)"));
+    mnucom = makeAction(this, "mnucom");
     mnuset->addAction(mnulock);
     mnuset->addAction(mnucom);
-    mnuLanguage = mnuset->addMenu(QStringLiteral("语言选择(&L)"));
+    mnuLanguage = mnuset->addMenu(designCaption("mnuLanguage"));
     mnuLanguage->setObjectName(QStringLiteral("mnuLanguage"));
-    mnuChineseJ = makeAction(this, "mnuChineseJ", QStringLiteral("简体中文"));
-    mnuChineseF = makeAction(this, "mnuChineseF", QStringLiteral("繁体中文"));
-    mnuEnglish = makeAction(this, "mnuEnglish", QStringLiteral("英文"));
+    mnuChineseJ = makeAction(this, "mnuChineseJ");
+    mnuChineseF = makeAction(this, "mnuChineseF");
+    mnuEnglish = makeAction(this, "mnuEnglish");
     mnuLanguage->addAction(mnuChineseJ);
     mnuLanguage->addAction(mnuChineseF);
     mnuLanguage->addAction(mnuEnglish);
 
-    mnuhelp = makeMenu(bar, "mnuhelp", QStringLiteral("帮助(&H)"));
-    mnumainhelp = makeAction(this, "mnumainhelp", QStringLiteral("帮助主题  F1"));
+    mnuhelp = makeMenu(bar, "mnuhelp");
+    mnumainhelp = makeAction(this, "mnumainhelp");
     mnumainhelp->setShortcut(QKeySequence(Qt::Key_F1));
     mnumainhelp->setVisible(false);
-    mnuabout = makeAction(this, "mnuabout", QStringLiteral("关于"));
+    mnuabout = makeAction(this, "mnuabout");
     mnuhelp->addAction(mnumainhelp);
     mnuhelp->addAction(mnuabout);
     // The help item stays out of the menu, but F1 still opens the help.
@@ -236,12 +248,12 @@ void Form1::buildToolbar() {
         QString text;
     };
     const std::array<ButtonDesign, 7> design{{
-        {"new", "new", QStringLiteral("新建")},
-        {"open", "open", QStringLiteral("打开")},
-        {"save", "save", QStringLiteral("保存")},
+        {"new", "new", toolbarText(1)},
+        {"open", "open", toolbarText(2)},
+        {"save", "save", toolbarText(3)},
         {nullptr, nullptr, {}},
-        {"read", "read", QStringLiteral("读频")},
-        {"write", "write", QStringLiteral("写频")},
+        {"read", "read", toolbarText(5)},
+        {"write", "write", toolbarText(6)},
         {"TAnMa", "service", {}},
     }};
     for (std::size_t i = 0; i < design.size(); ++i) {
@@ -303,7 +315,7 @@ void Form1::buildGrid() {
 }
 
 void Form1::buildBandFrame() {
-    Frame1 = new QGroupBox(QStringLiteral("机型选择"), this);
+    Frame1 = new QGroupBox(designCaption("Frame1"), this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Combo1 = new DropDownComboBox(Frame1);
     Combo1->setObjectName(QStringLiteral("Combo1"));
@@ -313,7 +325,7 @@ void Form1::buildBandFrame() {
     Combo1->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     Combo1->setMinimumWidth(std::max(twips(1335), Combo1->sizeHint().width()));
     Combo1->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    Label3 = makeLabel(Frame1, "Label3", QStringLiteral("频段"));
+    Label3 = designLabel(Frame1, "Label3");
 
     auto* grid = new QGridLayout(Frame1);
     grid->setContentsMargins(twips(120), twips(240), twips(120), twips(180));
@@ -326,23 +338,21 @@ void Form1::buildBandFrame() {
 }
 
 void Form1::buildFunctionPanel() {
-    Frame2 = new QGroupBox(QStringLiteral("功能设置"), this);
+    Frame2 = new QGroupBox(designCaption("Frame2"), this);
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Combo2 = makeList(Frame2, "Combo2",
-                      {QStringLiteral("关"), QStringLiteral("中文"), QStringLiteral("英文")});
+    Combo2 = makeList(Frame2, "Combo2", designEntries("Combo2", 3));
     // The time-out list is filled during start-up.
     Combo3 = makeList(Frame2, "Combo3", {});
-    Combo4 = makeList(Frame2, "Combo4",
-                      QStringList{QStringLiteral("关闭")} + numbered(1, 10, QStringLiteral(" 秒")));
-    Combo9 = makeList(Frame2, "Combo9", numbered(0, 9, QStringLiteral(" 级")));
-    Combo6 = makeList(Frame2, "Combo6", {QStringLiteral("禁止"), QStringLiteral("使能")});
-    Combo7 = makeList(Frame2, "Combo7", {QStringLiteral("禁止"), QStringLiteral("使能")});
-    Label4 = makeLabel(Frame2, "Label4", QStringLiteral("语言通知"));
-    Label5 = makeLabel(Frame2, "Label5", QStringLiteral("发射超时"));
-    Label1 = makeLabel(Frame2, "Label1", QStringLiteral("发射超时预警"));
-    Label6 = makeLabel(Frame2, "Label6", QStringLiteral("静噪等级"));
-    Label7 = makeLabel(Frame2, "Label7", QStringLiteral("省电"));
-    Label8 = makeLabel(Frame2, "Label8", QStringLiteral("提示音"));
+    Combo4 = makeList(Frame2, "Combo4", designEntries("Combo4", 11));
+    Combo9 = makeList(Frame2, "Combo9", designEntries("Combo9", 10));
+    Combo6 = makeList(Frame2, "Combo6", designEntries("Combo6", 2));
+    Combo7 = makeList(Frame2, "Combo7", designEntries("Combo7", 2));
+    Label4 = designLabel(Frame2, "Label4");
+    Label5 = designLabel(Frame2, "Label5");
+    Label1 = designLabel(Frame2, "Label1");
+    Label6 = designLabel(Frame2, "Label6");
+    Label7 = designLabel(Frame2, "Label7");
+    Label8 = designLabel(Frame2, "Label8");
 
     auto* grid = new QGridLayout(Frame2);
     grid->setContentsMargins(twips(120), twips(240), twips(120), twips(240));
@@ -370,7 +380,7 @@ void Form1::buildLayout() {
     ProgressBar1->setRange(0, kProgressMaximum);
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
-    Label2 = makeLabel(this, "Label2", QStringLiteral("版权所有 © 2012 TLV6200 编程软件"));
+    Label2 = designLabel(this, "Label2");
     Label2->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette rightsPalette = Label2->palette();
     rightsPalette.setColor(QPalette::WindowText,

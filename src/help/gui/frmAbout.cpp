@@ -4,6 +4,7 @@
 #include "dialogs/gui/RadioPicture.h"
 #include "editor/gui/Form1.h"
 #include "help/gui/HelpServices.h"
+#include "localisation/gui/DesignText.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -13,6 +14,14 @@
 
 namespace tlv {
 
+namespace {
+
+QLabel* designLabel(QWidget* parent, const char* name) {
+    return makeLabel(parent, name, DesignText("frmAbout", name));
+}
+
+} // namespace
+
 frmAbout::frmAbout(Form1& main) : QDialog(&main), main_(main) {
     setObjectName(QStringLiteral("frmAbout"));
     setWindowTitle(QStringLiteral("TLV6200"));
@@ -21,15 +30,14 @@ frmAbout::frmAbout(Form1& main) : QDialog(&main), main_(main) {
     Picture1 = new RadioPicture(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
     Picture1->setFixedSize(80, 182);
-    lblTitle = makeLabel(this, "lblTitle", QStringLiteral("TLV6200 对讲机编程软件"));
+    lblTitle = designLabel(this, "lblTitle");
     QFont titleFont = lblTitle->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    lblVersion = makeLabel(this, "lblVersion", QStringLiteral("简体中文版 V1.00"));
-    Label2 = makeLabel(this, "Label2", QStringLiteral("发布：2012.10"));
-    lblDescription =
-        makeLabel(this, "lblDescription", QStringLiteral("开发：TLV6200 编程软件开发组"));
+    lblVersion = designLabel(this, "lblVersion");
+    Label2 = designLabel(this, "Label2");
+    lblDescription = designLabel(this, "lblDescription");
     QPalette linkPalette = lblDescription->palette();
     linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 192));
     lblDescription->setPalette(linkPalette);
@@ -38,7 +46,7 @@ frmAbout::frmAbout(Form1& main) : QDialog(&main), main_(main) {
     lblDescription->setFont(linkFont);
     lblDescription->setCursor(Qt::PointingHandCursor);
     lblDescription->setToolTip(QStringLiteral("https://www.example.com/tlv6200"));
-    cmdOK = makeButton(this, "cmdOK", QStringLiteral("确定"));
+    cmdOK = makeButton(this, "cmdOK", DesignText("frmAbout", "cmdOK"));
     cmdOK->setFixedSize(twips(1095), twips(375));
     cmdOK->setDefault(true);
 
