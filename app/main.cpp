@@ -1,6 +1,6 @@
 #include "editor/EditorState.h"
 #include "editor/gui/AppServices.h"
-#include "editor/gui/Form1.h"
+#include "editor/gui/MainWindow.h"
 #include "editor/gui/QtClock.h"
 #include "editor/qt/ParameterLocation.h"
 #include "image/gui/QtFileDialogService.h"
@@ -25,11 +25,11 @@ int main(int argc, char* argv[]) {
     services.fileDialogs = &fileDialogs;
     services.settingsFolder = tlv::ParameterFolder();
 
-    tlv::Form1 form1(state, services);
+    tlv::MainWindow form1(state, services);
     messageBox.setOwner(&form1);
     fileDialogs.setParent(&form1);
     // Closing the main window ends the program, also when a window without an owner is open.
-    QObject::connect(&form1, &tlv::Form1::unloaded, &app, &QCoreApplication::quit,
+    QObject::connect(&form1, &tlv::MainWindow::unloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     form1.show();
     return app.exec();

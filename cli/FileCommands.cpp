@@ -206,9 +206,9 @@ int RunShow(const CommandLine& line) {
     // Function panel, as Frame2 shows it.
     out += "\n" + caption("Frame2", language) + "\n";
     const std::pair<const char*, std::pair<const char*, int>> panel[] = {
-        {"Label4", {"Combo2", state.combo2}}, {"Label5", {"Combo3", state.combo3}},
-        {"Label1", {"Combo4", state.combo4}}, {"Label6", {"Combo9", state.combo9}},
-        {"Label7", {"Combo6", state.combo6}}, {"Label8", {"Combo7", state.combo7}},
+        {"Label4", {"Combo2", state.voicePrompt}},    {"Label5", {"Combo3", state.timeOutTimer}},
+        {"Label1", {"Combo4", state.timeOutWarning}}, {"Label6", {"Combo9", state.squelchLevel}},
+        {"Label7", {"Combo6", state.batterySave}},    {"Label8", {"Combo7", state.beep}},
     };
     for (const auto& [label, list] : panel)
         out += "  " + pad(caption(label, language), 18) +

@@ -59,13 +59,13 @@ const std::vector<NumberSetting>& numberSettings() {
     using O = OptionSettings;
     using D = DtmfSettings;
     static const std::vector<NumberSetting> settings{
-        panel("VoicePrompt", 2, &EditorState::combo2),
+        panel("VoicePrompt", 2, &EditorState::voicePrompt),
         // The decoder leaves the time-out list without a selection for a byte 0.
-        panel("TimeOutTimer", 39, &EditorState::combo3, -1),
-        panel("TimeOutWarning", 10, &EditorState::combo4),
-        panel("SquelchLevel", 9, &EditorState::combo9),
-        panel("BatterySave", 1, &EditorState::combo6),
-        panel("Beep", 1, &EditorState::combo7),
+        panel("TimeOutTimer", 39, &EditorState::timeOutTimer, -1),
+        panel("TimeOutWarning", 10, &EditorState::timeOutWarning),
+        panel("SquelchLevel", 9, &EditorState::squelchLevel),
+        panel("BatterySave", 1, &EditorState::batterySave),
+        panel("Beep", 1, &EditorState::beep),
         option("PttIdMode", 2, O::PttIdMode),
         option("VoxEnable", 1, O::VoxEnable),
         option("VoxGain", 10, O::VoxGain),
@@ -181,7 +181,7 @@ class Applier {
     void channel(int row, const ChannelPatch& patch) {
         const std::string where = "channel " + std::to_string(row);
         if (patch.clear) {
-            ClearNO(state_, row);
+            ClearChannel(state_, row);
             return;
         }
         if (patch.rx) {

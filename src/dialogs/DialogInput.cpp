@@ -21,16 +21,16 @@ bool ResumeDelayValid(std::string_view text, int max) {
     return value <= max;
 }
 
-bool Form5Confirm(EditorState& state, MessageBoxService& box) {
-    if (!ResumeDelayValid(state.form5.text5, kScanRxResumeDelayMax)) {
+bool ConfirmOptionalFunctions(EditorState& state, MessageBoxService& box) {
+    if (!ResumeDelayValid(state.optionalFunctions.scanRxResumeDelay, kScanRxResumeDelayMax)) {
         ShowMessage(box, state.languageState, msg::RxResumeDelayInvalid);
         return false;
     }
-    if (!ResumeDelayValid(state.form5.text6, kScanTxResumeDelayMax)) {
+    if (!ResumeDelayValid(state.optionalFunctions.scanTxResumeDelay, kScanTxResumeDelayMax)) {
         ShowMessage(box, state.languageState, msg::TxResumeDelayInvalid);
         return false;
     }
-    Form5Ok(state);
+    StoreOptionalFunctions(state);
     return true;
 }
 
@@ -40,8 +40,8 @@ bool TestFrequencyStorable(std::string_view text) {
     return imagefield::FrequencyBytes(text) != none;
 }
 
-bool Form4Confirm(EditorState& state, MessageBoxService& box) {
-    const auto& grid = state.form4.grid;
+bool ConfirmTestFrequencies(EditorState& state, MessageBoxService& box) {
+    const auto& grid = state.testFrequencies.grid;
     for (int row = 1; row <= kChannelCount; ++row) {
         for (int column = 1; column <= 2; ++column) {
             if (!TestFrequencyStorable(grid[row][column])) {
@@ -51,7 +51,7 @@ bool Form4Confirm(EditorState& state, MessageBoxService& box) {
             }
         }
     }
-    Form4Ok(state);
+    StoreTestFrequencies(state);
     return true;
 }
 
@@ -66,12 +66,13 @@ bool EmbeddedTextValid(std::string_view text) {
     return true;
 }
 
-bool Form7Confirm(EditorState& state, MessageBoxService& box) {
-    if (!EmbeddedTextValid(state.form7.text1) || !EmbeddedTextValid(state.form7.text2)) {
+bool ConfirmEmbeddedTexts(EditorState& state, MessageBoxService& box) {
+    if (!EmbeddedTextValid(state.embeddedTexts.firstText) ||
+        !EmbeddedTextValid(state.embeddedTexts.secondText)) {
         ShowMessage(box, state.languageState, msg::EmbeddedTextInvalid);
         return false;
     }
-    Form7Ok(state);
+    StoreEmbeddedTexts(state);
     return true;
 }
 

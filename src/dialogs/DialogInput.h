@@ -22,27 +22,27 @@ inline constexpr std::size_t kEmbeddedTextLength = 32;
 // digits only with a value 0..max.
 bool ResumeDelayValid(std::string_view text, int max);
 
-// Form5 OK: refuses a resume delay that is not a whole number in range with its message and
-// stores nothing (false); otherwise runs Form5Ok (true).
-bool Form5Confirm(EditorState& state, MessageBoxService& box);
+// OptionalFunctionsDialog OK: refuses a resume delay that is not a whole number in range with its
+// message and stores nothing (false); otherwise runs StoreOptionalFunctions (true).
+bool ConfirmOptionalFunctions(EditorState& state, MessageBoxService& box);
 
 // A test frequency the image can hold: empty, or 100.00000 ... 999.99999 MHz. The grid itself
 // takes any number; anything else would be written into the radio as "no frequency".
 bool TestFrequencyStorable(std::string_view text);
 
-// Form4 OK: refuses a grid holding a frequency that TestFrequencyStorable rejects with its
-// message and stores nothing (false); otherwise runs Form4Ok (true).
-bool Form4Confirm(EditorState& state, MessageBoxService& box);
+// TestFrequencyDialog OK: refuses a grid holding a frequency that TestFrequencyStorable rejects
+// with its message and stores nothing (false); otherwise runs StoreTestFrequencies (true).
+bool ConfirmTestFrequencies(EditorState& state, MessageBoxService& box);
 
-// Whether a key typed into Text1/Text2 of Form7 is taken: a box holding 32 characters or more
-// without a selection takes only backspace.
+// Whether a key typed into Text1/Text2 of EmbeddedTextsDialog is taken: a box holding 32 characters
+// or more without a selection takes only backspace.
 bool EmbeddedTextKeyAccepted(std::size_t length, bool hasSelection, bool isBackspace);
 
 // An embedded text the image can hold: at most 32 characters, each printable ASCII.
 bool EmbeddedTextValid(std::string_view text);
 
-// Form7 OK: refuses a text that EmbeddedTextValid rejects with its message and stores nothing
-// (false); otherwise runs Form7Ok (true).
-bool Form7Confirm(EditorState& state, MessageBoxService& box);
+// EmbeddedTextsDialog OK: refuses a text that EmbeddedTextValid rejects with its message and stores
+// nothing (false); otherwise runs StoreEmbeddedTexts (true).
+bool ConfirmEmbeddedTexts(EditorState& state, MessageBoxService& box);
 
 } // namespace tlv

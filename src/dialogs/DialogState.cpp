@@ -1,6 +1,6 @@
 #include "dialogs/DialogState.h"
 
-#include "dialogs/Form5Logic.h"
+#include "dialogs/PriorityRules.h"
 #include "image/Conversions.h"
 #include "image/ImageLayout.h"
 
@@ -49,99 +49,99 @@ void SelectCheckValue(int& check, int value) {
     if (value == 0 || value == 1) check = value;
 }
 
-void Form5Load(EditorState& state, MessageBoxService& box) {
+void LoadOptionalFunctions(EditorState& state, MessageBoxService& box) {
     using E = OptionSettings::Entry;
-    Form5Controls& form = state.form5;
-    selectOption(state, form.combo4, E::PttIdMode, form5list::PttIdMode);
-    selectOption(state, form.combo6, E::VoxEnable, form5list::VoxEnable);
-    selectOption(state, form.combo7, E::VoxGain, form5list::VoxGain);
-    selectOption(state, form.combo8, E::VoxDelay, form5list::VoxDelay);
-    selectOption(state, form.combo9, E::VoxTone, form5list::VoxTone);
-    selectOption(state, form.combo10, E::Duplicate, form5list::Duplicate);
+    OptionalFunctions& form = state.optionalFunctions;
+    selectOption(state, form.pttIdMode, E::PttIdMode, optionListSize::PttIdMode);
+    selectOption(state, form.voxEnable, E::VoxEnable, optionListSize::VoxEnable);
+    selectOption(state, form.voxGain, E::VoxGain, optionListSize::VoxGain);
+    selectOption(state, form.voxDelay, E::VoxDelay, optionListSize::VoxDelay);
+    selectOption(state, form.voxTone, E::VoxTone, optionListSize::VoxTone);
+    selectOption(state, form.duplicate, E::Duplicate, optionListSize::Duplicate);
     // Combo11 before Combo12: Fixed runs its search first, the stored channel is then checked.
-    Form5SelectPriorityMode(state, box, optionValue(state, E::PriorityMode));
-    Form5SelectPriorityChannel(state, box, optionValue(state, E::PriorityChannel) - 1);
-    selectOption(state, form.combo13, E::RevertTimeA, form5list::RevertTime);
-    selectOption(state, form.combo14, E::RevertTimeB, form5list::RevertTime);
-    selectOption(state, form.combo15, E::ReturnChannel, form5list::ReturnChannel);
-    form.text5 = state.stores.options.entry[E::ScanRxResumeDelay];
-    form.text6 = state.stores.options.entry[E::ScanTxResumeDelay];
-    SelectCheckValue(form.check3, optionValue(state, E::CancelOperation));
-    SelectCheckValue(form.check4, optionValue(state, E::VoxOffOnReceive));
+    SelectPriorityMode(state, box, optionValue(state, E::PriorityMode));
+    SelectPriorityChannel(state, box, optionValue(state, E::PriorityChannel) - 1);
+    selectOption(state, form.revertTimeA, E::RevertTimeA, optionListSize::RevertTime);
+    selectOption(state, form.revertTimeB, E::RevertTimeB, optionListSize::RevertTime);
+    selectOption(state, form.returnChannel, E::ReturnChannel, optionListSize::ReturnChannel);
+    form.scanRxResumeDelay = state.stores.options.entry[E::ScanRxResumeDelay];
+    form.scanTxResumeDelay = state.stores.options.entry[E::ScanTxResumeDelay];
+    SelectCheckValue(form.cancelOperation, optionValue(state, E::CancelOperation));
+    SelectCheckValue(form.voxOffOnReceive, optionValue(state, E::VoxOffOnReceive));
 
     form.dtmfMemory = state.stores.dtmfMemory;
     for (int i = 0; i < 8; ++i) {
         int value = state.stores.dtmf.value[i];
         if (i == DtmfSettings::FirstDigitDelay) value = FirstDigitDelayPosition(value);
-        SelectListPosition(form.dtmf[i], value, form5list::Dtmf[i]);
+        SelectListPosition(form.dtmf[i], value, optionListSize::Dtmf[i]);
     }
 }
 
-void Form5Load(EditorState& state) {
+void LoadOptionalFunctions(EditorState& state) {
     SilentMessageBox box;
-    Form5Load(state, box);
+    LoadOptionalFunctions(state, box);
 }
 
-void Form5Ok(EditorState& state) {
+void StoreOptionalFunctions(EditorState& state) {
     using E = OptionSettings::Entry;
-    const Form5Controls& form = state.form5;
+    const OptionalFunctions& form = state.optionalFunctions;
     auto& entry = state.stores.options.entry;
-    entry[E::PttIdMode] = std::to_string(form.combo4);
-    entry[E::VoxEnable] = std::to_string(form.combo6);
-    entry[E::VoxGain] = std::to_string(form.combo7);
-    entry[E::VoxDelay] = std::to_string(form.combo8);
-    entry[E::VoxTone] = std::to_string(form.combo9);
-    entry[E::Duplicate] = std::to_string(form.combo10);
-    entry[E::PriorityMode] = std::to_string(form.combo11);
-    entry[E::PriorityChannel] = std::to_string(form.combo12 + 1);
-    entry[E::RevertTimeA] = std::to_string(form.combo13);
-    entry[E::RevertTimeB] = std::to_string(form.combo14);
-    entry[E::ReturnChannel] = std::to_string(form.combo15);
-    entry[E::ScanRxResumeDelay] = form.text5;
-    entry[E::ScanTxResumeDelay] = form.text6;
-    entry[E::CancelOperation] = std::to_string(form.check3);
-    entry[E::VoxOffOnReceive] = std::to_string(form.check4);
+    entry[E::PttIdMode] = std::to_string(form.pttIdMode);
+    entry[E::VoxEnable] = std::to_string(form.voxEnable);
+    entry[E::VoxGain] = std::to_string(form.voxGain);
+    entry[E::VoxDelay] = std::to_string(form.voxDelay);
+    entry[E::VoxTone] = std::to_string(form.voxTone);
+    entry[E::Duplicate] = std::to_string(form.duplicate);
+    entry[E::PriorityMode] = std::to_string(form.priorityMode);
+    entry[E::PriorityChannel] = std::to_string(form.priorityChannel + 1);
+    entry[E::RevertTimeA] = std::to_string(form.revertTimeA);
+    entry[E::RevertTimeB] = std::to_string(form.revertTimeB);
+    entry[E::ReturnChannel] = std::to_string(form.returnChannel);
+    entry[E::ScanRxResumeDelay] = form.scanRxResumeDelay;
+    entry[E::ScanTxResumeDelay] = form.scanTxResumeDelay;
+    entry[E::CancelOperation] = std::to_string(form.cancelOperation);
+    entry[E::VoxOffOnReceive] = std::to_string(form.voxOffOnReceive);
 }
 
-void Form6Load(EditorState& state) {
+void LoadKeyFunctions(EditorState& state) {
     auto keyPosition = [](int value) {
         return value >= 0 && value < kKeyFunctionCount ? value : 1;
     };
-    state.form6.combo1 = keyPosition(state.stores.keyFunction1);
-    state.form6.combo2 = keyPosition(state.stores.keyFunction2);
+    state.keyFunctions.keyFunction1 = keyPosition(state.stores.keyFunction1);
+    state.keyFunctions.keyFunction2 = keyPosition(state.stores.keyFunction2);
 }
 
-void Form6Ok(EditorState& state) {
-    state.stores.keyFunction1 = static_cast<int16_t>(state.form6.combo1);
-    state.stores.keyFunction2 = static_cast<int16_t>(state.form6.combo2);
+void StoreKeyFunctions(EditorState& state) {
+    state.stores.keyFunction1 = static_cast<int16_t>(state.keyFunctions.keyFunction1);
+    state.stores.keyFunction2 = static_cast<int16_t>(state.keyFunctions.keyFunction2);
 }
 
-void Form7Load(EditorState& state) {
-    state.form7.text1 = state.stores.embeddedTexts[0];
-    state.form7.text2 = state.stores.embeddedTexts[1];
+void LoadEmbeddedTexts(EditorState& state) {
+    state.embeddedTexts.firstText = state.stores.embeddedTexts[0];
+    state.embeddedTexts.secondText = state.stores.embeddedTexts[1];
 }
 
-void Form7Ok(EditorState& state) {
-    state.stores.embeddedTexts[0] = state.form7.text1;
-    state.stores.embeddedTexts[1] = state.form7.text2;
+void StoreEmbeddedTexts(EditorState& state) {
+    state.stores.embeddedTexts[0] = state.embeddedTexts.firstText;
+    state.stores.embeddedTexts[1] = state.embeddedTexts.secondText;
 }
 
-void Form2Load(EditorState& state) {
-    Form2Controls& form = state.form2;
+void LoadPowerLevels(EditorState& state) {
+    PowerLevels& form = state.powerLevels;
     form.slidersEnabled = state.serviceMode != 0;
-    form.slider1 = state.stores.highPowerLevel;
-    form.lblpower1 = std::to_string(form.slider1);
-    form.slider3 = state.stores.lowPowerLevel;
-    form.lblpower3 = std::to_string(form.slider3);
+    form.highLevel = state.stores.highPowerLevel;
+    form.highLevelText = std::to_string(form.highLevel);
+    form.lowLevel = state.stores.lowPowerLevel;
+    form.lowLevelText = std::to_string(form.lowLevel);
 }
 
-void Form2Ok(EditorState& state) {
-    state.stores.highPowerLevel = static_cast<int16_t>(state.form2.slider1);
-    state.stores.lowPowerLevel = static_cast<int16_t>(state.form2.slider3);
+void StorePowerLevels(EditorState& state) {
+    state.stores.highPowerLevel = static_cast<int16_t>(state.powerLevels.highLevel);
+    state.stores.lowPowerLevel = static_cast<int16_t>(state.powerLevels.lowLevel);
 }
 
-void Form4Load(EditorState& state) {
-    auto& grid = state.form4.grid;
+void LoadTestFrequencies(EditorState& state) {
+    auto& grid = state.testFrequencies.grid;
     for (int row = 1; row <= kChannelCount; ++row) {
         grid[row][0] = twoDigits(row);
         grid[row][1] = state.stores.testFrequencies[row - 1];
@@ -149,8 +149,8 @@ void Form4Load(EditorState& state) {
     }
 }
 
-void Form4Ok(EditorState& state) {
-    const auto& grid = state.form4.grid;
+void StoreTestFrequencies(EditorState& state) {
+    const auto& grid = state.testFrequencies.grid;
     for (int row = 1; row <= kChannelCount; ++row) {
         state.stores.testFrequencies[row - 1] = grid[row][1];
         state.stores.testFrequencies[row + 15] = grid[row][2];
@@ -158,11 +158,11 @@ void Form4Ok(EditorState& state) {
 }
 
 void LoadAllDialogs(EditorState& state) {
-    Form5Load(state);
-    Form6Load(state);
-    Form7Load(state);
-    Form2Load(state);
-    Form4Load(state);
+    LoadOptionalFunctions(state);
+    LoadKeyFunctions(state);
+    LoadEmbeddedTexts(state);
+    LoadPowerLevels(state);
+    LoadTestFrequencies(state);
 }
 
 } // namespace tlv

@@ -7,7 +7,7 @@
 namespace tlv {
 
 // The captions that form the switch: the labels of Combo13, Combo14 and Combo15.
-enum class ServiceCaption : int { Label17 = 0, Label16 = 1, Label18 = 2 };
+enum class ServiceCaption : int { RevertTimeA = 0, RevertTimeB = 1, ReturnChannel = 2 };
 
 struct ServiceSwitch {
     std::array<bool, 3> clicked{}; // one flag per caption

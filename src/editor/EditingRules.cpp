@@ -138,7 +138,7 @@ FrequencyCommit CommitFrequency(EditorState& state, MessageBoxService& box, std:
         // Emptying the receive frequency deletes the channel; a channel keeps its transmit
         // frequency until then.
         if (column != col::RxFrequency) return FrequencyCommit::Unchanged;
-        ClearNO(state, row);
+        ClearChannel(state, row);
         return FrequencyCommit::Deleted;
     }
     if (!IsDecimalNumber(text)) return FrequencyCommit::Unchanged;
@@ -262,7 +262,7 @@ BandChange BandSelected(EditorState& state, MessageBoxService& box, int index) {
     if (state.previousBand == state.currentBand) return BandChange::Same;
     if (ShowMessage(box, state.languageState, msg::BandChange) != IdOk) return BandChange::Kept;
     SetBandLimits(state, index);
-    ClearGrid(state);
+    ClearAllChannels(state);
     state.previousBand = state.currentBand;
     return BandChange::Cleared;
 }

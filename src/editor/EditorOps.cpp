@@ -28,7 +28,7 @@ int threeDigits(std::string_view text, std::size_t from) {
 
 } // namespace
 
-void ClearNO(EditorState& state, int row) {
+void ClearChannel(EditorState& state, int row) {
     if (!validRow(row)) return;
     for (int column = 1; column < kTableCols; ++column)
         state.table.at(row, column).clear();
@@ -36,12 +36,12 @@ void ClearNO(EditorState& state, int row) {
         state.optionIndex.at(row, column) = 0;
 }
 
-void ClearGrid(EditorState& state) {
+void ClearAllChannels(EditorState& state) {
     for (int row = 1; row <= kChannelCount; ++row)
-        ClearNO(state, row);
+        ClearChannel(state, row);
 }
 
-void ClearGrid1(EditorState& state) {
+void ClearChannelsInUse(EditorState& state) {
     for (int row = 1; row <= kChannelCount; ++row) {
         if (!state.table.inUse(row)) continue;
         for (int column = 1; column < kTableCols; ++column)
@@ -49,7 +49,7 @@ void ClearGrid1(EditorState& state) {
     }
 }
 
-void SetGrid1Text(EditorState& state) {
+void RelabelChannels(EditorState& state) {
     for (int row = 1; row <= kChannelCount; ++row) {
         if (!state.table.inUse(row)) continue;
         for (int column : {col::RxTone, col::TxTone}) {
@@ -84,12 +84,12 @@ void SetDefaults(EditorState& state) {
     stores.options.entry[OptionSettings::PttIdEndCode] = "2";
     stores.dtmf.value = {0, 1, 0, 1, 1, 1, 0, 0};
 
-    state.combo2 = kStartVoicePrompt;
-    state.combo3 = kStartTimeOutTimer;
-    state.combo4 = kStartTimeOutWarning;
-    state.combo9 = kStartSquelchLevel;
-    state.combo6 = kStartBatterySave;
-    state.combo7 = kStartBeep;
+    state.voicePrompt = kStartVoicePrompt;
+    state.timeOutTimer = kStartTimeOutTimer;
+    state.timeOutWarning = kStartTimeOutWarning;
+    state.squelchLevel = kStartSquelchLevel;
+    state.batterySave = kStartBatterySave;
+    state.beep = kStartBeep;
 }
 
 void SetBandLimits(EditorState& state, int index) {

@@ -15,20 +15,20 @@ inline constexpr int kStartBeep = 1;
 
 // Empties columns 1..8 of `row` (1..16) and resets its option entries for columns 2..10.
 // Column 0 keeps the channel number. Rows outside 1..16 are ignored.
-void ClearNO(EditorState& state, int row);
+void ClearChannel(EditorState& state, int row);
 
-// ClearNO for rows 1..16.
-void ClearGrid(EditorState& state);
+// ClearChannel for rows 1..16.
+void ClearAllChannels(EditorState& state);
 
 // Empties columns 1..8 of every channel in use; option entries are kept.
-void ClearGrid1(EditorState& state);
+void ClearChannelsInUse(EditorState& state);
 
 // Rewrites the language-dependent texts of every channel in use with state.lists: an off tone
 // becomes the off text in force, option cells the entry at their option index. A tone value is
 // never touched; a cell counts as off when it equals the off text of any language. Empty cells
 // stay empty (an empty option cell is stored with its own default, so filling it would change
 // the image).
-void SetGrid1Text(EditorState& state);
+void RelabelChannels(EditorState& state);
 
 // The core part of the start-up defaults: channel numbers, settings-store start values and
 // the start values of the six function-panel lists.

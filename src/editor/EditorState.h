@@ -58,49 +58,50 @@ struct CellListTexts {
 };
 
 // Values of the optional-functions dialog's controls (list positions, -1 = no selection).
-struct Form5Controls {
-    int combo4 = 0;  // PttIdMode
-    int check3 = 0;  // CancelOperation
-    int check4 = 0;  // VoxOffOnReceive
-    int combo6 = 0;  // VoxEnable
-    int combo7 = 0;  // VoxGain
-    int combo8 = 0;  // VoxDelay
-    int combo9 = 0;  // VoxTone
-    int combo10 = 0; // Duplicate
-    int combo11 = 0; // PriorityMode
-    int combo12 = -1; // PriorityChannel - 1
-    int combo13 = 0; // RevertTimeA
-    int combo14 = 0; // RevertTimeB
-    int combo15 = 0; // ReturnChannel
-    std::string text5; // ScanRxResumeDelay
-    std::string text6; // ScanTxResumeDelay
+struct OptionalFunctions {
+    int pttIdMode = 0;               // PttIdMode
+    int cancelOperation = 0;         // CancelOperation
+    int voxOffOnReceive = 0;         // VoxOffOnReceive
+    int voxEnable = 0;               // VoxEnable
+    int voxGain = 0;                 // VoxGain
+    int voxDelay = 0;                // VoxDelay
+    int voxTone = 0;                 // VoxTone
+    int duplicate = 0;               // Duplicate
+    int priorityMode = 0;            // PriorityMode
+    int priorityChannel = -1;        // PriorityChannel - 1
+    int revertTimeA = 0;             // RevertTimeA
+    int revertTimeB = 0;             // RevertTimeB
+    int returnChannel = 0;           // ReturnChannel
+    std::string scanRxResumeDelay;   // ScanRxResumeDelay
+    std::string scanTxResumeDelay;   // ScanTxResumeDelay
     int priorityFallbackChannel = 0; // PriorityFallbackChannel
     // The DTMF group and memory grid that travel with the dialog but are not shown.
-    std::array<int, 8> dtmf{}; // Combo0, Combo16, Combo18, Combo17, Combo19, Combo20, Combo22, Combo21
+    std::array<int, 8>
+        dtmf{}; // Combo0, Combo16, Combo18, Combo17, Combo19, Combo20, Combo22, Combo21
     std::array<std::string, 8> dtmfMemory{};
 };
 
-struct Form6Controls {
-    int combo1 = 0; // KeyFunction1
-    int combo2 = 0; // KeyFunction2
+struct KeyFunctions {
+    int keyFunction1 = 0; // KeyFunction1
+    int keyFunction2 = 0; // KeyFunction2
 };
 
-struct Form2Controls {
-    int slider1 = 0; // HighPowerLevel
-    int slider3 = 0; // LowPowerLevel
-    std::string lblpower1 = "0";
-    std::string lblpower3 = "0";
+struct PowerLevels {
+    int highLevel = 0; // HighPowerLevel
+    int lowLevel = 0;  // LowPowerLevel
+    std::string highLevelText = "0";
+    std::string lowLevelText = "0";
     bool slidersEnabled = false;
 };
 
-struct Form4Controls {
+struct TestFrequencyTable {
     // mfgrid1: rows 1..16, column 1 receive and column 2 transmit (index [row][column]).
     std::array<std::array<std::string, 3>, 17> grid{};
 };
 
-struct Form7Controls {
-    std::string text1;
-    std::string text2;
+struct EmbeddedTextFields {
+    std::string firstText;
+    std::string secondText;
 };
 
 struct EditorState {
@@ -109,12 +110,12 @@ struct EditorState {
     CellListTexts lists;
 
     // Function panel: selected positions (-1 = no selection).
-    int combo2 = -1; // VoicePrompt
-    int combo3 = -1; // TimeOutTimer (position = value - 1)
-    int combo4 = -1; // TimeOutWarning
-    int combo9 = -1; // SquelchLevel
-    int combo6 = -1; // BatterySave
-    int combo7 = -1; // Beep
+    int voicePrompt = -1;    // VoicePrompt
+    int timeOutTimer = -1;   // TimeOutTimer (position = value - 1)
+    int timeOutWarning = -1; // TimeOutWarning
+    int squelchLevel = -1;   // SquelchLevel
+    int batterySave = -1;    // BatterySave
+    int beep = -1;           // Beep
 
     // Band (Combo1).
     int currentBand = 0;  // CurrentBand: selected index of Combo1
@@ -134,11 +135,11 @@ struct EditorState {
 
     SettingsStores stores;
 
-    Form5Controls form5;
-    Form6Controls form6;
-    Form2Controls form2;
-    Form4Controls form4;
-    Form7Controls form7;
+    OptionalFunctions optionalFunctions;
+    KeyFunctions keyFunctions;
+    PowerLevels powerLevels;
+    TestFrequencyTable testFrequencies;
+    EmbeddedTextFields embeddedTexts;
 };
 
 } // namespace tlv

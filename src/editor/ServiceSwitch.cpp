@@ -29,14 +29,14 @@ ServiceClick ServiceButtonClick(EditorState& state, ServiceButtonStamp& stamp,
         return ServiceClick::Restarted;
     }
     stamp.t = 0;
-    state.form2.slidersEnabled = false;
+    state.powerLevels.slidersEnabled = false;
     state.serviceMode = 0;
     return ServiceClick::SwitchedOff;
 }
 
 void ServiceModeOn(EditorState& state) {
     state.serviceMode = 1;
-    state.form2.slidersEnabled = true;
+    state.powerLevels.slidersEnabled = true;
 }
 
 } // namespace tlv

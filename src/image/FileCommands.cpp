@@ -37,7 +37,7 @@ std::string SavedCaption(const std::string& path) {
 
 bool FileCommands::New() {
     if (ShowMessage(box_, state_.languageState, msg::NewConfirm) != IdOk) return false;
-    ClearGrid1(state_);
+    ClearChannelsInUse(state_);
     return true;
 }
 

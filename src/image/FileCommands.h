@@ -30,7 +30,7 @@ class FileCommands {
     FileCommands(EditorState& state, MessageBoxService& box, FileDialogService& dialogs)
         : state_(state), box_(box), dialogs_(dialogs) {}
 
-    // New: asks the confirmation; on OK empties every channel in use (ClearGrid1). The
+    // New: asks the confirmation; on OK empties every channel in use (ClearChannelsInUse). The
     // settings, the band and the dialogs keep their values. True when the channels were
     // cleared.
     bool New();

@@ -1,7 +1,7 @@
 #include "image/ImageCodec.h"
 
 #include "dialogs/DialogState.h"
-#include "dialogs/Form5Logic.h"
+#include "dialogs/PriorityRules.h"
 #include "editor/EditorOps.h"
 #include "editor/ToneList.h"
 #include "image/Conversions.h"
@@ -243,14 +243,14 @@ std::string EncodeImage(const EditorState& state) {
     out.fill(1);
     out.append(TextBytes(stores.options.entry[E::IdCode], 10));
     out.fill(5);
-    out.put(state.combo2);
-    out.put(static_cast<long long>(state.combo3) + 1);
-    out.put(state.combo4);
+    out.put(state.voicePrompt);
+    out.put(static_cast<long long>(state.timeOutTimer) + 1);
+    out.put(state.timeOutWarning);
     out.put(option(E::PttIdMode));
     out.put(0);
-    out.put(state.combo9);
-    out.put(state.combo6);
-    out.put(state.combo7);
+    out.put(state.squelchLevel);
+    out.put(state.batterySave);
+    out.put(state.beep);
     for (int entry : {E::CancelOperation, E::VoxOffOnReceive, E::VoxEnable, E::VoxGain, E::VoxDelay,
                       E::VoxTone})
         out.put(option(entry));
@@ -425,63 +425,66 @@ class ImageDecoder {
         SettingsStores& stores = state_.stores;
         if (byte(offset::KeyFunction1) < kKeyFunctionCount)
             stores.keyFunction1 = static_cast<int16_t>(byte(offset::KeyFunction1));
-        SelectListPosition(state_.form6.combo1, stores.keyFunction1, kKeyFunctionCount);
+        SelectListPosition(state_.keyFunctions.keyFunction1, stores.keyFunction1,
+                           kKeyFunctionCount);
         if (byte(offset::KeyFunction2) < kKeyFunctionCount)
             stores.keyFunction2 = static_cast<int16_t>(byte(offset::KeyFunction2));
-        SelectListPosition(state_.form6.combo2, stores.keyFunction2, kKeyFunctionCount);
+        SelectListPosition(state_.keyFunctions.keyFunction2, stores.keyFunction2,
+                           kKeyFunctionCount);
     }
 
     void options() {
-        Form5Controls& form = state_.form5;
+        OptionalFunctions& form = state_.optionalFunctions;
         entry(E::IdCode) = text(offset::IdCode, 10, true);
 
-        if (byte(offset::VoicePrompt) < 3) state_.combo2 = byte(offset::VoicePrompt);
-        if (byte(offset::TimeOutTimer) < 41) state_.combo3 = byte(offset::TimeOutTimer) - 1;
-        if (byte(offset::TimeOutWarning) < 11) state_.combo4 = byte(offset::TimeOutWarning);
+        if (byte(offset::VoicePrompt) < 3) state_.voicePrompt = byte(offset::VoicePrompt);
+        if (byte(offset::TimeOutTimer) < 41) state_.timeOutTimer = byte(offset::TimeOutTimer) - 1;
+        if (byte(offset::TimeOutWarning) < 11) state_.timeOutWarning = byte(offset::TimeOutWarning);
 
         int ptt = byte(offset::PttIdMode);
-        optionByte(E::PttIdMode, ptt, ptt < 3, form.combo4, form5list::PttIdMode);
-        if (byte(offset::SquelchLevel) < 10) state_.combo9 = byte(offset::SquelchLevel);
-        if (byte(offset::BatterySave) < 2) state_.combo6 = byte(offset::BatterySave);
-        if (byte(offset::Beep) < 2) state_.combo7 = byte(offset::Beep);
+        optionByte(E::PttIdMode, ptt, ptt < 3, form.pttIdMode, optionListSize::PttIdMode);
+        if (byte(offset::SquelchLevel) < 10) state_.squelchLevel = byte(offset::SquelchLevel);
+        if (byte(offset::BatterySave) < 2) state_.batterySave = byte(offset::BatterySave);
+        if (byte(offset::Beep) < 2) state_.beep = byte(offset::Beep);
 
         int cancel = byte(offset::CancelOperation);
         if (cancel < 2) entry(E::CancelOperation) = std::to_string(cancel);
-        SelectCheckValue(form.check3, entryValue(E::CancelOperation));
+        SelectCheckValue(form.cancelOperation, entryValue(E::CancelOperation));
         int voxOff = byte(offset::VoxOffOnReceive);
         if (voxOff < 2) entry(E::VoxOffOnReceive) = std::to_string(voxOff);
-        SelectCheckValue(form.check4, entryValue(E::VoxOffOnReceive));
+        SelectCheckValue(form.voxOffOnReceive, entryValue(E::VoxOffOnReceive));
 
         int v = byte(offset::VoxEnable);
-        optionByte(E::VoxEnable, v, v < 2, form.combo6, form5list::VoxEnable);
+        optionByte(E::VoxEnable, v, v < 2, form.voxEnable, optionListSize::VoxEnable);
         v = byte(offset::VoxGain);
-        optionByte(E::VoxGain, v, v < 11, form.combo7, form5list::VoxGain);
+        optionByte(E::VoxGain, v, v < 11, form.voxGain, optionListSize::VoxGain);
         v = byte(offset::VoxDelay);
-        optionByte(E::VoxDelay, v, v < 6, form.combo8, form5list::VoxDelay);
+        optionByte(E::VoxDelay, v, v < 6, form.voxDelay, optionListSize::VoxDelay);
         v = byte(offset::VoxTone);
-        optionByte(E::VoxTone, v, v < 2, form.combo9, form5list::VoxTone);
-        optionByte(E::Duplicate, byte(offset::Duplicate) & 1, true, form.combo10,
-                   form5list::Duplicate);
+        optionByte(E::VoxTone, v, v < 2, form.voxTone, optionListSize::VoxTone);
+        optionByte(E::Duplicate, byte(offset::Duplicate) & 1, true, form.duplicate,
+                   optionListSize::Duplicate);
 
         entry(E::PttIdStartCode) = text(offset::PttIdStartCode, 16, false);
         entry(E::PttIdEndCode) = text(offset::PttIdEndCode, 16, false);
 
         v = byte(offset::PriorityMode);
         if (v < 3) entry(E::PriorityMode) = std::to_string(v);
-        Form5SelectPriorityMode(state_, box_, entryValue(E::PriorityMode));
+        SelectPriorityMode(state_, box_, entryValue(E::PriorityMode));
         v = byte(offset::PriorityChannel);
         if (v >= 1 && v <= 16) entry(E::PriorityChannel) = std::to_string(v);
-        Form5SelectPriorityChannel(state_, box_, entryValue(E::PriorityChannel) - 1);
+        SelectPriorityChannel(state_, box_, entryValue(E::PriorityChannel) - 1);
 
         auto revertTime = [&](int index, int at, int& control) {
             int revert = byte(at);
-            bool passes = revert < form5list::RevertTime || revert == 0xFF;
-            optionByte(index, revert == 0xFF ? 0 : revert, passes, control, form5list::RevertTime);
+            bool passes = revert < optionListSize::RevertTime || revert == 0xFF;
+            optionByte(index, revert == 0xFF ? 0 : revert, passes, control,
+                       optionListSize::RevertTime);
         };
-        revertTime(E::RevertTimeA, offset::RevertTimeA, form.combo13);
-        revertTime(E::RevertTimeB, offset::RevertTimeB, form.combo14);
+        revertTime(E::RevertTimeA, offset::RevertTimeA, form.revertTimeA);
+        revertTime(E::RevertTimeB, offset::RevertTimeB, form.revertTimeB);
         v = byte(offset::ReturnChannel);
-        optionByte(E::ReturnChannel, v, v < 4, form.combo15, form5list::ReturnChannel);
+        optionByte(E::ReturnChannel, v, v < 4, form.returnChannel, optionListSize::ReturnChannel);
 
         // The resume delays: unsigned 16-bit values, taken when at most 300 (FF FF never is).
         auto resumeDelay = [&](int index, int at, std::string& control) {
@@ -489,8 +492,8 @@ class ImageDecoder {
             if (delay <= 300) entry(index) = std::to_string(delay);
             control = entry(index);
         };
-        resumeDelay(E::ScanRxResumeDelay, offset::ScanRxResumeDelay, form.text5);
-        resumeDelay(E::ScanTxResumeDelay, offset::ScanTxResumeDelay, form.text6);
+        resumeDelay(E::ScanRxResumeDelay, offset::ScanRxResumeDelay, form.scanRxResumeDelay);
+        resumeDelay(E::ScanTxResumeDelay, offset::ScanTxResumeDelay, form.scanTxResumeDelay);
     }
 
     void scanColumn() {
@@ -507,10 +510,10 @@ class ImageDecoder {
         SettingsStores& stores = state_.stores;
         stores.highPowerLevel = static_cast<int16_t>(byte(offset::HighPowerLevel));
         stores.lowPowerLevel = static_cast<int16_t>(byte(offset::LowPowerLevel));
-        state_.form2.slider1 = stores.highPowerLevel;
-        state_.form2.lblpower1 = std::to_string(stores.highPowerLevel);
-        state_.form2.slider3 = stores.lowPowerLevel;
-        state_.form2.lblpower3 = std::to_string(stores.lowPowerLevel);
+        state_.powerLevels.highLevel = stores.highPowerLevel;
+        state_.powerLevels.highLevelText = std::to_string(stores.highPowerLevel);
+        state_.powerLevels.lowLevel = stores.lowPowerLevel;
+        state_.powerLevels.lowLevelText = std::to_string(stores.lowPowerLevel);
     }
 
     void band() {
@@ -534,13 +537,13 @@ class ImageDecoder {
             int at = offset::TestFrequencyTable + 8 * (n - 1);
             stores.testFrequencies[n - 1] = imagefield::FrequencyText(&image_[at]);
             stores.testFrequencies[n + 15] = imagefield::FrequencyText(&image_[at + 4]);
-            state_.form4.grid[n][1] = stores.testFrequencies[n - 1];
-            state_.form4.grid[n][2] = stores.testFrequencies[n + 15];
+            state_.testFrequencies.grid[n][1] = stores.testFrequencies[n - 1];
+            state_.testFrequencies.grid[n][2] = stores.testFrequencies[n + 15];
         }
         stores.embeddedTexts[0] = text(offset::EmbeddedTexts, 32, false);
         stores.embeddedTexts[1] = text(offset::EmbeddedTexts + 32, 32, false);
-        state_.form7.text1 = stores.embeddedTexts[0];
-        state_.form7.text2 = stores.embeddedTexts[1];
+        state_.embeddedTexts.firstText = stores.embeddedTexts[0];
+        state_.embeddedTexts.secondText = stores.embeddedTexts[1];
     }
 
     EditorState& state_;

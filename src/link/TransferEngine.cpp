@@ -60,12 +60,12 @@ bool TransferEngine::StartTransfer(char direction) {
     host_.focusBandList();
     sendFrame(std::vector<uint8_t>(frame::Handshake, frame::Handshake + 7));
     host_.setStatusText(Localise(editor_.languageState, status::Communicating));
-    setTimer1(true);
-    setTimer2(true);
+    switchSupervisionTimer(true);
+    switchStatusTimer(true);
     return true;
 }
 
-void TransferEngine::MSComm1_OnComm(CommEvent kind, std::span<const uint8_t> data) {
+void TransferEngine::onReceive(CommEvent kind, std::span<const uint8_t> data) {
     if (kind == CommEvent::Break) {
         state_.breakPending = true;
         return;
@@ -142,7 +142,7 @@ void TransferEngine::writePhase() {
             setProgress(false, progressValue_);
             host_.setStatusText(Localise(editor_.languageState, msg::BandMismatch.text));
             state_.endNoticePending = 1;
-            setTimer1(false);
+            switchSupervisionTimer(false);
             state_.transferFinished = 1;
             sendFrame({frame::End});
             end(TransferOutcome::Declined);
@@ -155,7 +155,7 @@ void TransferEngine::writePhase() {
         state_.endNoticePending = 1;
         setProgress(false, progressValue_);
         state_.transferFinished = 1;
-        setTimer1(false);
+        switchSupervisionTimer(false);
         sendFrame({frame::End});
         end(TransferOutcome::Success);
         return;
@@ -207,7 +207,7 @@ void TransferEngine::readPhase() {
 void TransferEngine::finishRead() {
     // The transfer is over before the image is decoded: the decoder may show a message, and the
     // supervision must not report a failure while that message is open.
-    setTimer1(false);
+    switchSupervisionTimer(false);
     state_.transferFinished = 1;
     setProgress(false, progressValue_);
     // The band stays as the decoder took it from the radio's image.
@@ -221,7 +221,7 @@ void TransferEngine::finishRead() {
         end(TransferOutcome::Success);
     } else {
         // No success text to show: the controls come back at once.
-        setTimer2(false);
+        switchStatusTimer(false);
         setStatusVisible(false);
         host_.setTransferControlsEnabled(true);
         end(TransferOutcome::ImageRejected);
@@ -233,8 +233,8 @@ void TransferEngine::end(TransferOutcome outcome) {
     host_.transferEnded(outcome);
 }
 
-void TransferEngine::Timer1_Timer() {
-    if (!timer1On_) return;
+void TransferEngine::onSupervisionTick() {
+    if (!supervisionTimerOn_) return;
     ++state_.silenceTicks;
     if (state_.silenceTicks < kSilenceTicksLimit) return;
     supervisionFailure();
@@ -244,9 +244,9 @@ void TransferEngine::supervisionFailure() {
     state_.transferFinished = 1;
     state_.silenceTicks = 0;
     state_.receiveText.clear();
-    setTimer1(false);
+    switchSupervisionTimer(false);
     setStatusVisible(false);
-    setTimer2(false);
+    switchStatusTimer(false);
     running_ = false;
     ShowMessage(box_, editor_.languageState, msg::CommunicationError);
     host_.setTransferControlsEnabled(true);
@@ -255,15 +255,15 @@ void TransferEngine::supervisionFailure() {
     host_.transferEnded(TransferOutcome::CommunicationError);
 }
 
-void TransferEngine::Timer2_Timer() {
-    if (!timer2On_) return;
+void TransferEngine::onStatusTick() {
+    if (!statusTimerOn_) return;
     setStatusVisible(!statusVisible_);
     if (state_.endNoticePending) ++state_.endNoticeTicks;
     if (state_.endNoticeTicks == kEndNoticeTicks) {
         state_.endNoticeTicks = 0;
         state_.endNoticePending = 0;
         setStatusVisible(false);
-        setTimer2(false);
+        switchStatusTimer(false);
         host_.setTransferControlsEnabled(true);
     }
 }
@@ -273,13 +273,13 @@ void TransferEngine::sendFrame(std::vector<uint8_t> frame) {
     host_.sendBytes(state_.sendBuffer);
 }
 
-void TransferEngine::setTimer1(bool on) {
-    timer1On_ = on;
+void TransferEngine::switchSupervisionTimer(bool on) {
+    supervisionTimerOn_ = on;
     host_.setSupervisionTimer(on);
 }
 
-void TransferEngine::setTimer2(bool on) {
-    timer2On_ = on;
+void TransferEngine::switchStatusTimer(bool on) {
+    statusTimerOn_ = on;
     host_.setStatusTimer(on);
 }
 

@@ -2,8 +2,8 @@
 // The read/write transfer with the radio and its supervision, as an event-driven state machine
 // free of any clock, port or widget.
 //
-// Events in:   StartTransfer, MSComm1_OnComm (bytes received, break), Timer1_Timer (supervision,
-//              every 500 ms while on), Timer2_Timer (status blinking, every 200 ms while on).
+// Events in:   StartTransfer, onReceive (bytes received, break), onSupervisionTick (supervision,
+//              every 500 ms while on), onStatusTick (status blinking, every 200 ms while on).
 // Effects out: through TransferHost (bytes to send, status label, progress bar, timers,
 //              controls) and MessageBoxService (port-not-open, band question, communication
 //              error). A read ends by decoding the received image into the EditorState; a write
@@ -15,7 +15,7 @@
 //
 // Use without widgets (command line): implement TransferHost (send to the port, switch two
 // timers, optionally follow progress), call StartTransfer('R' or 'W'), feed received bytes to
-// MSComm1_OnComm and the timer ticks to Timer1_Timer/Timer2_Timer, and wait for
+// onReceive and the timer ticks to onSupervisionTick/onStatusTick, and wait for
 // TransferHost::transferEnded. The qt/TransferController does exactly this over a QSerialPort.
 #include "editor/EditorState.h"
 #include "image/ImageLayout.h"
@@ -125,12 +125,12 @@ class TransferEngine {
     bool StartTransfer(char direction);
 
     // Receive notification: Receive with the bytes waiting, or Break.
-    void MSComm1_OnComm(CommEvent kind, std::span<const uint8_t> data = {});
-    void onBytes(std::span<const uint8_t> data) { MSComm1_OnComm(CommEvent::Receive, data); }
-    void onBreak() { MSComm1_OnComm(CommEvent::Break); }
+    void onReceive(CommEvent kind, std::span<const uint8_t> data = {});
+    void onBytes(std::span<const uint8_t> data) { onReceive(CommEvent::Receive, data); }
+    void onBreak() { onReceive(CommEvent::Break); }
 
-    void Timer1_Timer(); // supervision tick
-    void Timer2_Timer(); // status tick
+    void onSupervisionTick(); // supervision tick
+    void onStatusTick();      // status tick
 
     const TransferState& state() const { return state_; }
     TransferState& state() { return state_; }
@@ -139,13 +139,13 @@ class TransferEngine {
     int progressValue() const { return progressValue_; }
     bool progressVisible() const { return progressVisible_; }
     bool statusVisible() const { return statusVisible_; }
-    bool supervisionTimerOn() const { return timer1On_; }
-    bool statusTimerOn() const { return timer2On_; }
+    bool supervisionTimerOn() const { return supervisionTimerOn_; }
+    bool statusTimerOn() const { return statusTimerOn_; }
 
   private:
     void sendFrame(std::vector<uint8_t> frame);
-    void setTimer1(bool on);
-    void setTimer2(bool on);
+    void switchSupervisionTimer(bool on);
+    void switchStatusTimer(bool on);
     void setStatusVisible(bool visible);
     void setProgress(bool visible, int value);
     void appendReceived(std::span<const uint8_t> data);
@@ -163,8 +163,8 @@ class TransferEngine {
     TransferState state_;
     bool running_ = false;
     bool questionOpen_ = false;
-    bool timer1On_ = false;
-    bool timer2On_ = false;
+    bool supervisionTimerOn_ = false;
+    bool statusTimerOn_ = false;
     bool statusVisible_ = false;
     bool progressVisible_ = false;
     int progressValue_ = 0;

@@ -51,7 +51,7 @@ constexpr LocalText kRightsLine{"版权所有 TLV6200 编程软件开发组",
 constexpr LocalText kDeveloperLine{"开发：TLV6200 编程软件开发组",
                                    "Developed by the TLV6200 software team"};
 
-void addForm1(std::vector<CaptionRow>& table) {
+void addMainWindowRows(std::vector<CaptionRow>& table) {
     WindowRows w(table, "Form1");
     w.title("TLV6200 对讲机编程软件 V1.00", "TLV6200 Radio Software V1.00");
     w.caption("mnuFile", "文件(&F)", "File(&F)");
@@ -119,7 +119,7 @@ void addForm1(std::vector<CaptionRow>& table) {
     w.entries("Combo7", {{"禁止", "Off"}, {"使能", "On"}});
 }
 
-void addForm2(std::vector<CaptionRow>& table) {
+void addPowerLevelRows(std::vector<CaptionRow>& table) {
     WindowRows w(table, "Form2");
     w.caption("Frame1", "发射高功率", "TX-Hight Power");
     w.caption("Frame2", "发射低功率", "TX-Low Power");
@@ -130,13 +130,13 @@ void addForm2(std::vector<CaptionRow>& table) {
     w.caption("Command1", "确定", "OK");
 }
 
-void addForm3(std::vector<CaptionRow>& table) {
+void addPasswordRows(std::vector<CaptionRow>& table) {
     WindowRows w(table, "Form3");
     w.caption("Label1", "请输入密码", "Password:");
     w.caption("Command1", "确定", "OK");
 }
 
-void addForm4(std::vector<CaptionRow>& table) {
+void addTestFrequencyRows(std::vector<CaptionRow>& table) {
     WindowRows w(table, "Form4");
     w.header("mfgrid1", 0, "频道", "Channel");
     w.header("mfgrid1", 1, "接收频率", "RX Frequency");
@@ -145,7 +145,7 @@ void addForm4(std::vector<CaptionRow>& table) {
     w.caption("Command2", "取消", "Cancel");
 }
 
-void addForm5(std::vector<CaptionRow>& table) {
+void addOptionalFunctionsRows(std::vector<CaptionRow>& table) {
     WindowRows w(table, "Form5");
     w.title("可选功能", "Optional Function");
     w.caption("Frame2", "扫描", "Scan");
@@ -181,7 +181,7 @@ void addForm5(std::vector<CaptionRow>& table) {
     w.entries("Combo10", {{"禁止", "Off"}, {"使能", "On"}});
 }
 
-void addForm6(std::vector<CaptionRow>& table) {
+void addKeysRows(std::vector<CaptionRow>& table) {
     WindowRows w(table, "Form6");
     w.title("键设定", "Keys Set");
     w.caption("Command1", "确定", "OK");
@@ -207,14 +207,14 @@ void addForm6(std::vector<CaptionRow>& table) {
     }
 }
 
-void addForm7(std::vector<CaptionRow>& table) {
+void addEmbeddedTextsRows(std::vector<CaptionRow>& table) {
     WindowRows w(table, "Form7");
     w.title("嵌入信息", "Embedded Information");
     w.caption("Command1", "确定", "OK");
     w.caption("Command2", "取消", "Cancel");
 }
 
-void addAbout(std::vector<CaptionRow>& table) {
+void addAboutRows(std::vector<CaptionRow>& table) {
     WindowRows w(table, "frmAbout");
     w.caption("lblTitle", caption::AboutTitle, "TLV6200 Radio Software ");
     w.caption("lblVersion", "简体中文版 V1.00", "English version V1.00");
@@ -226,14 +226,14 @@ void addAbout(std::vector<CaptionRow>& table) {
 std::vector<CaptionRow> buildTable() {
     std::vector<CaptionRow> table;
     table.reserve(400);
-    addForm1(table);
-    addForm2(table);
-    addForm3(table);
-    addForm4(table);
-    addForm5(table);
-    addForm6(table);
-    addForm7(table);
-    addAbout(table);
+    addMainWindowRows(table);
+    addPowerLevelRows(table);
+    addPasswordRows(table);
+    addTestFrequencyRows(table);
+    addOptionalFunctionsRows(table);
+    addKeysRows(table);
+    addEmbeddedTextsRows(table);
+    addAboutRows(table);
     return table;
 }
 

@@ -6,8 +6,8 @@
 // Addressing: a row names its window and control by the names the windows give them
 // (Qt objectName). Element e of a control array is the control named "Name_e", e.g. the
 // option list of column 5 is "Combo5_5". Controls of the dialogs without a name of their
-// own are named here: in Form5 the VOX frame is "Frame1", the scan frame "Frame2" and the
-// hidden DTMF frame "Frame3".
+// own are named here: in OptionalFunctionsDialog the VOX frame is "Frame1", the scan frame "Frame2"
+// and the hidden DTMF frame "Frame3".
 #include "localisation/CellTexts.h"
 #include "localisation/Messages.h"
 

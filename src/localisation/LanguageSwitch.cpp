@@ -62,7 +62,7 @@ bool ChooseLanguage(EditorState& state, int requested, LanguageHost& host) {
         ApplyLanguageCaptions(host.captions(), requested);
     }
     SetCellListTexts(state.lists, state.languageState);
-    SetGrid1Text(state);
+    RelabelChannels(state);
     host.showState();
     return true;
 }

@@ -32,7 +32,7 @@ void ApplyStartupLanguage(EditorState& state, LanguageHost& host);
 void ApplyWindowLanguage(std::string_view window, int languageState, LanguageHost& host);
 
 // The menu commands mnuChineseJ (0), mnuEnglish (1) and mnuChineseF (2), each followed by
-// SetGrid1Text. Choosing the language in force changes nothing. Returns whether the language
+// RelabelChannels. Choosing the language in force changes nothing. Returns whether the language
 // changed.
 bool ChooseLanguage(EditorState& state, int requested, LanguageHost& host);
 

@@ -3,8 +3,8 @@
 #include "ScriptedMessageBox.h"
 #include "dialogs/DialogInput.h"
 #include "dialogs/DialogState.h"
-#include "dialogs/Form4Logic.h"
 #include "dialogs/ServiceSwitch.h"
+#include "dialogs/TestFrequencyRules.h"
 #include "editor/Startup.h"
 #include "localisation/Messages.h"
 
@@ -14,9 +14,9 @@ using namespace tlv;
 
 namespace {
 
-constexpr auto A = ServiceCaption::Label17;
-constexpr auto B = ServiceCaption::Label16;
-constexpr auto C = ServiceCaption::Label18;
+constexpr auto A = ServiceCaption::RevertTimeA;
+constexpr auto B = ServiceCaption::RevertTimeB;
+constexpr auto C = ServiceCaption::ReturnChannel;
 
 } // namespace
 
@@ -132,36 +132,36 @@ TEST(TestFrequencyTransmit, FollowsTheGridOfTheReceiveFrequency) {
 
 TEST(TestFrequencyGridEdits, ReceiveEditsDriveTheTransmitCell) {
     EditorState state;
-    Form4AfterEdit(state, 3, 1, "446.0070");
-    EXPECT_EQ(state.form4.grid[3][1], "446.00625");
-    EXPECT_EQ(state.form4.grid[3][2], "446.00625");
-    Form4AfterEdit(state, 3, 2, "447.1");
-    EXPECT_EQ(state.form4.grid[3][2], "447.10000");
-    Form4AfterEdit(state, 3, 1, "440.0"); // overwrites the transmit frequency
-    EXPECT_EQ(state.form4.grid[3][2], "440.00000");
-    Form4AfterEdit(state, 3, 2, ""); // cleared transmit takes the receive frequency
-    EXPECT_EQ(state.form4.grid[3][2], "440.00000");
-    Form4AfterEdit(state, 3, 1, ""); // cleared receive clears the transmit frequency
-    EXPECT_EQ(state.form4.grid[3][1], "");
-    EXPECT_EQ(state.form4.grid[3][2], "");
+    CommitTestFrequency(state, 3, 1, "446.0070");
+    EXPECT_EQ(state.testFrequencies.grid[3][1], "446.00625");
+    EXPECT_EQ(state.testFrequencies.grid[3][2], "446.00625");
+    CommitTestFrequency(state, 3, 2, "447.1");
+    EXPECT_EQ(state.testFrequencies.grid[3][2], "447.10000");
+    CommitTestFrequency(state, 3, 1, "440.0"); // overwrites the transmit frequency
+    EXPECT_EQ(state.testFrequencies.grid[3][2], "440.00000");
+    CommitTestFrequency(state, 3, 2, ""); // cleared transmit takes the receive frequency
+    EXPECT_EQ(state.testFrequencies.grid[3][2], "440.00000");
+    CommitTestFrequency(state, 3, 1, ""); // cleared receive clears the transmit frequency
+    EXPECT_EQ(state.testFrequencies.grid[3][1], "");
+    EXPECT_EQ(state.testFrequencies.grid[3][2], "");
     // Nothing but that row changed; rows and columns outside the grid are ignored.
-    Form4AfterEdit(state, 0, 1, "1");
-    Form4AfterEdit(state, 17, 1, "1");
-    Form4AfterEdit(state, 4, 0, "1");
+    CommitTestFrequency(state, 0, 1, "1");
+    CommitTestFrequency(state, 17, 1, "1");
+    CommitTestFrequency(state, 4, 0, "1");
     for (int row = 0; row < 17; ++row)
         for (int column = 0; column < 3; ++column)
-            EXPECT_EQ(state.form4.grid[row][column], "") << row << "," << column;
+            EXPECT_EQ(state.testFrequencies.grid[row][column], "") << row << "," << column;
 }
 
 TEST(TestFrequencyGridEdits, TransmitCellOpensOnlyAfterTheReceiveCell) {
     EditorState state;
-    EXPECT_TRUE(Form4CanEdit(state, 1, 1));
-    EXPECT_FALSE(Form4CanEdit(state, 1, 2));
-    EXPECT_FALSE(Form4CanEdit(state, 1, 0));
-    EXPECT_FALSE(Form4CanEdit(state, 0, 1));
-    EXPECT_FALSE(Form4CanEdit(state, 17, 1));
-    state.form4.grid[1][1] = "446.00000";
-    EXPECT_TRUE(Form4CanEdit(state, 1, 2));
+    EXPECT_TRUE(TestFrequencyCellEditable(state, 1, 1));
+    EXPECT_FALSE(TestFrequencyCellEditable(state, 1, 2));
+    EXPECT_FALSE(TestFrequencyCellEditable(state, 1, 0));
+    EXPECT_FALSE(TestFrequencyCellEditable(state, 0, 1));
+    EXPECT_FALSE(TestFrequencyCellEditable(state, 17, 1));
+    state.testFrequencies.grid[1][1] = "446.00000";
+    EXPECT_TRUE(TestFrequencyCellEditable(state, 1, 2));
 }
 
 TEST(TestFrequencyGridOk, RefusesWhatTheImageWouldDropAsNoFrequency) {
@@ -173,10 +173,10 @@ TEST(TestFrequencyGridOk, RefusesWhatTheImageWouldDropAsNoFrequency) {
         EXPECT_EQ(TestFrequencyStorable(text), storable) << text;
         EditorState state;
         state.stores.testFrequencies[5] = "440.00000";
-        state.form4.grid[6][1] = "446.00000";
-        state.form4.grid[6][2] = text;
+        state.testFrequencies.grid[6][1] = "446.00000";
+        state.testFrequencies.grid[6][2] = text;
         test::ScriptedMessageBox box;
-        EXPECT_EQ(Form4Confirm(state, box), storable) << text;
+        EXPECT_EQ(ConfirmTestFrequencies(state, box), storable) << text;
         EXPECT_EQ(box.shown.size(), storable ? 0u : 1u);
         EXPECT_EQ(state.stores.testFrequencies[5], storable ? "446.00000" : "440.00000");
         EXPECT_EQ(state.stores.testFrequencies[21], storable ? text : "");
@@ -207,39 +207,39 @@ TEST(ResumeDelay, RefusedValueShowsItsMessageAndStoresNothing) {
     EditorState state = MakeStartupEditor(1);
     test::ScriptedMessageBox box;
     const OptionSettings before = state.stores.options;
-    state.form5.combo7 = 5;
-    state.form5.text5 = "301";
-    EXPECT_FALSE(Form5Confirm(state, box));
+    state.optionalFunctions.voxGain = 5;
+    state.optionalFunctions.scanRxResumeDelay = "301";
+    EXPECT_FALSE(ConfirmOptionalFunctions(state, box));
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text, msg::RxResumeDelayInvalid.text.en);
     EXPECT_EQ(state.stores.options.entry, before.entry);
 
-    state.form5.text5 = "120";
-    state.form5.text6 = "abc";
-    EXPECT_FALSE(Form5Confirm(state, box));
+    state.optionalFunctions.scanRxResumeDelay = "120";
+    state.optionalFunctions.scanTxResumeDelay = "abc";
+    EXPECT_FALSE(ConfirmOptionalFunctions(state, box));
     EXPECT_EQ(box.shown.back().text, msg::TxResumeDelayInvalid.text.en);
     EXPECT_EQ(state.stores.options.entry, before.entry);
 
     // The radio holds no more than 300 seconds for either delay.
-    state.form5.text6 = "301";
-    EXPECT_FALSE(Form5Confirm(state, box));
+    state.optionalFunctions.scanTxResumeDelay = "301";
+    EXPECT_FALSE(ConfirmOptionalFunctions(state, box));
     EXPECT_EQ(box.shown.size(), 3u);
     EXPECT_EQ(state.stores.options.entry, before.entry);
 
-    state.form5.text6 = "300";
-    EXPECT_TRUE(Form5Confirm(state, box));
+    state.optionalFunctions.scanTxResumeDelay = "300";
+    EXPECT_TRUE(ConfirmOptionalFunctions(state, box));
     EXPECT_EQ(box.shown.size(), 3u);
     EXPECT_EQ(state.stores.options.entry[OptionSettings::VoxGain], "5");
     EXPECT_EQ(state.stores.options.entry[OptionSettings::ScanRxResumeDelay], "120");
     EXPECT_EQ(state.stores.options.entry[OptionSettings::ScanTxResumeDelay], "300");
 }
 
-TEST(Form5Ok, NeverWritesTheHiddenDtmfValuesBack) {
+TEST(StoreOptionalFunctions, NeverWritesTheHiddenDtmfValuesBack) {
     EditorState state = MakeStartupEditor();
     state.stores.dtmf.value[DtmfSettings::FirstDigitDelay] = 130; // as a decode leaves it
     state.stores.dtmfMemory[0] = "123*#";
     test::ScriptedMessageBox box;
-    ASSERT_TRUE(Form5Confirm(state, box));
+    ASSERT_TRUE(ConfirmOptionalFunctions(state, box));
     EXPECT_EQ(state.stores.dtmf.value[DtmfSettings::FirstDigitDelay], 130);
     EXPECT_EQ(state.stores.dtmfMemory[0], "123*#");
 }
@@ -273,10 +273,10 @@ TEST(EmbeddedTexts, OkRefusesWhatTheImageCannotHold) {
         EXPECT_EQ(EmbeddedTextValid(text), valid) << text;
         EditorState state;
         state.stores.embeddedTexts = {"old1", "old2"};
-        state.form7.text1 = "fine";
-        state.form7.text2 = text;
+        state.embeddedTexts.firstText = "fine";
+        state.embeddedTexts.secondText = text;
         test::ScriptedMessageBox box;
-        EXPECT_EQ(Form7Confirm(state, box), valid);
+        EXPECT_EQ(ConfirmEmbeddedTexts(state, box), valid);
         EXPECT_EQ(box.shown.size(), valid ? 0u : 1u);
         EXPECT_EQ(state.stores.embeddedTexts[0], valid ? "fine" : "old1");
         EXPECT_EQ(state.stores.embeddedTexts[1], valid ? text : "old2");

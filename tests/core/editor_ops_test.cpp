@@ -22,7 +22,7 @@ TEST(ClearOperations, ClearNOEmptiesOneRowAndResetsItsOptionEntriesUpToColumn10)
     EditorState state = MakeStartupEditor();
     fillRow(state, 3, {"446.00625", "67.0", "446.00625", "关闭", "高", "关闭", "宽带", "有"}, 1);
     fillRow(state, 4, {"446.00625", "67.0", "446.00625", "关闭", "高", "关闭", "宽带", "有"}, 1);
-    ClearNO(state, 3);
+    ClearChannel(state, 3);
     EXPECT_EQ(state.table.at(3, 0), "03");
     for (int column = 1; column <= 8; ++column)
         EXPECT_EQ(state.table.at(3, column), "");
@@ -30,15 +30,15 @@ TEST(ClearOperations, ClearNOEmptiesOneRowAndResetsItsOptionEntriesUpToColumn10)
         EXPECT_EQ(state.optionIndex.at(3, column), 0);
     EXPECT_EQ(state.optionIndex.at(3, 11), 1);
     EXPECT_EQ(state.table.at(4, 1), "446.00625");
-    ClearNO(state, 0); // rows outside the table are ignored
-    ClearNO(state, 17);
+    ClearChannel(state, 0); // rows outside the table are ignored
+    ClearChannel(state, 17);
 }
 
 TEST(ClearOperations, ClearGridEmptiesEveryChannel) {
     EditorState state = MakeStartupEditor();
     for (int row = 1; row <= 16; ++row)
         fillRow(state, row, {"", "", "410.00000", "", "", "", "", ""}, 1);
-    ClearGrid(state);
+    ClearAllChannels(state);
     for (int row = 1; row <= 16; ++row) {
         EXPECT_EQ(state.table.at(row, 0).size(), 2u);
         EXPECT_EQ(state.table.at(row, 3), "");
@@ -46,18 +46,18 @@ TEST(ClearOperations, ClearGridEmptiesEveryChannel) {
     }
 }
 
-TEST(ClearOperations, ClearGrid1OnlyTouchesChannelsInUseAndKeepsOptionEntries) {
+TEST(ClearOperations, ClearingChannelsInUseKeepsOptionEntries) {
     EditorState state = MakeStartupEditor();
     fillRow(state, 1, {"446.00625", "67.0", "", "", "高", "关闭", "宽带", "有"}, 1);
     fillRow(state, 2, {"", "", "446.00625", "", "", "", "", ""}, 1);
-    ClearGrid1(state);
+    ClearChannelsInUse(state);
     for (int column = 1; column <= 8; ++column)
         EXPECT_EQ(state.table.at(1, column), "");
     EXPECT_EQ(state.optionIndex.at(1, 5), 1);
     EXPECT_EQ(state.table.at(2, 3), "446.00625");
 }
 
-TEST(SetGrid1Text, RewritesOffTonesAndOptionCellsButNeverToneValues) {
+TEST(RelabelChannels, RewritesOffTonesAndOptionCellsButNeverToneValues) {
     EditorState state = MakeStartupEditor(0);
     fillRow(state, 1, {"446.00625", "D023N", "446.00625", "关闭", "高", "关闭", "宽带", "有"}, 0);
     state.optionIndex.at(1, 5) = 1;
@@ -69,7 +69,7 @@ TEST(SetGrid1Text, RewritesOffTonesAndOptionCellsButNeverToneValues) {
     fillRow(state, 3, {"", "关闭", "446.00625", "关闭", "高", "", "", ""}, 1);
 
     SetCellListTexts(state.lists, 1);
-    SetGrid1Text(state);
+    RelabelChannels(state);
     std::array<const char*, 8> row1{"446.00625", "D023N", "446.00625", "Off",
                                     "Hight",     "Off",   "Wide",      "Have"};
     std::array<const char*, 8> row2{"446.00625", "67.0", "", "", "Low", "", "Narrow", "No"};
@@ -80,7 +80,7 @@ TEST(SetGrid1Text, RewritesOffTonesAndOptionCellsButNeverToneValues) {
     EXPECT_EQ(state.table.at(3, 2), "关闭"); // channel not in use: untouched
 
     SetCellListTexts(state.lists, 0);
-    SetGrid1Text(state);
+    RelabelChannels(state);
     EXPECT_EQ(state.table.at(1, 4), "关闭");
     EXPECT_EQ(state.table.at(1, 5), "高");
     EXPECT_EQ(state.table.at(1, 2), "D023N");
@@ -120,8 +120,8 @@ TEST(Startup, EditorHoldsTheStartValues) {
             EXPECT_EQ(state.table.at(row, column), "");
     }
     EXPECT_EQ(state.table.at(0, 1), "接收频率");
-    EXPECT_EQ((std::array<int, 6>{state.combo2, state.combo3, state.combo4, state.combo9,
-                                  state.combo6, state.combo7}),
+    EXPECT_EQ((std::array<int, 6>{state.voicePrompt, state.timeOutTimer, state.timeOutWarning,
+                                  state.squelchLevel, state.batterySave, state.beep}),
               (std::array<int, 6>{1, 1, 0, 5, 1, 1}));
     EXPECT_EQ(state.currentBand, 0);
     EXPECT_EQ(state.bandLow, 400);

@@ -59,7 +59,7 @@ void ExpectHandPlacedEditor(const EditorState& state) {
     EXPECT_EQ(state.stores.keyFunction2, 3);
     EXPECT_EQ(state.currentBand, 1);
     EXPECT_EQ(state.stores.embeddedTexts[0], "HI!");
-    EXPECT_EQ(state.combo7, 0);
+    EXPECT_EQ(state.beep, 0);
     EXPECT_EQ(state.stores.dtmfMemory[7], "8");
 }
 
@@ -235,7 +235,7 @@ TEST_F(Fixture, SaveThenOpenReproducesTheEditor) {
     state.table.at(5, col::Bandwidth) = "宽带";
     state.table.at(5, col::Scan) = "无";
     state.stores.embeddedTexts[1] = "SECOND";
-    state.combo9 = 9;
+    state.squelchLevel = 9;
     const EditorState edited = state;
     ASSERT_TRUE(save(folder.file("out.DAT")).has_value());
 

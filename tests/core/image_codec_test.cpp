@@ -137,8 +137,8 @@ TEST(EncodingMends, ValuesAreClampedToTheirFields) {
     EditorState state = MakeStartupEditor(0);
     state.stores.highPowerLevel = 300;
     state.stores.lowPowerLevel = -5;
-    state.combo2 = -1;
-    state.combo3 = 400;
+    state.voicePrompt = -1;
+    state.timeOutTimer = 400;
     state.stores.options.entry[OptionSettings::VoxGain] = "-1";
     state.stores.options.entry[OptionSettings::PriorityChannel] = "99999";
     state.stores.options.entry[OptionSettings::ScanRxResumeDelay] = "70000";
@@ -332,9 +332,9 @@ TEST_F(Decoding, RangeTestsKeepEarlierValues) {
         };
     };
     std::vector<Case> cases{
-        {offset::TimeOutTimer, 0, [](const EditorState& s) { return s.combo3; }, -1},
-        {offset::TimeOutTimer, 41, [](const EditorState& s) { return s.combo3; }, 1},
-        {offset::TimeOutTimer, 40, [](const EditorState& s) { return s.combo3; }, 39},
+        {offset::TimeOutTimer, 0, [](const EditorState& s) { return s.timeOutTimer; }, -1},
+        {offset::TimeOutTimer, 41, [](const EditorState& s) { return s.timeOutTimer; }, 1},
+        {offset::TimeOutTimer, 40, [](const EditorState& s) { return s.timeOutTimer; }, 39},
         {offset::DtmfRate + 2, 9, dtmf(DtmfSettings::FirstDigitDelay), 0},
         {offset::DtmfRate + 2, 101, dtmf(DtmfSettings::FirstDigitDelay), 0},
         {offset::DtmfRate + 2, 30, dtmf(DtmfSettings::FirstDigitDelay), 300},
@@ -344,25 +344,34 @@ TEST_F(Decoding, RangeTestsKeepEarlierValues) {
         {offset::DtmfRate + 6, 0x00, dtmf(DtmfSettings::GroupCallCode), 0},
         {offset::DtmfRate + 6, 0xFF, dtmf(DtmfSettings::GroupCallCode), 0},
         {offset::DtmfRate + 6, 0x33, dtmf(DtmfSettings::GroupCallCode), 3},
-        {offset::RevertTimeA, 0xFF, [](const EditorState& s) { return s.form5.combo13; }, 0},
+        {offset::RevertTimeA, 0xFF,
+         [](const EditorState& s) { return s.optionalFunctions.revertTimeA; }, 0},
         {offset::RevertTimeA, 92, option(OptionSettings::RevertTimeA), 1},
-        {offset::RevertTimeA, 254, [](const EditorState& s) { return s.form5.combo13; }, 1},
+        {offset::RevertTimeA, 254,
+         [](const EditorState& s) { return s.optionalFunctions.revertTimeA; }, 1},
         {offset::RevertTimeB, 91, option(OptionSettings::RevertTimeB), 91},
         {offset::PriorityChannel, 0, option(OptionSettings::PriorityChannel), 1},
         {offset::PriorityChannel, 17, option(OptionSettings::PriorityChannel), 1},
-        {offset::PriorityChannel, 16, [](const EditorState& s) { return s.form5.combo12; }, 15},
+        {offset::PriorityChannel, 16,
+         [](const EditorState& s) { return s.optionalFunctions.priorityChannel; }, 15},
         {offset::VoxGain, 11, option(OptionSettings::VoxGain), 1},
-        {offset::VoxGain, 10, [](const EditorState& s) { return s.form5.combo7; }, 10},
-        {offset::Duplicate, 0xFE, [](const EditorState& s) { return s.form5.combo10; }, 0},
-        {offset::CancelOperation, 2, [](const EditorState& s) { return s.form5.check3; }, 1},
-        {offset::CancelOperation, 0, [](const EditorState& s) { return s.form5.check3; }, 0},
-        {offset::SquelchLevel, 10, [](const EditorState& s) { return s.combo9; }, 5},
-        {offset::SquelchLevel, 9, [](const EditorState& s) { return s.combo9; }, 9},
-        {offset::KeyFunction1, 0x20, [](const EditorState& s) { return s.form6.combo1; }, 10},
-        {offset::KeyFunction1, 4, [](const EditorState& s) { return s.form6.combo1; }, 4},
+        {offset::VoxGain, 10, [](const EditorState& s) { return s.optionalFunctions.voxGain; }, 10},
+        {offset::Duplicate, 0xFE,
+         [](const EditorState& s) { return s.optionalFunctions.duplicate; }, 0},
+        {offset::CancelOperation, 2,
+         [](const EditorState& s) { return s.optionalFunctions.cancelOperation; }, 1},
+        {offset::CancelOperation, 0,
+         [](const EditorState& s) { return s.optionalFunctions.cancelOperation; }, 0},
+        {offset::SquelchLevel, 10, [](const EditorState& s) { return s.squelchLevel; }, 5},
+        {offset::SquelchLevel, 9, [](const EditorState& s) { return s.squelchLevel; }, 9},
+        {offset::KeyFunction1, 0x20,
+         [](const EditorState& s) { return s.keyFunctions.keyFunction1; }, 10},
+        {offset::KeyFunction1, 4, [](const EditorState& s) { return s.keyFunctions.keyFunction1; },
+         4},
         {offset::KeyFunction2, 8, [](const EditorState& s) { return int(s.stores.keyFunction2); },
          8},
-        {offset::HighPowerLevel, 255, [](const EditorState& s) { return s.form2.slider1; }, 255},
+        {offset::HighPowerLevel, 255, [](const EditorState& s) { return s.powerLevels.highLevel; },
+         255},
     };
     for (const Case& c : cases) {
         state = MakeStartupEditor(0);
@@ -403,7 +412,7 @@ TEST_F(Decoding, TextFields) {
     EXPECT_EQ(state.stores.dtmfMemory[1], "100#");
     EXPECT_EQ(state.stores.embeddedTexts[0], "\xC3\xA9"
                                              "A");
-    EXPECT_EQ(state.form7.text1, state.stores.embeddedTexts[0]);
+    EXPECT_EQ(state.embeddedTexts.firstText, state.stores.embeddedTexts[0]);
 }
 
 TEST_F(Decoding, ResumeDelays) {
@@ -418,7 +427,7 @@ TEST_F(Decoding, ResumeDelays) {
         image[offset::ScanRxResumeDelay + 1] = c.high;
         decode();
         EXPECT_EQ(state.stores.options.entry[OptionSettings::ScanRxResumeDelay], c.text);
-        EXPECT_EQ(state.form5.text5, c.text);
+        EXPECT_EQ(state.optionalFunctions.scanRxResumeDelay, c.text);
     }
 }
 
@@ -450,11 +459,11 @@ TEST_F(Decoding, DialogsAndServiceModeFollowTheImage) {
     decode();
     EXPECT_EQ(state.serviceMode, 0);
     EXPECT_EQ(state.stores.lowPowerLevel, 17);
-    EXPECT_EQ(state.form2.slider3, 17);
-    EXPECT_EQ(state.form2.lblpower3, "17");
+    EXPECT_EQ(state.powerLevels.lowLevel, 17);
+    EXPECT_EQ(state.powerLevels.lowLevelText, "17");
     EXPECT_EQ(state.stores.testFrequencies[1], "446.00625");
     EXPECT_EQ(state.stores.testFrequencies[17], "");
-    EXPECT_EQ(state.form4.grid[2][1], "446.00625");
+    EXPECT_EQ(state.testFrequencies.grid[2][1], "446.00625");
 }
 
 TEST_F(Decoding, FixedPriorityWithoutChannelsShowsTheTipAndTheListGoesBack) {
@@ -464,8 +473,8 @@ TEST_F(Decoding, FixedPriorityWithoutChannelsShowsTheTipAndTheListGoesBack) {
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text, "当设定为‘固定’时信道不可为空，请重设！");
     EXPECT_EQ(box.shown[0].title, "提示");
-    EXPECT_EQ(state.form5.combo11, 0);
-    EXPECT_EQ(state.form5.combo12, 2);
+    EXPECT_EQ(state.optionalFunctions.priorityMode, 0);
+    EXPECT_EQ(state.optionalFunctions.priorityChannel, 2);
     EXPECT_EQ(state.stores.options.entry[OptionSettings::PriorityMode], "1");
 }
 
@@ -477,9 +486,9 @@ TEST_F(Decoding, FixedPriorityOnAnEmptyChannelFallsBackToTheFirstChannelInUse) {
     decode();
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text, "不可选择空信道，请重新选择！");
-    EXPECT_EQ(state.form5.combo11, 1);
-    EXPECT_EQ(state.form5.combo12, 4);
-    EXPECT_EQ(state.form5.priorityFallbackChannel, 5);
+    EXPECT_EQ(state.optionalFunctions.priorityMode, 1);
+    EXPECT_EQ(state.optionalFunctions.priorityChannel, 4);
+    EXPECT_EQ(state.optionalFunctions.priorityFallbackChannel, 5);
 }
 
 TEST(DecodingRefusal, ShortOrNonHexTextChangesNothing) {

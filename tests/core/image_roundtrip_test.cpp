@@ -83,12 +83,12 @@ class RandomEditor {
                 state.optionIndex.at(row, column) = static_cast<int16_t>(position);
             }
         }
-        state.combo2 = between(0, 2);
-        state.combo3 = between(-1, 39);
-        state.combo4 = between(0, 10);
-        state.combo9 = between(0, 9);
-        state.combo6 = between(0, 1);
-        state.combo7 = between(0, 1);
+        state.voicePrompt = between(0, 2);
+        state.timeOutTimer = between(-1, 39);
+        state.timeOutWarning = between(0, 10);
+        state.squelchLevel = between(0, 9);
+        state.batterySave = between(0, 1);
+        state.beep = between(0, 1);
         int band = between(0, 6);
         state.currentBand = state.previousBand = band;
 
@@ -148,8 +148,10 @@ void expectSameEditor(const EditorState& a, const EditorState& b, int trial) {
                 << trial << " cell " << row << "," << column;
     }
     EXPECT_EQ(a.optionIndex.entry, b.optionIndex.entry) << trial;
-    EXPECT_EQ((std::array<int, 6>{a.combo2, a.combo3, a.combo4, a.combo9, a.combo6, a.combo7}),
-              (std::array<int, 6>{b.combo2, b.combo3, b.combo4, b.combo9, b.combo6, b.combo7}))
+    EXPECT_EQ((std::array<int, 6>{a.voicePrompt, a.timeOutTimer, a.timeOutWarning, a.squelchLevel,
+                                  a.batterySave, a.beep}),
+              (std::array<int, 6>{b.voicePrompt, b.timeOutTimer, b.timeOutWarning, b.squelchLevel,
+                                  b.batterySave, b.beep}))
         << trial;
     EXPECT_EQ(a.currentBand, b.currentBand) << trial;
     EXPECT_EQ(a.stores.options.entry, b.stores.options.entry) << trial;

@@ -88,8 +88,8 @@ TEST(ChooseLanguage, EveryTransition) {
         int from;
         int to;
         bool changes;
-        const char* openMenu; // Form1 mnuOpen afterwards
-        const char* version;  // frmAbout lblVersion afterwards
+        const char* openMenu; // MainWindow mnuOpen afterwards
+        const char* version;  // AboutDialog lblVersion afterwards
         const char* optionOn; // state.lists option text of column 8, position 1
         int conversions;
     };

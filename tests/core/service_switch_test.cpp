@@ -25,21 +25,21 @@ class ServiceButton : public ::testing::Test {
 
 TEST_F(ServiceButton, SwitchOnEnablesSliders) {
     EXPECT_EQ(state.serviceMode, 1);
-    EXPECT_TRUE(state.form2.slidersEnabled);
+    EXPECT_TRUE(state.powerLevels.slidersEnabled);
 }
 
 TEST_F(ServiceButton, SingleClickOnlyTakesTheStamp) {
     EXPECT_EQ(click(36000.3), ServiceClick::Armed);
     EXPECT_EQ(stamp.t, 36000);
     EXPECT_EQ(state.serviceMode, 1);
-    EXPECT_TRUE(state.form2.slidersEnabled);
+    EXPECT_TRUE(state.powerLevels.slidersEnabled);
 }
 
 TEST_F(ServiceButton, SecondClickWithinASecondSwitchesOff) {
     click(36000.2);
     EXPECT_EQ(click(36000.6), ServiceClick::SwitchedOff);
     EXPECT_EQ(state.serviceMode, 0);
-    EXPECT_FALSE(state.form2.slidersEnabled);
+    EXPECT_FALSE(state.powerLevels.slidersEnabled);
     EXPECT_EQ(stamp.t, 0);
 }
 

@@ -129,11 +129,11 @@ class TransferEngineTest : public ::testing::Test {
     }
     void ticks1(int n) {
         for (int i = 0; i < n; ++i)
-            engine.Timer1_Timer();
+            engine.onSupervisionTick();
     }
     void ticks2(int n) {
         for (int i = 0; i < n; ++i)
-            engine.Timer2_Timer();
+            engine.onStatusTick();
     }
 };
 
@@ -164,7 +164,7 @@ TEST_F(TransferEngineTest, ReadFillsEditorWithProgressAndEndNotice) {
     EditorState radio = MakeStartupEditor(1);
     radio.table.at(1, col::RxFrequency) = "446.00625";
     radio.table.at(1, col::TxFrequency) = "446.00625";
-    radio.combo9 = 2;
+    radio.squelchLevel = 2;
     Bytes memory = radioMemory(radio);
 
     readAll(memory);
@@ -399,7 +399,7 @@ TEST_F(TransferEngineTest, BandAnswerAfterTimeOutSendsNothing) {
         // While the question is open, the supervision runs out.
         b.whileOpen = [&] {
             for (int i = 0; i < 6; ++i)
-                eng.Timer1_Timer();
+                eng.onSupervisionTick();
         };
         eng.onBytes(kAck);
         ASSERT_EQ(b.shown.size(), 2u);
@@ -423,7 +423,7 @@ TEST_F(TransferEngineTest, SilenceEndsAtSixthTickWithCommunicationError) {
     ticks1(5);
     EXPECT_TRUE(box.shown.empty());
     EXPECT_TRUE(host.timer1);
-    engine.Timer2_Timer();
+    engine.onStatusTick();
     EXPECT_TRUE(engine.statusVisible());
     ticks1(1);
     ASSERT_EQ(box.shown.size(), 1u);
@@ -449,7 +449,7 @@ TEST_F(TransferEngineTest, StatusLabelBlinksWhileRunning) {
     ASSERT_TRUE(engine.StartTransfer('R'));
     std::vector<bool> seen;
     for (int i = 0; i < 4; ++i) {
-        engine.Timer2_Timer();
+        engine.onStatusTick();
         seen.push_back(engine.statusVisible());
     }
     EXPECT_EQ(seen, (std::vector<bool>{true, false, true, false}));

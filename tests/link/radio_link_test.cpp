@@ -82,7 +82,7 @@ EditorState sampleEditor() {
     e.table.at(1, col::TxFrequency) = "446.00625";
     e.table.at(7, col::RxFrequency) = "433.50000";
     e.table.at(7, col::TxFrequency) = "438.50000";
-    e.combo9 = 3;
+    e.squelchLevel = 3;
     e.stores.highPowerLevel = 201;
     return e;
 }

@@ -4,7 +4,7 @@
 #include "editor/EditorOps.h"
 #include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
-#include "editor/gui/Form1.h"
+#include "editor/gui/MainWindow.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -21,7 +21,7 @@ struct Window {
     test::ScriptedMessageBox box;
     test::FixedClock clock;
     AppServices services{&box, &clock};
-    Form1 form{state, services};
+    MainWindow form{state, services};
     CellEditors& editors = *form.cellEditors;
 
     Window() {
@@ -31,19 +31,20 @@ struct Window {
     }
 
     QRect cellRect(int row, int column) const {
-        return form.Grid1->visualRect(form.Grid1->model()->index(row, column));
+        return form.channelTable->visualRect(form.channelTable->model()->index(row, column));
     }
     void press(int row, int column, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(form.Grid1->viewport(), button, {}, cellRect(row, column).center());
+        QTest::mouseClick(form.channelTable->viewport(), button, {},
+                          cellRect(row, column).center());
     }
-    QString cell(int row, int column) const { return form.Grid1->item(row, column)->text(); }
+    QString cell(int row, int column) const { return form.channelTable->item(row, column)->text(); }
     // Starts a channel with the keyboard alone.
     void startChannel(int row, const QString& frequency) {
-        form.Grid1->setFocus();
-        form.Grid1->setCurrentCell(row, col::RxFrequency);
-        QTest::keyClick(form.Grid1, Qt::Key_Return);
-        QTest::keyClicks(editors.Text1, frequency);
-        QTest::keyClick(editors.Text1, Qt::Key_Return);
+        form.channelTable->setFocus();
+        form.channelTable->setCurrentCell(row, col::RxFrequency);
+        QTest::keyClick(form.channelTable, Qt::Key_Return);
+        QTest::keyClicks(editors.frequencyEditor, frequency);
+        QTest::keyClick(editors.frequencyEditor, Qt::Key_Return);
     }
     // Picks `position` from the open drop-down of `list`: highlight the entry, then Enter.
     static void pickFromPopup(QComboBox* list, int position) {
@@ -78,13 +79,13 @@ void CellEditorsTest::pressOnEmptyChannelOpensItsReceiveFrequency() {
     Window w;
     w.press(3, col::Power);
     QCOMPARE(w.editors.shown(), CellEditor::Frequency);
-    QVERIFY(w.editors.Text1->isVisible());
+    QVERIFY(w.editors.frequencyEditor->isVisible());
     QCOMPARE(w.state.editRow, 3);
     QCOMPARE(w.state.editCol, col::RxFrequency);
-    QCOMPARE(w.form.Grid1->currentRow(), 3);
-    QCOMPARE(w.form.Grid1->currentColumn(), col::RxFrequency);
-    QCOMPARE(w.editors.Text1->geometry(), w.cellRect(3, col::RxFrequency));
-    QVERIFY(!w.editors.Combo5[col::Power]->isVisible());
+    QCOMPARE(w.form.channelTable->currentRow(), 3);
+    QCOMPARE(w.form.channelTable->currentColumn(), col::RxFrequency);
+    QCOMPARE(w.editors.frequencyEditor->geometry(), w.cellRect(3, col::RxFrequency));
+    QVERIFY(!w.editors.optionLists[col::Power]->isVisible());
     QVERIFY(!w.state.cellClickArmed);
 }
 
@@ -94,7 +95,7 @@ void CellEditorsTest::pressOnUsedPowerCellOpensListWithItsEntryAndPickWrites() {
     QCOMPARE(w.cell(2, col::Power), QString("高"));
 
     w.press(2, col::Power);
-    QComboBox* power = w.editors.Combo5[col::Power];
+    QComboBox* power = w.editors.optionLists[col::Power];
     QCOMPARE(w.editors.shown(), CellEditor::Option);
     QVERIFY(power->isVisible());
     QCOMPARE(power->currentIndex(), 1);
@@ -117,7 +118,7 @@ void CellEditorsTest::leavingAnOptionListWithoutPickChangesNothing() {
     Window w;
     w.startChannel(4, "440");
     w.press(4, col::Scan);
-    QComboBox* scan = w.editors.Combo5[col::Scan];
+    QComboBox* scan = w.editors.optionLists[col::Scan];
     QTRY_VERIFY(scan->view()->isVisible());
     scan->hidePopup();
     // Browsing the closed list is not committed either until an entry is picked.
@@ -132,19 +133,19 @@ void CellEditorsTest::enterOpensTheEditorOfTheCurrentCell() {
     Window w;
     w.startChannel(5, "440");
     // Arrows only move the current cell.
-    QTest::keyClick(w.form.Grid1, Qt::Key_Right);
-    QTest::keyClick(w.form.Grid1, Qt::Key_Down);
+    QTest::keyClick(w.form.channelTable, Qt::Key_Right);
+    QTest::keyClick(w.form.channelTable, Qt::Key_Down);
     QCOMPARE(w.editors.shown(), CellEditor::None);
-    QCOMPARE(w.form.Grid1->currentRow(), 6);
-    QCOMPARE(w.form.Grid1->currentColumn(), col::RxTone);
-    QTest::keyClick(w.form.Grid1, Qt::Key_Up);
+    QCOMPARE(w.form.channelTable->currentRow(), 6);
+    QCOMPARE(w.form.channelTable->currentColumn(), col::RxTone);
+    QTest::keyClick(w.form.channelTable, Qt::Key_Up);
     for (int i = 0; i < 5; ++i)
-        QTest::keyClick(w.form.Grid1, Qt::Key_Right);
-    QCOMPARE(w.form.Grid1->currentColumn(), col::Bandwidth);
+        QTest::keyClick(w.form.channelTable, Qt::Key_Right);
+    QCOMPARE(w.form.channelTable->currentColumn(), col::Bandwidth);
     QCOMPARE(w.editors.shown(), CellEditor::None);
 
-    QTest::keyClick(w.form.Grid1, Qt::Key_Return);
-    QComboBox* bandwidth = w.editors.Combo5[col::Bandwidth];
+    QTest::keyClick(w.form.channelTable, Qt::Key_Return);
+    QComboBox* bandwidth = w.editors.optionLists[col::Bandwidth];
     QCOMPARE(w.editors.shown(), CellEditor::Option);
     QVERIFY(bandwidth->isVisible());
     QTRY_VERIFY(bandwidth->view()->isVisible());
@@ -156,7 +157,7 @@ void CellEditorsTest::enterOpensTheEditorOfTheCurrentCell() {
 void CellEditorsTest::frequencyEditorFiltersKeysAndCoversItsCell() {
     Window w;
     w.press(7, col::RxFrequency);
-    QLineEdit* text1 = w.editors.Text1;
+    QLineEdit* text1 = w.editors.frequencyEditor;
     QCOMPARE(text1->geometry(), w.cellRect(7, col::RxFrequency));
     QCOMPARE(text1->maxLength(), 9);
     QCOMPARE(text1->alignment(), Qt::AlignCenter);
@@ -167,7 +168,7 @@ void CellEditorsTest::frequencyEditorFiltersKeysAndCoversItsCell() {
     QCOMPARE(text1->text(), QString("4"));
     QTest::keyClick(text1, Qt::Key_Down);
     QTest::keyClick(text1, Qt::Key_PageUp);
-    QCOMPARE(w.form.Grid1->currentRow(), 7);
+    QCOMPARE(w.form.channelTable->currentRow(), 7);
     QCOMPARE(w.editors.shown(), CellEditor::Frequency);
     QTest::keyClicks(text1, "38.1234567");
     QCOMPARE(text1->text(), QString("438.12345"));
@@ -179,42 +180,42 @@ void CellEditorsTest::keyboardAloneFillsAChannel() {
     Window w;
     w.startChannel(1, "446.0062");
     QCOMPARE(w.editors.shown(), CellEditor::None);
-    QVERIFY(w.form.Grid1->hasFocus());
-    QCOMPARE(w.form.Grid1->currentRow(), 1);
-    QCOMPARE(w.form.Grid1->currentColumn(), col::RxFrequency);
+    QVERIFY(w.form.channelTable->hasFocus());
+    QCOMPARE(w.form.channelTable->currentRow(), 1);
+    QCOMPARE(w.form.channelTable->currentColumn(), col::RxFrequency);
     const QStringList expected{"01", "446.00500", "关闭", "446.00500", "关闭",
                                "高", "关闭",      "宽带", "有"};
     for (int column = 0; column < kTableCols; ++column)
         QCOMPARE(w.cell(1, column), expected[column]);
 
     // Transmit frequency: arrow, Enter, type, Enter.
-    QTest::keyClick(w.form.Grid1, Qt::Key_Right);
-    QTest::keyClick(w.form.Grid1, Qt::Key_Right);
-    QTest::keyClick(w.form.Grid1, Qt::Key_Return);
+    QTest::keyClick(w.form.channelTable, Qt::Key_Right);
+    QTest::keyClick(w.form.channelTable, Qt::Key_Right);
+    QTest::keyClick(w.form.channelTable, Qt::Key_Return);
     QCOMPARE(w.editors.shown(), CellEditor::Frequency);
-    QCOMPARE(w.editors.Text1->text(), QString("446.00500"));
-    QTest::keyClicks(w.editors.Text1, "450.0125");
-    QTest::keyClick(w.editors.Text1, Qt::Key_Return);
+    QCOMPARE(w.editors.frequencyEditor->text(), QString("446.00500"));
+    QTest::keyClicks(w.editors.frequencyEditor, "450.0125");
+    QTest::keyClick(w.editors.frequencyEditor, Qt::Key_Return);
     QCOMPARE(w.cell(1, col::TxFrequency), QString("450.01250"));
     QCOMPARE(w.cell(1, col::RxFrequency), QString("446.00500"));
 
     // Transmit tone: the list opens with its drop-down, typing goes into its text.
-    QTest::keyClick(w.form.Grid1, Qt::Key_Right);
-    QTest::keyClick(w.form.Grid1, Qt::Key_Return);
+    QTest::keyClick(w.form.channelTable, Qt::Key_Right);
+    QTest::keyClick(w.form.channelTable, Qt::Key_Return);
     QCOMPARE(w.editors.shown(), CellEditor::Tone);
-    QTRY_VERIFY(w.editors.Combo8->view()->isVisible());
+    QTRY_VERIFY(w.editors.toneList->view()->isVisible());
     QTest::keyClicks(QApplication::focusWidget(), "d23n");
-    QCOMPARE(w.editors.Combo8->currentText(), QString("D23N"));
+    QCOMPARE(w.editors.toneList->currentText(), QString("D23N"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(w.editors.shown(), CellEditor::None);
     QCOMPARE(w.cell(1, col::TxTone), QString("D023N"));
-    QCOMPARE(w.form.Grid1->currentColumn(), col::TxTone);
+    QCOMPARE(w.form.channelTable->currentColumn(), col::TxTone);
 
     // Deleting the channel: open its receive frequency, empty it, Enter.
-    w.form.Grid1->setCurrentCell(1, col::RxFrequency);
-    QTest::keyClick(w.form.Grid1, Qt::Key_Return);
-    QTest::keyClick(w.editors.Text1, Qt::Key_Backspace);
-    QTest::keyClick(w.editors.Text1, Qt::Key_Return);
+    w.form.channelTable->setCurrentCell(1, col::RxFrequency);
+    QTest::keyClick(w.form.channelTable, Qt::Key_Return);
+    QTest::keyClick(w.editors.frequencyEditor, Qt::Key_Backspace);
+    QTest::keyClick(w.editors.frequencyEditor, Qt::Key_Return);
     for (int column = 1; column < kTableCols; ++column)
         QVERIFY(w.cell(1, column).isEmpty());
     QCOMPARE(w.cell(1, 0), QString("01"));
@@ -225,7 +226,7 @@ void CellEditorsTest::outOfBandShowsTheMessageAndKeepsTheCell() {
     w.startChannel(8, "469.99999");
     QCOMPARE(w.cell(8, col::RxFrequency), QString("469.99500"));
     w.press(8, col::RxFrequency);
-    QTest::keyClicks(w.editors.Text1, "470");
+    QTest::keyClicks(w.editors.frequencyEditor, "470");
     // Leaving the editor with a press elsewhere commits as Enter does.
     w.press(9, col::Power);
     QCOMPARE(w.box.shown.size(), std::size_t(1));
@@ -240,7 +241,7 @@ void CellEditorsTest::toneListTypingAndPicking() {
     Window w;
     w.startChannel(10, "440");
     w.press(10, col::RxTone);
-    QComboBox* tones = w.editors.Combo8;
+    QComboBox* tones = w.editors.toneList;
     QCOMPARE(tones->count(), 261);
     QCOMPARE(tones->currentIndex(), 0);
     QCOMPARE(tones->geometry().topLeft(), w.cellRect(10, col::RxTone).topLeft());
@@ -274,22 +275,22 @@ void CellEditorsTest::oneEditorAtATimeAndPressesThatOpenNothing() {
     QCOMPARE(w.editors.shown(), CellEditor::Frequency);
     w.press(11, col::TxTone);
     QCOMPARE(w.editors.shown(), CellEditor::Tone);
-    QVERIFY(!w.editors.Text1->isVisible());
+    QVERIFY(!w.editors.frequencyEditor->isVisible());
     QCOMPARE(w.cell(11, col::TxFrequency), QString("440.00000"));
     w.press(11, col::Forbid);
-    QVERIFY(!w.editors.Combo8->isVisible());
+    QVERIFY(!w.editors.toneList->isVisible());
     QCOMPARE(w.editors.shown(), CellEditor::Option);
 
     // A right press only focuses the table; header row and number column open nothing.
     w.press(12, col::RxFrequency, Qt::RightButton);
     QCOMPARE(w.editors.shown(), CellEditor::None);
-    QVERIFY(w.form.Grid1->hasFocus());
+    QVERIFY(w.form.channelTable->hasFocus());
     w.press(0, col::RxFrequency);
     w.press(12, col::Number);
     QCOMPARE(w.editors.shown(), CellEditor::None);
     for (QWidget* editor : std::initializer_list<QWidget*>{
-             w.editors.Text1, w.editors.Combo8, w.editors.Combo5[5], w.editors.Combo5[6],
-             w.editors.Combo5[7], w.editors.Combo5[8]})
+             w.editors.frequencyEditor, w.editors.toneList, w.editors.optionLists[5],
+             w.editors.optionLists[6], w.editors.optionLists[7], w.editors.optionLists[8]})
         QVERIFY(!editor->isVisible());
     QVERIFY(w.box.shown.empty());
 }
@@ -299,9 +300,9 @@ void CellEditorsTest::bandPickAsksAndClearsOnOk() {
     w.startChannel(1, "440");
     // Cancel: the band and its limits change, the channels stay.
     w.box.answers = {IdCancel};
-    w.form.Combo1->showPopup();
-    w.form.Combo1->hidePopup();
-    w.form.Combo1->setCurrentIndex(5);
+    w.form.bandList->showPopup();
+    w.form.bandList->hidePopup();
+    w.form.bandList->setCurrentIndex(5);
     QCOMPARE(w.box.shown.size(), std::size_t(1));
     QCOMPARE(w.box.shown[0].flags, 4385);
     QCOMPARE(w.cell(1, col::RxFrequency), QString("440.00000"));
@@ -310,10 +311,10 @@ void CellEditorsTest::bandPickAsksAndClearsOnOk() {
 
     // OK after opening the list again: asked once more, and the channels are cleared.
     w.box.answers = {IdOk};
-    w.form.Combo1->showPopup();
-    w.form.Combo1->hidePopup();
+    w.form.bandList->showPopup();
+    w.form.bandList->hidePopup();
     QCOMPARE(w.state.previousBand, 5);
-    w.form.Combo1->setCurrentIndex(6);
+    w.form.bandList->setCurrentIndex(6);
     QCOMPARE(w.box.shown.size(), std::size_t(2));
     QVERIFY(w.cell(1, col::RxFrequency).isEmpty());
     QCOMPARE(w.cell(1, col::Number), QString("01"));
@@ -322,11 +323,11 @@ void CellEditorsTest::bandPickAsksAndClearsOnOk() {
 
     // Stepping through the closed list asks at every band other than the one compared with.
     w.box.fallback = IdCancel;
-    w.form.Combo1->setFocus();
-    QTest::keyClick(w.form.Combo1, Qt::Key_Up);
-    QTest::keyClick(w.form.Combo1, Qt::Key_Up);
-    QTest::keyClick(w.form.Combo1, Qt::Key_Down);
-    QTest::keyClick(w.form.Combo1, Qt::Key_Down);
+    w.form.bandList->setFocus();
+    QTest::keyClick(w.form.bandList, Qt::Key_Up);
+    QTest::keyClick(w.form.bandList, Qt::Key_Up);
+    QTest::keyClick(w.form.bandList, Qt::Key_Down);
+    QTest::keyClick(w.form.bandList, Qt::Key_Down);
     QCOMPARE(w.box.shown.size(), std::size_t(5));
     QCOMPARE(w.state.currentBand, 6);
 }
@@ -336,9 +337,9 @@ void CellEditorsTest::lockedTableOpensNothing() {
     w.state.editingLock = true;
     w.form.refreshFromState();
     w.press(1, col::RxFrequency);
-    QTest::keyClick(w.form.Grid1, Qt::Key_Return);
+    QTest::keyClick(w.form.channelTable, Qt::Key_Return);
     QCOMPARE(w.editors.shown(), CellEditor::None);
-    QVERIFY(!w.editors.Text1->isVisible());
+    QVERIFY(!w.editors.frequencyEditor->isVisible());
 }
 
 void CellEditorsTest::tableRewrittenUnderAnOpenEditorIsNotWritten() {
@@ -346,10 +347,10 @@ void CellEditorsTest::tableRewrittenUnderAnOpenEditorIsNotWritten() {
     w.startChannel(3, "440");
     // The transmit frequency is being typed when New clears the list.
     w.press(3, col::TxFrequency);
-    QTest::keyClicks(w.editors.Text1, "450");
-    ClearGrid1(w.state);
+    QTest::keyClicks(w.editors.frequencyEditor, "450");
+    ClearChannelsInUse(w.state);
     w.form.refreshFromState();
-    QTest::keyClick(w.editors.Text1, Qt::Key_Return);
+    QTest::keyClick(w.editors.frequencyEditor, Qt::Key_Return);
     QCOMPARE(w.editors.shown(), CellEditor::None);
     for (int column = 1; column < kTableCols; ++column)
         QVERIFY(w.cell(3, column).isEmpty());
@@ -357,11 +358,11 @@ void CellEditorsTest::tableRewrittenUnderAnOpenEditorIsNotWritten() {
     // The same for a pick from the power list.
     w.startChannel(4, "440");
     w.press(4, col::Power);
-    ClearGrid1(w.state);
+    ClearChannelsInUse(w.state);
     w.form.refreshFromState();
-    Window::pickFromPopup(w.editors.Combo5[col::Power], 0);
+    Window::pickFromPopup(w.editors.optionLists[col::Power], 0);
     QVERIFY(w.cell(4, col::Power).isEmpty());
-    QVERIFY(!w.editors.Combo5[col::Power]->isVisible());
+    QVERIFY(!w.editors.optionLists[col::Power]->isVisible());
 }
 
 QTEST_MAIN(CellEditorsTest)

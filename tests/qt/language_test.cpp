@@ -4,7 +4,7 @@
 #include "ScriptedMessageBox.h"
 #include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
-#include "editor/gui/Form1.h"
+#include "editor/gui/MainWindow.h"
 #include "localisation/StartupLanguage.h"
 
 #include <QAction>
@@ -135,12 +135,12 @@ const Expected& expectedFor(int language) {
     return language == 1 ? kEnglish : language == 2 ? kTraditional : kSimplified;
 }
 
-QString cell(const Form1& form, int row, int column) {
-    return form.Grid1->item(row, column)->text();
+QString cell(const MainWindow& form, int row, int column) {
+    return form.channelTable->item(row, column)->text();
 }
 
 // Channel 1 in use: receive tone off, transmit tone D023N, high power, carrier inhibit.
-void addChannel(Form1& form) {
+void addChannel(MainWindow& form) {
     EditorState& state = form.state();
     state.table.at(1, 1) = "438.12500";
     state.table.at(1, 2) = state.lists.toneOff;
@@ -153,46 +153,46 @@ void addChannel(Form1& form) {
     form.refreshFromState();
 }
 
-void checkWindow(Form1& form, int language, bool timeOutListTranslated = true) {
+void checkWindow(MainWindow& form, int language, bool timeOutListTranslated = true) {
     const Expected& e = expectedFor(language);
     const auto text = [](const char* s) { return QString::fromUtf8(s); };
     QCOMPARE(form.state().languageState, language);
     QCOMPARE(form.windowTitle(), text(e.title));
-    QCOMPARE(form.mnuFile->title(), text(e.mnuFile));
-    QCOMPARE(form.mnuOpen->text(), text(e.mnuOpen));
-    QCOMPARE(form.mnuLanguage->title(), text(e.mnuLanguage));
-    QCOMPARE(form.mnuEnglish->text(), text(e.mnuEnglish));
-    QCOMPARE(form.mnudtmf->text(), text(e.mnudtmf));
-    QCOMPARE(form.Frame1->title(), text(e.frame1));
-    QCOMPARE(form.Frame2->title(), text(e.frame2));
-    QCOMPARE(form.Label3->text(), text(e.label3));
-    QCOMPARE(form.Label5->text(), text(e.label5));
-    QCOMPARE(form.Combo2->itemText(2), text(e.combo2Entry2));
+    QCOMPARE(form.fileMenu->title(), text(e.mnuFile));
+    QCOMPARE(form.openAction->text(), text(e.mnuOpen));
+    QCOMPARE(form.languageMenu->title(), text(e.mnuLanguage));
+    QCOMPARE(form.englishAction->text(), text(e.mnuEnglish));
+    QCOMPARE(form.optionalFunctionsAction->text(), text(e.mnudtmf));
+    QCOMPARE(form.bandFrame->title(), text(e.frame1));
+    QCOMPARE(form.functionPanel->title(), text(e.frame2));
+    QCOMPARE(form.bandLabel->text(), text(e.label3));
+    QCOMPARE(form.timeOutLabel->text(), text(e.label5));
+    QCOMPARE(form.voicePromptList->itemText(2), text(e.combo2Entry2));
     // Until a table is written after start-up, the time-out list keeps the entries it was
     // filled with (" S"); converting them changes nothing.
-    QCOMPARE(form.Combo3->itemText(0), timeOutListTranslated ? text(e.combo3Entry0) : "15 S");
-    QCOMPARE(form.Combo3->count(), 40);
-    QCOMPARE(form.Combo4->itemText(0), text(e.combo4Entry0));
-    QCOMPARE(form.Combo9->itemText(9), text(e.combo9Entry9));
-    QCOMPARE(form.Combo6->itemText(1), text(e.combo6Entry1));
+    QCOMPARE(form.timeOutList->itemText(0), timeOutListTranslated ? text(e.combo3Entry0) : "15 S");
+    QCOMPARE(form.timeOutList->count(), 40);
+    QCOMPARE(form.timeOutWarningList->itemText(0), text(e.combo4Entry0));
+    QCOMPARE(form.squelchList->itemText(9), text(e.combo9Entry9));
+    QCOMPARE(form.batterySaveList->itemText(1), text(e.combo6Entry1));
     QCOMPARE(cell(form, 0, 2), text(e.header2));
     QCOMPARE(cell(form, 0, 7), text(e.header7));
     QCOMPARE(QString::fromStdString(form.state().table.at(0, 7)), text(e.header7));
-    QCOMPARE(form.toolbarButton(5)->text(), text(e.toolbar5));
+    QCOMPARE(form.toolbarButton(ToolbarButton::Read)->text(), text(e.toolbar5));
     QCOMPARE(QString::fromStdString(form.state().lists.toneOff), text(e.toneOff));
     // The in-cell editors' lists.
-    QCOMPARE(form.cellEditors->Combo8->itemText(0), text(e.toneOff));
-    QCOMPARE(form.cellEditors->Combo8->itemText(1), QString("67.0"));
-    QCOMPARE(form.cellEditors->Combo5[5]->itemText(1), text(e.power));
-    QCOMPARE(form.cellEditors->Combo5[6]->itemText(1), text(e.forbid));
+    QCOMPARE(form.cellEditors->toneList->itemText(0), text(e.toneOff));
+    QCOMPARE(form.cellEditors->toneList->itemText(1), QString("67.0"));
+    QCOMPARE(form.cellEditors->optionLists[5]->itemText(1), text(e.power));
+    QCOMPARE(form.cellEditors->optionLists[6]->itemText(1), text(e.forbid));
     // Every header stays readable in every language ("Channel" is wider than its column).
     for (int column = 0; column < kTableCols; ++column)
-        QVERIFY2(form.Grid1->columnWidth(column) >=
-                     form.Grid1->fontMetrics().horizontalAdvance(cell(form, 0, column)),
+        QVERIFY2(form.channelTable->columnWidth(column) >=
+                     form.channelTable->fontMetrics().horizontalAdvance(cell(form, 0, column)),
                  qPrintable(cell(form, 0, column)));
 }
 
-void checkChannel(const Form1& form, int language) {
+void checkChannel(const MainWindow& form, int language) {
     const Expected& e = expectedFor(language);
     QCOMPARE(cell(form, 1, 1), QString("438.12500"));
     QCOMPARE(cell(form, 1, 2), QString::fromUtf8(e.toneOff));
@@ -203,8 +203,10 @@ void checkChannel(const Form1& form, int language) {
     QVERIFY(cell(form, 2, 5).isEmpty());
 }
 
-QAction* menuCommand(Form1& form, int language) {
-    return language == 0 ? form.mnuChineseJ : language == 1 ? form.mnuEnglish : form.mnuChineseF;
+QAction* menuCommand(MainWindow& form, int language) {
+    return language == 0   ? form.simplifiedChineseAction
+           : language == 1 ? form.englishAction
+                           : form.traditionalChineseAction;
 }
 
 } // namespace
@@ -225,9 +227,9 @@ class LanguageTest : public QObject {
         QFETCH(QString, request);
         QFETCH(int, language);
         Fixture f(request.toStdString());
-        Form1 form(f.state, f.services);
+        MainWindow form(f.state, f.services);
         // The time-out list is filled after the captions, with " S" in every language.
-        QCOMPARE(form.Combo3->itemText(0), QString("15 S"));
+        QCOMPARE(form.timeOutList->itemText(0), QString("15 S"));
         checkWindow(form, language, false);
         QCOMPARE(f.request.clears, request.isEmpty() ? 0 : 1);
     }
@@ -243,7 +245,7 @@ class LanguageTest : public QObject {
         QFETCH(int, from);
         QFETCH(int, to);
         Fixture f;
-        Form1 form(f.state, f.services);
+        MainWindow form(f.state, f.services);
         if (from != 0) menuCommand(form, from)->trigger();
         addChannel(form);
         checkWindow(form, from, from == 1);
@@ -257,22 +259,22 @@ class LanguageTest : public QObject {
     void choosingTheLanguageInForceChangesNothing() {
         for (int language = 0; language < 3; ++language) {
             Fixture f;
-            Form1 form(f.state, f.services);
+            MainWindow form(f.state, f.services);
             if (language != 0) menuCommand(form, language)->trigger();
             addChannel(form);
             // Marks that any rewrite would overwrite.
-            form.Label3->setText("mark");
-            form.mnuOpen->setText("mark");
-            form.Combo6->setItemText(0, "mark");
+            form.bandLabel->setText("mark");
+            form.openAction->setText("mark");
+            form.batterySaveList->setItemText(0, "mark");
             form.state().table.at(1, 2) = "mark";
             form.state().table.at(1, 5) = "mark";
             form.refreshFromState();
 
             menuCommand(form, language)->trigger();
             QCOMPARE(form.state().languageState, language);
-            QCOMPARE(form.Label3->text(), QString("mark"));
-            QCOMPARE(form.mnuOpen->text(), QString("mark"));
-            QCOMPARE(form.Combo6->itemText(0), QString("mark"));
+            QCOMPARE(form.bandLabel->text(), QString("mark"));
+            QCOMPARE(form.openAction->text(), QString("mark"));
+            QCOMPARE(form.batterySaveList->itemText(0), QString("mark"));
             QCOMPARE(cell(form, 1, 2), QString("mark"));
             QCOMPARE(cell(form, 1, 5), QString("mark"));
         }
@@ -280,45 +282,47 @@ class LanguageTest : public QObject {
 
     void traditionalComesFromTheChineseTextsNeverTheEnglish() {
         Fixture f;
-        Form1 form(f.state, f.services);
-        form.mnuEnglish->trigger();
-        form.mnuChineseF->trigger();
-        QCOMPARE(form.Label4->text(), QString("語言通知"));
-        QCOMPARE(form.Label1->text(), QString("發射超時預警"));
-        QCOMPARE(form.Combo7->itemText(0), QString("禁止"));
-        QCOMPARE(form.mnuChineseF->text(), QString("繁體中文"));
-        QCOMPARE(form.mnumainhelp->text(), QString("幫助主題  F1"));
+        MainWindow form(f.state, f.services);
+        form.englishAction->trigger();
+        form.traditionalChineseAction->trigger();
+        QCOMPARE(form.voicePromptLabel->text(), QString("語言通知"));
+        QCOMPARE(form.timeOutWarningLabel->text(), QString("發射超時預警"));
+        QCOMPARE(form.beepList->itemText(0), QString("禁止"));
+        QCOMPARE(form.traditionalChineseAction->text(), QString("繁體中文"));
+        QCOMPARE(form.helpTopicsAction->text(), QString("幫助主題  F1"));
         // The toolbar buttons are rewritten in Simplified Chinese, not converted.
         for (int button : {1, 2, 3, 5, 6})
-            QVERIFY(!form.toolbarButton(button)->text().contains(QRegularExpression("[A-Za-z]")));
-        QCOMPARE(form.toolbarButton(2)->text(), QString("打开"));
+            QVERIFY(!form.toolbarButton(ToolbarButton(button))
+                         ->text()
+                         .contains(QRegularExpression("[A-Za-z]")));
+        QCOMPARE(form.toolbarButton(ToolbarButton::Open)->text(), QString("打开"));
     }
 
     void traditionalLeavesTextBoxesAndCellsBelowTheHeader() {
         Fixture f;
-        Form1 form(f.state, f.services);
+        MainWindow form(f.state, f.services);
         addChannel(form);
         form.state().table.at(3, 1) = "446.00625";
         form.state().table.at(3, 2) = "67.0";
         form.refreshFromState();
-        form.mnuChineseF->trigger();
+        form.traditionalChineseAction->trigger();
         QCOMPARE(cell(form, 3, 2), QString("67.0"));
         QCOMPARE(cell(form, 1, 4), QString("D023N"));
         QCOMPARE(cell(form, 0, 0), QString("信道"));
         QCOMPARE(cell(form, 5, 0), QString("05"));
         // The band list has no caption row and stays as designed.
-        QCOMPARE(form.Combo1->itemText(0), QString("400-470MHz"));
+        QCOMPARE(form.bandList->itemText(0), QString("400-470MHz"));
     }
 
     void backFromTraditionalKeepsConvertedTextsOutsideTheTables() {
         Fixture f;
-        Form1 form(f.state, f.services);
-        form.Label->setText("请稍后"); // the status line has no caption row
-        form.mnuChineseF->trigger();
-        QCOMPARE(form.Label->text(), QString("請稍後"));
-        form.mnuChineseJ->trigger();
-        QCOMPARE(form.Label3->text(), QString("频段"));
-        QCOMPARE(form.Label->text(), QString("請稍後"));
+        MainWindow form(f.state, f.services);
+        form.transferStatus->setText("请稍后"); // the status line has no caption row
+        form.traditionalChineseAction->trigger();
+        QCOMPARE(form.transferStatus->text(), QString("請稍後"));
+        form.simplifiedChineseAction->trigger();
+        QCOMPARE(form.bandLabel->text(), QString("频段"));
+        QCOMPARE(form.transferStatus->text(), QString("請稍後"));
     }
 };
 

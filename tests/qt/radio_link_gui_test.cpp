@@ -4,9 +4,9 @@
 #include "ScriptedMessageBox.h"
 #include "SimulatedRadio.h"
 #include "editor/Startup.h"
-#include "editor/gui/Form1.h"
+#include "editor/gui/MainWindow.h"
 #include "image/ImageCodec.h"
-#include "link/gui/FormCOM.h"
+#include "link/gui/PortDialog.h"
 #include "link/gui/RadioLinkWiring.h"
 #include "link/qt/ComPorts.h"
 #include "link/qt/TransferController.h"
@@ -43,13 +43,13 @@ void writeDat(const QString& path, const std::string& imageText) {
 struct Window {
     explicit Window(const QString& folder) {
         services.settingsFolder = folder.toStdString();
-        form = std::make_unique<Form1>(state, services);
+        form = std::make_unique<MainWindow>(state, services);
     }
     EditorState state;
     test::ScriptedMessageBox box;
     test::FixedClock clock;
     AppServices services{&box, &clock};
-    std::unique_ptr<Form1> form;
+    std::unique_ptr<MainWindow> form;
 };
 
 void writePorts(const QTemporaryDir& dir, const QString& text) {
@@ -62,46 +62,47 @@ class RadioLinkGuiTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void portWindowLayoutAndScan();
+    void portDialogLayoutAndScan();
     void readThroughTheMenuFillsTheTable();
     void writeThroughTheToolbarReachesTheRadio();
 };
 
-void RadioLinkGuiTest::portWindowLayoutAndScan() {
+void RadioLinkGuiTest::portDialogLayoutAndScan() {
     QTemporaryDir dir;
     Sim sim({});
     writePorts(dir, QStringLiteral("COM1=%1\nCOM2=/dev/nonexistent-tlv-port\n").arg(sim.path()));
     Window w(dir.path());
-    FormCOM* com = w.form->radioLink()->portWindow();
+    PortDialog* com = w.form->radioLink()->portDialog();
     QVERIFY(com != nullptr);
     QVERIFY(!com->isVisible());
     QCOMPARE(com->windowTitle(), QStringLiteral("Com"));
 
     // Four rows of five, COM1..COM20.
     for (int i = 0; i < 20; ++i) {
-        QRadioButton* option = com->OptionCOM[static_cast<std::size_t>(i)];
+        QRadioButton* option = com->portOptions[static_cast<std::size_t>(i)];
         QCOMPARE(option->text(), QStringLiteral("COM%1").arg(i + 1));
-        QCOMPARE(option->x(), com->OptionCOM[static_cast<std::size_t>(i % 5)]->x());
-        QCOMPARE(option->y(), com->OptionCOM[static_cast<std::size_t>(5 * (i / 5))]->y());
-        if (i % 5) QVERIFY(option->x() > com->OptionCOM[static_cast<std::size_t>(i - 1)]->x());
-        if (i >= 5) QVERIFY(option->y() > com->OptionCOM[static_cast<std::size_t>(i - 5)]->y());
+        QCOMPARE(option->x(), com->portOptions[static_cast<std::size_t>(i % 5)]->x());
+        QCOMPARE(option->y(), com->portOptions[static_cast<std::size_t>(5 * (i / 5))]->y());
+        if (i % 5) QVERIFY(option->x() > com->portOptions[static_cast<std::size_t>(i - 1)]->x());
+        if (i >= 5) QVERIFY(option->y() > com->portOptions[static_cast<std::size_t>(i - 5)]->y());
     }
-    QVERIFY(com->OptionCOM[0]->isEnabled());
-    QCOMPARE(com->OptionCOM[0]->toolTip(), sim.path());
-    QVERIFY(!com->OptionCOM[1]->isEnabled());
-    QVERIFY(com->OptionCOM[1]->toolTip().startsWith(QStringLiteral("/dev/nonexistent-tlv-port\n")));
+    QVERIFY(com->portOptions[0]->isEnabled());
+    QCOMPARE(com->portOptions[0]->toolTip(), sim.path());
+    QVERIFY(!com->portOptions[1]->isEnabled());
+    QVERIFY(
+        com->portOptions[1]->toolTip().startsWith(QStringLiteral("/dev/nonexistent-tlv-port\n")));
 
     // Picking the option opens the port and makes it PortNumber.
-    com->OptionCOM[0]->click();
+    com->portOptions[0]->click();
     QCOMPARE(w.state.portNumber, 1);
     QVERIFY(w.form->radioLink()->ports().isOpen());
-    QVERIFY(com->OptionCOM[0]->isChecked());
+    QVERIFY(com->portOptions[0]->isChecked());
 
-    w.form->mnucom->trigger();
+    w.form->portAction->trigger();
     QVERIFY(com->isVisible());
     com->close();
     QVERIFY(!com->isVisible());
-    QCOMPARE(w.form->radioLink()->portWindow(), com);
+    QCOMPARE(w.form->radioLink()->portDialog(), com);
 }
 
 void RadioLinkGuiTest::readThroughTheMenuFillsTheTable() {
@@ -113,31 +114,31 @@ void RadioLinkGuiTest::readThroughTheMenuFillsTheTable() {
     Sim sim({QStringLiteral("--load"), dir.filePath(QStringLiteral("radio.dat"))});
     writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
     Window w(dir.path());
-    w.form->radioLink()->portWindow()->OptionCOM_Click(0);
+    w.form->radioLink()->portDialog()->onPortPicked(0);
     QVERIFY(w.form->radioLink()->ports().isOpen());
 
-    w.form->mnulock->trigger(); // editing lock on: the band frame is disabled
-    QVERIFY(!w.form->Frame1->isEnabled());
+    w.form->lockAction->trigger(); // editing lock on: the band frame is disabled
+    QVERIFY(!w.form->bandFrame->isEnabled());
 
     QSignalSpy ended(&w.form->radioLink()->transfer(), &TransferController::finished);
-    w.form->mnureadFre->trigger();
-    QVERIFY(w.form->Frame1->isEnabled());
-    QVERIFY(!w.form->Toolbar1->isEnabled());
-    QVERIFY(!w.form->mnupro->isEnabled());
-    QVERIFY(!w.form->toolbarButton(5)->isEnabled());
+    w.form->readAction->trigger();
+    QVERIFY(w.form->bandFrame->isEnabled());
+    QVERIFY(!w.form->mainToolbar->isEnabled());
+    QVERIFY(!w.form->programmingMenu->isEnabled());
+    QVERIFY(!w.form->toolbarButton(ToolbarButton::Read)->isEnabled());
     QVERIFY(ended.wait(10000));
     QCOMPARE(ended.at(0).at(0).value<TransferOutcome>(), TransferOutcome::Success);
-    QCOMPARE(w.form->Grid1->item(2, col::TxFrequency)->text(), QStringLiteral("446.01250"));
-    QCOMPARE(w.form->Label->text(), QStringLiteral("读频成功！"));
-    QVERIFY(!w.form->ProgressBar1->isVisible());
-    QVERIFY(!w.form->Toolbar1->isEnabled());
+    QCOMPARE(w.form->channelTable->item(2, col::TxFrequency)->text(), QStringLiteral("446.01250"));
+    QCOMPARE(w.form->transferStatus->text(), QStringLiteral("读频成功！"));
+    QVERIFY(!w.form->transferProgress->isVisible());
+    QVERIFY(!w.form->mainToolbar->isEnabled());
     // The end text blinks for six status ticks, then the controls come back.
-    QTRY_VERIFY_WITH_TIMEOUT(w.form->Toolbar1->isEnabled(), 5000);
-    QVERIFY(w.form->mnupro->isEnabled());
-    QVERIFY(w.form->toolbarButton(5)->isEnabled());
-    QVERIFY(!w.form->Label->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(w.form->mainToolbar->isEnabled(), 5000);
+    QVERIFY(w.form->programmingMenu->isEnabled());
+    QVERIFY(w.form->toolbarButton(ToolbarButton::Read)->isEnabled());
+    QVERIFY(!w.form->transferStatus->isVisible());
     QVERIFY(w.box.shown.empty());
-    QVERIFY2(w.form->Frame1->isEnabled(), "the band frame stays enabled until the lock toggles");
+    QVERIFY2(w.form->bandFrame->isEnabled(), "the band frame stays enabled until the lock toggles");
 }
 
 void RadioLinkGuiTest::writeThroughTheToolbarReachesTheRadio() {
@@ -146,16 +147,16 @@ void RadioLinkGuiTest::writeThroughTheToolbarReachesTheRadio() {
     Sim sim({QStringLiteral("--save"), saved});
     writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
     Window w(dir.path());
-    w.form->radioLink()->portWindow()->OptionCOM_Click(0);
+    w.form->radioLink()->portDialog()->onPortPicked(0);
     w.state.table.at(5, col::RxFrequency) = "433.00000";
     w.state.table.at(5, col::TxFrequency) = "433.00000";
     std::string image = EncodeImage(w.state);
 
     QSignalSpy ended(&w.form->radioLink()->transfer(), &TransferController::finished);
-    w.form->Toolbar1_ButtonClick(QStringLiteral("write"));
+    w.form->toolbarButton(ToolbarButton::Write)->trigger();
     QVERIFY(ended.wait(10000));
     QCOMPARE(ended.at(0).at(0).value<TransferOutcome>(), TransferOutcome::Success);
-    QCOMPARE(w.form->Label->text(), QStringLiteral("写频成功！"));
+    QCOMPARE(w.form->transferStatus->text(), QStringLiteral("写频成功！"));
     QVERIFY(sim.waitSaved());
     QFile file(saved);
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -3,13 +3,13 @@
 // TLV_SCREENSHOT_DIR, or "screenshots" in the current folder.
 #include "FixedClock.h"
 #include "ScriptedMessageBox.h"
-#include "dialogs/gui/Form2.h"
-#include "dialogs/gui/Form4.h"
-#include "dialogs/gui/Form5.h"
-#include "dialogs/gui/Form6.h"
-#include "dialogs/gui/Form7.h"
-#include "editor/gui/Form1.h"
-#include "help/gui/frmAbout.h"
+#include "dialogs/gui/EmbeddedTextsDialog.h"
+#include "dialogs/gui/KeysDialog.h"
+#include "dialogs/gui/OptionalFunctionsDialog.h"
+#include "dialogs/gui/PowerLevelDialog.h"
+#include "dialogs/gui/TestFrequencyDialog.h"
+#include "editor/gui/MainWindow.h"
+#include "help/gui/AboutDialog.h"
 
 #include <QDir>
 #include <QPixmap>
@@ -33,7 +33,7 @@ class ScreenshotTest : public QObject {
     void mainWindowEnlarged() { shoot("Form1-enlarged.png", QSize(1100, 620)); }
 
     void mainWindowWithChannelsLockedInServiceMode() {
-        shoot("Form1-channels-locked.png", {}, [](Form1& form) {
+        shoot("Form1-channels-locked.png", {}, [](MainWindow& form) {
             auto& table = form.state().table;
             const char* rows[][8] = {
                 {"438.12500", "关闭", "438.12500", "关闭", "高", "关闭", "宽带", "有"},
@@ -50,57 +50,58 @@ class ScreenshotTest : public QObject {
     }
 
     void mainWindowInEnglish() {
-        shoot("Form1-english.png", {}, [](Form1& form) {
+        shoot("Form1-english.png", {}, [](MainWindow& form) {
             addSampleChannels(form);
-            form.mnuEnglish->trigger();
+            form.englishAction->trigger();
         });
     }
 
     void mainWindowInTraditionalChinese() {
-        shoot("Form1-traditional.png", {}, [](Form1& form) {
+        shoot("Form1-traditional.png", {}, [](MainWindow& form) {
             addSampleChannels(form);
-            form.mnuChineseF->trigger();
+            form.traditionalChineseAction->trigger();
         });
     }
 
     void dialogs() { shootDialogs(""); }
 
     void dialogsInEnglish() {
-        shootDialogs("-english", [](Form1& form) { form.mnuEnglish->trigger(); });
+        shootDialogs("-english", [](MainWindow& form) { form.englishAction->trigger(); });
     }
 
     void dialogsInTraditionalChinese() {
-        shootDialogs("-traditional", [](Form1& form) { form.mnuChineseF->trigger(); });
+        shootDialogs("-traditional",
+                     [](MainWindow& form) { form.traditionalChineseAction->trigger(); });
     }
 
   private:
-    template <typename Prepare = void (*)(Form1&)>
+    template <typename Prepare = void (*)(MainWindow&)>
     void shootDialogs(
-        const char* suffix, Prepare prepare = [](Form1&) {}) {
+        const char* suffix, Prepare prepare = [](MainWindow&) {}) {
         EditorState state;
         test::ScriptedMessageBox box;
         test::FixedClock clock;
         AppServices services{&box, &clock};
-        Form1 form(state, services);
+        MainWindow form(state, services);
         state.table.at(1, 1) = "446.00625";
-        state.form4.grid[1][1] = "446.00625";
-        state.form4.grid[1][2] = "446.00625";
-        state.form4.grid[2][1] = "438.12500";
-        state.form4.grid[2][2] = "433.12500";
-        state.form7.text1 = "TLV6200 HANDHELD";
-        state.form7.text2 = "CH1 446.00625";
-        state.form5.text5 = "5";
-        state.form5.text6 = "3";
+        state.testFrequencies.grid[1][1] = "446.00625";
+        state.testFrequencies.grid[1][2] = "446.00625";
+        state.testFrequencies.grid[2][1] = "438.12500";
+        state.testFrequencies.grid[2][2] = "433.12500";
+        state.embeddedTexts.firstText = "TLV6200 HANDHELD";
+        state.embeddedTexts.secondText = "CH1 446.00625";
+        state.optionalFunctions.scanRxResumeDelay = "5";
+        state.optionalFunctions.scanTxResumeDelay = "3";
         form.refreshFromState();
         form.serviceModeOn();
         prepare(form);
         const std::array<std::pair<QWidget*, const char*>, 6> windows{{
-            {form.form2, "Form2"},
-            {form.form4, "Form4"},
-            {form.form5, "Form5"},
-            {form.form6, "Form6"},
-            {form.form7, "Form7"},
-            {form.about, "frmAbout"},
+            {form.powerLevelDialog, "Form2"},
+            {form.testFrequencyDialog, "Form4"},
+            {form.optionalFunctionsDialog, "Form5"},
+            {form.keysDialog, "Form6"},
+            {form.embeddedTextsDialog, "Form7"},
+            {form.aboutDialog, "frmAbout"},
         }};
         for (const auto& [window, name] : windows)
             save(window, QString::fromLatin1(name) + QLatin1String(suffix) + ".png");
@@ -118,7 +119,7 @@ class ScreenshotTest : public QObject {
     }
 
     // Three channels in use, written as the editor writes them in Simplified Chinese.
-    static void addSampleChannels(Form1& form) {
+    static void addSampleChannels(MainWindow& form) {
         EditorState& state = form.state();
         const char* rows[][8] = {
             {"438.12500", "关闭", "438.12500", "关闭", "高", "关闭", "宽带", "有"},
@@ -135,14 +136,14 @@ class ScreenshotTest : public QObject {
         form.refreshFromState();
     }
 
-    template <typename Prepare = void (*)(Form1&)>
+    template <typename Prepare = void (*)(MainWindow&)>
     void shoot(
-        const QString& name, QSize size, Prepare prepare = [](Form1&) {}) {
+        const QString& name, QSize size, Prepare prepare = [](MainWindow&) {}) {
         EditorState state;
         test::ScriptedMessageBox box;
         test::FixedClock clock;
         AppServices services{&box, &clock};
-        Form1 form(state, services);
+        MainWindow form(state, services);
         prepare(form);
         if (size.isValid()) form.resize(size);
         form.show();

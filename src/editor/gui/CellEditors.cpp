@@ -1,7 +1,7 @@
 #include "editor/gui/CellEditors.h"
 
 #include "editor/ToneList.h"
-#include "editor/gui/Form1.h"
+#include "editor/gui/MainWindow.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -55,39 +55,40 @@ bool isFocusLossToIgnore(QEvent* event) {
 
 } // namespace
 
-MessageBoxService& FormMessageBox(Form1& form) {
+MessageBoxService& WindowMessageBox(MainWindow& form) {
     static CancellingMessageBox fallback;
     MessageBoxService* box = form.services().msgBox;
     return box ? *box : fallback;
 }
 
-CellEditors::CellEditors(Form1& form) : QObject(&form), form_(form), state_(form.state()) {
-    QWidget* viewport = grid()->viewport();
+CellEditors::CellEditors(MainWindow& form) : QObject(&form), form_(form), state_(form.state()) {
+    QWidget* viewport = table()->viewport();
 
-    Text1 = new QLineEdit(viewport);
-    Text1->setObjectName(QStringLiteral("Text1"));
-    Text1->setMaxLength(kFrequencyEditorMaxLength);
-    Text1->setAlignment(Qt::AlignCenter);
-    Text1->setFrame(false);
-    Text1->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(255, 255, 192); }"));
-    Text1->hide();
-    Text1->installEventFilter(this);
+    frequencyEditor = new QLineEdit(viewport);
+    frequencyEditor->setObjectName(QStringLiteral("Text1"));
+    frequencyEditor->setMaxLength(kFrequencyEditorMaxLength);
+    frequencyEditor->setAlignment(Qt::AlignCenter);
+    frequencyEditor->setFrame(false);
+    frequencyEditor->setStyleSheet(
+        QStringLiteral("QLineEdit { background-color: rgb(255, 255, 192); }"));
+    frequencyEditor->hide();
+    frequencyEditor->installEventFilter(this);
 
-    Combo8 = new QComboBox(viewport);
-    Combo8->setObjectName(QStringLiteral("Combo8"));
-    Combo8->setEditable(true);
-    Combo8->setInsertPolicy(QComboBox::NoInsert);
-    Combo8->setCompleter(nullptr); // typed text stays as typed, no inline completion
-    Combo8->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    Combo8->setMinimumContentsLength(1);
+    toneList = new QComboBox(viewport);
+    toneList->setObjectName(QStringLiteral("Combo8"));
+    toneList->setEditable(true);
+    toneList->setInsertPolicy(QComboBox::NoInsert);
+    toneList->setCompleter(nullptr); // typed text stays as typed, no inline completion
+    toneList->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    toneList->setMinimumContentsLength(1);
     for (int position = 0; position < kToneListSize; ++position)
-        Combo8->addItem(qs(ToneListEntry(state_.lists, position)));
-    Combo8->hide();
-    Combo8->installEventFilter(this);
-    Combo8->lineEdit()->installEventFilter(this);
-    Combo8->view()->installEventFilter(this);
-    connect(Combo8, &QComboBox::activated, this, &CellEditors::Combo8_Click);
-    connect(Combo8->lineEdit(), &QLineEdit::textEdited, this, [this] { toneSelected_ = -1; });
+        toneList->addItem(qs(ToneListEntry(state_.lists, position)));
+    toneList->hide();
+    toneList->installEventFilter(this);
+    toneList->lineEdit()->installEventFilter(this);
+    toneList->view()->installEventFilter(this);
+    connect(toneList, &QComboBox::activated, this, &CellEditors::onTonePicked);
+    connect(toneList->lineEdit(), &QLineEdit::textEdited, this, [this] { toneSelected_ = -1; });
 
     for (int column = col::Power; column <= col::Scan; ++column) {
         auto* list = new QComboBox(viewport);
@@ -100,32 +101,32 @@ CellEditors::CellEditors(Form1& form) : QObject(&form), form_(form), state_(form
         list->hide();
         list->installEventFilter(this);
         connect(list, &QComboBox::activated, this,
-                [this, column](int position) { Combo5_Click(column, position); });
-        Combo5[column] = list;
+                [this, column](int position) { onOptionPicked(column, position); });
+        optionLists[column] = list;
     }
 
-    grid()->installEventFilter(this);
+    table()->installEventFilter(this);
     viewport->installEventFilter(this);
     // An editor follows its cell when the columns are fitted to a new width.
     auto follow = [this] {
-        if (QWidget* editor = shownWidget()) placeOverCell(editor, editor == Text1);
+        if (QWidget* editor = shownWidget()) placeOverCell(editor, editor == frequencyEditor);
     };
-    connect(grid()->horizontalHeader(), &QHeaderView::sectionResized, this, follow);
-    connect(grid()->verticalHeader(), &QHeaderView::sectionResized, this, follow);
+    connect(table()->horizontalHeader(), &QHeaderView::sectionResized, this, follow);
+    connect(table()->verticalHeader(), &QHeaderView::sectionResized, this, follow);
 }
 
-QTableWidget* CellEditors::grid() const {
-    return form_.Grid1;
+QTableWidget* CellEditors::table() const {
+    return form_.channelTable;
 }
 
 QWidget* CellEditors::shownWidget() const {
     switch (shown_) {
     case CellEditor::Frequency:
-        return Text1;
+        return frequencyEditor;
     case CellEditor::Tone:
-        return Combo8;
+        return toneList;
     case CellEditor::Option:
-        return Combo5[state_.editCol];
+        return optionLists[state_.editCol];
     case CellEditor::None:
         break;
     }
@@ -137,73 +138,74 @@ QWidget* CellEditors::shownWidget() const {
 bool CellEditors::eventFilter(QObject* watched, QEvent* event) {
     const QEvent::Type type = event->type();
     // While the editing lock is on, the table takes no input at all.
-    if ((watched == grid() || watched == grid()->viewport()) && !grid()->isEnabled()) return false;
-    if (watched == grid()->viewport()) {
+    if ((watched == table() || watched == table()->viewport()) && !table()->isEnabled())
+        return false;
+    if (watched == table()->viewport()) {
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
-            return Grid1_MouseDown(static_cast<QMouseEvent*>(event));
+            return onTablePress(static_cast<QMouseEvent*>(event));
         // The press is handled whole on its own: no drag selects a range.
         if (type == QEvent::MouseMove || type == QEvent::MouseButtonRelease) return true;
         return false;
     }
-    if (watched == grid()) {
-        if (type == QEvent::KeyPress) return Grid1_KeyDown(static_cast<QKeyEvent*>(event));
+    if (watched == table()) {
+        if (type == QEvent::KeyPress) return onTableKey(static_cast<QKeyEvent*>(event));
         return false;
     }
-    if (watched == Text1) {
-        if (type == QEvent::KeyPress) return Text1_KeyPress(static_cast<QKeyEvent*>(event));
+    if (watched == frequencyEditor) {
+        if (type == QEvent::KeyPress) return onFrequencyKey(static_cast<QKeyEvent*>(event));
         if (type == QEvent::FocusOut && shown_ == CellEditor::Frequency &&
             !isFocusLossToIgnore(event))
             closeEditor();
         return false;
     }
-    if (watched == Combo8 || watched == Combo8->lineEdit()) {
-        if (type == QEvent::KeyPress) return Combo8_KeyPress(static_cast<QKeyEvent*>(event));
+    if (watched == toneList || watched == toneList->lineEdit()) {
+        if (type == QEvent::KeyPress) return onToneKey(static_cast<QKeyEvent*>(event));
         if (type == QEvent::FocusOut && shown_ == CellEditor::Tone && !isFocusLossToIgnore(event) &&
-            !Combo8->view()->isVisible())
+            !toneList->view()->isVisible())
             closeEditor();
         return false;
     }
-    if (watched == Combo8->view()) {
-        if (type == QEvent::KeyPress) return Combo8_PopupKeyPress(static_cast<QKeyEvent*>(event));
+    if (watched == toneList->view()) {
+        if (type == QEvent::KeyPress) return onTonePopupKey(static_cast<QKeyEvent*>(event));
         return false;
     }
     for (int column = col::Power; column <= col::Scan; ++column) {
-        if (watched != Combo5[column]) continue;
-        if (type == QEvent::KeyPress) return Combo5_KeyPress(static_cast<QKeyEvent*>(event));
+        if (watched != optionLists[column]) continue;
+        if (type == QEvent::KeyPress) return onOptionKey(static_cast<QKeyEvent*>(event));
         // Leaving an option list without a pick changes nothing.
         if (type == QEvent::FocusOut && shown_ == CellEditor::Option && state_.editCol == column &&
-            !isFocusLossToIgnore(event) && !Combo5[column]->view()->isVisible())
+            !isFocusLossToIgnore(event) && !optionLists[column]->view()->isVisible())
             hideShown();
         return false;
     }
     return QObject::eventFilter(watched, event);
 }
 
-bool CellEditors::Grid1_MouseDown(QMouseEvent* event) {
+bool CellEditors::onTablePress(QMouseEvent* event) {
     // Any press takes the focus to the table, which leaves the editor shown.
     closeEditor();
-    grid()->setFocus(Qt::MouseFocusReason);
+    table()->setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton) return true; // a right press only focuses the table
-    const QModelIndex index = grid()->indexAt(event->position().toPoint());
+    const QModelIndex index = table()->indexAt(event->position().toPoint());
     // Header row, number column and the area below the rows are never edited.
     if (!index.isValid() || index.row() < 1 || index.column() < 1) return true;
     state_.cellClickArmed = true;
-    grid()->setCurrentCell(index.row(), index.column());
-    Grid1_SelChange(index.row(), index.column());
+    table()->setCurrentCell(index.row(), index.column());
+    onCellSelected(index.row(), index.column());
     return true;
 }
 
-bool CellEditors::Grid1_KeyDown(QKeyEvent* event) {
+bool CellEditors::onTableKey(QKeyEvent* event) {
     // Keys an editor leaves unused (Up and Down in Text1, say) reach the table as its parent;
     // they must not move the current cell from under the editor.
     if (shown_ != CellEditor::None) return true;
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        const int row = grid()->currentRow();
-        const int column = grid()->currentColumn();
+        const int row = table()->currentRow();
+        const int column = table()->currentColumn();
         if (row < 1 || column < 1) return true;
         state_.cellClickArmed = true;
-        Grid1_SelChange(row, column);
+        onCellSelected(row, column);
         return true;
     }
     // Typing on the table moves nothing: only the arrow keys move the current cell.
@@ -211,10 +213,10 @@ bool CellEditors::Grid1_KeyDown(QKeyEvent* event) {
     return code >= 32 && code != 127;
 }
 
-void CellEditors::Grid1_SelChange(int row, int column) {
+void CellEditors::onCellSelected(int row, int column) {
     const CellEditor editor = SelectCell(state_, row, column);
     if (editor == CellEditor::None) return;
-    if (state_.editCol != column) grid()->setCurrentCell(state_.editRow, state_.editCol);
+    if (state_.editCol != column) table()->setCurrentCell(state_.editRow, state_.editCol);
     switch (editor) {
     case CellEditor::Frequency:
         openFrequencyEditor();
@@ -233,7 +235,7 @@ void CellEditors::Grid1_SelChange(int row, int column) {
 // ---- Opening -----------------------------------------------------------------------------
 
 void CellEditors::placeOverCell(QWidget* editor, bool sameHeight) {
-    const QRect cell = grid()->visualRect(grid()->model()->index(state_.editRow, state_.editCol));
+    const QRect cell = table()->visualRect(table()->model()->index(state_.editRow, state_.editCol));
     const int height = sameHeight ? cell.height() : editor->sizeHint().height();
     editor->setGeometry(cell.left(), cell.top(), cell.width(), height);
 }
@@ -247,29 +249,29 @@ void CellEditors::showEditor(QWidget* editor, CellEditor kind) {
 }
 
 void CellEditors::openFrequencyEditor() {
-    placeOverCell(Text1, true);
-    Text1->setText(qs(state_.table.at(state_.editRow, state_.editCol)));
-    Text1->selectAll();
-    showEditor(Text1, CellEditor::Frequency);
+    placeOverCell(frequencyEditor, true);
+    frequencyEditor->setText(qs(state_.table.at(state_.editRow, state_.editCol)));
+    frequencyEditor->selectAll();
+    showEditor(frequencyEditor, CellEditor::Frequency);
 }
 
 void CellEditors::openToneList() {
     // The off text follows the language in force.
-    Combo8->setItemText(0, qs(state_.lists.toneOff));
+    toneList->setItemText(0, qs(state_.lists.toneOff));
     const std::string& cell = state_.table.at(state_.editRow, state_.editCol);
     const int position = ToneListPosition(state_.lists, cell);
-    Combo8->setCurrentIndex(position);
-    Combo8->setEditText(qs(cell));
+    toneList->setCurrentIndex(position);
+    toneList->setEditText(qs(cell));
     toneSelected_ = position;
-    placeOverCell(Combo8, false);
-    showEditor(Combo8, CellEditor::Tone);
-    Combo8->showPopup();
+    placeOverCell(toneList, false);
+    showEditor(toneList, CellEditor::Tone);
+    toneList->showPopup();
     // Typing replaces the cell's text, as in the frequency editor.
-    Combo8->lineEdit()->selectAll();
+    toneList->lineEdit()->selectAll();
 }
 
 void CellEditors::openOptionList(int column) {
-    QComboBox* list = Combo5[column];
+    QComboBox* list = optionLists[column];
     list->setItemText(0, qs(state_.lists.optionText(column, 0)));
     list->setItemText(1, qs(state_.lists.optionText(column, 1)));
     // Selecting the cell's entry is not a pick: setCurrentIndex does not report one.
@@ -281,7 +283,7 @@ void CellEditors::openOptionList(int column) {
 
 // ---- Keys --------------------------------------------------------------------------------
 
-bool CellEditors::Text1_KeyPress(QKeyEvent* event) {
+bool CellEditors::onFrequencyKey(QKeyEvent* event) {
     const int code = typedCode(event);
     if (code < 0) return false;
     const FilteredKey key = FilterFrequencyKey(code);
@@ -289,7 +291,7 @@ bool CellEditors::Text1_KeyPress(QKeyEvent* event) {
     return key.action != KeyAction::Keep;
 }
 
-bool CellEditors::Combo8_KeyPress(QKeyEvent* event) {
+bool CellEditors::onToneKey(QKeyEvent* event) {
     const int code = typedCode(event);
     if (code < 0) return false;
     const FilteredKey key = FilterToneKey(code);
@@ -303,28 +305,28 @@ bool CellEditors::Combo8_KeyPress(QKeyEvent* event) {
         break;
     }
     if (key.code == code) return false;
-    Combo8->lineEdit()->insert(QString(QChar(key.code)));
+    toneList->lineEdit()->insert(QString(QChar(key.code)));
     toneSelected_ = -1;
     return true;
 }
 
-bool CellEditors::Combo8_PopupKeyPress(QKeyEvent* event) {
+bool CellEditors::onTonePopupKey(QKeyEvent* event) {
     // Typing while the list is open goes into the edit field, as if the list were closed.
     const int code = typedCode(event);
     if (code < 0 || code == kKeyEnter || (code < 32 && code != kKeyBackspace) || code == 127)
         return false;
-    Combo8->hidePopup();
+    toneList->hidePopup();
     const FilteredKey key = FilterToneKey(code);
     if (key.action != KeyAction::Keep) return true;
     if (key.code == kKeyBackspace)
-        Combo8->lineEdit()->backspace();
+        toneList->lineEdit()->backspace();
     else
-        Combo8->lineEdit()->insert(QString(QChar(key.code)));
+        toneList->lineEdit()->insert(QString(QChar(key.code)));
     toneSelected_ = -1;
     return true;
 }
 
-bool CellEditors::Combo5_KeyPress(QKeyEvent* event) {
+bool CellEditors::onOptionKey(QKeyEvent* event) {
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
         hideShown();
@@ -335,7 +337,7 @@ bool CellEditors::Combo5_KeyPress(QKeyEvent* event) {
 
 // ---- Picks and commits -------------------------------------------------------------------
 
-void CellEditors::Combo8_Click(int position) {
+void CellEditors::onTonePicked(int position) {
     if (shown_ != CellEditor::Tone) return;
     if (cellRewrittenBehind()) {
         hideShown();
@@ -348,7 +350,7 @@ void CellEditors::Combo8_Click(int position) {
     closeEditor();
 }
 
-void CellEditors::Combo5_Click(int column, int position) {
+void CellEditors::onOptionPicked(int column, int position) {
     if (shown_ != CellEditor::Option || state_.editCol != column) return;
     if (!cellRewrittenBehind()) PickOption(state_, position);
     hideShown();
@@ -363,14 +365,14 @@ void CellEditors::closeEditor() {
     }
     switch (shown_) {
     case CellEditor::Frequency: {
-        const std::string text = Text1->text().toStdString();
+        const std::string text = frequencyEditor->text().toStdString();
         hideShown();
-        CommitFrequency(state_, FormMessageBox(form_), text);
+        CommitFrequency(state_, WindowMessageBox(form_), text);
         refresh();
         break;
     }
     case CellEditor::Tone: {
-        const std::string text = Combo8->currentText().toStdString();
+        const std::string text = toneList->currentText().toStdString();
         const int selected = toneSelected_;
         hideShown();
         CommitTone(state_, text, selected);
@@ -391,7 +393,7 @@ CellEditor CellEditors::hideShown() {
     shown_ = CellEditor::None;
     if (!editor) return kind;
     if (auto* list = qobject_cast<QComboBox*>(editor)) list->hidePopup();
-    grid()->setFocus(Qt::OtherFocusReason);
+    table()->setFocus(Qt::OtherFocusReason);
     editor->hide();
     return kind;
 }

@@ -18,24 +18,24 @@ class QWidget;
 
 namespace tlv {
 
-class Form1;
+class MainWindow;
 
 // The window's message box; one that answers Cancel when the window was given none.
-MessageBoxService& FormMessageBox(Form1& form);
+MessageBoxService& WindowMessageBox(MainWindow& form);
 
 class CellEditors : public QObject {
     Q_OBJECT
   public:
     // Creates the editors, hidden, over Grid1 of `form`, and starts watching the table.
-    explicit CellEditors(Form1& form);
+    explicit CellEditors(MainWindow& form);
 
     // Frequency editor: nine characters, centred, pale yellow.
-    QLineEdit* Text1 = nullptr;
+    QLineEdit* frequencyEditor = nullptr;
     // Tone list: the 261 tone entries; the user may also type.
-    QComboBox* Combo8 = nullptr;
+    QComboBox* toneList = nullptr;
     // Option lists, pick only: Combo5[5] power, [6] transmit inhibit, [7] bandwidth, [8] scan
     // add (indices 0..4 unused).
-    std::array<QComboBox*, 9> Combo5{};
+    std::array<QComboBox*, 9> optionLists{};
 
     // The editor shown, CellEditor::None when idle.
     CellEditor shown() const { return shown_; }
@@ -49,13 +49,13 @@ class CellEditors : public QObject {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    QTableWidget* grid() const;
+    QTableWidget* table() const;
 
     // The table's events.
-    bool Grid1_MouseDown(QMouseEvent* event);
-    bool Grid1_KeyDown(QKeyEvent* event);
+    bool onTablePress(QMouseEvent* event);
+    bool onTableKey(QKeyEvent* event);
     // Opens the editor of cell (row, column) when a left press or Enter armed it.
-    void Grid1_SelChange(int row, int column);
+    void onCellSelected(int row, int column);
 
     void openFrequencyEditor();
     void openToneList();
@@ -64,20 +64,20 @@ class CellEditors : public QObject {
     void showEditor(QWidget* editor, CellEditor kind);
 
     // Key filters. Return true when the key was consumed.
-    bool Text1_KeyPress(QKeyEvent* event);
-    bool Combo8_KeyPress(QKeyEvent* event);
-    bool Combo8_PopupKeyPress(QKeyEvent* event);
-    bool Combo5_KeyPress(QKeyEvent* event);
+    bool onFrequencyKey(QKeyEvent* event);
+    bool onToneKey(QKeyEvent* event);
+    bool onTonePopupKey(QKeyEvent* event);
+    bool onOptionKey(QKeyEvent* event);
 
-    void Combo8_Click(int position);
-    void Combo5_Click(int column, int position);
+    void onTonePicked(int position);
+    void onOptionPicked(int column, int position);
 
     // Hides the editor shown without committing, and gives the focus to the table.
     CellEditor hideShown();
     void refresh();
     bool cellRewrittenBehind() const;
 
-    Form1& form_;
+    MainWindow& form_;
     EditorState& state_;
     CellEditor shown_ = CellEditor::None;
     // The tone list's selected position: the entry last picked, -1 after typing.

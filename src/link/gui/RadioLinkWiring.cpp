@@ -1,8 +1,8 @@
 #include "link/gui/RadioLinkWiring.h"
 
 #include "editor/gui/DropDownComboBox.h"
-#include "editor/gui/Form1.h"
-#include "link/gui/FormCOM.h"
+#include "editor/gui/MainWindow.h"
+#include "link/gui/PortDialog.h"
 #include "link/qt/ComPorts.h"
 #include "link/qt/SerialLink.h"
 #include "link/qt/TransferController.h"
@@ -26,7 +26,7 @@ class SilentMessageBox : public MessageBoxService {
 };
 } // namespace
 
-RadioLinkWiring::RadioLinkWiring(Form1& form, const std::filesystem::path& settingsFolder)
+RadioLinkWiring::RadioLinkWiring(MainWindow& form, const std::filesystem::path& settingsFolder)
     : QObject(&form), form_(form) {
     link_ = new SerialLink(this);
     ports_ = new ComPorts(*link_, this);
@@ -37,58 +37,58 @@ RadioLinkWiring::RadioLinkWiring(Form1& form, const std::filesystem::path& setti
         box = &silent;
     }
     transfer_ = new TransferController(form.state(), *box, *link_, this);
-    portWindow_ = new FormCOM(*ports_, form.state().portNumber, &form);
-    portWindow_->Form_Load();
+    portDialog_ = new PortDialog(*ports_, form.state().portNumber, &form);
+    portDialog_->scanPorts();
 
     TransferController* t = transfer_;
     connect(t, &TransferController::statusTextChanged, &form,
-            [&form](const QString& text) { form.Label->setText(text); });
+            [&form](const QString& text) { form.transferStatus->setText(text); });
     connect(t, &TransferController::statusVisibleChanged, &form,
-            [&form](bool visible) { form.Label->setVisible(visible); });
+            [&form](bool visible) { form.transferStatus->setVisible(visible); });
     connect(t, &TransferController::progressChanged, &form, [&form](bool visible, int value) {
-        form.ProgressBar1->setValue(value);
-        form.ProgressBar1->setVisible(visible);
+        form.transferProgress->setValue(value);
+        form.transferProgress->setVisible(visible);
     });
     connect(t, &TransferController::controlsEnabledChanged, this,
             &RadioLinkWiring::setControlsEnabled);
     connect(t, &TransferController::bandListFocusRequested, &form, [&form] {
-        form.Frame1->setEnabled(true);
-        form.Combo1->setFocus();
+        form.bandFrame->setEnabled(true);
+        form.bandList->setFocus();
     });
     // A read has filled the editor. The band frame that the start enabled stays enabled, also
     // under the editing lock, until the lock is toggled.
     connect(t, &TransferController::finished, &form, [t, &form] {
         if (t->engine().state().transferDirection != "R") return;
         form.refreshFromState();
-        form.Frame1->setEnabled(true);
+        form.bandFrame->setEnabled(true);
     });
 }
 
 RadioLinkWiring::~RadioLinkWiring() = default;
 
 void RadioLinkWiring::setControlsEnabled(bool enabled) {
-    form_.Toolbar1->setEnabled(enabled);
-    if (QAction* read = form_.toolbarButton(5)) read->setEnabled(enabled);
-    if (QAction* write = form_.toolbarButton(6)) write->setEnabled(enabled);
-    form_.mnupro->setEnabled(enabled);
-    form_.mnupro->menuAction()->setEnabled(enabled);
+    form_.mainToolbar->setEnabled(enabled);
+    if (QAction* read = form_.toolbarButton(ToolbarButton::Read)) read->setEnabled(enabled);
+    if (QAction* write = form_.toolbarButton(ToolbarButton::Write)) write->setEnabled(enabled);
+    form_.programmingMenu->setEnabled(enabled);
+    form_.programmingMenu->menuAction()->setEnabled(enabled);
 }
 
 void RadioLinkWiring::startRead() {
     // The shortcut of a menu entry can fire while its menu is disabled.
-    if (!form_.mnupro->isEnabled()) return;
+    if (!form_.programmingMenu->isEnabled()) return;
     transfer_->startRead();
 }
 
 void RadioLinkWiring::startWrite() {
-    if (!form_.mnupro->isEnabled()) return;
+    if (!form_.programmingMenu->isEnabled()) return;
     transfer_->startWrite();
 }
 
-void RadioLinkWiring::showPortWindow() {
-    portWindow_->show();
-    portWindow_->raise();
-    portWindow_->activateWindow();
+void RadioLinkWiring::showPortDialog() {
+    portDialog_->show();
+    portDialog_->raise();
+    portDialog_->activateWindow();
 }
 
 } // namespace tlv

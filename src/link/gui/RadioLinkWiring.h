@@ -1,6 +1,6 @@
 #pragma once
-// The radio link inside the main window: the serial port, the port window FormCOM, the
-// transfer controller with Timer1 and Timer2, and their wiring to Form1's status label Label,
+// The radio link inside the main window: the serial port, the port window PortDialog, the
+// transfer controller with Timer1 and Timer2, and their wiring to MainWindow's status label Label,
 // progress bar ProgressBar1, toolbar Toolbar1 (buttons "read" and "write"), programming menu
 // mnupro and band frame Frame1 / band list Combo1.
 #include <QObject>
@@ -10,8 +10,8 @@
 namespace tlv {
 
 class ComPorts;
-class Form1;
-class FormCOM;
+class MainWindow;
+class PortDialog;
 class SerialLink;
 class TransferController;
 
@@ -21,16 +21,16 @@ class RadioLinkWiring : public QObject {
     // Start-up step 9: builds the port table from `settingsFolder`/"ports" and this machine's
     // serial devices, creates the port window hidden and runs its scan, which may open the
     // port of form.state().portNumber (or set it by the one-port rule).
-    RadioLinkWiring(Form1& form, const std::filesystem::path& settingsFolder);
+    RadioLinkWiring(MainWindow& form, const std::filesystem::path& settingsFolder);
     ~RadioLinkWiring() override;
 
     // Read Frequency / Write Frequency (menu, toolbar, Ctrl+R / Ctrl+W).
     void startRead();
     void startWrite();
     // mnucom: shows the port window, modeless.
-    void showPortWindow();
+    void showPortDialog();
 
-    FormCOM* portWindow() const { return portWindow_; }
+    PortDialog* portDialog() const { return portDialog_; }
     ComPorts& ports() { return *ports_; }
     SerialLink& link() { return *link_; }
     TransferController& transfer() { return *transfer_; }
@@ -38,11 +38,11 @@ class RadioLinkWiring : public QObject {
   private:
     void setControlsEnabled(bool enabled);
 
-    Form1& form_;
+    MainWindow& form_;
     SerialLink* link_;
     ComPorts* ports_;
     TransferController* transfer_;
-    FormCOM* portWindow_;
+    PortDialog* portDialog_;
 };
 
 } // namespace tlv

@@ -7,12 +7,12 @@ namespace tlv {
 TransferController::TransferController(EditorState& editor, MessageBoxService& box,
                                        SerialLink& link, QObject* parent)
     : QObject(parent), link_(link), engine_(editor, box, *this) {
-    timer1_.setInterval(kSupervisionIntervalMs);
-    timer2_.setInterval(kStatusIntervalMs);
-    timer1_.setTimerType(Qt::PreciseTimer);
-    timer2_.setTimerType(Qt::PreciseTimer);
-    connect(&timer1_, &QTimer::timeout, this, [this] { engine_.Timer1_Timer(); });
-    connect(&timer2_, &QTimer::timeout, this, [this] { engine_.Timer2_Timer(); });
+    supervisionTimer_.setInterval(kSupervisionIntervalMs);
+    statusTimer_.setInterval(kStatusIntervalMs);
+    supervisionTimer_.setTimerType(Qt::PreciseTimer);
+    statusTimer_.setTimerType(Qt::PreciseTimer);
+    connect(&supervisionTimer_, &QTimer::timeout, this, [this] { engine_.onSupervisionTick(); });
+    connect(&statusTimer_, &QTimer::timeout, this, [this] { engine_.onStatusTick(); });
     connect(&link_, &SerialLink::received, this, [this](const QByteArray& data) {
         engine_.onBytes(std::span(reinterpret_cast<const uint8_t*>(data.constData()),
                                   static_cast<std::size_t>(data.size())));
@@ -35,17 +35,17 @@ void TransferController::sendBytes(std::span<const uint8_t> frame) {
 
 void TransferController::setSupervisionTimer(bool on) {
     if (on) {
-        timer1_.start();
+        supervisionTimer_.start();
     } else {
-        timer1_.stop();
+        supervisionTimer_.stop();
     }
 }
 
 void TransferController::setStatusTimer(bool on) {
     if (on) {
-        timer2_.start();
+        statusTimer_.start();
     } else {
-        timer2_.stop();
+        statusTimer_.stop();
     }
 }
 

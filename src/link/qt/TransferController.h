@@ -71,8 +71,8 @@ class TransferController : public QObject, private TransferHost {
 
     SerialLink& link_;
     TransferEngine engine_;
-    QTimer timer1_;
-    QTimer timer2_;
+    QTimer supervisionTimer_;
+    QTimer statusTimer_;
 };
 
 // Starts a transfer and runs the event loop until it ends. nullopt when it did not start (port

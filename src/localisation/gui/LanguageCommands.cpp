@@ -1,6 +1,6 @@
 #include "localisation/gui/LanguageCommands.h"
 
-#include "editor/gui/Form1.h"
+#include "editor/gui/MainWindow.h"
 #include "localisation/LanguageSwitch.h"
 #include "localisation/gui/ConvertFormToTraditional.h"
 #include "localisation/gui/GridHeaderAccess.h"
@@ -15,7 +15,7 @@ namespace {
 
 // The program's windows as the main window sees them: itself, the windows it owns, then any
 // other top-level window of that name.
-QWidget* findWindow(Form1& form, const QString& name) {
+QWidget* findWindow(MainWindow& form, const QString& name) {
     if (name == form.objectName()) return &form;
     for (QWidget* child : form.findChildren<QWidget*>(name))
         if (child->isWindow()) return child;
@@ -23,22 +23,22 @@ QWidget* findWindow(Form1& form, const QString& name) {
 }
 
 // Grid1 shows row 0 of the editor's channel table as its header row.
-void attachGrid1Header(Form1& form) {
+void attachChannelTableHeader(MainWindow& form) {
     SetGridHeaderAccess(
-        form.Grid1,
+        form.channelTable,
         {[] { return kTableCols; },
          [&form](int column) { return QString::fromStdString(form.state().table.at(0, column)); },
          [&form](int column, const QString& text) {
              form.state().table.at(0, column) = text.toStdString();
-             if (QTableWidgetItem* item = form.Grid1->item(0, column)) item->setText(text);
+             if (QTableWidgetItem* item = form.channelTable->item(0, column)) item->setText(text);
          }});
 }
 
-class Form1LanguageHost : public LanguageHost {
+class MainWindowLanguageHost : public LanguageHost {
   public:
-    explicit Form1LanguageHost(Form1& form)
+    explicit MainWindowLanguageHost(MainWindow& form)
         : form_(form), target_([&form](const QString& name) { return findWindow(form, name); }) {
-        attachGrid1Header(form);
+        attachChannelTableHeader(form);
     }
     CaptionTarget& captions() override { return target_; }
     void convertToTraditional(std::string_view window) override {
@@ -48,7 +48,7 @@ class Form1LanguageHost : public LanguageHost {
     void showState() override { form_.refreshFromState(); }
 
   private:
-    Form1& form_;
+    MainWindow& form_;
     QtCaptionTarget target_;
 };
 
@@ -76,13 +76,13 @@ void ApplyCaptionsToWindow(QWidget* window, int languageState) {
     ApplyWindowLanguage(window->objectName().toStdString(), languageState, host);
 }
 
-void ApplyStartupCaptions(Form1& form) {
-    Form1LanguageHost host(form);
+void ApplyStartupCaptions(MainWindow& form) {
+    MainWindowLanguageHost host(form);
     ApplyStartupLanguage(form.state(), host);
 }
 
-bool SwitchLanguage(Form1& form, int languageState) {
-    Form1LanguageHost host(form);
+bool SwitchLanguage(MainWindow& form, int languageState) {
+    MainWindowLanguageHost host(form);
     return ChooseLanguage(form.state(), languageState, host);
 }
 

@@ -6,18 +6,18 @@ class QWidget;
 
 namespace tlv {
 
-class Form1;
+class MainWindow;
 
 // Start-up step 8: the captions of the language in force (for Traditional Chinese the
-// Simplified ones converted), written into Form1 and every dialog that exists.
-void ApplyStartupCaptions(Form1& form);
+// Simplified ones converted), written into MainWindow and every dialog that exists.
+void ApplyStartupCaptions(MainWindow& form);
 
 // mnuChineseJ (0), mnuEnglish (1), mnuChineseF (2): switches the language when it is not the
 // one in force, rewrites the channel cells and shows the window again.
-bool SwitchLanguage(Form1& form, int languageState);
+bool SwitchLanguage(MainWindow& form, int languageState);
 
 // The captions of a window created after start-up (found by its objectName) in the language
-// in force; Form1 writes every existing window itself.
+// in force; MainWindow writes every existing window itself.
 void ApplyCaptionsToWindow(QWidget* window, int languageState);
 
 } // namespace tlv

@@ -1,6 +1,6 @@
 #pragma once
-// The test-frequency dialog: sixteen receive/transmit pairs in the grid mfgrid1. A view over
-// EditorState::form4; every commit is normalised into the state at once, OK stores the grid,
+// The test-frequency dialog: sixteen receive/transmit pairs in the grid testFrequencyGrid. A view
+// over EditorState::form4; every commit is normalised into the state at once, OK stores the grid,
 // Cancel and the close box only hide.
 #include <QDialog>
 #include <QTableWidget>
@@ -9,7 +9,7 @@ class QPushButton;
 
 namespace tlv {
 
-class Form1;
+class MainWindow;
 
 // The grid: row r (0-based) is test channel r + 1, column 0 the channel number, columns 1 and
 // 2 receive and transmit; the header row is the table's horizontal header. An editor opens only
@@ -24,26 +24,26 @@ class TestFrequencyGrid : public QTableWidget {
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 };
 
-class Form4 : public QDialog {
+class TestFrequencyDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit Form4(Form1& main);
-    ~Form4() override;
+    explicit TestFrequencyDialog(MainWindow& main);
+    ~TestFrequencyDialog() override;
 
     void refreshFromState();
 
-    TestFrequencyGrid* mfgrid1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    TestFrequencyGrid* testFrequencyGrid = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
   public slots:
-    void Command1_Click();
-    void Command2_Click();
+    void onOk();
+    void onCancel();
 
   private:
     void cellCommitted(QTableWidgetItem* item);
 
-    Form1& main_;
+    MainWindow& main_;
     bool refreshing_ = false;
 };
 

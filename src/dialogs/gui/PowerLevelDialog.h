@@ -10,29 +10,29 @@ class QSlider;
 
 namespace tlv {
 
-class Form1;
+class MainWindow;
 
-class Form2 : public QDialog {
+class PowerLevelDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit Form2(Form1& main);
+    explicit PowerLevelDialog(MainWindow& main);
 
     void refreshFromState();
 
-    QGroupBox* Frame1 = nullptr;
-    QSlider* Slider1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label8 = nullptr;
-    QLabel* Lblpower1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QSlider* Slider3 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Lblpower3 = nullptr;
-    QPushButton* Command1 = nullptr;
+    QGroupBox* highPowerFrame = nullptr;
+    QSlider* highPowerSlider = nullptr;
+    QLabel* highPowerMinLabel = nullptr;
+    QLabel* highPowerMaxLabel = nullptr;
+    QLabel* highPowerValue = nullptr;
+    QGroupBox* lowPowerFrame = nullptr;
+    QSlider* lowPowerSlider = nullptr;
+    QLabel* lowPowerMinLabel = nullptr;
+    QLabel* lowPowerMaxLabel = nullptr;
+    QLabel* lowPowerValue = nullptr;
+    QPushButton* okButton = nullptr;
 
   public slots:
-    void Command1_Click();
+    void onOk();
 
   private:
     QGroupBox* buildLevelFrame(const char* frameName, const QString& caption, QSlider*& slider,
@@ -40,7 +40,7 @@ class Form2 : public QDialog {
                                QLabel*& high, const char* highName, QLabel*& value,
                                const char* valueName);
 
-    Form1& main_;
+    MainWindow& main_;
     bool refreshing_ = false;
 };
 

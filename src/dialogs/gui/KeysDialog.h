@@ -9,30 +9,30 @@ class QPushButton;
 
 namespace tlv {
 
-class Form1;
+class MainWindow;
 class RadioPicture;
 
-class Form6 : public QDialog {
+class KeysDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit Form6(Form1& main);
+    explicit KeysDialog(MainWindow& main);
 
     void refreshFromState();
 
-    QLabel* Label1 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QComboBox* Combo2 = nullptr;
-    RadioPicture* Image1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QLabel* pf1Label = nullptr;
+    QComboBox* pf1List = nullptr;
+    QLabel* pf2Label = nullptr;
+    QComboBox* pf2List = nullptr;
+    RadioPicture* radioPicture = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
   public slots:
-    void Command1_Click();
-    void Command2_Click();
+    void onOk();
+    void onCancel();
 
   private:
-    Form1& main_;
+    MainWindow& main_;
     bool refreshing_ = false;
 };
 

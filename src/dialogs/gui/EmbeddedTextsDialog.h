@@ -8,30 +8,30 @@ class QPushButton;
 
 namespace tlv {
 
-class Form1;
+class MainWindow;
 
-class Form7 : public QDialog {
+class EmbeddedTextsDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit Form7(Form1& main);
+    explicit EmbeddedTextsDialog(MainWindow& main);
 
     void refreshFromState();
 
-    QLineEdit* Text1 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
+    QLineEdit* firstTextBox = nullptr;
+    QLineEdit* secondTextBox = nullptr;
+    QPushButton* okButton = nullptr;
+    QPushButton* cancelButton = nullptr;
 
   public slots:
-    void Command1_Click();
-    void Command2_Click();
+    void onOk();
+    void onCancel();
 
   protected:
     // The keystroke limit of the two boxes.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    Form1& main_;
+    MainWindow& main_;
     bool refreshing_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "dialogs/Form4Logic.h"
+#include "dialogs/TestFrequencyRules.h"
 
 #include "image/Conversions.h"
 #include "image/ImageLayout.h"
@@ -22,10 +22,10 @@ std::string fiveDecimals(double value) {
 
 } // namespace
 
-bool Form4CanEdit(const EditorState& state, int row, int column) {
+bool TestFrequencyCellEditable(const EditorState& state, int row, int column) {
     if (row < 1 || row > kChannelCount) return false;
     if (column == 1) return true;
-    return column == 2 && !state.form4.grid[row][1].empty();
+    return column == 2 && !state.testFrequencies.grid[row][1].empty();
 }
 
 std::string NormaliseReceiveFrequency(std::string_view text) {
@@ -41,9 +41,9 @@ std::string NormaliseTransmitFrequency(std::string_view text, std::string_view r
     return fiveDecimals(v - RealRemainder(step, v));
 }
 
-void Form4AfterEdit(EditorState& state, int row, int column, std::string_view text) {
+void CommitTestFrequency(EditorState& state, int row, int column, std::string_view text) {
     if (row < 1 || row > kChannelCount) return;
-    auto& cells = state.form4.grid[row];
+    auto& cells = state.testFrequencies.grid[row];
     if (column == 1) {
         cells[1] = text.empty() ? std::string() : NormaliseReceiveFrequency(text);
         cells[2] = cells[1];

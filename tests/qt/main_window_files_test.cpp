@@ -5,7 +5,7 @@
 #include "ScriptedFileDialog.h"
 #include "ScriptedMessageBox.h"
 #include "TemporaryFolder.h"
-#include "editor/gui/Form1.h"
+#include "editor/gui/MainWindow.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -48,22 +48,22 @@ std::string ChannelOneFile() {
     return "QDM74" + std::string(image.begin(), image.end());
 }
 
-QString cell(const Form1& form, int row, int column) {
-    return form.Grid1->item(row, column)->text();
+QString cell(const MainWindow& form, int row, int column) {
+    return form.channelTable->item(row, column)->text();
 }
 
 } // namespace
 
-class Form1FilesTest : public QObject {
+class MainWindowFilesTest : public QObject {
     Q_OBJECT
   private slots:
     void openFromTheToolbarShowsTheFileAndKeepsTheCaption() {
         Fixture f;
         test::WriteBytes(f.folder.file("a.DAT"), ChannelOneFile());
-        Form1 form(f.state, f.services);
+        MainWindow form(f.state, f.services);
         const QString caption = form.windowTitle();
         f.dialogs.openAnswers = {f.folder.file("a.DAT")};
-        form.Toolbar1_ButtonClick("open");
+        form.toolbarButton(ToolbarButton::Open)->trigger();
         QCOMPARE(cell(form, 1, 1), QString("446.00625"));
         QCOMPARE(cell(form, 1, 2), QString("关闭"));
         QCOMPARE(cell(form, 1, 5), QString("高"));
@@ -72,9 +72,9 @@ class Form1FilesTest : public QObject {
 
     void saveFromTheMenuWritesTheFileAndSetsTheCaption() {
         Fixture f;
-        Form1 form(f.state, f.services);
+        MainWindow form(f.state, f.services);
         f.dialogs.saveAnswers = {f.folder.file("saved")};
-        form.mnuAssave->trigger();
+        form.saveAction->trigger();
         const std::string path = f.folder.file("saved.DAT");
         QCOMPARE(form.windowTitle(), QString::fromStdString("TLV6200-" + path));
         std::vector<uint8_t> golden = test::GoldenStartupImageBytes();
@@ -83,10 +83,10 @@ class Form1FilesTest : public QObject {
 
     void failedSaveLeavesTheCaption() {
         Fixture f;
-        Form1 form(f.state, f.services);
+        MainWindow form(f.state, f.services);
         const QString caption = form.windowTitle();
         f.dialogs.saveAnswers = {f.folder.file("none/saved.DAT")};
-        form.Toolbar1_ButtonClick("save");
+        form.toolbarButton(ToolbarButton::Save)->trigger();
         QCOMPARE(form.windowTitle(), caption);
         QCOMPARE(int(f.box.shown.size()), 1);
         QCOMPARE(f.box.shown[0].flags, 16);
@@ -95,13 +95,13 @@ class Form1FilesTest : public QObject {
     void newAsksAndClearsTheShownChannels() {
         Fixture f;
         test::WriteBytes(f.folder.file("a.DAT"), ChannelOneFile());
-        Form1 form(f.state, f.services);
+        MainWindow form(f.state, f.services);
         f.dialogs.openAnswers = {f.folder.file("a.DAT")};
-        form.mnuOpen->trigger();
+        form.openAction->trigger();
         f.box.answers = {IdCancel, IdOk};
-        form.mnuNew->trigger();
+        form.newAction->trigger();
         QCOMPARE(cell(form, 1, 1), QString("446.00625"));
-        form.Toolbar1_ButtonClick("new");
+        form.toolbarButton(ToolbarButton::New)->trigger();
         QCOMPARE(cell(form, 1, 1), QString());
         QCOMPARE(cell(form, 1, 0), QString("01"));
         QCOMPARE(int(f.box.shown.size()), 2);
@@ -126,11 +126,11 @@ class Form1FilesTest : public QObject {
         QFETCH(int, language);
         Fixture f;
         if (!bytes.isEmpty()) test::WriteBytes(f.parameterFile, bytes.toStdString());
-        Form1 form(f.state, f.services);
-        QCOMPARE(form.mnulock->isChecked(), locked);
-        QCOMPARE(form.Grid1->isEnabled(), !locked);
-        QCOMPARE(form.Frame1->isEnabled(), !locked);
-        QCOMPARE(form.Frame2->isEnabled(), !locked);
+        MainWindow form(f.state, f.services);
+        QCOMPARE(form.lockAction->isChecked(), locked);
+        QCOMPARE(form.channelTable->isEnabled(), !locked);
+        QCOMPARE(form.bandFrame->isEnabled(), !locked);
+        QCOMPARE(form.functionPanel->isEnabled(), !locked);
         QCOMPARE(f.state.portNumber, port);
         QCOMPARE(f.state.languageState, language);
     }
@@ -139,27 +139,27 @@ class Form1FilesTest : public QObject {
         Fixture f;
         test::WriteBytes(f.parameterFile, std::string("\x00\x04\x00\xAA\xBB", 5));
         {
-            Form1 form(f.state, f.services);
-            QVERIFY(!form.mnulock->isChecked());
-            form.mnulock->trigger();
+            MainWindow form(f.state, f.services);
+            QVERIFY(!form.lockAction->isChecked());
+            form.lockAction->trigger();
             form.show();
             QVERIFY(form.close());
         }
         // Bytes 4 and 5 stay.
         QCOMPARE(test::ReadBytes(f.parameterFile), std::string("\x01\x04\x00\xAA\xBB", 5));
         EditorState next;
-        Form1 again(next, f.services);
-        QVERIFY(again.mnulock->isChecked());
-        QVERIFY(!again.Grid1->isEnabled());
+        MainWindow again(next, f.services);
+        QVERIFY(again.lockAction->isChecked());
+        QVERIFY(!again.channelTable->isEnabled());
     }
 
     void quitWritesTheParameterFileOnce() {
         Fixture f;
-        Form1 form(f.state, f.services);
-        QSignalSpy unloaded(&form, &Form1::unloaded);
+        MainWindow form(f.state, f.services);
+        QSignalSpy unloaded(&form, &MainWindow::unloaded);
         form.show();
         f.state.portNumber = 7;
-        form.mnuQuit->trigger();
+        form.quitAction->trigger();
         QCOMPARE(unloaded.count(), 1);
         QCOMPARE(test::ReadBytes(f.parameterFile), std::string("\x00\x07\x00", 3));
     }
@@ -168,8 +168,8 @@ class Form1FilesTest : public QObject {
         Fixture f;
         f.services.settingsFolder = f.folder.file("none");
         f.parameterFile = f.folder.file("none/parameter");
-        Form1 form(f.state, f.services);
-        QSignalSpy unloaded(&form, &Form1::unloaded);
+        MainWindow form(f.state, f.services);
+        QSignalSpy unloaded(&form, &MainWindow::unloaded);
         form.show();
         QVERIFY(form.close());
         QCOMPARE(unloaded.count(), 1);
@@ -177,5 +177,5 @@ class Form1FilesTest : public QObject {
     }
 };
 
-QTEST_MAIN(Form1FilesTest)
-#include "form1_files_test.moc"
+QTEST_MAIN(MainWindowFilesTest)
+#include "main_window_files_test.moc"

@@ -13,18 +13,18 @@ namespace tlv {
 
 class ComPorts;
 
-class FormCOM : public QDialog {
+class PortDialog : public QDialog {
     Q_OBJECT
   public:
     // `portNumber` is PortNumber; it must outlive the window.
-    FormCOM(ComPorts& ports, int& portNumber, QWidget* parent = nullptr);
+    PortDialog(ComPorts& ports, int& portNumber, QWidget* parent = nullptr);
 
     // The start-up scan; runs once, when the main window loads the window hidden.
-    void Form_Load();
+    void scanPorts();
     // The user picked option `index` (port index + 1).
-    void OptionCOM_Click(int index);
+    void onPortPicked(int index);
 
-    std::array<QRadioButton*, 20> OptionCOM{};
+    std::array<QRadioButton*, 20> portOptions{};
 
   private:
     void showOptions();

@@ -11,7 +11,7 @@ namespace tlv {
 
 // Whether the cell's editor may open: a transmit cell only when its receive cell holds text.
 // Cells outside rows 1..16, columns 1..2 are never edited.
-bool Form4CanEdit(const EditorState& state, int row, int column);
+bool TestFrequencyCellEditable(const EditorState& state, int row, int column);
 
 // The receive frequency typed as `text` lowered to the nearer of the two grids (the 6.25 kHz
 // grid on a tie), as "0.00000" text.
@@ -25,6 +25,6 @@ std::string NormaliseTransmitFrequency(std::string_view text, std::string_view r
 // updates the row's other cell. Receive: empty clears the transmit cell, anything else is
 // normalised and copied into it. Transmit: empty takes the receive text, anything else is
 // normalised on the receive frequency's grid.
-void Form4AfterEdit(EditorState& state, int row, int column, std::string_view text);
+void CommitTestFrequency(EditorState& state, int row, int column, std::string_view text);
 
 } // namespace tlv

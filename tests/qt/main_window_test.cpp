@@ -3,7 +3,7 @@
 #include "ScriptedMessageBox.h"
 #include "editor/EditorOps.h"
 #include "editor/gui/DropDownComboBox.h"
-#include "editor/gui/Form1.h"
+#include "editor/gui/MainWindow.h"
 #include "localisation/CellTexts.h"
 #include "localisation/gui/QtMessageBox.h"
 
@@ -28,16 +28,16 @@ using namespace tlv;
 namespace {
 
 // Records which toolbar commands ran.
-class RecordingForm1 : public Form1 {
+class RecordingMainWindow : public MainWindow {
   public:
-    using Form1::Form1;
+    using MainWindow::MainWindow;
     QStringList ran;
     void onNew() override { ran << "new"; }
     void onOpen() override { ran << "open"; }
     void onSave() override { ran << "save"; }
     void onRead() override { ran << "read"; }
     void onWrite() override { ran << "write"; }
-    void onTAnMa() override { ran << "TAnMa"; }
+    void onServiceButton() override { ran << "service"; }
 };
 
 struct Fixture {
@@ -47,17 +47,17 @@ struct Fixture {
     AppServices services{&box, &clock};
 };
 
-QString cellText(const Form1& form, int row, int column) {
-    return form.Grid1->item(row, column)->text();
+QString cellText(const MainWindow& form, int row, int column) {
+    return form.channelTable->item(row, column)->text();
 }
 
-QColor cellColour(const Form1& form, int row, int column) {
-    return form.Grid1->item(row, column)->background().color();
+QColor cellColour(const MainWindow& form, int row, int column) {
+    return form.channelTable->item(row, column)->background().color();
 }
 
 } // namespace
 
-class Form1Test : public QObject {
+class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
@@ -69,7 +69,6 @@ class Form1Test : public QObject {
     void toolbarButtonsInOrder();
     void panelPicksReachTheState();
     void refreshRendersClearingAndRelabelling();
-    void toolbarDispatchIsExactAndCaseSensitive();
     void toolbarButtonsAndMenusReachTheCommands();
     void lockToggleDisablesOnlyTableAndFrames();
     void lockFromStateAtRefresh();
@@ -81,9 +80,9 @@ class Form1Test : public QObject {
     void messageBoxReturnsItemIds();
 };
 
-void Form1Test::startupShowsNumberedEmptyChannels() {
+void MainWindowTest::startupShowsNumberedEmptyChannels() {
     Fixture f;
-    Form1 form(f.state, f.services);
+    MainWindow form(f.state, f.services);
     const QStringList headers{"信道", "接收频率", "亚音频",   "发射频率", "亚音频",
                               "功率", "禁发",     "宽\\窄带", "扫描添加"};
     for (int column = 0; column < kTableCols; ++column)
@@ -93,18 +92,18 @@ void Form1Test::startupShowsNumberedEmptyChannels() {
         for (int column = 1; column < kTableCols; ++column)
             QVERIFY2(cellText(form, row, column).isEmpty(), qPrintable(QString::number(row)));
     }
-    QCOMPARE(form.Grid1->rowCount(), 17);
-    QCOMPARE(form.Grid1->columnCount(), 9);
+    QCOMPARE(form.channelTable->rowCount(), 17);
+    QCOMPARE(form.channelTable->columnCount(), 9);
     // Fixed cells cannot be selected; channel cells can.
-    QVERIFY(!(form.Grid1->item(0, 3)->flags() & Qt::ItemIsSelectable));
-    QVERIFY(!(form.Grid1->item(5, 0)->flags() & Qt::ItemIsSelectable));
-    QVERIFY(form.Grid1->item(5, 3)->flags() & Qt::ItemIsSelectable);
-    QVERIFY(!(form.Grid1->item(5, 3)->flags() & Qt::ItemIsEditable));
+    QVERIFY(!(form.channelTable->item(0, 3)->flags() & Qt::ItemIsSelectable));
+    QVERIFY(!(form.channelTable->item(5, 0)->flags() & Qt::ItemIsSelectable));
+    QVERIFY(form.channelTable->item(5, 3)->flags() & Qt::ItemIsSelectable);
+    QVERIFY(!(form.channelTable->item(5, 3)->flags() & Qt::ItemIsEditable));
 }
 
-void Form1Test::startupShadesEvenRowsAndSizesTheTable() {
+void MainWindowTest::startupShadesEvenRowsAndSizesTheTable() {
     Fixture f;
-    Form1 form(f.state, f.services);
+    MainWindow form(f.state, f.services);
     const QColor shade(192, 192, 255);
     for (int row = 1; row <= 16; ++row)
         for (int column = 0; column < kTableCols; ++column)
@@ -114,57 +113,58 @@ void Form1Test::startupShadesEvenRowsAndSizesTheTable() {
 
     const int widths[kTableCols]{33, 89, 67, 89, 67, 53, 57, 67, 60};
     for (int column = 0; column < kTableCols; ++column)
-        QCOMPARE(form.Grid1->columnWidth(column), widths[column]);
+        QCOMPARE(form.channelTable->columnWidth(column), widths[column]);
     for (int row = 1; row <= 16; ++row)
-        QCOMPARE(form.Grid1->rowHeight(row), 20);
+        QCOMPARE(form.channelTable->rowHeight(row), 20);
     for (int column = 0; column < kTableCols; ++column)
-        QCOMPARE(form.Grid1->item(7, column)->textAlignment(), int(Qt::AlignCenter));
+        QCOMPARE(form.channelTable->item(7, column)->textAlignment(), int(Qt::AlignCenter));
 }
 
-void Form1Test::startupSelectsBandAndPanelStartValues() {
+void MainWindowTest::startupSelectsBandAndPanelStartValues() {
     Fixture f;
-    Form1 form(f.state, f.services);
-    QCOMPARE(form.Combo1->count(), 7);
-    QCOMPARE(form.Combo1->currentText(), QString("400-470MHz"));
+    MainWindow form(f.state, f.services);
+    QCOMPARE(form.bandList->count(), 7);
+    QCOMPARE(form.bandList->currentText(), QString("400-470MHz"));
     QCOMPARE(f.state.bandLow, 400);
     QCOMPARE(f.state.bandHigh, 470);
 
-    const std::array<QComboBox*, 6> lists{form.Combo2, form.Combo3, form.Combo4,
-                                          form.Combo9, form.Combo6, form.Combo7};
+    const std::array<QComboBox*, 6> lists{form.voicePromptList,    form.timeOutList,
+                                          form.timeOutWarningList, form.squelchList,
+                                          form.batterySaveList,    form.beepList};
     const std::array<int, 6> positions{1, 1, 0, 5, 1, 1};
     for (std::size_t i = 0; i < lists.size(); ++i)
         QCOMPARE(lists[i]->currentIndex(), positions[i]);
-    QCOMPARE(f.state.combo2, 1);
-    QCOMPARE(f.state.combo9, 5);
+    QCOMPARE(f.state.voicePrompt, 1);
+    QCOMPARE(f.state.squelchLevel, 5);
 
     // The time-out list is filled after the captions, with the unit " S".
-    QCOMPARE(form.Combo3->count(), 40);
-    QCOMPARE(form.Combo3->itemText(0), QString("15 S"));
-    QCOMPARE(form.Combo3->itemText(39), QString("600 S"));
-    QCOMPARE(form.Combo3->currentText(), QString("30 S"));
-    QCOMPARE(form.Combo4->itemText(10), QString("10 秒"));
-    QCOMPARE(form.Combo9->itemText(5), QString("5 级"));
+    QCOMPARE(form.timeOutList->count(), 40);
+    QCOMPARE(form.timeOutList->itemText(0), QString("15 S"));
+    QCOMPARE(form.timeOutList->itemText(39), QString("600 S"));
+    QCOMPARE(form.timeOutList->currentText(), QString("30 S"));
+    QCOMPARE(form.timeOutWarningList->itemText(10), QString("10 秒"));
+    QCOMPARE(form.squelchList->itemText(5), QString("5 级"));
 }
 
-void Form1Test::startupHidesTransferControlsAndButton7() {
+void MainWindowTest::startupHidesTransferControlsAndButton7() {
     Fixture f;
-    Form1 form(f.state, f.services);
+    MainWindow form(f.state, f.services);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QVERIFY(!form.ProgressBar1->isVisible());
-    QCOMPARE(form.ProgressBar1->minimum(), 0);
-    QCOMPARE(form.ProgressBar1->maximum(), 460);
-    QVERIFY(!form.Label->isVisible());
-    QVERIFY(form.Label2->isVisible());
-    QVERIFY(!form.toolbarButton(7)->isVisible());
-    QVERIFY(form.Grid1->isEnabled());
-    QVERIFY(form.Frame1->isEnabled());
+    QVERIFY(!form.transferProgress->isVisible());
+    QCOMPARE(form.transferProgress->minimum(), 0);
+    QCOMPARE(form.transferProgress->maximum(), 460);
+    QVERIFY(!form.transferStatus->isVisible());
+    QVERIFY(form.rightsLine->isVisible());
+    QVERIFY(!form.toolbarButton(ToolbarButton::Service)->isVisible());
+    QVERIFY(form.channelTable->isEnabled());
+    QVERIFY(form.bandFrame->isEnabled());
     QCOMPARE(f.state.serviceMode, 0);
 }
 
-void Form1Test::everyMenuItemWithItsShortcut() {
+void MainWindowTest::everyMenuItemWithItsShortcut() {
     Fixture f;
-    Form1 form(f.state, f.services);
+    MainWindow form(f.state, f.services);
     struct Item {
         const char* menu;
         QList<const char*> items;
@@ -197,52 +197,52 @@ void Form1Test::everyMenuItemWithItsShortcut() {
             QCOMPARE(actions[i]->isEnabled(), name != "mnumainhelp");
         }
     }
-    QCOMPARE(form.mnureadFre->shortcut(), QKeySequence("Ctrl+R"));
-    QCOMPARE(form.mnuwriteFre->shortcut(), QKeySequence("Ctrl+W"));
-    QCOMPARE(form.mnumainhelp->shortcut(), QKeySequence("F1"));
-    QVERIFY(form.mnulock->isCheckable());
-    QVERIFY(!form.mnulock->isChecked());
-    QCOMPARE(form.mnuFile->title(), QString("文件(&F)"));
+    QCOMPARE(form.readAction->shortcut(), QKeySequence("Ctrl+R"));
+    QCOMPARE(form.writeAction->shortcut(), QKeySequence("Ctrl+W"));
+    QCOMPARE(form.helpTopicsAction->shortcut(), QKeySequence("F1"));
+    QVERIFY(form.lockAction->isCheckable());
+    QVERIFY(!form.lockAction->isChecked());
+    QCOMPARE(form.fileMenu->title(), QString("文件(&F)"));
     QCOMPARE(form.menuBar()->actions().size(), 4);
     QVERIFY(!form.findChild<QObject*>("mnuchannel"));
 }
 
-void Form1Test::toolbarButtonsInOrder() {
+void MainWindowTest::toolbarButtonsInOrder() {
     Fixture f;
-    Form1 form(f.state, f.services);
+    MainWindow form(f.state, f.services);
     const QStringList keys{"new", "open", "save", "", "read", "write", "TAnMa"};
     const QStringList tips{"新建", "打开", "保存", "", "读频", "写频", ""};
-    QCOMPARE(form.Toolbar1->actions().size(), 7);
+    QCOMPARE(form.mainToolbar->actions().size(), 7);
     for (int n = 1; n <= 7; ++n) {
-        QAction* button = form.toolbarButton(n);
-        QCOMPARE(form.Toolbar1->actions()[n - 1], button);
+        QAction* button = form.toolbarButton(ToolbarButton(n));
+        QCOMPARE(form.mainToolbar->actions()[n - 1], button);
         QCOMPARE(button->isSeparator(), n == 4);
         QCOMPARE(button->data().toString(), keys[n - 1]);
         QCOMPARE(button->toolTip().isEmpty() ? QString() : button->toolTip(), tips[n - 1]);
         if (n != 4) QVERIFY2(!button->icon().isNull(), qPrintable(keys[n - 1]));
     }
-    QVERIFY(!form.toolbarButton(7)->icon().pixmap(24, 24).isNull());
+    QVERIFY(!form.toolbarButton(ToolbarButton::Service)->icon().pixmap(24, 24).isNull());
 }
 
-void Form1Test::panelPicksReachTheState() {
+void MainWindowTest::panelPicksReachTheState() {
     Fixture f;
-    Form1 form(f.state, f.services);
-    form.Combo9->setCurrentIndex(8);
-    form.Combo3->setCurrentIndex(39);
-    form.Combo4->setCurrentIndex(10);
-    QCOMPARE(f.state.combo9, 8);
-    QCOMPARE(f.state.combo3, 39);
-    QCOMPARE(f.state.combo4, 10);
+    MainWindow form(f.state, f.services);
+    form.squelchList->setCurrentIndex(8);
+    form.timeOutList->setCurrentIndex(39);
+    form.timeOutWarningList->setCurrentIndex(10);
+    QCOMPARE(f.state.squelchLevel, 8);
+    QCOMPARE(f.state.timeOutTimer, 39);
+    QCOMPARE(f.state.timeOutWarning, 10);
     // Opening the band list remembers the band a new pick is compared with.
     f.state.previousBand = 3;
-    form.Combo1->showPopup();
+    form.bandList->showPopup();
     QCOMPARE(f.state.previousBand, 0);
-    form.Combo1->hidePopup();
+    form.bandList->hidePopup();
 }
 
-void Form1Test::refreshRendersClearingAndRelabelling() {
+void MainWindowTest::refreshRendersClearingAndRelabelling() {
     Fixture f;
-    Form1 form(f.state, f.services);
+    MainWindow form(f.state, f.services);
     auto& table = f.state.table;
     table.at(2, 1) = "438.12500";
     table.at(2, 2) = "D023N";
@@ -255,13 +255,13 @@ void Form1Test::refreshRendersClearingAndRelabelling() {
 
     f.state.languageState = 1;
     SetCellListTexts(f.state.lists, 1);
-    SetGrid1Text(f.state);
+    RelabelChannels(f.state);
     form.refreshFromState();
     QCOMPARE(cellText(form, 2, 2), QString("D023N"));
     QCOMPARE(cellText(form, 2, 4), QString("Off"));
     QCOMPARE(cellText(form, 2, 5), QString("Hight"));
 
-    ClearGrid1(f.state);
+    ClearChannelsInUse(f.state);
     form.refreshFromState();
     QVERIFY(cellText(form, 2, 1).isEmpty());
     QVERIFY(cellText(form, 2, 5).isEmpty());
@@ -269,7 +269,7 @@ void Form1Test::refreshRendersClearingAndRelabelling() {
     QCOMPARE(cellText(form, 4, 3), QString("439.00000"));
     QCOMPARE(cellText(form, 4, 0), QString("04"));
 
-    ClearNO(f.state, 4);
+    ClearChannel(f.state, 4);
     form.refreshFromState();
     QVERIFY(cellText(form, 4, 3).isEmpty());
     QCOMPARE(cellText(form, 4, 0), QString("04"));
@@ -277,78 +277,66 @@ void Form1Test::refreshRendersClearingAndRelabelling() {
     QCOMPARE(cellColour(form, 4, 3), QColor(192, 192, 255));
 }
 
-void Form1Test::toolbarDispatchIsExactAndCaseSensitive() {
+void MainWindowTest::toolbarButtonsAndMenusReachTheCommands() {
     Fixture f;
-    RecordingForm1 form(f.state, f.services);
-    for (const char* key : {"new", "open", "save", "read", "write", "TAnMa"})
-        form.Toolbar1_ButtonClick(QString::fromLatin1(key));
-    QCOMPARE(form.ran, QStringList({"new", "open", "save", "read", "write", "TAnMa"}));
-    form.ran.clear();
-    for (const char* key : {"New", "OPEN", "save ", " read", "tanma", "TAnMa2", "", "Write"})
-        form.Toolbar1_ButtonClick(QString::fromLatin1(key));
-    QVERIFY(form.ran.isEmpty());
-}
-
-void Form1Test::toolbarButtonsAndMenusReachTheCommands() {
-    Fixture f;
-    RecordingForm1 form(f.state, f.services);
+    RecordingMainWindow form(f.state, f.services);
     for (int n : {1, 2, 3, 5, 6})
-        form.toolbarButton(n)->trigger();
+        form.toolbarButton(ToolbarButton(n))->trigger();
     QCOMPARE(form.ran, QStringList({"new", "open", "save", "read", "write"}));
     form.ran.clear();
     for (QAction* item :
-         {form.mnuNew, form.mnuOpen, form.mnuAssave, form.mnureadFre, form.mnuwriteFre})
+         {form.newAction, form.openAction, form.saveAction, form.readAction, form.writeAction})
         item->trigger();
     QCOMPARE(form.ran, QStringList({"new", "open", "save", "read", "write"}));
 }
 
-void Form1Test::lockToggleDisablesOnlyTableAndFrames() {
+void MainWindowTest::lockToggleDisablesOnlyTableAndFrames() {
     Fixture f;
-    Form1 form(f.state, f.services);
-    form.mnulock->trigger();
+    MainWindow form(f.state, f.services);
+    form.lockAction->trigger();
     QVERIFY(f.state.editingLock);
-    QVERIFY(form.mnulock->isChecked());
-    QVERIFY(!form.Grid1->isEnabled());
-    QVERIFY(!form.Frame1->isEnabled());
-    QVERIFY(!form.Frame2->isEnabled());
-    QVERIFY(!form.Combo1->isEnabled());
-    QVERIFY(!form.Combo7->isEnabled());
-    QVERIFY(form.Toolbar1->isEnabled());
-    QVERIFY(form.mnupro->isEnabled());
-    QVERIFY(form.mnuOpen->isEnabled());
+    QVERIFY(form.lockAction->isChecked());
+    QVERIFY(!form.channelTable->isEnabled());
+    QVERIFY(!form.bandFrame->isEnabled());
+    QVERIFY(!form.functionPanel->isEnabled());
+    QVERIFY(!form.bandList->isEnabled());
+    QVERIFY(!form.beepList->isEnabled());
+    QVERIFY(form.mainToolbar->isEnabled());
+    QVERIFY(form.programmingMenu->isEnabled());
+    QVERIFY(form.openAction->isEnabled());
     // Decoding while locked still fills the table.
     f.state.table.at(1, 1) = "446.00625";
     form.refreshFromState();
     QCOMPARE(cellText(form, 1, 1), QString("446.00625"));
-    QVERIFY(!form.Grid1->isEnabled());
+    QVERIFY(!form.channelTable->isEnabled());
 
-    form.mnulock->trigger();
+    form.lockAction->trigger();
     QVERIFY(!f.state.editingLock);
-    QVERIFY(!form.mnulock->isChecked());
-    QVERIFY(form.Grid1->isEnabled());
-    QVERIFY(form.Frame1->isEnabled());
-    QVERIFY(form.Frame2->isEnabled());
+    QVERIFY(!form.lockAction->isChecked());
+    QVERIFY(form.channelTable->isEnabled());
+    QVERIFY(form.bandFrame->isEnabled());
+    QVERIFY(form.functionPanel->isEnabled());
 }
 
-void Form1Test::lockFromStateAtRefresh() {
+void MainWindowTest::lockFromStateAtRefresh() {
     Fixture f;
-    Form1 form(f.state, f.services);
+    MainWindow form(f.state, f.services);
     f.state.editingLock = true;
     form.refreshFromState();
-    QVERIFY(form.mnulock->isChecked());
-    QVERIFY(!form.Grid1->isEnabled());
-    QVERIFY(!form.Frame2->isEnabled());
+    QVERIFY(form.lockAction->isChecked());
+    QVERIFY(!form.channelTable->isEnabled());
+    QVERIFY(!form.functionPanel->isEnabled());
 }
 
-void Form1Test::button7SwitchOffTiming() {
+void MainWindowTest::button7SwitchOffTiming() {
     Fixture f;
-    Form1 form(f.state, f.services);
-    QSignalSpy switchedOff(&form, &Form1::serviceModeSwitchedOff);
+    MainWindow form(f.state, f.services);
+    QSignalSpy switchedOff(&form, &MainWindow::serviceModeSwitchedOff);
     form.serviceModeOn();
-    QAction* button7 = form.toolbarButton(7);
+    QAction* button7 = form.toolbarButton(ToolbarButton::Service);
     QVERIFY(button7->isVisible());
     QCOMPARE(f.state.serviceMode, 1);
-    QVERIFY(f.state.form2.slidersEnabled);
+    QVERIFY(f.state.powerLevels.slidersEnabled);
 
     f.clock.now = 50000.2;
     button7->trigger();
@@ -362,40 +350,40 @@ void Form1Test::button7SwitchOffTiming() {
     f.clock.now = 50003.6; // 0.4 s later: off
     button7->trigger();
     QCOMPARE(f.state.serviceMode, 0);
-    QVERIFY(!f.state.form2.slidersEnabled);
+    QVERIFY(!f.state.powerLevels.slidersEnabled);
     QVERIFY(!button7->isVisible());
     QCOMPARE(switchedOff.count(), 1);
 }
 
-void Form1Test::tableColumnsGrowWithTheWindow() {
+void MainWindowTest::tableColumnsGrowWithTheWindow() {
     Fixture f;
-    Form1 form(f.state, f.services);
+    MainWindow form(f.state, f.services);
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
     const QSize designed = form.size();
     QVERIFY(designed.width() >= 800);
-    const int gridWidth = form.Grid1->width();
+    const int gridWidth = form.channelTable->width();
     form.resize(designed.width() + 300, designed.height() + 100);
-    QTRY_VERIFY(form.Grid1->width() > gridWidth);
+    QTRY_VERIFY(form.channelTable->width() > gridWidth);
     int total = 0;
     for (int column = 0; column < kTableCols; ++column)
-        total += form.Grid1->columnWidth(column);
-    QCOMPARE(total, form.Grid1->viewport()->width());
-    QVERIFY(form.Grid1->columnWidth(1) > 89);
-    QCOMPARE(form.Grid1->rowHeight(5), 20);
+        total += form.channelTable->columnWidth(column);
+    QCOMPARE(total, form.channelTable->viewport()->width());
+    QVERIFY(form.channelTable->columnWidth(1) > 89);
+    QCOMPARE(form.channelTable->rowHeight(5), 20);
     // The panels keep their size next to the table.
-    QVERIFY(form.Frame2->geometry().left() > form.Grid1->geometry().right());
+    QVERIFY(form.functionPanel->geometry().left() > form.channelTable->geometry().right());
 }
 
-void Form1Test::closingEndsWithTheDialogs() {
+void MainWindowTest::closingEndsWithTheDialogs() {
     Fixture f;
-    Form1 form(f.state, f.services);
+    MainWindow form(f.state, f.services);
     form.show();
-    QSignalSpy unloaded(&form, &Form1::unloaded);
+    QSignalSpy unloaded(&form, &MainWindow::unloaded);
     auto* dialog = new QDialog(&form);
     dialog->show();
     QVERIFY(dialog->isVisible());
-    form.mnuQuit->trigger();
+    form.quitAction->trigger();
     QVERIFY(!form.isVisible());
     QVERIFY(!dialog->isVisible());
     QCOMPARE(unloaded.count(), 1);
@@ -403,16 +391,16 @@ void Form1Test::closingEndsWithTheDialogs() {
 
     // The close box does the same, with the editing lock on.
     Fixture g;
-    Form1 locked(g.state, g.services);
-    QSignalSpy lockedUnloaded(&locked, &Form1::unloaded);
-    locked.mnulock->trigger();
+    MainWindow locked(g.state, g.services);
+    QSignalSpy lockedUnloaded(&locked, &MainWindow::unloaded);
+    locked.lockAction->trigger();
     locked.show();
     QVERIFY(locked.close());
     QCOMPARE(lockedUnloaded.count(), 1);
     QVERIFY(g.box.shown.empty());
 }
 
-void Form1Test::messageBoxButtonsFollowTheLanguage() {
+void MainWindowTest::messageBoxButtonsFollowTheLanguage() {
     int language = 1;
     QtMessageBox service([&language] { return language; });
     struct Case {
@@ -439,7 +427,7 @@ void Form1Test::messageBoxButtonsFollowTheLanguage() {
     }
 }
 
-void Form1Test::messageBoxTitleIconAndDefault() {
+void MainWindowTest::messageBoxTitleIconAndDefault() {
     QtMessageBox service([] { return 0; });
     auto untitled = service.buildBox("所有信道的数据将被清除！", 305, "");
     QCOMPARE(untitled->windowTitle(), QString("TLV6200"));
@@ -461,7 +449,7 @@ void Form1Test::messageBoxTitleIconAndDefault() {
     QCOMPARE(question->defaultButton(), question->button(QMessageBox::Yes));
 }
 
-void Form1Test::messageBoxReturnsItemIds() {
+void MainWindowTest::messageBoxReturnsItemIds() {
     for (int language : {0, 1, 2}) {
         QtMessageBox service([language] { return language; });
         auto okCancel = service.buildBox("t", 305, "");
@@ -489,5 +477,5 @@ void Form1Test::messageBoxReturnsItemIds() {
     QCOMPARE(service.LocalMsgBox("Question?", 36, ""), 7);
 }
 
-QTEST_MAIN(Form1Test)
-#include "form1_test.moc"
+QTEST_MAIN(MainWindowTest)
+#include "main_window_test.moc"

@@ -246,4 +246,4 @@ class FormConversionTest : public QObject {
 };
 
 QTEST_MAIN(FormConversionTest)
-#include "form_conversion_test.moc"
+#include "window_conversion_test.moc"

@@ -10,12 +10,12 @@ namespace tlv {
 // Selects `index` in Combo11 (PriorityMode). Index 1 (Fixed) picks the first channel in use as
 // PriorityFallbackChannel and selects it in Combo12; with no channel in use it shows
 // FixedNeedsChannel and goes back to index 0. An index outside -1..2 changes nothing.
-void Form5SelectPriorityMode(EditorState& state, MessageBoxService& box, int index);
+void SelectPriorityMode(EditorState& state, MessageBoxService& box, int index);
 
 // Selects `index` in Combo12 (PriorityChannel - 1). While Combo11 is at Fixed, an empty channel
 // is refused with EmptyChannelChosen and the list goes back to PriorityFallbackChannel - 1
 // (-1 while no Fixed search has found a channel). -1 (no selection) is always accepted; an
 // index outside -1..15 changes nothing.
-void Form5SelectPriorityChannel(EditorState& state, MessageBoxService& box, int index);
+void SelectPriorityChannel(EditorState& state, MessageBoxService& box, int index);
 
 } // namespace tlv

@@ -1,4 +1,4 @@
-#include "link/gui/FormCOM.h"
+#include "link/gui/PortDialog.h"
 
 #include "link/qt/ComPorts.h"
 
@@ -12,7 +12,7 @@ constexpr int twips(int t) {
 }
 } // namespace
 
-FormCOM::FormCOM(ComPorts& ports, int& portNumber, QWidget* parent)
+PortDialog::PortDialog(ComPorts& ports, int& portNumber, QWidget* parent)
     : QDialog(parent), ports_(ports), portNumber_(portNumber) {
     setObjectName(QStringLiteral("FormCOM"));
     setWindowTitle(QStringLiteral("Com"));
@@ -22,30 +22,30 @@ FormCOM::FormCOM(ComPorts& ports, int& portNumber, QWidget* parent)
         option->setObjectName(QStringLiteral("OptionCOM%1").arg(i));
         option->setGeometry(twips(120 + 960 * (i % 5)), twips(240 + 480 * (i / 5)), twips(900),
                             twips(375));
-        connect(option, &QRadioButton::clicked, this, [this, i] { OptionCOM_Click(i); });
-        OptionCOM[static_cast<std::size_t>(i)] = option;
+        connect(option, &QRadioButton::clicked, this, [this, i] { onPortPicked(i); });
+        portOptions[static_cast<std::size_t>(i)] = option;
     }
     // 5145 x 3000 twips outside; the client area without border and caption.
     setFixedSize(twips(5145 - 2 * 60), twips(3000 - 450));
 }
 
-void FormCOM::Form_Load() {
+void PortDialog::scanPorts() {
     ports_.scan(portNumber_);
     showOptions();
 }
 
-void FormCOM::OptionCOM_Click(int index) {
+void PortDialog::onPortPicked(int index) {
     if (index < 0 || index >= kPortCount ||
-        !OptionCOM[static_cast<std::size_t>(index)]->isEnabled())
+        !portOptions[static_cast<std::size_t>(index)]->isEnabled())
         return;
     ports_.choose(index + 1, portNumber_);
     showOptions();
 }
 
-void FormCOM::showOptions() {
+void PortDialog::showOptions() {
     for (int i = 0; i < kPortCount; ++i) {
         const ComPorts::Option& option = ports_.option(i);
-        QRadioButton* button = OptionCOM[static_cast<std::size_t>(i)];
+        QRadioButton* button = portOptions[static_cast<std::size_t>(i)];
         button->setEnabled(option.enabled);
         QString tip = option.device.isEmpty() ? QStringLiteral("COM%1: no serial device").arg(i + 1)
                                               : option.device;
@@ -55,11 +55,11 @@ void FormCOM::showOptions() {
     }
     // Only the checked option shows a mark; the exclusive group cannot show none, so it is
     // switched off while setting.
-    for (auto* button : OptionCOM)
+    for (auto* button : portOptions)
         button->setAutoExclusive(false);
     for (int i = 0; i < kPortCount; ++i)
-        OptionCOM[static_cast<std::size_t>(i)]->setChecked(i == ports_.checkedOption());
-    for (auto* button : OptionCOM)
+        portOptions[static_cast<std::size_t>(i)]->setChecked(i == ports_.checkedOption());
+    for (auto* button : portOptions)
         button->setAutoExclusive(true);
 }
 

@@ -1,0 +1,79 @@
+#include "dialogs/gui/EmbeddedTextsDialog.h"
+
+#include "dialogs/DialogInput.h"
+#include "dialogs/gui/DialogWidgets.h"
+#include "editor/gui/MainWindow.h"
+#include "localisation/gui/DesignText.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace tlv {
+
+EmbeddedTextsDialog::EmbeddedTextsDialog(MainWindow& main) : QDialog(&main), main_(main) {
+    setObjectName(QStringLiteral("Form7"));
+    setWindowTitle(DesignText("Form7", {}, CaptionItem::WindowTitle));
+    setModal(false);
+    firstTextBox = new QLineEdit(this);
+    firstTextBox->setObjectName(QStringLiteral("Text1"));
+    place(firstTextBox, 360, 360, 5295, 375);
+    secondTextBox = new QLineEdit(this);
+    secondTextBox->setObjectName(QStringLiteral("Text2"));
+    place(secondTextBox, 360, 960, 5295, 375);
+    okButton = makeButton(this, "Command1", DesignText("Form7", "Command1"));
+    place(okButton, 3120, 1680, 1095, 375);
+    cancelButton = makeButton(this, "Command2", DesignText("Form7", "Command2"));
+    place(cancelButton, 4560, 1680, 1095, 375);
+    setFixedSize(twips(5970), twips(2235));
+
+    for (QLineEdit* box : {firstTextBox, secondTextBox})
+        box->installEventFilter(this);
+    connect(firstTextBox, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!refreshing_) main_.state().embeddedTexts.firstText = text.toStdString();
+    });
+    connect(secondTextBox, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!refreshing_) main_.state().embeddedTexts.secondText = text.toStdString();
+    });
+    connect(okButton, &QPushButton::clicked, this, &EmbeddedTextsDialog::onOk);
+    connect(cancelButton, &QPushButton::clicked, this, &EmbeddedTextsDialog::onCancel);
+    connect(&main_, &MainWindow::refreshed, this, &EmbeddedTextsDialog::refreshFromState);
+    refreshFromState();
+}
+
+bool EmbeddedTextsDialog::eventFilter(QObject* watched, QEvent* event) {
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box != nullptr && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
+        // Only keys that type a character count; moving, deleting and shortcuts pass.
+        const bool typesCharacter = !typed.isEmpty() && typed.at(0).isPrint() &&
+                                    !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+        const bool backspace = key->key() == Qt::Key_Backspace;
+        if (typesCharacter && !EmbeddedTextKeyAccepted(static_cast<std::size_t>(box->text().size()),
+                                                       box->hasSelectedText(), backspace))
+            return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void EmbeddedTextsDialog::refreshFromState() {
+    refreshing_ = true;
+    const QString text1 = qs(main_.state().embeddedTexts.firstText);
+    const QString text2 = qs(main_.state().embeddedTexts.secondText);
+    if (firstTextBox->text() != text1) firstTextBox->setText(text1);
+    if (secondTextBox->text() != text2) secondTextBox->setText(text2);
+    refreshing_ = false;
+}
+
+void EmbeddedTextsDialog::onOk() {
+    MessageBoxService* box = main_.services().msgBox;
+    if (ConfirmEmbeddedTexts(main_.state(), box != nullptr ? *box : SilentMessageBoxService()))
+        hide();
+}
+
+void EmbeddedTextsDialog::onCancel() {
+    hide();
+}
+
+} // namespace tlv

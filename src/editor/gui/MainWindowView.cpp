@@ -1,0 +1,146 @@
+// Rendering the editor state in the main window: the channel table's cells, column widths and
+// shading, the panel lists, the band list and the editing lock.
+#include "editor/gui/MainWindow.h"
+
+#include "dialogs/gui/DialogWidgets.h"
+#include "editor/gui/DropDownComboBox.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QTableWidget>
+#include <cmath>
+
+namespace tlv {
+
+namespace {
+
+constexpr std::array<int, kTableCols> kColumnTwips{500, 1330, 1000, 1330, 1000,
+                                                   800, 850,  1000, 900};
+constexpr int kChannelRowTwips = 300;
+const QColor kEvenRowColour(192, 192, 255);
+
+} // namespace
+
+void MainWindow::refreshFromState() {
+    refreshing_ = true;
+    for (int row = 0; row < kTableRows; ++row)
+        for (int column = 0; column < kTableCols; ++column)
+            channelTable->item(row, column)->setText(qs(state_.table.at(row, column)));
+    // The header texts may have changed language: keep every header readable.
+    setColumnWidths();
+    fitColumnsToWidth();
+
+    const std::array<std::pair<QComboBox*, int>, 6> lists{{
+        {voicePromptList, state_.voicePrompt},
+        {timeOutList, state_.timeOutTimer},
+        {timeOutWarningList, state_.timeOutWarning},
+        {squelchList, state_.squelchLevel},
+        {batterySaveList, state_.batterySave},
+        {beepList, state_.beep},
+    }};
+    for (const auto& [list, position] : lists)
+        list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
+    bandList->setCurrentIndex(state_.currentBand >= 0 && state_.currentBand < bandList->count()
+                                  ? state_.currentBand
+                                  : -1);
+    applyEditingLock();
+    refreshing_ = false;
+    emit refreshed();
+}
+
+void MainWindow::applyEditingLock() {
+    lockAction->setChecked(state_.editingLock);
+    bandFrame->setEnabled(!state_.editingLock);
+    functionPanel->setEnabled(!state_.editingLock);
+    channelTable->setEnabled(!state_.editingLock);
+}
+
+// The designed column widths. Where a header text (in the language in force) would not fit
+// its column, the column is widened and the width is taken from columns with room to spare,
+// so that no header is cut short and the table keeps its designed width.
+std::array<int, kTableCols> MainWindow::designedColumnWidths() const {
+    std::array<int, kTableCols> width{};
+    std::array<int, kTableCols> room{};
+    int deficit = 0;
+    int roomTotal = 0;
+    for (int column = 0; column < kTableCols; ++column) {
+        width[column] = twips(kColumnTwips[column]);
+        const QTableWidgetItem* header = channelTable->item(0, column);
+        const int text =
+            header ? channelTable->fontMetrics().horizontalAdvance(header->text()) + 8 : 0;
+        if (text > width[column]) {
+            deficit += text - width[column];
+            width[column] = text;
+        } else {
+            room[column] = width[column] - text;
+            roomTotal += room[column];
+        }
+    }
+    int remaining = deficit;
+    for (int column = 0; column < kTableCols && remaining > 0; ++column) {
+        if (room[column] == 0) continue;
+        const int share = (deficit * room[column] + roomTotal - 1) / roomTotal;
+        const int take = std::min({room[column], remaining, share});
+        width[column] -= take;
+        remaining -= take;
+    }
+    return width;
+}
+
+void MainWindow::setColumnWidths() {
+    const auto designed = designedColumnWidths();
+    for (int column = 0; column < kTableCols; ++column)
+        channelTable->setColumnWidth(column, designed[column]);
+    int total = 0;
+    for (int column = 0; column < kTableCols; ++column)
+        total += channelTable->columnWidth(column);
+    const int frame = 2 * channelTable->frameWidth();
+    channelTable->setMinimumWidth(std::max(total + frame, twips(8835)));
+}
+
+void MainWindow::centreColumns() {
+    for (int row = 0; row < kTableRows; ++row)
+        for (int column = 0; column < kTableCols; ++column)
+            channelTable->item(row, column)->setTextAlignment(Qt::AlignCenter);
+}
+
+void MainWindow::setRowHeights() {
+    for (int row = 1; row < kTableRows; ++row)
+        channelTable->setRowHeight(row, twips(kChannelRowTwips));
+    int total = 0;
+    for (int row = 0; row < kTableRows; ++row)
+        total += channelTable->rowHeight(row);
+    channelTable->setMinimumHeight(std::max(total + 2 * channelTable->frameWidth(), twips(5190)));
+}
+
+void MainWindow::shadeEvenRows() {
+    for (int row = 2; row < kTableRows; row += 2)
+        for (int column = 0; column < kTableCols; ++column)
+            channelTable->item(row, column)->setBackground(kEvenRowColour);
+}
+
+// Shares the width of an enlarged table among the columns in their designed proportions.
+void MainWindow::fitColumnsToWidth() {
+    const int available = channelTable->viewport()->width();
+    const auto widths = designedColumnWidths();
+    int designed = 0;
+    for (int width : widths)
+        designed += width;
+    if (available <= designed) {
+        for (int column = 0; column < kTableCols; ++column)
+            channelTable->setColumnWidth(column, widths[column]);
+        return;
+    }
+    int used = 0;
+    for (int column = 0; column < kTableCols; ++column) {
+        const int width = column + 1 < kTableCols
+                              ? int(std::lround(double(widths[column]) * available / designed))
+                              : available - used;
+        channelTable->setColumnWidth(column, width);
+        used += width;
+    }
+}
+
+} // namespace tlv
