@@ -185,7 +185,7 @@ int RunShow(const CommandLine& line) {
                : std::string();
     out += "\n\n";
 
-    // Channel table, as Grid1 shows it.
+    // Channel table, as the main window shows it.
     constexpr std::size_t widths[kTableCols] = {8, 14, 8, 14, 8, 8, 8, 8, 6};
     for (int column = 0; column < kTableCols; ++column) {
         const LocalText& header = kChannelTableHeaders[column];
@@ -203,7 +203,7 @@ int RunShow(const CommandLine& line) {
         out += text + "\n";
     }
 
-    // Function panel, as Frame2 shows it.
+    // Function panel, as the main window shows it.
     out += "\n" + caption("Frame2", language) + "\n";
     const std::pair<const char*, std::pair<const char*, int>> panel[] = {
         {"Label4", {"Combo2", state.voicePrompt}},    {"Label5", {"Combo3", state.timeOutTimer}},

@@ -9,13 +9,13 @@
 
 namespace tlv {
 
-inline constexpr int kScanRxResumeDelayMax = 300; // Text5, seconds
+inline constexpr int kScanRxResumeDelayMax = 300; // seconds
 // Both delays are held by the radio as 0..300 seconds (the decoder accepts no more), so the
 // transmit delay and its spinner stop there too; a larger value would be saved but could never
 // be read back.
-inline constexpr int kScanTxResumeDelayMax = 300; // Text6, seconds
-inline constexpr int kSpinnerRxMax = 300;         // VScroll1
-inline constexpr int kSpinnerTxMax = 300;         // VScroll2
+inline constexpr int kScanTxResumeDelayMax = 300; // seconds
+inline constexpr int kSpinnerRxMax = 300;         // the receive delay's spinner
+inline constexpr int kSpinnerTxMax = 300;         // the transmit delay's spinner
 inline constexpr std::size_t kEmbeddedTextLength = 32;
 
 // A resume delay text the image can hold: empty (stored as 0, as at start-up) or decimal
@@ -34,8 +34,8 @@ bool TestFrequencyStorable(std::string_view text);
 // with its message and stores nothing (false); otherwise runs StoreTestFrequencies (true).
 bool ConfirmTestFrequencies(EditorState& state, MessageBoxService& box);
 
-// Whether a key typed into Text1/Text2 of EmbeddedTextsDialog is taken: a box holding 32 characters
-// or more without a selection takes only backspace.
+// Whether a key typed into a text box of the embedded-texts dialog is taken: a box holding 32
+// characters or more without a selection takes only backspace.
 bool EmbeddedTextKeyAccepted(std::size_t length, bool hasSelection, bool isBackspace);
 
 // An embedded text the image can hold: at most 32 characters, each printable ASCII.

@@ -58,7 +58,7 @@ void LoadOptionalFunctions(EditorState& state, MessageBoxService& box) {
     selectOption(state, form.voxDelay, E::VoxDelay, optionListSize::VoxDelay);
     selectOption(state, form.voxTone, E::VoxTone, optionListSize::VoxTone);
     selectOption(state, form.duplicate, E::Duplicate, optionListSize::Duplicate);
-    // Combo11 before Combo12: Fixed runs its search first, the stored channel is then checked.
+    // The mode before the channel: Fixed runs its search first, the stored channel is then checked.
     SelectPriorityMode(state, box, optionValue(state, E::PriorityMode));
     SelectPriorityChannel(state, box, optionValue(state, E::PriorityChannel) - 1);
     selectOption(state, form.revertTimeA, E::RevertTimeA, optionListSize::RevertTime);

@@ -10,25 +10,25 @@ namespace tlv {
 
 // List sizes of the optional-functions dialog.
 namespace optionListSize {
-inline constexpr int PttIdMode = 3;        // Combo4
-inline constexpr int VoxEnable = 2;        // Combo6
-inline constexpr int VoxGain = 11;         // Combo7
-inline constexpr int VoxDelay = 6;         // Combo8
-inline constexpr int VoxTone = 2;          // Combo9
-inline constexpr int Duplicate = 2;        // Combo10
-inline constexpr int PriorityMode = 3;     // Combo11
-inline constexpr int PriorityChannel = 16; // Combo12
-inline constexpr int RevertTime = 92;      // Combo13, Combo14
-inline constexpr int ReturnChannel = 4;    // Combo15
+inline constexpr int PttIdMode = 3;
+inline constexpr int VoxEnable = 2;
+inline constexpr int VoxGain = 11;
+inline constexpr int VoxDelay = 6;
+inline constexpr int VoxTone = 2;
+inline constexpr int Duplicate = 2;
+inline constexpr int PriorityMode = 3;
+inline constexpr int PriorityChannel = 16;
+inline constexpr int RevertTime = 92; // both revert times
+inline constexpr int ReturnChannel = 4;
 // The hidden DTMF lists, in the order of OptionalFunctions::dtmf.
 inline constexpr int Dtmf[8] = {4, 4, 19, 4, 17, 2, 7, 16};
 } // namespace optionListSize
 
 inline constexpr int kKeyFunctionCount = 12;
 
-// Combo18 of the hidden DTMF group lists 100..1000 ms in steps of 50 ms, while the store holds
-// milliseconds: position = (ms - 100) / 50 rounded to the nearest entry (halves up), -1 for a
-// value outside 100..1000.
+// The first-digit delay list of the hidden DTMF group lists 100..1000 ms in steps of 50 ms, while
+// the store holds milliseconds: position = (ms - 100) / 50 rounded to the nearest entry (halves
+// up), -1 for a value outside 100..1000.
 int FirstDigitDelayPosition(int milliseconds);
 
 // Sets a list position the way a program assignment does: a position outside -1..size-1 cannot
@@ -38,9 +38,9 @@ void SelectListPosition(int& list, int position, int size);
 // Sets a check box value; anything but 0 and 1 leaves it as it was.
 void SelectCheckValue(int& check, int value);
 
-// OptionalFunctionsDialog Load. Selecting Combo11 and Combo12 runs the priority rules, which can
-// show their messages through `box`. The overload without a box is for start-up, where the stores
-// hold their start values and Fixed is not set; messages would go nowhere.
+// OptionalFunctionsDialog Load. Selecting the priority mode and channel runs the priority rules,
+// which can show their messages through `box`. The overload without a box is for start-up, where
+// the stores hold their start values and Fixed is not set; messages would go nowhere.
 void LoadOptionalFunctions(EditorState& state, MessageBoxService& box);
 void LoadOptionalFunctions(EditorState& state);
 // OptionalFunctionsDialog OK: the visible controls into OptionSettings. The hidden DTMF group and

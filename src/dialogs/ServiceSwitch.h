@@ -6,7 +6,8 @@
 
 namespace tlv {
 
-// The captions that form the switch: the labels of Combo13, Combo14 and Combo15.
+// The captions that form the switch: the labels of the two revert times and of the
+// return channel.
 enum class ServiceCaption : int { RevertTimeA = 0, RevertTimeB = 1, ReturnChannel = 2 };
 
 struct ServiceSwitch {

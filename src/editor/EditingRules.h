@@ -29,9 +29,9 @@ struct FilteredKey {
 inline constexpr int kKeyEnter = 13;
 inline constexpr int kKeyBackspace = 8;
 
-// Frequency editor Text1: digits, point and backspace; Enter commits.
+// Frequency editor: digits, point and backspace; Enter commits.
 FilteredKey FilterFrequencyKey(int code);
-// Tone list Combo8: digits, point, backspace, D N I; d n i become D N I; Enter commits.
+// Tone list: digits, point, backspace, D N I; d n i become D N I; Enter commits.
 FilteredKey FilterToneKey(int code);
 
 // ---- Frequencies (columns 1 and 3) -------------------------------------------------------

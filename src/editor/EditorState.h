@@ -43,7 +43,7 @@ struct ChannelOptionIndex {
 };
 
 // The language-dependent list entries the editor compares cells with and writes into cells:
-// entry 0 of the tone list Combo8 and the two entries of the option lists Combo5(5..8).
+// entry 0 of the tone list and the two entries of the option lists of columns 5..8.
 struct CellListTexts {
     std::string toneOff = "关闭";
     std::array<std::array<std::string, 2>, 4> option{{
@@ -76,8 +76,7 @@ struct OptionalFunctions {
     std::string scanTxResumeDelay;   // ScanTxResumeDelay
     int priorityFallbackChannel = 0; // PriorityFallbackChannel
     // The DTMF group and memory grid that travel with the dialog but are not shown.
-    std::array<int, 8>
-        dtmf{}; // Combo0, Combo16, Combo18, Combo17, Combo19, Combo20, Combo22, Combo21
+    std::array<int, 8> dtmf{}; // in the order of DtmfSettings
     std::array<std::string, 8> dtmfMemory{};
 };
 
@@ -95,7 +94,7 @@ struct PowerLevels {
 };
 
 struct TestFrequencyTable {
-    // mfgrid1: rows 1..16, column 1 receive and column 2 transmit (index [row][column]).
+    // Rows 1..16, column 1 receive and column 2 transmit (index [row][column]).
     std::array<std::array<std::string, 3>, 17> grid{};
 };
 
@@ -117,8 +116,8 @@ struct EditorState {
     int batterySave = -1;    // BatterySave
     int beep = -1;           // Beep
 
-    // Band (Combo1).
-    int currentBand = 0;  // CurrentBand: selected index of Combo1
+    // Band list.
+    int currentBand = 0;  // CurrentBand: selected index of the band list
     int previousBand = 0; // PreviousBand
     int bandLow = 0;      // BandLow, MHz
     int bandHigh = 0;     // BandHigh, MHz

@@ -1,6 +1,6 @@
 #pragma once
 // The service mode: switched on by the hidden sequence of the optional-functions dialog,
-// switched off by two quick clicks on toolbar button 7 ("TAnMa").
+// switched off by two quick clicks on the toolbar's service button.
 #include "editor/EditorState.h"
 
 #include <cstdint>

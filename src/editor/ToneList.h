@@ -1,5 +1,5 @@
 #pragma once
-// The tone list Combo8: the off text, 50 CTCSS tones, 105 DCS codes with normal polarity and
+// The tone list: the off text, 50 CTCSS tones, 105 DCS codes with normal polarity and
 // the same 105 codes with inverted polarity, 261 entries in all.
 #include "editor/EditorState.h"
 

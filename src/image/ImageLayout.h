@@ -64,7 +64,7 @@ inline constexpr std::string_view kModelId = "QDLP610";
 inline constexpr std::string_view kTrailerCode = "47120358";
 
 struct Band {
-    std::string_view text; // list entry of Combo1, the same in every language
+    std::string_view text; // entry of the band list, the same in every language
     int low;               // BandLow, MHz, included
     int high;              // BandHigh, MHz, not included
     std::string_view code; // BandCode as two hex digits

@@ -29,11 +29,11 @@
 
 namespace tlv {
 
-inline constexpr int kSupervisionIntervalMs = 500; // Timer1
-inline constexpr int kStatusIntervalMs = 200;      // Timer2
-inline constexpr int kProgressMaximum = 460;       // ProgressBar1 range 0..460
-inline constexpr int kSilenceTicksLimit = 6;       // failure at the sixth silent Timer1 tick
-inline constexpr int kEndNoticeTicks = 6;          // Timer2 ticks the end text stays
+inline constexpr int kSupervisionIntervalMs = 500; // supervision timer
+inline constexpr int kStatusIntervalMs = 200;      // status timer
+inline constexpr int kProgressMaximum = 460;       // progress range 0..460
+inline constexpr int kSilenceTicksLimit = 6;       // failure at the sixth silent supervision tick
+inline constexpr int kEndNoticeTicks = 6;          // status ticks the end text stays
 // ReceiveText never grows beyond this many hex digits: no answer is that long, so bytes beyond
 // it could never match anyway, and a device flooding the line cannot exhaust memory.
 inline constexpr std::size_t kReceiveTextCap = 4096;
@@ -95,7 +95,8 @@ class TransferHost {
     virtual bool portIsOpen() const = 0;
     // SendBytes: writes one frame to the port unchanged; failures are ignored.
     virtual void sendBytes(std::span<const uint8_t> frame) = 0;
-    // Timer1 (kSupervisionIntervalMs) and Timer2 (kStatusIntervalMs) on or off. The first tick
+    // The supervision timer (kSupervisionIntervalMs) and the status timer (kStatusIntervalMs)
+    // on or off. The first tick
     // comes one interval after switching on.
     virtual void setSupervisionTimer(bool on) = 0;
     virtual void setStatusTimer(bool on) = 0;
@@ -103,11 +104,11 @@ class TransferHost {
     // The status label Label: its text and visibility.
     virtual void setStatusText(const std::string& /*text*/) {}
     virtual void setStatusVisible(bool /*visible*/) {}
-    // ProgressBar1 (range 0..kProgressMaximum).
+    // The progress bar (range 0..kProgressMaximum).
     virtual void setProgress(bool /*visible*/, int /*value*/) {}
-    // Toolbar1 as a whole, its buttons "read" and "write", and the programming menu mnupro.
+    // The toolbar as a whole, its Read and Write buttons, and the programming menu.
     virtual void setTransferControlsEnabled(bool /*enabled*/) {}
-    // Enables the band frame Frame1 and gives the focus to the band list Combo1.
+    // Enables the band frame and gives the focus to the band list.
     virtual void focusBandList() {}
     // The transfer has ended (TransferFinished set, end frame sent). After Success, Declined
     // the end text still blinks until the controls come back (setTransferControlsEnabled(true)).

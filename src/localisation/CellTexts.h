@@ -11,10 +11,10 @@
 
 namespace tlv {
 
-// Entry 0 of the tone list Combo8.
+// Entry 0 of the tone list.
 inline constexpr LocalText kToneOffText{"关闭", "Off"};
 
-// Entries of the option lists Combo5(5..8): [column - 5][position].
+// Entries of the option lists of columns 5..8: [column - 5][position].
 inline constexpr std::array<std::array<LocalText, 2>, 4> kOptionTexts{{
     {{{"低", "Low"}, {"高", "Hight"}}},
     {{{"关闭", "Off"}, {"载波", "Carrow"}}},

@@ -31,8 +31,8 @@ void ApplyStartupLanguage(EditorState& state, LanguageHost& host);
 // conversion (and for the about box the Traditional version line).
 void ApplyWindowLanguage(std::string_view window, int languageState, LanguageHost& host);
 
-// The menu commands mnuChineseJ (0), mnuEnglish (1) and mnuChineseF (2), each followed by
-// RelabelChannels. Choosing the language in force changes nothing. Returns whether the language
+// The language menu: Simplified Chinese (0), English (1) and Traditional Chinese (2), each followed
+// by RelabelChannels. Choosing the language in force changes nothing. Returns whether the language
 // changed.
 bool ChooseLanguage(EditorState& state, int requested, LanguageHost& host);
 

@@ -11,19 +11,32 @@
 
 namespace tlv {
 
+// The designer's names of the embedded-texts dialog and its controls: each control's objectName, by
+// which the caption table addresses its texts and the language code and the tests find it.
+namespace embedded_texts_names {
+constexpr char Window[] = "Form7";
+constexpr char FirstTextBox[] = "Text1";
+constexpr char SecondTextBox[] = "Text2";
+constexpr char OkButton[] = "Command1";
+constexpr char CancelButton[] = "Command2";
+} // namespace embedded_texts_names
+
+namespace name = embedded_texts_names;
+
 EmbeddedTextsDialog::EmbeddedTextsDialog(MainWindow& main) : QDialog(&main), main_(main) {
-    setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(DesignText("Form7", {}, CaptionItem::WindowTitle));
+    setObjectName(QString::fromLatin1(name::Window));
+    setWindowTitle(DesignText(name::Window, {}, CaptionItem::WindowTitle));
     setModal(false);
     firstTextBox = new QLineEdit(this);
-    firstTextBox->setObjectName(QStringLiteral("Text1"));
+    firstTextBox->setObjectName(QString::fromLatin1(name::FirstTextBox));
     place(firstTextBox, 360, 360, 5295, 375);
     secondTextBox = new QLineEdit(this);
-    secondTextBox->setObjectName(QStringLiteral("Text2"));
+    secondTextBox->setObjectName(QString::fromLatin1(name::SecondTextBox));
     place(secondTextBox, 360, 960, 5295, 375);
-    okButton = makeButton(this, "Command1", DesignText("Form7", "Command1"));
+    okButton = makeButton(this, name::OkButton, DesignText(name::Window, name::OkButton));
     place(okButton, 3120, 1680, 1095, 375);
-    cancelButton = makeButton(this, "Command2", DesignText("Form7", "Command2"));
+    cancelButton =
+        makeButton(this, name::CancelButton, DesignText(name::Window, name::CancelButton));
     place(cancelButton, 4560, 1680, 1095, 375);
     setFixedSize(twips(5970), twips(2235));
 

@@ -12,33 +12,49 @@
 
 namespace tlv {
 
+// The designer's names of the keys dialog and its controls: each control's objectName, by which the
+// caption table addresses its texts and the language code and the tests find it.
+namespace keys_names {
+constexpr char Window[] = "Form6";
+constexpr char Pf1Label[] = "Label1";
+constexpr char Pf1List[] = "Combo1";
+constexpr char Pf2Label[] = "Label2";
+constexpr char Pf2List[] = "Combo2";
+constexpr char RadioPicture[] = "Image1";
+constexpr char OkButton[] = "Command1";
+constexpr char CancelButton[] = "Command2";
+} // namespace keys_names
+
+namespace name = keys_names;
+
 namespace {
 
 // The twelve key functions of one list, from its rows of the caption table.
 QStringList keyFunctions(const char* list) {
-    return DesignEntries("Form6", list, 12);
+    return DesignEntries(name::Window, list, 12);
 }
 
 } // namespace
 
 KeysDialog::KeysDialog(MainWindow& main) : QDialog(&main), main_(main) {
-    setObjectName(QStringLiteral("Form6"));
-    setWindowTitle(DesignText("Form6", {}, CaptionItem::WindowTitle));
+    setObjectName(QString::fromLatin1(name::Window));
+    setWindowTitle(DesignText(name::Window, {}, CaptionItem::WindowTitle));
     setModal(false);
-    pf1Label = makeLabel(this, "Label1", QStringLiteral("PF1"));
+    pf1Label = makeLabel(this, name::Pf1Label, QStringLiteral("PF1"));
     place(pf1Label, 480, 960, 600, 315);
-    pf1List = makeList(this, "Combo1", keyFunctions("Combo1"));
+    pf1List = makeList(this, name::Pf1List, keyFunctions(name::Pf1List));
     place(pf1List, 1080, 900, 3135, 315);
-    pf2Label = makeLabel(this, "Label2", QStringLiteral("PF2"));
+    pf2Label = makeLabel(this, name::Pf2Label, QStringLiteral("PF2"));
     place(pf2Label, 480, 1800, 600, 315);
-    pf2List = makeList(this, "Combo2", keyFunctions("Combo2"));
+    pf2List = makeList(this, name::Pf2List, keyFunctions(name::Pf2List));
     place(pf2List, 1080, 1725, 3135, 315);
     radioPicture = new RadioPicture(this);
-    radioPicture->setObjectName(QStringLiteral("Image1"));
+    radioPicture->setObjectName(QString::fromLatin1(name::RadioPicture));
     place(radioPicture, 4440, 240, 1695, 3855);
-    okButton = makeButton(this, "Command1", DesignText("Form6", "Command1"));
+    okButton = makeButton(this, name::OkButton, DesignText(name::Window, name::OkButton));
     place(okButton, 1440, 2880, 1095, 375);
-    cancelButton = makeButton(this, "Command2", DesignText("Form6", "Command2"));
+    cancelButton =
+        makeButton(this, name::CancelButton, DesignText(name::Window, name::CancelButton));
     place(cancelButton, 2880, 2880, 1095, 375);
     setFixedSize(twips(6360), twips(4275));
 

@@ -17,14 +17,57 @@
 
 namespace tlv {
 
+// The designer's names of the optional-functions dialog and its controls: each control's
+// objectName, by which the caption table addresses its texts and the language code and the tests
+// find it.
+namespace optional_functions_names {
+constexpr char Window[] = "Form5";
+constexpr char VoxFrame[] = "Frame1";
+constexpr char ScanFrame[] = "Frame2";
+constexpr char VoxEnableList[] = "Combo6";
+constexpr char VoxGainList[] = "Combo7";
+constexpr char VoxDelayList[] = "Combo8";
+constexpr char VoxToneList[] = "Combo9";
+constexpr char CancelOperationBox[] = "Check3";
+constexpr char VoxOffOnReceiveBox[] = "Check4";
+constexpr char PriorityModeList[] = "Combo11";
+constexpr char PriorityChannelList[] = "Combo12";
+constexpr char RevertTimeAList[] = "Combo13";
+constexpr char RevertTimeBList[] = "Combo14";
+constexpr char ReturnChannelList[] = "Combo15";
+constexpr char RxResumeDelayBox[] = "Text5";
+constexpr char TxResumeDelayBox[] = "Text6";
+constexpr char RxResumeDelaySpinner[] = "VScroll1";
+constexpr char TxResumeDelaySpinner[] = "VScroll2";
+constexpr char PttIdModeList[] = "Combo4";
+constexpr char DuplicateList[] = "Combo10";
+constexpr char VoxEnableLabel[] = "Label8";
+constexpr char VoxGainLabel[] = "Label10";
+constexpr char VoxDelayLabel[] = "Label9";
+constexpr char VoxToneLabel[] = "Label7";
+constexpr char PriorityModeLabel[] = "Label14";
+constexpr char PriorityChannelLabel[] = "Label15";
+constexpr char RevertTimeALabel[] = "Label17";
+constexpr char RevertTimeBLabel[] = "Label16";
+constexpr char ReturnChannelLabel[] = "Label18";
+constexpr char RxResumeDelayLabel[] = "Label19";
+constexpr char TxResumeDelayLabel[] = "Label20";
+constexpr char PttIdModeLabel[] = "Label4";
+constexpr char DuplicateLabel[] = "Label11";
+constexpr char OkButton[] = "Command1";
+constexpr char CancelButton[] = "Command2";
+} // namespace optional_functions_names
+
+namespace name = optional_functions_names;
+
 namespace {
 
 QString designText(const char* control) {
-    return DesignText("Form5", control);
+    return DesignText(name::Window, control);
 }
 
 QStringList designEntries(const char* list, int count) {
-    return DesignEntries("Form5", list, count);
+    return DesignEntries(name::Window, list, count);
 }
 
 // The first entry from the caption table (the empty choice), then 0.50 S ... 5.00 S in steps of
@@ -68,8 +111,8 @@ QScrollBar* makeSpinner(QWidget* parent, const char* name, int maximum) {
 } // namespace
 
 OptionalFunctionsDialog::OptionalFunctionsDialog(MainWindow& main) : QDialog(&main), main_(main) {
-    setObjectName(QStringLiteral("Form5"));
-    setWindowTitle(DesignText("Form5", {}, CaptionItem::WindowTitle));
+    setObjectName(QString::fromLatin1(name::Window));
+    setWindowTitle(DesignText(name::Window, {}, CaptionItem::WindowTitle));
     setModal(false);
     buildVoxGroup();
     buildScanGroup();
@@ -90,42 +133,46 @@ MessageBoxService& OptionalFunctionsDialog::box() {
 
 void OptionalFunctionsDialog::buildVoxGroup() {
     voxFrame = new QGroupBox(QStringLiteral("VOX"), this);
-    voxFrame->setObjectName(QStringLiteral("Frame1"));
+    voxFrame->setObjectName(QString::fromLatin1(name::VoxFrame));
     place(voxFrame, 240, 240, 4455, 3255);
-    voxEnableList = makeList(voxFrame, "Combo6", designEntries("Combo6", 2));
-    QStringList gain = designEntries("Combo7", 1);
+    voxEnableList = makeList(voxFrame, name::VoxEnableList, designEntries(name::VoxEnableList, 2));
+    QStringList gain = designEntries(name::VoxGainList, 1);
     for (int n = 1; n <= 10; ++n)
         gain << QString::number(n);
-    voxGainList = makeList(voxFrame, "Combo7", gain);
-    voxDelayList = makeList(voxFrame, "Combo8",
+    voxGainList = makeList(voxFrame, name::VoxGainList, gain);
+    voxDelayList = makeList(voxFrame, name::VoxDelayList,
                             {QStringLiteral("0.3S"), QStringLiteral("0.5S"), QStringLiteral("1S"),
                              QStringLiteral("1.5S"), QStringLiteral("2S"), QStringLiteral("3S")});
-    voxToneList = makeList(voxFrame, "Combo9", designEntries("Combo9", 2));
+    voxToneList = makeList(voxFrame, name::VoxToneList, designEntries(name::VoxToneList, 2));
     const std::array<std::pair<QComboBox*, int>, 4> lists{
         {{voxEnableList, 360}, {voxGainList, 840}, {voxDelayList, 1320}, {voxToneList, 1800}}};
     for (const auto& [list, top] : lists)
         place(list, 2160, top, 1935, 315);
-    voxEnableLabel = labelLeftOf(voxFrame, "Label8", 120, 360, 2160);
-    voxGainLabel = labelLeftOf(voxFrame, "Label10", 120, 840, 2160);
-    voxDelayLabel = labelLeftOf(voxFrame, "Label9", 120, 1320, 2160);
-    voxToneLabel = labelLeftOf(voxFrame, "Label7", 120, 1800, 2160);
-    cancelOperationBox = new QCheckBox(designText("Check3"), voxFrame);
-    cancelOperationBox->setObjectName(QStringLiteral("Check3"));
+    voxEnableLabel = labelLeftOf(voxFrame, name::VoxEnableLabel, 120, 360, 2160);
+    voxGainLabel = labelLeftOf(voxFrame, name::VoxGainLabel, 120, 840, 2160);
+    voxDelayLabel = labelLeftOf(voxFrame, name::VoxDelayLabel, 120, 1320, 2160);
+    voxToneLabel = labelLeftOf(voxFrame, name::VoxToneLabel, 120, 1800, 2160);
+    cancelOperationBox = new QCheckBox(designText(name::CancelOperationBox), voxFrame);
+    cancelOperationBox->setObjectName(QString::fromLatin1(name::CancelOperationBox));
     place(cancelOperationBox, 720, 2280, 3600, 315);
-    voxOffOnReceiveBox = new QCheckBox(designText("Check4"), voxFrame);
-    voxOffOnReceiveBox->setObjectName(QStringLiteral("Check4"));
+    voxOffOnReceiveBox = new QCheckBox(designText(name::VoxOffOnReceiveBox), voxFrame);
+    voxOffOnReceiveBox->setObjectName(QString::fromLatin1(name::VoxOffOnReceiveBox));
     place(voxOffOnReceiveBox, 720, 2640, 3600, 315);
 }
 
 void OptionalFunctionsDialog::buildScanGroup() {
-    scanFrame = new QGroupBox(designText("Frame2"), this);
-    scanFrame->setObjectName(QStringLiteral("Frame2"));
+    scanFrame = new QGroupBox(designText(name::ScanFrame), this);
+    scanFrame->setObjectName(QString::fromLatin1(name::ScanFrame));
     place(scanFrame, 4920, 240, 4575, 4335);
-    priorityModeList = makeList(scanFrame, "Combo11", designEntries("Combo11", 3));
-    priorityChannelList = makeList(scanFrame, "Combo12", numbered(1, 16, 2));
-    revertTimeAList = makeList(scanFrame, "Combo13", retraceTimes("Combo13"));
-    revertTimeBList = makeList(scanFrame, "Combo14", retraceTimes("Combo14"));
-    returnChannelList = makeList(scanFrame, "Combo15", designEntries("Combo15", 4));
+    priorityModeList =
+        makeList(scanFrame, name::PriorityModeList, designEntries(name::PriorityModeList, 3));
+    priorityChannelList = makeList(scanFrame, name::PriorityChannelList, numbered(1, 16, 2));
+    revertTimeAList =
+        makeList(scanFrame, name::RevertTimeAList, retraceTimes(name::RevertTimeAList));
+    revertTimeBList =
+        makeList(scanFrame, name::RevertTimeBList, retraceTimes(name::RevertTimeBList));
+    returnChannelList =
+        makeList(scanFrame, name::ReturnChannelList, designEntries(name::ReturnChannelList, 4));
     const std::array<std::pair<QComboBox*, int>, 5> lists{{{priorityModeList, 480},
                                                            {priorityChannelList, 960},
                                                            {revertTimeAList, 1440},
@@ -133,36 +180,36 @@ void OptionalFunctionsDialog::buildScanGroup() {
                                                            {returnChannelList, 2400}}};
     for (const auto& [list, top] : lists)
         place(list, 2040, top, list == returnChannelList ? 2175 : 1935, 315);
-    priorityModeLabel = labelLeftOf(scanFrame, "Label14", 120, 480, 2040);
-    priorityChannelLabel = labelLeftOf(scanFrame, "Label15", 120, 960, 2040);
-    revertTimeALabel = labelLeftOf(scanFrame, "Label17", 120, 1440, 2040);
-    revertTimeBLabel = labelLeftOf(scanFrame, "Label16", 120, 1920, 2040);
-    returnChannelLabel = labelLeftOf(scanFrame, "Label18", 120, 2400, 2040);
+    priorityModeLabel = labelLeftOf(scanFrame, name::PriorityModeLabel, 120, 480, 2040);
+    priorityChannelLabel = labelLeftOf(scanFrame, name::PriorityChannelLabel, 120, 960, 2040);
+    revertTimeALabel = labelLeftOf(scanFrame, name::RevertTimeALabel, 120, 1440, 2040);
+    revertTimeBLabel = labelLeftOf(scanFrame, name::RevertTimeBLabel, 120, 1920, 2040);
+    returnChannelLabel = labelLeftOf(scanFrame, name::ReturnChannelLabel, 120, 2400, 2040);
 
     rxResumeDelayBox = new QLineEdit(scanFrame);
-    rxResumeDelayBox->setObjectName(QStringLiteral("Text5"));
+    rxResumeDelayBox->setObjectName(QString::fromLatin1(name::RxResumeDelayBox));
     place(rxResumeDelayBox, 3240, 3000, 720, 375);
-    rxResumeDelaySpinner = makeSpinner(scanFrame, "VScroll1", kSpinnerRxMax);
+    rxResumeDelaySpinner = makeSpinner(scanFrame, name::RxResumeDelaySpinner, kSpinnerRxMax);
     place(rxResumeDelaySpinner, 3960, 3000, 255, 375);
     txResumeDelayBox = new QLineEdit(scanFrame);
-    txResumeDelayBox->setObjectName(QStringLiteral("Text6"));
+    txResumeDelayBox->setObjectName(QString::fromLatin1(name::TxResumeDelayBox));
     place(txResumeDelayBox, 3240, 3600, 720, 375);
-    txResumeDelaySpinner = makeSpinner(scanFrame, "VScroll2", kSpinnerTxMax);
+    txResumeDelaySpinner = makeSpinner(scanFrame, name::TxResumeDelaySpinner, kSpinnerTxMax);
     place(txResumeDelaySpinner, 3960, 3600, 255, 375);
-    rxResumeDelayLabel = labelLeftOf(scanFrame, "Label19", 60, 3030, 3240);
-    txResumeDelayLabel = labelLeftOf(scanFrame, "Label20", 60, 3630, 3240);
+    rxResumeDelayLabel = labelLeftOf(scanFrame, name::RxResumeDelayLabel, 60, 3030, 3240);
+    txResumeDelayLabel = labelLeftOf(scanFrame, name::TxResumeDelayLabel, 60, 3630, 3240);
 }
 
 void OptionalFunctionsDialog::buildLowerControls() {
-    pttIdModeList = makeList(this, "Combo4", designEntries("Combo4", 3));
+    pttIdModeList = makeList(this, name::PttIdModeList, designEntries(name::PttIdModeList, 3));
     place(pttIdModeList, 1800, 3720, 2415, 315);
-    duplicateList = makeList(this, "Combo10", designEntries("Combo10", 2));
+    duplicateList = makeList(this, name::DuplicateList, designEntries(name::DuplicateList, 2));
     place(duplicateList, 1800, 4320, 2415, 315);
-    pttIdModeLabel = labelLeftOf(this, "Label4", 240, 3720, 1800);
-    duplicateLabel = labelLeftOf(this, "Label11", 240, 4320, 1800);
-    okButton = makeButton(this, "Command1", designText("Command1"));
+    pttIdModeLabel = labelLeftOf(this, name::PttIdModeLabel, 240, 3720, 1800);
+    duplicateLabel = labelLeftOf(this, name::DuplicateLabel, 240, 4320, 1800);
+    okButton = makeButton(this, name::OkButton, designText(name::OkButton));
     place(okButton, 3360, 5040, 1095, 375);
-    cancelButton = makeButton(this, "Command2", designText("Command2"));
+    cancelButton = makeButton(this, name::CancelButton, designText(name::CancelButton));
     place(cancelButton, 5040, 5040, 1095, 375);
 }
 

@@ -15,17 +15,38 @@
 
 namespace tlv {
 
+// The designer's names of the power-level dialog and its controls: each control's objectName, by
+// which the caption table addresses its texts and the language code and the tests find it.
+namespace power_level_names {
+constexpr char Window[] = "Form2";
+constexpr char HighPowerFrame[] = "Frame1";
+constexpr char HighPowerSlider[] = "Slider1";
+constexpr char HighPowerMinLabel[] = "Label3";
+constexpr char HighPowerMaxLabel[] = "Label8";
+constexpr char HighPowerValue[] = "Lblpower1";
+constexpr char LowPowerFrame[] = "Frame2";
+constexpr char LowPowerSlider[] = "Slider3";
+constexpr char LowPowerMinLabel[] = "Label6";
+constexpr char LowPowerMaxLabel[] = "Label7";
+constexpr char LowPowerValue[] = "Lblpower3";
+constexpr char OkButton[] = "Command1";
+} // namespace power_level_names
+
+namespace name = power_level_names;
+
 PowerLevelDialog::PowerLevelDialog(MainWindow& main) : QDialog(&main), main_(main) {
-    setObjectName(QStringLiteral("Form2"));
+    setObjectName(QString::fromLatin1(name::Window));
     setWindowTitle(QStringLiteral("Debug"));
     setModal(false);
-    highPowerFrame = buildLevelFrame("Frame1", DesignText("Form2", "Frame1"), highPowerSlider,
-                                     "Slider1", highPowerMinLabel, "Label3", highPowerMaxLabel,
-                                     "Label8", highPowerValue, "Lblpower1");
-    lowPowerFrame = buildLevelFrame("Frame2", DesignText("Form2", "Frame2"), lowPowerSlider,
-                                    "Slider3", lowPowerMinLabel, "Label6", lowPowerMaxLabel,
-                                    "Label7", lowPowerValue, "Lblpower3");
-    okButton = makeButton(this, "Command1", DesignText("Form2", "Command1"));
+    highPowerFrame = buildLevelFrame(
+        name::HighPowerFrame, DesignText(name::Window, name::HighPowerFrame), highPowerSlider,
+        name::HighPowerSlider, highPowerMinLabel, name::HighPowerMinLabel, highPowerMaxLabel,
+        name::HighPowerMaxLabel, highPowerValue, name::HighPowerValue);
+    lowPowerFrame = buildLevelFrame(
+        name::LowPowerFrame, DesignText(name::Window, name::LowPowerFrame), lowPowerSlider,
+        name::LowPowerSlider, lowPowerMinLabel, name::LowPowerMinLabel, lowPowerMaxLabel,
+        name::LowPowerMaxLabel, lowPowerValue, name::LowPowerValue);
+    okButton = makeButton(this, name::OkButton, DesignText(name::Window, name::OkButton));
     okButton->setFixedSize(twips(1095), twips(375));
 
     auto* buttons = new QHBoxLayout;
@@ -71,8 +92,8 @@ QGroupBox* PowerLevelDialog::buildLevelFrame(const char* frameName, const QStrin
     slider->setPageStep(5);
     slider->setTickPosition(QSlider::TicksBelow);
     slider->setTickInterval(16);
-    low = makeLabel(frame, lowName, DesignText("Form2", lowName));
-    high = makeLabel(frame, highName, DesignText("Form2", highName));
+    low = makeLabel(frame, lowName, DesignText(name::Window, lowName));
+    high = makeLabel(frame, highName, DesignText(name::Window, highName));
     value = makeLabel(frame, valueName, QStringLiteral("0"));
     value->setAlignment(Qt::AlignCenter);
     value->setMinimumWidth(twips(600));

@@ -14,6 +14,17 @@
 
 namespace tlv {
 
+// The designer's names of the test-frequency dialog and its controls: each control's objectName, by
+// which the caption table addresses its texts and the language code and the tests find it.
+namespace test_frequency_names {
+constexpr char Window[] = "Form4";
+constexpr char Grid[] = "mfgrid1";
+constexpr char OkButton[] = "Command1";
+constexpr char CancelButton[] = "Command2";
+} // namespace test_frequency_names
+
+namespace name = test_frequency_names;
+
 TestFrequencyGrid::TestFrequencyGrid(QWidget* parent) : QTableWidget(kChannelCount, 3, parent) {}
 
 bool TestFrequencyGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
@@ -23,14 +34,14 @@ bool TestFrequencyGrid::edit(const QModelIndex& index, EditTrigger trigger, QEve
 }
 
 TestFrequencyDialog::TestFrequencyDialog(MainWindow& main) : QDialog(&main), main_(main) {
-    setObjectName(QStringLiteral("Form4"));
+    setObjectName(QString::fromLatin1(name::Window));
     setWindowTitle(QStringLiteral("测试频率"));
     setModal(false);
 
     testFrequencyGrid = new TestFrequencyGrid(this);
-    testFrequencyGrid->setObjectName(QStringLiteral("mfgrid1"));
+    testFrequencyGrid->setObjectName(QString::fromLatin1(name::Grid));
     testFrequencyGrid->setHorizontalHeaderLabels(
-        DesignEntries("Form4", "mfgrid1", 3, CaptionItem::GridHeader));
+        DesignEntries(name::Window, name::Grid, 3, CaptionItem::GridHeader));
     testFrequencyGrid->verticalHeader()->setVisible(false);
     testFrequencyGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     testFrequencyGrid->setEditTriggers(
@@ -63,8 +74,9 @@ TestFrequencyDialog::TestFrequencyDialog(MainWindow& main) : QDialog(&main), mai
         return TestFrequencyCellEditable(main_.state(), row, column);
     };
 
-    okButton = makeButton(this, "Command1", DesignText("Form4", "Command1"));
-    cancelButton = makeButton(this, "Command2", DesignText("Form4", "Command2"));
+    okButton = makeButton(this, name::OkButton, DesignText(name::Window, name::OkButton));
+    cancelButton =
+        makeButton(this, name::CancelButton, DesignText(name::Window, name::CancelButton));
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
     for (QPushButton* button : {okButton, cancelButton}) {

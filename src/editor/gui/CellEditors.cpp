@@ -14,7 +14,17 @@
 
 namespace tlv {
 
+// The designer's names of the in-cell editors: their objectNames, by which the caption table
+// addresses the option lists' entries and the tests find them. Option list n is "Combo5_n".
+namespace cell_editor_names {
+constexpr char FrequencyEditor[] = "Text1";
+constexpr char ToneList[] = "Combo8";
+constexpr char OptionListPrefix[] = "Combo5_";
+} // namespace cell_editor_names
+
 namespace {
+
+namespace name = cell_editor_names;
 
 QString qs(const std::string& text) {
     return QString::fromStdString(text);
@@ -65,7 +75,7 @@ CellEditors::CellEditors(MainWindow& form) : QObject(&form), form_(form), state_
     QWidget* viewport = table()->viewport();
 
     frequencyEditor = new QLineEdit(viewport);
-    frequencyEditor->setObjectName(QStringLiteral("Text1"));
+    frequencyEditor->setObjectName(QString::fromLatin1(name::FrequencyEditor));
     frequencyEditor->setMaxLength(kFrequencyEditorMaxLength);
     frequencyEditor->setAlignment(Qt::AlignCenter);
     frequencyEditor->setFrame(false);
@@ -75,7 +85,7 @@ CellEditors::CellEditors(MainWindow& form) : QObject(&form), form_(form), state_
     frequencyEditor->installEventFilter(this);
 
     toneList = new QComboBox(viewport);
-    toneList->setObjectName(QStringLiteral("Combo8"));
+    toneList->setObjectName(QString::fromLatin1(name::ToneList));
     toneList->setEditable(true);
     toneList->setInsertPolicy(QComboBox::NoInsert);
     toneList->setCompleter(nullptr); // typed text stays as typed, no inline completion
@@ -92,7 +102,7 @@ CellEditors::CellEditors(MainWindow& form) : QObject(&form), form_(form), state_
 
     for (int column = col::Power; column <= col::Scan; ++column) {
         auto* list = new QComboBox(viewport);
-        list->setObjectName(QStringLiteral("Combo5_%1").arg(column));
+        list->setObjectName(QString::fromLatin1(name::OptionListPrefix) + QString::number(column));
         list->setEditable(false);
         list->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         list->setMinimumContentsLength(1);
@@ -196,8 +206,8 @@ bool CellEditors::onTablePress(QMouseEvent* event) {
 }
 
 bool CellEditors::onTableKey(QKeyEvent* event) {
-    // Keys an editor leaves unused (Up and Down in Text1, say) reach the table as its parent;
-    // they must not move the current cell from under the editor.
+    // Keys an editor leaves unused (Up and Down in the frequency editor, say) reach the table as
+    // its parent; they must not move the current cell from under the editor.
     if (shown_ != CellEditor::None) return true;
     const int key = event->key();
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -1,6 +1,6 @@
 #pragma once
-// The in-cell editors of the channel table Grid1: the frequency editor Text1, the tone list
-// Combo8 and the option lists Combo5(5..8). A left press or Enter on the table opens the
+// The in-cell editors of the channel table: the frequency editor, the tone list and the option
+// lists of columns 5..8. A left press or Enter on the table opens the
 // editor of the cell; the editor covers the cell, commits through the editing rules on Enter
 // or when it loses the focus, and hands the focus back to the table. At most one is shown.
 #include "editor/EditingRules.h"
@@ -26,14 +26,14 @@ MessageBoxService& WindowMessageBox(MainWindow& form);
 class CellEditors : public QObject {
     Q_OBJECT
   public:
-    // Creates the editors, hidden, over Grid1 of `form`, and starts watching the table.
+    // Creates the editors, hidden, over the channel table of `form`, and starts watching the table.
     explicit CellEditors(MainWindow& form);
 
     // Frequency editor: nine characters, centred, pale yellow.
     QLineEdit* frequencyEditor = nullptr;
     // Tone list: the 261 tone entries; the user may also type.
     QComboBox* toneList = nullptr;
-    // Option lists, pick only: Combo5[5] power, [6] transmit inhibit, [7] bandwidth, [8] scan
+    // Option lists, pick only: [5] power, [6] transmit inhibit, [7] bandwidth, [8] scan
     // add (indices 0..4 unused).
     std::array<QComboBox*, 9> optionLists{};
 

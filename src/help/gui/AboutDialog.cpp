@@ -14,30 +14,44 @@
 
 namespace tlv {
 
+// The designer's names of the about box and its controls: each control's objectName, by which the
+// caption table addresses its texts and the language code and the tests find it.
+namespace about_names {
+constexpr char Window[] = "frmAbout";
+constexpr char RadioPicture[] = "Picture1";
+constexpr char TitleLabel[] = "lblTitle";
+constexpr char VersionLabel[] = "lblVersion";
+constexpr char IssueLabel[] = "Label2";
+constexpr char DeveloperLink[] = "lblDescription";
+constexpr char OkButton[] = "cmdOK";
+} // namespace about_names
+
+namespace name = about_names;
+
 namespace {
 
 QLabel* designLabel(QWidget* parent, const char* name) {
-    return makeLabel(parent, name, DesignText("frmAbout", name));
+    return makeLabel(parent, name, DesignText(name::Window, name));
 }
 
 } // namespace
 
 AboutDialog::AboutDialog(MainWindow& main) : QDialog(&main), main_(main) {
-    setObjectName(QStringLiteral("frmAbout"));
+    setObjectName(QString::fromLatin1(name::Window));
     setWindowTitle(QStringLiteral("TLV6200"));
     setModal(false);
 
     radioPicture = new RadioPicture(this);
-    radioPicture->setObjectName(QStringLiteral("Picture1"));
+    radioPicture->setObjectName(QString::fromLatin1(name::RadioPicture));
     radioPicture->setFixedSize(80, 182);
-    titleLabel = designLabel(this, "lblTitle");
+    titleLabel = designLabel(this, name::TitleLabel);
     QFont titleFont = titleLabel->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     titleFont.setBold(true);
     titleLabel->setFont(titleFont);
-    versionLabel = designLabel(this, "lblVersion");
-    issueLabel = designLabel(this, "Label2");
-    developerLink = designLabel(this, "lblDescription");
+    versionLabel = designLabel(this, name::VersionLabel);
+    issueLabel = designLabel(this, name::IssueLabel);
+    developerLink = designLabel(this, name::DeveloperLink);
     QPalette linkPalette = developerLink->palette();
     linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 192));
     developerLink->setPalette(linkPalette);
@@ -46,7 +60,7 @@ AboutDialog::AboutDialog(MainWindow& main) : QDialog(&main), main_(main) {
     developerLink->setFont(linkFont);
     developerLink->setCursor(Qt::PointingHandCursor);
     developerLink->setToolTip(QStringLiteral("https://www.example.com/tlv6200"));
-    okButton = makeButton(this, "cmdOK", DesignText("frmAbout", "cmdOK"));
+    okButton = makeButton(this, name::OkButton, DesignText(name::Window, name::OkButton));
     okButton->setFixedSize(twips(1095), twips(375));
     okButton->setDefault(true);
 

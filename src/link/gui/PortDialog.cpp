@@ -6,7 +6,16 @@
 
 namespace tlv {
 
+// The designer's names of the port dialog and its options (option i is "OptionCOM" + i, for
+// COM i + 1): their objectNames.
+namespace port_dialog_names {
+constexpr char Window[] = "FormCOM";
+constexpr char PortOptionPrefix[] = "OptionCOM";
+} // namespace port_dialog_names
+
 namespace {
+
+namespace name = port_dialog_names;
 constexpr int twips(int t) {
     return (t + 7) / 15;
 }
@@ -14,12 +23,12 @@ constexpr int twips(int t) {
 
 PortDialog::PortDialog(ComPorts& ports, int& portNumber, QWidget* parent)
     : QDialog(parent), ports_(ports), portNumber_(portNumber) {
-    setObjectName(QStringLiteral("FormCOM"));
+    setObjectName(QString::fromLatin1(name::Window));
     setWindowTitle(QStringLiteral("Com"));
     setModal(false);
     for (int i = 0; i < kPortCount; ++i) {
         auto* option = new QRadioButton(QStringLiteral("COM%1").arg(i + 1), this);
-        option->setObjectName(QStringLiteral("OptionCOM%1").arg(i));
+        option->setObjectName(QString::fromLatin1(name::PortOptionPrefix) + QString::number(i));
         option->setGeometry(twips(120 + 960 * (i % 5)), twips(240 + 480 * (i / 5)), twips(900),
                             twips(375));
         connect(option, &QRadioButton::clicked, this, [this, i] { onPortPicked(i); });

@@ -1,8 +1,7 @@
 #pragma once
 // The radio link inside the main window: the serial port, the port window PortDialog, the
-// transfer controller with Timer1 and Timer2, and their wiring to MainWindow's status label Label,
-// progress bar ProgressBar1, toolbar Toolbar1 (buttons "read" and "write"), programming menu
-// mnupro and band frame Frame1 / band list Combo1.
+// transfer controller with its two timers, and their wiring to the main window's transfer status,
+// progress bar, toolbar (Read and Write buttons), programming menu and band list.
 #include <QObject>
 
 #include <filesystem>
@@ -27,7 +26,7 @@ class RadioLinkWiring : public QObject {
     // Read Frequency / Write Frequency (menu, toolbar, Ctrl+R / Ctrl+W).
     void startRead();
     void startWrite();
-    // mnucom: shows the port window, modeless.
+    // Settings > Communication port: shows the port dialog, modeless.
     void showPortDialog();
 
     PortDialog* portDialog() const { return portDialog_; }

@@ -33,7 +33,7 @@ class ComPorts : public QObject {
     void setTable(const PortTable& table) { table_ = table; }
     const PortTable& table() const { return table_; }
 
-    // The start-up scan (the port dialog's Form_Load): tries every COM number, enables the
+    // The start-up scan of the port dialog: tries every COM number, enables the
     // options that open, closing each again. Then opens the remembered port `portNumber` when
     // its option is enabled (it shows checked), or else, when exactly one port is available,
     // makes that one `portNumber` and opens it (not checked). Otherwise no port is left open.
@@ -42,7 +42,7 @@ class ComPorts : public QObject {
     // OpenCom: closes the port and opens the device of `portNumber`; a failure leaves it
     // closed, without a message.
     bool OpenCom(int portNumber);
-    // OptionCOM_Click: `portNumber` := number, then OpenCom.
+    // The user picked a port: `portNumber` := number, then OpenCom.
     void choose(int number, int& portNumber);
 
     // Opens a port named "COMn" (by the table) or given by its device path.

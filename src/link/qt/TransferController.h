@@ -1,6 +1,6 @@
 #pragma once
 // A transfer over a real port: joins the TransferEngine to a SerialLink and to the two timers
-// Timer1 (supervision, 500 ms) and Timer2 (status, 200 ms), and reports what the engine shows
+// the supervision timer (500 ms) and the status timer (200 ms), and reports what the engine shows
 // through signals. No widgets: the window connects the signals to its label, progress bar and
 // controls; the command line waits for `finished`.
 //
@@ -49,11 +49,11 @@ class TransferController : public QObject, private TransferHost {
   signals:
     void statusTextChanged(const QString& text);
     void statusVisibleChanged(bool visible);
-    // ProgressBar1: shown or hidden, value in 0..kProgressMaximum.
+    // The progress bar: shown or hidden, value in 0..kProgressMaximum.
     void progressChanged(bool visible, int value);
-    // Toolbar1, its read/write buttons and mnupro.
+    // The toolbar, its Read and Write buttons and the programming menu.
     void controlsEnabledChanged(bool enabled);
-    // Enable Frame1 and focus Combo1.
+    // Enable the band frame and focus the band list.
     void bandListFocusRequested();
     void finished(tlv::TransferOutcome outcome);
 

@@ -1,7 +1,7 @@
 #pragma once
 // How the language code reads and writes the header row of a grid. A QTableWidget's header
 // items and any other item view's model header are found by themselves; a window whose grid
-// shows its header from somewhere else (the main window's Grid1 shows row 0 of the editor's
+// shows its header from somewhere else (the main window's channel table shows row 0 of the editor's
 // channel table) attaches its own access to the grid.
 #include <QString>
 

@@ -22,7 +22,7 @@ QWidget* findWindow(MainWindow& form, const QString& name) {
     return FindWindowByName(name);
 }
 
-// Grid1 shows row 0 of the editor's channel table as its header row.
+// The channel table shows row 0 of the editor's table as its header row.
 void attachChannelTableHeader(MainWindow& form) {
     SetGridHeaderAccess(
         form.channelTable,

@@ -12,8 +12,8 @@ class MainWindow;
 // Simplified ones converted), written into MainWindow and every dialog that exists.
 void ApplyStartupCaptions(MainWindow& form);
 
-// mnuChineseJ (0), mnuEnglish (1), mnuChineseF (2): switches the language when it is not the
-// one in force, rewrites the channel cells and shows the window again.
+// The language menu: Simplified (0), English (1), Traditional (2): switches the language when it is
+// not the one in force, rewrites the channel cells and shows the window again.
 bool SwitchLanguage(MainWindow& form, int languageState);
 
 // The captions of a window created after start-up (found by its objectName) in the language
