@@ -34,7 +34,7 @@ bench:
 	build-release/bench/tlv6200-bench
 
 screenshot: build
-	TLV_SCREENSHOT_DIR=$(abspath $(BUILD))/screenshots QT_QPA_PLATFORM=offscreen $(BUILD)/tests/screenshot_test
+	TLV_SCREENSHOT_DIR=$(abspath $(BUILD))/screenshots QT_QPA_PLATFORM=offscreen $(BUILD)/tests/tlv6200-screenshots
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -1,7 +1,7 @@
 #include "dialogs/DialogInput.h"
 
 #include "dialogs/DialogState.h"
-#include "image/ImageCodec.h"
+#include "image/ImageFields.h"
 #include "image/ImageLayout.h"
 #include "localisation/Messages.h"
 

@@ -17,9 +17,9 @@ struct ServiceSwitch {
 };
 
 // A click on `caption` at `secondsSinceMidnight`. Returns true when the service mode is to be
-// switched on (the caller runs ServiceModeOn and shows toolbar button 7): the three captions
-// have been clicked within five seconds of the round's first click, and every later click that
-// falls inside a running round keeps returning true while the switch stays latched.
+// switched on (the caller runs ServiceModeOn and shows the toolbar's service button): the three
+// captions have been clicked within five seconds of the round's first click, and every later click
+// that falls inside a running round keeps returning true while the switch stays latched.
 bool ServiceSwitchClick(ServiceSwitch& serviceSwitch, ServiceCaption caption,
                         double secondsSinceMidnight);
 

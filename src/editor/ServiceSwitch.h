@@ -7,14 +7,14 @@
 
 namespace tlv {
 
-// What a click on button 7 did.
+// What a click on the service button did.
 enum class ServiceClick {
     Armed,       // first click: the time stamp was taken
     Restarted,   // the stamp was older than a second: the timing starts again
     SwitchedOff, // second click within the second: the service mode is off
 };
 
-// The time stamp T kept by button 7 for the whole run: whole seconds since midnight,
+// The time stamp T kept by the service button for the whole run: whole seconds since midnight,
 // 0 while no click is pending.
 struct ServiceButtonStamp {
     int32_t t = 0;
@@ -23,14 +23,14 @@ struct ServiceButtonStamp {
 // s rounded to a whole second, halves to the even second.
 int32_t RoundSecondsHalfEven(double s);
 
-// A click on button 7 at `secondsSinceMidnight`. On SwitchedOff the stamp is reset,
+// A click on the service button at `secondsSinceMidnight`. On SwitchedOff the stamp is reset,
 // ServiceMode is 0 and the debug dialog's power sliders are disabled; the caller hides the
 // button and resets the optional-functions dialog's hidden click sequence.
 ServiceClick ServiceButtonClick(EditorState& state, ServiceButtonStamp& stamp,
                                 double secondsSinceMidnight);
 
 // Switches the service mode on: ServiceMode 1 and the debug dialog's power sliders enabled.
-// The caller shows button 7.
+// The caller shows the service button.
 void ServiceModeOn(EditorState& state);
 
 } // namespace tlv

@@ -50,25 +50,6 @@ TEST(CaptionTables, WindowsComeInTheirOrderAndEveryAddressOnce) {
     EXPECT_EQ(order, std::vector<std::string>(kCaptionWindows.begin(), kCaptionWindows.end()));
 }
 
-TEST(CaptionTables, RowCountsPerWindow) {
-    const std::pair<const char*, size_t> counts[] = {
-        // title, 23 menu items, 9 headers, 5 buttons, 2 frames, 8 labels, 1 + 8 + 3 + 40 + 11 +
-        // 10 + 2 + 2 list entries
-        {"Form1", 1 + 23 + 9 + 5 + 2 + 8 + 1 + 8 + 3 + 40 + 11 + 10 + 2 + 2},
-        {"Form2", 7},
-        {"Form3", 2},
-        {"Form4", 5},
-        // title, frame, 2 check boxes, 13 labels, 2 buttons, 2+1+2+3+1+1+4+3+2 entries
-        {"Form5", 1 + 1 + 2 + 13 + 2 + 19},
-        {"Form6", 1 + 2 + 24},
-        {"Form7", 3},
-        {"frmAbout", 5},
-    };
-    for (const auto& [window, count] : counts)
-        EXPECT_EQ(CaptionRowsOf(window).size(), count) << window;
-    EXPECT_TRUE(CaptionRowsOf("FormCOM").empty());
-}
-
 TEST(CaptionTables, TextsKeepTheirBlanksAndSpelling) {
     RecordingCaptionTarget english;
     ApplyLanguageCaptions(english, 1);

@@ -47,24 +47,6 @@ class Decoding : public ::testing::Test {
 
 } // namespace
 
-TEST(GoldenImage, MatchesTheLayoutConstants) {
-    std::vector<uint8_t> golden = test::GoldenStartupImageBytes();
-    ASSERT_EQ(golden.size(), static_cast<std::size_t>(kImageBytes));
-    EXPECT_EQ(test::GoldenStartupImageHex().size(), static_cast<std::size_t>(kImageDigits));
-    EXPECT_EQ(std::string(golden.begin() + offset::ModelTag, golden.begin() + offset::ModelTag + 5),
-              kModelTag);
-    EXPECT_EQ(std::string(golden.begin() + offset::ModelId, golden.begin() + offset::ModelId + 7),
-              kModelId);
-    EXPECT_EQ(
-        std::string(golden.begin() + offset::TrailerCode, golden.begin() + offset::TrailerCode + 8),
-        kTrailerCode);
-    EXPECT_EQ(golden[offset::KeyFunction1], 10);
-    EXPECT_EQ(golden[offset::HighPowerLevel], 208);
-    EXPECT_EQ(golden[offset::LowPowerLevel], 92);
-    EXPECT_EQ(golden[offset::BandCode], 0x33);
-    EXPECT_EQ(golden[offset::BandCodeCopy], 0x33);
-}
-
 TEST(Encoding, StartupEditorGivesTheGoldenImageInEveryLanguage) {
     for (int language : {0, 1, 2}) {
         EXPECT_EQ(EncodeImage(MakeStartupEditor(language)), test::GoldenStartupImageHex())

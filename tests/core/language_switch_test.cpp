@@ -88,8 +88,8 @@ TEST(ChooseLanguage, EveryTransition) {
         int from;
         int to;
         bool changes;
-        const char* openMenu; // MainWindow mnuOpen afterwards
-        const char* version;  // AboutDialog lblVersion afterwards
+        const char* openMenu; // the main window's Open item afterwards
+        const char* version;  // the about box's version line afterwards
         const char* optionOn; // state.lists option text of column 8, position 1
         int conversions;
     };

@@ -157,22 +157,22 @@ void CellEditorsTest::enterOpensTheEditorOfTheCurrentCell() {
 void CellEditorsTest::frequencyEditorFiltersKeysAndCoversItsCell() {
     Window w;
     w.press(7, col::RxFrequency);
-    QLineEdit* text1 = w.editors.frequencyEditor;
-    QCOMPARE(text1->geometry(), w.cellRect(7, col::RxFrequency));
-    QCOMPARE(text1->maxLength(), 9);
-    QCOMPARE(text1->alignment(), Qt::AlignCenter);
-    QTest::keyClicks(text1, "4a3");
-    QCOMPARE(text1->text(), QString("43"));
-    QTest::keyClicks(text1, " -e,D");
-    QTest::keyClick(text1, Qt::Key_Backspace);
-    QCOMPARE(text1->text(), QString("4"));
-    QTest::keyClick(text1, Qt::Key_Down);
-    QTest::keyClick(text1, Qt::Key_PageUp);
+    QLineEdit* editor = w.editors.frequencyEditor;
+    QCOMPARE(editor->geometry(), w.cellRect(7, col::RxFrequency));
+    QCOMPARE(editor->maxLength(), 9);
+    QCOMPARE(editor->alignment(), Qt::AlignCenter);
+    QTest::keyClicks(editor, "4a3");
+    QCOMPARE(editor->text(), QString("43"));
+    QTest::keyClicks(editor, " -e,D");
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    QCOMPARE(editor->text(), QString("4"));
+    QTest::keyClick(editor, Qt::Key_Down);
+    QTest::keyClick(editor, Qt::Key_PageUp);
     QCOMPARE(w.form.channelTable->currentRow(), 7);
     QCOMPARE(w.editors.shown(), CellEditor::Frequency);
-    QTest::keyClicks(text1, "38.1234567");
-    QCOMPARE(text1->text(), QString("438.12345"));
-    QTest::keyClick(text1, Qt::Key_Return);
+    QTest::keyClicks(editor, "38.1234567");
+    QCOMPARE(editor->text(), QString("438.12345"));
+    QTest::keyClick(editor, Qt::Key_Return);
     QCOMPARE(w.cell(7, col::RxFrequency), QString("438.12000"));
 }
 

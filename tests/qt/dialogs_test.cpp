@@ -73,7 +73,7 @@ class DialogsTest : public QObject {
     void form5FixedPriorityMessages();
     void form5SpinnerKeepsItsOwnPosition();
     void form5RefusesABadResumeDelay();
-    void serviceCaptionsSwitchOnAndButton7SwitchesOff();
+    void serviceCaptionsSwitchOnAndServiceButtonSwitchesOff();
     void form2SlidersOnlyInServiceMode();
     void form4EditsNormaliseAndOkStores();
     void form6OkStoresCancelKeeps();
@@ -242,13 +242,13 @@ void DialogsTest::form5RefusesABadResumeDelay() {
     QCOMPARE(f.state.stores.options.entry[OptionSettings::VoxEnable], std::string("0"));
 }
 
-void DialogsTest::serviceCaptionsSwitchOnAndButton7SwitchesOff() {
+void DialogsTest::serviceCaptionsSwitchOnAndServiceButtonSwitchesOff() {
     Fixture f;
     OptionalFunctionsDialog* d = f.form.optionalFunctionsDialog;
     f.form.optionalFunctionsAction->trigger();
     f.form.powerLevelsAction->trigger();
-    QAction* button7 = f.form.toolbarButton(ToolbarButton::Service);
-    QVERIFY(!button7->isVisible());
+    QAction* serviceButton = f.form.toolbarButton(ToolbarButton::Service);
+    QVERIFY(!serviceButton->isVisible());
     QVERIFY(!f.form.powerLevelDialog->highPowerSlider->isEnabled());
 
     // Two captions, then the third too late: nothing.
@@ -264,22 +264,22 @@ void DialogsTest::serviceCaptionsSwitchOnAndButton7SwitchesOff() {
     click(d->priorityModeLabel);
     click(d->priorityChannelLabel);
     QCOMPARE(f.state.serviceMode, 0);
-    // The round started by Label18 completes.
+    // The round started by the return-channel caption completes.
     click(d->revertTimeBLabel);
     f.clock.now = 1009.0;
     click(d->revertTimeALabel);
     QCOMPARE(f.state.serviceMode, 1);
-    QVERIFY(button7->isVisible());
+    QVERIFY(serviceButton->isVisible());
     QVERIFY(f.form.powerLevelDialog->highPowerSlider->isEnabled());
     QVERIFY(f.form.powerLevelDialog->lowPowerSlider->isEnabled());
 
     // Two quick clicks on button 7: off, sliders disabled, and the sequence starts afresh.
     f.clock.now = 2000.2;
-    button7->trigger();
+    serviceButton->trigger();
     f.clock.now = 2000.6;
-    button7->trigger();
+    serviceButton->trigger();
     QCOMPARE(f.state.serviceMode, 0);
-    QVERIFY(!button7->isVisible());
+    QVERIFY(!serviceButton->isVisible());
     QVERIFY(!f.form.powerLevelDialog->highPowerSlider->isEnabled());
     QVERIFY(!d->serviceSwitch().latched);
     f.clock.now = 2001.0;

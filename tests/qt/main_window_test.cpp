@@ -64,7 +64,7 @@ class MainWindowTest : public QObject {
     void startupShowsNumberedEmptyChannels();
     void startupShadesEvenRowsAndSizesTheTable();
     void startupSelectsBandAndPanelStartValues();
-    void startupHidesTransferControlsAndButton7();
+    void startupHidesTransferControlsAndServiceButton();
     void everyMenuItemWithItsShortcut();
     void toolbarButtonsInOrder();
     void panelPicksReachTheState();
@@ -72,7 +72,7 @@ class MainWindowTest : public QObject {
     void toolbarButtonsAndMenusReachTheCommands();
     void lockToggleDisablesOnlyTableAndFrames();
     void lockFromStateAtRefresh();
-    void button7SwitchOffTiming();
+    void serviceButtonSwitchOffTiming();
     void tableColumnsGrowWithTheWindow();
     void closingEndsWithTheDialogs();
     void messageBoxButtonsFollowTheLanguage();
@@ -146,7 +146,7 @@ void MainWindowTest::startupSelectsBandAndPanelStartValues() {
     QCOMPARE(form.squelchList->itemText(5), QString("5 级"));
 }
 
-void MainWindowTest::startupHidesTransferControlsAndButton7() {
+void MainWindowTest::startupHidesTransferControlsAndServiceButton() {
     Fixture f;
     MainWindow form(f.state, f.services);
     form.show();
@@ -328,30 +328,30 @@ void MainWindowTest::lockFromStateAtRefresh() {
     QVERIFY(!form.functionPanel->isEnabled());
 }
 
-void MainWindowTest::button7SwitchOffTiming() {
+void MainWindowTest::serviceButtonSwitchOffTiming() {
     Fixture f;
     MainWindow form(f.state, f.services);
     QSignalSpy switchedOff(&form, &MainWindow::serviceModeSwitchedOff);
     form.serviceModeOn();
-    QAction* button7 = form.toolbarButton(ToolbarButton::Service);
-    QVERIFY(button7->isVisible());
+    QAction* serviceButton = form.toolbarButton(ToolbarButton::Service);
+    QVERIFY(serviceButton->isVisible());
     QCOMPARE(f.state.serviceMode, 1);
     QVERIFY(f.state.powerLevels.slidersEnabled);
 
     f.clock.now = 50000.2;
-    button7->trigger();
+    serviceButton->trigger();
     QCOMPARE(f.state.serviceMode, 1);
-    QVERIFY(button7->isVisible());
+    QVERIFY(serviceButton->isVisible());
     f.clock.now = 50003.2; // three seconds later: the timing starts again
-    button7->trigger();
+    serviceButton->trigger();
     QCOMPARE(f.state.serviceMode, 1);
-    QVERIFY(button7->isVisible());
+    QVERIFY(serviceButton->isVisible());
     QCOMPARE(switchedOff.count(), 0);
     f.clock.now = 50003.6; // 0.4 s later: off
-    button7->trigger();
+    serviceButton->trigger();
     QCOMPARE(f.state.serviceMode, 0);
     QVERIFY(!f.state.powerLevels.slidersEnabled);
-    QVERIFY(!button7->isVisible());
+    QVERIFY(!serviceButton->isVisible());
     QCOMPARE(switchedOff.count(), 1);
 }
 

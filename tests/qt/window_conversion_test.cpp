@@ -30,10 +30,10 @@ namespace {
 // A window with one control of every kind the captions touch.
 struct TestWindow {
     std::unique_ptr<QMainWindow> window = std::make_unique<QMainWindow>();
-    QMenu* mnuFile = nullptr;
-    QMenu* mnuLanguage = nullptr;
-    QAction* mnuOpen = nullptr;
-    QAction* mnuChineseF = nullptr;
+    QMenu* fileMenu = nullptr;
+    QMenu* languageMenu = nullptr;
+    QAction* openAction = nullptr;
+    QAction* traditionalAction = nullptr;
     QToolBar* toolbar = nullptr;
     QLabel* label = nullptr;
     QRadioButton* option = nullptr;
@@ -51,15 +51,15 @@ struct TestWindow {
     TestWindow() {
         window->setObjectName("Form9");
         window->setWindowTitle("测试窗口");
-        mnuFile = window->menuBar()->addMenu("文件(&F)");
-        mnuFile->setObjectName("mnuFile");
-        mnuOpen = mnuFile->addAction("打开(&O)");
-        mnuOpen->setObjectName("mnuOpen");
-        mnuFile->addSeparator();
-        mnuLanguage = mnuFile->addMenu("语言选择(&L)");
-        mnuLanguage->setObjectName("mnuLanguage");
-        mnuChineseF = mnuLanguage->addAction("繁体中文");
-        mnuChineseF->setObjectName("mnuChineseF");
+        fileMenu = window->menuBar()->addMenu("文件(&F)");
+        fileMenu->setObjectName("mnuFile");
+        openAction = fileMenu->addAction("打开(&O)");
+        openAction->setObjectName("mnuOpen");
+        fileMenu->addSeparator();
+        languageMenu = fileMenu->addMenu("语言选择(&L)");
+        languageMenu->setObjectName("mnuLanguage");
+        traditionalAction = languageMenu->addAction("繁体中文");
+        traditionalAction->setObjectName("mnuChineseF");
 
         toolbar = window->addToolBar("工具");
         toolbar->setObjectName("Toolbar1");
@@ -128,9 +128,9 @@ class FormConversionTest : public QObject {
         target.setGridHeader("Form9", "mfgrid1", 1, "RX Frequency");
         target.setToolbarButton("Form9", "Toolbar1", 2, "Open");
         QCOMPARE(w.window->windowTitle(), QString("Optional Function"));
-        QCOMPARE(w.mnuFile->title(), QString("File(&F)"));
-        QCOMPARE(w.mnuOpen->text(), QString("Open(&O)"));
-        QCOMPARE(w.mnuLanguage->title(), QString("Languages(&L)"));
+        QCOMPARE(w.fileMenu->title(), QString("File(&F)"));
+        QCOMPARE(w.openAction->text(), QString("Open(&O)"));
+        QCOMPARE(w.languageMenu->title(), QString("Languages(&L)"));
         QCOMPARE(w.label->text(), QString("Channel"));
         QCOMPARE(w.command->text(), QString("OK"));
         QCOMPARE(w.check->text(), QString("Cancel operation"));
@@ -184,10 +184,10 @@ class FormConversionTest : public QObject {
     void conversionTouchesCaptionsListsAndHeadersOnly() {
         TestWindow w;
         ConvertFormToTraditional(w.window.get());
-        QCOMPARE(w.mnuFile->title(), QString("文件(&F)"));
-        QCOMPARE(w.mnuOpen->text(), QString("打開(&O)"));
-        QCOMPARE(w.mnuLanguage->title(), QString("語言選擇(&L)"));
-        QCOMPARE(w.mnuChineseF->text(), QString("繁體中文"));
+        QCOMPARE(w.fileMenu->title(), QString("文件(&F)"));
+        QCOMPARE(w.openAction->text(), QString("打開(&O)"));
+        QCOMPARE(w.languageMenu->title(), QString("語言選擇(&L)"));
+        QCOMPARE(w.traditionalAction->text(), QString("繁體中文"));
         QCOMPARE(w.label->text(), QString("頻段"));
         QCOMPARE(w.option->text(), QString("選定"));
         QCOMPARE(w.command->text(), QString("確定"));
@@ -223,23 +223,21 @@ class FormConversionTest : public QObject {
         QCOMPARE(w.grid->horizontalHeaderItem(0)->text(), QString("频道")); // not the widget's
     }
 
-    void conversionOfNothingIsHarmless() { ConvertFormToTraditional(nullptr); }
-
     void aLateWindowTakesTheLanguageInForce() {
         const char* ok[] = {"确定", "OK", "確定"};
         const char* title[] = {"嵌入信息", "Embedded Information", "嵌入信息"};
         for (int language : {0, 1, 2}) {
-            QDialog form7;
-            form7.setObjectName("Form7");
-            form7.setWindowTitle("design");
-            auto* command1 = new QPushButton("design", &form7);
-            command1->setObjectName("Command1");
-            auto* text1 = new QLineEdit("关闭", &form7);
-            ApplyCaptionsToWindow(&form7, language);
-            QCOMPARE(command1->text(), QString(ok[language]));
+            QDialog dialog;
+            dialog.setObjectName("Form7");
+            dialog.setWindowTitle("design");
+            auto* okButton = new QPushButton("design", &dialog);
+            okButton->setObjectName("Command1");
+            auto* textBox = new QLineEdit("关闭", &dialog);
+            ApplyCaptionsToWindow(&dialog, language);
+            QCOMPARE(okButton->text(), QString(ok[language]));
             // Traditional writes the Simplified title, which the conversion leaves alone.
-            QCOMPARE(form7.windowTitle(), QString(title[language]));
-            QCOMPARE(text1->text(), QString("关闭"));
+            QCOMPARE(dialog.windowTitle(), QString(title[language]));
+            QCOMPARE(textBox->text(), QString("关闭"));
         }
         ApplyCaptionsToWindow(nullptr, 1);
     }

@@ -72,10 +72,10 @@ bool EmbeddedTextsDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void EmbeddedTextsDialog::refreshFromState() {
     refreshing_ = true;
-    const QString text1 = qs(main_.state().embeddedTexts.firstText);
-    const QString text2 = qs(main_.state().embeddedTexts.secondText);
-    if (firstTextBox->text() != text1) firstTextBox->setText(text1);
-    if (secondTextBox->text() != text2) secondTextBox->setText(text2);
+    const QString first = qs(main_.state().embeddedTexts.firstText);
+    const QString second = qs(main_.state().embeddedTexts.secondText);
+    if (firstTextBox->text() != first) firstTextBox->setText(first);
+    if (secondTextBox->text() != second) secondTextBox->setText(second);
     refreshing_ = false;
 }
 

@@ -17,7 +17,7 @@ class TransferController;
 class RadioLinkWiring : public QObject {
     Q_OBJECT
   public:
-    // Start-up step 9: builds the port table from `settingsFolder`/"ports" and this machine's
+    // During start-up: builds the port table from `settingsFolder`/"ports" and this machine's
     // serial devices, creates the port window hidden and runs its scan, which may open the
     // port of form.state().portNumber (or set it by the one-port rule).
     RadioLinkWiring(MainWindow& form, const std::filesystem::path& settingsFolder);

@@ -8,7 +8,7 @@ namespace tlv {
 
 class MainWindow;
 
-// Start-up step 8: the captions of the language in force (for Traditional Chinese the
+// At start-up: the captions of the language in force (for Traditional Chinese the
 // Simplified ones converted), written into MainWindow and every dialog that exists.
 void ApplyStartupCaptions(MainWindow& form);
 

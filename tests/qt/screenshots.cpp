@@ -18,7 +18,7 @@
 
 using namespace tlv;
 
-class ScreenshotTest : public QObject {
+class Screenshots : public QObject {
     Q_OBJECT
 
   private slots:
@@ -159,5 +159,5 @@ class ScreenshotTest : public QObject {
     QString folder_;
 };
 
-QTEST_MAIN(ScreenshotTest)
-#include "screenshot_test.moc"
+QTEST_MAIN(Screenshots)
+#include "screenshots.moc"
