@@ -1,7 +1,5 @@
 #include "Console.h"
 
-#include "CliTexts.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
@@ -12,15 +10,6 @@ namespace tlv::cli {
 namespace {
 bool progressOnScreen = false;
 } // namespace
-
-std::string Say(int languageState, const LocalText& text, const std::string& a,
-                const std::string& b) {
-    std::string out = Localise(languageState, text);
-    for (const auto& [mark, value] : {std::pair{"%1", &a}, std::pair{"%2", &b}}) {
-        if (auto at = out.find(mark); at != std::string::npos) out.replace(at, 2, *value);
-    }
-    return out;
-}
 
 bool StdinIsTerminal() {
     return isatty(STDIN_FILENO) == 1;

@@ -76,8 +76,8 @@ void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, char direction,
         QString reason;
         if (!run.ports->openByName(QString::fromStdString(run.name), &reason)) {
             run.failure =
-                Say(language, text::PortNotFound,
-                    run.name + (reason.isEmpty() ? "" : " (" + reason.toStdString() + ")"));
+                Localise(language, text::PortNotFound,
+                         run.name + (reason.isEmpty() ? "" : " (" + reason.toStdString() + ")"));
             continue;
         }
         const std::string prefix = runs.size() > 1 ? run.name + ": " : "";
@@ -97,7 +97,7 @@ void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, char direction,
         ++running;
         if (!run.transfer->start(direction)) {
             --running;
-            run.failure = Say(language, text::PortNotFound, run.name);
+            run.failure = Localise(language, text::PortNotFound, run.name);
         }
     }
     if (running > 0) {
@@ -157,7 +157,7 @@ int RunWrite(const CommandLine& line, int argc, char** argv) {
             bandAnswer = false;
         if (!*bandAnswer) {
             if (!line.yes && !StdinIsTerminal()) ErrorLine(question + " -> No");
-            ErrorLine(Say(language, text::BandQuestionDeclined));
+            ErrorLine(Localise(language, text::BandQuestionDeclined));
             return kExitCommunication;
         }
     }

@@ -2,6 +2,8 @@
 
 #include "localisation/Traditional.h"
 
+#include <utility>
+
 namespace tlv {
 
 std::string Localise(int languageState, const LocalText& text) {
@@ -13,6 +15,15 @@ std::string Localise(int languageState, const LocalText& text) {
     default:
         return text.zh;
     }
+}
+
+std::string Localise(int languageState, const LocalText& text, const std::string& a,
+                     const std::string& b) {
+    std::string out = Localise(languageState, text);
+    for (const auto& [mark, value] : {std::pair{"%1", &a}, std::pair{"%2", &b}}) {
+        if (auto at = out.find(mark); at != std::string::npos) out.replace(at, 2, *value);
+    }
+    return out;
 }
 
 int ShowMessage(MessageBoxService& box, int languageState, const Message& message,

@@ -23,6 +23,10 @@ struct Message {
 // The text for the language state: 0 Simplified, 1 English, 2 Traditional (converted).
 std::string Localise(int languageState, const LocalText& text);
 
+// The same with the marks "%1" and "%2" of the text replaced by `a` and `b`.
+std::string Localise(int languageState, const LocalText& text, const std::string& a,
+                     const std::string& b = {});
+
 // Shows a message following the caller convention for the language state. `detail`, when
 // not empty, is added on a second line (the system's reason for a failed file operation).
 int ShowMessage(MessageBoxService& box, int languageState, const Message& message,

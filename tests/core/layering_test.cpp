@@ -72,10 +72,16 @@ int coreLevel(const std::string& pathFromSrc) {
         {"link/ParmrkDecoder", 1},
         {"link/PortTable", 1},
         {"localisation/OpenccCharactersConfig", 1},
+        {"exchange/ExchangeTexts", 1},
         {"image/ImageCodec", 3},
         {"image/DataFile", 3},
         {"image/FileCommands", 3},
         {"localisation/LanguageSwitch", 3},
+        {"exchange/SettingNames", 3},
+        {"exchange/ImportPatch", 3},
+        {"exchange/ChannelCsv", 3},
+        {"exchange/JsonExport", 3},
+        {"exchange/ExchangeFormat", 3},
         {"link/TransferEngine", 4},
     };
     const std::string stem = pathFromSrc.substr(0, pathFromSrc.rfind('.'));

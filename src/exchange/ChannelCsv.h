@@ -1,10 +1,10 @@
 #pragma once
 // The channel list in CHIRP's memory CSV: one row per channel in use, Location 1..16.
-#include "ImportPatch.h"
+#include "exchange/ImportPatch.h"
 
 #include <string>
 
-namespace tlv::cli {
+namespace tlv {
 
 inline constexpr const char* kChirpHeader =
     "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
@@ -16,4 +16,4 @@ std::string ExportCsv(const EditorState& state);
 // Reads CHIRP CSV by header names into a patch of channels; listed locations only.
 ImportPatch ParseCsv(const std::string& text, int languageState, ImportReport& report);
 
-} // namespace tlv::cli
+} // namespace tlv

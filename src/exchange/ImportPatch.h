@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace tlv::cli {
+namespace tlv {
 
 struct ChannelPatch {
     bool clear = false; // null in JSON: the channel is not in use
@@ -49,21 +49,4 @@ struct ImportReport {
 void ApplyImport(EditorState& state, const ImportPatch& patch, int languageState,
                  ImportReport& report);
 
-// The names of the number settings, in the order of the JSON "settings" object, with the
-// text settings at their place; used by export and import alike.
-struct SettingKey {
-    const char* name;
-    bool text; // IdCode, PttIdStartCode, PttIdEndCode
-};
-const std::vector<SettingKey>& SettingKeys();
-
-// The current value of a number setting / a text setting.
-int SettingNumber(const EditorState& state, const std::string& name);
-std::string SettingText(const EditorState& state, const std::string& name);
-
-// Channel values as the export shows them: list positions of the option cells (an empty
-// cell as the encoder writes it) and tones as "Off", a CTCSS or DCS text, or "".
-int OptionValue(const EditorState& state, int row, int column);
-std::string ToneValue(const EditorState& state, int row, int column);
-
-} // namespace tlv::cli
+} // namespace tlv

@@ -1,7 +1,8 @@
-#include "CsvFormat.h"
+#include "exchange/ChannelCsv.h"
 
-#include "CliTexts.h"
 #include "editor/ToneList.h"
+#include "exchange/ExchangeTexts.h"
+#include "exchange/SettingNames.h"
 #include "image/ImageLayout.h"
 
 #include <algorithm>
@@ -9,7 +10,7 @@
 #include <map>
 #include <vector>
 
-namespace tlv::cli {
+namespace tlv {
 
 namespace {
 
@@ -237,7 +238,7 @@ ImportPatch ParseCsv(const std::string& input, int languageState, ImportReport& 
 
     std::vector<std::pair<int, std::vector<std::string>>> records;
     if (!splitCsv(text, records)) {
-        fail("csv", Say(languageState, text::UnbalancedQuote));
+        fail("csv", Localise(languageState, text::UnbalancedQuote));
         return patch;
     }
     std::map<std::string, std::size_t> columns;
@@ -254,7 +255,7 @@ ImportPatch ParseCsv(const std::string& input, int languageState, ImportReport& 
             haveHeader = true;
             for (const char* required : {"Location", "Frequency"}) {
                 if (!columns.count(required)) {
-                    fail(at, Say(languageState, text::MissingColumn, required));
+                    fail(at, Localise(languageState, text::MissingColumn, required));
                     return patch;
                 }
             }
@@ -268,7 +269,7 @@ ImportPatch ParseCsv(const std::string& input, int languageState, ImportReport& 
             return has(name) ? trim(fields[columns.at(name)]) : std::string();
         };
         auto unknown = [&](const char* name) {
-            fail(at + " " + name, Say(languageState, text::UnknownValue, get(name)));
+            fail(at + " " + name, Localise(languageState, text::UnknownValue, get(name)));
         };
 
         const std::string location = get("Location");
@@ -277,11 +278,11 @@ ImportPatch ParseCsv(const std::string& input, int languageState, ImportReport& 
             !std::all_of(location.begin(), location.end(),
                          [](char c) { return c >= '0' && c <= '9'; }) ||
             (row = std::stoi(location)) < 1 || row > kChannelCount) {
-            fail(at + " Location", Say(languageState, text::BadLocation));
+            fail(at + " Location", Localise(languageState, text::BadLocation));
             continue;
         }
         if (seen[row - 1]) {
-            fail(at + " Location", Say(languageState, text::DuplicateLocation));
+            fail(at + " Location", Localise(languageState, text::DuplicateLocation));
             continue;
         }
         seen[row - 1] = true;
@@ -301,7 +302,7 @@ ImportPatch ParseCsv(const std::string& input, int languageState, ImportReport& 
                 channel.tx = "";
             } else if (duplex == "+" || duplex == "-" || duplex == "split") {
                 if (!offsetUnits) {
-                    fail(at + " Offset", Say(languageState, text::NotANumber));
+                    fail(at + " Offset", Localise(languageState, text::NotANumber));
                 } else if (duplex == "split") {
                     channel.tx = mhz(*offsetUnits, 5);
                 } else if (rxUnits) {
@@ -399,8 +400,8 @@ ImportPatch ParseCsv(const std::string& input, int languageState, ImportReport& 
         }
         patch.channels[row - 1] = channel;
     }
-    if (!haveHeader) fail("csv", Say(languageState, text::MissingColumn, "Location"));
+    if (!haveHeader) fail("csv", Localise(languageState, text::MissingColumn, "Location"));
     return patch;
 }
 
-} // namespace tlv::cli
+} // namespace tlv

@@ -1,0 +1,23 @@
+#include "exchange/qt/ImportText.h"
+
+#include "exchange/ChannelCsv.h"
+#include "exchange/ExchangeTexts.h"
+#include "exchange/qt/JsonImport.h"
+
+namespace tlv {
+
+ImportReport ImportText(const std::string& text, ExchangeFormat format, int languageState,
+                        EditorState& state) {
+    ImportReport report;
+    if (format == ExchangeFormat::Unknown) {
+        report.errors.push_back({"", Localise(languageState, text::UnknownFormat)});
+        return report;
+    }
+    const ImportPatch patch = format == ExchangeFormat::Json
+                                  ? ParseJson(text, languageState, report)
+                                  : ParseCsv(text, languageState, report);
+    if (report.ok()) ApplyImport(state, patch, languageState, report);
+    return report;
+}
+
+} // namespace tlv
