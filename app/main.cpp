@@ -7,9 +7,19 @@
 #include "localisation/gui/QtMessageBox.h"
 #include "localisation/qt/QtLanguageRequestStore.h"
 
+#include "help/ProgramVersion.h"
+
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char* argv[]) {
+    // Answered before any window system is needed, as command-line tools do.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("tlv6200 %s\n", tlv::kProgramVersion);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TLV6200"));
 

@@ -10,4 +10,11 @@ inline constexpr LocalText BandQuestionDeclined{"未写入：频段不符的问�
                                                 "Nothing written: the band question was "
                                                 "answered No."};
 inline constexpr LocalText PortNotFound{"无法打开端口：%1", "cannot open the port: %1"};
+inline constexpr LocalText RenumberHint{
+    "用 --renumber 可按位置顺序把文件的各行放到信道 1..N。",
+    "Give --renumber to place the file's rows on channels 1..N in the order of their Location."};
+inline constexpr LocalText CsvBandHint{
+    "CSV 文件不含频段：用 --band N 选择频段（%1），或用 --base FILE.DAT 取数据文件的频段和设置。",
+    "A CSV file holds no band: choose it with --band N (%1), or take the band and the settings "
+    "of a data file with --base FILE.DAT."};
 } // namespace tlv::text

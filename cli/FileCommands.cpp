@@ -4,6 +4,7 @@
 #include "Console.h"
 
 #include "editor/Startup.h"
+#include "exchange/EditorComparison.h"
 #include "exchange/ExchangeFormat.h"
 #include "exchange/ExchangeTexts.h"
 #include "exchange/SettingNames.h"
@@ -144,16 +145,32 @@ int RunImport(const CommandLine& line) {
     if (!line.base.empty())
         if (int code = OpenDataFile(line.base, language, state)) return code;
 
-    const ImportReport report = ImportText(content, format, language, state);
+    const ImportOptions options{line.band, line.renumber};
+    const ImportReport report = ImportText(content, format, options, language, state);
     for (const auto& note : report.notes)
         ErrorLine(input + ": " + note.where + ": " + note.message);
     if (!report.ok()) {
         for (const auto& error : report.errors)
             ErrorLine(input + ": " + error.where + ": " + error.message);
+        if (report.hinted(ImportHint::Renumber)) ErrorLine(Localise(language, text::RenumberHint));
+        if (report.hinted(ImportHint::Band) && format == ExchangeFormat::Csv)
+            ErrorLine(Localise(language, text::CsvBandHint, BandChoices()));
         ErrorLine(Localise(language, text::NothingWritten));
         return kExitInvalidImport;
     }
     return SaveDataFile(line.output, state, language);
+}
+
+int RunDiff(const CommandLine& line) {
+    const int language = line.languageState();
+    EditorState before, after;
+    if (int code = OpenDataFile(line.operands[0], language, before)) return code;
+    if (int code = OpenDataFile(line.operands[1], language, after)) return code;
+    const std::vector<Difference> differences = CompareEditors(before, after, language);
+    const std::string out = line.json ? DifferencesJson(differences) : DifferencesText(differences);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    if (std::fflush(stdout) != 0) return kExitFile;
+    return differences.empty() ? kExitOk : kExitDifferent;
 }
 
 int RunShow(const CommandLine& line) {

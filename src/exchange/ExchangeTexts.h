@@ -45,4 +45,24 @@ inline constexpr LocalText NothingWritten{"输入有错，未写入任何文件�
                                           "The input has errors; nothing was written."};
 inline constexpr LocalText UnknownFormat{"无法识别的格式（请用 .json 或 .csv）",
                                          "unknown format (use .json or .csv)"};
+inline constexpr LocalText OutsideBand{"%1 不在频段 %2 之内", "%1 is not in the band %2"};
+inline constexpr LocalText TooManyRows{"文件有 %1 个信道，对讲机只有 %2 个",
+                                       "the file holds %1 channels; the radio has %2"};
+inline constexpr LocalText ChirpNewFileMemory{
+    "跳过 CHIRP 新建文件时的位置 0 存储（146.010 MHz）",
+    "skipped the memory CHIRP's File > New keeps at Location 0 (146.010 MHz)"};
+inline constexpr LocalText FinerThanTenHertz{"%1：对讲机不保存 10 Hz 以下的位数，取 %2",
+                                             "%1: the radio keeps no digits finer than 10 Hz; "
+                                             "%2 taken"};
+inline constexpr LocalText NameNotKept{"未保存“%1”：对讲机不存储名称和备注",
+                                       "\"%1\" not kept: the radio stores no names or comments"};
+inline constexpr LocalText PriorityScanNotKept{
+    "未保存优先扫描（P）：信道按普通扫描加入",
+    "priority scan (P) not kept: the channel is scanned as any other"};
+inline constexpr LocalText ReverseSquelch{"对讲机不能使用反向静噪 %1",
+                                          "the radio cannot do reverse squelch %1"};
+inline constexpr LocalText ModeNotPossible{"对讲机不能使用 %1 模式（只有 FM 宽带和 NFM 窄带）",
+                                           "the radio cannot do mode %1 (FM wide and NFM narrow "
+                                           "only)"};
+inline constexpr LocalText NotInUse{"未使用", "not in use"};
 } // namespace tlv::text

@@ -19,26 +19,6 @@ bool printableAscii(const std::string& text) {
     return true;
 }
 
-// A frequency text in 10 Hz units, decimals beyond the fifth dropped; -1 when not a number.
-long long frequencyUnits(const std::string& text) {
-    if (!IsDecimalNumber(text)) return -1;
-    long long units = 0;
-    int decimals = -1;
-    for (char c : text) {
-        if (c == '.') {
-            decimals = 0;
-            continue;
-        }
-        if (decimals >= 5) continue;
-        units = units * 10 + (c - '0');
-        if (units > 100000000000LL) return -1;
-        if (decimals >= 0) ++decimals;
-    }
-    for (int d = decimals < 0 ? 0 : decimals; d < 5; ++d)
-        units *= 10;
-    return units;
-}
-
 // Records the editor's messages instead of showing them; answers OK.
 class CollectingBox : public MessageBoxService {
   public:
@@ -173,17 +153,18 @@ class Applier {
             target.clear();
             return;
         }
-        const long long units = frequencyUnits(value);
-        if (units < 0) {
+        const auto units = FrequencyUnits(value);
+        if (!units) {
             error(where, text::NotANumber);
             return;
         }
         // The image holds three integer digits and five decimals.
-        if (units < 10000000LL || units > 99999999LL) {
+        if (*units < 10000000LL || *units > 99999999LL) {
             error(where, text::TestFrequencyRange);
             return;
         }
-        target = formatUnits(units);
+        fineDigitsNote(where, value);
+        target = FormatFrequencyUnits(*units);
     }
 
     void embeddedText(int index, const std::string& value) {
@@ -192,9 +173,20 @@ class Applier {
     }
 
   private:
-    static std::string formatUnits(long long units) {
-        std::string digits = std::to_string(units);
-        return digits.substr(0, digits.size() - 5) + "." + digits.substr(digits.size() - 5);
+    void fineDigitsNote(const std::string& where, const std::string& value) {
+        if (const auto units = FrequencyUnits(value); units && FinerThanTenHertz(value))
+            report_.notes.push_back({where, Localise(language_, text::FinerThanTenHertz, value,
+                                                     FormatFrequencyUnits(*units))});
+    }
+
+    // The band in force with its range, e.g. "400-470MHz (400.00000..469.99999 MHz)".
+    std::string bandRange() const {
+        const int band = state_.currentBand;
+        const std::string name = band >= 0 && band < static_cast<int>(kBands.size())
+                                     ? std::string(kBands[band].text)
+                                     : std::string();
+        return name + " (" + std::to_string(state_.bandLow) + ".00000.." +
+               std::to_string(state_.bandHigh - 1) + ".99999 MHz)";
     }
 
     bool asciiText(const std::string& where, const std::string& value, std::size_t width) {
@@ -220,13 +212,18 @@ class Applier {
         const FrequencyCommit result = CommitFrequency(state_, box, value);
         switch (result) {
         case FrequencyCommit::OutOfBand:
-            errorText(where, box.texts.empty() ? Localise(language_, msg::OutOfBand.text)
-                                               : box.texts.front());
+            report_.errors.push_back(
+                {where,
+                 (box.texts.empty() ? Localise(language_, msg::OutOfBand.text)
+                                    : box.texts.front()) +
+                     ": " + Localise(language_, text::OutsideBand, value, bandRange()),
+                 ImportHint::Band});
             return false;
         case FrequencyCommit::Written:
         case FrequencyCommit::NewChannel: {
             const std::string& cell = state_.table.at(row, column);
-            if (frequencyUnits(cell) != frequencyUnits(value))
+            fineDigitsNote(where, value);
+            if (FrequencyUnits(cell) != FrequencyUnits(value))
                 report_.notes.push_back({where, Localise(language_, text::Snapped, value, cell)});
             return true;
         }
@@ -286,6 +283,43 @@ class Applier {
 };
 
 } // namespace
+
+std::optional<long long> FrequencyUnits(const std::string& text) {
+    if (!IsDecimalNumber(text)) return std::nullopt;
+    long long value = 0;
+    int decimals = -1;
+    for (char c : text) {
+        if (c == '.') {
+            decimals = 0;
+            continue;
+        }
+        if (decimals >= 5) continue;
+        value = value * 10 + (c - '0');
+        if (value > 1000000000000LL) return std::nullopt;
+        if (decimals >= 0) ++decimals;
+    }
+    for (int d = decimals < 0 ? 0 : decimals; d < 5; ++d)
+        value *= 10;
+    return value;
+}
+
+std::string FormatFrequencyUnits(long long units) {
+    std::string digits = std::to_string(units);
+    if (digits.size() < 6) digits.insert(0, 6 - digits.size(), '0');
+    return digits.substr(0, digits.size() - 5) + "." + digits.substr(digits.size() - 5);
+}
+
+bool FinerThanTenHertz(const std::string& text) {
+    const auto point = text.find('.');
+    if (point == std::string::npos || text.size() <= point + 6) return false;
+    return text.find_first_not_of('0', point + 6) != std::string::npos;
+}
+
+bool ImportReport::hinted(ImportHint hint) const {
+    for (const auto& error : errors)
+        if (error.hint == hint) return true;
+    return false;
+}
 
 void ApplyImport(EditorState& state, const ImportPatch& patch, int languageState,
                  ImportReport& report) {

@@ -68,27 +68,20 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
-namespace {
-
-std::string channelJson(const EditorState& state, int row) {
+std::string ChannelJson(const EditorState& state, int row) {
     if (!state.table.inUse(row)) return "null";
-    return "{\"rx\": " + JsonString(state.table.at(row, col::RxFrequency)) +
-           ", \"rxTone\": " + JsonString(ToneValue(state, row, col::RxTone)) +
-           ", \"tx\": " + JsonString(state.table.at(row, col::TxFrequency)) +
-           ", \"txTone\": " + JsonString(ToneValue(state, row, col::TxTone)) +
-           ", \"power\": " + std::to_string(OptionValue(state, row, col::Power)) +
-           ", \"forbid\": " + std::to_string(OptionValue(state, row, col::Forbid)) +
-           ", \"bandwidth\": " + std::to_string(OptionValue(state, row, col::Bandwidth)) +
-           ", \"scan\": " + std::to_string(OptionValue(state, row, col::Scan)) + "}";
+    std::string out = "{";
+    for (const NamedValue& value : ChannelValues(state, row))
+        out += (out.size() > 1 ? ", " : "") + JsonString(value.name) + ": " +
+               (value.number ? value.text : JsonString(value.text));
+    return out + "}";
 }
-
-} // namespace
 
 std::string ExportJson(const EditorState& state) {
     std::string out = "{\n  \"band\": " + std::to_string(state.currentBand) + ",\n";
     out += "  \"channels\": [\n";
     for (int row = 1; row <= kChannelCount; ++row)
-        out += "    " + channelJson(state, row) + (row < kChannelCount ? ",\n" : "\n");
+        out += "    " + ChannelJson(state, row) + (row < kChannelCount ? ",\n" : "\n");
     out += "  ],\n  \"settings\": {\n";
     const auto& keys = SettingKeys();
     for (std::size_t i = 0; i < keys.size(); ++i) {

@@ -14,4 +14,7 @@ std::string ExportJson(const EditorState& state);
 // UTF-8 are written as the characters of the same code (U+0080..U+00FF).
 std::string JsonString(const std::string& text);
 
+// One channel as the export writes it: an object of its values, or null when not in use.
+std::string ChannelJson(const EditorState& state, int row);
+
 } // namespace tlv

@@ -142,4 +142,18 @@ std::string ToneValue(const EditorState& state, int row, int column) {
     return cell;
 }
 
+std::vector<NamedValue> ChannelValues(const EditorState& state, int row) {
+    auto number = [&](const char* name, int column) {
+        return NamedValue{name, std::to_string(OptionValue(state, row, column)), true};
+    };
+    return {{"rx", state.table.at(row, col::RxFrequency), false},
+            {"rxTone", ToneValue(state, row, col::RxTone), false},
+            {"tx", state.table.at(row, col::TxFrequency), false},
+            {"txTone", ToneValue(state, row, col::TxTone), false},
+            number("power", col::Power),
+            number("forbid", col::Forbid),
+            number("bandwidth", col::Bandwidth),
+            number("scan", col::Scan)};
+}
+
 } // namespace tlv

@@ -49,4 +49,13 @@ std::string SettingText(const EditorState& state, const std::string& name);
 int OptionValue(const EditorState& state, int row, int column);
 std::string ToneValue(const EditorState& state, int row, int column);
 
+// A channel's values by name, in the order of the JSON export: rx, rxTone, tx, txTone, power,
+// forbid, bandwidth, scan.
+struct NamedValue {
+    const char* name;
+    std::string text; // the value: a text, or a number's digits
+    bool number;
+};
+std::vector<NamedValue> ChannelValues(const EditorState& state, int row);
+
 } // namespace tlv

@@ -8,9 +8,10 @@
 
 namespace tlv {
 
-// Reads `text` (JSON or CSV) and applies it to `state`, the base of the import. On errors in
-// the report the state may be partly changed: the caller discards it.
-ImportReport ImportText(const std::string& text, ExchangeFormat format, int languageState,
-                        EditorState& state);
+// Reads `text` (JSON or CSV) and applies it to `state`, the base of the import, with the
+// user's options. On errors in the report the state may be partly changed: the caller discards
+// it.
+ImportReport ImportText(const std::string& text, ExchangeFormat format,
+                        const ImportOptions& options, int languageState, EditorState& state);
 
 } // namespace tlv
