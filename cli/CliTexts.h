@@ -17,4 +17,12 @@ inline constexpr LocalText CsvBandHint{
     "CSV 文件不含频段：用 --band N 选择频段（%1），或用 --base FILE.DAT 取数据文件的频段和设置。",
     "A CSV file holds no band: choose it with --band N (%1), or take the band and the settings "
     "of a data file with --base FILE.DAT."};
+inline constexpr LocalText Verified{"已校验：写入的每个地址读回相同。",
+                                    "Verified: every written address reads back the same."};
+inline constexpr LocalText VerifyDifference{"校验失败：地址 %1 读回的值与写入的不同。",
+                                            "Verification failed: address %1 reads back "
+                                            "differently from what was written."};
+inline constexpr LocalText VerifyReadFailed{"校验失败：无法读回对讲机。",
+                                            "Verification failed: the radio could not be read "
+                                            "back."};
 } // namespace tlv::text

@@ -42,10 +42,11 @@ constexpr std::array<VerbInfo, 8> kVerbs{{
     {Verb::Read, "read", "read --port PORT -o FILE.DAT",
      "Reads the radio on PORT and saves its memory as a data file."},
     {Verb::Write, "write",
-     "write --port PORT [--port PORT ...] FILE.DAT [--service] [--yes]",
+     "write --port PORT [--port PORT ...] FILE.DAT [--service] [--yes] [--verify]",
      "Writes the data file into the radio on every PORT at once. --service also writes the\n"
      "  power-level block; --yes answers Yes to the band question (asked on the terminal\n"
-     "  when standard input is one, answered No otherwise)."},
+     "  when standard input is one, answered No otherwise); --verify reads each radio back\n"
+     "  after the write and compares every written address."},
     {Verb::Ports, "ports", "ports", "Lists the port table COM1..COM20 and the devices behind it."},
 }};
 
@@ -69,7 +70,7 @@ bool accepts(Verb verb, const std::string& option) {
     if (option == "--base" || option == "--band" || option == "--renumber")
         return verb == Verb::Import;
     if (option == "--json") return verb == Verb::Diff;
-    if (option == "--verify") return false; // not yet
+    if (option == "--verify") return verb == Verb::Write;
     if (option == "--port") return verb == Verb::Read || verb == Verb::Write;
     if (option == "--service" || option == "--yes") return verb == Verb::Write;
     return false;

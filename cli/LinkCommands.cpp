@@ -16,6 +16,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <cstdio>
 #include <memory>
 
 namespace tlv::cli {
@@ -42,7 +43,9 @@ struct PortRun {
     std::unique_ptr<ConsoleMessageBox> box;
     std::unique_ptr<TransferController> transfer;
     std::optional<TransferOutcome> outcome;
-    std::string failure; // the port could not be opened
+    std::string failure;       // the port could not be opened
+    bool verifying = false;    // the write was read back
+    std::string verifyFailure; // the read-back differs or failed
 };
 
 std::string outcomeText(const PortRun& run, char direction, int language) {
@@ -60,17 +63,17 @@ std::string outcomeText(const PortRun& run, char direction, int language) {
     return Localise(language, msg::CommunicationError.text);
 }
 
-// Opens every port, starts one transfer on each and runs the event loop until all ended.
-void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, char direction,
-                  std::optional<bool> bandAnswer, int language) {
-    std::vector<std::string> names;
-    for (const auto& run : runs)
-        names.push_back(run->name);
-    ProgressLine progress(names);
-    int running = 0;
-    QEventLoop loop;
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        PortRun& run = *runs[i];
+int exitCodeOf(const PortRun& run) {
+    if (run.outcome && *run.outcome == TransferOutcome::Success) return kExitOk;
+    return kExitCommunication;
+}
+
+// Opens every port and gives it its transfer controller; a port that cannot be opened keeps the
+// reason in `failure`.
+void openPorts(std::vector<std::unique_ptr<PortRun>>& runs, std::optional<bool> bandAnswer,
+               int language) {
+    for (auto& entry : runs) {
+        PortRun& run = *entry;
         run.ports = std::make_unique<ComPorts>(run.link);
         run.ports->loadTable(settingsFolder());
         QString reason;
@@ -84,16 +87,35 @@ void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, char direction,
         run.box = std::make_unique<ConsoleMessageBox>(prefix);
         run.box->answer = bandAnswer;
         run.transfer = std::make_unique<TransferController>(run.editor, *run.box, run.link);
-        QObject::connect(run.transfer.get(), &TransferController::progressChanged,
-                         [&progress, i](bool visible, int value) {
-                             if (visible) progress.set(i, value, kProgressMaximum);
-                         });
-        QObject::connect(run.transfer.get(), &TransferController::finished,
-                         [&run, &running, &loop](TransferOutcome outcome) {
-                             if (run.outcome) return;
-                             run.outcome = outcome;
-                             if (--running == 0) loop.quit();
-                         });
+    }
+}
+
+// Starts a transfer in `direction` on every opened port and runs the event loop until all
+// ended; each run's outcome is that of this transfer.
+void runPhase(std::vector<std::unique_ptr<PortRun>>& runs, char direction, int language) {
+    std::vector<std::string> names;
+    for (const auto& run : runs)
+        names.push_back(run->name);
+    ProgressLine progress(names);
+    int running = 0;
+    QEventLoop loop;
+    std::vector<QMetaObject::Connection> connections;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        PortRun& run = *runs[i];
+        run.outcome.reset();
+        if (!run.transfer || !run.failure.empty()) continue;
+        connections.push_back(QObject::connect(run.transfer.get(),
+                                               &TransferController::progressChanged,
+                                               [&progress, i](bool visible, int value) {
+                                                   if (visible)
+                                                       progress.set(i, value, kProgressMaximum);
+                                               }));
+        connections.push_back(QObject::connect(run.transfer.get(), &TransferController::finished,
+                                               [&run, &running, &loop](TransferOutcome outcome) {
+                                                   if (run.outcome) return;
+                                                   run.outcome = outcome;
+                                                   if (--running == 0) loop.quit();
+                                               }));
         ++running;
         if (!run.transfer->start(direction)) {
             --running;
@@ -104,12 +126,50 @@ void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, char direction,
         QTimer::singleShot(kOverallTimeoutMs, &loop, &QEventLoop::quit);
         loop.exec();
     }
+    for (const auto& connection : connections)
+        QObject::disconnect(connection);
     progress.finish();
 }
 
-int exitCodeOf(const PortRun& run) {
-    if (run.outcome && *run.outcome == TransferOutcome::Success) return kExitOk;
-    return kExitCommunication;
+// Opens every port, starts one transfer on each and runs the event loop until all ended.
+void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, char direction,
+                  std::optional<bool> bandAnswer, int language) {
+    openPorts(runs, bandAnswer, language);
+    runPhase(runs, direction, language);
+}
+
+// Reads back every radio whose write succeeded and compares the written addresses with what
+// was written; a radio that differs or cannot be read gets its `verifyFailure`.
+void verifyWrites(std::vector<std::unique_ptr<PortRun>>& runs, int serviceMode, int language) {
+    std::vector<std::string> written(runs.size());
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        PortRun& run = *runs[i];
+        if (exitCodeOf(run) != kExitOk) {
+            run.transfer.reset(); // nothing to verify: the write failed
+            continue;
+        }
+        written[i] = run.transfer->engine().state().writeImageText;
+    }
+    runPhase(runs, 'R', language);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        PortRun& run = *runs[i];
+        if (written[i].empty()) continue;
+        run.verifying = true;
+        if (!run.outcome || *run.outcome == TransferOutcome::CommunicationError ||
+            *run.outcome == TransferOutcome::Declined) {
+            run.verifyFailure = Localise(language, text::VerifyReadFailed);
+            continue;
+        }
+        const auto address = FirstDifferingWrittenAddress(
+            written[i], run.transfer->engine().state().readImageText, serviceMode);
+        if (written[i].size() != 2 * kImageBytes) {
+            run.verifyFailure = Localise(language, text::VerifyReadFailed);
+        } else if (address) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "0x%04X", *address);
+            run.verifyFailure = Localise(language, text::VerifyDifference, hex);
+        }
+    }
 }
 
 } // namespace
@@ -170,11 +230,24 @@ int RunWrite(const CommandLine& line, int argc, char** argv) {
         runs.push_back(std::move(run));
     }
     runTransfers(runs, 'W', bandAnswer, language);
+    // The results of the writes, before a read-back replaces the runs' outcomes.
+    std::vector<std::string> results;
+    std::vector<bool> written;
+    for (const auto& run : runs) {
+        results.push_back(run->name + ": " + outcomeText(*run, 'W', language));
+        written.push_back(exitCodeOf(*run) == kExitOk);
+    }
+    if (line.verify) verifyWrites(runs, editor.serviceMode, language);
 
     int code = kExitOk;
-    for (const auto& run : runs) {
-        ErrorLine(run->name + ": " + outcomeText(*run, 'W', language));
-        if (exitCodeOf(*run) != kExitOk) code = kExitCommunication;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const PortRun& run = *runs[i];
+        std::string result = results[i];
+        if (run.verifying)
+            result += " " + (run.verifyFailure.empty() ? Localise(language, text::Verified)
+                                                       : run.verifyFailure);
+        ErrorLine(result);
+        if (!written[i] || !run.verifyFailure.empty()) code = kExitCommunication;
     }
     return code;
 }

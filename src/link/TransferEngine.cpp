@@ -22,6 +22,29 @@ uint8_t lowByte(uint16_t address) {
 
 } // namespace
 
+bool IsWrittenBlock(uint16_t address, int serviceMode) {
+    if (address < kFirstBlockAddress || address >= kWriteEndAddress) return false;
+    if (address == kPowerBlockAddress) return serviceMode != 0;
+    return !(address >= 0x0190 && address < 0x01B0) && !(address >= 0x01C0 && address < 0x0200);
+}
+
+std::optional<uint16_t> FirstDifferingWrittenAddress(const std::string& writtenImageText,
+                                                     const std::string& readImageText,
+                                                     int serviceMode) {
+    for (uint16_t block = kFirstBlockAddress; block < kWriteEndAddress;
+         block = static_cast<uint16_t>(block + kWriteBlockBytes)) {
+        if (!IsWrittenBlock(block, serviceMode)) continue;
+        for (uint16_t address = block; address < block + kWriteBlockBytes; ++address) {
+            const std::size_t digit = 2u * (address - kFirstBlockAddress);
+            if (digit + 2 > writtenImageText.size()) return std::nullopt; // nothing written there
+            if (digit + 2 > readImageText.size() ||
+                readImageText.compare(digit, 2, writtenImageText, digit, 2) != 0)
+                return address;
+        }
+    }
+    return std::nullopt;
+}
+
 const char* OutcomeName(TransferOutcome outcome) {
     switch (outcome) {
     case TransferOutcome::Success:
@@ -162,10 +185,8 @@ void TransferEngine::writePhase() {
     }
 
     uint16_t& address = state_.blockAddress;
-    if ((address == kPowerBlockAddress && editor_.serviceMode == 0) || address == 0x0190) {
-        address = 0x01B0;
-    }
-    if (address == 0x01C0) address = 0x0200;
+    while (address < kWriteEndAddress && !IsWrittenBlock(address, editor_.serviceMode))
+        address = static_cast<uint16_t>(address + kWriteBlockBytes);
 
     // An image that could not be encoded puts nothing on the wire; the supervision ends it.
     std::size_t offset = address - kFirstBlockAddress;

@@ -23,6 +23,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -45,6 +46,18 @@ inline constexpr uint16_t kWriteEndAddress = 0x0360; // 16-byte blocks up to 0x0
 inline constexpr uint16_t kPowerBlockAddress = 0x0180;
 inline constexpr int kReadBlockBytes = 64;
 inline constexpr int kWriteBlockBytes = 16;
+
+// Whether a write sends the 16-byte block at `address`: every block from kFirstBlockAddress up
+// to kWriteEndAddress except the power-level block (sent only in service mode), 0x0190..0x01AF
+// and 0x01C0..0x01FF.
+bool IsWrittenBlock(uint16_t address, int serviceMode);
+
+// The first address a write sends whose byte reads back differently, comparing the written
+// image with the image of a read (both ImageText from kFirstBlockAddress); nullopt when every
+// written byte reads back the same. A read-back too short to hold a written byte differs there.
+std::optional<uint16_t> FirstDifferingWrittenAddress(const std::string& writtenImageText,
+                                                     const std::string& readImageText,
+                                                     int serviceMode);
 
 // Frame bytes.
 namespace frame {

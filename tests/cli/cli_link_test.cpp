@@ -136,4 +136,26 @@ TEST_F(CliLink, BandQuestionIsAnsweredByYesOrDeclinedWithoutATerminal) {
     EXPECT_EQ(ReadBytes(folder.file("radio.DAT")), ReadBytes(bandFile));
 }
 
+TEST_F(CliLink, VerifyReadsEachRadioBackAndComparesTheWrittenAddresses) {
+    SimulatedRadio good;
+    // A cell in the power-level block, which a write without --service leaves alone.
+    SimulatedRadio stuckUnwritten({"--stuck-byte", "0x0180"});
+    // The voice prompt's cell.
+    SimulatedRadio stuckWritten({"--stuck-byte", "0x012F"});
+    const ProcessResult result =
+        RunCli({"write", file, "--verify", "--port", good.device(), "--port",
+                stuckUnwritten.device(), "--port", stuckWritten.device()});
+    EXPECT_EQ(result.exitCode, kExitCommunication);
+    const std::string verified =
+        ": Write frequency success! Verified: every written address reads back the same.";
+    EXPECT_NE(result.err.find(good.device() + verified), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find(stuckUnwritten.device() + verified), std::string::npos);
+    EXPECT_NE(result.err.find(stuckWritten.device() +
+                              ": Write frequency success! Verification failed: address 0x012F"),
+              std::string::npos);
+
+    const ProcessResult single = RunCli({"write", file, "--verify", "--port", good.device()});
+    EXPECT_EQ(single.exitCode, 0) << single.err;
+}
+
 } // namespace

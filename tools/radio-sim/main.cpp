@@ -44,6 +44,8 @@ Options:
                        program's first 0x02, which is answered by it instead of the
                        identification)
   --split N            send every answer in chunks of N bytes, a few milliseconds apart
+  --stuck-byte ADDR    the memory cell at ADDR (e.g. 0x012F) keeps its value on every
+                       write, like a worn-out cell
   --break-before-reply precede every answer in the data phase by a break; a pseudo-terminal
                        carries no break, so it arrives as the NUL character a UART without
                        break reporting would deliver
@@ -97,9 +99,9 @@ void writeAll(int fd, const uint8_t* data, std::size_t size) {
     }
 }
 
-bool parseInt(const char* text, int& value) {
+bool parseInt(const char* text, int& value, int base = 10) {
     char* end = nullptr;
-    long v = std::strtol(text, &end, 10);
+    long v = std::strtol(text, &end, base);
     if (!end || *end != '\0' || v < 0 || v > 1'000'000) return false;
     value = static_cast<int>(v);
     return true;
@@ -137,6 +139,7 @@ bool parseOptions(int argc, char** argv, Options& o) {
         } else if (a == "--double-handshake") {
             o.faults.doubleHandshake = true;
         } else if (a == "--split" && next(v) && parseInt(v, o.faults.splitChunk)) {
+        } else if (a == "--stuck-byte" && next(v) && parseInt(v, o.faults.stuckAddress, 0)) {
         } else if (a == "--break-before-reply") {
             o.faults.breakBeforeReply = true;
         } else {
