@@ -75,7 +75,9 @@ void openPorts(std::vector<std::unique_ptr<PortRun>>& runs, std::optional<bool> 
     for (auto& entry : runs) {
         PortRun& run = *entry;
         run.ports = std::make_unique<ComPorts>(run.link);
-        run.ports->loadTable(settingsFolder());
+        // Only a COM name needs the table, and with it the scan of the machine's serial
+        // devices; a device path is opened as it is.
+        if (IsComName(run.name)) run.ports->loadTable(settingsFolder());
         QString reason;
         if (!run.ports->openByName(QString::fromStdString(run.name), &reason)) {
             run.failure =

@@ -158,4 +158,19 @@ TEST_F(CliLink, VerifyReadsEachRadioBackAndComparesTheWrittenAddresses) {
     EXPECT_EQ(single.exitCode, 0) << single.err;
 }
 
+TEST_F(CliLink, ComNamesComeFromThePortsFileBesideTheProgram) {
+    SimulatedRadio radio({"--load", file});
+    // A copy of the program in a folder of its own, with its "ports" file.
+    const std::string program = folder.file("tlv6200-cli");
+    std::filesystem::copy_file(TLV_CLI, program);
+    WriteBytes(folder.file("ports"), "COM7=" + radio.device() + "\n");
+    ProcessResult result =
+        RunProcess({program, "read", "--port", "com7", "-o", folder.file("r.DAT")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(ReadBytes(folder.file("r.DAT")), content);
+    result = RunProcess({program, "read", "--port", "COM8", "-o", folder.file("s.DAT")});
+    EXPECT_EQ(result.exitCode, kExitCommunication);
+    EXPECT_NE(result.err.find("COM8 stands for no serial device"), std::string::npos) << result.err;
+}
+
 } // namespace
