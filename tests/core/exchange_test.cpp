@@ -33,6 +33,13 @@ struct CsvImport {
     }
 };
 
+// Applies a patch of settings onto the start-up editor.
+ImportReport applySettings(EditorState& state, const ImportPatch& patch) {
+    ImportReport report;
+    ApplyImport(state, patch, kEnglish, report);
+    return report;
+}
+
 // Every tone column holds a value of its own, so that reading a wrong column shows.
 constexpr const char* kToneHeader =
     "Location,Frequency,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode\n";
@@ -218,8 +225,7 @@ TEST(SettingsImport, ListsEndWhereTheImageLayoutEnds) {
             EditorState state = MakeStartupEditor(kEnglish);
             ImportPatch patch;
             patch.numbers[name] = value;
-            ImportReport report;
-            ApplyImport(state, patch, kEnglish, report);
+            const ImportReport report = applySettings(state, patch);
             EXPECT_EQ(report.ok(), value == last) << name << " " << value;
             if (report.ok()) {
                 EXPECT_EQ(SettingNumber(state, name), value) << name;
@@ -229,23 +235,19 @@ TEST(SettingsImport, ListsEndWhereTheImageLayoutEnds) {
 }
 
 TEST(SettingsImport, DtmfMemoriesHoldOnlyTheRadiosDigits) {
-    for (const std::string value : {"0123456789", "ABCD*#", ""}) {
-        EditorState state = MakeStartupEditor(kEnglish);
-        ImportPatch patch;
-        patch.dtmfMemory[3] = value;
-        ImportReport report;
-        ApplyImport(state, patch, kEnglish, report);
-        EXPECT_TRUE(report.ok()) << value;
-        EXPECT_EQ(state.stores.dtmfMemory[3], value);
-    }
-    for (const std::string value : {"E", "a", "1 2", "12-3", "0x", "+", "\xEF\xBC\x91"}) {
-        EditorState state = MakeStartupEditor(kEnglish);
-        ImportPatch patch;
-        patch.dtmfMemory[3] = value;
-        ImportReport report;
-        ApplyImport(state, patch, kEnglish, report);
-        EXPECT_FALSE(report.ok()) << value;
-        EXPECT_EQ(state.stores.dtmfMemory[3], "4");
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        {{"0123456789", "ABCD*#", ""}, true},
+        {{"E", "a", "1 2", "12-3", "0x", "+", "\xEF\xBC\x91"}, false},
+    };
+    for (const auto& [values, accepted] : cases) {
+        for (const std::string& value : values) {
+            EditorState state = MakeStartupEditor(kEnglish);
+            ImportPatch patch;
+            patch.dtmfMemory[3] = value;
+            const ImportReport report = applySettings(state, patch);
+            EXPECT_EQ(report.ok(), accepted) << value;
+            EXPECT_EQ(state.stores.dtmfMemory[3], accepted ? value : "4");
+        }
     }
 }
 
