@@ -109,8 +109,9 @@ std::string UsageText(Verb verb) {
         "  -h, --help             this help\n"
         "  --version              the program's version\n"
         "\nPORT is COMn (the port table, see \"tlv6200-cli ports\") or a device path.\n"
-        "Exit codes: 0 success, 1 usage, 2 file error, 3 communication error or band\n"
-        "question declined, 4 invalid input in an import.\n";
+        "Exit codes: 0 success, 1 usage (diff: the files differ), 2 file error,\n"
+        "3 communication error, band question declined or failed verification, 4 invalid\n"
+        "input in an import.\n";
     if (const VerbInfo* info = findVerb(verb)) {
         std::string bands;
         if (verb == Verb::Import) {
