@@ -16,6 +16,7 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
 #include <memory>
 
 namespace tlv::cli {
@@ -57,7 +58,11 @@ std::string outcomeText(const PortRun& run, char direction, int language) {
     case TransferOutcome::ImageRejected:
         break;
     }
-    return Localise(language, msg::CommunicationError.text);
+    // The cause on the same line: one line per port.
+    std::string text = Localise(language, msg::CommunicationError.text);
+    std::string cause = DescribeFailure(run.transfer->engine().lastFailure(), language);
+    std::replace(cause.begin(), cause.end(), '\n', ' ');
+    return cause.empty() ? text : text + " " + cause;
 }
 
 // Opens every port, starts one transfer on each and runs the event loop until all ended.

@@ -2,6 +2,8 @@
 
 #include "localisation/Traditional.h"
 
+#include <utility>
+
 namespace tlv {
 
 std::string Localise(int languageState, const LocalText& text) {
@@ -13,6 +15,13 @@ std::string Localise(int languageState, const LocalText& text) {
     default:
         return text.zh;
     }
+}
+
+std::string Fill(std::string text, const std::string& first, const std::string& second) {
+    for (const auto& [mark, value] : {std::pair{"%1", &first}, std::pair{"%2", &second}}) {
+        if (auto at = text.find(mark); at != std::string::npos) text.replace(at, 2, *value);
+    }
+    return text;
 }
 
 int ShowMessage(MessageBoxService& box, int languageState, const Message& message,

@@ -101,12 +101,15 @@ TEST_F(CliLink, SilentRadioGivesTheCommunicationError) {
     SimulatedRadio radio({"--silent"});
     ProcessResult result = RunCli({"read", "--port", radio.device(), "-o", folder.file("r.DAT")});
     EXPECT_EQ(result.exitCode, kExitCommunication);
-    EXPECT_NE(result.err.find(kCommunicationError), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find(kCommunicationError + "\nThe radio gave no answer at all."),
+              std::string::npos)
+        << result.err;
     EXPECT_FALSE(std::filesystem::exists(folder.file("r.DAT")));
 
     result = RunCli({"write", "--port", radio.device(), file, "--lang", "zh-CN"});
     EXPECT_EQ(result.exitCode, kExitCommunication);
-    EXPECT_NE(result.err.find("通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"),
+    EXPECT_NE(result.err.find(": 通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！ "
+                              "对讲机没有任何应答。"),
               std::string::npos)
         << result.err;
 }
