@@ -1,4 +1,5 @@
 #include "TemporaryFolder.h"
+#include "Unprivileged.h"
 #include "image/FileIo.h"
 
 #include <gtest/gtest.h>
@@ -107,23 +108,29 @@ TEST(WriteFileAtomically, ReportsPlacesThatCannotBeWritten) {
 }
 
 TEST(WriteFileAtomically, KeepsAWriteProtectedFile) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     TemporaryFolder folder;
-    WriteBytes(folder.file("a.DAT"), "old");
-    ::chmod(folder.file("a.DAT").c_str(), 0444);
-    FileStatus status = WriteFileAtomically(folder.file("a.DAT"), "new");
-    EXPECT_FALSE(status.ok);
-    EXPECT_EQ(status.reason, std::strerror(EACCES));
-    EXPECT_EQ(ReadBytes(folder.file("a.DAT")), "old");
+    test::ExpectUnprivileged(
+        [&] {
+            WriteBytes(folder.file("a.DAT"), "old");
+            ::chmod(folder.file("a.DAT").c_str(), 0444);
+            FileStatus status = WriteFileAtomically(folder.file("a.DAT"), "new");
+            EXPECT_FALSE(status.ok);
+            EXPECT_EQ(status.reason, std::strerror(EACCES));
+            EXPECT_EQ(ReadBytes(folder.file("a.DAT")), "old");
+        },
+        {folder.path()});
 }
 
 TEST(WriteFileAtomically, ReportsAReadOnlyFolder) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     TemporaryFolder folder;
-    ::chmod(folder.path().c_str(), 0555);
-    FileStatus status = WriteFileAtomically(folder.file("a.DAT"), "x");
-    EXPECT_FALSE(status.ok);
-    EXPECT_EQ(status.reason, std::strerror(EACCES));
+    test::ExpectUnprivileged(
+        [&] {
+            ::chmod(folder.path().c_str(), 0555);
+            FileStatus status = WriteFileAtomically(folder.file("a.DAT"), "x");
+            EXPECT_FALSE(status.ok);
+            EXPECT_EQ(status.reason, std::strerror(EACCES));
+        },
+        {folder.path()});
 }
 
 } // namespace
