@@ -104,8 +104,20 @@ inline constexpr Message HelpOpenFailed{
     {"无法打开帮助文件：", "The help file could not be opened:"}, NoTitle, 48};
 inline constexpr Message WebPageFailed{
     {"无法打开网页：", "The web page could not be opened:"}, NoTitle, 48};
+inline constexpr Message DamagedFrequencies{
+    {"以下频率数据已损坏（不是十进制数字），已显示为空：",
+     "These frequencies are damaged (not decimal digits) and are shown empty:"},
+    NoTitle, 48};
 // clang-format on
 } // namespace msg
+
+// The fields named in DamagedFrequencies.
+namespace damaged {
+inline constexpr LocalText ChannelReceive{"信道 %1 接收：%2", "channel %1 receive: %2"};
+inline constexpr LocalText ChannelTransmit{"信道 %1 发射：%2", "channel %1 transmit: %2"};
+inline constexpr LocalText TestReceive{"测试频率 %1 接收：%2", "test frequency %1 receive: %2"};
+inline constexpr LocalText TestTransmit{"测试频率 %1 发射：%2", "test frequency %1 transmit: %2"};
+} // namespace damaged
 
 // What ended a failed transfer: the second lines of the communication error.
 namespace cause {
