@@ -23,8 +23,8 @@ namespace tlv::cli {
 
 namespace {
 
-// No transfer takes this long: a silent radio ends one within three seconds, a complete write
-// at 9600 baud within a few seconds. The guard only protects against a wedged event loop.
+// No transfer takes this long: the engine ends every transfer within its time limit of 60 s
+// (kTransferLimitTicks). The guard only protects against a wedged event loop.
 constexpr int kOverallTimeoutMs = 10 * 60 * 1000;
 
 // The "ports" file lives beside the parameter file: the program's folder, or the per-user

@@ -89,6 +89,14 @@ Bytes readReply(const Bytes& memory, int address) {
     return reply;
 }
 
+// An engine of its own over a start-up editor, for the cases of a table.
+struct FreshEngine {
+    EditorState editor = MakeStartupEditor(1);
+    RecordingHost host;
+    test::ScriptedMessageBox box;
+    TransferEngine engine{editor, box, host};
+};
+
 class TransferEngineTest : public ::testing::Test {
   protected:
     EditorState editor = MakeStartupEditor(1);
@@ -499,10 +507,8 @@ TEST_F(TransferEngineTest, ReadTakesOnlyTheReplyItAskedFor) {
     cases[0].hostile[1] = 0xFF, cases[0].hostile[2] = 0xD0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EditorState e = MakeStartupEditor(1);
-        RecordingHost h;
-        test::ScriptedMessageBox b;
-        TransferEngine eng(e, b, h);
+        FreshEngine fresh;
+        auto& [e, h, b, eng] = fresh;
         eng.StartTransfer('R');
         eng.onBytes(kAck);
         eng.onBytes(kIdent);
@@ -593,10 +599,8 @@ TEST_F(TransferEngineTest, FailureNamesItsCause) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        EditorState e = MakeStartupEditor(1);
-        RecordingHost h;
-        test::ScriptedMessageBox b;
-        TransferEngine eng(e, b, h);
+        FreshEngine fresh;
+        auto& [e, h, b, eng] = fresh;
         ASSERT_TRUE(eng.StartTransfer('W'));
         c.run(eng);
         EXPECT_FALSE(eng.running());
