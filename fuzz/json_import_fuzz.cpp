@@ -1,0 +1,8 @@
+// JSON import (tlv6200-cli import FILE.json): any text.
+#include "../cli/JsonFormat.h"
+#include "import_fuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    tlv::fuzz::CheckImport(data, size, tlv::cli::ParseJson, tlv::cli::ExportJson);
+    return 0;
+}
