@@ -499,12 +499,12 @@ TEST_F(TransferEngineTest, ReadTakesOnlyTheReplyItAskedFor) {
         bool requestFirst; // the hostile bytes come after the next request
         Bytes hostile;
     } cases[] = {
-        {"reply before the first request", 0, false, readReply(memory, 0xFFD0 & 0x0FFF)},
+        {"reply before the first request", 0, false, readReply(memory, 0x10)},
         {"block 6 repeated", 6, false, readReply(memory, 0x10 + 5 * 64)},
         {"another block's reply", 2, true, readReply(memory, 0x10 + 7 * 64)},
         {"acknowledgement instead of the reply", 3, true, kAck},
     };
-    cases[0].hostile[1] = 0xFF, cases[0].hostile[2] = 0xD0;
+    cases[0].hostile[1] = 0xFF, cases[0].hostile[2] = 0xD0; // the address before 0x0010
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         FreshEngine fresh;
