@@ -42,7 +42,7 @@ std::string processName(long pid) {
 } // namespace
 
 std::vector<std::string> PortLockFolders() {
-    return {"/var/lock", "/etc/locks", "/var/spool/locks", "/var/spool/uucp",
+    return {"/var/lock", "/etc/locks", "/var/spool/locks",  "/var/spool/uucp",
             "/tmp",      "/var/tmp",   "/var/lock/lockdev", "/run/lock"};
 }
 
