@@ -41,7 +41,12 @@ int ConsoleMessageBox::LocalMsgBox(const std::string& text, int flags, const std
     const int buttons = flags & 0x0F;
     const bool question = buttons == mb::YesNo || buttons == mb::OkCancel;
     if (!question) {
-        ErrorLine(prefix_ + text);
+        // Every line of a message carries the port's prefix.
+        std::string lines = prefix_ + text;
+        for (std::size_t at = lines.find('\n'); at != std::string::npos && !prefix_.empty();
+             at = lines.find('\n', at + 1 + prefix_.size()))
+            lines.insert(at + 1, prefix_);
+        ErrorLine(lines);
         return IdOk;
     }
     bool yes = false;

@@ -17,14 +17,15 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <algorithm>
 #include <memory>
 
 namespace tlv::cli {
 
 namespace {
 
-// No transfer takes this long: a silent radio ends one within three seconds, a complete write
-// at 9600 baud within a few seconds. The guard only protects against a wedged event loop.
+// No transfer takes this long: the engine ends every transfer within its time limit of 60 s
+// (kTransferLimitTicks). The guard only protects against a wedged event loop.
 constexpr int kOverallTimeoutMs = 10 * 60 * 1000;
 
 // The "ports" file lives beside the parameter file: the program's folder, or the per-user
@@ -60,7 +61,11 @@ std::string outcomeText(const PortRun& run, char direction, int language) {
     case TransferOutcome::ImageRejected:
         break;
     }
-    return Localise(language, msg::CommunicationError.text);
+    // The cause on the same line: one line per port.
+    std::string text = Localise(language, msg::CommunicationError.text);
+    std::string cause = DescribeFailure(run.transfer->engine().lastFailure(), language);
+    std::replace(cause.begin(), cause.end(), '\n', ' ');
+    return cause.empty() ? text : text + " " + cause;
 }
 
 int exitCodeOf(const PortRun& run) {
@@ -79,7 +84,7 @@ void openPorts(std::vector<std::unique_ptr<PortRun>>& runs, std::optional<bool> 
         // devices; a device path is opened as it is.
         if (IsComName(run.name)) run.ports->loadTable(settingsFolder());
         QString reason;
-        if (!run.ports->openByName(QString::fromStdString(run.name), &reason)) {
+        if (!run.ports->openByName(QString::fromStdString(run.name), &reason, language)) {
             run.failure =
                 Localise(language, text::PortNotFound,
                          run.name + (reason.isEmpty() ? "" : " (" + reason.toStdString() + ")"));

@@ -24,8 +24,8 @@ NumberSetting panel(const char* name, int max, int EditorState::*list, int min =
             [list](EditorState& s, int v) { s.*list = v; }};
 }
 
-NumberSetting option(const char* name, int max, int entry) {
-    return {name, 0, max,
+NumberSetting option(const char* name, int max, int entry, int min = 0) {
+    return {name, min, max,
             [entry](const EditorState& s) { return textNumber(s.stores.options.entry[entry]); },
             [entry](EditorState& s, int v) { s.stores.options.entry[entry] = std::to_string(v); }};
 }
@@ -59,7 +59,8 @@ const std::vector<NumberSetting>& numberSettings() {
         option("VoxTone", 1, O::VoxTone),
         option("Duplicate", 1, O::Duplicate),
         option("PriorityMode", 2, O::PriorityMode),
-        option("PriorityChannel", 16, O::PriorityChannel),
+        // 1..16: a 0 would be written, but no editor takes it back from the image.
+        option("PriorityChannel", 16, O::PriorityChannel, 1),
         option("RevertTimeA", 91, O::RevertTimeA),
         option("RevertTimeB", 91, O::RevertTimeB),
         option("ReturnChannel", 3, O::ReturnChannel),

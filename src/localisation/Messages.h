@@ -105,8 +105,58 @@ inline constexpr Message HelpOpenFailed{
     {"无法打开帮助文件：", "The help file could not be opened:"}, NoTitle, 48};
 inline constexpr Message WebPageFailed{
     {"无法打开网页：", "The web page could not be opened:"}, NoTitle, 48};
+inline constexpr Message DamagedFrequencies{
+    {"以下频率数据已损坏（不是十进制数字），已显示为空：",
+     "These frequencies are damaged (not decimal digits) and are shown empty:"},
+    NoTitle, 48};
 // clang-format on
 } // namespace msg
+
+// The fields named in DamagedFrequencies.
+namespace damaged {
+inline constexpr LocalText ChannelReceive{"信道 %1 接收：%2", "channel %1 receive: %2"};
+inline constexpr LocalText ChannelTransmit{"信道 %1 发射：%2", "channel %1 transmit: %2"};
+inline constexpr LocalText TestReceive{"测试频率 %1 接收：%2", "test frequency %1 receive: %2"};
+inline constexpr LocalText TestTransmit{"测试频率 %1 发射：%2", "test frequency %1 transmit: %2"};
+} // namespace damaged
+
+// What ended a failed transfer: the second lines of the communication error.
+namespace cause {
+inline constexpr LocalText NoAnswer{"对讲机没有任何应答。", "The radio gave no answer at all."};
+inline constexpr LocalText UnexpectedIdentification{
+    "对讲机的应答不是本机型的识别码（收到：%1）。",
+    "The radio did not identify itself as this model (received: %1)."};
+inline constexpr LocalText ReadStopped{"读频在第 %1 块后中断（共 %2 块）。",
+                                       "The read stopped after block %1 of %2."};
+inline constexpr LocalText WriteStopped{"写频在第 %1 块后中断（共 %2 块）。",
+                                        "The write stopped after block %1 of %2."};
+inline constexpr LocalText PortLost{"通信端口已断开：%1", "The port was lost: %1"};
+inline constexpr LocalText TimeLimit{"通信超过 %1 秒仍未完成，已停止。",
+                                     "The transfer did not finish within %1 seconds and was "
+                                     "stopped."};
+inline constexpr LocalText PartlyWritten{
+    "对讲机中现在只有部分新数据，请重新写频！",
+    "The radio now holds only part of the new memory: write it again!"};
+} // namespace cause
+
+// Why a serial port cannot be used: lines added to the system's reason.
+namespace portstate {
+inline constexpr LocalText PermissionDenied{
+    "权限不足：请把您的用户加入拥有串口设备的组（通常是“dialout”：sudo usermod -aG dialout "
+    "$USER），然后重新登录。",
+    "Permission denied: add your user to the group that owns the serial devices (usually "
+    "\"dialout\": sudo usermod -aG dialout $USER) and log in again."};
+inline constexpr LocalText InUse{"该端口正被其他程序使用。",
+                                 "The port is in use by another program."};
+inline constexpr LocalText LockedBy{"该端口已被进程 %1 锁定（锁文件 %2）。",
+                                    "The port is locked by process %1 (lock file %2)."};
+inline constexpr LocalText StaleLock{
+    "锁文件 %1 由进程 %2 留下，但该进程已不再运行：删除该文件后即可使用此端口。",
+    "The lock file %1 was left by process %2, which no longer runs: remove that file to use "
+    "the port."};
+inline constexpr LocalText Lost{"设备已断开，请重新插入后再选择端口。",
+                                "The device went away: plug it in again and choose the port."};
+} // namespace portstate
 
 namespace status {
 inline constexpr LocalText Communicating{"正在通信,请稍后……", "Is communication, please later……"};

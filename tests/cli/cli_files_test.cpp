@@ -295,6 +295,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "band: outside its list (0..6)"},
         InvalidImport{"SettingOutsideList", "a.json", R"({"settings": {"VoxGain": 11}})",
                       "settings.VoxGain: outside its list (0..10)"},
+        InvalidImport{"PriorityChannelZero", "a.json", R"({"settings": {"PriorityChannel": 0}})",
+                      "settings.PriorityChannel: outside its list (1..16)"},
         InvalidImport{"FirstDigitDelay", "a.json", R"({"settings": {"FirstDigitDelay": 155}})",
                       "settings.FirstDigitDelay: must be 0 or a multiple of 10"},
         InvalidImport{"TextTooLong", "a.json", R"({"settings": {"IdCode": "12345678901"}})",

@@ -2,8 +2,13 @@
 #include "CliProcess.h"
 #include "TemporaryFolder.h"
 
+#include "link/PortLock.h"
+
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
 
 using namespace tlv::test;
 
@@ -101,12 +106,15 @@ TEST_F(CliLink, SilentRadioGivesTheCommunicationError) {
     SimulatedRadio radio({"--silent"});
     ProcessResult result = RunCli({"read", "--port", radio.device(), "-o", folder.file("r.DAT")});
     EXPECT_EQ(result.exitCode, kExitCommunication);
-    EXPECT_NE(result.err.find(kCommunicationError), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find(kCommunicationError + "\nThe radio gave no answer at all."),
+              std::string::npos)
+        << result.err;
     EXPECT_FALSE(std::filesystem::exists(folder.file("r.DAT")));
 
     result = RunCli({"write", "--port", radio.device(), file, "--lang", "zh-CN"});
     EXPECT_EQ(result.exitCode, kExitCommunication);
-    EXPECT_NE(result.err.find("通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！"),
+    EXPECT_NE(result.err.find(": 通信出错，请检查对讲机型号、故障、连线及计算机串口的选择！ "
+                              "对讲机没有任何应答。"),
               std::string::npos)
         << result.err;
 }
@@ -116,6 +124,39 @@ TEST_F(CliLink, PortThatCannotBeOpenedIsACommunicationFailure) {
         RunCli({"read", "--port", folder.file("no-such-device"), "-o", folder.file("r.DAT")});
     EXPECT_EQ(result.exitCode, kExitCommunication);
     EXPECT_NE(result.err.find("cannot open the port"), std::string::npos) << result.err;
+}
+
+// A port held by another program names the lock file and the process holding it; a lock
+// left by a process that has ended, which this user cannot remove, says so.
+TEST_F(CliLink, PortInUseNamesItsHolder) {
+    SimulatedRadio radio({"--silent"});
+    ChildProcess holder({TLV_CLI, "read", "--port", radio.device(), "-o", folder.file("h.DAT")});
+    const std::string lock = "/var/lock/" + tlv::PortLockFileName(radio.device());
+    for (int i = 0; i < 200 && !std::filesystem::exists(lock); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    ProcessResult result = RunCli({"read", "--port", radio.device(), "-o", folder.file("r.DAT")});
+    EXPECT_EQ(result.exitCode, kExitCommunication);
+    EXPECT_NE(result.err.find("The port is locked by process " + std::to_string(holder.pid()) +
+                              " (tlv6200-cli) (lock file " + lock + ")."),
+              std::string::npos)
+        << result.err;
+    holder.kill();
+
+    // A lock of the superuser's, left by an ended process, tried by an unprivileged user.
+    if (::geteuid() != 0) GTEST_SKIP() << "a lock of another user needs the superuser";
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    WriteBytes(lock, std::to_string(ended) + "\ntlv6200-cli\n");
+    ::chmod(radio.device().c_str(), 0666); // the terminal goes with the simulator
+    result = RunProcess({"/usr/bin/setpriv", "--reuid=nobody", "--regid=nogroup", "--clear-groups",
+                         TLV_CLI, "read", "--port", radio.device(), "-o", "/dev/null"});
+    std::filesystem::remove(lock);
+    EXPECT_EQ(result.exitCode, kExitCommunication);
+    EXPECT_NE(result.err.find("The lock file " + lock + " was left by process " +
+                              std::to_string(ended) + ", which no longer runs"),
+              std::string::npos)
+        << result.err;
 }
 
 TEST_F(CliLink, BandQuestionIsAnsweredByYesOrDeclinedWithoutATerminal) {

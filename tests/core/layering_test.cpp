@@ -71,6 +71,7 @@ int coreLevel(const std::string& pathFromSrc) {
         {"help/HelpLinks", 1},
         {"link/ParmrkDecoder", 1},
         {"link/PortTable", 1},
+        {"link/PortLock", 1},
         {"localisation/OpenccCharactersConfig", 1},
         {"exchange/ExchangeTexts", 1},
         {"help/ProgramVersion", 1},

@@ -34,6 +34,8 @@ PortDialog::PortDialog(ComPorts& ports, int& portNumber, QWidget* parent)
         connect(option, &QRadioButton::clicked, this, [this, i] { onPortPicked(i); });
         portOptions[static_cast<std::size_t>(i)] = option;
     }
+    // A lost port turns its option off at once.
+    connect(&ports_, &ComPorts::optionsChanged, this, &PortDialog::showOptions);
     // 5145 x 3000 twips outside; the client area without border and caption.
     setFixedSize(twips(5145 - 2 * 60), twips(3000 - 450));
 }
@@ -59,7 +61,8 @@ void PortDialog::showOptions() {
         QString tip = option.device.isEmpty() ? QStringLiteral("COM%1: no serial device").arg(i + 1)
                                               : option.device;
         if (!option.enabled && !option.device.isEmpty())
-            tip += QStringLiteral("\n") + DescribeOpenFailure(option.failure, option.reason);
+            tip += QStringLiteral("\n") +
+                   DescribeOpenFailure(option.failure, option.device, option.reason);
         button->setToolTip(tip);
     }
     // Only the checked option shows a mark; the exclusive group cannot show none, so it is

@@ -1,10 +1,29 @@
 #include "link/qt/ComPorts.h"
 
+#include "link/PortLock.h"
+#include "localisation/Messages.h"
+
 #include <QSerialPortInfo>
+
+#include <optional>
 
 namespace tlv {
 
-ComPorts::ComPorts(SerialLink& link, QObject* parent) : QObject(parent), link_(link) {}
+ComPorts::ComPorts(SerialLink& link, QObject* parent) : QObject(parent), link_(link) {
+    connect(&link_, &SerialLink::lost, this, &ComPorts::markLost);
+}
+
+void ComPorts::markLost(const QString& device) {
+    for (int i = 0; i < kPortCount; ++i) {
+        Option& option = options_[static_cast<std::size_t>(i)];
+        if (option.device != device) continue;
+        option.enabled = false;
+        option.failure = SerialLink::OpenFailure::Lost;
+        option.reason.clear();
+        if (checked_ == i) checked_ = -1;
+    }
+    emit optionsChanged();
+}
 
 std::vector<std::string> ComPorts::MachineDevices() {
     std::vector<std::string> devices;
@@ -63,7 +82,7 @@ void ComPorts::choose(int number, int& portNumber) {
     emit optionsChanged();
 }
 
-bool ComPorts::openByName(const QString& nameOrPath, QString* reason) {
+bool ComPorts::openByName(const QString& nameOrPath, QString* reason, int languageState) {
     std::string device = table_.resolve(nameOrPath.toStdString());
     if (device.empty()) {
         if (reason) *reason = QStringLiteral("%1 stands for no serial device").arg(nameOrPath);
@@ -73,20 +92,36 @@ bool ComPorts::openByName(const QString& nameOrPath, QString* reason) {
     QString text;
     if (link_.open(QString::fromStdString(device), &failure, &text)) return true;
     if (reason)
-        *reason = DescribeOpenFailure(failure, QString::fromStdString(device) + ": " + text);
+        *reason = DescribeOpenFailure(failure, QString::fromStdString(device),
+                                      QString::fromStdString(device) + ": " + text, languageState);
     return false;
 }
 
-QString DescribeOpenFailure(SerialLink::OpenFailure failure, const QString& reason) {
-    if (failure == SerialLink::OpenFailure::PermissionDenied) {
-        return reason + QStringLiteral("\nPermission denied: add your user to the group that owns "
-                                       "the serial devices (usually \"dialout\": sudo usermod -aG "
-                                       "dialout $USER) and log in again.");
+QString DescribeOpenFailure(SerialLink::OpenFailure failure, const QString& device,
+                            const QString& reason, int languageState) {
+    auto line = [&](const std::string& text) {
+        return (reason.isEmpty() ? QString() : reason + QStringLiteral("\n")) +
+               QString::fromStdString(text);
+    };
+    switch (failure) {
+    case SerialLink::OpenFailure::PermissionDenied:
+        return line(Localise(languageState, portstate::PermissionDenied));
+    case SerialLink::OpenFailure::Lost:
+        return line(Localise(languageState, portstate::Lost));
+    case SerialLink::OpenFailure::InUse:
+        break;
+    default:
+        return reason;
     }
-    if (failure == SerialLink::OpenFailure::InUse) {
-        return reason + QStringLiteral("\nThe port is in use by another program.");
-    }
-    return reason;
+    // A lock file names its holder; one left by a process that has ended keeps the port
+    // blocked when it cannot be removed (it belongs to another user).
+    std::optional<PortLock> lock = FindPortLock(device.toStdString());
+    if (!lock || lock->pid == 0) return line(Localise(languageState, portstate::InUse));
+    std::string process = std::to_string(lock->pid);
+    if (!lock->processName.empty()) process += " (" + lock->processName + ")";
+    if (lock->running)
+        return line(Localise(languageState, portstate::LockedBy, process, lock->path));
+    return line(Localise(languageState, portstate::StaleLock, lock->path, process));
 }
 
 } // namespace tlv

@@ -45,8 +45,9 @@ class ComPorts : public QObject {
     // The user picked a port: `portNumber` := number, then OpenCom.
     void choose(int number, int& portNumber);
 
-    // Opens a port named "COMn" (by the table) or given by its device path.
-    bool openByName(const QString& nameOrPath, QString* reason = nullptr);
+    // Opens a port named "COMn" (by the table) or given by its device path. On failure
+    // `reason` says why, in the language of `languageState`.
+    bool openByName(const QString& nameOrPath, QString* reason = nullptr, int languageState = 1);
 
     bool isOpen() const { return link_.isOpen(); }
     const Option& option(int index) const { return options_.at(static_cast<std::size_t>(index)); }
@@ -55,16 +56,22 @@ class ComPorts : public QObject {
     SerialLink& link() { return link_; }
 
   signals:
+    // The options changed: after a scan, a choice, or when the open port was lost (its option
+    // is then disabled until the next scan).
     void optionsChanged();
 
   private:
+    void markLost(const QString& device);
+
     SerialLink& link_;
     PortTable table_;
     std::array<Option, kPortCount> options_{};
     int checked_ = -1;
 };
 
-// A reason for the user: the system's text, with a hint for a refused device.
-QString DescribeOpenFailure(SerialLink::OpenFailure failure, const QString& reason);
+// A reason for the user: the system's text `reason`, with a hint for a refused device, the
+// holder of a port in use (named by its lock file, and whether it still runs), or a lost one.
+QString DescribeOpenFailure(SerialLink::OpenFailure failure, const QString& device,
+                            const QString& reason, int languageState = 1);
 
 } // namespace tlv

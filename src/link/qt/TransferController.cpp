@@ -18,6 +18,8 @@ TransferController::TransferController(EditorState& editor, MessageBoxService& b
                                   static_cast<std::size_t>(data.size())));
     });
     connect(&link_, &SerialLink::breakReceived, this, [this] { engine_.onBreak(); });
+    connect(&link_, &SerialLink::lost, this,
+            [this](const QString& device) { engine_.onPortLost(device.toStdString()); });
 }
 
 bool TransferController::start(char direction) {
