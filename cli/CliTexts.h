@@ -55,6 +55,7 @@ inline constexpr LocalText BandQuestionDeclined{"未写入：频段不符的问�
                                                 "answered No."};
 inline constexpr LocalText PortNotFound{"无法打开端口：%1", "cannot open the port: %1"};
 inline constexpr LocalText Saved{"已保存：%1", "saved: %1"};
+inline constexpr LocalText BackupSaved{"已备份：%1", "backup: %1"};
 } // namespace text
 
 // The text for the language state with %1 and %2 replaced.

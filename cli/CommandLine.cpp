@@ -26,12 +26,16 @@ constexpr std::array<VerbInfo, 7> kVerbs{{
      "Applies the values of IN to the start-up editor (or to BASE.DAT) and saves the\n"
      "  result. Every value is checked with the editor's rules; on any error nothing is\n"
      "  written."},
-    {Verb::Read, "read", "read --port PORT -o FILE.DAT",
-     "Reads the radio on PORT and saves its memory as a data file."},
-    {Verb::Write, "write", "write --port PORT [--port PORT ...] FILE.DAT [--service] [--yes]",
+    {Verb::Read, "read", "read --port PORT -o FILE.DAT [--no-backup]",
+     "Reads the radio on PORT and saves its memory as a data file. A copy of the image\n"
+     "  read also goes to the backup folder (~/.local/share/TLV6200/backups, the newest\n"
+     "  200 kept) unless --no-backup is given; its path is printed."},
+    {Verb::Write, "write",
+     "write --port PORT [--port PORT ...] FILE.DAT [--service] [--yes] [--no-backup]",
      "Writes the data file into the radio on every PORT at once. --service also writes the\n"
      "  power-level block; --yes answers Yes to the band question (asked on the terminal\n"
-     "  when standard input is one, answered No otherwise)."},
+     "  when standard input is one, answered No otherwise). Before the first block, the\n"
+     "  image being written goes to the backup folder unless --no-backup is given."},
     {Verb::Ports, "ports", "ports", "Lists the port table COM1..COM20 and the devices behind it."},
 }};
 
@@ -55,6 +59,7 @@ bool accepts(Verb verb, const std::string& option) {
     if (option == "--base") return verb == Verb::Import;
     if (option == "--port") return verb == Verb::Read || verb == Verb::Write;
     if (option == "--service" || option == "--yes") return verb == Verb::Write;
+    if (option == "--no-backup") return verb == Verb::Read || verb == Verb::Write;
     return false;
 }
 
@@ -150,6 +155,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             }
             if (option == "--service") line.service = true;
             if (option == "--yes") line.yes = true;
+            if (option == "--no-backup") line.noBackup = true;
             continue;
         }
         if (!hasInlineValue) {

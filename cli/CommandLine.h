@@ -16,6 +16,7 @@ struct CommandLine {
     std::string lang = "en";           // --lang: en, zh-CN, zh-TW
     bool service = false;              // --service
     bool yes = false;                  // --yes
+    bool noBackup = false;             // --no-backup
     bool help = false;                 // --help / -h
     int languageState() const;         // LanguageState for --lang
 };

@@ -7,6 +7,7 @@
 
 #include "editor/Startup.h"
 #include "editor/qt/ParameterLocation.h"
+#include "image/qt/BackupLocation.h"
 #include "link/PortTable.h"
 #include "link/qt/ComPorts.h"
 #include "link/qt/SerialLink.h"
@@ -55,14 +56,46 @@ std::string outcomeText(const PortRun& run, char direction, int language) {
         return Localise(language, msg::BandMismatch.text);
     case TransferOutcome::CommunicationError:
     case TransferOutcome::ImageRejected:
+    case TransferOutcome::Stopped:
         break;
     }
     return Localise(language, msg::CommunicationError.text);
 }
 
+// The folder of the automatic backups, or empty for --no-backup.
+std::string backupFolderFor(const CommandLine& line) {
+    if (line.noBackup) return {};
+    QCoreApplication::setApplicationName(QStringLiteral("TLV6200"));
+    return BackupFolder();
+}
+
+// The transfers back up into `backupFolder`, and report it on standard error. All writes send
+// the same image, so the first one to reach its radio keeps the only copy. A backup that fails
+// does not stop the transfer.
+void takeBackups(std::vector<std::unique_ptr<PortRun>>& runs, PortRun& run,
+                 const std::string& backupFolder, int language) {
+    if (backupFolder.empty()) return;
+    run.transfer->setBackupFolder(backupFolder);
+    auto taken = [&runs] {
+        for (const auto& other : runs)
+            if (other->transfer) other->transfer->setBackupFolder({});
+    };
+    QObject::connect(run.transfer.get(), &TransferController::backupSaved,
+                     [language, taken](const QString& path) {
+                         ErrorLine(Say(language, text::BackupSaved, path.toStdString()));
+                         taken();
+                     });
+    QObject::connect(run.transfer.get(), &TransferController::backupFailed,
+                     [language, taken](const QString& reason) {
+                         ErrorLine(Localise(language, status::BackupFailed) + " " +
+                                   reason.toStdString());
+                         taken();
+                     });
+}
+
 // Opens every port, starts one transfer on each and runs the event loop until all ended.
 void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, char direction,
-                  std::optional<bool> bandAnswer, int language) {
+                  std::optional<bool> bandAnswer, int language, const std::string& backupFolder) {
     std::vector<std::string> names;
     for (const auto& run : runs)
         names.push_back(run->name);
@@ -84,6 +117,7 @@ void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, char direction,
         run.box = std::make_unique<ConsoleMessageBox>(prefix);
         run.box->answer = bandAnswer;
         run.transfer = std::make_unique<TransferController>(run.editor, *run.box, run.link);
+        takeBackups(runs, run, backupFolder, language);
         QObject::connect(run.transfer.get(), &TransferController::progressChanged,
                          [&progress, i](bool visible, int value) {
                              if (visible) progress.set(i, value, kProgressMaximum);
@@ -121,7 +155,7 @@ int RunRead(const CommandLine& line, int argc, char** argv) {
     runs.push_back(std::make_unique<PortRun>());
     runs[0]->name = line.ports[0];
     runs[0]->editor = MakeStartupEditor(language);
-    runTransfers(runs, 'R', std::nullopt, language);
+    runTransfers(runs, 'R', std::nullopt, language, backupFolderFor(line));
     const PortRun& run = *runs[0];
     if (exitCodeOf(run) != kExitOk) {
         // The engine has shown the communication error itself; a port that never opened or a
@@ -169,7 +203,7 @@ int RunWrite(const CommandLine& line, int argc, char** argv) {
         run->editor = editor;
         runs.push_back(std::move(run));
     }
-    runTransfers(runs, 'W', bandAnswer, language);
+    runTransfers(runs, 'W', bandAnswer, language, backupFolderFor(line));
 
     int code = kExitOk;
     for (const auto& run : runs) {
