@@ -6,6 +6,7 @@
 #include "ScriptedMessageBox.h"
 #include "TemporaryFolder.h"
 #include "editor/gui/MainWindow.h"
+#include "help/gui/HelpServices.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -194,6 +195,26 @@ class MainWindowFilesTest : public QObject {
         QCOMPARE(cell(form, 1, 0), QString("01"));
         QCOMPARE(int(f.box.shown.size()), 2);
         QCOMPARE(f.box.shown[1].flags, 305);
+    }
+
+    void backupFolderOpensInTheFileManager() {
+        Fixture f;
+        f.services.backupFolder = f.folder.file("data/backups");
+        QList<QUrl> opened;
+        SetUrlOpener([&opened](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        MainWindow form(f.state, f.services);
+        form.backupFolderAction->trigger();
+        QCOMPARE(opened,
+                 QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(f.services.backupFolder))});
+        QVERIFY(std::filesystem::is_directory(f.services.backupFolder)); // there before any backup
+        SetUrlOpener([](const QUrl&) { return false; });
+        form.backupFolderAction->trigger();
+        SetUrlOpener({});
+        QCOMPARE(int(f.box.shown.size()), 1);
+        QCOMPARE(f.box.shown[0].text, "无法打开备份文件夹：\n" + f.services.backupFolder);
     }
 
     void parameterBytesAtStartUp_data() {

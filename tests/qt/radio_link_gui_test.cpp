@@ -73,6 +73,7 @@ class RadioLinkGuiTest : public QObject {
     void readAndWriteEachLeaveOneBackup();
     void duringATransferNothingChangesTheEditorAndCloseAsks();
     void bandQuestionComesBeforeAnythingReachesTheRadio();
+    void backupThatCannotBeSavedIsNotedAndTheWriteGoesOn();
 };
 
 void RadioLinkGuiTest::portDialogLayoutAndScan() {
@@ -278,6 +279,24 @@ void RadioLinkGuiTest::bandQuestionComesBeforeAnythingReachesTheRadio() {
     QCOMPARE(ended.at(1).at(0).value<TransferOutcome>(), TransferOutcome::Success);
     QCOMPARE(int(w.box.shown.size()), 2);
     QVERIFY(sim.waitSaved());
+}
+
+void RadioLinkGuiTest::backupThatCannotBeSavedIsNotedAndTheWriteGoesOn() {
+    QTemporaryDir dir;
+    const QString notAFolder = dir.filePath(QStringLiteral("ports"));
+    Sim sim({QStringLiteral("--save"), dir.filePath(QStringLiteral("saved.dat"))});
+    writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
+    Window w(dir.path(), notAFolder + QStringLiteral("/backups"));
+    w.form->show();
+    w.form->radioLink()->portDialog()->onPortPicked(0);
+    QSignalSpy ended(&w.form->radioLink()->transfer(), &TransferController::finished);
+    w.form->toolbarButton(ToolbarButton::Write)->trigger();
+    QVERIFY(ended.wait(10000));
+    QCOMPARE(ended.at(0).at(0).value<TransferOutcome>(), TransferOutcome::Success);
+    QVERIFY(sim.waitSaved());
+    QVERIFY(w.form->backupNotice->isVisible());
+    QVERIFY(w.form->backupNotice->text().startsWith(QString::fromUtf8(status::BackupFailed.zh)));
+    QVERIFY(w.box.shown.empty());
 }
 
 QTEST_MAIN(RadioLinkGuiTest)
