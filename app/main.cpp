@@ -4,6 +4,7 @@
 #include "editor/gui/QtClock.h"
 #include "editor/qt/ParameterLocation.h"
 #include "image/gui/QtFileDialogService.h"
+#include "image/qt/BackupLocation.h"
 #include "localisation/gui/QtMessageBox.h"
 #include "localisation/qt/QtLanguageRequestStore.h"
 
@@ -34,6 +35,7 @@ int main(int argc, char* argv[]) {
     tlv::QtFileDialogService fileDialogs;
     services.fileDialogs = &fileDialogs;
     services.settingsFolder = tlv::ParameterFolder();
+    services.backupFolder = tlv::BackupFolder();
 
     tlv::MainWindow form1(state, services);
     messageBox.setOwner(&form1);

@@ -39,14 +39,17 @@ constexpr std::array<VerbInfo, 8> kVerbs{{
      "Lists the differences between two data files by name (\"channel 3: rx old -> new\",\n"
      "  \"settings.VoxGain: old -> new\"); --json writes them as JSON. Exits 0 when the\n"
      "  files hold the same values, 1 when they differ, 2 on a file error."},
-    {Verb::Read, "read", "read --port PORT -o FILE.DAT",
-     "Reads the radio on PORT and saves its memory as a data file."},
+    {Verb::Read, "read", "read --port PORT -o FILE.DAT [--no-backup]",
+     "Reads the radio on PORT and saves its memory as a data file. A copy of the image\n"
+     "  read also goes to the backup folder (~/.local/share/TLV6200/backups, the newest\n"
+     "  200 kept) unless --no-backup is given; its path is printed."},
     {Verb::Write, "write",
-     "write --port PORT [--port PORT ...] FILE.DAT [--service] [--yes] [--verify]",
+     "write --port PORT [--port PORT ...] FILE.DAT [--service] [--yes] [--verify] [--no-backup]",
      "Writes the data file into the radio on every PORT at once. --service also writes the\n"
      "  power-level block; --yes answers Yes to the band question (asked on the terminal\n"
      "  when standard input is one, answered No otherwise); --verify reads each radio back\n"
-     "  after the write and compares every written address."},
+     "  after the write and compares every written address. Before the first block, the\n"
+     "  image being written goes to the backup folder unless --no-backup is given."},
     {Verb::Ports, "ports", "ports", "Lists the port table COM1..COM20 and the devices behind it."},
 }};
 
@@ -73,6 +76,7 @@ bool accepts(Verb verb, const std::string& option) {
     if (option == "--verify") return verb == Verb::Write;
     if (option == "--port") return verb == Verb::Read || verb == Verb::Write;
     if (option == "--service" || option == "--yes") return verb == Verb::Write;
+    if (option == "--no-backup") return verb == Verb::Read || verb == Verb::Write;
     return false;
 }
 
@@ -205,6 +209,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             if (option == "--renumber") line.renumber = true;
             if (option == "--json") line.json = true;
             if (option == "--verify") line.verify = true;
+            if (option == "--no-backup") line.noBackup = true;
             continue;
         }
         if (!hasInlineValue) {

@@ -21,6 +21,7 @@ struct CommandLine {
     bool renumber = false;             // --renumber (import)
     bool json = false;                 // --json (diff)
     bool verify = false;               // --verify (write)
+    bool noBackup = false;             // --no-backup
     bool help = false;                 // --help / -h
     bool version = false;              // --version
     int languageState() const;         // LanguageState for --lang

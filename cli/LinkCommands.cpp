@@ -7,6 +7,7 @@
 
 #include "editor/Startup.h"
 #include "editor/qt/ParameterLocation.h"
+#include "image/qt/BackupLocation.h"
 #include "link/PortTable.h"
 #include "link/qt/ComPorts.h"
 #include "link/qt/SerialLink.h"
@@ -59,6 +60,7 @@ std::string outcomeText(const PortRun& run, char direction, int language) {
         return Localise(language, msg::BandMismatch.text);
     case TransferOutcome::CommunicationError:
     case TransferOutcome::ImageRejected:
+    case TransferOutcome::Stopped:
         break;
     }
     // The cause on the same line: one line per port.
@@ -73,10 +75,41 @@ int exitCodeOf(const PortRun& run) {
     return kExitCommunication;
 }
 
+// The folder of the automatic backups, or empty for --no-backup.
+std::string backupFolderFor(const CommandLine& line) {
+    if (line.noBackup) return {};
+    QCoreApplication::setApplicationName(QStringLiteral("TLV6200"));
+    return BackupFolder();
+}
+
+// The transfers back up into `backupFolder`, and report it on standard error. All writes send
+// the same image, so the first one to reach its radio keeps the only copy. A backup that fails
+// does not stop the transfer.
+void takeBackups(std::vector<std::unique_ptr<PortRun>>& runs, PortRun& run,
+                 const std::string& backupFolder, int language) {
+    if (backupFolder.empty()) return;
+    run.transfer->setBackupFolder(backupFolder);
+    auto taken = [&runs] {
+        for (const auto& other : runs)
+            if (other->transfer) other->transfer->setBackupFolder({});
+    };
+    QObject::connect(run.transfer.get(), &TransferController::backupSaved,
+                     [language, taken](const QString& path) {
+                         ErrorLine(Localise(language, text::BackupSaved, path.toStdString()));
+                         taken();
+                     });
+    QObject::connect(run.transfer.get(), &TransferController::backupFailed,
+                     [language, taken](const QString& reason) {
+                         ErrorLine(Localise(language, status::BackupFailed) + " " +
+                                   reason.toStdString());
+                         taken();
+                     });
+}
+
 // Opens every port and gives it its transfer controller; a port that cannot be opened keeps the
-// reason in `failure`.
+// reason in `failure`. The transfers keep their backups in `backupFolder` (none when empty).
 void openPorts(std::vector<std::unique_ptr<PortRun>>& runs, std::optional<bool> bandAnswer,
-               int language) {
+               int language, const std::string& backupFolder) {
     for (auto& entry : runs) {
         PortRun& run = *entry;
         run.ports = std::make_unique<ComPorts>(run.link);
@@ -94,6 +127,7 @@ void openPorts(std::vector<std::unique_ptr<PortRun>>& runs, std::optional<bool> 
         run.box = std::make_unique<ConsoleMessageBox>(prefix);
         run.box->answer = bandAnswer;
         run.transfer = std::make_unique<TransferController>(run.editor, *run.box, run.link);
+        takeBackups(runs, run, backupFolder, language);
     }
 }
 
@@ -140,8 +174,8 @@ void runPhase(std::vector<std::unique_ptr<PortRun>>& runs, char direction, int l
 
 // Opens every port, starts one transfer on each and runs the event loop until all ended.
 void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, char direction,
-                  std::optional<bool> bandAnswer, int language) {
-    openPorts(runs, bandAnswer, language);
+                  std::optional<bool> bandAnswer, int language, const std::string& backupFolder) {
+    openPorts(runs, bandAnswer, language, backupFolder);
     runPhase(runs, direction, language);
 }
 
@@ -188,7 +222,7 @@ int RunRead(const CommandLine& line, int argc, char** argv) {
     runs.push_back(std::make_unique<PortRun>());
     runs[0]->name = line.ports[0];
     runs[0]->editor = MakeStartupEditor(language);
-    runTransfers(runs, 'R', std::nullopt, language);
+    runTransfers(runs, 'R', std::nullopt, language, backupFolderFor(line));
     const PortRun& run = *runs[0];
     if (exitCodeOf(run) != kExitOk) {
         // The engine has shown the communication error itself; a port that never opened or a
@@ -236,7 +270,7 @@ int RunWrite(const CommandLine& line, int argc, char** argv) {
         run->editor = editor;
         runs.push_back(std::move(run));
     }
-    runTransfers(runs, 'W', bandAnswer, language);
+    runTransfers(runs, 'W', bandAnswer, language, backupFolderFor(line));
     // The results of the writes, before a read-back replaces the runs' outcomes.
     std::vector<std::string> results;
     std::vector<bool> written;

@@ -68,6 +68,8 @@ const char* OutcomeName(TransferOutcome outcome) {
         return "declined";
     case TransferOutcome::ImageRejected:
         return "image rejected";
+    case TransferOutcome::Stopped:
+        return "stopped";
     }
     return "?";
 }
@@ -116,6 +118,7 @@ bool TransferEngine::StartTransfer(char direction) {
         ShowMessage(box_, editor_.languageState, msg::PortNotOpen);
         return false;
     }
+    if (direction == 'W' && !askBandQuestion()) return false;
     host_.setTransferControlsEnabled(false);
     state_.receiveText.clear();
     state_.transferDirection = std::string(1, direction);
@@ -141,6 +144,45 @@ bool TransferEngine::StartTransfer(char direction) {
     return true;
 }
 
+// The band question of a write comes before anything is sent, so that a No leaves the radio
+// untouched and no time-out can run while the user reads the question. It is asked once for each
+// band the list is set to: LinkBand remembers the band of the last answer, Yes or No.
+bool TransferEngine::askBandQuestion() {
+    if (state_.linkBand == editor_.currentBand) return true;
+    state_.linkBand = static_cast<int16_t>(editor_.currentBand);
+    questionOpen_ = true;
+    const int answer = ShowMessage(box_, editor_.languageState, msg::BandMismatch);
+    questionOpen_ = false;
+    if (answer != IdNo) return true;
+    // Declined: the question's text blinks in the status line for a moment, as the end text of a
+    // transfer does, and then the controls come back.
+    host_.setTransferControlsEnabled(false);
+    state_.transferDirection = "W";
+    state_.transferFinished = 1;
+    host_.setStatusText(Localise(editor_.languageState, msg::BandMismatch.text));
+    state_.endNoticePending = 1;
+    state_.endNoticeTicks = 0;
+    switchStatusTimer(true);
+    host_.transferEnded(TransferOutcome::Declined);
+    return false;
+}
+
+void TransferEngine::StopTransfer() {
+    // A transfer that is already ending (a read being decoded) finishes by itself.
+    if (!running_ || state_.transferFinished) return;
+    state_.transferFinished = 1;
+    state_.silenceTicks = 0;
+    state_.receiveText.clear();
+    switchSupervisionTimer(false);
+    switchStatusTimer(false);
+    setStatusVisible(false);
+    setProgress(false, progressValue_);
+    running_ = false;
+    sendFrame({frame::End});
+    host_.setTransferControlsEnabled(true);
+    host_.transferEnded(TransferOutcome::Stopped);
+}
+
 void TransferEngine::onReceive(CommEvent kind, std::span<const uint8_t> data) {
     if (kind == CommEvent::Break) {
         state_.breakPending = true;
@@ -162,9 +204,6 @@ void TransferEngine::onReceive(CommEvent kind, std::span<const uint8_t> data) {
             handshakeBytes_ += BytesToImageText(data.data(), std::min(room, data.size()));
         }
     }
-    // While the band question is open, data is kept but not interpreted; the radio sends
-    // nothing then (it waits for the next block) so anything arriving is out of turn.
-    if (questionOpen_) return;
     interpret();
 }
 
@@ -210,6 +249,8 @@ void TransferEngine::handshakePhase() {
                                    ? kWriteBlocks + (editor_.serviceMode != 0 ? 1 : 0)
                                    : kReadBlocks;
         setProgress(true, 0);
+        if (state_.transferDirection == "W" && !writeImage_.empty())
+            host_.imageAboutToBeWritten(state_.writeImageText);
     }
 }
 
@@ -221,26 +262,6 @@ void TransferEngine::writePhase() {
     if (answerAwaited_) {
         answerAwaited_ = false;
         ++failure_.blocksDone;
-    }
-
-    if (state_.linkBand != editor_.currentBand) {
-        state_.linkBand = static_cast<int16_t>(editor_.currentBand);
-        questionOpen_ = true;
-        int answer = ShowMessage(box_, editor_.languageState, msg::BandMismatch);
-        questionOpen_ = false;
-        // The supervision may have ended the transfer while the question was open: then the
-        // answer sends nothing.
-        if (state_.transferFinished) return;
-        if (answer == IdNo) {
-            setProgress(false, progressValue_);
-            host_.setStatusText(Localise(editor_.languageState, msg::BandMismatch.text));
-            state_.endNoticePending = 1;
-            switchSupervisionTimer(false);
-            state_.transferFinished = 1;
-            sendFrame({frame::End});
-            end(TransferOutcome::Declined);
-            return;
-        }
     }
 
     if (state_.blockAddress == kWriteEndAddress) {
@@ -309,6 +330,8 @@ void TransferEngine::finishRead() {
     switchSupervisionTimer(false);
     state_.transferFinished = 1;
     setProgress(false, progressValue_);
+    // The image as the radio holds it, before the decoder sees it.
+    host_.imageRead(std::string_view(state_.readImageText).substr(0, kImageDigits));
     // The band stays as the decoder took it from the radio's image.
     bool decoded = DecodeImage(editor_, state_.readImageText, box_);
     if (decoded) {

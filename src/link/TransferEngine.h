@@ -27,6 +27,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tlv {
@@ -87,8 +88,9 @@ enum class CommEvent : int { Receive = 2, Break = 1001 };
 enum class TransferOutcome {
     Success,            // read decoded into the editor, or every block written
     CommunicationError, // six supervision ticks without an accepted answer
-    Declined,           // No to the band question of a write
+    Declined,           // No to the band question of a write; nothing was sent
     ImageRejected,      // a read whose image the decoder refused; the editor is unchanged
+    Stopped,            // stopped by the user (StopTransfer) before it ended
 };
 
 const char* OutcomeName(TransferOutcome outcome);
@@ -162,6 +164,12 @@ class TransferHost {
     // The transfer has ended (TransferFinished set, end frame sent). After Success, Declined
     // the end text still blinks until the controls come back (setTransferControlsEnabled(true)).
     virtual void transferEnded(TransferOutcome /*outcome*/) {}
+
+    // The image a write is about to send (the radio has just identified itself; no block has
+    // gone out yet), and the image a read has received (before it is decoded), each as
+    // kImageDigits hex digits: the host may keep copies.
+    virtual void imageAboutToBeWritten(std::string_view /*imageText*/) {}
+    virtual void imageRead(std::string_view /*imageText*/) {}
 };
 
 class TransferEngine {
@@ -171,8 +179,14 @@ class TransferEngine {
 
     // Starts a read ('R') or a write ('W'). Returns false, after the port-not-open message, when
     // the port is closed; also false (silently) while a transfer is running or for another
-    // direction.
+    // direction. A write first asks the band question when the band differs from the one the
+    // link last agreed: No ends it (transferEnded(Declined), false) before anything is sent.
     bool StartTransfer(char direction);
+
+    // Stops a running transfer at once, as the user ending the program does: the end frame goes
+    // out, the controls come back and transferEnded(Stopped) follows. A write stopped part-way
+    // leaves the radio with part of the new memory. Nothing happens when no transfer runs.
+    void StopTransfer();
 
     // Receive notification: Receive with the bytes waiting, or Break.
     void onReceive(CommEvent kind, std::span<const uint8_t> data = {});
@@ -199,6 +213,7 @@ class TransferEngine {
     bool statusTimerOn() const { return statusTimerOn_; }
 
   private:
+    bool askBandQuestion();
     void sendFrame(std::vector<uint8_t> frame);
     void switchSupervisionTimer(bool on);
     void switchStatusTimer(bool on);

@@ -109,6 +109,23 @@ inline constexpr Message DamagedFrequencies{
     {"以下频率数据已损坏（不是十进制数字），已显示为空：",
      "These frequencies are damaged (not decimal digits) and are shown empty:"},
     NoTitle, 48};
+// Unsaved changes, quitting during a transfer.
+inline constexpr Message SaveChanges{
+    {"信道数据已修改，是否保存修改？",
+     "The channel data has been changed. Save changes?"},
+    NoTitle, mb::SaveDiscardCancel | mb::IconQuestion};
+inline constexpr Message StopWriteAndQuit{
+    {"正在写频。现在退出将中断写频，对讲机中将只有部分新数据，必须重新写频。是否中断写频并退出？",
+     "A write to the radio is running. Quitting now stops it and leaves the radio with only part "
+     "of the new memory; the radio must then be written again. Stop the write and quit?"},
+    NoTitle, mb::YesNo | mb::IconWarning | mb::DefaultButton2};
+inline constexpr Message StopReadAndQuit{
+    {"正在读频。现在退出将中断读频，已读到的数据不会保留。是否中断读频并退出？",
+     "A read from the radio is running. Quitting now stops it and nothing read so far is kept. "
+     "Stop the read and quit?"},
+    NoTitle, mb::YesNo | mb::IconWarning | mb::DefaultButton2};
+inline constexpr Message BackupFolderFailed{
+    {"无法打开备份文件夹：", "The backup folder could not be opened:"}, NoTitle, 48};
 // clang-format on
 } // namespace msg
 
@@ -162,6 +179,9 @@ namespace status {
 inline constexpr LocalText Communicating{"正在通信,请稍后……", "Is communication, please later……"};
 inline constexpr LocalText ReadSuccess{"读频成功！", "Read frequency success!"};
 inline constexpr LocalText WriteSuccess{"写频成功！", "Write frequency success!"};
+// Followed by the system's reason.
+inline constexpr LocalText BackupFailed{"自动备份未能保存：",
+                                        "The automatic backup could not be saved:"};
 } // namespace status
 
 } // namespace tlv

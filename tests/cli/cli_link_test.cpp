@@ -4,6 +4,8 @@
 
 #include "link/PortLock.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -22,9 +24,20 @@ const std::string kCommunicationError =
 // Image offsets of the power-level block, written only in service mode.
 constexpr std::size_t kPowerBlock = 368, kPowerBlockEnd = 384, kMagic = 5;
 
+std::vector<std::string> filesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
 class CliLink : public ::testing::Test {
   protected:
     void SetUp() override {
+        // The automatic backups go into this test's folder, not the user's.
+        ::setenv("XDG_DATA_HOME", folder.file("data").c_str(), 1);
         WriteBytes(folder.file("in.json"),
                    R"({"channels": [{"rx": "446.00625", "txTone": "D023N"}, null,
                                     {"rx": "438.12500", "tx": "439.00000", "power": 0}],
@@ -46,6 +59,7 @@ class CliLink : public ::testing::Test {
 
     TemporaryFolder folder;
     std::string file = folder.file("fleet.DAT");
+    std::string backups = folder.file("data/TLV6200/backups");
     std::string content;
 };
 
@@ -86,6 +100,31 @@ TEST_F(CliLink, WriteIntoThreeRadiosAtOnce) {
         EXPECT_EQ(ReadBytes(folder.file("radio" + std::to_string(i) + ".DAT")),
                   withoutPowerBlock());
     }
+    EXPECT_EQ(filesIn(backups).size(), 1u) << "one image written, one backup";
+}
+
+TEST_F(CliLink, ReadAndWriteKeepBackupsUnlessToldNot) {
+    SimulatedRadio radio({"--load", file});
+    const ProcessResult read =
+        RunCli({"read", "--port", radio.device(), "-o", folder.file("r.DAT")});
+    ASSERT_EQ(read.exitCode, 0) << read.err;
+    const ProcessResult write = RunCli({"write", "--port", radio.device(), file});
+    ASSERT_EQ(write.exitCode, 0) << write.err;
+    const std::vector<std::string> names = filesIn(backups);
+    ASSERT_EQ(names.size(), 2u);
+    const std::string& readBackup = names[0].ends_with("_read.DAT") ? names[0] : names[1];
+    const std::string& writeBackup = names[0].ends_with("_write.DAT") ? names[0] : names[1];
+    EXPECT_TRUE(readBackup.ends_with("_read.DAT"));
+    EXPECT_TRUE(writeBackup.ends_with("_write.DAT"));
+    EXPECT_EQ(ReadBytes(backups + "/" + readBackup), content);
+    EXPECT_EQ(ReadBytes(backups + "/" + writeBackup), content);
+    EXPECT_NE(read.err.find("backup: " + backups + "/" + readBackup), std::string::npos);
+    EXPECT_NE(write.err.find("backup: " + backups + "/" + writeBackup), std::string::npos);
+
+    const ProcessResult quiet = RunCli({"write", "--port", radio.device(), file, "--no-backup"});
+    ASSERT_EQ(quiet.exitCode, 0) << quiet.err;
+    EXPECT_EQ(filesIn(backups).size(), 2u);
+    EXPECT_EQ(quiet.err.find("backup"), std::string::npos);
 }
 
 TEST_F(CliLink, OneSilentRadioAmongThreeFailsOnlyItsOwnTransfer) {

@@ -78,6 +78,8 @@ int coreLevel(const std::string& pathFromSrc) {
         {"image/ImageCodec", 3},
         {"image/DataFile", 3},
         {"image/FileCommands", 3},
+        {"image/EditorBaseline", 3},
+        {"image/Backups", 3},
         {"localisation/LanguageSwitch", 3},
         {"exchange/SettingNames", 3},
         {"exchange/ImportPatch", 3},

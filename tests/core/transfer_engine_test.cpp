@@ -47,6 +47,12 @@ class RecordingHost : public TransferHost {
     void setTransferControlsEnabled(bool enabled) override { controls.push_back(enabled); }
     void focusBandList() override { ++bandFocus; }
     void transferEnded(TransferOutcome outcome) override { outcomes.push_back(outcome); }
+    std::vector<std::string> imagesToWrite;
+    std::vector<std::string> imagesRead;
+    void imageAboutToBeWritten(std::string_view image) override {
+        imagesToWrite.emplace_back(image);
+    }
+    void imageRead(std::string_view image) override { imagesRead.emplace_back(image); }
 };
 
 // A message box that can run code while it is "open" (as a nested event loop would).
@@ -358,16 +364,21 @@ TEST_F(TransferEngineTest, WriteSendsTheImageBlocksInOrder) {
     }
 }
 
-TEST_F(TransferEngineTest, BandQuestionAskedOncePerBand) {
+TEST_F(TransferEngineTest, BandQuestionComesBeforeAnyByteOncePerBand) {
     editor.currentBand = 2;
     box.answers = {IdYes};
+    std::size_t sentWhileAsked = 99;
+    box.whileOpen = [&] {
+        sentWhileAsked = host.sent.size();
+        ticks1(12); // however long the user reads, nothing times out
+    };
     identify('W');
-    feed(kAck);
+    EXPECT_EQ(sentWhileAsked, 0u);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text, msg::BandMismatch.text.en);
     EXPECT_EQ(box.shown[0].flags, 68);
-    EXPECT_EQ(last()[0], 0x57) << "Yes goes on with the first block";
-    EXPECT_EQ(writeAll().size(), 45u);
+    EXPECT_EQ(writeAll().size(), 46u);
+    EXPECT_EQ(host.outcomes, (std::vector<TransferOutcome>{TransferOutcome::Success}));
     EXPECT_EQ(engine.state().linkBand, 2);
 
     ticks2(6);
@@ -376,53 +387,55 @@ TEST_F(TransferEngineTest, BandQuestionAskedOncePerBand) {
     EXPECT_EQ(box.shown.size(), 1u) << "the same band does not ask again";
 }
 
-TEST_F(TransferEngineTest, BandQuestionDeclinedEndsWithoutWriting) {
+TEST_F(TransferEngineTest, BandQuestionDeclinedSendsNothing) {
     editor.currentBand = 1;
     box.answers = {IdNo};
-    identify('W');
-    feed(kAck);
-    EXPECT_EQ(last(), kEnd);
-    for (const auto& frame : host.sent)
-        EXPECT_NE(frame[0], 0x57);
+    EXPECT_FALSE(engine.StartTransfer('W'));
+    EXPECT_TRUE(host.sent.empty());
     EXPECT_EQ(host.statusTexts.back(), msg::BandMismatch.text.en);
     EXPECT_EQ(host.outcomes, (std::vector<TransferOutcome>{TransferOutcome::Declined}));
+    EXPECT_FALSE(engine.running());
     EXPECT_FALSE(host.timer1);
-    EXPECT_FALSE(host.progressShown);
     EXPECT_EQ(engine.state().linkBand, 1);
     ticks2(6);
-    EXPECT_EQ(host.controls.back(), true);
+    EXPECT_EQ(host.controls, (std::vector<bool>{false, true}));
+    feed(kAck);
+    EXPECT_TRUE(host.sent.empty()) << "a stray byte starts nothing";
 }
 
-TEST_F(TransferEngineTest, BandAnswerAfterTimeOutSendsNothing) {
-    for (int answer : {IdYes, IdNo}) {
-        SCOPED_TRACE(answer);
-        EditorState e = MakeStartupEditor(1);
-        e.currentBand = 3;
-        RecordingHost h;
-        HookedMessageBox b;
-        TransferEngine eng(e, b, h);
-        eng.StartTransfer('W');
-        eng.onBytes(kAck);
-        eng.onBytes(kIdent);
-        b.answers = {answer, IdOk};
-        // While the question is open, the supervision runs out.
-        b.whileOpen = [&] {
-            for (int i = 0; i < 6; ++i)
-                eng.onSupervisionTick();
-        };
-        eng.onBytes(kAck);
-        ASSERT_EQ(b.shown.size(), 2u);
-        EXPECT_EQ(b.shown[0].flags, 16) << "the communication error, shown inside the question";
-        EXPECT_EQ(b.shown[1].flags, 68);
-        EXPECT_EQ(h.sent.back(), kEnd);
-        int ends = 0;
-        for (const auto& frame : h.sent) {
-            EXPECT_NE(frame[0], 0x57);
-            ends += frame == kEnd;
-        }
-        EXPECT_EQ(ends, 1);
-        EXPECT_EQ(h.outcomes, (std::vector<TransferOutcome>{TransferOutcome::CommunicationError}));
-    }
+TEST_F(TransferEngineTest, StopPartWaySendsTheEndFrameAndNothingAfter) {
+    identify('W');
+    feed(kAck);
+    feed(kAck);
+    engine.StopTransfer();
+    EXPECT_EQ(last(), kEnd);
+    EXPECT_EQ(host.outcomes, (std::vector<TransferOutcome>{TransferOutcome::Stopped}));
+    EXPECT_FALSE(engine.running());
+    EXPECT_FALSE(host.timer1);
+    EXPECT_FALSE(host.timer2);
+    EXPECT_EQ(host.controls.back(), true);
+    const std::size_t sent = host.sent.size();
+    feed(kAck);
+    ticks1(6);
+    engine.StopTransfer();
+    EXPECT_EQ(host.sent.size(), sent);
+    EXPECT_EQ(host.outcomes.size(), 1u);
+    EXPECT_TRUE(box.shown.empty()) << "no communication error after a stop";
+}
+
+TEST_F(TransferEngineTest, ImagesHandedOverBeforeTheFirstBlockAndBeforeDecoding) {
+    editor.table.at(3, col::RxFrequency) = "446.00625";
+    identify('W');
+    EXPECT_EQ(host.imagesToWrite, std::vector<std::string>{EncodeImage(editor)});
+    EXPECT_EQ(last(), kAck) << "no block has gone out yet";
+
+    EditorState radio = MakeStartupEditor(1);
+    radio.table.at(5, col::RxFrequency) = "438.12500";
+    writeAll();
+    ticks2(6);
+    readAll(radioMemory(radio));
+    EXPECT_EQ(host.imagesRead, std::vector<std::string>{EncodeImage(radio)});
+    EXPECT_EQ(host.imagesToWrite.size(), 1u) << "a read hands over no image to write";
 }
 
 TEST_F(TransferEngineTest, SilenceEndsAtSixthTickWithCommunicationError) {

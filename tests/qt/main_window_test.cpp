@@ -176,7 +176,7 @@ void MainWindowTest::everyMenuItemWithItsShortcut() {
           "mnutestfre"}},
         {"mnuset", {"mnulock", "mnucom", "mnuLanguage"}},
         {"mnuLanguage", {"mnuChineseJ", "mnuChineseF", "mnuEnglish"}},
-        {"mnuhelp", {"mnumainhelp", "mnuabout"}},
+        {"mnuhelp", {"mnumainhelp", "mnuBackupFolder", "mnuabout"}},
     };
     for (const Item& menu : menus) {
         auto* qmenu = form.findChild<QMenu*>(menu.menu);
@@ -460,6 +460,15 @@ void MainWindowTest::messageBoxReturnsItemIds() {
         QCOMPARE(QtMessageBox::resultOf(*yesNo, yesNo->button(QMessageBox::No)), 7);
         QCOMPARE(QtMessageBox::resultOf(*yesNo, yesNo->button(QMessageBox::Yes)), 6);
         QCOMPARE(QtMessageBox::resultOf(*yesNo, nullptr), 7);
+        auto saveChanges = service.buildBox("t", mb::SaveDiscardCancel | mb::IconQuestion, "");
+        QCOMPARE(saveChanges->defaultButton(), saveChanges->button(QMessageBox::Save));
+        QCOMPARE(QtMessageBox::resultOf(*saveChanges, saveChanges->button(QMessageBox::Save)),
+                 int(IdSave));
+        QCOMPARE(QtMessageBox::resultOf(*saveChanges, saveChanges->button(QMessageBox::Discard)),
+                 int(IdDiscard));
+        QCOMPARE(QtMessageBox::resultOf(*saveChanges, nullptr), int(IdCancel));
+        QCOMPARE(saveChanges->button(QMessageBox::Discard)->text(),
+                 QString::fromUtf8(language == 1 ? "Discard" : "不保存"));
     }
     // The shown box answers with the pressed button's id.
     QtMessageBox service([] { return 1; });

@@ -4,14 +4,18 @@
 #include "ScriptedMessageBox.h"
 #include "SimulatedRadio.h"
 #include "editor/Startup.h"
+#include "editor/gui/DropDownComboBox.h"
 #include "editor/gui/MainWindow.h"
 #include "image/ImageCodec.h"
 #include "link/gui/PortDialog.h"
 #include "link/gui/RadioLinkWiring.h"
 #include "link/qt/ComPorts.h"
 #include "link/qt/TransferController.h"
+#include "localisation/Messages.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -41,8 +45,9 @@ void writeDat(const QString& path, const std::string& imageText) {
 }
 
 struct Window {
-    explicit Window(const QString& folder) {
+    explicit Window(const QString& folder, const QString& backups = {}) {
         services.settingsFolder = folder.toStdString();
+        services.backupFolder = backups.toStdString();
         form = std::make_unique<MainWindow>(state, services);
     }
     EditorState state;
@@ -65,6 +70,10 @@ class RadioLinkGuiTest : public QObject {
     void portDialogLayoutAndScan();
     void readThroughTheMenuFillsTheTable();
     void writeThroughTheToolbarReachesTheRadio();
+    void readAndWriteEachLeaveOneBackup();
+    void duringATransferNothingChangesTheEditorAndCloseAsks();
+    void bandQuestionComesBeforeAnythingReachesTheRadio();
+    void backupThatCannotBeSavedIsNotedAndTheWriteGoesOn();
 };
 
 void RadioLinkGuiTest::portDialogLayoutAndScan() {
@@ -166,6 +175,128 @@ void RadioLinkGuiTest::writeThroughTheToolbarReachesTheRadio() {
     QCOMPARE(QString::fromStdString(
                  BytesToImageText(reinterpret_cast<const uint8_t*>(data.constData()) + 5 + 64, 16)),
              QString::fromStdString(image.substr(128, 32)));
+}
+
+// The backups in `folder` whose names end with `suffix`, as their contents.
+QList<QByteArray> backupsIn(const QString& folder, const QString& suffix) {
+    QList<QByteArray> contents;
+    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files, QDir::Name))
+        if (file.fileName().endsWith(suffix)) {
+            QFile backup(file.filePath());
+            if (backup.open(QIODevice::ReadOnly)) contents << backup.readAll();
+        }
+    return contents;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void RadioLinkGuiTest::readAndWriteEachLeaveOneBackup() {
+    QTemporaryDir dir;
+    const QString backups = dir.filePath(QStringLiteral("backups"));
+    EditorState radio = MakeStartupEditor(0);
+    radio.table.at(4, col::RxFrequency) = "439.50000";
+    radio.table.at(4, col::TxFrequency) = "439.50000";
+    const QString radioFile = dir.filePath(QStringLiteral("radio.dat"));
+    writeDat(radioFile, EncodeImage(radio));
+    const QString saved = dir.filePath(QStringLiteral("saved.dat"));
+    Sim sim({QStringLiteral("--load"), radioFile, QStringLiteral("--save"), saved});
+    writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
+    Window w(dir.path(), backups);
+    w.form->radioLink()->portDialog()->onPortPicked(0);
+
+    QSignalSpy ended(&w.form->radioLink()->transfer(), &TransferController::finished);
+    w.form->readAction->trigger();
+    QVERIFY(ended.wait(10000));
+    QCOMPARE(backupsIn(backups, "_read.DAT"), QList<QByteArray>{fileBytes(radioFile)});
+    QVERIFY(!w.form->windowTitle().startsWith('*'));
+
+    QTRY_VERIFY_WITH_TIMEOUT(w.form->mainToolbar->isEnabled(), 5000);
+    w.form->toolbarButton(ToolbarButton::Write)->trigger();
+    QVERIFY(ended.wait(10000));
+    QCOMPARE(ended.at(1).at(0).value<TransferOutcome>(), TransferOutcome::Success);
+    QVERIFY(sim.waitSaved());
+    QCOMPARE(backupsIn(backups, "_write.DAT"), QList<QByteArray>{fileBytes(saved)});
+    QVERIFY(!w.form->backupNotice->isVisible());
+}
+
+void RadioLinkGuiTest::duringATransferNothingChangesTheEditorAndCloseAsks() {
+    QTemporaryDir dir;
+    Sim sim({QStringLiteral("--latency"), QStringLiteral("20")});
+    writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
+    Window w(dir.path());
+    MainWindow& form = *w.form;
+    form.show();
+    form.radioLink()->portDialog()->onPortPicked(0);
+
+    QSignalSpy ended(&form.radioLink()->transfer(), &TransferController::finished);
+    form.toolbarButton(ToolbarButton::Write)->trigger();
+    for (QAction* command : {form.fileMenu->menuAction(), form.newAction, form.openAction,
+                             form.saveAction, form.quitAction, form.lockAction, form.portAction})
+        QVERIFY2(!command->isEnabled(), qPrintable(command->objectName()));
+    for (QWidget* control :
+         {static_cast<QWidget*>(form.channelTable), static_cast<QWidget*>(form.functionPanel),
+          static_cast<QWidget*>(form.bandList)})
+        QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
+
+    w.box.answers = {IdNo};
+    QVERIFY(!form.close());
+    QCOMPARE(w.box.shown.back().text, std::string(msg::StopWriteAndQuit.text.zh));
+    QVERIFY(form.isVisible());
+    QVERIFY(ended.wait(15000));
+    QCOMPARE(ended.at(0).at(0).value<TransferOutcome>(), TransferOutcome::Success);
+    QTRY_VERIFY_WITH_TIMEOUT(form.fileMenu->menuAction()->isEnabled(), 5000);
+    QVERIFY(form.quitAction->isEnabled());
+    QVERIFY(form.channelTable->isEnabled());
+    QVERIFY(form.bandList->isEnabled());
+}
+
+void RadioLinkGuiTest::bandQuestionComesBeforeAnythingReachesTheRadio() {
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("saved.dat"));
+    Sim sim({QStringLiteral("--save"), saved});
+    writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
+    Window w(dir.path());
+    w.form->radioLink()->portDialog()->onPortPicked(0);
+    w.box.answers = {IdOk, IdNo}; // the band change clears the channels; No to the band question
+    QTest::keyClick(w.form->bandList, Qt::Key_Down);
+    QCOMPARE(w.state.currentBand, 1);
+
+    QSignalSpy ended(&w.form->radioLink()->transfer(), &TransferController::finished);
+    w.form->toolbarButton(ToolbarButton::Write)->trigger();
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(ended.at(0).at(0).value<TransferOutcome>(), TransferOutcome::Declined);
+    QCOMPARE(w.box.shown.back().text, std::string(msg::BandMismatch.text.zh));
+    QCOMPARE(w.form->transferStatus->text(), QString::fromUtf8(msg::BandMismatch.text.zh));
+    QVERIFY2(!sim.waitSaved(1500), "the radio got an end frame");
+
+    // The same band asks no more: the write goes through.
+    QTRY_VERIFY_WITH_TIMEOUT(w.form->mainToolbar->isEnabled(), 5000);
+    w.form->toolbarButton(ToolbarButton::Write)->trigger();
+    QVERIFY(ended.wait(10000));
+    QCOMPARE(ended.at(1).at(0).value<TransferOutcome>(), TransferOutcome::Success);
+    QCOMPARE(int(w.box.shown.size()), 2);
+    QVERIFY(sim.waitSaved());
+}
+
+void RadioLinkGuiTest::backupThatCannotBeSavedIsNotedAndTheWriteGoesOn() {
+    QTemporaryDir dir;
+    const QString notAFolder = dir.filePath(QStringLiteral("ports"));
+    Sim sim({QStringLiteral("--save"), dir.filePath(QStringLiteral("saved.dat"))});
+    writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
+    Window w(dir.path(), notAFolder + QStringLiteral("/backups"));
+    w.form->show();
+    w.form->radioLink()->portDialog()->onPortPicked(0);
+    QSignalSpy ended(&w.form->radioLink()->transfer(), &TransferController::finished);
+    w.form->toolbarButton(ToolbarButton::Write)->trigger();
+    QVERIFY(ended.wait(10000));
+    QCOMPARE(ended.at(0).at(0).value<TransferOutcome>(), TransferOutcome::Success);
+    QVERIFY(sim.waitSaved());
+    QVERIFY(w.form->backupNotice->isVisible());
+    QVERIFY(w.form->backupNotice->text().startsWith(QString::fromUtf8(status::BackupFailed.zh)));
+    QVERIFY(w.box.shown.empty());
 }
 
 QTEST_MAIN(RadioLinkGuiTest)

@@ -68,9 +68,11 @@ void MainWindow::runStartup() {
     decideLanguage();
     applyLanguageCaptions();
     loadPortDialog();
+    connectTransferGuard();
     fillTimeOutList();
     runCoreStartup();
     hideTransferControls();
+    editorMatches({});
     refreshFromState();
     channelTable->setCurrentCell(-1, -1);
 
@@ -149,6 +151,10 @@ void MainWindow::hideTransferControls() {
 // The end of the program
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!unloaded_ && !mayClose()) {
+        event->ignore();
+        return;
+    }
     unload();
     event->accept();
 }

@@ -2,14 +2,16 @@
 // The main window: channel table, band frame, function panel, toolbar and menus. A view over
 // the editor state; every rule lives in the core and the window re-renders after each change.
 //
-// The window is written in four files: MainWindow.cpp (start-up and the end of the program),
+// The window is written in five files: MainWindow.cpp (start-up and the end of the program),
 // MainWindowWidgets.cpp (building the widgets, with the table of their object names),
-// MainWindowView.cpp (rendering the state) and MainWindowCommands.cpp (the menu and toolbar
-// commands).
+// MainWindowView.cpp (rendering the state), MainWindowCommands.cpp (the menu and toolbar
+// commands) and MainWindowSafety.cpp (the user's work: unsaved changes, the title, the guard
+// during transfers, the backups).
 #include "editor/EditorState.h"
 #include "editor/ServiceSwitch.h"
 #include "editor/Startup.h"
 #include "editor/gui/AppServices.h"
+#include "image/EditorBaseline.h"
 
 #include <QMainWindow>
 #include <QString>
@@ -62,6 +64,13 @@ class MainWindow : public QMainWindow {
     // The service mode on: state, power-level sliders, and the service button shown.
     void serviceModeOn();
 
+    // Whether the editor differs from the last file opened or saved, the last read from the
+    // radio, the last New or the start-up state. The title shows it with a leading "*".
+    bool modified() const;
+    // The file the editor was last opened from or saved to; empty after New, a read or the
+    // start-up.
+    const std::string& documentPath() const { return documentPath_; }
+
     // Channel table: 17 x 9 cells, row 0 the header row, column 0 the channel numbers.
     QTableWidget* channelTable = nullptr;
     // The in-cell editors over the channel table.
@@ -112,7 +121,10 @@ class MainWindow : public QMainWindow {
     QAction* englishAction = nullptr;
     QMenu* helpMenu = nullptr;
     QAction* helpTopicsAction = nullptr;
+    QAction* backupFolderAction = nullptr;
     QAction* aboutAction = nullptr;
+    // The note beside the progress bar that the last automatic backup could not be saved.
+    QLabel* backupNotice = nullptr;
 
     // The dialogs, created with the window and living as long as it does.
     PowerLevelDialog* powerLevelDialog = nullptr;
@@ -142,6 +154,8 @@ class MainWindow : public QMainWindow {
     void chooseEnglish();
     void openHelp();
     void showAbout();
+    // Help > Open backup folder: the folder of the automatic backups in the file manager.
+    void openBackupFolder();
     // The user picked a band in the band list.
     void onBandPicked();
     // The user opened the band list.
@@ -194,6 +208,24 @@ class MainWindow : public QMainWindow {
     // The parameter file in the settings folder; empty when there is none.
     std::string parameterFilePath() const;
 
+    // The user's work (MainWindowSafety.cpp).
+    void connectTransferGuard();
+    // A transfer starts (true) or has ended and its controls came back (false): every command
+    // that could change the editor or end the program is disabled meanwhile.
+    void setTransferRunning(bool running);
+    // Before New, Open, a read and the end of the program: when the editor holds unsaved
+    // changes, asks whether to save them. False when the user cancelled (the command must not
+    // go on); `asked` tells whether the question was shown.
+    bool settleUnsavedChanges(bool& asked);
+    // Asked by the close box during a transfer; true when the transfer was stopped or ended.
+    bool stopTransferToClose();
+    // The close box and Quit: stopTransferToClose, then settleUnsavedChanges.
+    bool mayClose();
+    // The editor now matches `path` (empty: no file): the baseline of the modified state.
+    void editorMatches(const std::string& path);
+    // The title: "*" when modified, then the caption of the language or "TLV6200-" and the file.
+    void showTitle();
+
     // Rendering (MainWindowView.cpp).
     void applyEditingLock();
     void fitColumnsToWidth();
@@ -207,6 +239,9 @@ class MainWindow : public QMainWindow {
     bool refreshing_ = false;
     bool unloaded_ = false;
     RadioLinkWiring* radioLink_ = nullptr;
+    EditorBaseline baseline_;
+    std::string documentPath_;
+    bool transferRunning_ = false;
 };
 
 } // namespace tlv

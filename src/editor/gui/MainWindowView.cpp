@@ -47,14 +47,16 @@ void MainWindow::refreshFromState() {
                                   : -1);
     applyEditingLock();
     refreshing_ = false;
+    showTitle();
     emit refreshed();
 }
 
 void MainWindow::applyEditingLock() {
     lockAction->setChecked(state_.editingLock);
     bandFrame->setEnabled(!state_.editingLock);
-    functionPanel->setEnabled(!state_.editingLock);
-    channelTable->setEnabled(!state_.editingLock);
+    // A transfer keeps them disabled whatever the lock (setTransferRunning).
+    functionPanel->setEnabled(!state_.editingLock && !transferRunning_);
+    channelTable->setEnabled(!state_.editingLock && !transferRunning_);
 }
 
 // The designed column widths. Where a header text (in the language in force) would not fit

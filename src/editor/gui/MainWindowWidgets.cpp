@@ -76,7 +76,9 @@ constexpr char TraditionalChineseAction[] = "mnuChineseF";
 constexpr char EnglishAction[] = "mnuEnglish";
 constexpr char HelpMenu[] = "mnuhelp";
 constexpr char HelpTopicsAction[] = "mnumainhelp";
+constexpr char BackupFolderAction[] = "mnuBackupFolder";
 constexpr char AboutAction[] = "mnuabout";
+constexpr char BackupNotice[] = "BackupNotice";
 } // namespace mainwindow_names
 
 namespace {
@@ -184,8 +186,10 @@ void MainWindow::buildMenus() {
     helpTopicsAction = makeAction(this, name::HelpTopicsAction);
     helpTopicsAction->setShortcut(QKeySequence(Qt::Key_F1));
     helpTopicsAction->setVisible(false);
+    backupFolderAction = makeAction(this, name::BackupFolderAction);
     aboutAction = makeAction(this, name::AboutAction);
     helpMenu->addAction(helpTopicsAction);
+    helpMenu->addAction(backupFolderAction);
     helpMenu->addAction(aboutAction);
 }
 
@@ -341,6 +345,9 @@ void MainWindow::buildLayout() {
     transferProgress->setRange(0, kProgressMaximum);
     transferProgress->setValue(0);
     transferProgress->setTextVisible(false);
+    // Shown only while the last automatic backup could not be saved.
+    backupNotice = makeLabel(this, name::BackupNotice, {});
+    backupNotice->setVisible(false);
     rightsLine = designLabel(this, name::RightsLine);
     rightsLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette rightsPalette = rightsLine->palette();
@@ -372,6 +379,7 @@ void MainWindow::buildLayout() {
     bottom->setSpacing(twips(120));
     bottom->addWidget(transferStatus);
     bottom->addWidget(transferProgress, 1);
+    bottom->addWidget(backupNotice);
     bottom->addStretch(0);
     bottom->addWidget(rightsLine);
     outer->addLayout(bottom);
