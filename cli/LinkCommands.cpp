@@ -74,7 +74,7 @@ void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, char direction,
         run.ports = std::make_unique<ComPorts>(run.link);
         run.ports->loadTable(settingsFolder());
         QString reason;
-        if (!run.ports->openByName(QString::fromStdString(run.name), &reason)) {
+        if (!run.ports->openByName(QString::fromStdString(run.name), &reason, language)) {
             run.failure =
                 Say(language, text::PortNotFound,
                     run.name + (reason.isEmpty() ? "" : " (" + reason.toStdString() + ")"));

@@ -46,6 +46,10 @@ inline constexpr Message PortNotOpen{
      "serial ports!"},
     NoTitle,
     64};
+inline constexpr Message PortOpenFailed{
+    {"无法打开所选的通信端口：", "The chosen communication port could not be opened:"},
+    NoTitle,
+    48};
 inline constexpr Message BandMismatch{
     {"频段不符，是否继续？", "Frequency band with discrepancies, do you wish to continue?"},
     NoTitle,
