@@ -14,6 +14,9 @@
 #include <QMouseEvent>
 #include <QTableWidget>
 
+#include <algorithm>
+#include <utility>
+
 namespace tlv {
 
 // The designer's names of the in-cell editors: their objectNames, by which the caption table
