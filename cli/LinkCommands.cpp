@@ -17,8 +17,8 @@
 #include <QEventLoop>
 #include <QTimer>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <memory>
 
 namespace tlv::cli {

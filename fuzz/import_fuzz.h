@@ -1,9 +1,9 @@
 #pragma once
 // One body for the JSON and the CSV import targets: parse, apply to the start-up editor, and
 // check what an accepted import gives.
-#include "exchange/ImportPatch.h"
 #include "FuzzSupport.h"
 #include "editor/Startup.h"
+#include "exchange/ImportPatch.h"
 
 #include <cstddef>
 #include <cstdint>

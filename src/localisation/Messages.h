@@ -50,6 +50,10 @@ inline constexpr Message PortNotOpen{
      "serial ports!"},
     NoTitle,
     64};
+inline constexpr Message PortOpenFailed{
+    {"无法打开所选的通信端口：", "The chosen communication port could not be opened:"},
+    NoTitle,
+    48};
 inline constexpr Message BandMismatch{
     {"频段不符，是否继续？", "Frequency band with discrepancies, do you wish to continue?"},
     NoTitle,
@@ -158,13 +162,6 @@ inline constexpr LocalText PartlyWritten{
 
 // Why a serial port cannot be used: lines added to the system's reason.
 namespace portstate {
-inline constexpr LocalText PermissionDenied{
-    "权限不足：请把您的用户加入拥有串口设备的组（通常是“dialout”：sudo usermod -aG dialout "
-    "$USER），然后重新登录。",
-    "Permission denied: add your user to the group that owns the serial devices (usually "
-    "\"dialout\": sudo usermod -aG dialout $USER) and log in again."};
-inline constexpr LocalText InUse{"该端口正被其他程序使用。",
-                                 "The port is in use by another program."};
 inline constexpr LocalText LockedBy{"该端口已被进程 %1 锁定（锁文件 %2）。",
                                     "The port is locked by process %1 (lock file %2)."};
 inline constexpr LocalText StaleLock{

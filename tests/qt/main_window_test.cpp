@@ -218,7 +218,8 @@ void MainWindowTest::toolbarButtonsInOrder() {
         QCOMPARE(form.mainToolbar->actions()[n - 1], button);
         QCOMPARE(button->isSeparator(), n == 4);
         QCOMPARE(button->data().toString(), keys[n - 1]);
-        QCOMPARE(button->toolTip().isEmpty() ? QString() : button->toolTip(), tips[n - 1]);
+        // The tooltip names the button as its caption does, then says what it does.
+        QCOMPARE(button->toolTip().section(QStringLiteral("："), 0, 0), tips[n - 1]);
         if (n != 4) QVERIFY2(!button->icon().isNull(), qPrintable(keys[n - 1]));
     }
     QVERIFY(!form.toolbarButton(ToolbarButton::Service)->icon().pixmap(24, 24).isNull());

@@ -61,6 +61,24 @@ void writePorts(const QTemporaryDir& dir, const QString& text) {
     std::ofstream(dir.filePath(QStringLiteral("ports")).toStdString()) << text.toStdString();
 }
 
+// A "ports" file naming all twenty numbers: the given devices first, then devices that do not
+// exist, so that the machine's own ports take no number.
+void writeOnlyPorts(const QTemporaryDir& dir, const QStringList& devices) {
+    QString text;
+    for (int n = 1; n <= 20; ++n) {
+        const QString device =
+            n <= devices.size() ? devices[n - 1] : QStringLiteral("/dev/nonexistent-tlv-%1").arg(n);
+        text += QStringLiteral("COM%1=%2\n").arg(n).arg(device);
+    }
+    writePorts(dir, text);
+}
+
+// A click on the round mark of port option `index`.
+void clickOption(PortDialog* dialog, int index) {
+    QRadioButton* option = dialog->portOptions[static_cast<std::size_t>(index)];
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+}
+
 } // namespace
 
 class RadioLinkGuiTest : public QObject {
@@ -68,6 +86,7 @@ class RadioLinkGuiTest : public QObject {
 
   private slots:
     void portDialogLayoutAndScan();
+    void portDialogLooksAgainEachTimeItOpens();
     void readThroughTheMenuFillsTheTable();
     void writeThroughTheToolbarReachesTheRadio();
     void readAndWriteEachLeaveOneBackup();
@@ -84,34 +103,89 @@ void RadioLinkGuiTest::portDialogLayoutAndScan() {
     PortDialog* com = w.form->radioLink()->portDialog();
     QVERIFY(com != nullptr);
     QVERIFY(!com->isVisible());
+    w.form->portAction->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(com));
     QCOMPARE(com->windowTitle(), QStringLiteral("Com"));
 
-    // Four rows of five, COM1..COM20.
+    // Four rows of five, COM1..COM20, no caption cut short.
     for (int i = 0; i < 20; ++i) {
         QRadioButton* option = com->portOptions[static_cast<std::size_t>(i)];
         QCOMPARE(option->text(), QStringLiteral("COM%1").arg(i + 1));
+        QVERIFY2(option->width() >= option->sizeHint().width(), qPrintable(option->text()));
         QCOMPARE(option->x(), com->portOptions[static_cast<std::size_t>(i % 5)]->x());
         QCOMPARE(option->y(), com->portOptions[static_cast<std::size_t>(5 * (i / 5))]->y());
         if (i % 5) QVERIFY(option->x() > com->portOptions[static_cast<std::size_t>(i - 1)]->x());
         if (i >= 5) QVERIFY(option->y() > com->portOptions[static_cast<std::size_t>(i - 5)]->y());
+        QLabel* device = com->portDevices[static_cast<std::size_t>(i)];
+        QVERIFY(device->width() >= device->sizeHint().width());
     }
+    // Each port's device is written under it; one that does not open says why.
     QVERIFY(com->portOptions[0]->isEnabled());
-    QCOMPARE(com->portOptions[0]->toolTip(), sim.path());
+    QCOMPARE(com->portDevices[0]->text(), sim.path());
     QVERIFY(!com->portOptions[1]->isEnabled());
-    QVERIFY(
-        com->portOptions[1]->toolTip().startsWith(QStringLiteral("/dev/nonexistent-tlv-port\n")));
+    QCOMPARE(com->portDevices[1]->text(), QStringLiteral("/dev/nonexistent-tlv-port\n设备不存在"));
 
     // Picking the option opens the port and makes it PortNumber.
-    com->portOptions[0]->click();
+    clickOption(com, 0);
     QCOMPARE(w.state.portNumber, 1);
     QVERIFY(w.form->radioLink()->ports().isOpen());
     QVERIFY(com->portOptions[0]->isChecked());
-
-    w.form->portAction->trigger();
-    QVERIFY(com->isVisible());
     com->close();
     QVERIFY(!com->isVisible());
     QCOMPARE(w.form->radioLink()->portDialog(), com);
+
+    w.form->englishAction->trigger();
+    w.form->portAction->trigger();
+    QCOMPARE(com->portDevices[1]->text(),
+             QStringLiteral("/dev/nonexistent-tlv-port\ndevice missing"));
+    QVERIFY(com->portOptions[0]->isChecked());
+    QVERIFY(w.form->radioLink()->ports().isOpen());
+}
+
+void RadioLinkGuiTest::portDialogLooksAgainEachTimeItOpens() {
+    QTemporaryDir dir;
+    auto first = std::make_unique<Sim>(QStringList{});
+    writeOnlyPorts(dir, {first->path()});
+    Window w(dir.path());
+    PortDialog* com = w.form->radioLink()->portDialog();
+    QCOMPARE(w.state.portNumber, 1); // the only port
+    QVERIFY(w.form->radioLink()->ports().isOpen());
+
+    // A radio plugged in later shows up when the window is opened again.
+    auto second = std::make_unique<Sim>(QStringList{});
+    writeOnlyPorts(dir, {first->path(), second->path()});
+    w.form->portAction->trigger();
+    QVERIFY(com->portOptions[1]->isEnabled());
+    QCOMPARE(com->portDevices[1]->text(), second->path());
+    QVERIFY(com->portOptions[0]->isChecked());
+    QCOMPARE(w.form->radioLink()->link().device(), first->path());
+
+    // The chosen port's radio goes away: its option is no longer offered or checked, and the
+    // only port left is taken as at start-up.
+    first.reset();
+    com->close();
+    w.form->portAction->trigger();
+    QVERIFY(!com->portOptions[0]->isEnabled());
+    QVERIFY(!com->portOptions[0]->isChecked());
+    QCOMPARE(w.state.portNumber, 2);
+    QCOMPARE(w.form->radioLink()->link().device(), second->path());
+
+    // A port that went away after the window opened: picking it says why.
+    auto third = std::make_unique<Sim>(QStringList{});
+    writeOnlyPorts(dir, {QStringLiteral("/dev/nonexistent-tlv-1"), second->path(), third->path()});
+    com->close();
+    w.form->portAction->trigger();
+    QVERIFY(com->portOptions[2]->isEnabled());
+    third.reset();
+    clickOption(com, 2);
+    QCOMPARE(w.box.shown.size(), std::size_t(1));
+    const QString message = QString::fromStdString(w.box.shown[0].text);
+    QVERIFY2(message.startsWith(QStringLiteral("无法打开所选的通信端口：\nCOM3")),
+             qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("设备不存在")), qPrintable(message));
+    QVERIFY(!com->portOptions[2]->isEnabled());
+    QVERIFY(!com->portOptions[2]->isChecked());
+    QVERIFY(!w.form->radioLink()->ports().isOpen());
 }
 
 void RadioLinkGuiTest::readThroughTheMenuFillsTheTable() {

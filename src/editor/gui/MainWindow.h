@@ -13,6 +13,7 @@
 #include "editor/gui/AppServices.h"
 #include "image/EditorBaseline.h"
 
+#include <QColor>
 #include <QMainWindow>
 #include <QString>
 #include <array>
@@ -24,6 +25,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QProgressBar;
+class QScrollArea;
 class QTableWidget;
 class QToolBar;
 
@@ -70,6 +72,9 @@ class MainWindow : public QMainWindow {
     // The file the editor was last opened from or saved to; empty after New, a read or the
     // start-up.
     const std::string& documentPath() const { return documentPath_; }
+    // Shows `text` in the status line while a cell is edited (the band's limits while a
+    // frequency is typed); an empty text hides it.
+    void showEditingHint(const QString& text);
 
     // Channel table: 17 x 9 cells, row 0 the header row, column 0 the channel numbers.
     QTableWidget* channelTable = nullptr;
@@ -93,7 +98,10 @@ class MainWindow : public QMainWindow {
     QLabel* squelchLabel = nullptr;
     QLabel* batterySaveLabel = nullptr;
     QLabel* beepLabel = nullptr;
-    // Transfer status, progress and the rights line.
+    // Everything below the toolbar; it scrolls when the window is smaller than its content.
+    QScrollArea* clientArea = nullptr;
+    // The hint shown while a cell is edited, transfer status, progress and the rights line.
+    QLabel* editingHint = nullptr;
     QLabel* transferStatus = nullptr;
     QProgressBar* transferProgress = nullptr;
     QLabel* rightsLine = nullptr;
@@ -184,6 +192,7 @@ class MainWindow : public QMainWindow {
     void buildBandFrame();
     void buildFunctionPanel();
     void buildLayout();
+    void setKeyboardOrder();
     // Wiring the commands (MainWindowCommands.cpp).
     void connectCommands();
     void connectPanelLists();
@@ -228,6 +237,8 @@ class MainWindow : public QMainWindow {
 
     // Rendering (MainWindowView.cpp).
     void applyEditingLock();
+    void applyToolTips();
+    QColor cellBackground(int row, int column, bool locked) const;
     void fitColumnsToWidth();
     std::array<int, kTableCols> designedColumnWidths() const;
 
@@ -237,6 +248,8 @@ class MainWindow : public QMainWindow {
     ServiceButtonStamp buttonStamp_;
     std::array<QAction*, 7> toolbarButtons_{};
     bool refreshing_ = false;
+    int toolTipLanguage_ = -1;  // the language the tooltips are written in
+    int cellsShownLocked_ = -1; // whether the cells are painted as locked (-1 not yet)
     bool unloaded_ = false;
     RadioLinkWiring* radioLink_ = nullptr;
     EditorBaseline baseline_;
