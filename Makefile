@@ -5,7 +5,7 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache,)
 
-.PHONY: all deps configure build run test sanitize bench screenshot format clean
+.PHONY: all deps configure build run test sanitize bench screenshot package format clean
 
 all: build
 
@@ -35,6 +35,11 @@ bench:
 
 screenshot: build
 	TLV_SCREENSHOT_DIR=$(abspath $(BUILD))/screenshots QT_QPA_PLATFORM=offscreen $(BUILD)/tests/tlv6200-screenshots
+
+# A Debian package of a Release build installed under /usr, in build-release/.
+package: deps
+	cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build build-release -j $(JOBS) --target package
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

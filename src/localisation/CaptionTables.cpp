@@ -76,6 +76,7 @@ void addMainWindowRows(std::vector<CaptionRow>& table) {
     w.caption("mnuEnglish", "英文", "Englist");
     w.caption("mnuhelp", "帮助(&H)", "Help(&H)");
     w.caption("mnumainhelp", "帮助主题  F1", "The help topic  F1 \"");
+    w.caption("mnumanual", "用户手册", "User manual");
     w.caption("mnuabout", "关于", "About");
 
     // The texts the editor also keeps in the channel table and its lists come from the

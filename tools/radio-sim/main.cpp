@@ -46,6 +46,7 @@ Options:
                        carries no break, so it arrives as the NUL character a UART without
                        break reporting would deliver
   --help               show this text
+  --version            show the version
 
 Every saved file is announced on standard output as "saved FILE".
 )";
@@ -113,6 +114,9 @@ bool parseOptions(int argc, char** argv, Options& o) {
         const char* v = nullptr;
         if (a == "--help" || a == "-h") {
             std::fputs(kUsage, stdout);
+            std::exit(0);
+        } else if (a == "--version") {
+            std::printf("tlv6200-radio-sim %s\n", TLV_VERSION);
             std::exit(0);
         } else if (a == "--load" && next(v)) {
             o.load = v;

@@ -112,6 +112,7 @@ class MainWindow : public QMainWindow {
     QAction* englishAction = nullptr;
     QMenu* helpMenu = nullptr;
     QAction* helpTopicsAction = nullptr;
+    QAction* userManualAction = nullptr;
     QAction* aboutAction = nullptr;
 
     // The dialogs, created with the window and living as long as it does.

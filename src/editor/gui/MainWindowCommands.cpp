@@ -23,7 +23,6 @@
 #include <QEvent>
 #include <QFile>
 #include <QLabel>
-#include <QShortcut>
 #include <QTableWidget>
 
 namespace tlv {
@@ -57,6 +56,7 @@ void MainWindow::connectCommands() {
         {traditionalChineseAction, &MainWindow::chooseTraditionalChinese},
         {englishAction, &MainWindow::chooseEnglish},
         {helpTopicsAction, &MainWindow::openHelp},
+        {userManualAction, &MainWindow::openHelp},
         {aboutAction, &MainWindow::showAbout},
         {toolbarButton(ToolbarButton::New), &MainWindow::onNew},
         {toolbarButton(ToolbarButton::Open), &MainWindow::onOpen},
@@ -70,9 +70,6 @@ void MainWindow::connectCommands() {
         connect(action, &QAction::triggered, this,
                 [this, command = command] { (this->*command)(); });
     connect(quitAction, &QAction::triggered, this, &QWidget::close);
-    // The help item stays out of the menu, but F1 still opens the help.
-    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(helpKey, &QShortcut::activated, this, &MainWindow::openHelp);
 }
 
 void MainWindow::connectPanelLists() {
@@ -193,8 +190,8 @@ void MainWindow::chooseEnglish() {
 
 void MainWindow::openHelp() {
     if (services_.msgBox)
-        OpenHelpFile(*services_.msgBox, state_.languageState,
-                     QCoreApplication::applicationDirPath());
+        OpenUserManual(*services_.msgBox, state_.languageState,
+                       QCoreApplication::applicationDirPath());
 }
 
 void MainWindow::showAbout() {

@@ -76,6 +76,7 @@ constexpr char TraditionalChineseAction[] = "mnuChineseF";
 constexpr char EnglishAction[] = "mnuEnglish";
 constexpr char HelpMenu[] = "mnuhelp";
 constexpr char HelpTopicsAction[] = "mnumainhelp";
+constexpr char UserManualAction[] = "mnumanual";
 constexpr char AboutAction[] = "mnuabout";
 } // namespace mainwindow_names
 
@@ -181,11 +182,16 @@ void MainWindow::buildMenus() {
     languageMenu->addAction(englishAction);
 
     helpMenu = makeMenu(bar, name::HelpMenu);
+    // The designed help item stays hidden, and with it its F1; the user manual item shows F1 and
+    // takes it.
     helpTopicsAction = makeAction(this, name::HelpTopicsAction);
     helpTopicsAction->setShortcut(QKeySequence(Qt::Key_F1));
     helpTopicsAction->setVisible(false);
+    userManualAction = makeAction(this, name::UserManualAction);
+    userManualAction->setShortcut(QKeySequence(Qt::Key_F1));
     aboutAction = makeAction(this, name::AboutAction);
     helpMenu->addAction(helpTopicsAction);
+    helpMenu->addAction(userManualAction);
     helpMenu->addAction(aboutAction);
 }
 
