@@ -236,7 +236,7 @@ void DialogsTest::form5RefusesABadResumeDelay() {
     QCOMPARE(f.box.shown[0].title, std::string("Tip"));
     QCOMPARE(f.state.stores.options.entry[OptionSettings::VoxEnable], std::string("1"));
     d->rxResumeDelayBox->setText(QStringLiteral("300"));
-    d->txResumeDelayBox->setText(QStringLiteral("65536"));
+    d->txResumeDelayBox->setText(QStringLiteral("301"));
     click(d->okButton);
     QCOMPARE(f.box.shown.back().text, std::string(msg::TxResumeDelayInvalid.text.en));
     QCOMPARE(f.state.stores.options.entry[OptionSettings::VoxEnable], std::string("1"));
