@@ -1,5 +1,7 @@
 #include "GoldenImage.h"
 
+#include "image/ImageFields.h"
+
 #include <array>
 #include <string_view>
 
@@ -96,6 +98,14 @@ std::vector<uint8_t> GoldenStartupImageBytes() {
     for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
         bytes.push_back(static_cast<uint8_t>(value(hex[i]) * 16 + value(hex[i + 1])));
     return bytes;
+}
+
+std::string DataFile(const std::vector<uint8_t>& image) {
+    return "QDM74" + std::string(image.begin(), image.end());
+}
+
+std::string DataFile(std::string_view imageText) {
+    return DataFile(ImageTextToBytes(imageText).value_or(std::vector<uint8_t>{}));
 }
 
 } // namespace tlv::test
