@@ -11,11 +11,6 @@ using namespace tlv;
 
 namespace {
 
-struct TextCase {
-    const char* in;
-    const char* out;
-};
-
 // The remainder as the loop computes it: the whole-quotient rule on the quotient written with
 // 15 significant digits, then candidates v - i*d for i = 1, 2, ...
 double loopRemainder(double d, double v) {
@@ -29,78 +24,15 @@ double loopRemainder(double d, double v) {
 
 } // namespace
 
-TEST(HexAndBits, HexToBits) {
-    for (const TextCase& c : std::initializer_list<TextCase>{{"3A", "00111010"},
-                                                             {"F", "1111"},
-                                                             {"", ""},
-                                                             {"FF", "11111111"},
-                                                             {"0", "0000"},
-                                                             {"g", "0000"},
-                                                             {"a", "1010"},
-                                                             {"9e", "10011110"}})
-        EXPECT_EQ(HexToBits(c.in), c.out) << c.in;
-}
-
-TEST(HexAndBits, BitsToHex) {
-    for (const TextCase& c : std::initializer_list<TextCase>{{"11110000", "F0"},
-                                                             {"11111110", "FE"},
-                                                             {"100000010011", "813"},
-                                                             {"101", "5"},
-                                                             {"", ""},
-                                                             {"0000", "0"},
-                                                             {"2", "0"},
-                                                             {"11111111", "FF"},
-                                                             {"1x1", "5"}})
-        EXPECT_EQ(BitsToHex(c.in), c.out) << c.in;
-}
-
-TEST(HexAndBits, ByteAndWordToHex) {
-    struct Case {
-        long long value;
-        const char* hex;
-    };
-    for (const Case& c : std::initializer_list<Case>{{255, "FF"},
-                                                     {10, "0A"},
-                                                     {670, "29E"},
-                                                     {0, "00"},
-                                                     {16, "10"},
-                                                     {5, "05"},
-                                                     {4095, "FFF"}})
-        EXPECT_EQ(ByteToHex(c.value), c.hex) << c.value;
-    EXPECT_EQ(ByteToHex(std::string_view("670")), "29E");
-    EXPECT_EQ(ByteToHex(std::string_view("abc")), std::nullopt);
-    EXPECT_EQ(ByteToHex(std::string_view("")), std::nullopt);
-    EXPECT_EQ(ByteToHex(std::string_view("12x")), std::nullopt);
-
-    struct WordCase {
-        int16_t value;
-        const char* hex;
-    };
-    for (const WordCase& c : std::initializer_list<WordCase>{{300, "012C"},
-                                                             {16, "0010"},
-                                                             {-1, "FFFF"},
-                                                             {0, "0000"},
-                                                             {-32768, "8000"},
-                                                             {32767, "7FFF"}})
-        EXPECT_EQ(WordToHex(c.value), c.hex) << c.value;
-}
-
 TEST(SnapFrequency, LowersToTheNearerRasterBelow) {
-    struct Case {
-        const char* text;
-        double snapped;
-    };
-    for (const Case& c : std::initializer_list<Case>{{"446.00625", 446.00625},
-                                                     {"446.00700", 446.00625},
-                                                     {"446.00510", 446.005},
-                                                     {"446.01250", 446.0125},
-                                                     {"136.02501", 136.025},
-                                                     {"400.00000", 400.0},
-                                                     {"446.0062", 446.0},
-                                                     {"1234", 1000.0}}) {
-        std::optional<double> result = SnapFrequency(c.text);
-        ASSERT_TRUE(result) << c.text;
-        EXPECT_DOUBLE_EQ(*result, c.snapped) << c.text;
+    const std::pair<const char*, double> cases[] = {
+        {"446.00625", 446.00625}, {"446.00700", 446.00625}, {"446.00510", 446.005},
+        {"446.01250", 446.0125},  {"136.02501", 136.025},   {"400.00000", 400.0},
+        {"446.0062", 446.0},      {"1234", 1000.0}};
+    for (const auto& [text, snapped] : cases) {
+        std::optional<double> result = SnapFrequency(text);
+        ASSERT_TRUE(result) << text;
+        EXPECT_DOUBLE_EQ(*result, snapped) << text;
     }
 }
 
@@ -156,19 +88,11 @@ TEST(RealRemainder, StepsThatAreNotPositiveReturnTheValue) {
 }
 
 TEST(TextValue, ReadsTheLeadingNumber) {
-    struct Case {
-        const char* text;
-        double value;
-    };
-    for (const Case& c : std::initializer_list<Case>{{"", 0},
-                                                     {"abc", 0},
-                                                     {"12abc", 12},
-                                                     {"  67.5", 67.5},
-                                                     {"-3", -3},
-                                                     {".5", 0.5},
-                                                     {"1.2.3", 1.2},
-                                                     {"300", 300}})
-        EXPECT_DOUBLE_EQ(TextValue(c.text), c.value) << c.text;
+    const std::pair<const char*, double> cases[] = {{"", 0},          {"abc", 0},  {"12abc", 12},
+                                                    {"  67.5", 67.5}, {"-3", -3},  {".5", 0.5},
+                                                    {"1.2.3", 1.2},   {"300", 300}};
+    for (const auto& [text, value] : cases)
+        EXPECT_DOUBLE_EQ(TextValue(text), value) << text;
     EXPECT_EQ(TextInteger("2.5"), 3);
     EXPECT_EQ(TextInteger("-2.5"), -3);
     EXPECT_EQ(TextInteger(std::string(400, '9')), 1000000000000000LL);

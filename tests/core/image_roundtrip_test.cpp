@@ -141,28 +141,15 @@ class RandomEditor {
     std::mt19937 rng_;
 };
 
-void expectSameEditor(const EditorState& a, const EditorState& b, int trial) {
+// What the image does not show of the editor: the cell texts and the list positions. (A field
+// the decoder missed shows in the image encoded again.)
+void expectSameCells(const EditorState& a, const EditorState& b, int trial) {
     for (int row = 1; row <= kChannelCount; ++row) {
         for (int column = 0; column < kTableCols; ++column)
             EXPECT_EQ(a.table.at(row, column), b.table.at(row, column))
                 << trial << " cell " << row << "," << column;
     }
     EXPECT_EQ(a.optionIndex.entry, b.optionIndex.entry) << trial;
-    EXPECT_EQ((std::array<int, 6>{a.voicePrompt, a.timeOutTimer, a.timeOutWarning, a.squelchLevel,
-                                  a.batterySave, a.beep}),
-              (std::array<int, 6>{b.voicePrompt, b.timeOutTimer, b.timeOutWarning, b.squelchLevel,
-                                  b.batterySave, b.beep}))
-        << trial;
-    EXPECT_EQ(a.currentBand, b.currentBand) << trial;
-    EXPECT_EQ(a.stores.options.entry, b.stores.options.entry) << trial;
-    EXPECT_EQ(a.stores.dtmf.value, b.stores.dtmf.value) << trial;
-    EXPECT_EQ(a.stores.dtmfMemory, b.stores.dtmfMemory) << trial;
-    EXPECT_EQ(a.stores.keyFunction1, b.stores.keyFunction1) << trial;
-    EXPECT_EQ(a.stores.keyFunction2, b.stores.keyFunction2) << trial;
-    EXPECT_EQ(a.stores.highPowerLevel, b.stores.highPowerLevel) << trial;
-    EXPECT_EQ(a.stores.lowPowerLevel, b.stores.lowPowerLevel) << trial;
-    EXPECT_EQ(a.stores.testFrequencies, b.stores.testFrequencies) << trial;
-    EXPECT_EQ(a.stores.embeddedTexts, b.stores.embeddedTexts) << trial;
 }
 
 } // namespace
@@ -176,7 +163,7 @@ TEST(RoundTrip, RandomEditorStatesComeBackUnchanged) {
         ASSERT_EQ(image.size(), 1696u);
         EditorState loaded = MakeStartupEditor(original.languageState);
         ASSERT_TRUE(DecodeImage(loaded, image, box));
-        expectSameEditor(original, loaded, trial);
+        expectSameCells(original, loaded, trial);
         EXPECT_EQ(EncodeImage(loaded), image) << trial;
         if (HasFailure()) break;
     }
@@ -219,15 +206,10 @@ TEST(RoundTrip, DecodingOverwritesEveryFieldTheDecoderAccepts) {
     }
 }
 
-TEST(MalformedInput, TruncatedAndRandomTextsNeverCrash) {
+TEST(MalformedInput, RandomTextsNeverCrash) {
     test::ScriptedMessageBox box;
     box.fallback = IdOk;
-    const std::string golden = test::GoldenStartupImageHex();
     EditorState state = MakeStartupEditor(0);
-    for (std::size_t length = 0; length <= golden.size(); length += 7) {
-        bool accepted = DecodeImage(state, std::string_view(golden).substr(0, length), box);
-        EXPECT_EQ(accepted, length >= 1632u) << length;
-    }
     std::mt19937 rng(99);
     const std::string alphabet = "0123456789ABCDEFabcdef xyZ\n\xFF";
     for (int trial = 0; trial < 300; ++trial) {
