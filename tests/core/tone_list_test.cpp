@@ -1,6 +1,5 @@
 #include "editor/ToneList.h"
 #include "localisation/CellTexts.h"
-#include "localisation/Traditional.h"
 
 #include <gtest/gtest.h>
 
@@ -67,36 +66,4 @@ TEST(ToneList, OffTextOfAnyLanguageCountsAsOffButToneValuesNeverDo) {
     EXPECT_TRUE(IsToneOffText(english, ToneOffText(2)));
     for (const char* value : {"", "67.0", "D023N", "D023I", "off"})
         EXPECT_FALSE(IsToneOffText(english, value)) << value;
-}
-
-TEST(CellTexts, ListTextsPerLanguage) {
-    CellListTexts zh = textsFor(0);
-    CellListTexts en = textsFor(1);
-    EXPECT_EQ(zh.toneOff, "关闭");
-    EXPECT_EQ(en.toneOff, "Off");
-    const char* zhOptions[4][2] = {{"低", "高"}, {"关闭", "载波"}, {"窄带", "宽带"}, {"无", "有"}};
-    const char* enOptions[4][2] = {
-        {"Low", "Hight"}, {"Off", "Carrow"}, {"Narrow", "Wide"}, {"No", "Have"}};
-    for (int column = 5; column <= 8; ++column) {
-        for (int position = 0; position < 2; ++position) {
-            EXPECT_EQ(zh.optionText(column, position), zhOptions[column - 5][position]);
-            EXPECT_EQ(en.optionText(column, position), enOptions[column - 5][position]);
-        }
-    }
-    CellListTexts zhAgain = textsFor(1);
-    SetCellListTexts(zhAgain, 0);
-    EXPECT_EQ(zhAgain.option, zh.option);
-    EXPECT_EQ(textsFor(2).toneOff, ToTraditional("关闭"));
-}
-
-TEST(CellTexts, ChannelTableHeaders) {
-    EditorState state;
-    SetChannelTableHeaders(state, 0);
-    EXPECT_EQ(state.table.at(0, 0), "信道");
-    EXPECT_EQ(state.table.at(0, 7), "宽\\窄带");
-    EXPECT_EQ(state.table.at(0, 8), "扫描添加");
-    SetChannelTableHeaders(state, 1);
-    EXPECT_EQ(state.table.at(0, 1), "RX frequency");
-    EXPECT_EQ(state.table.at(0, 4), "QT/DQT");
-    EXPECT_EQ(state.table.at(0, 7), "Band");
 }

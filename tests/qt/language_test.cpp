@@ -40,99 +40,40 @@ struct Fixture {
     }
 };
 
-// The texts a user sees, in one language.
-struct Expected {
-    const char* title;
-    const char* fileMenu;
-    const char* openItem;
-    const char* languageMenu;
-    const char* englishItem;
-    const char* optionalFunctionsItem;
-    const char* bandFrame;
-    const char* functionPanel;
-    const char* bandLabel;
-    const char* timeOutLabel;
-    const char* voicePromptEntry2;
-    const char* timeOutEntry0;
-    const char* timeOutWarningEntry0;
-    const char* squelchEntry9;
-    const char* batterySaveEntry1;
-    const char* header2;
-    const char* header7;
-    const char* toolbar5;
-    // Channel 1 as set up by addChannel: receive tone, transmit tone, power, forbid.
-    const char* toneOff;
-    const char* power;
-    const char* forbid;
+// The texts a user sees, one control of each kind, by language state: Simplified, English,
+// Traditional. Window title and toolbar captions stay Simplified.
+enum Text {
+    Title,
+    LanguageMenu,
+    OptionalFunctionsItem,
+    BandFrame,
+    TimeOutLabel,
+    VoicePromptEntry2,
+    TimeOutEntry0,
+    SquelchEntry9,
+    Header7,
+    Toolbar5,
+    ToneOff,
+    Power,
+    Forbid
 };
+const char* const kTexts[][3] = {{"TLV6200 对讲机编程软件 V1.00", "TLV6200 Radio Software V1.00",
+                                  "TLV6200 对讲机编程软件 V1.00"},
+                                 {"语言选择(&L)", "Languages(&L)", "語言選擇(&L)"},
+                                 {"可选功能", "Optional function ", "可選功能"},
+                                 {"机型选择", "Model", "機型選擇"},
+                                 {"发射超时", "Time-out:", "發射超時"},
+                                 {"英文", "Englist", "英文"},
+                                 {"15 秒", "15 S", "15 秒"},
+                                 {"9 级", "9 Group", "9 級"},
+                                 {"宽\\窄带", "Band", "寬\\窄帶"},
+                                 {"读频", "Read frequency", "读频"},
+                                 {"关闭", "Off", "關閉"},
+                                 {"高", "Hight", "高"},
+                                 {"载波", "Carrow", "載波"}};
 
-const Expected kSimplified{"TLV6200 对讲机编程软件 V1.00",
-                           "文件(&F)",
-                           "打开(&O)",
-                           "语言选择(&L)",
-                           "英文",
-                           "可选功能",
-                           "机型选择",
-                           "功能设置",
-                           "频段",
-                           "发射超时",
-                           "英文",
-                           "15 秒",
-                           "关闭",
-                           "9 级",
-                           "使能",
-                           "亚音频",
-                           "宽\\窄带",
-                           "读频",
-                           "关闭",
-                           "高",
-                           "载波"};
-const Expected kEnglish{"TLV6200 Radio Software V1.00",
-                        "File(&F)",
-                        "Open(&O)",
-                        "Languages(&L)",
-                        "Englist",
-                        "Optional function ",
-                        "Model",
-                        "Function Set",
-                        "Channel",
-                        "Time-out:",
-                        "Englist",
-                        "15 S",
-                        "Off",
-                        "9 Group",
-                        "On",
-                        "QT/DQT",
-                        "Band",
-                        "Read frequency",
-                        "Off",
-                        "Hight",
-                        "Carrow"};
-// Window title and toolbar captions stay Simplified.
-const Expected kTraditional{"TLV6200 对讲机编程软件 V1.00",
-                            "文件(&F)",
-                            "打開(&O)",
-                            "語言選擇(&L)",
-                            "英文",
-                            "可選功能",
-                            "機型選擇",
-                            "功能設置",
-                            "頻段",
-                            "發射超時",
-                            "英文",
-                            "15 秒",
-                            "關閉",
-                            "9 級",
-                            "使能",
-                            "亞音頻",
-                            "寬\\窄帶",
-                            "读频",
-                            "關閉",
-                            "高",
-                            "載波"};
-
-const Expected& expectedFor(int language) {
-    return language == 1 ? kEnglish : language == 2 ? kTraditional : kSimplified;
+QString text(Text which, int language) {
+    return QString::fromUtf8(kTexts[which][language]);
 }
 
 QString cell(const MainWindow& form, int row, int column) {
@@ -156,37 +97,28 @@ void addChannel(MainWindow& form) {
 // `edited`: the editor holds unsaved changes, which the title marks with "*".
 void checkWindow(MainWindow& form, int language, bool timeOutListTranslated = true,
                  bool edited = false) {
-    const Expected& e = expectedFor(language);
-    const auto text = [](const char* s) { return QString::fromUtf8(s); };
+    const auto e = [language](Text which) { return text(which, language); };
     QCOMPARE(form.state().languageState, language);
-    QCOMPARE(form.windowTitle(), (edited ? "*" : "") + text(e.title));
-    QCOMPARE(form.fileMenu->title(), text(e.fileMenu));
-    QCOMPARE(form.openAction->text(), text(e.openItem));
-    QCOMPARE(form.languageMenu->title(), text(e.languageMenu));
-    QCOMPARE(form.englishAction->text(), text(e.englishItem));
-    QCOMPARE(form.optionalFunctionsAction->text(), text(e.optionalFunctionsItem));
-    QCOMPARE(form.bandFrame->title(), text(e.bandFrame));
-    QCOMPARE(form.functionPanel->title(), text(e.functionPanel));
-    QCOMPARE(form.bandLabel->text(), text(e.bandLabel));
-    QCOMPARE(form.timeOutLabel->text(), text(e.timeOutLabel));
-    QCOMPARE(form.voicePromptList->itemText(2), text(e.voicePromptEntry2));
+    QCOMPARE(form.windowTitle(), (edited ? "*" : "") + e(Title));
+    QCOMPARE(form.languageMenu->title(), e(LanguageMenu));
+    QCOMPARE(form.optionalFunctionsAction->text(), e(OptionalFunctionsItem));
+    QCOMPARE(form.bandFrame->title(), e(BandFrame));
+    QCOMPARE(form.timeOutLabel->text(), e(TimeOutLabel));
+    QCOMPARE(form.voicePromptList->itemText(2), e(VoicePromptEntry2));
     // Until a table is written after start-up, the time-out list keeps the entries it was
     // filled with (" S"); converting them changes nothing.
-    QCOMPARE(form.timeOutList->itemText(0), timeOutListTranslated ? text(e.timeOutEntry0) : "15 S");
+    QCOMPARE(form.timeOutList->itemText(0), timeOutListTranslated ? e(TimeOutEntry0) : "15 S");
     QCOMPARE(form.timeOutList->count(), 40);
-    QCOMPARE(form.timeOutWarningList->itemText(0), text(e.timeOutWarningEntry0));
-    QCOMPARE(form.squelchList->itemText(9), text(e.squelchEntry9));
-    QCOMPARE(form.batterySaveList->itemText(1), text(e.batterySaveEntry1));
-    QCOMPARE(cell(form, 0, 2), text(e.header2));
-    QCOMPARE(cell(form, 0, 7), text(e.header7));
-    QCOMPARE(QString::fromStdString(form.state().table.at(0, 7)), text(e.header7));
-    QCOMPARE(form.toolbarButton(ToolbarButton::Read)->text(), text(e.toolbar5));
-    QCOMPARE(QString::fromStdString(form.state().lists.toneOff), text(e.toneOff));
+    QCOMPARE(form.squelchList->itemText(9), e(SquelchEntry9));
+    QCOMPARE(cell(form, 0, 7), e(Header7));
+    QCOMPARE(QString::fromStdString(form.state().table.at(0, 7)), e(Header7));
+    QCOMPARE(form.toolbarButton(ToolbarButton::Read)->text(), e(Toolbar5));
+    QCOMPARE(QString::fromStdString(form.state().lists.toneOff), e(ToneOff));
     // The in-cell editors' lists.
-    QCOMPARE(form.cellEditors->toneList->itemText(0), text(e.toneOff));
+    QCOMPARE(form.cellEditors->toneList->itemText(0), e(ToneOff));
     QCOMPARE(form.cellEditors->toneList->itemText(1), QString("67.0"));
-    QCOMPARE(form.cellEditors->optionLists[5]->itemText(1), text(e.power));
-    QCOMPARE(form.cellEditors->optionLists[6]->itemText(1), text(e.forbid));
+    QCOMPARE(form.cellEditors->optionLists[5]->itemText(1), e(Power));
+    QCOMPARE(form.cellEditors->optionLists[6]->itemText(1), e(Forbid));
     // Every header stays readable in every language ("Channel" is wider than its column).
     for (int column = 0; column < kTableCols; ++column)
         QVERIFY2(form.channelTable->columnWidth(column) >=
@@ -195,12 +127,11 @@ void checkWindow(MainWindow& form, int language, bool timeOutListTranslated = tr
 }
 
 void checkChannel(const MainWindow& form, int language) {
-    const Expected& e = expectedFor(language);
     QCOMPARE(cell(form, 1, 1), QString("438.12500"));
-    QCOMPARE(cell(form, 1, 2), QString::fromUtf8(e.toneOff));
+    QCOMPARE(cell(form, 1, 2), text(ToneOff, language));
     QCOMPARE(cell(form, 1, 4), QString("D023N"));
-    QCOMPARE(cell(form, 1, 5), QString::fromUtf8(e.power));
-    QCOMPARE(cell(form, 1, 6), QString::fromUtf8(e.forbid));
+    QCOMPARE(cell(form, 1, 5), text(Power, language));
+    QCOMPARE(cell(form, 1, 6), text(Forbid, language));
     QCOMPARE(cell(form, 2, 0), QString("02"));
     QVERIFY(cell(form, 2, 5).isEmpty());
 }
