@@ -63,90 +63,37 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void startupShowsNumberedEmptyChannels();
-    void startupShadesEvenRowsAndSizesTheTable();
-    void startupSelectsBandAndPanelStartValues();
+    void startupShowsNumberedEmptyStripedChannels();
     void startupHidesTransferControlsAndServiceButton();
     void everyMenuItemWithItsShortcut();
     void toolbarButtonsInOrder();
-    void panelPicksReachTheState();
+    void panelListsAndTheStateFollowEachOther();
     void refreshRendersClearingAndRelabelling();
     void toolbarButtonsAndMenusReachTheCommands();
     void lockToggleDisablesOnlyTableAndFrames();
-    void lockFromStateAtRefresh();
-    void serviceButtonSwitchOffTiming();
-    void tableColumnsGrowWithTheWindow();
     void closingEndsWithTheDialogs();
-    void messageBoxButtonsFollowTheLanguage();
-    void messageBoxTitleIconAndDefault();
-    void messageBoxReturnsItemIds();
+    void messageBoxesFollowTheirFlagsAndTheLanguage();
     void windowsCarryTheDesktopIdentity();
 };
 
-void MainWindowTest::startupShowsNumberedEmptyChannels() {
+void MainWindowTest::startupShowsNumberedEmptyStripedChannels() {
     Fixture f;
     MainWindow form(f.state, f.services);
-    const QStringList headers{"信道", "接收频率", "亚音频",   "发射频率", "亚音频",
-                              "功率", "禁发",     "宽\\窄带", "扫描添加"};
-    for (int column = 0; column < kTableCols; ++column)
-        QCOMPARE(cellText(form, 0, column), headers[column]);
+    const QColor shade(192, 192, 255);
     for (int row = 1; row <= 16; ++row) {
         QCOMPARE(cellText(form, row, 0), QString::asprintf("%02d", row));
-        for (int column = 1; column < kTableCols; ++column)
-            QVERIFY2(cellText(form, row, column).isEmpty(), qPrintable(QString::number(row)));
+        for (int column = 0; column < kTableCols; ++column) {
+            QVERIFY(column == 0 || cellText(form, row, column).isEmpty());
+            QCOMPARE(cellColour(form, row, column) == shade, row % 2 == 0);
+        }
     }
-    QCOMPARE(form.channelTable->rowCount(), 17);
-    QCOMPARE(form.channelTable->columnCount(), 9);
-    // Fixed cells cannot be selected; channel cells can.
+    QCOMPARE(cellColour(form, 0, 4), form.palette().color(QPalette::Button));
+    QCOMPARE(cellColour(form, 3, 0), form.palette().color(QPalette::Button));
+    // Fixed cells cannot be selected; channel cells can, but are edited by their own editors.
     QVERIFY(!(form.channelTable->item(0, 3)->flags() & Qt::ItemIsSelectable));
     QVERIFY(!(form.channelTable->item(5, 0)->flags() & Qt::ItemIsSelectable));
     QVERIFY(form.channelTable->item(5, 3)->flags() & Qt::ItemIsSelectable);
     QVERIFY(!(form.channelTable->item(5, 3)->flags() & Qt::ItemIsEditable));
-}
-
-void MainWindowTest::startupShadesEvenRowsAndSizesTheTable() {
-    Fixture f;
-    MainWindow form(f.state, f.services);
-    const QColor shade(192, 192, 255);
-    for (int row = 1; row <= 16; ++row)
-        for (int column = 0; column < kTableCols; ++column)
-            QCOMPARE(cellColour(form, row, column) == shade, row % 2 == 0);
-    QCOMPARE(cellColour(form, 0, 4), form.palette().color(QPalette::Button));
-    QCOMPARE(cellColour(form, 3, 0), form.palette().color(QPalette::Button));
-
-    const int widths[kTableCols]{33, 89, 67, 89, 67, 53, 57, 67, 60};
-    for (int column = 0; column < kTableCols; ++column)
-        QCOMPARE(form.channelTable->columnWidth(column), widths[column]);
-    for (int row = 1; row <= 16; ++row)
-        QCOMPARE(form.channelTable->rowHeight(row), 20);
-    for (int column = 0; column < kTableCols; ++column)
-        QCOMPARE(form.channelTable->item(7, column)->textAlignment(), int(Qt::AlignCenter));
-}
-
-void MainWindowTest::startupSelectsBandAndPanelStartValues() {
-    Fixture f;
-    MainWindow form(f.state, f.services);
-    QCOMPARE(form.bandList->count(), 7);
-    QCOMPARE(form.bandList->currentText(), QString("400-470MHz"));
-    QCOMPARE(f.state.bandLow, 400);
-    QCOMPARE(f.state.bandHigh, 470);
-
-    const std::array<QComboBox*, 6> lists{form.voicePromptList,    form.timeOutList,
-                                          form.timeOutWarningList, form.squelchList,
-                                          form.batterySaveList,    form.beepList};
-    const std::array<int, 6> positions{1, 1, 0, 5, 1, 1};
-    for (std::size_t i = 0; i < lists.size(); ++i)
-        QCOMPARE(lists[i]->currentIndex(), positions[i]);
-    QCOMPARE(f.state.voicePrompt, 1);
-    QCOMPARE(f.state.squelchLevel, 5);
-
-    // The time-out list is filled after the captions, with the unit " S".
-    QCOMPARE(form.timeOutList->count(), 40);
-    QCOMPARE(form.timeOutList->itemText(0), QString("15 S"));
-    QCOMPARE(form.timeOutList->itemText(39), QString("600 S"));
-    QCOMPARE(form.timeOutList->currentText(), QString("30 S"));
-    QCOMPARE(form.timeOutWarningList->itemText(10), QString("10 秒"));
-    QCOMPARE(form.squelchList->itemText(5), QString("5 级"));
 }
 
 void MainWindowTest::startupHidesTransferControlsAndServiceButton() {
@@ -228,19 +175,31 @@ void MainWindowTest::toolbarButtonsInOrder() {
     QVERIFY(!form.toolbarButton(ToolbarButton::Service)->icon().pixmap(24, 24).isNull());
 }
 
-void MainWindowTest::panelPicksReachTheState() {
+void MainWindowTest::panelListsAndTheStateFollowEachOther() {
     Fixture f;
     MainWindow form(f.state, f.services);
+    QCOMPARE(form.bandList->currentText(), QString("400-470MHz"));
+    QCOMPARE(form.squelchList->currentIndex(), 5);
     form.squelchList->setCurrentIndex(8);
     form.timeOutList->setCurrentIndex(39);
     form.timeOutWarningList->setCurrentIndex(10);
     QCOMPARE(f.state.squelchLevel, 8);
     QCOMPARE(f.state.timeOutTimer, 39);
     QCOMPARE(f.state.timeOutWarning, 10);
+    // A decoded or opened editor shows in the lists.
+    f.state.voicePrompt = 2;
+    f.state.beep = 0;
+    f.state.batterySave = 0;
+    f.state.currentBand = 5;
+    form.refreshFromState();
+    QCOMPARE(form.voicePromptList->currentIndex(), 2);
+    QCOMPARE(form.beepList->currentIndex(), 0);
+    QCOMPARE(form.batterySaveList->currentIndex(), 0);
+    QCOMPARE(form.bandList->currentIndex(), 5);
     // Opening the band list remembers the band a new pick is compared with.
     f.state.previousBand = 3;
     form.bandList->showPopup();
-    QCOMPARE(f.state.previousBand, 0);
+    QCOMPARE(f.state.previousBand, 5);
     form.bandList->hidePopup();
 }
 
@@ -320,63 +279,11 @@ void MainWindowTest::lockToggleDisablesOnlyTableAndFrames() {
     QVERIFY(form.channelTable->isEnabled());
     QVERIFY(form.bandFrame->isEnabled());
     QVERIFY(form.functionPanel->isEnabled());
-}
-
-void MainWindowTest::lockFromStateAtRefresh() {
-    Fixture f;
-    MainWindow form(f.state, f.services);
+    // A lock in the state shows at the next refresh.
     f.state.editingLock = true;
     form.refreshFromState();
     QVERIFY(form.lockAction->isChecked());
-    QVERIFY(!form.channelTable->isEnabled());
     QVERIFY(!form.functionPanel->isEnabled());
-}
-
-void MainWindowTest::serviceButtonSwitchOffTiming() {
-    Fixture f;
-    MainWindow form(f.state, f.services);
-    QSignalSpy switchedOff(&form, &MainWindow::serviceModeSwitchedOff);
-    form.serviceModeOn();
-    QAction* serviceButton = form.toolbarButton(ToolbarButton::Service);
-    QVERIFY(serviceButton->isVisible());
-    QCOMPARE(f.state.serviceMode, 1);
-    QVERIFY(f.state.powerLevels.slidersEnabled);
-
-    f.clock.now = 50000.2;
-    serviceButton->trigger();
-    QCOMPARE(f.state.serviceMode, 1);
-    QVERIFY(serviceButton->isVisible());
-    f.clock.now = 50003.2; // three seconds later: the timing starts again
-    serviceButton->trigger();
-    QCOMPARE(f.state.serviceMode, 1);
-    QVERIFY(serviceButton->isVisible());
-    QCOMPARE(switchedOff.count(), 0);
-    f.clock.now = 50003.6; // 0.4 s later: off
-    serviceButton->trigger();
-    QCOMPARE(f.state.serviceMode, 0);
-    QVERIFY(!f.state.powerLevels.slidersEnabled);
-    QVERIFY(!serviceButton->isVisible());
-    QCOMPARE(switchedOff.count(), 1);
-}
-
-void MainWindowTest::tableColumnsGrowWithTheWindow() {
-    Fixture f;
-    MainWindow form(f.state, f.services);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    const QSize designed = form.size();
-    QVERIFY(designed.width() >= 800);
-    const int gridWidth = form.channelTable->width();
-    form.resize(designed.width() + 300, designed.height() + 100);
-    QTRY_VERIFY(form.channelTable->width() > gridWidth);
-    int total = 0;
-    for (int column = 0; column < kTableCols; ++column)
-        total += form.channelTable->columnWidth(column);
-    QCOMPARE(total, form.channelTable->viewport()->width());
-    QVERIFY(form.channelTable->columnWidth(1) > 89);
-    QCOMPARE(form.channelTable->rowHeight(5), 20);
-    // The panels keep their size next to the table.
-    QVERIFY(form.functionPanel->geometry().left() > form.channelTable->geometry().right());
 }
 
 void MainWindowTest::closingEndsWithTheDialogs() {
@@ -404,78 +311,65 @@ void MainWindowTest::closingEndsWithTheDialogs() {
     QVERIFY(g.box.shown.empty());
 }
 
-void MainWindowTest::messageBoxButtonsFollowTheLanguage() {
-    int language = 1;
-    QtMessageBox service([&language] { return language; });
+// The Qt message box for each set of flags in use: buttons in the language in force, icon,
+// default button, the item id each button and Escape give back.
+void MainWindowTest::messageBoxesFollowTheirFlagsAndTheLanguage() {
     struct Case {
-        int language;
-        int flags;
-        QStringList texts;
+        int flags, language;
+        QStringList texts; // in the order of the ids
+        QList<int> ids;
+        QMessageBox::Icon icon;
+        int defaultId, escapeId;
     };
+    const int saveChanges = mb::SaveDiscardCancel | mb::IconQuestion;
     const QList<Case> cases{
-        {1, 36, {"Yes", "No"}},     {0, 36, {"是", "否"}},       {2, 305, {"確定", "取消"}},
-        {0, 305, {"确定", "取消"}}, {1, 4385, {"OK", "Cancel"}}, {2, 68, {"是", "否"}},
-        {2, 0, {"確定"}},
+        {0, 2, {"確定"}, {IdOk}, QMessageBox::NoIcon, IdOk, IdOk},
+        {16, 1, {"OK"}, {IdOk}, QMessageBox::Critical, IdOk, IdOk},
+        {64, 0, {"确定"}, {IdOk}, QMessageBox::Information, IdOk, IdOk},
+        {36, 1, {"Yes", "No"}, {IdYes, IdNo}, QMessageBox::Question, IdYes, IdNo},
+        {36, 0, {"是", "否"}, {IdYes, IdNo}, QMessageBox::Question, IdYes, IdNo},
+        {68, 2, {"是", "否"}, {IdYes, IdNo}, QMessageBox::Information, IdYes, IdNo},
+        {305, 0, {"确定", "取消"}, {IdOk, IdCancel}, QMessageBox::Warning, IdCancel, IdCancel},
+        {305, 2, {"確定", "取消"}, {IdOk, IdCancel}, QMessageBox::Warning, IdCancel, IdCancel},
+        {4385, 1, {"OK", "Cancel"}, {IdOk, IdCancel}, QMessageBox::Question, IdCancel, IdCancel},
+        {saveChanges,
+         1,
+         {"Save", "Discard", "Cancel"},
+         {IdSave, IdDiscard, IdCancel},
+         QMessageBox::Question,
+         IdSave,
+         IdCancel},
+        {saveChanges,
+         0,
+         {"保存", "不保存", "取消"},
+         {IdSave, IdDiscard, IdCancel},
+         QMessageBox::Question,
+         IdSave,
+         IdCancel},
     };
+    int language = 0;
+    QtMessageBox service([&language] { return language; });
     for (const Case& c : cases) {
         language = c.language;
+        const QString at = QStringLiteral("flags %1, language %2").arg(c.flags).arg(c.language);
         auto box = service.buildBox("text", c.flags, "");
-        const QList<QAbstractButton*> buttons = box->buttons();
-        QStringList texts;
-        for (QAbstractButton* button : buttons)
-            texts << button->text();
-        texts.sort();
-        QStringList expected = c.texts;
-        expected.sort();
-        QCOMPARE(texts, expected);
+        QCOMPARE(box->windowTitle(), QString("TLV6200"));
+        QVERIFY2(box->icon() == c.icon, qPrintable(at));
+        QCOMPARE(box->buttons().size(), c.texts.size());
+        for (QAbstractButton* button : box->buttons()) {
+            const int id = QtMessageBox::resultOf(*box, button);
+            QVERIFY2(c.ids.contains(id), qPrintable(at));
+            QCOMPARE(button->text(), c.texts[c.ids.indexOf(id)]);
+            QCOMPARE(box->defaultButton() == button, id == c.defaultId);
+        }
+        QVERIFY2(QtMessageBox::resultOf(*box, nullptr) == c.escapeId, qPrintable(at));
     }
-}
-
-void MainWindowTest::messageBoxTitleIconAndDefault() {
-    QtMessageBox service([] { return 0; });
-    auto untitled = service.buildBox("所有信道的数据将被清除！", 305, "");
-    QCOMPARE(untitled->windowTitle(), QString("TLV6200"));
-    QCOMPARE(untitled->text(), QString("所有信道的数据将被清除！"));
-    QCOMPARE(untitled->icon(), QMessageBox::Warning);
-    QCOMPARE(untitled->defaultButton(), untitled->button(QMessageBox::Cancel));
-
     auto titled = service.buildBox("text", 4385, "注意！");
     QCOMPARE(titled->windowTitle(), QString("注意！"));
-    QCOMPARE(titled->icon(), QMessageBox::Question);
-    QCOMPARE(titled->defaultButton(), titled->button(QMessageBox::Cancel));
     QVERIFY(titled->windowFlags() & Qt::WindowStaysOnTopHint);
     QCOMPARE(titled->windowModality(), Qt::ApplicationModal);
 
-    QCOMPARE(service.buildBox("t", 16, "")->icon(), QMessageBox::Critical);
-    QCOMPARE(service.buildBox("t", 64, "")->icon(), QMessageBox::Information);
-    QCOMPARE(service.buildBox("t", 0, "")->icon(), QMessageBox::NoIcon);
-    auto question = service.buildBox("t", 36, "");
-    QCOMPARE(question->defaultButton(), question->button(QMessageBox::Yes));
-}
-
-void MainWindowTest::messageBoxReturnsItemIds() {
-    for (int language : {0, 1, 2}) {
-        QtMessageBox service([language] { return language; });
-        auto okCancel = service.buildBox("t", 305, "");
-        QCOMPARE(QtMessageBox::resultOf(*okCancel, okCancel->button(QMessageBox::Cancel)), 2);
-        QCOMPARE(QtMessageBox::resultOf(*okCancel, okCancel->button(QMessageBox::Ok)), 1);
-        QCOMPARE(QtMessageBox::resultOf(*okCancel, nullptr), 2); // Escape or close box
-        auto yesNo = service.buildBox("t", 68, "");
-        QCOMPARE(QtMessageBox::resultOf(*yesNo, yesNo->button(QMessageBox::No)), 7);
-        QCOMPARE(QtMessageBox::resultOf(*yesNo, yesNo->button(QMessageBox::Yes)), 6);
-        QCOMPARE(QtMessageBox::resultOf(*yesNo, nullptr), 7);
-        auto saveChanges = service.buildBox("t", mb::SaveDiscardCancel | mb::IconQuestion, "");
-        QCOMPARE(saveChanges->defaultButton(), saveChanges->button(QMessageBox::Save));
-        QCOMPARE(QtMessageBox::resultOf(*saveChanges, saveChanges->button(QMessageBox::Save)),
-                 int(IdSave));
-        QCOMPARE(QtMessageBox::resultOf(*saveChanges, saveChanges->button(QMessageBox::Discard)),
-                 int(IdDiscard));
-        QCOMPARE(QtMessageBox::resultOf(*saveChanges, nullptr), int(IdCancel));
-        QCOMPARE(saveChanges->button(QMessageBox::Discard)->text(),
-                 QString::fromUtf8(language == 1 ? "Discard" : "不保存"));
-    }
     // The shown box answers with the pressed button's id.
-    QtMessageBox service([] { return 1; });
     QTimer presser;
     connect(&presser, &QTimer::timeout, [&presser] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
@@ -487,7 +381,7 @@ void MainWindowTest::messageBoxReturnsItemIds() {
         }
     });
     presser.start(10);
-    QCOMPARE(service.LocalMsgBox("Question?", 36, ""), 7);
+    QCOMPARE(service.LocalMsgBox("Question?", 36, ""), int(IdNo));
 }
 
 // The icon of the desktop entry on every window, and the app id naming the desktop entry that

@@ -395,6 +395,10 @@ void WindowUseTest::windowNeverOverlapsAndScrollsWhenSmall() {
     // Extra width goes to the table's columns; the frames keep their width.
     form.resize(start.width() + 400, start.height());
     QTRY_VERIFY(w.table->columnWidth(col::RxFrequency) > 89);
+    int columns = 0;
+    for (int column = 0; column < kTableCols; ++column)
+        columns += w.table->columnWidth(column);
+    QCOMPARE(columns, w.table->viewport()->width());
     QCOMPARE(form.functionPanel->width(), form.bandFrame->width());
 }
 
