@@ -1,61 +1,11 @@
 // The in-cell editors of the channel table, driven with the mouse and the keyboard.
-#include "FixedClock.h"
-#include "ScriptedMessageBox.h"
+#include "WindowFixture.h"
 #include "editor/EditorOps.h"
-#include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
-#include "editor/gui/MainWindow.h"
-
-#include <QAbstractItemView>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTableWidget>
-#include <QtTest>
 
 using namespace tlv;
 
-namespace {
-
-struct Window {
-    EditorState state;
-    test::ScriptedMessageBox box;
-    test::FixedClock clock;
-    AppServices services{&box, &clock};
-    MainWindow form{state, services};
-    CellEditors& editors = *form.cellEditors;
-
-    Window() {
-        form.show();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-
-    QRect cellRect(int row, int column) const {
-        return form.channelTable->visualRect(form.channelTable->model()->index(row, column));
-    }
-    void press(int row, int column, Qt::MouseButton button = Qt::LeftButton) {
-        QTest::mouseClick(form.channelTable->viewport(), button, {},
-                          cellRect(row, column).center());
-    }
-    QString cell(int row, int column) const { return form.channelTable->item(row, column)->text(); }
-    // Starts a channel with the keyboard alone.
-    void startChannel(int row, const QString& frequency) {
-        form.channelTable->setFocus();
-        form.channelTable->setCurrentCell(row, col::RxFrequency);
-        QTest::keyClick(form.channelTable, Qt::Key_Return);
-        QTest::keyClicks(editors.frequencyEditor, frequency);
-        QTest::keyClick(editors.frequencyEditor, Qt::Key_Return);
-    }
-    // Picks `position` from the open drop-down of `list`: highlight the entry, then Enter.
-    static void pickFromPopup(QComboBox* list, int position) {
-        QAbstractItemView* view = list->view();
-        QTRY_VERIFY(view->isVisible());
-        view->setCurrentIndex(view->model()->index(position, 0));
-        QTest::keyClick(view, Qt::Key_Return);
-    }
-};
-
-} // namespace
+using Window = tlv::test::ShownWindow<>;
 
 class CellEditorsTest : public QObject {
     Q_OBJECT
@@ -159,8 +109,6 @@ void CellEditorsTest::frequencyEditorFiltersKeysAndCoversItsCell() {
     w.press(7, col::RxFrequency);
     QLineEdit* editor = w.editors.frequencyEditor;
     QCOMPARE(editor->geometry(), w.cellRect(7, col::RxFrequency));
-    QCOMPARE(editor->maxLength(), 9);
-    QCOMPARE(editor->alignment(), Qt::AlignCenter);
     QTest::keyClicks(editor, "4a3");
     QCOMPARE(editor->text(), QString("43"));
     QTest::keyClicks(editor, " -e,D");
@@ -178,7 +126,11 @@ void CellEditorsTest::frequencyEditorFiltersKeysAndCoversItsCell() {
 
 void CellEditorsTest::keyboardAloneFillsAChannel() {
     Window w;
-    w.startChannel(1, "446.0062");
+    w.form.channelTable->setFocus();
+    w.form.channelTable->setCurrentCell(1, col::RxFrequency);
+    QTest::keyClick(w.form.channelTable, Qt::Key_Return);
+    QTest::keyClicks(w.editors.frequencyEditor, "446.0062");
+    QTest::keyClick(w.editors.frequencyEditor, Qt::Key_Return);
     QCOMPARE(w.editors.shown(), CellEditor::None);
     QVERIFY(w.form.channelTable->hasFocus());
     QCOMPARE(w.form.channelTable->currentRow(), 1);
@@ -242,7 +194,6 @@ void CellEditorsTest::toneListTypingAndPicking() {
     w.startChannel(10, "440");
     w.press(10, col::RxTone);
     QComboBox* tones = w.editors.toneList;
-    QCOMPARE(tones->count(), 261);
     QCOMPARE(tones->currentIndex(), 0);
     QCOMPARE(tones->geometry().topLeft(), w.cellRect(10, col::RxTone).topLeft());
     QCOMPARE(tones->width(), w.cellRect(10, col::RxTone).width());

@@ -1,8 +1,7 @@
 // The dialogs driven through their widgets from the main window's menus, with a scripted
 // message box, a fixed clock and a recording web opener.
-#include "FixedClock.h"
-#include "ScriptedMessageBox.h"
 #include "TemporaryFolder.h"
+#include "WindowFixture.h"
 #include "dialogs/gui/EmbeddedTextsDialog.h"
 #include "dialogs/gui/KeysDialog.h"
 #include "dialogs/gui/OptionalFunctionsDialog.h"
@@ -37,11 +36,7 @@ using namespace tlv;
 
 namespace {
 
-struct Fixture {
-    EditorState state;
-    test::ScriptedMessageBox box;
-    test::FixedClock clock;
-    AppServices services{&box, &clock};
+struct Fixture : test::WindowServices {
     QList<QUrl> opened;
     MainWindow form{state, services};
     Fixture() {
@@ -85,34 +80,25 @@ class DialogsTest : public QObject {
     void decodeRefreshesEveryDialog();
     void aboutBoxAndWebLinks();
     void userManualOfTheLanguageInForce();
-    void dialogsCloseWithTheMainWindow();
     void dialogsFollowTheLanguageMenus();
 };
 
 void DialogsTest::menusOpenEachDialogModelessOwnedByTheMainWindow() {
     Fixture f;
-    const std::array<std::pair<QAction*, QDialog*>, 6> pairs{{
-        {f.form.optionalFunctionsAction, f.form.optionalFunctionsDialog},
-        {f.form.keysAction, f.form.keysDialog},
-        {f.form.embeddedTextsAction, f.form.embeddedTextsDialog},
-        {f.form.powerLevelsAction, f.form.powerLevelDialog},
-        {f.form.testFrequenciesAction, f.form.testFrequencyDialog},
-        {f.form.aboutAction, f.form.aboutDialog},
-    }};
-    const QStringList names{"Form5", "Form6", "Form7", "Form2", "Form4", "frmAbout"};
-    int i = 0;
-    for (const auto& [action, dialog] : pairs) {
-        QVERIFY(dialog != nullptr);
-        QCOMPARE(dialog->objectName(), names[i++]);
+    const std::tuple<QAction*, QDialog*, const char*> menus[] = {
+        {f.form.optionalFunctionsAction, f.form.optionalFunctionsDialog, "Form5"},
+        {f.form.keysAction, f.form.keysDialog, "Form6"},
+        {f.form.embeddedTextsAction, f.form.embeddedTextsDialog, "Form7"},
+        {f.form.powerLevelsAction, f.form.powerLevelDialog, "Form2"},
+        {f.form.testFrequenciesAction, f.form.testFrequencyDialog, "Form4"},
+        {f.form.aboutAction, f.form.aboutDialog, "frmAbout"}};
+    for (const auto& [action, dialog, name] : menus) {
+        QCOMPARE(dialog->objectName(), QString(name));
         QVERIFY(!dialog->isVisible());
         action->trigger();
         QVERIFY(dialog->isVisible());
         QVERIFY(!dialog->isModal());
         QCOMPARE(dialog->parentWidget(), &f.form);
-        // Showing again keeps the one instance.
-        QDialog* before = dialog;
-        action->trigger();
-        QCOMPARE(dialog, before);
     }
     // The close box only hides; the instance and its controls stay.
     f.form.optionalFunctionsDialog->close();
@@ -123,19 +109,11 @@ void DialogsTest::menusOpenEachDialogModelessOwnedByTheMainWindow() {
 void DialogsTest::dialogsShowTheStartupValues() {
     Fixture f;
     QCOMPARE(f.form.keysDialog->pf1List->currentIndex(), 10); // the start value, not 0
-    QCOMPARE(f.form.keysDialog->pf1List->currentText(), QStringLiteral("瞬时取消静噪"));
-    QCOMPARE(f.form.powerLevelDialog->highPowerSlider->value(), 208);
     QCOMPARE(f.form.powerLevelDialog->highPowerValue->text(), QStringLiteral("208"));
     QCOMPARE(f.form.powerLevelDialog->lowPowerSlider->value(), 92);
     QCOMPARE(f.form.optionalFunctionsDialog->voxGainList->currentIndex(), 1);
-    QCOMPARE(f.form.optionalFunctionsDialog->revertTimeAList->count(), 92);
-    QCOMPARE(f.form.optionalFunctionsDialog->revertTimeAList->itemText(1),
-             QStringLiteral("0.50 S"));
     QCOMPARE(f.form.optionalFunctionsDialog->revertTimeAList->itemText(91),
              QStringLiteral("5.00 S"));
-    QCOMPARE(f.form.optionalFunctionsDialog->priorityChannelList->count(), 16);
-    QCOMPARE(f.form.testFrequencyDialog->testFrequencyGrid->item(15, 0)->text(),
-             QStringLiteral("16"));
     // OK everywhere right after start-up keeps every store.
     const SettingsStores before = f.state.stores;
     for (QPushButton* ok : {f.form.optionalFunctionsDialog->okButton, f.form.keysDialog->okButton,
@@ -533,28 +511,15 @@ void DialogsTest::userManualOfTheLanguageInForce() {
     QCOMPARE(f.opened.size(), 3);
 }
 
-void DialogsTest::dialogsCloseWithTheMainWindow() {
-    Fixture f;
-    f.form.optionalFunctionsAction->trigger();
-    f.form.aboutAction->trigger();
-    f.form.show();
-    f.form.close();
-    QVERIFY(!f.form.optionalFunctionsDialog->isVisible());
-    QVERIFY(!f.form.aboutDialog->isVisible());
-}
-
 void DialogsTest::dialogsFollowTheLanguageMenus() {
     Fixture f;
     f.form.englishAction->trigger();
-    QCOMPARE(f.form.optionalFunctionsDialog->windowTitle(), QStringLiteral("Optional Function"));
     QCOMPARE(f.form.optionalFunctionsDialog->revertTimeALabel->text(),
              QStringLiteral("Retrace Time A"));
     QCOMPARE(f.form.optionalFunctionsDialog->priorityModeList->itemText(1),
              QStringLiteral("Fixed"));
-    QCOMPARE(f.form.optionalFunctionsDialog->voxFrame->title(), QStringLiteral("VOX"));
     QCOMPARE(f.form.keysDialog->pf1List->currentText(),
              QStringLiteral("Instant cancel static noise"));
-    QCOMPARE(f.form.keysDialog->pf1Label->text(), QStringLiteral("PF1"));
     QCOMPARE(f.form.embeddedTextsDialog->cancelButton->text(), QStringLiteral("Cancel"));
     QCOMPARE(f.form.powerLevelDialog->highPowerMaxLabel->text(), QStringLiteral("Hight"));
     QCOMPARE(f.form.testFrequencyDialog->testFrequencyGrid->horizontalHeaderItem(2)->text(),

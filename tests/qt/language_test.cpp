@@ -1,10 +1,7 @@
 // The three languages over the main window: start-up in each language and every switch by
 // the language menu, checked on the widgets and on the editor state.
-#include "FixedClock.h"
-#include "ScriptedMessageBox.h"
-#include "editor/gui/CellEditors.h"
+#include "WindowFixture.h"
 #include "editor/gui/DropDownComboBox.h"
-#include "editor/gui/MainWindow.h"
 #include "localisation/StartupLanguage.h"
 
 #include <QAction>
@@ -29,12 +26,8 @@ class OneRequest : public LanguageRequestStore {
     int clears = 0;
 };
 
-struct Fixture {
-    EditorState state;
-    test::ScriptedMessageBox box;
-    test::FixedClock clock;
+struct Fixture : test::WindowServices {
     OneRequest request;
-    AppServices services{&box, &clock};
     explicit Fixture(std::string startupRequest = {}) : request(std::move(startupRequest)) {
         services.languageRequest = &request;
     }

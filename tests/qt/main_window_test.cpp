@@ -1,6 +1,5 @@
 // The main window driven through its widgets, with a scripted message box and a fixed clock.
-#include "FixedClock.h"
-#include "ScriptedMessageBox.h"
+#include "WindowFixture.h"
 #include "dialogs/gui/KeysDialog.h"
 #include "editor/EditorOps.h"
 #include "editor/gui/ApplicationIdentity.h"
@@ -42,12 +41,7 @@ class RecordingMainWindow : public MainWindow {
     void onServiceButton() override { ran << "service"; }
 };
 
-struct Fixture {
-    EditorState state;
-    test::ScriptedMessageBox box;
-    test::FixedClock clock;
-    AppServices services{&box, &clock};
-};
+using Fixture = test::WindowServices;
 
 QString cellText(const MainWindow& form, int row, int column) {
     return form.channelTable->item(row, column)->text();

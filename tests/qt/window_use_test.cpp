@@ -1,11 +1,8 @@
 // The main window and the test-frequency dialog as people use them: keys and clicks on the real
 // widgets, a smaller or larger window, the editing lock as it looks, shortcuts and tooltips.
-#include "FixedClock.h"
-#include "ScriptedMessageBox.h"
+#include "WindowFixture.h"
 #include "dialogs/gui/TestFrequencyDialog.h"
-#include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
-#include "editor/gui/MainWindow.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -35,44 +32,13 @@ class RecordingMainWindow : public MainWindow {
     void onSave() override { ran << "save"; }
 };
 
-struct Window {
-    EditorState state;
-    test::ScriptedMessageBox box;
-    test::FixedClock clock;
-    AppServices services{&box, &clock};
-    RecordingMainWindow form{state, services};
-    CellEditors& editors = *form.cellEditors;
-    QTableWidget* table = form.channelTable;
-
-    Window() {
-        form.show();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-    }
-
-    QRect cellRect(int row, int column) const {
-        return table->visualRect(table->model()->index(row, column));
-    }
-    void press(int row, int column) {
-        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellRect(row, column).center());
-    }
+struct Window : test::ShownWindow<RecordingMainWindow> {
     // A click as the window system delivers it: the release goes to whatever popup the press
     // opened, not to the widget that was pressed.
     void clickThroughTheWindow(int row, int column) {
         const QPoint at = table->viewport()->mapTo(&form, cellRect(row, column).center());
         QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, at);
         QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, at);
-    }
-    QString cell(int row, int column) const { return table->item(row, column)->text(); }
-    void startChannel(int row, const QString& frequency) {
-        press(row, col::RxFrequency);
-        QTest::keyClicks(editors.frequencyEditor, frequency);
-        QTest::keyClick(editors.frequencyEditor, Qt::Key_Return);
-    }
-    // Keys go wherever the focus is, as typed keys do.
-    static void type(const QString& keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
-    static void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
     }
 };
 
