@@ -89,77 +89,16 @@ TEST(RelabelChannels, RewritesOffTonesAndOptionCellsButNeverToneValues) {
 
 TEST(Bands, LimitsComeFromTheEntryText) {
     EditorState state;
-    struct Case {
-        int index, low, high;
-    };
-    for (const Case& c : std::initializer_list<Case>{{0, 400, 470},
-                                                     {1, 450, 490},
-                                                     {2, 400, 430},
-                                                     {3, 370, 390},
-                                                     {4, 350, 370},
-                                                     {5, 136, 174},
-                                                     {6, 600, 720}}) {
-        SelectBandWithoutQuestion(state, c.index);
-        EXPECT_EQ(state.currentBand, c.index);
-        EXPECT_EQ(state.previousBand, c.index);
-        EXPECT_EQ(state.bandLow, c.low);
-        EXPECT_EQ(state.bandHigh, c.high);
+    const std::pair<int, int> limits[] = {{400, 470}, {450, 490}, {400, 430}, {370, 390},
+                                          {350, 370}, {136, 174}, {600, 720}};
+    for (int index = 0; index < 7; ++index) {
+        SelectBandWithoutQuestion(state, index);
+        EXPECT_EQ(state.currentBand, index);
+        EXPECT_EQ(state.previousBand, index);
+        EXPECT_EQ(std::pair(state.bandLow, state.bandHigh), limits[index]) << index;
     }
     SelectBandWithoutQuestion(state, 7);
     SelectBandWithoutQuestion(state, -1);
     EXPECT_EQ(state.currentBand, 6);
     EXPECT_EQ(state.bandLow, 600);
-}
-
-TEST(Startup, EditorHoldsTheStartValues) {
-    EditorState state = MakeStartupEditor();
-    for (int row = 1; row <= 16; ++row) {
-        char number[3] = {char('0' + row / 10), char('0' + row % 10), 0};
-        EXPECT_EQ(state.table.at(row, 0), number);
-        for (int column = 1; column <= 8; ++column)
-            EXPECT_EQ(state.table.at(row, column), "");
-    }
-    EXPECT_EQ(state.table.at(0, 1), "接收频率");
-    EXPECT_EQ((std::array<int, 6>{state.voicePrompt, state.timeOutTimer, state.timeOutWarning,
-                                  state.squelchLevel, state.batterySave, state.beep}),
-              (std::array<int, 6>{1, 1, 0, 5, 1, 1}));
-    EXPECT_EQ(state.currentBand, 0);
-    EXPECT_EQ(state.bandLow, 400);
-    EXPECT_EQ(state.bandHigh, 470);
-    EXPECT_EQ(state.serviceMode, 0);
-    EXPECT_FALSE(state.editingLock);
-
-    const SettingsStores& stores = state.stores;
-    std::array<std::string, 24> options;
-    options.fill("1");
-    options[10] = "0";
-    options[15] = options[18] = options[19] = "";
-    options[17] = "2";
-    EXPECT_EQ(stores.options.entry, options);
-    EXPECT_EQ(stores.dtmf.value, (std::array<int16_t, 8>{0, 1, 0, 1, 1, 1, 0, 0}));
-    EXPECT_EQ(stores.dtmfMemory,
-              (std::array<std::string, 8>{"1", "2", "3", "4", "5", "6", "7", "8"}));
-    EXPECT_EQ(stores.keyFunction1, 10);
-    EXPECT_EQ(stores.keyFunction2, 0);
-    EXPECT_EQ(stores.highPowerLevel, 208);
-    EXPECT_EQ(stores.lowPowerLevel, 92);
-    for (const std::string& text : stores.testFrequencies)
-        EXPECT_EQ(text, "");
-}
-
-TEST(Startup, ParameterBytesAndLanguage) {
-    struct Case {
-        int lockByte;
-        bool lock;
-    };
-    for (const Case& c :
-         std::initializer_list<Case>{{1, true}, {0, false}, {2, false}, {255, false}}) {
-        EditorState state;
-        RunStartup(state, {c.lockByte, 7, 1});
-        EXPECT_EQ(state.editingLock, c.lock) << c.lockByte;
-        EXPECT_EQ(state.portNumber, 7);
-        EXPECT_EQ(state.languageState, 1);
-        EXPECT_EQ(state.lists.toneOff, "Off");
-        EXPECT_EQ(state.table.at(0, 0), "Channel");
-    }
 }

@@ -43,36 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         ReadCase{"FiveBytes", std::string("\x00\x14\x02\xAA\xBB", 5), {0, 20, 2}, false}),
     [](const auto& info) { return info.param.name; });
 
-TEST(ParameterFile, MissingFileReadsAsZeros) {
-    TemporaryFolder folder;
-    EXPECT_EQ(ReadParameterFile(folder.file("parameter")), ParameterBytes{});
-}
-
-TEST(ParameterFile, WriteCreatesAThreeByteFile) {
-    TemporaryFolder folder;
-    std::string path = folder.file("parameter");
-    ASSERT_TRUE(WriteParameterFile(path, MakeParameterBytes(true, 3, 1)));
-    EXPECT_EQ(ReadBytes(path), std::string("\x01\x03\x01", 3));
-}
-
-TEST(ParameterFile, WriteKeepsTheBytesAfterTheThird) {
-    TemporaryFolder folder;
-    std::string path = folder.file("parameter");
-    WriteBytes(path, "\x07\x05\x02\xDD\xEE");
-    ASSERT_TRUE(WriteParameterFile(path, MakeParameterBytes(false, 9, 0)));
-    EXPECT_EQ(ReadBytes(path), std::string("\x00\x09\x00\xDD\xEE", 5));
-}
-
-TEST(ParameterFile, LockWrittenAtTheEndIsReadBackAtTheNextStart) {
-    TemporaryFolder folder;
-    std::string path = folder.file("parameter");
-    ASSERT_TRUE(WriteParameterFile(path, MakeParameterBytes(true, 20, 2)));
-    ParameterBytes next = ReadParameterFile(path);
-    EXPECT_TRUE(next.lockOn());
-    EXPECT_EQ(next.portNumber, 20);
-    EXPECT_EQ(next.language, 2);
-}
-
+// (A missing file, the three bytes written at the end and the bytes after them kept are tested
+// through the main window's start and end.)
 TEST(ParameterFile, UnwritablePlacesAreSkipped) {
     TemporaryFolder folder;
     std::filesystem::create_directory(folder.path() / "aFolder");

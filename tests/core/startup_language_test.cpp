@@ -56,12 +56,3 @@ TEST(LoadStartupLanguage, RequestDecidesOnceAndSavedStateOtherwise) {
         EXPECT_EQ(store.clears, c.cleared ? 1 : 0) << c.name;
     }
 }
-
-TEST(LoadStartupLanguage, ARequestBecomesTheRememberedLanguage) {
-    MemoryRequestStore store(std::string("english"));
-    const int first = LoadStartupLanguage(store, 0);
-    EXPECT_EQ(first, 1);
-    // The parameter file now holds the language of the first run; the request is gone.
-    EXPECT_EQ(LoadStartupLanguage(store, first), 1);
-    EXPECT_EQ(store.clears, 1);
-}
