@@ -339,7 +339,7 @@ INSTANTIATE_TEST_SUITE_P(
         InvalidImport{"CsvQuote", "a.csv", "Location,Frequency\n1,\"446.0\n", "unbalanced quote"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(CliFiles, MessagesFollowTheLanguage) {
+TEST_F(CliFiles, ShowListsTheChannelsAsTheWindowDoesAndTextsFollowTheLanguage) {
     put("a.json", R"({"channels": [{"rx": "470"}]})");
     ProcessResult result =
         RunCli({"import", path("a.json"), "-o", path("x.DAT"), "--lang", "zh-CN"});
@@ -347,28 +347,21 @@ TEST_F(CliFiles, MessagesFollowTheLanguage) {
     EXPECT_NE(result.err.find("超出频段范围"), std::string::npos) << result.err;
     EXPECT_NE(result.err.find("输入有错，未写入任何文件。"), std::string::npos);
 
-    ASSERT_EQ(RunCli({"new", "-o", path("n.DAT")}).exitCode, 0);
-    result = RunCli({"show", path("n.DAT"), "--lang", "zh-TW"});
-    EXPECT_EQ(result.exitCode, 0);
-    EXPECT_NE(result.out.find("接收頻率"), std::string::npos) << result.out;
-    result = RunCli({"show", path("n.DAT")});
-    EXPECT_NE(result.out.find("RX frequency"), std::string::npos);
-    EXPECT_NE(result.out.find("Squelch Grade:"), std::string::npos);
-    EXPECT_NE(result.out.find("5 Group"), std::string::npos);
-}
-
-TEST_F(CliFiles, ShowListsTheChannelsAsTheWindowDoes) {
     put("rich.json", kRichJson);
     ASSERT_EQ(RunCli({"import", path("rich.json"), "-o", path("a.DAT")}).exitCode, 0);
-    ProcessResult result = RunCli({"show", path("a.DAT")});
+    result = RunCli({"show", path("a.DAT")});
     ASSERT_EQ(result.exitCode, 0);
     EXPECT_NE(result.out.find("01      446.00625     D023N   446.00625     67.0    Hight   Off"),
               std::string::npos)
         << result.out;
     EXPECT_NE(result.out.find("\n02\n"), std::string::npos);
+    EXPECT_NE(result.out.find("Squelch Grade:"), std::string::npos);
+    EXPECT_NE(result.out.find("9 Group"), std::string::npos);
     result = RunCli({"show", path("a.DAT"), "--lang", "zh-CN"});
     EXPECT_NE(result.out.find("关闭"), std::string::npos);
     EXPECT_NE(result.out.find("高"), std::string::npos);
+    result = RunCli({"show", path("a.DAT"), "--lang", "zh-TW"});
+    EXPECT_NE(result.out.find("接收頻率"), std::string::npos) << result.out;
 }
 
 // The rules CHIRP's generic CSV driver applies when it opens a file; a row that breaks one is

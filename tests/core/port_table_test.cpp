@@ -1,12 +1,12 @@
-// COM numbers for this machine's devices, and the decoding of marked line conditions.
+// COM numbers for this machine's devices, and the decoding of marked line conditions. (The
+// "ports" file beside a program and COM names on the command line are tested through
+// tlv6200-cli.)
 #include "link/ParmrkDecoder.h"
 #include "link/PortTable.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 
 namespace tlv {
 namespace {
@@ -60,26 +60,6 @@ TEST(PortTable, NeverMoreThanTwentyPorts) {
         many.push_back("/dev/ttyS" + std::to_string(i));
     auto table = PortTable::Build({}, many);
     EXPECT_EQ(table.device(20), "/dev/ttyS19");
-}
-
-TEST(PortTable, ResolvesComNamesAndPaths) {
-    auto table = PortTable::Build({{2, "/dev/pts/9"}}, {});
-    EXPECT_EQ(table.resolve("COM2"), "/dev/pts/9");
-    EXPECT_EQ(table.resolve("com2"), "/dev/pts/9");
-    EXPECT_EQ(table.resolve("COM3"), "");
-    EXPECT_EQ(table.resolve("COM21"), "");
-    EXPECT_EQ(table.resolve("/dev/ttyUSB4"), "/dev/ttyUSB4");
-}
-
-TEST(PortTable, LoadsThePortsFileFromTheGivenFolder) {
-    auto folder = std::filesystem::temp_directory_path() / "tlv-port-table-test";
-    std::filesystem::create_directories(folder);
-    std::ofstream(folder / "ports") << "COM5=/dev/pts/42\n";
-    auto table = PortTable::Load(folder, {"/dev/ttyUSB0"});
-    EXPECT_EQ(table.device(5), "/dev/pts/42");
-    EXPECT_EQ(table.device(1), "/dev/ttyUSB0");
-    std::filesystem::remove_all(folder);
-    EXPECT_EQ(PortTable::Load(folder, {}).device(5), "") << "no file, no entries";
 }
 
 using Bytes = std::vector<uint8_t>;

@@ -121,12 +121,6 @@ TEST(Utf8Length, CountsCodePointsAndRefusesBrokenText) {
     EXPECT_EQ(Utf8Length("\x80"), -1);
 }
 
-TEST(TraditionalConverterSetup, TheProgramConverterHasBothConfigurations) {
-    const TraditionalConverter converter;
-    EXPECT_TRUE(converter.hasPhraseConverter());
-    EXPECT_TRUE(converter.hasCharacterConverter());
-}
-
 TEST_F(ScratchConfigs, FallsBackToSingleCharactersWhenTheCountWouldChange) {
     // A phrase dictionary that turns two characters into three.
     const std::string phrases = textDictionaryConfig("grow", "发布\t發佈了\n");
