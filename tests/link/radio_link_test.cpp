@@ -1,9 +1,9 @@
 // The serial code a cable uses, over a real pseudo-terminal against tlv6200-radio-sim: bytes the
 // line marks, failures and lost ports, the port scan. Every wait is bounded. (The transfer's
 // frames are tested on the engine; whole reads and writes through the programs.)
+#include "CliProcess.h"
 #include "GoldenImage.h"
 #include "ScriptedMessageBox.h"
-#include "SimulatedRadio.h"
 #include "TemporaryFolder.h"
 #include "editor/Startup.h"
 #include "image/ImageCodec.h"
@@ -66,7 +66,7 @@ TEST_F(RadioLinkTest, EveryByteValueCrossesTheLine) {
     for (std::size_t k = 0; k < pattern.size(); ++k)
         pattern[k] = static_cast<uint8_t>(k * 7 + 255);
     test::WriteBytes(file("pattern.dat").toStdString(), test::DataFile(pattern));
-    Sim sim({"--load", file("pattern.dat"), "--split", "9"});
+    Sim sim({"--load", file("pattern.dat").toStdString(), "--split", "9"});
     openAsCom1(sim);
     EXPECT_TRUE(link.reportsBreaks()) << "0xFF arrives doubled and is undone by the decoder";
     ASSERT_EQ(RunTransfer(transfer, 'R', 20000), TransferOutcome::Success);
@@ -91,7 +91,7 @@ TEST_F(RadioLinkTest, SilentRadioEndsWithCommunicationError) {
 // The other end hanging up (a cable pulled) ends a running transfer at once, not by the
 // supervision; the port is closed and its option disabled, and no busy loop stays behind.
 TEST_F(RadioLinkTest, LostPortEndsTheTransferAndClosesThePort) {
-    auto sim = std::make_unique<Sim>(QStringList{"--silent"});
+    auto sim = std::make_unique<Sim>(std::vector<std::string>{"--silent"});
     openAsCom1(*sim);
     const std::string device = sim->path().toStdString();
     QTimer::singleShot(300, [&] { sim.reset(); });
@@ -106,7 +106,7 @@ TEST_F(RadioLinkTest, LostPortEndsTheTransferAndClosesThePort) {
 }
 
 TEST_F(RadioLinkTest, PortLostWhileIdleIsClosed) {
-    auto sim = std::make_unique<Sim>(QStringList{});
+    auto sim = std::make_unique<Sim>();
     openAsCom1(*sim);
     std::vector<QString> lost;
     QObject::connect(&link, &SerialLink::lost,
@@ -122,8 +122,8 @@ TEST_F(RadioLinkTest, PortLostWhileIdleIsClosed) {
 }
 
 TEST_F(RadioLinkTest, ScanLeavesNoUnchosenPortOpen) {
-    Sim first({});
-    Sim second({});
+    Sim first;
+    Sim second;
     ports.setTable(PortTable::Build({{1, first.path().toStdString()},
                                      {2, second.path().toStdString()},
                                      {3, "/dev/nonexistent"}},
@@ -146,7 +146,7 @@ TEST_F(RadioLinkTest, ScanLeavesNoUnchosenPortOpen) {
 }
 
 TEST_F(RadioLinkTest, ScanOpensTheOnlyPortWithoutCheckingIt) {
-    Sim only({});
+    Sim only;
     ports.setTable(PortTable::Build({{4, only.path().toStdString()}}, {}));
     int portNumber = 9; // remembered, but not available
     ports.scan(portNumber);

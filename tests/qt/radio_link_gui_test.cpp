@@ -1,10 +1,9 @@
 // The port window and the read/write commands of the main window, against the simulated radio
 // on a pseudo-terminal named in a "ports" file.
-#include "FixedClock.h"
+#include "CliProcess.h"
 #include "GoldenImage.h"
-#include "ScriptedMessageBox.h"
-#include "SimulatedRadio.h"
 #include "TemporaryFolder.h"
+#include "WindowFixture.h"
 #include "editor/Startup.h"
 #include "editor/gui/DropDownComboBox.h"
 #include "editor/gui/MainWindow.h"
@@ -21,7 +20,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
-#include <QProcess>
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -29,7 +27,6 @@
 #include <QToolBar>
 #include <QtTest>
 
-#include <fstream>
 #include <memory>
 
 using namespace tlv;
@@ -38,22 +35,30 @@ namespace {
 
 using Sim = test::SimulatedRadio;
 
-struct Window {
+void writePorts(const QTemporaryDir& dir, const QString& text) {
+    test::WriteBytes(dir.filePath(QStringLiteral("ports")).toStdString(), text.toStdString());
+}
+
+struct Window : test::WindowServices {
+    // A main window whose parameter and ports files are in `folder`.
     explicit Window(const QString& folder, const QString& backups = {}) {
         services.settingsFolder = folder.toStdString();
         services.backupFolder = backups.toStdString();
         form = std::make_unique<MainWindow>(state, services);
     }
-    EditorState state;
-    test::ScriptedMessageBox box;
-    test::FixedClock clock;
-    AppServices services{&box, &clock};
+    // The same with `radio` as its only port, COM1, picked in the port window.
+    Window(const QTemporaryDir& dir, const Sim& radio, const QString& backups = {})
+        : Window((writePorts(dir, "COM1=" + radio.path()), dir.path()), backups) {
+        form->radioLink()->portDialog()->onPortPicked(0);
+        ended = std::make_unique<QSignalSpy>(&form->radioLink()->transfer(),
+                                             &TransferController::finished);
+    }
+    TransferOutcome outcome(int transfer) const {
+        return ended->at(transfer).at(0).value<TransferOutcome>();
+    }
     std::unique_ptr<MainWindow> form;
+    std::unique_ptr<QSignalSpy> ended;
 };
-
-void writePorts(const QTemporaryDir& dir, const QString& text) {
-    std::ofstream(dir.filePath(QStringLiteral("ports")).toStdString()) << text.toStdString();
-}
 
 // A "ports" file naming all twenty numbers: the given devices first, then devices that do not
 // exist, so that the machine's own ports take no number.
@@ -85,12 +90,11 @@ class RadioLinkGuiTest : public QObject {
     void readAndWriteEachLeaveOneBackup();
     void duringATransferNothingChangesTheEditorAndCloseAsks();
     void bandQuestionComesBeforeAnythingReachesTheRadio();
-    void backupThatCannotBeSavedIsNotedAndTheWriteGoesOn();
 };
 
 void RadioLinkGuiTest::portDialogLayoutAndScan() {
     QTemporaryDir dir;
-    Sim sim({});
+    Sim sim;
     writePorts(dir, QStringLiteral("COM1=%1\nCOM2=/dev/nonexistent-tlv-port\n").arg(sim.path()));
     Window w(dir.path());
     PortDialog* com = w.form->radioLink()->portDialog();
@@ -137,7 +141,7 @@ void RadioLinkGuiTest::portDialogLayoutAndScan() {
 
 void RadioLinkGuiTest::portDialogLooksAgainEachTimeItOpens() {
     QTemporaryDir dir;
-    auto first = std::make_unique<Sim>(QStringList{});
+    auto first = std::make_unique<Sim>();
     writeOnlyPorts(dir, {first->path()});
     Window w(dir.path());
     PortDialog* com = w.form->radioLink()->portDialog();
@@ -145,7 +149,7 @@ void RadioLinkGuiTest::portDialogLooksAgainEachTimeItOpens() {
     QVERIFY(w.form->radioLink()->ports().isOpen());
 
     // A radio plugged in later shows up when the window is opened again.
-    auto second = std::make_unique<Sim>(QStringList{});
+    auto second = std::make_unique<Sim>();
     writeOnlyPorts(dir, {first->path(), second->path()});
     w.form->portAction->trigger();
     QVERIFY(com->portOptions[1]->isEnabled());
@@ -164,7 +168,7 @@ void RadioLinkGuiTest::portDialogLooksAgainEachTimeItOpens() {
     QCOMPARE(w.form->radioLink()->link().device(), second->path());
 
     // A port that went away after the window opened: picking it says why.
-    auto third = std::make_unique<Sim>(QStringList{});
+    auto third = std::make_unique<Sim>();
     writeOnlyPorts(dir, {QStringLiteral("/dev/nonexistent-tlv-1"), second->path(), third->path()});
     com->close();
     w.form->portAction->trigger();
@@ -188,23 +192,20 @@ void RadioLinkGuiTest::readThroughTheMenuFillsTheTable() {
     radio.table.at(2, col::TxFrequency) = "446.01250";
     test::WriteBytes(dir.filePath(QStringLiteral("radio.dat")).toStdString(),
                      test::DataFile(EncodeImage(radio)));
-    Sim sim({QStringLiteral("--load"), dir.filePath(QStringLiteral("radio.dat"))});
-    writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
-    Window w(dir.path());
-    w.form->radioLink()->portDialog()->onPortPicked(0);
+    Sim sim({"--load", dir.filePath(QStringLiteral("radio.dat")).toStdString()});
+    Window w(dir, sim);
     QVERIFY(w.form->radioLink()->ports().isOpen());
 
     w.form->lockAction->trigger(); // editing lock on: the band frame is disabled
     QVERIFY(!w.form->bandFrame->isEnabled());
 
-    QSignalSpy ended(&w.form->radioLink()->transfer(), &TransferController::finished);
     w.form->readAction->trigger();
     QVERIFY(w.form->bandFrame->isEnabled());
     QVERIFY(!w.form->mainToolbar->isEnabled());
     QVERIFY(!w.form->programmingMenu->isEnabled());
     QVERIFY(!w.form->toolbarButton(ToolbarButton::Read)->isEnabled());
-    QVERIFY(ended.wait(10000));
-    QCOMPARE(ended.at(0).at(0).value<TransferOutcome>(), TransferOutcome::Success);
+    QVERIFY(w.ended->wait(10000));
+    QCOMPARE(w.outcome(0), TransferOutcome::Success);
     QCOMPARE(w.form->channelTable->item(2, col::TxFrequency)->text(), QStringLiteral("446.01250"));
     QCOMPARE(w.form->transferStatus->text(), QStringLiteral("读频成功！"));
     QVERIFY(!w.form->transferProgress->isVisible());
@@ -243,14 +244,10 @@ void RadioLinkGuiTest::readAndWriteEachLeaveOneBackup() {
     const QString radioFile = dir.filePath(QStringLiteral("radio.dat"));
     test::WriteBytes(radioFile.toStdString(), test::DataFile(EncodeImage(radio)));
     const QString saved = dir.filePath(QStringLiteral("saved.dat"));
-    Sim sim({QStringLiteral("--load"), radioFile, QStringLiteral("--save"), saved});
-    writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
-    Window w(dir.path(), backups);
-    w.form->radioLink()->portDialog()->onPortPicked(0);
-
-    QSignalSpy ended(&w.form->radioLink()->transfer(), &TransferController::finished);
+    Sim sim({"--load", radioFile.toStdString(), "--save", saved.toStdString()});
+    Window w(dir, sim, backups);
     w.form->readAction->trigger();
-    QVERIFY(ended.wait(10000));
+    QVERIFY(w.ended->wait(10000));
     QCOMPARE(backupsIn(backups, "_read.DAT"), QList<QByteArray>{fileBytes(radioFile)});
     QVERIFY(!w.form->windowTitle().startsWith('*'));
 
@@ -258,8 +255,8 @@ void RadioLinkGuiTest::readAndWriteEachLeaveOneBackup() {
     w.state.table.at(5, col::RxFrequency) = "433.00000";
     w.state.table.at(5, col::TxFrequency) = "433.00000";
     w.form->toolbarButton(ToolbarButton::Write)->trigger();
-    QVERIFY(ended.wait(10000));
-    QCOMPARE(ended.at(1).at(0).value<TransferOutcome>(), TransferOutcome::Success);
+    QVERIFY(w.ended->wait(10000));
+    QCOMPARE(w.outcome(1), TransferOutcome::Success);
     QCOMPARE(w.form->transferStatus->text(), QStringLiteral("写频成功！"));
     // The radio saves its memory after the read's end frame too: wait for the write's.
     QTRY_COMPARE(fileBytes(saved), QByteArray::fromStdString(test::DataFile(EncodeImage(w.state))));
@@ -267,16 +264,14 @@ void RadioLinkGuiTest::readAndWriteEachLeaveOneBackup() {
     QVERIFY(!w.form->backupNotice->isVisible());
 }
 
+// A write into a slow radio: commands held, the close box asks; a backup that cannot be saved is
+// noted and the write goes on.
 void RadioLinkGuiTest::duringATransferNothingChangesTheEditorAndCloseAsks() {
     QTemporaryDir dir;
-    Sim sim({QStringLiteral("--latency"), QStringLiteral("20")});
-    writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
-    Window w(dir.path());
+    Sim sim({"--latency", "20", "--save", dir.filePath(QStringLiteral("saved.dat")).toStdString()});
+    Window w(dir, sim, dir.filePath(QStringLiteral("ports/backups"))); // "ports" is a file
     MainWindow& form = *w.form;
     form.show();
-    form.radioLink()->portDialog()->onPortPicked(0);
-
-    QSignalSpy ended(&form.radioLink()->transfer(), &TransferController::finished);
     form.toolbarButton(ToolbarButton::Write)->trigger();
     for (QAction* command : {form.fileMenu->menuAction(), form.newAction, form.openAction,
                              form.saveAction, form.quitAction, form.lockAction, form.portAction})
@@ -290,8 +285,12 @@ void RadioLinkGuiTest::duringATransferNothingChangesTheEditorAndCloseAsks() {
     QVERIFY(!form.close());
     QCOMPARE(w.box.shown.back().text, std::string(msg::StopWriteAndQuit.text.zh));
     QVERIFY(form.isVisible());
-    QVERIFY(ended.wait(15000));
-    QCOMPARE(ended.at(0).at(0).value<TransferOutcome>(), TransferOutcome::Success);
+    QVERIFY(w.ended->wait(15000));
+    QCOMPARE(w.outcome(0), TransferOutcome::Success);
+    QVERIFY(sim.waitSaved());
+    QVERIFY(form.backupNotice->isVisible());
+    QVERIFY(form.backupNotice->text().startsWith(QString::fromUtf8(status::BackupFailed.zh)));
+    QCOMPARE(int(w.box.shown.size()), 1);
     QTRY_VERIFY_WITH_TIMEOUT(form.fileMenu->menuAction()->isEnabled(), 5000);
     QVERIFY(form.quitAction->isEnabled());
     QVERIFY(form.channelTable->isEnabled());
@@ -301,18 +300,15 @@ void RadioLinkGuiTest::duringATransferNothingChangesTheEditorAndCloseAsks() {
 void RadioLinkGuiTest::bandQuestionComesBeforeAnythingReachesTheRadio() {
     QTemporaryDir dir;
     const QString saved = dir.filePath(QStringLiteral("saved.dat"));
-    Sim sim({QStringLiteral("--save"), saved});
-    writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
-    Window w(dir.path());
-    w.form->radioLink()->portDialog()->onPortPicked(0);
+    Sim sim({"--save", saved.toStdString()});
+    Window w(dir, sim);
     w.box.answers = {IdOk, IdNo}; // the band change clears the channels; No to the band question
     QTest::keyClick(w.form->bandList, Qt::Key_Down);
     QCOMPARE(w.state.currentBand, 1);
 
-    QSignalSpy ended(&w.form->radioLink()->transfer(), &TransferController::finished);
     w.form->toolbarButton(ToolbarButton::Write)->trigger();
-    QCOMPARE(ended.count(), 1);
-    QCOMPARE(ended.at(0).at(0).value<TransferOutcome>(), TransferOutcome::Declined);
+    QCOMPARE(w.ended->count(), 1);
+    QCOMPARE(w.outcome(0), TransferOutcome::Declined);
     QCOMPARE(w.box.shown.back().text, std::string(msg::BandMismatch.text.zh));
     QCOMPARE(w.form->transferStatus->text(), QString::fromUtf8(msg::BandMismatch.text.zh));
     QVERIFY2(!sim.waitSaved(1500), "the radio got an end frame");
@@ -320,28 +316,10 @@ void RadioLinkGuiTest::bandQuestionComesBeforeAnythingReachesTheRadio() {
     // The same band asks no more: the write goes through.
     QTRY_VERIFY_WITH_TIMEOUT(w.form->mainToolbar->isEnabled(), 5000);
     w.form->toolbarButton(ToolbarButton::Write)->trigger();
-    QVERIFY(ended.wait(10000));
-    QCOMPARE(ended.at(1).at(0).value<TransferOutcome>(), TransferOutcome::Success);
+    QVERIFY(w.ended->wait(10000));
+    QCOMPARE(w.outcome(1), TransferOutcome::Success);
     QCOMPARE(int(w.box.shown.size()), 2);
     QVERIFY(sim.waitSaved());
-}
-
-void RadioLinkGuiTest::backupThatCannotBeSavedIsNotedAndTheWriteGoesOn() {
-    QTemporaryDir dir;
-    const QString notAFolder = dir.filePath(QStringLiteral("ports"));
-    Sim sim({QStringLiteral("--save"), dir.filePath(QStringLiteral("saved.dat"))});
-    writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
-    Window w(dir.path(), notAFolder + QStringLiteral("/backups"));
-    w.form->show();
-    w.form->radioLink()->portDialog()->onPortPicked(0);
-    QSignalSpy ended(&w.form->radioLink()->transfer(), &TransferController::finished);
-    w.form->toolbarButton(ToolbarButton::Write)->trigger();
-    QVERIFY(ended.wait(10000));
-    QCOMPARE(ended.at(0).at(0).value<TransferOutcome>(), TransferOutcome::Success);
-    QVERIFY(sim.waitSaved());
-    QVERIFY(w.form->backupNotice->isVisible());
-    QVERIFY(w.form->backupNotice->text().startsWith(QString::fromUtf8(status::BackupFailed.zh)));
-    QVERIFY(w.box.shown.empty());
 }
 
 QTEST_MAIN(RadioLinkGuiTest)

@@ -1,6 +1,8 @@
 #pragma once
 // Running tlv6200-cli and tlv6200-radio-sim as child processes with bounded waits: every wait
 // has a deadline, and a child still running at its deadline or when its owner goes is killed.
+#include <QString>
+
 #include <chrono>
 #include <csignal>
 #include <cstring>
@@ -157,7 +159,8 @@ inline ProcessResult RunCli(std::vector<std::string> args, const std::string& in
     return RunProcess(args, input, timeoutMs);
 }
 
-// A simulated radio on a pseudo-terminal; `device` is its terminal path.
+// A simulated radio on a pseudo-terminal; `device` is its terminal path (empty when it did not
+// start). It announces "saved" each time it has saved its memory after an end frame.
 class SimulatedRadio {
   public:
     explicit SimulatedRadio(std::vector<std::string> options = {}) {
@@ -167,9 +170,9 @@ class SimulatedRadio {
             device_ = child_->out().substr(0, child_->out().find('\n'));
     }
     const std::string& device() const { return device_; }
+    QString path() const { return QString::fromStdString(device_); }
     // Waits until the simulator has announced `count` saved files.
     bool waitForSaves(int count, int timeoutMs = 5000) {
-        std::string lines;
         const auto deadline =
             std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
         while (std::chrono::steady_clock::now() < deadline) {
@@ -182,6 +185,7 @@ class SimulatedRadio {
         }
         return false;
     }
+    bool waitSaved(int timeoutMs = 5000) { return waitForSaves(1, timeoutMs); }
 
   private:
     std::unique_ptr<ChildProcess> child_;
