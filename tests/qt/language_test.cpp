@@ -206,40 +206,6 @@ class LanguageTest : public QObject {
         }
     }
 
-    void traditionalComesFromTheChineseTextsNeverTheEnglish() {
-        Fixture f;
-        MainWindow form(f.state, f.services);
-        form.englishAction->trigger();
-        form.traditionalChineseAction->trigger();
-        QCOMPARE(form.voicePromptLabel->text(), QString("語言通知"));
-        QCOMPARE(form.timeOutWarningLabel->text(), QString("發射超時預警"));
-        QCOMPARE(form.beepList->itemText(0), QString("禁止"));
-        QCOMPARE(form.traditionalChineseAction->text(), QString("繁體中文"));
-        QCOMPARE(form.helpTopicsAction->text(), QString("幫助主題  F1"));
-        // The toolbar buttons are rewritten in Simplified Chinese, not converted.
-        for (int button : {1, 2, 3, 5, 6})
-            QVERIFY(!form.toolbarButton(ToolbarButton(button))
-                         ->text()
-                         .contains(QRegularExpression("[A-Za-z]")));
-        QCOMPARE(form.toolbarButton(ToolbarButton::Open)->text(), QString("打开"));
-    }
-
-    void traditionalLeavesTextBoxesAndCellsBelowTheHeader() {
-        Fixture f;
-        MainWindow form(f.state, f.services);
-        addChannel(form);
-        form.state().table.at(3, 1) = "446.00625";
-        form.state().table.at(3, 2) = "67.0";
-        form.refreshFromState();
-        form.traditionalChineseAction->trigger();
-        QCOMPARE(cell(form, 3, 2), QString("67.0"));
-        QCOMPARE(cell(form, 1, 4), QString("D023N"));
-        QCOMPARE(cell(form, 0, 0), QString("信道"));
-        QCOMPARE(cell(form, 5, 0), QString("05"));
-        // The band list has no caption row and stays as designed.
-        QCOMPARE(form.bandList->itemText(0), QString("400-470MHz"));
-    }
-
     void backFromTraditionalKeepsConvertedTextsOutsideTheTables() {
         Fixture f;
         MainWindow form(f.state, f.services);

@@ -66,18 +66,6 @@ void changeSquelch(MainWindow& form) {
 class MainWindowFilesTest : public QObject {
     Q_OBJECT
   private slots:
-    void openFromTheToolbarShowsTheFileAndItsName() {
-        Fixture f;
-        test::WriteBytes(f.folder.file("a.DAT"), ChannelOneFile());
-        MainWindow form(f.state, f.services);
-        f.dialogs.openAnswers = {f.folder.file("a.DAT")};
-        form.toolbarButton(ToolbarButton::Open)->trigger();
-        QCOMPARE(cell(form, 1, 1), QString("446.00625"));
-        QCOMPARE(cell(form, 1, 2), QString("关闭"));
-        QCOMPARE(cell(form, 1, 5), QString("高"));
-        QCOMPARE(form.windowTitle(), QString::fromStdString("TLV6200-" + f.folder.file("a.DAT")));
-    }
-
     void titleMarksUnsavedChanges() {
         Fixture f;
         test::WriteBytes(f.folder.file("a.DAT"), ChannelOneFile());

@@ -9,7 +9,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -31,15 +30,12 @@ namespace {
 struct TestWindow {
     std::unique_ptr<QMainWindow> window = std::make_unique<QMainWindow>();
     QMenu* fileMenu = nullptr;
-    QMenu* languageMenu = nullptr;
-    QAction* openAction = nullptr;
     QAction* traditionalAction = nullptr;
     QToolBar* toolbar = nullptr;
     QLabel* label = nullptr;
     QRadioButton* option = nullptr;
     QPushButton* command = nullptr;
     QCheckBox* check = nullptr;
-    QGroupBox* frame = nullptr;
     QComboBox* list = nullptr;
     QComboBox* emptyList = nullptr;
     QTableWidget* grid = nullptr;
@@ -53,10 +49,7 @@ struct TestWindow {
         window->setWindowTitle("测试窗口");
         fileMenu = window->menuBar()->addMenu("文件(&F)");
         fileMenu->setObjectName("mnuFile");
-        openAction = fileMenu->addAction("打开(&O)");
-        openAction->setObjectName("mnuOpen");
-        fileMenu->addSeparator();
-        languageMenu = fileMenu->addMenu("语言选择(&L)");
+        QMenu* languageMenu = fileMenu->addMenu("语言选择(&L)");
         languageMenu->setObjectName("mnuLanguage");
         traditionalAction = languageMenu->addAction("繁体中文");
         traditionalAction->setObjectName("mnuChineseF");
@@ -79,8 +72,6 @@ struct TestWindow {
         command->setObjectName("Command1");
         check = new QCheckBox("取消操作");
         check->setObjectName("Check3");
-        frame = new QGroupBox("功能设置");
-        frame->setObjectName("Frame2");
         list = new QComboBox;
         list->setObjectName("Combo6");
         list->addItems({"禁止", "使能"});
@@ -94,8 +85,8 @@ struct TestWindow {
         noColumns->setObjectName("mfgrid2");
         text = new QLineEdit("频道");
         text->setObjectName("Text1");
-        for (QWidget* w : std::initializer_list<QWidget*>{label, option, command, check, frame,
-                                                          list, emptyList, grid, noColumns, text})
+        for (QWidget* w : std::initializer_list<QWidget*>{label, option, command, check, list,
+                                                          emptyList, grid, noColumns, text})
             layout->addWidget(w);
         window->setCentralWidget(central);
 
