@@ -421,23 +421,6 @@ TEST_F(Decoding, BandCodeSelectsTheBandWithoutAQuestionAndKeepsTheChannels) {
     EXPECT_EQ(state.bandLow, 136);
 }
 
-TEST_F(Decoding, DialogsAndServiceModeFollowTheImage) {
-    state.serviceMode = 1;
-    image[offset::LowPowerLevel] = 17;
-    image[offset::TestFrequencyTable + 8] = 0x25;
-    image[offset::TestFrequencyTable + 9] = 0x06;
-    image[offset::TestFrequencyTable + 10] = 0x60;
-    image[offset::TestFrequencyTable + 11] = 0x44;
-    decode();
-    EXPECT_EQ(state.serviceMode, 0);
-    EXPECT_EQ(state.stores.lowPowerLevel, 17);
-    EXPECT_EQ(state.powerLevels.lowLevel, 17);
-    EXPECT_EQ(state.powerLevels.lowLevelText, "17");
-    EXPECT_EQ(state.stores.testFrequencies[1], "446.00625");
-    EXPECT_EQ(state.stores.testFrequencies[17], "");
-    EXPECT_EQ(state.testFrequencies.grid[2][1], "446.00625");
-}
-
 TEST_F(Decoding, FixedPriorityWithoutChannelsShowsTheTipAndTheListGoesBack) {
     image[offset::PriorityMode] = 1;
     image[offset::PriorityChannel] = 3;

@@ -5,7 +5,6 @@
 #include "editor/gui/ApplicationIdentity.h"
 #include "editor/gui/DropDownComboBox.h"
 #include "editor/gui/MainWindow.h"
-#include "localisation/CellTexts.h"
 #include "localisation/gui/QtMessageBox.h"
 
 #include <QAction>
@@ -62,7 +61,7 @@ class MainWindowTest : public QObject {
     void everyMenuItemWithItsShortcut();
     void toolbarButtonsInOrder();
     void panelListsAndTheStateFollowEachOther();
-    void refreshRendersClearingAndRelabelling();
+    void refreshRendersEveryCellAndKeepsTheStripes();
     void toolbarButtonsAndMenusReachTheCommands();
     void lockToggleDisablesOnlyTableAndFrames();
     void closingEndsWithTheDialogs();
@@ -197,40 +196,20 @@ void MainWindowTest::panelListsAndTheStateFollowEachOther() {
     form.bandList->hidePopup();
 }
 
-void MainWindowTest::refreshRendersClearingAndRelabelling() {
+// (What clearing and relabelling do to the state is tested in the core.)
+void MainWindowTest::refreshRendersEveryCellAndKeepsTheStripes() {
     Fixture f;
     MainWindow form(f.state, f.services);
-    auto& table = f.state.table;
-    table.at(2, 1) = "438.12500";
-    table.at(2, 2) = "D023N";
-    table.at(2, 4) = "关闭";
-    table.at(2, 5) = "高";
-    f.state.optionIndex.at(2, 5) = 1;
-    table.at(4, 3) = "439.00000"; // receive frequency empty: not in use
+    f.state.table.at(2, 1) = "438.12500";
+    f.state.table.at(4, 3) = "439.00000";
     form.refreshFromState();
     QCOMPARE(cellText(form, 2, 1), QString("438.12500"));
-
-    f.state.languageState = 1;
-    SetCellListTexts(f.state.lists, 1);
-    RelabelChannels(f.state);
-    form.refreshFromState();
-    QCOMPARE(cellText(form, 2, 2), QString("D023N"));
-    QCOMPARE(cellText(form, 2, 4), QString("Off"));
-    QCOMPARE(cellText(form, 2, 5), QString("Hight"));
-
-    ClearChannelsInUse(f.state);
+    QCOMPARE(cellText(form, 4, 3), QString("439.00000"));
+    ClearAllChannels(f.state);
     form.refreshFromState();
     QVERIFY(cellText(form, 2, 1).isEmpty());
-    QVERIFY(cellText(form, 2, 5).isEmpty());
-    QCOMPARE(f.state.optionIndex.at(2, 5), int16_t(1));
-    QCOMPARE(cellText(form, 4, 3), QString("439.00000"));
-    QCOMPARE(cellText(form, 4, 0), QString("04"));
-
-    ClearChannel(f.state, 4);
-    form.refreshFromState();
     QVERIFY(cellText(form, 4, 3).isEmpty());
     QCOMPARE(cellText(form, 4, 0), QString("04"));
-    // Shading survives every refresh.
     QCOMPARE(cellColour(form, 4, 3), QColor(192, 192, 255));
 }
 
