@@ -15,6 +15,16 @@ std::string Localise(int languageState, const LocalText& text) {
     }
 }
 
+std::string FillText(std::string text, std::initializer_list<std::string_view> values) {
+    int number = 1;
+    for (std::string_view value : values) {
+        const std::string mark = "%" + std::to_string(number++);
+        if (auto at = text.find(mark); at != std::string::npos)
+            text.replace(at, mark.size(), value);
+    }
+    return text;
+}
+
 int ShowMessage(MessageBoxService& box, int languageState, const Message& message,
                 const std::string& detail) {
     std::string text = Localise(languageState, message.text);

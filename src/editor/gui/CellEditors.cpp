@@ -197,6 +197,11 @@ bool CellEditors::onTablePress(QMouseEvent* event) {
     table()->setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton) return true; // a right press only focuses the table
     const QModelIndex index = table()->indexAt(event->position().toPoint());
+    // A press on a channel's number chooses the whole row for the row commands.
+    if (index.isValid() && index.row() >= 1 && index.column() == col::Number) {
+        form_.chooseChannelRow(index.row(), event->modifiers());
+        return true;
+    }
     // Header row, number column and the area below the rows are never edited.
     if (!index.isValid() || index.row() < 1 || index.column() < 1) return true;
     state_.cellClickArmed = true;
@@ -210,6 +215,11 @@ bool CellEditors::onTableKey(QKeyEvent* event) {
     // its parent; they must not move the current cell from under the editor.
     if (shown_ != CellEditor::None) return true;
     const int key = event->key();
+    // Shift+Up/Down chooses whole rows for the row commands.
+    if ((key == Qt::Key_Up || key == Qt::Key_Down) && event->modifiers() == Qt::ShiftModifier) {
+        form_.extendChannelRows(key == Qt::Key_Up ? -1 : 1);
+        return true;
+    }
     if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         const int row = table()->currentRow();
         const int column = table()->currentColumn();

@@ -47,6 +47,7 @@ MainWindow::MainWindow(EditorState& state, AppServices& services, QWidget* paren
     connectPanelLists();
     runStartup();
     cellEditors = new CellEditors(*this);
+    connectEditCommands();
 }
 
 MainWindow::~MainWindow() {

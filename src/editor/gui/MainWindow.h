@@ -2,18 +2,20 @@
 // The main window: channel table, band frame, function panel, toolbar and menus. A view over
 // the editor state; every rule lives in the core and the window re-renders after each change.
 //
-// The window is written in four files: MainWindow.cpp (start-up and the end of the program),
+// The window is written in five files: MainWindow.cpp (start-up and the end of the program),
 // MainWindowWidgets.cpp (building the widgets, with the table of their object names),
-// MainWindowView.cpp (rendering the state) and MainWindowCommands.cpp (the menu and toolbar
-// commands).
+// MainWindowView.cpp (rendering the state), MainWindowCommands.cpp (the menu and toolbar
+// commands) and MainWindowEdit.cpp (undo, the clipboard, the row commands and printing).
 #include "editor/EditorState.h"
 #include "editor/ServiceSwitch.h"
 #include "editor/Startup.h"
+#include "editor/UndoHistory.h"
 #include "editor/gui/AppServices.h"
 
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <vector>
 
 class QAction;
 class QCloseEvent;
@@ -21,6 +23,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class QPoint;
 class QProgressBar;
 class QTableWidget;
 class QToolBar;
@@ -94,7 +97,21 @@ class MainWindow : public QMainWindow {
     QAction* newAction = nullptr;
     QAction* openAction = nullptr;
     QAction* saveAction = nullptr;
+    QAction* printAction = nullptr;
+    QAction* exportPdfAction = nullptr;
     QAction* quitAction = nullptr;
+    // Edit menu; the same commands on the channel table's right-click menu.
+    QMenu* editMenu = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QAction* cutAction = nullptr;
+    QAction* copyAction = nullptr;
+    QAction* pasteAction = nullptr;
+    QAction* selectAllChannelsAction = nullptr;
+    QAction* deleteChannelsAction = nullptr;
+    QAction* insertChannelAction = nullptr;
+    QAction* moveUpAction = nullptr;
+    QAction* moveDownAction = nullptr;
     QMenu* programmingMenu = nullptr;
     QAction* readAction = nullptr;
     QAction* writeAction = nullptr;
@@ -122,6 +139,18 @@ class MainWindow : public QMainWindow {
     EmbeddedTextsDialog* embeddedTextsDialog = nullptr;
     AboutDialog* aboutDialog = nullptr;
 
+    // The undo steps of the editor's data: every refresh after a change records one.
+    UndoHistory undoHistory;
+
+    // The channel rows the row commands act on: the selected rows, else the current cell's
+    // row; ascending, 1..16.
+    std::vector<int> selectedChannelRows() const;
+    // Selects whole channel rows as a press on their number does: alone, extended from the
+    // last row chosen (Shift) or toggled (Ctrl).
+    void chooseChannelRow(int row, Qt::KeyboardModifiers modifiers);
+    // Shift+Up/Down: extends the chosen rows by one row up (-1) or down (+1).
+    void extendChannelRows(int step);
+
   public slots:
     // Toolbar and menu commands.
     virtual void onNew();
@@ -142,6 +171,20 @@ class MainWindow : public QMainWindow {
     void chooseEnglish();
     void openHelp();
     void showAbout();
+    // Edit menu and the table's right-click menu (MainWindowEdit.cpp).
+    void undo();
+    void redo();
+    void cutChannels();
+    void copyChannels();
+    void pasteChannels();
+    void selectAllChannels();
+    void deleteChannels();
+    void insertChannel();
+    void moveChannelsUp();
+    void moveChannelsDown();
+    // File menu: the channel card on paper or as a PDF file.
+    void printChannelCard();
+    void exportChannelCardPdf();
     // The user picked a band in the band list.
     void onBandPicked();
     // The user opened the band list.
@@ -173,6 +216,16 @@ class MainWindow : public QMainWindow {
     // Wiring the commands (MainWindowCommands.cpp).
     void connectCommands();
     void connectPanelLists();
+    // The Edit menu and its commands (MainWindowEdit.cpp).
+    void buildEditMenu();
+    void connectEditCommands();
+    void showTableMenu(const QPoint& position);
+    void moveChosenChannels(int step);
+    // Records an undo step when the data changed, and updates the Edit commands.
+    void recordUndoStep();
+    void updateEditCommands();
+    // Selects exactly `rows` (channel rows); `current` (else the first) becomes the current row.
+    void selectChannelRows(const std::vector<int>& rows, int current = 0);
 
     // Start-up, one step each, in order.
     void runStartup();
@@ -205,6 +258,7 @@ class MainWindow : public QMainWindow {
     ServiceButtonStamp buttonStamp_;
     std::array<QAction*, 7> toolbarButtons_{};
     bool refreshing_ = false;
+    int rowAnchor_ = 0; // the row a Shift press or Shift+Up/Down extends from
     bool unloaded_ = false;
     RadioLinkWiring* radioLink_ = nullptr;
 };

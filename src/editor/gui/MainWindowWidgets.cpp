@@ -59,6 +59,19 @@ constexpr char NewAction[] = "mnuNew";
 constexpr char OpenAction[] = "mnuOpen";
 constexpr char SaveAction[] = "mnuAssave";
 constexpr char QuitAction[] = "mnuQuit";
+constexpr char PrintAction[] = "mnuPrint";
+constexpr char ExportPdfAction[] = "mnuPdf";
+constexpr char EditMenu[] = "mnuEdit";
+constexpr char UndoAction[] = "mnuUndo";
+constexpr char RedoAction[] = "mnuRedo";
+constexpr char CutAction[] = "mnuCut";
+constexpr char CopyAction[] = "mnuCopy";
+constexpr char PasteAction[] = "mnuPaste";
+constexpr char SelectAllChannelsAction[] = "mnuSelectAll";
+constexpr char DeleteChannelsAction[] = "mnuDelete";
+constexpr char InsertChannelAction[] = "mnuInsert";
+constexpr char MoveUpAction[] = "mnuMoveUp";
+constexpr char MoveDownAction[] = "mnuMoveDown";
 constexpr char ProgrammingMenu[] = "mnupro";
 constexpr char ReadAction[] = "mnureadFre";
 constexpr char WriteAction[] = "mnuwriteFre";
@@ -142,11 +155,19 @@ void MainWindow::buildMenus() {
     openAction = makeAction(this, name::OpenAction);
     saveAction = makeAction(this, name::SaveAction);
     quitAction = makeAction(this, name::QuitAction);
+    printAction = makeAction(this, name::PrintAction);
+    printAction->setShortcut(QKeySequence::Print);
+    exportPdfAction = makeAction(this, name::ExportPdfAction);
     fileMenu->addAction(newAction);
     fileMenu->addAction(openAction);
     fileMenu->addAction(saveAction);
     fileMenu->addSeparator();
+    fileMenu->addAction(printAction);
+    fileMenu->addAction(exportPdfAction);
+    fileMenu->addSeparator();
     fileMenu->addAction(quitAction);
+
+    buildEditMenu();
 
     programmingMenu = makeMenu(bar, name::ProgrammingMenu);
     readAction = makeAction(this, name::ReadAction);
@@ -187,6 +208,36 @@ void MainWindow::buildMenus() {
     aboutAction = makeAction(this, name::AboutAction);
     helpMenu->addAction(helpTopicsAction);
     helpMenu->addAction(aboutAction);
+}
+
+// The Edit menu. Undo and Redo work anywhere in the window; the row commands only while the
+// channel table has the focus (an in-cell editor keeps its own keys for its text), and they
+// are the table's right-click menu too.
+void MainWindow::buildEditMenu() {
+    editMenu = makeMenu(menuBar(), name::EditMenu);
+    const auto add = [this](QAction*& action, const char* objectName,
+                            const QList<QKeySequence>& keys, bool tableOnly) {
+        action = makeAction(this, objectName);
+        action->setShortcuts(keys);
+        if (tableOnly) action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        editMenu->addAction(action);
+    };
+    const auto standard = [](QKeySequence::StandardKey key) {
+        return QKeySequence::keyBindings(key);
+    };
+    add(undoAction, name::UndoAction, standard(QKeySequence::Undo), false);
+    add(redoAction, name::RedoAction, standard(QKeySequence::Redo), false);
+    editMenu->addSeparator();
+    add(cutAction, name::CutAction, standard(QKeySequence::Cut), true);
+    add(copyAction, name::CopyAction, standard(QKeySequence::Copy), true);
+    add(pasteAction, name::PasteAction, standard(QKeySequence::Paste), true);
+    editMenu->addSeparator();
+    add(selectAllChannelsAction, name::SelectAllChannelsAction, standard(QKeySequence::SelectAll),
+        true);
+    add(deleteChannelsAction, name::DeleteChannelsAction, {QKeySequence(Qt::Key_Delete)}, true);
+    add(insertChannelAction, name::InsertChannelAction, {QKeySequence(Qt::Key_Insert)}, true);
+    add(moveUpAction, name::MoveUpAction, {QKeySequence(Qt::CTRL | Qt::Key_Up)}, true);
+    add(moveDownAction, name::MoveDownAction, {QKeySequence(Qt::CTRL | Qt::Key_Down)}, true);
 }
 
 void MainWindow::buildToolbar() {
