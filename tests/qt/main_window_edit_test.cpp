@@ -170,6 +170,10 @@ void MainWindowEditTest::rowsGoOnTheClipboardAndComeBackElsewhere() {
     QVERIFY(QApplication::clipboard()->text().contains("\n09\t438.12500\t"));
     w.keys(QKeySequence::Undo);
     QCOMPARE(w.cell(10, col::RxFrequency), QString("446.00625"));
+
+    w.keys(QKeySequence::SelectAll);
+    w.keys(QKeySequence::Copy);
+    QCOMPARE(QApplication::clipboard()->text().count('\n'), 17);
 }
 
 void MainWindowEditTest::aBadPasteChangesNothingAndSaysWhere() {

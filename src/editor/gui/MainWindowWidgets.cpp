@@ -226,7 +226,11 @@ void MainWindow::buildEditMenu() {
         return QKeySequence::keyBindings(key);
     };
     add(undoAction, name::UndoAction, standard(QKeySequence::Undo), false);
-    add(redoAction, name::RedoAction, standard(QKeySequence::Redo), false);
+    // Ctrl+Y as well, which spreadsheet users reach for whatever the desktop's own Redo key is.
+    QList<QKeySequence> redoKeys = standard(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    add(redoAction, name::RedoAction, redoKeys, false);
     editMenu->addSeparator();
     add(cutAction, name::CutAction, standard(QKeySequence::Cut), true);
     add(copyAction, name::CopyAction, standard(QKeySequence::Copy), true);
