@@ -22,16 +22,16 @@ inline constexpr std::size_t kEmbeddedTextLength = 32;
 // digits only with a value 0..max.
 bool ResumeDelayValid(std::string_view text, int max);
 
-// OptionalFunctionsDialog OK: refuses a resume delay that is not a whole number in range with its
-// message and stores nothing (false); otherwise runs StoreOptionalFunctions (true).
+// The optional-functions dialog's OK: refuses a resume delay that is not a whole number in range
+// with its message and stores nothing (false); otherwise runs StoreOptionalFunctions (true).
 bool ConfirmOptionalFunctions(EditorState& state, MessageBoxService& box);
 
 // A test frequency the image can hold: empty, or 100.00000 ... 999.99999 MHz. The grid itself
 // takes any number; anything else would be written into the radio as "no frequency".
 bool TestFrequencyStorable(std::string_view text);
 
-// TestFrequencyDialog OK: refuses a grid holding a frequency that TestFrequencyStorable rejects
-// with its message and stores nothing (false); otherwise runs StoreTestFrequencies (true).
+// The test-frequency dialog's OK: refuses a grid holding a frequency that TestFrequencyStorable
+// rejects with its message and stores nothing (false); otherwise runs StoreTestFrequencies (true).
 bool ConfirmTestFrequencies(EditorState& state, MessageBoxService& box);
 
 // Whether a key typed into a text box of the embedded-texts dialog is taken: a box holding 32
@@ -41,8 +41,8 @@ bool EmbeddedTextKeyAccepted(std::size_t length, bool hasSelection, bool isBacks
 // An embedded text the image can hold: at most 32 characters, each printable ASCII.
 bool EmbeddedTextValid(std::string_view text);
 
-// EmbeddedTextsDialog OK: refuses a text that EmbeddedTextValid rejects with its message and stores
-// nothing (false); otherwise runs StoreEmbeddedTexts (true).
+// The embedded-texts dialog's OK: refuses a text that EmbeddedTextValid rejects with its message
+// and stores nothing (false); otherwise runs StoreEmbeddedTexts (true).
 bool ConfirmEmbeddedTexts(EditorState& state, MessageBoxService& box);
 
 } // namespace tlv

@@ -38,14 +38,14 @@ void SelectListPosition(int& list, int position, int size);
 // Sets a check box value; anything but 0 and 1 leaves it as it was.
 void SelectCheckValue(int& check, int value);
 
-// OptionalFunctionsDialog Load. Selecting the priority mode and channel runs the priority rules,
-// which can show their messages through `box`. The overload without a box is for start-up, where
-// the stores hold their start values and Fixed is not set; messages would go nowhere.
+// Loading the optional-functions dialog. Selecting the priority mode and channel runs the priority
+// rules, which can show their messages through `box`. The overload without a box is for start-up,
+// where the stores hold their start values and Fixed is not set; messages would go nowhere.
 void LoadOptionalFunctions(EditorState& state, MessageBoxService& box);
 void LoadOptionalFunctions(EditorState& state);
-// OptionalFunctionsDialog OK: the visible controls into OptionSettings. The hidden DTMF group and
-// memory grid are not stored back: nobody can change them in the dialog, and writing them would
-// overwrite what a later decode put into DtmfSettings and DtmfMemory.
+// The optional-functions dialog's OK: the visible controls into OptionSettings. The hidden DTMF
+// group and memory grid are not stored back: nobody can change them in the dialog, and writing them
+// would overwrite what a later decode put into DtmfSettings and DtmfMemory.
 void StoreOptionalFunctions(EditorState& state);
 
 void LoadKeyFunctions(EditorState& state);

@@ -1,5 +1,5 @@
 #pragma once
-// The radio link inside the main window: the serial port, the port window PortDialog, the
+// The radio link inside the main window: the serial port, the port dialog, the
 // transfer controller with its two timers, and their wiring to the main window's transfer status,
 // progress bar, toolbar (Read and Write buttons), programming menu and band list.
 #include <QObject>
