@@ -48,20 +48,21 @@ bool UndoHistory::record(const EditorState& state) {
 }
 
 bool UndoHistory::undo(EditorState& state) {
-    record(state);
-    if (undo_.empty()) return false;
-    redo_.push_back(std::exchange(current_, std::move(undo_.back())));
-    undo_.pop_back();
-    state = InSession(current_, state);
-    return true;
+    return step(undo_, redo_, state);
 }
 
 bool UndoHistory::redo(EditorState& state) {
-    // A change since the undo is a new step, and the undone steps are gone with it.
+    return step(redo_, undo_, state);
+}
+
+bool UndoHistory::step(std::deque<EditorState>& from, std::deque<EditorState>& to,
+                       EditorState& state) {
+    // A change not yet recorded is a step of its own: undone first, and after an undo it ends
+    // what could be redone.
     record(state);
-    if (redo_.empty()) return false;
-    undo_.push_back(std::exchange(current_, std::move(redo_.back())));
-    redo_.pop_back();
+    if (from.empty()) return false;
+    to.push_back(std::exchange(current_, std::move(from.back())));
+    from.pop_back();
     state = InSession(current_, state);
     return true;
 }

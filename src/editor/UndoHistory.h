@@ -12,7 +12,6 @@
 
 #include <cstddef>
 #include <deque>
-#include <vector>
 
 namespace tlv {
 
@@ -47,11 +46,14 @@ class UndoHistory {
     bool redo(EditorState& state);
 
   private:
+    // Takes the last step of `from` as the data in force and keeps the data before on `to`.
+    bool step(std::deque<EditorState>& from, std::deque<EditorState>& to, EditorState& state);
+
     std::size_t depth_;
     bool started_ = false;
     EditorState current_; // the data as last recorded, undone or redone
     std::deque<EditorState> undo_;
-    std::vector<EditorState> redo_;
+    std::deque<EditorState> redo_;
 };
 
 } // namespace tlv

@@ -221,6 +221,9 @@ class MainWindow : public QMainWindow {
     void connectEditCommands();
     void showTableMenu(const QPoint& position);
     void moveChosenChannels(int step);
+    // Before a command that changes rows: false under the editing lock; else commits an open
+    // in-cell editor.
+    bool startChangeOfRows();
     // Records an undo step when the data changed, and updates the Edit commands.
     void recordUndoStep();
     void updateEditCommands();

@@ -198,16 +198,22 @@ void MainWindow::copyChannels() {
         QString::fromStdString(ChannelRowsText(state_, selectedChannelRows())));
 }
 
+bool MainWindow::startChangeOfRows() {
+    // The editing lock holds the data; an open in-cell editor commits first, as leaving it does.
+    if (state_.editingLock) return false;
+    cellEditors->closeEditor();
+    return true;
+}
+
 void MainWindow::cutChannels() {
-    if (state_.editingLock) return;
+    if (!startChangeOfRows()) return;
     copyChannels();
     DeleteChannels(state_, selectedChannelRows());
     refreshFromState();
 }
 
 void MainWindow::pasteChannels() {
-    if (state_.editingLock) return;
-    cellEditors->closeEditor();
+    if (!startChangeOfRows()) return;
     const std::vector<int> rows = selectedChannelRows();
     const int first = rows.empty() ? 1 : rows.front();
     const PasteOutcome pasted =
@@ -228,15 +234,13 @@ void MainWindow::pasteChannels() {
 // ---- Row commands ------------------------------------------------------------------------
 
 void MainWindow::deleteChannels() {
-    if (state_.editingLock) return;
-    cellEditors->closeEditor();
+    if (!startChangeOfRows()) return;
     DeleteChannels(state_, selectedChannelRows());
     refreshFromState();
 }
 
 void MainWindow::insertChannel() {
-    if (state_.editingLock) return;
-    cellEditors->closeEditor();
+    if (!startChangeOfRows()) return;
     const std::vector<int> rows = selectedChannelRows();
     if (rows.empty()) return;
     if (!InsertEmptyChannel(state_, rows.front())) {
@@ -256,8 +260,7 @@ void MainWindow::moveChannelsDown() {
 }
 
 void MainWindow::moveChosenChannels(int step) {
-    if (state_.editingLock) return;
-    cellEditors->closeEditor();
+    if (!startChangeOfRows()) return;
     const std::vector<int> moved = MoveChannels(state_, selectedChannelRows(), step);
     if (moved.empty()) return;
     refreshFromState();
