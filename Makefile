@@ -5,7 +5,11 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache,)
 
-.PHONY: all deps configure build run test sanitize bench screenshot format clean
+# Seconds each fuzz target runs in `make fuzz`.
+FUZZ_SECONDS ?= 60
+FUZZ_CXX ?= clang++-16
+
+.PHONY: all deps configure build run test sanitize fuzz bench screenshot format clean
 
 all: build
 
@@ -29,6 +33,15 @@ test: build
 sanitize:
 	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DTLV_SANITIZE=ON"
 
+# libFuzzer targets built with clang (the compiler comes with `scripts/install-deps fuzz`),
+# each run for FUZZ_SECONDS from the seed corpus in fuzz/corpus.
+fuzz:
+	@scripts/install-deps fuzz
+	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTLV_FUZZ=ON \
+		-DCMAKE_CXX_COMPILER=$(FUZZ_CXX) $(LAUNCHER)
+	cmake --build build-fuzz -j $(JOBS) --target fuzzers
+	scripts/run-fuzz build-fuzz $(FUZZ_SECONDS)
+
 bench:
 	$(MAKE) build BUILD=build-release TYPE=Release
 	build-release/bench/tlv6200-bench
@@ -40,4 +53,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan build-release
+	rm -rf build build-asan build-release build-fuzz

@@ -4,12 +4,23 @@
 #include "editor/gui/QtClock.h"
 #include "editor/qt/ParameterLocation.h"
 #include "image/gui/QtFileDialogService.h"
+#include "image/qt/BackupLocation.h"
 #include "localisation/gui/QtMessageBox.h"
 #include "localisation/qt/QtLanguageRequestStore.h"
 
+#include "help/ProgramVersion.h"
+
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
 int main(int argc, char* argv[]) {
+    // Answered before any window system is needed, as command-line tools do.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("tlv6200 %s\n", tlv::kProgramVersion);
+        return 0;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("TLV6200"));
 
@@ -24,6 +35,7 @@ int main(int argc, char* argv[]) {
     tlv::QtFileDialogService fileDialogs;
     services.fileDialogs = &fileDialogs;
     services.settingsFolder = tlv::ParameterFolder();
+    services.backupFolder = tlv::BackupFolder();
 
     tlv::MainWindow form1(state, services);
     messageBox.setOwner(&form1);

@@ -1,11 +1,15 @@
 #include "CommandLine.h"
 
+#include "image/ImageLayout.h"
+
 #include <array>
 #include <utility>
 
 namespace tlv::cli {
 
 namespace {
+
+constexpr int kBandCount = static_cast<int>(kBands.size());
 
 struct VerbInfo {
     Verb verb;
@@ -14,7 +18,7 @@ struct VerbInfo {
     const char* description;
 };
 
-constexpr std::array<VerbInfo, 7> kVerbs{{
+constexpr std::array<VerbInfo, 8> kVerbs{{
     {Verb::New, "new", "new -o FILE.DAT",
      "Writes the start-up editor (no channels, default settings) as a data file."},
     {Verb::Show, "show", "show FILE.DAT [--lang en|zh-CN|zh-TW]",
@@ -22,16 +26,30 @@ constexpr std::array<VerbInfo, 7> kVerbs{{
     {Verb::Export, "export", "export FILE.DAT -o OUT.json|OUT.csv|-",
      "Writes the data file as JSON (all values) or CHIRP CSV (the channels); the format\n"
      "  follows the extension of OUT, and \"-o -\" writes JSON to standard output."},
-    {Verb::Import, "import", "import IN.json|IN.csv -o FILE.DAT [--base BASE.DAT]",
+    {Verb::Import, "import",
+     "import IN.json|IN.csv -o FILE.DAT [--base BASE.DAT] [--band N] [--renumber]",
      "Applies the values of IN to the start-up editor (or to BASE.DAT) and saves the\n"
      "  result. Every value is checked with the editor's rules; on any error nothing is\n"
-     "  written."},
-    {Verb::Read, "read", "read --port PORT -o FILE.DAT",
-     "Reads the radio on PORT and saves its memory as a data file."},
-    {Verb::Write, "write", "write --port PORT [--port PORT ...] FILE.DAT [--service] [--yes]",
+     "  written. A CSV carries no band: --band N chooses it (the list below), also over\n"
+     "  the band of a JSON or of BASE.DAT. --renumber places the CSV rows in Location order\n"
+     "  on channels 1..N (CHIRP files may start at Location 0 or run past 16). What the\n"
+     "  radio cannot keep (names, comments, priority scan, digits finer than 10 Hz) is\n"
+     "  noted on standard error."},
+    {Verb::Diff, "diff", "diff A.DAT B.DAT [--json]",
+     "Lists the differences between two data files by name (\"channel 3: rx old -> new\",\n"
+     "  \"settings.VoxGain: old -> new\"); --json writes them as JSON. Exits 0 when the\n"
+     "  files hold the same values, 1 when they differ, 2 on a file error."},
+    {Verb::Read, "read", "read --port PORT -o FILE.DAT [--no-backup]",
+     "Reads the radio on PORT and saves its memory as a data file. A copy of the image\n"
+     "  read also goes to the backup folder (~/.local/share/TLV6200/backups, the newest\n"
+     "  200 kept) unless --no-backup is given; its path is printed."},
+    {Verb::Write, "write",
+     "write --port PORT [--port PORT ...] FILE.DAT [--service] [--yes] [--verify] [--no-backup]",
      "Writes the data file into the radio on every PORT at once. --service also writes the\n"
      "  power-level block; --yes answers Yes to the band question (asked on the terminal\n"
-     "  when standard input is one, answered No otherwise)."},
+     "  when standard input is one, answered No otherwise); --verify reads each radio back\n"
+     "  after the write and compares every written address. Before the first block, the\n"
+     "  image being written goes to the backup folder unless --no-backup is given."},
     {Verb::Ports, "ports", "ports", "Lists the port table COM1..COM20 and the devices behind it."},
 }};
 
@@ -52,9 +70,13 @@ bool accepts(Verb verb, const std::string& option) {
     if (option == "-o")
         return verb == Verb::New || verb == Verb::Export || verb == Verb::Import ||
                verb == Verb::Read;
-    if (option == "--base") return verb == Verb::Import;
+    if (option == "--base" || option == "--band" || option == "--renumber")
+        return verb == Verb::Import;
+    if (option == "--json") return verb == Verb::Diff;
+    if (option == "--verify") return verb == Verb::Write;
     if (option == "--port") return verb == Verb::Read || verb == Verb::Write;
     if (option == "--service" || option == "--yes") return verb == Verb::Write;
+    if (option == "--no-backup") return verb == Verb::Read || verb == Verb::Write;
     return false;
 }
 
@@ -71,6 +93,13 @@ const char* VerbName(Verb verb) {
     return info ? info->name : "";
 }
 
+std::string BandChoices() {
+    std::string text;
+    for (int band = 0; band < kBandCount; ++band)
+        text += (band ? ", " : "") + std::to_string(band) + " " + std::string(kBands[band].text);
+    return text;
+}
+
 int CommandLine::languageState() const {
     if (lang == "zh-CN") return 0;
     if (lang == "zh-TW") return 2;
@@ -82,12 +111,30 @@ std::string UsageText(Verb verb) {
         "\nOptions:\n"
         "  --lang en|zh-CN|zh-TW  language of the messages (default en)\n"
         "  -h, --help             this help\n"
+        "  --version              the program's version\n"
         "\nPORT is COMn (the port table, see \"tlv6200-cli ports\") or a device path.\n"
-        "Exit codes: 0 success, 1 usage, 2 file error, 3 communication error or band\n"
-        "question declined, 4 invalid input in an import.\n";
+        "Exit codes: 0 success, 1 usage (diff: the files differ), 2 file error,\n"
+        "3 communication error, band question declined or failed verification, 4 invalid\n"
+        "input in an import.\n";
     if (const VerbInfo* info = findVerb(verb)) {
+        std::string bands;
+        if (verb == Verb::Import) {
+            // The band list, wrapped like the descriptions.
+            std::string line = "  Bands:";
+            for (int band = 0; band < kBandCount; ++band) {
+                const std::string entry = " " + std::to_string(band) + " " +
+                                          std::string(kBands[band].text) +
+                                          (band + 1 < kBandCount ? "," : "");
+                if (line.size() + entry.size() > 88) {
+                    bands += line + "\n";
+                    line = "        ";
+                }
+                line += entry;
+            }
+            bands = "\n" + bands + line + "\n";
+        }
         return std::string("Usage: tlv6200-cli ") + info->synopsis + "\n\n  " + info->description +
-               "\n" + common;
+               "\n" + bands + common;
     }
     std::string text = "Usage: tlv6200-cli COMMAND [OPTIONS]\n\nCommands:\n";
     for (const auto& info : kVerbs)
@@ -106,6 +153,11 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     std::size_t i = 0;
     if (args[0] == "-h" || args[0] == "--help") {
         line.help = true;
+        result.ok = true;
+        return result;
+    }
+    if (args[0] == "--version") {
+        line.version = true;
         result.ok = true;
         return result;
     }
@@ -137,8 +189,12 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             line.help = true;
             continue;
         }
-        const bool takesValue =
-            option == "-o" || option == "--base" || option == "--port" || option == "--lang";
+        if (option == "--version") {
+            line.version = true;
+            continue;
+        }
+        const bool takesValue = option == "-o" || option == "--base" || option == "--port" ||
+                                option == "--lang" || option == "--band";
         if (option != "--lang" && !accepts(line.verb, option)) {
             result.error = "unknown option '" + arg + "' for " + VerbName(line.verb);
             return result;
@@ -150,6 +206,10 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             }
             if (option == "--service") line.service = true;
             if (option == "--yes") line.yes = true;
+            if (option == "--renumber") line.renumber = true;
+            if (option == "--json") line.json = true;
+            if (option == "--verify") line.verify = true;
+            if (option == "--no-backup") line.noBackup = true;
             continue;
         }
         if (!hasInlineValue) {
@@ -171,6 +231,14 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             line.output = value;
         } else if (option == "--base") {
             line.base = value;
+        } else if (option == "--band") {
+            const bool digit = value.size() == 1 && value[0] >= '0' &&
+                               value[0] < static_cast<char>('0' + kBandCount);
+            if (!digit) {
+                result.error = "--band takes a band number 0.." + std::to_string(kBandCount - 1);
+                return result;
+            }
+            line.band = value[0] - '0';
         } else if (option == "--port") {
             line.ports.push_back(value);
         } else if (option == "--lang") {
@@ -181,7 +249,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             line.lang = value;
         }
     }
-    if (line.help) {
+    if (line.help || line.version) {
         result.ok = true;
         return result;
     }
@@ -200,6 +268,9 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
     case Verb::Import:
         operands = 1;
         needsOutput = true;
+        break;
+    case Verb::Diff:
+        operands = 2;
         break;
     case Verb::Read:
         needsOutput = true;

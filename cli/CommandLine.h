@@ -1,22 +1,29 @@
 #pragma once
 // Argument parsing of tlv6200-cli: a verb followed by its options and operands.
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace tlv::cli {
 
-enum class Verb { None, New, Show, Export, Import, Read, Write, Ports };
+enum class Verb { None, New, Show, Export, Import, Diff, Read, Write, Ports };
 
 struct CommandLine {
     Verb verb = Verb::None;
     std::vector<std::string> operands; // FILE arguments
     std::string output;                // -o / --output ("-" = standard output)
     std::string base;                  // --base
+    std::optional<int> band;           // --band N (import)
     std::vector<std::string> ports;    // --port, repeatable
     std::string lang = "en";           // --lang: en, zh-CN, zh-TW
     bool service = false;              // --service
     bool yes = false;                  // --yes
+    bool renumber = false;             // --renumber (import)
+    bool json = false;                 // --json (diff)
+    bool verify = false;               // --verify (write)
+    bool noBackup = false;             // --no-backup
     bool help = false;                 // --help / -h
+    bool version = false;              // --version
     int languageState() const;         // LanguageState for --lang
 };
 
@@ -34,5 +41,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args);
 std::string UsageText(Verb verb);
 
 const char* VerbName(Verb verb);
+
+// The bands --band chooses from: "0 400-470MHz, 1 450-490MHz, ...".
+std::string BandChoices();
 
 } // namespace tlv::cli

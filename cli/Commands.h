@@ -11,6 +11,7 @@ int RunNew(const CommandLine& line);
 int RunShow(const CommandLine& line);
 int RunExport(const CommandLine& line);
 int RunImport(const CommandLine& line);
+int RunDiff(const CommandLine& line);
 int RunRead(const CommandLine& line, int argc, char** argv);
 int RunWrite(const CommandLine& line, int argc, char** argv);
 int RunPorts(const CommandLine& line, int argc, char** argv);

@@ -1,7 +1,5 @@
 #include "Console.h"
 
-#include "CliTexts.h"
-
 #include <algorithm>
 #include <cstdio>
 #include <iostream>
@@ -12,15 +10,6 @@ namespace tlv::cli {
 namespace {
 bool progressOnScreen = false;
 } // namespace
-
-std::string Say(int languageState, const LocalText& text, const std::string& a,
-                const std::string& b) {
-    std::string out = Localise(languageState, text);
-    for (const auto& [mark, value] : {std::pair{"%1", &a}, std::pair{"%2", &b}}) {
-        if (auto at = out.find(mark); at != std::string::npos) out.replace(at, 2, *value);
-    }
-    return out;
-}
 
 bool StdinIsTerminal() {
     return isatty(STDIN_FILENO) == 1;
@@ -52,7 +41,12 @@ int ConsoleMessageBox::LocalMsgBox(const std::string& text, int flags, const std
     const int buttons = flags & 0x0F;
     const bool question = buttons == mb::YesNo || buttons == mb::OkCancel;
     if (!question) {
-        ErrorLine(prefix_ + text);
+        // Every line of a message carries the port's prefix.
+        std::string lines = prefix_ + text;
+        for (std::size_t at = lines.find('\n'); at != std::string::npos && !prefix_.empty();
+             at = lines.find('\n', at + 1 + prefix_.size()))
+            lines.insert(at + 1, prefix_);
+        ErrorLine(lines);
         return IdOk;
     }
     bool yes = false;

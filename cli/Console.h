@@ -16,6 +16,7 @@ inline constexpr int kExitUsage = 1;
 inline constexpr int kExitFile = 2;
 inline constexpr int kExitCommunication = 3;
 inline constexpr int kExitInvalidImport = 4;
+inline constexpr int kExitDifferent = 1; // diff: the files differ
 
 bool StdinIsTerminal();
 bool StderrIsTerminal();

@@ -2,10 +2,13 @@
 #include "CliTexts.h"
 #include "Commands.h"
 #include "Console.h"
-#include "CsvFormat.h"
-#include "JsonFormat.h"
 
 #include "editor/Startup.h"
+#include "exchange/EditorComparison.h"
+#include "exchange/ExchangeFormat.h"
+#include "exchange/ExchangeTexts.h"
+#include "exchange/SettingNames.h"
+#include "exchange/qt/ImportText.h"
 #include "image/DataFile.h"
 #include "image/FileIo.h"
 #include "image/ImageCodec.h"
@@ -20,21 +23,6 @@
 namespace tlv::cli {
 
 namespace {
-
-enum class Format { Json, Csv, Unknown };
-
-Format formatOf(const std::string& path) {
-    if (path == "-") return Format::Json;
-    std::string extension;
-    if (auto dot = path.rfind('.');
-        dot != std::string::npos && path.find('/', dot) == std::string::npos)
-        extension = path.substr(dot + 1);
-    for (char& c : extension)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (extension == "json") return Format::Json;
-    if (extension == "csv") return Format::Csv;
-    return Format::Unknown;
-}
 
 void fileMessage(int language, const Message& message, const std::string& path,
                  const std::string& reason = {}) {
@@ -118,14 +106,14 @@ int RunNew(const CommandLine& line) {
 
 int RunExport(const CommandLine& line) {
     const int language = line.languageState();
-    const Format format = formatOf(line.output);
-    if (format == Format::Unknown) {
-        ErrorLine(line.output + ": " + Say(language, text::UnknownFormat));
+    const ExchangeFormat format = ExchangeFormatOf(line.output);
+    if (format == ExchangeFormat::Unknown) {
+        ErrorLine(line.output + ": " + Localise(language, text::UnknownFormat));
         return kExitUsage;
     }
     EditorState state;
     if (int code = OpenDataFile(line.operands[0], language, state)) return code;
-    const std::string content = format == Format::Json ? ExportJson(state) : ExportCsv(state);
+    const std::string content = ExportText(state, format);
     if (line.output == "-") {
         std::fwrite(content.data(), 1, content.size(), stdout);
         return std::fflush(stdout) == 0 ? kExitOk : kExitFile;
@@ -141,9 +129,9 @@ int RunExport(const CommandLine& line) {
 int RunImport(const CommandLine& line) {
     const int language = line.languageState();
     const std::string& input = line.operands[0];
-    const Format format = formatOf(input);
-    if (format == Format::Unknown) {
-        ErrorLine(input + ": " + Say(language, text::UnknownFormat));
+    const ExchangeFormat format = ExchangeFormatOf(input);
+    if (format == ExchangeFormat::Unknown) {
+        ErrorLine(input + ": " + Localise(language, text::UnknownFormat));
         return kExitUsage;
     }
     // Import files are small; anything beyond a megabyte is not one of ours.
@@ -157,19 +145,32 @@ int RunImport(const CommandLine& line) {
     if (!line.base.empty())
         if (int code = OpenDataFile(line.base, language, state)) return code;
 
-    ImportReport report;
-    const ImportPatch patch = format == Format::Json ? ParseJson(content, language, report)
-                                                     : ParseCsv(content, language, report);
-    if (report.ok()) ApplyImport(state, patch, language, report);
+    const ImportOptions options{line.band, line.renumber};
+    const ImportReport report = ImportText(content, format, options, language, state);
     for (const auto& note : report.notes)
         ErrorLine(input + ": " + note.where + ": " + note.message);
     if (!report.ok()) {
         for (const auto& error : report.errors)
             ErrorLine(input + ": " + error.where + ": " + error.message);
-        ErrorLine(Say(language, text::NothingWritten));
+        if (report.hinted(ImportHint::Renumber)) ErrorLine(Localise(language, text::RenumberHint));
+        if (report.hinted(ImportHint::Band) && format == ExchangeFormat::Csv)
+            ErrorLine(Localise(language, text::CsvBandHint, BandChoices()));
+        ErrorLine(Localise(language, text::NothingWritten));
         return kExitInvalidImport;
     }
     return SaveDataFile(line.output, state, language);
+}
+
+int RunDiff(const CommandLine& line) {
+    const int language = line.languageState();
+    EditorState before, after;
+    if (int code = OpenDataFile(line.operands[0], language, before)) return code;
+    if (int code = OpenDataFile(line.operands[1], language, after)) return code;
+    const std::vector<Difference> differences = CompareEditors(before, after, language);
+    const std::string out = line.json ? DifferencesJson(differences) : DifferencesText(differences);
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    if (std::fflush(stdout) != 0) return kExitFile;
+    return differences.empty() ? kExitOk : kExitDifferent;
 }
 
 int RunShow(const CommandLine& line) {

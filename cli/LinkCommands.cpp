@@ -7,6 +7,7 @@
 
 #include "editor/Startup.h"
 #include "editor/qt/ParameterLocation.h"
+#include "image/qt/BackupLocation.h"
 #include "link/PortTable.h"
 #include "link/qt/ComPorts.h"
 #include "link/qt/SerialLink.h"
@@ -16,14 +17,16 @@
 #include <QEventLoop>
 #include <QTimer>
 
+#include <algorithm>
+#include <cstdio>
 #include <memory>
 
 namespace tlv::cli {
 
 namespace {
 
-// No transfer takes this long: a silent radio ends one within three seconds, a complete write
-// at 9600 baud within a few seconds. The guard only protects against a wedged event loop.
+// No transfer takes this long: the engine ends every transfer within its time limit of 60 s
+// (kTransferLimitTicks). The guard only protects against a wedged event loop.
 constexpr int kOverallTimeoutMs = 10 * 60 * 1000;
 
 // The "ports" file lives beside the parameter file: the program's folder, or the per-user
@@ -42,7 +45,9 @@ struct PortRun {
     std::unique_ptr<ConsoleMessageBox> box;
     std::unique_ptr<TransferController> transfer;
     std::optional<TransferOutcome> outcome;
-    std::string failure; // the port could not be opened
+    std::string failure;       // the port could not be opened
+    bool verifying = false;    // the write was read back
+    std::string verifyFailure; // the read-back differs or failed
 };
 
 std::string outcomeText(const PortRun& run, char direction, int language) {
@@ -55,61 +60,157 @@ std::string outcomeText(const PortRun& run, char direction, int language) {
         return Localise(language, msg::BandMismatch.text);
     case TransferOutcome::CommunicationError:
     case TransferOutcome::ImageRejected:
+    case TransferOutcome::Stopped:
         break;
     }
-    return Localise(language, msg::CommunicationError.text);
+    // The cause on the same line: one line per port.
+    std::string text = Localise(language, msg::CommunicationError.text);
+    std::string cause = DescribeFailure(run.transfer->engine().lastFailure(), language);
+    std::replace(cause.begin(), cause.end(), '\n', ' ');
+    return cause.empty() ? text : text + " " + cause;
 }
 
-// Opens every port, starts one transfer on each and runs the event loop until all ended.
-void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, char direction,
-                  std::optional<bool> bandAnswer, int language) {
-    std::vector<std::string> names;
-    for (const auto& run : runs)
-        names.push_back(run->name);
-    ProgressLine progress(names);
-    int running = 0;
-    QEventLoop loop;
-    for (std::size_t i = 0; i < runs.size(); ++i) {
-        PortRun& run = *runs[i];
+int exitCodeOf(const PortRun& run) {
+    if (run.outcome && *run.outcome == TransferOutcome::Success) return kExitOk;
+    return kExitCommunication;
+}
+
+// The folder of the automatic backups, or empty for --no-backup.
+std::string backupFolderFor(const CommandLine& line) {
+    if (line.noBackup) return {};
+    QCoreApplication::setApplicationName(QStringLiteral("TLV6200"));
+    return BackupFolder();
+}
+
+// The transfers back up into `backupFolder`, and report it on standard error. All writes send
+// the same image, so the first one to reach its radio keeps the only copy. A backup that fails
+// does not stop the transfer.
+void takeBackups(std::vector<std::unique_ptr<PortRun>>& runs, PortRun& run,
+                 const std::string& backupFolder, int language) {
+    if (backupFolder.empty()) return;
+    run.transfer->setBackupFolder(backupFolder);
+    auto taken = [&runs] {
+        for (const auto& other : runs)
+            if (other->transfer) other->transfer->setBackupFolder({});
+    };
+    QObject::connect(run.transfer.get(), &TransferController::backupSaved,
+                     [language, taken](const QString& path) {
+                         ErrorLine(Localise(language, text::BackupSaved, path.toStdString()));
+                         taken();
+                     });
+    QObject::connect(run.transfer.get(), &TransferController::backupFailed,
+                     [language, taken](const QString& reason) {
+                         ErrorLine(Localise(language, status::BackupFailed) + " " +
+                                   reason.toStdString());
+                         taken();
+                     });
+}
+
+// Opens every port and gives it its transfer controller; a port that cannot be opened keeps the
+// reason in `failure`. The transfers keep their backups in `backupFolder` (none when empty).
+void openPorts(std::vector<std::unique_ptr<PortRun>>& runs, std::optional<bool> bandAnswer,
+               int language, const std::string& backupFolder) {
+    for (auto& entry : runs) {
+        PortRun& run = *entry;
         run.ports = std::make_unique<ComPorts>(run.link);
-        run.ports->loadTable(settingsFolder());
+        // Only a COM name needs the table, and with it the scan of the machine's serial
+        // devices; a device path is opened as it is.
+        if (IsComName(run.name)) run.ports->loadTable(settingsFolder());
         QString reason;
-        if (!run.ports->openByName(QString::fromStdString(run.name), &reason)) {
+        if (!run.ports->openByName(QString::fromStdString(run.name), &reason, language)) {
             run.failure =
-                Say(language, text::PortNotFound,
-                    run.name + (reason.isEmpty() ? "" : " (" + reason.toStdString() + ")"));
+                Localise(language, text::PortNotFound,
+                         run.name + (reason.isEmpty() ? "" : " (" + reason.toStdString() + ")"));
             continue;
         }
         const std::string prefix = runs.size() > 1 ? run.name + ": " : "";
         run.box = std::make_unique<ConsoleMessageBox>(prefix);
         run.box->answer = bandAnswer;
         run.transfer = std::make_unique<TransferController>(run.editor, *run.box, run.link);
-        QObject::connect(run.transfer.get(), &TransferController::progressChanged,
-                         [&progress, i](bool visible, int value) {
-                             if (visible) progress.set(i, value, kProgressMaximum);
-                         });
-        QObject::connect(run.transfer.get(), &TransferController::finished,
-                         [&run, &running, &loop](TransferOutcome outcome) {
-                             if (run.outcome) return;
-                             run.outcome = outcome;
-                             if (--running == 0) loop.quit();
-                         });
+        takeBackups(runs, run, backupFolder, language);
+    }
+}
+
+// Starts a transfer in `direction` on every opened port and runs the event loop until all
+// ended; each run's outcome is that of this transfer.
+void runPhase(std::vector<std::unique_ptr<PortRun>>& runs, char direction, int language) {
+    std::vector<std::string> names;
+    for (const auto& run : runs)
+        names.push_back(run->name);
+    ProgressLine progress(names);
+    int running = 0;
+    QEventLoop loop;
+    std::vector<QMetaObject::Connection> connections;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        PortRun& run = *runs[i];
+        run.outcome.reset();
+        if (!run.transfer || !run.failure.empty()) continue;
+        connections.push_back(QObject::connect(run.transfer.get(),
+                                               &TransferController::progressChanged,
+                                               [&progress, i](bool visible, int value) {
+                                                   if (visible)
+                                                       progress.set(i, value, kProgressMaximum);
+                                               }));
+        connections.push_back(QObject::connect(run.transfer.get(), &TransferController::finished,
+                                               [&run, &running, &loop](TransferOutcome outcome) {
+                                                   if (run.outcome) return;
+                                                   run.outcome = outcome;
+                                                   if (--running == 0) loop.quit();
+                                               }));
         ++running;
         if (!run.transfer->start(direction)) {
             --running;
-            run.failure = Say(language, text::PortNotFound, run.name);
+            run.failure = Localise(language, text::PortNotFound, run.name);
         }
     }
     if (running > 0) {
         QTimer::singleShot(kOverallTimeoutMs, &loop, &QEventLoop::quit);
         loop.exec();
     }
+    for (const auto& connection : connections)
+        QObject::disconnect(connection);
     progress.finish();
 }
 
-int exitCodeOf(const PortRun& run) {
-    if (run.outcome && *run.outcome == TransferOutcome::Success) return kExitOk;
-    return kExitCommunication;
+// Opens every port, starts one transfer on each and runs the event loop until all ended.
+void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, char direction,
+                  std::optional<bool> bandAnswer, int language, const std::string& backupFolder) {
+    openPorts(runs, bandAnswer, language, backupFolder);
+    runPhase(runs, direction, language);
+}
+
+// Reads back every radio whose write succeeded and compares the written addresses with what
+// was written; a radio that differs or cannot be read gets its `verifyFailure`.
+void verifyWrites(std::vector<std::unique_ptr<PortRun>>& runs, int serviceMode, int language) {
+    std::vector<std::string> written(runs.size());
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        PortRun& run = *runs[i];
+        if (exitCodeOf(run) != kExitOk) {
+            run.transfer.reset(); // nothing to verify: the write failed
+            continue;
+        }
+        written[i] = run.transfer->engine().state().writeImageText;
+    }
+    runPhase(runs, 'R', language);
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        PortRun& run = *runs[i];
+        if (written[i].empty()) continue;
+        run.verifying = true;
+        if (!run.outcome || *run.outcome == TransferOutcome::CommunicationError ||
+            *run.outcome == TransferOutcome::Declined) {
+            run.verifyFailure = Localise(language, text::VerifyReadFailed);
+            continue;
+        }
+        const auto address = FirstDifferingWrittenAddress(
+            written[i], run.transfer->engine().state().readImageText, serviceMode);
+        if (written[i].size() != 2 * kImageBytes) {
+            run.verifyFailure = Localise(language, text::VerifyReadFailed);
+        } else if (address) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "0x%04X", *address);
+            run.verifyFailure = Localise(language, text::VerifyDifference, hex);
+        }
+    }
 }
 
 } // namespace
@@ -121,7 +222,7 @@ int RunRead(const CommandLine& line, int argc, char** argv) {
     runs.push_back(std::make_unique<PortRun>());
     runs[0]->name = line.ports[0];
     runs[0]->editor = MakeStartupEditor(language);
-    runTransfers(runs, 'R', std::nullopt, language);
+    runTransfers(runs, 'R', std::nullopt, language, backupFolderFor(line));
     const PortRun& run = *runs[0];
     if (exitCodeOf(run) != kExitOk) {
         // The engine has shown the communication error itself; a port that never opened or a
@@ -157,7 +258,7 @@ int RunWrite(const CommandLine& line, int argc, char** argv) {
             bandAnswer = false;
         if (!*bandAnswer) {
             if (!line.yes && !StdinIsTerminal()) ErrorLine(question + " -> No");
-            ErrorLine(Say(language, text::BandQuestionDeclined));
+            ErrorLine(Localise(language, text::BandQuestionDeclined));
             return kExitCommunication;
         }
     }
@@ -169,12 +270,25 @@ int RunWrite(const CommandLine& line, int argc, char** argv) {
         run->editor = editor;
         runs.push_back(std::move(run));
     }
-    runTransfers(runs, 'W', bandAnswer, language);
+    runTransfers(runs, 'W', bandAnswer, language, backupFolderFor(line));
+    // The results of the writes, before a read-back replaces the runs' outcomes.
+    std::vector<std::string> results;
+    std::vector<bool> written;
+    for (const auto& run : runs) {
+        results.push_back(run->name + ": " + outcomeText(*run, 'W', language));
+        written.push_back(exitCodeOf(*run) == kExitOk);
+    }
+    if (line.verify) verifyWrites(runs, editor.serviceMode, language);
 
     int code = kExitOk;
-    for (const auto& run : runs) {
-        ErrorLine(run->name + ": " + outcomeText(*run, 'W', language));
-        if (exitCodeOf(*run) != kExitOk) code = kExitCommunication;
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        const PortRun& run = *runs[i];
+        std::string result = results[i];
+        if (run.verifying)
+            result += " " + (run.verifyFailure.empty() ? Localise(language, text::Verified)
+                                                       : run.verifyFailure);
+        ErrorLine(result);
+        if (!written[i] || !run.verifyFailure.empty()) code = kExitCommunication;
     }
     return code;
 }

@@ -4,6 +4,8 @@
 #include "Commands.h"
 #include "Console.h"
 
+#include "help/ProgramVersion.h"
+
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -16,9 +18,13 @@ int main(int argc, char* argv[]) {
     const CommandLine& line = parsed.line;
     if (!parsed.ok) {
         ErrorLine("tlv6200-cli: " +
-                  Say(line.languageState(), tlv::cli::text::UsageError, parsed.error));
+                  tlv::Localise(line.languageState(), tlv::text::UsageError, parsed.error));
         std::fputs(UsageText(line.verb).c_str(), stderr);
         return kExitUsage;
+    }
+    if (line.version) {
+        std::printf("tlv6200-cli %s\n", tlv::kProgramVersion);
+        return kExitOk;
     }
     if (line.help) {
         std::fputs(UsageText(line.verb).c_str(), stdout);
@@ -33,6 +39,8 @@ int main(int argc, char* argv[]) {
         return RunExport(line);
     case Verb::Import:
         return RunImport(line);
+    case Verb::Diff:
+        return RunDiff(line);
     case Verb::Read:
         return RunRead(line, argc, argv);
     case Verb::Write:

@@ -122,7 +122,7 @@ class RowWriter {
 
   private:
     std::optional<BadCell> bad(int column, const LocalText& reason, const std::string& value = {}) {
-        return BadCell{column, FillText(Localise(state_.languageState, reason), {value})};
+        return BadCell{column, Localise(state_.languageState, reason, value)};
     }
 
     void edit(int column) {

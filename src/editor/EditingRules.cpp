@@ -235,18 +235,38 @@ int OptionListPosition(const EditorState& state, int row, int column) {
 
 // ---- Cell selection ----------------------------------------------------------------------
 
-CellEditor SelectCell(EditorState& state, int row, int column) {
-    if (!state.cellClickArmed) return CellEditor::None;
-    state.cellClickArmed = false;
+CellEditor EditorForCell(const EditorState& state, int row, int column) {
     if (!isChannelRow(row) || column < col::RxFrequency || column > col::Scan)
         return CellEditor::None;
     // A channel not in use can only be started with its receive frequency.
-    if (!state.table.inUse(row)) column = col::RxFrequency;
-    state.editRow = row;
-    state.editCol = column;
-    if (isFrequencyColumn(column)) return CellEditor::Frequency;
+    if (!state.table.inUse(row) || isFrequencyColumn(column)) return CellEditor::Frequency;
     if (isToneColumn(column)) return CellEditor::Tone;
     return CellEditor::Option;
+}
+
+bool TypingOpensEditor(CellEditor editor, int code) {
+    if (code == kKeyBackspace) return false;
+    switch (editor) {
+    case CellEditor::Frequency:
+        return FilterFrequencyKey(code).action == KeyAction::Keep;
+    case CellEditor::Tone:
+        return FilterToneKey(code).action == KeyAction::Keep;
+    case CellEditor::Option:
+        return code >= 32 && code != 127;
+    case CellEditor::None:
+        break;
+    }
+    return false;
+}
+
+CellEditor SelectCell(EditorState& state, int row, int column) {
+    if (!state.cellClickArmed) return CellEditor::None;
+    state.cellClickArmed = false;
+    const CellEditor editor = EditorForCell(state, row, column);
+    if (editor == CellEditor::None) return editor;
+    state.editRow = row;
+    state.editCol = state.table.inUse(row) ? column : col::RxFrequency;
+    return editor;
 }
 
 // ---- Band selection ----------------------------------------------------------------------

@@ -88,6 +88,16 @@ int OptionListPosition(const EditorState& state, int row, int column);
 
 enum class CellEditor { None, Frequency, Tone, Option };
 
+// The editor a selection of cell (row, column) opens, without arming or selecting anything:
+// the receive frequency's for a channel not in use, None for the header row, the number
+// column and cells outside the table.
+CellEditor EditorForCell(const EditorState& state, int row, int column);
+
+// Whether a character typed on a cell whose editor is `editor` opens the editor and starts
+// its text: a character that editor keeps (not backspace); for an option list, any printable
+// character.
+bool TypingOpensEditor(CellEditor editor, int code);
+
 // Runs the selection handler for a selection of cell (row, column). Opens nothing unless
 // cellClickArmed is set. A selection in a channel not in use goes to its receive frequency.
 // Sets editRow/editCol, clears cellClickArmed and tells which editor to open over

@@ -53,11 +53,15 @@ int ToneListPosition(const CellListTexts& texts, std::string_view text) {
 
 bool IsToneOffText(const CellListTexts& texts, std::string_view text) {
     if (text.empty()) return false;
-    if (text == texts.toneOff) return true;
-    // The off texts of the three languages never change: convert them once, not per cell.
-    static const std::array<std::string, 3> offTexts{ToneOffText(0), ToneOffText(1),
-                                                     ToneOffText(2)};
-    return std::find(offTexts.begin(), offTexts.end(), text) != offTexts.end();
+    if (text == texts.toneOff || text == ToneOffText(1)) return true;
+    // Tone values are ASCII, and so is the English off text: only a text with other characters
+    // can be a Chinese off text. The Traditional one is converted once, and only then, so that
+    // a run without Chinese texts never opens the conversion's dictionaries.
+    if (std::all_of(text.begin(), text.end(),
+                    [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+        return false;
+    static const std::array<std::string, 2> chineseOffTexts{ToneOffText(0), ToneOffText(2)};
+    return std::find(chineseOffTexts.begin(), chineseOffTexts.end(), text) != chineseOffTexts.end();
 }
 
 } // namespace tlv

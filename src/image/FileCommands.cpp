@@ -39,18 +39,20 @@ std::string SavedCaption(const std::string& path) {
     return std::string(kAppTitle) + "-" + path;
 }
 
-bool FileCommands::New() {
-    if (ShowMessage(box_, state_.languageState, msg::NewConfirm) != IdOk) return false;
+bool FileCommands::New(bool alreadyConfirmed) {
+    if (!alreadyConfirmed && ShowMessage(box_, state_.languageState, msg::NewConfirm) != IdOk)
+        return false;
     ClearChannelsInUse(state_);
     return true;
 }
 
-OpenOutcome FileCommands::Open() {
+OpenOutcome FileCommands::Open(std::string* openedPath) {
     std::optional<std::string> path = dialogs_.ShowOpen();
     if (!path || path->empty()) return OpenOutcome::Cancelled;
     LoadResult result = LoadDataFile(*path, state_, box_);
     switch (result.status) {
     case LoadStatus::Loaded:
+        if (openedPath != nullptr) *openedPath = *path;
         return OpenOutcome::Loaded;
     case LoadStatus::WrongType:
         ShowMessage(box_, state_.languageState, msg::WrongFileType);
@@ -61,6 +63,19 @@ OpenOutcome FileCommands::Open() {
     }
     ShowMessage(box_, state_.languageState, msg::OpenFailed, result.reason);
     return OpenOutcome::Failed;
+}
+
+SaveChangesOutcome FileCommands::AskToSaveChanges() {
+    switch (ShowMessage(box_, state_.languageState, msg::SaveChanges)) {
+    case IdSave:
+        if (std::optional<std::string> path = Save())
+            return {SaveChangesAnswer::Saved, std::move(*path)};
+        return {SaveChangesAnswer::Cancelled, {}};
+    case IdDiscard:
+        return {SaveChangesAnswer::Discarded, {}};
+    default:
+        return {SaveChangesAnswer::Cancelled, {}};
+    }
 }
 
 std::optional<std::string> FileCommands::ChooseSavePath(FileKind kind) {

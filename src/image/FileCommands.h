@@ -26,18 +26,34 @@ std::string WithDataExtension(const std::string& path);
 // The main window's caption after a save: the application title, "-" and the path.
 std::string SavedCaption(const std::string& path);
 
+// The answer to "Save changes?".
+enum class SaveChangesAnswer {
+    Saved,     // Save, and the file was written
+    Discarded, // Discard: the changes may go
+    Cancelled, // Cancel, the close box, or a save that was cancelled or failed: keep everything
+};
+
+struct SaveChangesOutcome {
+    SaveChangesAnswer answer;
+    std::string savedPath; // the file written, for Saved
+};
+
 class FileCommands {
   public:
     FileCommands(EditorState& state, MessageBoxService& box, FileDialogService& dialogs)
         : state_(state), box_(box), dialogs_(dialogs) {}
 
-    // New: asks the confirmation; on OK empties every channel in use (ClearChannelsInUse). The
-    // settings, the band and the dialogs keep their values. True when the channels were
-    // cleared.
-    bool New();
+    // New: asks the confirmation (unless the user has just answered "Save changes?"); on OK
+    // empties every channel in use (ClearChannelsInUse). The settings, the band and the
+    // dialogs keep their values. True when the channels were cleared.
+    bool New(bool alreadyConfirmed = false);
 
-    // Open: asks for a file and loads it into the editor.
-    OpenOutcome Open();
+    // Open: asks for a file and loads it into the editor; `openedPath` gets its path.
+    OpenOutcome Open(std::string* openedPath = nullptr);
+
+    // Asks "Save changes?" with Save, Discard and Cancel; Save runs Save(). Call it only when
+    // the editor holds unsaved changes.
+    SaveChangesOutcome AskToSaveChanges();
 
     // Save: asks for a path (again after "No" to the overwrite question) and replaces the file
     // with the editor's data file. The saved path, or nothing when cancelled or failed (the

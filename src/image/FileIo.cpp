@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <chrono>
+#include <csignal>
 #include <filesystem>
 #include <system_error>
 
@@ -60,11 +62,119 @@ void SyncFolder(const std::filesystem::path& folder) {
     if (fd.valid()) ::fsync(fd.get());
 }
 
-std::filesystem::path TemporaryName(const std::filesystem::path& target) {
+// ".NAME.tmpPID-N" for a replacement, ".NAME.copyPID-N" for the safety copy of an in-place
+// write: hidden, beside the target, named after the process that made them.
+std::filesystem::path SideFileName(const std::filesystem::path& target, const char* kind) {
     static std::atomic<unsigned> counter{0};
-    std::string name = "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) +
-                       "-" + std::to_string(counter++);
+    std::string name = "." + target.filename().string() + kind + std::to_string(::getpid()) + "-" +
+                       std::to_string(counter++);
     return target.parent_path() / name;
+}
+
+// Creates a new side file (never an existing one); -1 with errno on failure.
+int CreateSideFile(const std::filesystem::path& target, const char* kind, mode_t mode,
+                   std::filesystem::path& made) {
+    int fd = -1;
+    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
+        made = SideFileName(target, kind);
+        fd = ::open(made.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    return fd;
+}
+
+// The process number in a name ".NAME.tmpPID-N", or 0 when the name is not of that form.
+long TemporaryOwner(const std::string& name) {
+    if (name.size() < 2 || name[0] != '.') return 0;
+    const std::size_t dash = name.rfind('-');
+    const std::size_t mark = name.rfind(".tmp", dash);
+    if (dash == std::string::npos || mark == std::string::npos || mark == 0) return 0;
+    auto digits = [](std::string_view text) {
+        return !text.empty() && text.size() <= 9 &&
+               text.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    std::string_view view(name);
+    std::string_view pid = view.substr(mark + 4, dash - mark - 4);
+    if (!digits(pid) || !digits(view.substr(dash + 1))) return 0;
+    return std::stol(std::string(pid));
+}
+
+// A replacement interrupted by the end of its process (killed, a power cut) leaves its
+// temporary file behind. Those of ended processes are removed from the folder; a temporary
+// younger than a minute is left alone, since in a folder shared over the network its process
+// may run on another machine.
+void RemoveStaleTemporaries(const std::filesystem::path& folder) {
+    std::error_code error;
+    const auto now = std::filesystem::file_time_type::clock::now();
+    for (auto it = std::filesystem::directory_iterator(folder, error);
+         !error && it != std::filesystem::directory_iterator(); it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        const long pid = TemporaryOwner(name);
+        if (pid <= 0 || pid == ::getpid()) continue;
+        if (::kill(static_cast<pid_t>(pid), 0) == 0 || errno != ESRCH) continue;
+        std::error_code ignored;
+        if (!it->is_regular_file(ignored) || ignored) continue;
+        const auto modified = it->last_write_time(ignored);
+        if (ignored || now - modified < std::chrono::minutes(1)) continue;
+        ::unlink(it->path().c_str());
+    }
+}
+
+// Writes the whole of `bytes` at the start of the open file and cuts it there.
+int OverwriteFile(int fd, std::string_view bytes) {
+    if (::lseek(fd, 0, SEEK_SET) < 0) return errno;
+    if (int error = WriteAll(fd, bytes)) return error;
+    if (::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) return errno;
+    return 0;
+}
+
+// A file with more than one name (hard links) is written in place, so that every name shows
+// the new content: the old content goes to a safety copy first, which is removed once the file
+// is written and flushed. When the write fails, the old content is put back; if even that
+// fails, the copy stays and the reason names it.
+FileStatus WriteInPlace(const std::filesystem::path& target, const struct stat& info,
+                        std::string_view bytes, const WriteFault& fault) {
+    std::string old;
+    FileStatus read = ReadFileHead(target.string(), static_cast<std::size_t>(info.st_size), old);
+    if (!read.ok) return read;
+    int error = InjectedError(fault, WriteStep::CreateTemporary);
+    if (error != 0) return FileStatus::Failure(error);
+    std::filesystem::path copy;
+    Descriptor copyFile(CreateSideFile(target, ".copy", 0600, copy));
+    if (!copyFile.valid()) return FileStatus::Failure(errno);
+    error = WriteAll(copyFile.get(), old);
+    if (error == 0 && ::fsync(copyFile.get()) != 0) error = errno;
+    if (error == 0) error = copyFile.close();
+    if (error != 0) {
+        ::unlink(copy.c_str());
+        return FileStatus::Failure(error);
+    }
+
+    Descriptor file(::open(target.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC));
+    if (!file.valid()) {
+        error = errno;
+        ::unlink(copy.c_str());
+        return FileStatus::Failure(error);
+    }
+    error = InjectedError(fault, WriteStep::Write);
+    if (error == 0) error = OverwriteFile(file.get(), bytes);
+    if (error == 0 && (error = InjectedError(fault, WriteStep::Flush)) == 0 &&
+        ::fsync(file.get()) != 0)
+        error = errno;
+    if (error == 0) error = file.close();
+    if (error == 0) {
+        ::unlink(copy.c_str());
+        SyncFolder(target.parent_path());
+        return FileStatus::Success();
+    }
+    FileStatus failure = FileStatus::Failure(error);
+    if (file.valid() && OverwriteFile(file.get(), old) == 0 && ::fsync(file.get()) == 0 &&
+        file.close() == 0) {
+        ::unlink(copy.c_str());
+    } else {
+        failure.reason += " (" + copy.string() + ")";
+    }
+    return failure;
 }
 
 } // namespace
@@ -121,19 +231,24 @@ FileStatus WriteFileAtomically(const std::string& path, std::string_view bytes,
         exists = true;
     }
     if (target.parent_path().empty()) target = std::filesystem::path(".") / target;
+    RemoveStaleTemporaries(target.parent_path());
+    if (exists && info.st_nlink > 1) return WriteInPlace(target, info, bytes, fault);
 
     std::filesystem::path temporary;
     int error = InjectedError(fault, WriteStep::CreateTemporary);
     if (error != 0) return FileStatus::Failure(error);
-    int fd = -1;
-    for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temporary = TemporaryName(target);
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
+    Descriptor file(CreateSideFile(target, ".tmp", 0666, temporary));
+    if (!file.valid()) return FileStatus::Failure(errno);
+    if (exists) {
+        // The new file takes the old one's owner and group where the system allows (the
+        // superuser, or a group the user belongs to), then its permissions: a change of owner
+        // may clear some of them.
+        if (::fchown(file.get(), info.st_uid, info.st_gid) != 0 &&
+            ::fchown(file.get(), static_cast<uid_t>(-1), info.st_gid) != 0) {
+            // Neither: the new file stays this user's, in this user's group.
+        }
+        ::fchmod(file.get(), info.st_mode & 07777);
     }
-    if (fd < 0) return FileStatus::Failure(errno);
-    Descriptor file(fd);
-    if (exists) ::fchmod(file.get(), info.st_mode & 07777);
 
     auto fail = [&](int errorNumber) {
         file.close();

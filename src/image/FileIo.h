@@ -26,10 +26,14 @@ enum class WriteStep { CreateTemporary, Write, Flush, Rename };
 // Called before each step; a non-zero errno value makes that step fail with it.
 using WriteFault = std::function<int(WriteStep)>;
 
-// Replaces the file at `path` with `bytes`: writes a temporary file in the same folder,
-// flushes it to the disk and renames it over the target. On any failure the target is left
-// as it was and the temporary file is removed. An existing target keeps its permissions; one
-// that this process may not write is refused, as an in-place write would be.
+// Replaces the file at `path` with `bytes`: writes a temporary file ".NAME.tmpPID-N" in the
+// same folder, flushes it to the disk and renames it over the target. On any failure the
+// target is left as it was and the temporary file is removed. An existing target keeps its
+// permissions, and its owner and group where the system allows; one that this process may not
+// write is refused, as an in-place write would be. A target with more than one name (hard
+// links) is written in place instead, after a safety copy ".NAME.copyPID-N" of its old content
+// that is removed again once the new content is on the disk. Temporary files left in the
+// folder by processes that have ended (a save killed half-way) are removed first.
 FileStatus WriteFileAtomically(const std::string& path, std::string_view bytes,
                                const WriteFault& fault = {});
 

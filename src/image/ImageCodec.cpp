@@ -7,6 +7,7 @@
 #include "image/Conversions.h"
 #include "image/ImageFields.h"
 #include "image/ImageLayout.h"
+#include "localisation/Messages.h"
 
 #include <algorithm>
 #include <cmath>
@@ -215,6 +216,8 @@ class ImageDecoder {
         powerLevels();
         band();
         tables();
+        if (!damaged_.empty())
+            ShowMessage(box_, state_.languageState, msg::DamagedFrequencies, damaged_);
     }
 
   private:
@@ -248,6 +251,17 @@ class ImageDecoder {
                byte(offset + 3) == 0xFF;
     }
 
+    // The frequency text of the code at `offset`. A code with a digit that is not decimal (a
+    // damaged file or memory) cannot be written back as it is; it is shown as no frequency and
+    // named in the message at the end, so that a save gives the same file as the next one.
+    std::string frequency(int offset, const LocalText& field, int number) {
+        std::string text = imagefield::FrequencyText(&image_[offset]);
+        if (text.find_first_not_of("0123456789.") == std::string::npos) return text;
+        damaged_ += (damaged_.empty() ? "" : "\n") +
+                    Localise(state_.languageState, field, std::to_string(number), text);
+        return {};
+    }
+
     std::string toneText(int row, int column, int offset) {
         int value = byte(offset) | (byte(offset + 1) << 8);
         int frequencyColumn = column == col::RxTone ? col::RxFrequency : col::TxFrequency;
@@ -273,13 +287,15 @@ class ImageDecoder {
     void channel(int row) {
         int b = kChannelRecordBytes * (row - 1);
         ChannelTable& table = state_.table;
-        if (isNoFrequency(b)) {
+        std::string receive =
+            isNoFrequency(b) ? std::string() : frequency(b, damaged::ChannelReceive, row);
+        if (receive.empty()) {
             for (int column = 1; column < kTableCols; ++column)
                 table.at(row, column).clear();
             return;
         }
-        table.at(row, col::RxFrequency) = imagefield::FrequencyText(&image_[b]);
-        table.at(row, col::TxFrequency) = imagefield::FrequencyText(&image_[b + 4]);
+        table.at(row, col::RxFrequency) = receive;
+        table.at(row, col::TxFrequency) = frequency(b + 4, damaged::ChannelTransmit, row);
         table.at(row, col::RxTone) = toneText(row, col::RxTone, b + 8);
         table.at(row, col::TxTone) = toneText(row, col::TxTone, b + 10);
         optionCell(row, col::Forbid, (byte(b + 12) >> 3) & 1);
@@ -424,8 +440,8 @@ class ImageDecoder {
         }
         for (int n = 1; n <= kChannelCount; ++n) {
             int at = offset::TestFrequencyTable + 8 * (n - 1);
-            stores.testFrequencies[n - 1] = imagefield::FrequencyText(&image_[at]);
-            stores.testFrequencies[n + 15] = imagefield::FrequencyText(&image_[at + 4]);
+            stores.testFrequencies[n - 1] = frequency(at, damaged::TestReceive, n);
+            stores.testFrequencies[n + 15] = frequency(at + 4, damaged::TestTransmit, n);
             state_.testFrequencies.grid[n][1] = stores.testFrequencies[n - 1];
             state_.testFrequencies.grid[n][2] = stores.testFrequencies[n + 15];
         }
@@ -438,6 +454,7 @@ class ImageDecoder {
     EditorState& state_;
     const std::vector<uint8_t>& image_;
     MessageBoxService& box_;
+    std::string damaged_; // the fields shown empty for a damaged frequency, one a line
 };
 
 } // namespace

@@ -22,7 +22,10 @@ std::string EncodeImage(const EditorState& state);
 // stores and dialog controls. Selecting the priority lists runs the dialog's priority rules,
 // whose messages go to `box`. A text with fewer than 1632 digits, or with a character that is
 // not a hex digit among them, is refused as a whole: false, and nothing is changed. Digits
-// beyond offset 815 are ignored.
+// beyond offset 815 are ignored. A frequency whose code holds a digit that is not decimal (a
+// damaged file or memory) is shown as none - for a receive frequency the whole channel is empty -
+// and one message to `box` names every such field, so that saving the result and opening it
+// again gives the same image.
 bool DecodeImage(EditorState& state, std::string_view imageText, MessageBoxService& box);
 
 // Field codes that depend on the editor's cell texts.

@@ -123,15 +123,18 @@ const std::string& PortTable::device(int number) const {
     return devices_[number - 1];
 }
 
+bool IsComName(std::string_view nameOrPath) {
+    std::string_view t = trim(nameOrPath);
+    return t.size() > 3 && t.size() < 12 && std::toupper(static_cast<unsigned char>(t[0])) == 'C' &&
+           std::toupper(static_cast<unsigned char>(t[1])) == 'O' &&
+           std::toupper(static_cast<unsigned char>(t[2])) == 'M' &&
+           std::all_of(t.begin() + 3, t.end(),
+                       [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
+}
+
 std::string PortTable::resolve(std::string_view nameOrPath) const {
     std::string_view t = trim(nameOrPath);
-    bool comName = t.size() > 3 && t.size() < 12 &&
-                   std::toupper(static_cast<unsigned char>(t[0])) == 'C' &&
-                   std::toupper(static_cast<unsigned char>(t[1])) == 'O' &&
-                   std::toupper(static_cast<unsigned char>(t[2])) == 'M' &&
-                   std::all_of(t.begin() + 3, t.end(),
-                               [](char c) { return std::isdigit(static_cast<unsigned char>(c)); });
-    if (comName) return device(ParseComName(t)); // COM0, COM21...: no device
+    if (IsComName(t)) return device(ParseComName(t)); // COM0, COM21...: no device
     return std::string(t);
 }
 

@@ -58,4 +58,8 @@ class PortTable {
 // "COMn" (case-insensitive, n 1..20) gives n; anything else 0.
 int ParseComName(std::string_view name);
 
+// Whether a port name is "COM" followed by digits (any number, any case), which the table
+// resolves; anything else is a device path.
+bool IsComName(std::string_view nameOrPath);
+
 } // namespace tlv

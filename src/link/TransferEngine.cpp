@@ -20,7 +20,43 @@ uint8_t lowByte(uint16_t address) {
     return static_cast<uint8_t>(address & 0xFF);
 }
 
+// At most this many bytes of the handshake's answers are kept for the failure text.
+constexpr std::size_t kHandshakeBytesShown = 24;
+
+// Hex digits shown as separate bytes: "06504C" gives "06 50 4C".
+std::string spacedBytes(const std::string& hex) {
+    std::string out;
+    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
+        if (!out.empty()) out += ' ';
+        out.append(hex, i, 2);
+    }
+    return out;
+}
+
 } // namespace
+
+bool IsWrittenBlock(uint16_t address, int serviceMode) {
+    if (address < kFirstBlockAddress || address >= kWriteEndAddress) return false;
+    if (address == kPowerBlockAddress) return serviceMode != 0;
+    return !(address >= 0x0190 && address < 0x01B0) && !(address >= 0x01C0 && address < 0x0200);
+}
+
+std::optional<uint16_t> FirstDifferingWrittenAddress(const std::string& writtenImageText,
+                                                     const std::string& readImageText,
+                                                     int serviceMode) {
+    for (uint16_t block = kFirstBlockAddress; block < kWriteEndAddress;
+         block = static_cast<uint16_t>(block + kWriteBlockBytes)) {
+        if (!IsWrittenBlock(block, serviceMode)) continue;
+        for (uint16_t address = block; address < block + kWriteBlockBytes; ++address) {
+            const std::size_t digit = 2u * (address - kFirstBlockAddress);
+            if (digit + 2 > writtenImageText.size()) return std::nullopt; // nothing written there
+            if (digit + 2 > readImageText.size() ||
+                readImageText.compare(digit, 2, writtenImageText, digit, 2) != 0)
+                return address;
+        }
+    }
+    return std::nullopt;
+}
 
 const char* OutcomeName(TransferOutcome outcome) {
     switch (outcome) {
@@ -32,8 +68,44 @@ const char* OutcomeName(TransferOutcome outcome) {
         return "declined";
     case TransferOutcome::ImageRejected:
         return "image rejected";
+    case TransferOutcome::Stopped:
+        return "stopped";
     }
     return "?";
+}
+
+std::string DescribeFailure(const TransferFailure& failure, int languageState) {
+    std::vector<std::string> lines;
+    auto say = [&](const LocalText& text, const std::string& a = {}, const std::string& b = {}) {
+        lines.push_back(Localise(languageState, text, a, b));
+    };
+    switch (failure.cause) {
+    case FailureCause::None:
+        return {};
+    case FailureCause::NoAnswer:
+        say(cause::NoAnswer);
+        break;
+    case FailureCause::UnexpectedIdentification:
+        say(cause::UnexpectedIdentification, failure.received);
+        break;
+    case FailureCause::PortLost:
+        say(cause::PortLost, failure.device);
+        break;
+    case FailureCause::TimeLimit:
+        say(cause::TimeLimit, std::to_string(kTransferLimitTicks * kSupervisionIntervalMs / 1000));
+        break;
+    case FailureCause::Stopped:
+        break;
+    }
+    if (failure.dataPhase) {
+        say(failure.direction == 'W' ? cause::WriteStopped : cause::ReadStopped,
+            std::to_string(failure.blocksDone), std::to_string(failure.blocksTotal));
+    }
+    if (failure.direction == 'W' && failure.blocksDone > 0) say(cause::PartlyWritten);
+    std::string text;
+    for (const std::string& line : lines)
+        text += (text.empty() ? "" : "\n") + line;
+    return text;
 }
 
 TransferEngine::TransferEngine(EditorState& editor, MessageBoxService& box, TransferHost& host)
@@ -46,6 +118,7 @@ bool TransferEngine::StartTransfer(char direction) {
         ShowMessage(box_, editor_.languageState, msg::PortNotOpen);
         return false;
     }
+    if (direction == 'W' && !askBandQuestion()) return false;
     host_.setTransferControlsEnabled(false);
     state_.receiveText.clear();
     state_.transferDirection = std::string(1, direction);
@@ -56,6 +129,12 @@ bool TransferEngine::StartTransfer(char direction) {
     // the middle of this one.
     state_.endNoticePending = 0;
     state_.endNoticeTicks = 0;
+    answerAwaited_ = false;
+    transferTicks_ = 0;
+    anythingReceived_ = false;
+    handshakeBytes_.clear();
+    failure_ = TransferFailure{};
+    failure_.direction = direction;
     running_ = true;
     host_.focusBandList();
     sendFrame(std::vector<uint8_t>(frame::Handshake, frame::Handshake + 7));
@@ -63,6 +142,45 @@ bool TransferEngine::StartTransfer(char direction) {
     switchSupervisionTimer(true);
     switchStatusTimer(true);
     return true;
+}
+
+// The band question of a write comes before anything is sent, so that a No leaves the radio
+// untouched and no time-out can run while the user reads the question. It is asked once for each
+// band the list is set to: LinkBand remembers the band of the last answer, Yes or No.
+bool TransferEngine::askBandQuestion() {
+    if (state_.linkBand == editor_.currentBand) return true;
+    state_.linkBand = static_cast<int16_t>(editor_.currentBand);
+    questionOpen_ = true;
+    const int answer = ShowMessage(box_, editor_.languageState, msg::BandMismatch);
+    questionOpen_ = false;
+    if (answer != IdNo) return true;
+    // Declined: the question's text blinks in the status line for a moment, as the end text of a
+    // transfer does, and then the controls come back.
+    host_.setTransferControlsEnabled(false);
+    state_.transferDirection = "W";
+    state_.transferFinished = 1;
+    host_.setStatusText(Localise(editor_.languageState, msg::BandMismatch.text));
+    state_.endNoticePending = 1;
+    state_.endNoticeTicks = 0;
+    switchStatusTimer(true);
+    host_.transferEnded(TransferOutcome::Declined);
+    return false;
+}
+
+void TransferEngine::StopTransfer() {
+    // A transfer that is already ending (a read being decoded) finishes by itself.
+    if (!running_ || state_.transferFinished) return;
+    state_.transferFinished = 1;
+    state_.silenceTicks = 0;
+    state_.receiveText.clear();
+    switchSupervisionTimer(false);
+    switchStatusTimer(false);
+    setStatusVisible(false);
+    setProgress(false, progressValue_);
+    running_ = false;
+    sendFrame({frame::End});
+    host_.setTransferControlsEnabled(true);
+    host_.transferEnded(TransferOutcome::Stopped);
 }
 
 void TransferEngine::onReceive(CommEvent kind, std::span<const uint8_t> data) {
@@ -79,9 +197,13 @@ void TransferEngine::onReceive(CommEvent kind, std::span<const uint8_t> data) {
     }
     appendReceived(data);
     if (state_.transferFinished) return;
-    // While the band question is open, data is kept but not interpreted; the radio sends
-    // nothing then (it waits for the next block) so anything arriving is out of turn.
-    if (questionOpen_) return;
+    if (running_ && !data.empty()) {
+        anythingReceived_ = true;
+        if (state_.handshakePending == 1 && handshakeBytes_.size() < 2 * kHandshakeBytesShown) {
+            std::size_t room = kHandshakeBytesShown - handshakeBytes_.size() / 2;
+            handshakeBytes_ += BytesToImageText(data.data(), std::min(room, data.size()));
+        }
+    }
     interpret();
 }
 
@@ -120,7 +242,15 @@ void TransferEngine::handshakePhase() {
         writeImage_ =
             bytes && bytes->size() == kImageBytes ? std::move(*bytes) : std::vector<uint8_t>{};
         state_.readImageText.clear();
+        answerAwaited_ = false;
+        failure_.dataPhase = true;
+        failure_.blocksDone = 0;
+        failure_.blocksTotal = state_.transferDirection == "W"
+                                   ? kWriteBlocks + (editor_.serviceMode != 0 ? 1 : 0)
+                                   : kReadBlocks;
         setProgress(true, 0);
+        if (state_.transferDirection == "W" && !writeImage_.empty())
+            host_.imageAboutToBeWritten(state_.writeImageText);
     }
 }
 
@@ -129,25 +259,9 @@ void TransferEngine::writePhase() {
     if (progressValue_ < 450) setProgress(progressVisible_, progressValue_ + 10);
     state_.silenceTicks = 0;
     state_.receiveText.clear();
-
-    if (state_.linkBand != editor_.currentBand) {
-        state_.linkBand = static_cast<int16_t>(editor_.currentBand);
-        questionOpen_ = true;
-        int answer = ShowMessage(box_, editor_.languageState, msg::BandMismatch);
-        questionOpen_ = false;
-        // The supervision may have ended the transfer while the question was open: then the
-        // answer sends nothing.
-        if (state_.transferFinished) return;
-        if (answer == IdNo) {
-            setProgress(false, progressValue_);
-            host_.setStatusText(Localise(editor_.languageState, msg::BandMismatch.text));
-            state_.endNoticePending = 1;
-            switchSupervisionTimer(false);
-            state_.transferFinished = 1;
-            sendFrame({frame::End});
-            end(TransferOutcome::Declined);
-            return;
-        }
+    if (answerAwaited_) {
+        answerAwaited_ = false;
+        ++failure_.blocksDone;
     }
 
     if (state_.blockAddress == kWriteEndAddress) {
@@ -162,10 +276,8 @@ void TransferEngine::writePhase() {
     }
 
     uint16_t& address = state_.blockAddress;
-    if ((address == kPowerBlockAddress && editor_.serviceMode == 0) || address == 0x0190) {
-        address = 0x01B0;
-    }
-    if (address == 0x01C0) address = 0x0200;
+    while (address < kWriteEndAddress && !IsWrittenBlock(address, editor_.serviceMode))
+        address = static_cast<uint16_t>(address + kWriteBlockBytes);
 
     // An image that could not be encoded puts nothing on the wire; the supervision ends it.
     std::size_t offset = address - kFirstBlockAddress;
@@ -175,12 +287,16 @@ void TransferEngine::writePhase() {
     block.insert(block.end(), writeImage_.begin() + static_cast<std::ptrdiff_t>(offset),
                  writeImage_.begin() + static_cast<std::ptrdiff_t>(offset + kWriteBlockBytes));
     sendFrame(std::move(block));
+    answerAwaited_ = true;
     address = static_cast<uint16_t>(address + kWriteBlockBytes);
 }
 
 void TransferEngine::readPhase() {
     std::string& text = state_.receiveText;
-    if (text == "06") {
+    // While a request is out only its reply is an answer: an acknowledgement then is out of
+    // turn and stays unconsumed, so that nothing else can match and the supervision ends the
+    // read. A block is never skipped, repeated or taken unasked, so the image cannot shift.
+    if (text == "06" && !answerAwaited_) {
         if (progressValue_ < kProgressMaximum) setProgress(progressVisible_, progressValue_ + 25);
         state_.silenceTicks = 0;
         text.clear();
@@ -188,6 +304,7 @@ void TransferEngine::readPhase() {
             uint16_t address = state_.blockAddress;
             sendFrame({frame::ReadRequest, highByte(address), lowByte(address),
                        static_cast<uint8_t>(kReadBlockBytes)});
+            answerAwaited_ = true;
             state_.blockAddress = static_cast<uint16_t>(address + kReadBlockBytes);
         } else {
             finishRead();
@@ -195,11 +312,14 @@ void TransferEngine::readPhase() {
         return;
     }
     std::string requested = WordToHex(static_cast<uint16_t>(state_.blockAddress - kReadBlockBytes));
-    if (text.size() == 136 && text.compare(0, 2, "57") == 0 &&
-        text.compare(2, 2, requested, 0, 2) == 0 && text.compare(4, 2, requested, 2, 2) == 0) {
+    if (answerAwaited_ && text.size() == 136 && text.compare(0, 2, "57") == 0 &&
+        text.compare(2, 2, requested, 0, 2) == 0 && text.compare(4, 2, requested, 2, 2) == 0 &&
+        state_.readImageText.size() + 128 <= kReadImageDigits) {
         state_.silenceTicks = 0;
         state_.readImageText.append(text, 8, 128);
         text.clear();
+        answerAwaited_ = false;
+        ++failure_.blocksDone;
         sendFrame({frame::Ack});
     }
 }
@@ -210,6 +330,8 @@ void TransferEngine::finishRead() {
     switchSupervisionTimer(false);
     state_.transferFinished = 1;
     setProgress(false, progressValue_);
+    // The image as the radio holds it, before the decoder sees it.
+    host_.imageRead(std::string_view(state_.readImageText).substr(0, kImageDigits));
     // The band stays as the decoder took it from the radio's image.
     bool decoded = DecodeImage(editor_, state_.readImageText, box_);
     if (decoded) {
@@ -235,12 +357,31 @@ void TransferEngine::end(TransferOutcome outcome) {
 
 void TransferEngine::onSupervisionTick() {
     if (!supervisionTimerOn_) return;
+    if (++transferTicks_ >= kTransferLimitTicks) {
+        fail(FailureCause::TimeLimit);
+        return;
+    }
     ++state_.silenceTicks;
     if (state_.silenceTicks < kSilenceTicksLimit) return;
-    supervisionFailure();
+    if (!anythingReceived_) {
+        fail(FailureCause::NoAnswer);
+    } else if (state_.handshakePending == 1) {
+        fail(FailureCause::UnexpectedIdentification);
+    } else {
+        fail(FailureCause::Stopped);
+    }
 }
 
-void TransferEngine::supervisionFailure() {
+void TransferEngine::onPortLost(const std::string& device) {
+    if (!running_ || state_.transferFinished) return;
+    failure_.device = device;
+    fail(FailureCause::PortLost);
+}
+
+void TransferEngine::fail(FailureCause cause) {
+    failure_.cause = cause;
+    if (cause == FailureCause::UnexpectedIdentification)
+        failure_.received = spacedBytes(handshakeBytes_);
     state_.transferFinished = 1;
     state_.silenceTicks = 0;
     state_.receiveText.clear();
@@ -248,7 +389,8 @@ void TransferEngine::supervisionFailure() {
     setStatusVisible(false);
     switchStatusTimer(false);
     running_ = false;
-    ShowMessage(box_, editor_.languageState, msg::CommunicationError);
+    ShowMessage(box_, editor_.languageState, msg::CommunicationError,
+                DescribeFailure(failure_, editor_.languageState));
     host_.setTransferControlsEnabled(true);
     setProgress(false, progressValue_);
     sendFrame({frame::End});

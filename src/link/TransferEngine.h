@@ -4,6 +4,7 @@
 //
 // Events in:   StartTransfer, onReceive (bytes received, break), onSupervisionTick (supervision,
 //              every 500 ms while on), onStatusTick (status blinking, every 200 ms while on).
+//              onPortLost (the port went away).
 // Effects out: through TransferHost (bytes to send, status label, progress bar, timers,
 //              controls) and MessageBoxService (port-not-open, band question, communication
 //              error). A read ends by decoding the received image into the EditorState; a write
@@ -23,8 +24,10 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tlv {
@@ -37,6 +40,11 @@ inline constexpr int kEndNoticeTicks = 6;          // status ticks the end text 
 // ReceiveText never grows beyond this many hex digits: no answer is that long, so bytes beyond
 // it could never match anyway, and a device flooding the line cannot exhaust memory.
 inline constexpr std::size_t kReceiveTextCap = 4096;
+// The longest a transfer may take, in supervision ticks: 60 seconds. A complete read at the
+// radio's 9600 baud takes about 1.3 s and a write about 1.1 s (the band question of a write is
+// settled before the port is used), so this leaves a wide margin for a slow radio while ending
+// one that keeps a transfer alive for ever, answering but never finishing.
+inline constexpr int kTransferLimitTicks = 120;
 
 // Radio addresses of the transfer.
 inline constexpr uint16_t kFirstBlockAddress = kImageBaseAddress;
@@ -45,6 +53,23 @@ inline constexpr uint16_t kWriteEndAddress = 0x0360; // 16-byte blocks up to 0x0
 inline constexpr uint16_t kPowerBlockAddress = 0x0180;
 inline constexpr int kReadBlockBytes = 64;
 inline constexpr int kWriteBlockBytes = 16;
+inline constexpr int kReadBlocks = (kReadEndAddress - kFirstBlockAddress) / kReadBlockBytes;
+// Blocks of a write without the power-level block (with it, one more).
+inline constexpr int kWriteBlocks = 46;
+// ReadImageText of a complete read: 16 blocks of 64 bytes as hex digits.
+inline constexpr std::size_t kReadImageDigits = 2 * kReadBlocks * kReadBlockBytes;
+
+// Whether a write sends the 16-byte block at `address`: every block from kFirstBlockAddress up
+// to kWriteEndAddress except the power-level block (sent only in service mode), 0x0190..0x01AF
+// and 0x01C0..0x01FF.
+bool IsWrittenBlock(uint16_t address, int serviceMode);
+
+// The first address a write sends whose byte reads back differently, comparing the written
+// image with the image of a read (both ImageText from kFirstBlockAddress); nullopt when every
+// written byte reads back the same. A read-back too short to hold a written byte differs there.
+std::optional<uint16_t> FirstDifferingWrittenAddress(const std::string& writtenImageText,
+                                                     const std::string& readImageText,
+                                                     int serviceMode);
 
 // Frame bytes.
 namespace frame {
@@ -63,11 +88,37 @@ enum class CommEvent : int { Receive = 2, Break = 1001 };
 enum class TransferOutcome {
     Success,            // read decoded into the editor, or every block written
     CommunicationError, // six supervision ticks without an accepted answer
-    Declined,           // No to the band question of a write
+    Declined,           // No to the band question of a write; nothing was sent
     ImageRejected,      // a read whose image the decoder refused; the editor is unchanged
+    Stopped,            // stopped by the user (StopTransfer) before it ended
 };
 
 const char* OutcomeName(TransferOutcome outcome);
+
+// What ended a transfer with the communication error.
+enum class FailureCause {
+    None,                     // no failure (yet)
+    NoAnswer,                 // nothing at all came back
+    UnexpectedIdentification, // an answer came, but no identification of this model
+    Stopped,                  // the data phase stopped after some blocks
+    PortLost,                 // the port went away
+    TimeLimit,                // the transfer took longer than kTransferLimitTicks
+};
+
+struct TransferFailure {
+    FailureCause cause = FailureCause::None;
+    char direction = 0;     // 'R' or 'W'
+    bool dataPhase = false; // the identification had been accepted
+    int blocksDone = 0;     // read: replies taken; write: blocks acknowledged
+    int blocksTotal = 0;    // blocks of a complete transfer
+    std::string received;   // UnexpectedIdentification: what came, as spaced hex bytes
+    std::string device;     // PortLost: the device
+};
+
+// The lines that follow the communication error: what happened and, after a write that
+// stopped after at least one block, that the radio holds part of the new memory. Empty for
+// no failure.
+std::string DescribeFailure(const TransferFailure& failure, int languageState);
 
 // The state of a transfer; kept between transfers.
 struct TransferState {
@@ -113,6 +164,12 @@ class TransferHost {
     // The transfer has ended (TransferFinished set, end frame sent). After Success, Declined
     // the end text still blinks until the controls come back (setTransferControlsEnabled(true)).
     virtual void transferEnded(TransferOutcome /*outcome*/) {}
+
+    // The image a write is about to send (the radio has just identified itself; no block has
+    // gone out yet), and the image a read has received (before it is decoded), each as
+    // kImageDigits hex digits: the host may keep copies.
+    virtual void imageAboutToBeWritten(std::string_view /*imageText*/) {}
+    virtual void imageRead(std::string_view /*imageText*/) {}
 };
 
 class TransferEngine {
@@ -122,8 +179,14 @@ class TransferEngine {
 
     // Starts a read ('R') or a write ('W'). Returns false, after the port-not-open message, when
     // the port is closed; also false (silently) while a transfer is running or for another
-    // direction.
+    // direction. A write first asks the band question when the band differs from the one the
+    // link last agreed: No ends it (transferEnded(Declined), false) before anything is sent.
     bool StartTransfer(char direction);
+
+    // Stops a running transfer at once, as the user ending the program does: the end frame goes
+    // out, the controls come back and transferEnded(Stopped) follows. A write stopped part-way
+    // leaves the radio with part of the new memory. Nothing happens when no transfer runs.
+    void StopTransfer();
 
     // Receive notification: Receive with the bytes waiting, or Break.
     void onReceive(CommEvent kind, std::span<const uint8_t> data = {});
@@ -132,6 +195,12 @@ class TransferEngine {
 
     void onSupervisionTick(); // supervision tick
     void onStatusTick();      // status tick
+    // The port went away (unplugged, the other end hung up): a running transfer ends at once
+    // with the communication error; the port is already closed.
+    void onPortLost(const std::string& device);
+
+    // What ended the last failed transfer (cause None while running or after a success).
+    const TransferFailure& lastFailure() const { return failure_; }
 
     const TransferState& state() const { return state_; }
     TransferState& state() { return state_; }
@@ -144,6 +213,7 @@ class TransferEngine {
     bool statusTimerOn() const { return statusTimerOn_; }
 
   private:
+    bool askBandQuestion();
     void sendFrame(std::vector<uint8_t> frame);
     void switchSupervisionTimer(bool on);
     void switchStatusTimer(bool on);
@@ -156,7 +226,7 @@ class TransferEngine {
     void readPhase();
     void finishRead();
     void end(TransferOutcome outcome);
-    void supervisionFailure();
+    void fail(FailureCause cause);
 
     EditorState& editor_;
     MessageBoxService& box_;
@@ -170,6 +240,13 @@ class TransferEngine {
     bool progressVisible_ = false;
     int progressValue_ = 0;
     std::vector<uint8_t> writeImage_; // WriteImageText as bytes, for cutting the blocks
+    // Read: a request is out and its reply not yet taken. Write: a block is out and not yet
+    // acknowledged.
+    bool answerAwaited_ = false;
+    int transferTicks_ = 0; // supervision ticks since the start
+    bool anythingReceived_ = false;
+    std::string handshakeBytes_; // what came during the handshake (hex), for the failure text
+    TransferFailure failure_;    // blocksDone/blocksTotal count while running
 };
 
 } // namespace tlv

@@ -14,7 +14,7 @@ struct ButtonTextRow {
 };
 
 // The Traditional texts are written out, not converted.
-constexpr std::array<ButtonTextRow, 7> kButtonTexts{{
+constexpr std::array<ButtonTextRow, 9> kButtonTexts{{
     {IdOk, {"确定", "OK", "確定"}},
     {IdCancel, {"取消", "Cancel", "取消"}},
     {IdYes, {"是", "Yes", "是"}},
@@ -22,6 +22,8 @@ constexpr std::array<ButtonTextRow, 7> kButtonTexts{{
     {IdAbort, {"放弃", "Abort", "放棄"}},
     {IdIgnore, {"忽略", "Ignore", "忽略"}},
     {IdRetry, {"重试", "Retry", "重試"}},
+    {IdSave, {"保存", "Save", "保存"}},
+    {IdDiscard, {"不保存", "Discard", "不保存"}},
 }};
 
 } // namespace
@@ -54,6 +56,10 @@ MsgBoxLayout DecodeMsgBoxFlags(int flags) {
     case 5:
         layout.buttons = {IdRetry, IdCancel};
         layout.escapeButton = IdCancel;
+        break;
+    case mb::SaveDiscardCancel:
+        layout.buttons = {IdSave, IdDiscard, IdCancel};
+        layout.escapeButton = IdCancel; // closing the question changes nothing
         break;
     default:
         layout.buttons = {IdOk};

@@ -76,6 +76,7 @@ void addMainWindowRows(std::vector<CaptionRow>& table) {
     w.caption("mnuEnglish", "英文", "Englist");
     w.caption("mnuhelp", "帮助(&H)", "Help(&H)");
     w.caption("mnumainhelp", "帮助主题  F1", "The help topic  F1 \"");
+    w.caption("mnuBackupFolder", "打开备份文件夹", "Open backup folder");
     w.caption("mnuabout", "关于", "About");
     // The editing comforts of this program: printing the channel card, and the Edit menu.
     w.caption("mnuPrint", "打印(&P)...", "Print(&P)...");

@@ -10,6 +10,8 @@ namespace mb {
 inline constexpr int Ok = 0;
 inline constexpr int OkCancel = 1;
 inline constexpr int YesNo = 4;
+// Save, Discard and Cancel (no counterpart among the classic codes 0..6).
+inline constexpr int SaveDiscardCancel = 7;
 inline constexpr int IconStop = 16;
 inline constexpr int IconQuestion = 32;
 inline constexpr int IconWarning = 48;
@@ -19,7 +21,17 @@ inline constexpr int SystemModal = 4096;
 } // namespace mb
 
 // Item ids of the pressed button.
-enum MsgResult : int { IdOk = 1, IdCancel = 2, IdAbort = 3, IdRetry = 4, IdIgnore = 5, IdYes = 6, IdNo = 7 };
+enum MsgResult : int {
+    IdOk = 1,
+    IdCancel = 2,
+    IdAbort = 3,
+    IdRetry = 4,
+    IdIgnore = 5,
+    IdYes = 6,
+    IdNo = 7,
+    IdSave = 12,
+    IdDiscard = 13,
+};
 
 inline constexpr const char* kAppTitle = "TLV6200";
 

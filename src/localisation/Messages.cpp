@@ -2,6 +2,8 @@
 
 #include "localisation/Traditional.h"
 
+#include <utility>
+
 namespace tlv {
 
 std::string Localise(int languageState, const LocalText& text) {
@@ -23,6 +25,11 @@ std::string FillText(std::string text, std::initializer_list<std::string_view> v
             text.replace(at, mark.size(), value);
     }
     return text;
+}
+
+std::string Localise(int languageState, const LocalText& text, const std::string& a,
+                     const std::string& b) {
+    return FillText(Localise(languageState, text), {a, b});
 }
 
 int ShowMessage(MessageBoxService& box, int languageState, const Message& message,

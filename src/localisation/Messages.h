@@ -25,6 +25,10 @@ struct Message {
 // The text for the language state: 0 Simplified, 1 English, 2 Traditional (converted).
 std::string Localise(int languageState, const LocalText& text);
 
+// The same with the marks "%1" and "%2" of the text replaced by `a` and `b`.
+std::string Localise(int languageState, const LocalText& text, const std::string& a,
+                     const std::string& b = {});
+
 // `text` with "%1", "%2" ... replaced by the values in order (each mark once).
 std::string FillText(std::string text, std::initializer_list<std::string_view> values);
 
@@ -51,6 +55,10 @@ inline constexpr Message PortNotOpen{
      "serial ports!"},
     NoTitle,
     64};
+inline constexpr Message PortOpenFailed{
+    {"无法打开所选的通信端口：", "The chosen communication port could not be opened:"},
+    NoTitle,
+    48};
 inline constexpr Message BandMismatch{
     {"频段不符，是否继续？", "Frequency band with discrepancies, do you wish to continue?"},
     NoTitle,
@@ -114,6 +122,27 @@ inline constexpr Message NoChannelRows{
 inline constexpr Message InsertRefused{
     {"信道16已在使用，不能插入空行。", "Channel 16 is in use: no empty row can be inserted."},
     {"提示", "Tip"}, 48};
+inline constexpr Message DamagedFrequencies{
+    {"以下频率数据已损坏（不是十进制数字），已显示为空：",
+     "These frequencies are damaged (not decimal digits) and are shown empty:"},
+    NoTitle, 48};
+// Unsaved changes, quitting during a transfer.
+inline constexpr Message SaveChanges{
+    {"信道数据已修改，是否保存修改？",
+     "The channel data has been changed. Save changes?"},
+    NoTitle, mb::SaveDiscardCancel | mb::IconQuestion};
+inline constexpr Message StopWriteAndQuit{
+    {"正在写频。现在退出将中断写频，对讲机中将只有部分新数据，必须重新写频。是否中断写频并退出？",
+     "A write to the radio is running. Quitting now stops it and leaves the radio with only part "
+     "of the new memory; the radio must then be written again. Stop the write and quit?"},
+    NoTitle, mb::YesNo | mb::IconWarning | mb::DefaultButton2};
+inline constexpr Message StopReadAndQuit{
+    {"正在读频。现在退出将中断读频，已读到的数据不会保留。是否中断读频并退出？",
+     "A read from the radio is running. Quitting now stops it and nothing read so far is kept. "
+     "Stop the read and quit?"},
+    NoTitle, mb::YesNo | mb::IconWarning | mb::DefaultButton2};
+inline constexpr Message BackupFolderFailed{
+    {"无法打开备份文件夹：", "The backup folder could not be opened:"}, NoTitle, 48};
 // clang-format on
 } // namespace msg
 
@@ -130,10 +159,52 @@ inline constexpr LocalText BeyondLastChannel{"超出信道16", "beyond channel 1
 inline constexpr LocalText TooManyColumns{"列数多于信道表", "more columns than the channel table"};
 } // namespace rowtext
 
+// The fields named in DamagedFrequencies.
+namespace damaged {
+inline constexpr LocalText ChannelReceive{"信道 %1 接收：%2", "channel %1 receive: %2"};
+inline constexpr LocalText ChannelTransmit{"信道 %1 发射：%2", "channel %1 transmit: %2"};
+inline constexpr LocalText TestReceive{"测试频率 %1 接收：%2", "test frequency %1 receive: %2"};
+inline constexpr LocalText TestTransmit{"测试频率 %1 发射：%2", "test frequency %1 transmit: %2"};
+} // namespace damaged
+
+// What ended a failed transfer: the second lines of the communication error.
+namespace cause {
+inline constexpr LocalText NoAnswer{"对讲机没有任何应答。", "The radio gave no answer at all."};
+inline constexpr LocalText UnexpectedIdentification{
+    "对讲机的应答不是本机型的识别码（收到：%1）。",
+    "The radio did not identify itself as this model (received: %1)."};
+inline constexpr LocalText ReadStopped{"读频在第 %1 块后中断（共 %2 块）。",
+                                       "The read stopped after block %1 of %2."};
+inline constexpr LocalText WriteStopped{"写频在第 %1 块后中断（共 %2 块）。",
+                                        "The write stopped after block %1 of %2."};
+inline constexpr LocalText PortLost{"通信端口已断开：%1", "The port was lost: %1"};
+inline constexpr LocalText TimeLimit{"通信超过 %1 秒仍未完成，已停止。",
+                                     "The transfer did not finish within %1 seconds and was "
+                                     "stopped."};
+inline constexpr LocalText PartlyWritten{
+    "对讲机中现在只有部分新数据，请重新写频！",
+    "The radio now holds only part of the new memory: write it again!"};
+} // namespace cause
+
+// Why a serial port cannot be used: lines added to the system's reason.
+namespace portstate {
+inline constexpr LocalText LockedBy{"该端口已被进程 %1 锁定（锁文件 %2）。",
+                                    "The port is locked by process %1 (lock file %2)."};
+inline constexpr LocalText StaleLock{
+    "锁文件 %1 由进程 %2 留下，但该进程已不再运行：删除该文件后即可使用此端口。",
+    "The lock file %1 was left by process %2, which no longer runs: remove that file to use "
+    "the port."};
+inline constexpr LocalText Lost{"设备已断开，请重新插入后再选择端口。",
+                                "The device went away: plug it in again and choose the port."};
+} // namespace portstate
+
 namespace status {
 inline constexpr LocalText Communicating{"正在通信,请稍后……", "Is communication, please later……"};
 inline constexpr LocalText ReadSuccess{"读频成功！", "Read frequency success!"};
 inline constexpr LocalText WriteSuccess{"写频成功！", "Write frequency success!"};
+// Followed by the system's reason.
+inline constexpr LocalText BackupFailed{"自动备份未能保存：",
+                                        "The automatic backup could not be saved:"};
 } // namespace status
 
 } // namespace tlv

@@ -63,6 +63,7 @@ class ChildProcess {
     }
 
     bool started() const { return pid_ > 0; }
+    pid_t pid() const { return pid_; }
 
     // Reads what is available within `timeoutMs`; true when `until` appeared in standard output.
     bool waitForOutput(const std::string& until, int timeoutMs) {

@@ -189,7 +189,7 @@ TEST_F(CliFiles, CsvRoundTripGivesTheSameBytes) {
     EXPECT_NE(csv.find("\r\n4,,450.000000,+,5.500000,TSQL,88.5,88.5,"), std::string::npos);
     EXPECT_NE(csv.find("\r\n5,,460.000000,-,20.000000,DTCS,88.5,88.5,754,NR,754,"),
               std::string::npos);
-    EXPECT_NE(csv.find(",NFM,5.00,S,Low,"), std::string::npos);
+    EXPECT_NE(csv.find(",NFM,5.00,S,1.0W,"), std::string::npos);
 
     // Onto the file itself: every byte stays.
     ProcessResult result =
@@ -209,7 +209,7 @@ TEST_F(CliFiles, CsvImportReadsChirpFilesByHeaderName) {
     put("chirp.csv", "\xEF\xBB\xBF# exported elsewhere\n"
                      "Frequency,Location,Tone,rToneFreq,cToneFreq,Mode,Power,Extra,Duplex,"
                      "Offset,Skip\n"
-                     "462.562500,2,Tone,88.5,88.5,NFM,Low,zz,split,467.5625,S\n"
+                     "462.562500,2,Tone,88.5,100.0,NFM,Low,zz,split,467.5625,S\n"
                      "\n"
                      "446.1,16,TSQL,69.3,71.9,FM,high,,,0,\n");
     const ProcessResult result = RunCli({"import", path("chirp.csv"), "-o", path("c.DAT")});
@@ -218,7 +218,7 @@ TEST_F(CliFiles, CsvImportReadsChirpFilesByHeaderName) {
     const QJsonObject two = channels[1].toObject();
     EXPECT_EQ(two["rx"].toString(), "462.56250");
     EXPECT_EQ(two["tx"].toString(), "467.56250");
-    EXPECT_EQ(two["txTone"].toString(), "88.5");
+    EXPECT_EQ(two["txTone"].toString(), "88.5"); // Tone: rToneFreq out, no tone in
     EXPECT_EQ(two["rxTone"].toString(), "Off");
     EXPECT_EQ(two["bandwidth"].toInt(), 0);
     EXPECT_EQ(two["power"].toInt(), 0);
@@ -249,6 +249,7 @@ struct InvalidImport {
     const char* file;
     const char* content;
     const char* message;
+    const char* option = "--lang=en"; // one more option of the import
 };
 
 class CliInvalidImport : public CliFiles, public ::testing::WithParamInterface<InvalidImport> {};
@@ -259,12 +260,12 @@ TEST_P(CliInvalidImport, NamesTheFaultExitsFourAndWritesNothing) {
     // A target that exists already must stay as it was.
     put("target.DAT", "keep me");
     const ProcessResult result =
-        RunCli({"import", path(c.file), "-o", path("target.DAT"), "--lang", "en"});
+        RunCli({"import", path(c.file), "-o", path("target.DAT"), "--lang", "en", c.option});
     EXPECT_EQ(result.exitCode, kExitInvalid) << result.err;
     EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
     EXPECT_NE(result.err.find("The input has errors; nothing was written."), std::string::npos);
     EXPECT_EQ(ReadBytes(path("target.DAT")), "keep me");
-    const ProcessResult fresh = RunCli({"import", path(c.file), "-o", path("fresh.DAT")});
+    const ProcessResult fresh = RunCli({"import", path(c.file), "-o", path("fresh.DAT"), c.option});
     EXPECT_EQ(fresh.exitCode, kExitInvalid);
     EXPECT_FALSE(std::filesystem::exists(path("fresh.DAT")));
 }
@@ -294,6 +295,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "band: outside its list (0..6)"},
         InvalidImport{"SettingOutsideList", "a.json", R"({"settings": {"VoxGain": 11}})",
                       "settings.VoxGain: outside its list (0..10)"},
+        InvalidImport{"PriorityChannelZero", "a.json", R"({"settings": {"PriorityChannel": 0}})",
+                      "settings.PriorityChannel: outside its list (1..16)"},
         InvalidImport{"FirstDigitDelay", "a.json", R"({"settings": {"FirstDigitDelay": 155}})",
                       "settings.FirstDigitDelay: must be 0 or a multiple of 10"},
         InvalidImport{"TextTooLong", "a.json", R"({"settings": {"IdCode": "12345678901"}})",
@@ -313,17 +316,26 @@ INSTANTIATE_TEST_SUITE_P(
                       "channels: wrong type (expected an array of 16 entries)"},
         InvalidImport{"BadJson", "a.json", R"({"band": 0,)", "not valid JSON"},
         InvalidImport{"CsvLocation", "a.csv", "Location,Frequency\n17,446.0\n",
-                      "line 2 Location: Location must be 1 to 16"},
+                      "line 2 Location: Location must be 1 to 16\nGive --renumber"},
+        InvalidImport{"CsvTooManyRows", "a.csv",
+                      "Location,Frequency\n0,446\n1,446\n2,446\n3,446\n4,446\n5,446\n6,446\n"
+                      "7,446\n8,446\n9,446\n10,446\n11,446\n12,446\n13,446\n14,446\n15,446\n"
+                      "16,446\n",
+                      "the file holds 17 channels; the radio has 16", "--renumber"},
         InvalidImport{"CsvDuplicate", "a.csv", "Location,Frequency\n1,446.0\n1,447.0\n",
                       "line 3 Location: Location given twice"},
         InvalidImport{"CsvDuplex", "a.csv", "Location,Frequency,Duplex\n1,446.0,sideways\n",
-                      "line 2 Duplex: unrecognised value \"sideways\""},
+                      "channel 1 (line 2) Duplex: unrecognised value \"sideways\""},
         InvalidImport{"CsvMode", "a.csv", "Location,Frequency,Mode\n1,446.0,AM\n",
-                      "line 2 Mode: unrecognised value \"AM\""},
+                      "channel 1 (line 2) Mode: the radio cannot do mode AM"},
+        InvalidImport{"CsvReverseSquelch", "a.csv", "Location,Frequency,Tone\n2,446.0,TSQL-R\n",
+                      "channel 2 (line 2) Tone: the radio cannot do reverse squelch TSQL-R"},
         InvalidImport{"CsvMissingColumn", "a.csv", "Location,Name\n1,x\n",
                       "missing column Frequency"},
         InvalidImport{"CsvOutOfBand", "a.csv", "Location,Frequency\n3,146.52\n",
-                      "channel 3 rx: Beyond the frequency range"},
+                      "channel 3 rx: Beyond the frequency range: 146.52000 is not in the band "
+                      "400-470MHz (400.00000..469.99999 MHz)\nA CSV file holds no band: choose it "
+                      "with --band N (0 400-470MHz, 1 450-490MHz, "},
         InvalidImport{"CsvQuote", "a.csv", "Location,Frequency\n1,\"446.0\n", "unbalanced quote"}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -357,6 +369,183 @@ TEST_F(CliFiles, ShowListsTheChannelsAsTheWindowDoes) {
     result = RunCli({"show", path("a.DAT"), "--lang", "zh-CN"});
     EXPECT_NE(result.out.find("关闭"), std::string::npos);
     EXPECT_NE(result.out.find("高"), std::string::npos);
+}
+
+// The rules CHIRP's generic CSV driver applies when it opens a file; a row that breaks one is
+// dropped by CHIRP.
+std::vector<std::string> splitLine(const std::string& line) {
+    std::vector<std::string> fields(1);
+    for (char c : line) {
+        if (c == ',')
+            fields.emplace_back();
+        else
+            fields.back() += c;
+    }
+    return fields;
+}
+
+bool isNumber(const std::string& text, int maxDecimals) {
+    const auto point = text.find('.');
+    const std::string whole = text.substr(0, point);
+    const std::string decimals = point == std::string::npos ? "" : text.substr(point + 1);
+    auto digits = [](const std::string& t) {
+        return t.find_first_not_of("0123456789") == std::string::npos;
+    };
+    return !text.empty() && digits(whole) && digits(decimals) &&
+           static_cast<int>(decimals.size()) <= maxDecimals;
+}
+
+std::string chirpRowFault(const std::vector<std::string>& header,
+                          const std::vector<std::string>& fields) {
+    if (fields.size() < header.size()) return "fewer columns than the header";
+    auto get = [&](const std::string& name) {
+        for (std::size_t i = 0; i < header.size(); ++i)
+            if (header[i] == name) return fields[i];
+        return std::string("<missing>");
+    };
+    auto oneOf = [](const std::string& v, std::initializer_list<const char*> list) {
+        for (const char* item : list)
+            if (v == item) return true;
+        return false;
+    };
+    auto tone = [&](const std::string& v) {
+        return isNumber(v, 9) && std::stod(v) > 50 && std::stod(v) < 300;
+    };
+    auto dtcs = [&](const std::string& v) {
+        return !v.empty() && v.size() <= 3 && v.find_first_not_of("01234567") == std::string::npos;
+    };
+    const std::string power = get("Power");
+    const bool powerOk = power.size() > 1 && (power.back() == 'W' || power.back() == 'w') &&
+                         isNumber(power.substr(0, power.size() - 1), 9) &&
+                         std::stod(power.substr(0, power.size() - 1)) > 0;
+    if (!isNumber(get("Location"), 0)) return "Location";
+    if (!isNumber(get("Frequency"), 6)) return "Frequency";
+    if (!oneOf(get("Duplex"), {"", "+", "-", "split", "off"})) return "Duplex";
+    if (!isNumber(get("Offset"), 6)) return "Offset";
+    if (!oneOf(get("Tone"), {"", "Tone", "TSQL", "DTCS", "DTCS-R", "TSQL-R", "Cross"}))
+        return "Tone";
+    if (!tone(get("rToneFreq")) || !tone(get("cToneFreq"))) return "rToneFreq/cToneFreq";
+    if (!dtcs(get("DtcsCode")) || !dtcs(get("RxDtcsCode"))) return "DtcsCode/RxDtcsCode";
+    if (!oneOf(get("DtcsPolarity"), {"NN", "NR", "RN", "RR"})) return "DtcsPolarity";
+    if (!oneOf(get("CrossMode"), {"Tone->Tone", "DTCS->", "->DTCS", "Tone->DTCS", "DTCS->Tone",
+                                  "->Tone", "DTCS->DTCS", "Tone->"}))
+        return "CrossMode";
+    if (!oneOf(get("Mode"), {"FM", "NFM"})) return "Mode";
+    if (!isNumber(get("TStep"), 9)) return "TStep";
+    if (!oneOf(get("Skip"), {"", "S", "P"})) return "Skip";
+    if (!powerOk) return "Power";
+    return {};
+}
+
+TEST_F(CliFiles, ExportedCsvOpensInChirpWithEveryChannel) {
+    put("rich.json", kRichJson);
+    ASSERT_EQ(RunCli({"import", path("rich.json"), "-o", path("a.DAT")}).exitCode, 0);
+    ASSERT_EQ(RunCli({"import", std::string(TLV_TEST_DATA_DIR) + "/chirp/sixteen-channels-5W.csv",
+                      "-o", path("b.DAT")})
+                  .exitCode,
+              0);
+    for (const char* file : {"a", "b"}) {
+        ASSERT_EQ(
+            RunCli({"export", path(std::string(file) + ".DAT"), "-o", path("x.csv")}).exitCode, 0);
+        const std::string csv = ReadBytes(path("x.csv"));
+        ASSERT_EQ(csv.rfind("Location,", 0), 0u); // how CHIRP recognises its CSV
+        std::vector<std::vector<std::string>> rows;
+        for (std::size_t at = 0, end; (end = csv.find("\r\n", at)) != std::string::npos;
+             at = end + 2)
+            rows.push_back(splitLine(csv.substr(at, end - at)));
+        const QJsonArray channels =
+            exportJson(path(std::string(file) + ".DAT"))["channels"].toArray();
+        int inUse = 0;
+        for (const auto& channel : channels)
+            inUse += channel.isNull() ? 0 : 1;
+        ASSERT_EQ(static_cast<int>(rows.size()), inUse + 1) << csv;
+        for (std::size_t i = 1; i < rows.size(); ++i)
+            EXPECT_EQ(chirpRowFault(rows[0], rows[i]), "") << file << " row " << i << "\n" << csv;
+    }
+}
+
+TEST_F(CliFiles, FilesWrittenByChirpImportAsChirpMeantThem) {
+    const std::string chirp = std::string(TLV_TEST_DATA_DIR) + "/chirp/";
+    ProcessResult result =
+        RunCli({"import", chirp + "sixteen-channels-5W.csv", "-o", path("s.DAT")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    // rx rxTone tx txTone, then bandwidth and scan, as CHIRP shows each memory.
+    const char* expected[16] = {
+        "446.00625 Off 446.00625 Off 1 1",     "446.01250 Off 446.01250 100.0 1 1",
+        "446.01875 123.0 446.01875 123.0 1 1", "446.02500 254.1 446.02500 67.0 1 1",
+        "446.03125 D023N 446.03125 D023N 1 1", "446.03750 D754I 446.03750 D754I 1 1",
+        "446.04375 D023I 446.04375 D023N 1 1", "446.05000 D073I 446.05000 D025N 1 1",
+        "446.05625 151.4 446.05625 D131N 1 1", "446.06250 D245I 446.06250 88.5 1 1",
+        "446.06875 88.5 446.06875 Off 1 1",    "446.07500 Off   1 1",
+        "440.00000 Off 445.00000 Off 1 1",     "462.56250 D023N 457.56250 Off 1 1",
+        "446.09375 Off 446.09375 Off 0 0",     "446.10000 Off 450.10000 D612I 1 1"};
+    const QJsonArray channels = exportJson(path("s.DAT"))["channels"].toArray();
+    for (int i = 0; i < 16; ++i) {
+        const QJsonObject c = channels[i].toObject();
+        const QString shown = QStringList{c["rx"].toString(),
+                                          c["rxTone"].toString(),
+                                          c["tx"].toString(),
+                                          c["txTone"].toString(),
+                                          QString::number(c["bandwidth"].toInt()),
+                                          QString::number(c["scan"].toInt())}
+                                  .join(' ');
+        EXPECT_EQ(shown.toStdString(), expected[i]) << "channel " << i + 1;
+        EXPECT_EQ(c["power"].toInt(), 1); // 5.0W, the file's highest
+    }
+
+    result = RunCli({"import", chirp + "new-file-with-location-0.csv", "-o", path("n.DAT")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("Location 0 (146.010 MHz)"), std::string::npos) << result.err;
+    const QJsonArray single = exportJson(path("n.DAT"))["channels"].toArray();
+    EXPECT_EQ(single[0].toObject()["rx"].toString(), "446.00625");
+    EXPECT_TRUE(single[1].isNull());
+
+    result = RunCli({"import", chirp + "named-channel.csv", "-o", path("c.DAT")});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.err.find("channel 1 (line 2) Name: \"Repeater A\" not kept"),
+              std::string::npos)
+        << result.err;
+    EXPECT_NE(result.err.find("channel 1 (line 2) Comment: \"club net\" not kept"),
+              std::string::npos);
+}
+
+TEST_F(CliFiles, DiffNamesTheDifferencesAndExitsLikeDiff) {
+    put("a.json", R"({"channels": [{"rx": "446.00625"}], "settings": {"VoxGain": 3}})");
+    put("b.json", R"({"band": 5, "channels": [{"rx": "146.00000", "txTone": "D023N"}]})");
+    ASSERT_EQ(RunCli({"import", path("a.json"), "-o", path("a.DAT")}).exitCode, 0);
+    ASSERT_EQ(RunCli({"import", path("b.json"), "-o", path("b.DAT")}).exitCode, 0);
+
+    ProcessResult result = RunCli({"diff", path("a.DAT"), path("a.DAT")});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, "");
+    result = RunCli({"diff", path("a.DAT"), path("b.DAT")});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out, "band: 0 (400-470MHz) -> 5 (136-174MHz)\n"
+                          "channel 1: rx 446.00625 -> 146.00000\n"
+                          "channel 1: tx 446.00625 -> 146.00000\n"
+                          "channel 1: txTone Off -> D023N\n"
+                          "settings.VoxGain: 3 -> 1\n");
+    result = RunCli({"diff", path("a.DAT"), path("b.DAT"), "--json"});
+    EXPECT_EQ(result.exitCode, 1);
+    const QJsonObject json =
+        QJsonDocument::fromJson(QByteArray::fromStdString(result.out)).object();
+    EXPECT_FALSE(json["equal"].toBool(true));
+    const QJsonArray differences = json["differences"].toArray();
+    ASSERT_EQ(differences.size(), 5);
+    EXPECT_EQ(differences[0].toObject()["new"].toInt(), 5);
+    EXPECT_EQ(differences[3].toObject()["field"].toString(), "txTone");
+    EXPECT_EQ(differences[4].toObject()["where"].toString(), "settings.VoxGain");
+
+    result = RunCli({"diff", path("a.DAT"), path("missing.DAT")});
+    EXPECT_EQ(result.exitCode, kExitFile);
+}
+
+TEST_F(CliFiles, EveryProgramTellsItsVersion) {
+    for (const char* program : {TLV_CLI, TLV_APP, TLV_RADIO_SIM}) {
+        const ProcessResult result = RunProcess({program, "--version"});
+        EXPECT_EQ(result.exitCode, 0) << program;
+        EXPECT_NE(result.out.find(" 1.0\n"), std::string::npos) << program << ": " << result.out;
+    }
 }
 
 } // namespace

@@ -32,6 +32,12 @@ TEST(DecodeMsgBoxFlags, FlagValuesInUse) {
         {68, {IdYes, IdNo}, MsgBoxIcon::Information, IdYes, IdNo, false},
         {305, {IdOk, IdCancel}, MsgBoxIcon::Warning, IdCancel, IdCancel, false},
         {4385, {IdOk, IdCancel}, MsgBoxIcon::Question, IdCancel, IdCancel, true},
+        {mb::SaveDiscardCancel | mb::IconQuestion,
+         {IdSave, IdDiscard, IdCancel},
+         MsgBoxIcon::Question,
+         IdSave,
+         IdCancel,
+         false},
     };
     for (const auto& c : cases) {
         const MsgBoxLayout layout = DecodeMsgBoxFlags(c.flags);

@@ -4,6 +4,7 @@
 #include "ScriptedFileDialog.h"
 #include "ScriptedMessageBox.h"
 #include "TemporaryFolder.h"
+#include "Unprivileged.h"
 #include "editor/Startup.h"
 #include "image/DataFile.h"
 #include "image/FileCommands.h"
@@ -160,12 +161,15 @@ TEST_F(Fixture, OpenFailuresAreReportedWithTheReason) {
 }
 
 TEST_F(Fixture, UnreadableFileIsReported) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-    WriteBytes(folder.file("a.DAT"), "QDM74" + HandPlacedImage());
-    ::chmod(folder.file("a.DAT").c_str(), 0);
-    EXPECT_EQ(open(folder.file("a.DAT")), OpenOutcome::Failed);
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text, std::string("文件读取失败！\n") + std::strerror(EACCES));
+    test::ExpectUnprivileged(
+        [&] {
+            WriteBytes(folder.file("a.DAT"), "QDM74" + HandPlacedImage());
+            ::chmod(folder.file("a.DAT").c_str(), 0);
+            EXPECT_EQ(open(folder.file("a.DAT")), OpenOutcome::Failed);
+            ASSERT_EQ(box.shown.size(), 1u);
+            EXPECT_EQ(box.shown[0].text, std::string("文件读取失败！\n") + std::strerror(EACCES));
+        },
+        {folder.path()});
 }
 
 TEST_F(Fixture, CancelledOrEmptyOpenDoesNothing) {
@@ -310,11 +314,14 @@ TEST_F(Fixture, SaveFailuresAreReportedWithTheReason) {
 }
 
 TEST_F(Fixture, SaveIntoAReadOnlyFolderIsReported) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
-    ::chmod(folder.path().c_str(), 0555);
-    EXPECT_EQ(save(folder.file("a.DAT")), std::nullopt);
-    ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text, std::string("文件保存失败！\n") + std::strerror(EACCES));
+    test::ExpectUnprivileged(
+        [&] {
+            ::chmod(folder.path().c_str(), 0555);
+            EXPECT_EQ(save(folder.file("a.DAT")), std::nullopt);
+            ASSERT_EQ(box.shown.size(), 1u);
+            EXPECT_EQ(box.shown[0].text, std::string("文件保存失败！\n") + std::strerror(EACCES));
+        },
+        {folder.path()});
 }
 
 TEST_F(Fixture, SaveInterruptedBeforeTheRenameLeavesTheOldFile) {

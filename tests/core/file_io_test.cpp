@@ -1,13 +1,16 @@
 #include "TemporaryFolder.h"
+#include "Unprivileged.h"
 #include "image/FileIo.h"
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <chrono>
 #include <cstring>
 #include <filesystem>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace tlv;
@@ -70,6 +73,75 @@ TEST(WriteFileAtomically, WritesThroughASymbolicLink) {
     EXPECT_EQ(ReadBytes(folder.file("real")), "new");
 }
 
+// Another user's file keeps its owner and group (when the superuser saves it), and a file with
+// two names is written in place, so that both show the new content.
+TEST(WriteFileAtomically, KeepsOwnerGroupAndEveryName) {
+    TemporaryFolder folder;
+    const std::string path = folder.file("a.DAT");
+    WriteBytes(path, "old");
+    ::chmod(path.c_str(), 0640);
+    const bool superuser = ::geteuid() == 0;
+    if (superuser) {
+        ASSERT_EQ(::chown(path.c_str(), 65534, 65534), 0);
+    }
+    ASSERT_TRUE(WriteFileAtomically(path, "new").ok);
+    struct stat info {};
+    ASSERT_EQ(::stat(path.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0640u);
+    if (superuser) {
+        EXPECT_EQ(info.st_uid, 65534u);
+        EXPECT_EQ(info.st_gid, 65534u);
+    }
+
+    std::filesystem::create_hard_link(path, folder.file("b.DAT"));
+    ASSERT_TRUE(WriteFileAtomically(path, "newer and longer").ok);
+    EXPECT_EQ(ReadBytes(folder.file("b.DAT")), "newer and longer");
+    ASSERT_TRUE(WriteFileAtomically(folder.file("b.DAT"), "short").ok);
+    EXPECT_EQ(ReadBytes(path), "short");
+    EXPECT_EQ(std::filesystem::hard_link_count(path), 2u);
+    EXPECT_EQ(FilesIn(folder.path()), 2) << "no safety copy left";
+
+    // A failed in-place write puts the old content back.
+    FileStatus status = WriteFileAtomically(
+        path, "lost", [](WriteStep step) { return step == WriteStep::Flush ? EIO : 0; });
+    EXPECT_FALSE(status.ok);
+    EXPECT_EQ(status.reason, std::strerror(EIO));
+    EXPECT_EQ(ReadBytes(folder.file("b.DAT")), "short");
+    EXPECT_EQ(FilesIn(folder.path()), 2);
+}
+
+// A save removes the temporary files that saves killed half-way left in the folder: those of
+// its own naming whose process has ended, once they are a minute old.
+TEST(WriteFileAtomically, RemovesStaleTemporariesOfEndedProcesses) {
+    TemporaryFolder folder;
+    const pid_t ended = ::fork();
+    if (ended == 0) ::_exit(0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string gone = std::to_string(ended), running = std::to_string(::getppid());
+    struct Case {
+        std::string name;
+        bool old;
+        bool removed;
+    } cases[] = {
+        {".a.DAT.tmp" + gone + "-0", true, true},     {".other.dat.tmp" + gone + "-12", true, true},
+        {".a.DAT.tmp" + gone + "-1", false, false},   // young: perhaps another machine's
+        {".a.DAT.tmp" + running + "-0", true, false}, // its process runs
+        {".a.DAT.copy" + gone + "-0", true, false},   // a safety copy: the user's to judge
+        {".a.DAT.tmp" + gone, true, false},           // not our naming
+        {"a.DAT.tmp" + gone + "-0", true, false},     // not hidden
+    };
+    for (const Case& c : cases) {
+        WriteBytes(folder.file(c.name), "x");
+        if (c.old)
+            std::filesystem::last_write_time(folder.file(c.name),
+                                             std::filesystem::file_time_type::clock::now() -
+                                                 std::chrono::minutes(5));
+    }
+    ASSERT_TRUE(WriteFileAtomically(folder.file("a.DAT"), "new").ok);
+    for (const Case& c : cases)
+        EXPECT_EQ(std::filesystem::exists(folder.file(c.name)), !c.removed) << c.name;
+}
+
 class InterruptedWrite : public testing::TestWithParam<WriteStep> {};
 
 TEST_P(InterruptedWrite, LeavesTheOldFileAndNoTemporary) {
@@ -107,23 +179,29 @@ TEST(WriteFileAtomically, ReportsPlacesThatCannotBeWritten) {
 }
 
 TEST(WriteFileAtomically, KeepsAWriteProtectedFile) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     TemporaryFolder folder;
-    WriteBytes(folder.file("a.DAT"), "old");
-    ::chmod(folder.file("a.DAT").c_str(), 0444);
-    FileStatus status = WriteFileAtomically(folder.file("a.DAT"), "new");
-    EXPECT_FALSE(status.ok);
-    EXPECT_EQ(status.reason, std::strerror(EACCES));
-    EXPECT_EQ(ReadBytes(folder.file("a.DAT")), "old");
+    test::ExpectUnprivileged(
+        [&] {
+            WriteBytes(folder.file("a.DAT"), "old");
+            ::chmod(folder.file("a.DAT").c_str(), 0444);
+            FileStatus status = WriteFileAtomically(folder.file("a.DAT"), "new");
+            EXPECT_FALSE(status.ok);
+            EXPECT_EQ(status.reason, std::strerror(EACCES));
+            EXPECT_EQ(ReadBytes(folder.file("a.DAT")), "old");
+        },
+        {folder.path()});
 }
 
 TEST(WriteFileAtomically, ReportsAReadOnlyFolder) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     TemporaryFolder folder;
-    ::chmod(folder.path().c_str(), 0555);
-    FileStatus status = WriteFileAtomically(folder.file("a.DAT"), "x");
-    EXPECT_FALSE(status.ok);
-    EXPECT_EQ(status.reason, std::strerror(EACCES));
+    test::ExpectUnprivileged(
+        [&] {
+            ::chmod(folder.path().c_str(), 0555);
+            FileStatus status = WriteFileAtomically(folder.file("a.DAT"), "x");
+            EXPECT_FALSE(status.ok);
+            EXPECT_EQ(status.reason, std::strerror(EACCES));
+        },
+        {folder.path()});
 }
 
 } // namespace

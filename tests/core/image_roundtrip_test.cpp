@@ -242,7 +242,7 @@ TEST(MalformedInput, TruncatedAndRandomTextsNeverCrash) {
     }
 }
 
-TEST(MalformedInput, EveryByteValueAnywhereDecodesAndEncodesToAFullImage) {
+TEST(MalformedInput, EveryByteValueAnywhereDecodesAndReachesAFixedPointAfterOneSave) {
     test::ScriptedMessageBox box;
     std::mt19937 rng(1234);
     for (int trial = 0; trial < 200; ++trial) {
@@ -254,8 +254,41 @@ TEST(MalformedInput, EveryByteValueAnywhereDecodesAndEncodesToAFullImage) {
         std::string image = EncodeImage(state);
         ASSERT_EQ(image.size(), 1696u);
         ASSERT_TRUE(ImageTextToBytes(image));
-        // A second pass over what the editor now holds keeps the width as well.
+        // Opening that save again, into this editor or a fresh one, saves the same image.
         ASSERT_TRUE(DecodeImage(state, image, box));
-        ASSERT_EQ(EncodeImage(state).size(), 1696u);
+        ASSERT_EQ(EncodeImage(state), image) << trial;
+        EditorState fresh = MakeStartupEditor(trial % 3);
+        ASSERT_TRUE(DecodeImage(fresh, image, box));
+        ASSERT_EQ(EncodeImage(fresh), image) << trial;
     }
+}
+
+// A frequency code with a digit that is not decimal cannot be saved as it is: it is shown as
+// no frequency (a damaged receive frequency empties its channel) and one message names them.
+TEST(MalformedInput, DamagedFrequenciesAreShownEmptyWithANote) {
+    std::vector<uint8_t> bytes = test::GoldenStartupImageBytes();
+    const uint8_t receive[] = {0x25, 0x06, 0x60, 0x4A};  // channel 1: 4A6.00625
+    const uint8_t transmit[] = {0x00, 0x50, 0x1B, 0x44}; // channel 2 transmit: 441.B5000
+    const uint8_t good[] = {0x00, 0x50, 0x10, 0x44};     // 441.05000
+    std::copy_n(receive, 4, bytes.begin());
+    bytes[8] = 0x9E, bytes[9] = 0x02; // a tone the damaged channel must not keep
+    std::copy_n(good, 4, bytes.begin() + 16);
+    std::copy_n(transmit, 4, bytes.begin() + 20);
+    std::copy_n(transmit, 4, bytes.begin() + offset::TestFrequencyTable + 8 * 2);
+    test::ScriptedMessageBox box;
+    EditorState state = MakeStartupEditor(1);
+    ASSERT_TRUE(DecodeImage(state, BytesToImageText(bytes), box));
+    EXPECT_FALSE(state.table.inUse(1));
+    EXPECT_EQ(state.table.at(1, col::RxTone), "");
+    EXPECT_EQ(state.table.at(2, col::RxFrequency), "441.05000");
+    EXPECT_EQ(state.table.at(2, col::TxFrequency), "");
+    EXPECT_EQ(state.stores.testFrequencies[2], "");
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text,
+              "These frequencies are damaged (not decimal digits) and are shown empty:\n"
+              "channel 1 receive: 4A6.00625\nchannel 2 transmit: 441.B5000\n"
+              "test frequency 3 receive: 441.B5000");
+    EXPECT_EQ(box.shown[0].flags, 48);
+    const std::string saved = EncodeImage(state);
+    EXPECT_EQ(saved.substr(0, 32), "FFFFFFFFFFFFFFFFFFFFFFFFF8F0FCFF") << "an empty channel";
 }

@@ -1,4 +1,5 @@
 #include "TemporaryFolder.h"
+#include "Unprivileged.h"
 #include "editor/ParameterFile.h"
 
 #include <gtest/gtest.h>
@@ -86,13 +87,16 @@ TEST(ParameterFile, UnwritablePlacesAreSkipped) {
 }
 
 TEST(ParameterFile, ReadOnlyFileIsSkipped) {
-    if (::geteuid() == 0) GTEST_SKIP() << "permissions do not bind the superuser";
     TemporaryFolder folder;
-    std::string path = folder.file("parameter");
-    WriteBytes(path, "\x01\x02\x03");
-    ::chmod(path.c_str(), 0444);
-    EXPECT_FALSE(WriteParameterFile(path, MakeParameterBytes(false, 0, 0)));
-    EXPECT_EQ(ReadBytes(path), "\x01\x02\x03");
+    test::ExpectUnprivileged(
+        [&] {
+            std::string path = folder.file("parameter");
+            WriteBytes(path, "\x01\x02\x03");
+            ::chmod(path.c_str(), 0444);
+            EXPECT_FALSE(WriteParameterFile(path, MakeParameterBytes(false, 0, 0)));
+            EXPECT_EQ(ReadBytes(path), "\x01\x02\x03");
+        },
+        {folder.path()});
 }
 
 } // namespace

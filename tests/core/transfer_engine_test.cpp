@@ -2,6 +2,7 @@
 #include "ScriptedMessageBox.h"
 #include "editor/Startup.h"
 #include "image/ImageCodec.h"
+#include "image/ImageFields.h"
 #include "image/ImageLayout.h"
 #include "link/TransferEngine.h"
 #include "localisation/Messages.h"
@@ -46,6 +47,12 @@ class RecordingHost : public TransferHost {
     void setTransferControlsEnabled(bool enabled) override { controls.push_back(enabled); }
     void focusBandList() override { ++bandFocus; }
     void transferEnded(TransferOutcome outcome) override { outcomes.push_back(outcome); }
+    std::vector<std::string> imagesToWrite;
+    std::vector<std::string> imagesRead;
+    void imageAboutToBeWritten(std::string_view image) override {
+        imagesToWrite.emplace_back(image);
+    }
+    void imageRead(std::string_view image) override { imagesRead.emplace_back(image); }
 };
 
 // A message box that can run code while it is "open" (as a nested event loop would).
@@ -87,6 +94,14 @@ Bytes readReply(const Bytes& memory, int address) {
     std::copy_n(memory.begin() + address, 64, reply.begin() + 4);
     return reply;
 }
+
+// An engine of its own over a start-up editor, for the cases of a table.
+struct FreshEngine {
+    EditorState editor = MakeStartupEditor(1);
+    RecordingHost host;
+    test::ScriptedMessageBox box;
+    TransferEngine engine{editor, box, host};
+};
 
 class TransferEngineTest : public ::testing::Test {
   protected:
@@ -349,16 +364,21 @@ TEST_F(TransferEngineTest, WriteSendsTheImageBlocksInOrder) {
     }
 }
 
-TEST_F(TransferEngineTest, BandQuestionAskedOncePerBand) {
+TEST_F(TransferEngineTest, BandQuestionComesBeforeAnyByteOncePerBand) {
     editor.currentBand = 2;
     box.answers = {IdYes};
+    std::size_t sentWhileAsked = 99;
+    box.whileOpen = [&] {
+        sentWhileAsked = host.sent.size();
+        ticks1(12); // however long the user reads, nothing times out
+    };
     identify('W');
-    feed(kAck);
+    EXPECT_EQ(sentWhileAsked, 0u);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text, msg::BandMismatch.text.en);
     EXPECT_EQ(box.shown[0].flags, 68);
-    EXPECT_EQ(last()[0], 0x57) << "Yes goes on with the first block";
-    EXPECT_EQ(writeAll().size(), 45u);
+    EXPECT_EQ(writeAll().size(), 46u);
+    EXPECT_EQ(host.outcomes, (std::vector<TransferOutcome>{TransferOutcome::Success}));
     EXPECT_EQ(engine.state().linkBand, 2);
 
     ticks2(6);
@@ -367,53 +387,55 @@ TEST_F(TransferEngineTest, BandQuestionAskedOncePerBand) {
     EXPECT_EQ(box.shown.size(), 1u) << "the same band does not ask again";
 }
 
-TEST_F(TransferEngineTest, BandQuestionDeclinedEndsWithoutWriting) {
+TEST_F(TransferEngineTest, BandQuestionDeclinedSendsNothing) {
     editor.currentBand = 1;
     box.answers = {IdNo};
-    identify('W');
-    feed(kAck);
-    EXPECT_EQ(last(), kEnd);
-    for (const auto& frame : host.sent)
-        EXPECT_NE(frame[0], 0x57);
+    EXPECT_FALSE(engine.StartTransfer('W'));
+    EXPECT_TRUE(host.sent.empty());
     EXPECT_EQ(host.statusTexts.back(), msg::BandMismatch.text.en);
     EXPECT_EQ(host.outcomes, (std::vector<TransferOutcome>{TransferOutcome::Declined}));
+    EXPECT_FALSE(engine.running());
     EXPECT_FALSE(host.timer1);
-    EXPECT_FALSE(host.progressShown);
     EXPECT_EQ(engine.state().linkBand, 1);
     ticks2(6);
-    EXPECT_EQ(host.controls.back(), true);
+    EXPECT_EQ(host.controls, (std::vector<bool>{false, true}));
+    feed(kAck);
+    EXPECT_TRUE(host.sent.empty()) << "a stray byte starts nothing";
 }
 
-TEST_F(TransferEngineTest, BandAnswerAfterTimeOutSendsNothing) {
-    for (int answer : {IdYes, IdNo}) {
-        SCOPED_TRACE(answer);
-        EditorState e = MakeStartupEditor(1);
-        e.currentBand = 3;
-        RecordingHost h;
-        HookedMessageBox b;
-        TransferEngine eng(e, b, h);
-        eng.StartTransfer('W');
-        eng.onBytes(kAck);
-        eng.onBytes(kIdent);
-        b.answers = {answer, IdOk};
-        // While the question is open, the supervision runs out.
-        b.whileOpen = [&] {
-            for (int i = 0; i < 6; ++i)
-                eng.onSupervisionTick();
-        };
-        eng.onBytes(kAck);
-        ASSERT_EQ(b.shown.size(), 2u);
-        EXPECT_EQ(b.shown[0].flags, 16) << "the communication error, shown inside the question";
-        EXPECT_EQ(b.shown[1].flags, 68);
-        EXPECT_EQ(h.sent.back(), kEnd);
-        int ends = 0;
-        for (const auto& frame : h.sent) {
-            EXPECT_NE(frame[0], 0x57);
-            ends += frame == kEnd;
-        }
-        EXPECT_EQ(ends, 1);
-        EXPECT_EQ(h.outcomes, (std::vector<TransferOutcome>{TransferOutcome::CommunicationError}));
-    }
+TEST_F(TransferEngineTest, StopPartWaySendsTheEndFrameAndNothingAfter) {
+    identify('W');
+    feed(kAck);
+    feed(kAck);
+    engine.StopTransfer();
+    EXPECT_EQ(last(), kEnd);
+    EXPECT_EQ(host.outcomes, (std::vector<TransferOutcome>{TransferOutcome::Stopped}));
+    EXPECT_FALSE(engine.running());
+    EXPECT_FALSE(host.timer1);
+    EXPECT_FALSE(host.timer2);
+    EXPECT_EQ(host.controls.back(), true);
+    const std::size_t sent = host.sent.size();
+    feed(kAck);
+    ticks1(6);
+    engine.StopTransfer();
+    EXPECT_EQ(host.sent.size(), sent);
+    EXPECT_EQ(host.outcomes.size(), 1u);
+    EXPECT_TRUE(box.shown.empty()) << "no communication error after a stop";
+}
+
+TEST_F(TransferEngineTest, ImagesHandedOverBeforeTheFirstBlockAndBeforeDecoding) {
+    editor.table.at(3, col::RxFrequency) = "446.00625";
+    identify('W');
+    EXPECT_EQ(host.imagesToWrite, std::vector<std::string>{EncodeImage(editor)});
+    EXPECT_EQ(last(), kAck) << "no block has gone out yet";
+
+    EditorState radio = MakeStartupEditor(1);
+    radio.table.at(5, col::RxFrequency) = "438.12500";
+    writeAll();
+    ticks2(6);
+    readAll(radioMemory(radio));
+    EXPECT_EQ(host.imagesRead, std::vector<std::string>{EncodeImage(radio)});
+    EXPECT_EQ(host.imagesToWrite.size(), 1u) << "a read hands over no image to write";
 }
 
 TEST_F(TransferEngineTest, SilenceEndsAtSixthTickWithCommunicationError) {
@@ -427,7 +449,9 @@ TEST_F(TransferEngineTest, SilenceEndsAtSixthTickWithCommunicationError) {
     EXPECT_TRUE(engine.statusVisible());
     ticks1(1);
     ASSERT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(box.shown[0].text, msg::CommunicationError.text.en);
+    EXPECT_EQ(box.shown[0].text, std::string(msg::CommunicationError.text.en) +
+                                     "\nThe radio did not identify itself as this model "
+                                     "(received: 06).");
     EXPECT_EQ(box.shown[0].flags, 16);
     EXPECT_EQ(last(), kEnd);
     EXPECT_FALSE(host.timer1);
@@ -473,7 +497,134 @@ TEST_F(TransferEngineTest, TraditionalChineseStatusTexts) {
     EXPECT_EQ(host.statusTexts.back(), Localise(2, status::Communicating));
     editor.languageState = 0;
     ticks1(6);
-    EXPECT_EQ(box.shown.back().text, msg::CommunicationError.text.zh);
+    EXPECT_EQ(box.shown.back().text,
+              std::string(msg::CommunicationError.text.zh) + "\n" + cause::NoAnswer.zh);
+}
+
+// A read takes exactly the reply to the request it sent, once: a reply before the first
+// request, a repeated block, another block's reply or an acknowledgement in place of the reply
+// is not an answer, and the read ends by the supervision with its block count.
+TEST_F(TransferEngineTest, ReadTakesOnlyTheReplyItAskedFor) {
+    const Bytes memory = radioMemory(MakeStartupEditor(1));
+    struct Case {
+        const char* name;
+        int blocksBefore;  // blocks read normally first
+        bool requestFirst; // the hostile bytes come after the next request
+        Bytes hostile;
+    } cases[] = {
+        {"reply before the first request", 0, false, readReply(memory, 0x10)},
+        {"block 6 repeated", 6, false, readReply(memory, 0x10 + 5 * 64)},
+        {"another block's reply", 2, true, readReply(memory, 0x10 + 7 * 64)},
+        {"acknowledgement instead of the reply", 3, true, kAck},
+    };
+    cases[0].hostile[1] = 0xFF, cases[0].hostile[2] = 0xD0; // the address before 0x0010
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FreshEngine fresh;
+        auto& [e, h, b, eng] = fresh;
+        eng.StartTransfer('R');
+        eng.onBytes(kAck);
+        eng.onBytes(kIdent);
+        for (int i = 0; i < c.blocksBefore; ++i) {
+            eng.onBytes(kAck);
+            eng.onBytes(readReply(memory, 0x10 + 64 * i));
+        }
+        if (c.requestFirst) eng.onBytes(kAck);
+        const std::size_t frames = h.sent.size();
+        eng.onBytes(c.hostile);
+        EXPECT_EQ(h.sent.size(), frames) << "nothing answered";
+        EXPECT_EQ(eng.state().readImageText.size(), 128u * c.blocksBefore);
+        for (int i = 0; i < kSilenceTicksLimit; ++i)
+            eng.onSupervisionTick();
+        ASSERT_EQ(b.shown.size(), 1u);
+        EXPECT_EQ(b.shown[0].text, std::string(msg::CommunicationError.text.en) +
+                                       "\nThe read stopped after block " +
+                                       std::to_string(c.blocksBefore) + " of 16.");
+        EXPECT_EQ(EncodeImage(e), EncodeImage(MakeStartupEditor(1)));
+    }
+}
+
+TEST_F(TransferEngineTest, WriteTakesOnlyAnExactAcknowledgement) {
+    identify('W');
+    feed(kAck);
+    ASSERT_EQ(last()[0], 0x57);
+    const std::size_t frames = host.sent.size();
+    for (const Bytes& other : {Bytes{0x15}, Bytes{0x00}, Bytes{0x06, 0x06}}) {
+        engine.state().receiveText.clear();
+        feed(other);
+        EXPECT_EQ(host.sent.size(), frames) << int(other[0]) << " taken as the acknowledgement";
+    }
+}
+
+// The communication error's second lines say what happened.
+TEST_F(TransferEngineTest, FailureNamesItsCause) {
+    struct Case {
+        const char* name;
+        std::function<void(TransferEngine&)> run;
+        std::string detail;
+    };
+    auto acks = [](TransferEngine& eng, int n) {
+        for (int i = 0; i < n; ++i)
+            eng.onBytes(kAck);
+    };
+    auto silence = [](TransferEngine& eng) {
+        for (int i = 0; i < kSilenceTicksLimit; ++i)
+            eng.onSupervisionTick();
+    };
+    const std::string partly = "\nThe radio now holds only part of the new memory: write it again!";
+    const Case cases[] = {
+        {"silent radio", [&](TransferEngine& eng) { silence(eng); },
+         "The radio gave no answer at all."},
+        {"other model",
+         [&](TransferEngine& eng) {
+             eng.onBytes(kAck);
+             eng.onBytes(Bytes{0x50, 'L', 'K', '4', '6', '0', 0x00, 0x10});
+             silence(eng);
+         },
+         "The radio did not identify itself as this model (received: 06 50 4C 4B 34 36 30 00 "
+         "10)."},
+        {"write stalled after 10 blocks",
+         [&](TransferEngine& eng) {
+             acks(eng, 1);
+             eng.onBytes(kIdent);
+             acks(eng, 11);
+             silence(eng);
+         },
+         "The write stopped after block 10 of 46." + partly},
+        {"port lost after 3 blocks",
+         [&](TransferEngine& eng) {
+             acks(eng, 1);
+             eng.onBytes(kIdent);
+             acks(eng, 4);
+             eng.onPortLost("/dev/ttyUSB0");
+         },
+         "The port was lost: /dev/ttyUSB0\nThe write stopped after block 3 of 46." + partly},
+        {"handshake answered for ever",
+         [&](TransferEngine& eng) {
+             for (int tick = 1; tick < kTransferLimitTicks; ++tick) {
+                 eng.onSupervisionTick();
+                 if (tick % 2 == 0) eng.onBytes(kAck);
+             }
+             EXPECT_TRUE(eng.running()) << "not before the limit";
+             eng.onSupervisionTick();
+         },
+         "The transfer did not finish within 60 seconds and was stopped."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        FreshEngine fresh;
+        auto& [e, h, b, eng] = fresh;
+        ASSERT_TRUE(eng.StartTransfer('W'));
+        c.run(eng);
+        EXPECT_FALSE(eng.running());
+        EXPECT_EQ(h.outcomes, (std::vector<TransferOutcome>{TransferOutcome::CommunicationError}));
+        ASSERT_EQ(b.shown.size(), 1u);
+        EXPECT_EQ(b.shown[0].text, std::string(msg::CommunicationError.text.en) + "\n" + c.detail);
+        EXPECT_EQ(DescribeFailure(eng.lastFailure(), 1), c.detail);
+        eng.onPortLost("/dev/ttyUSB0");
+        EXPECT_EQ(b.shown.size(), 1u) << "a loss after the end adds nothing";
+    }
+    EXPECT_EQ(Localise(0, cause::WriteStopped), "写频在第 %1 块后中断（共 %2 块）。");
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -196,6 +197,7 @@ TEST_F(RadioLinkTest, SilentRadioEndsWithCommunicationError) {
     ASSERT_EQ(RunTransfer(transfer, 'W', 10000), TransferOutcome::CommunicationError);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].flags, 16);
+    EXPECT_TRUE(box.shown[0].text.ends_with("\nThe radio gave no answer at all."));
     EXPECT_EQ(controls, (std::vector<bool>{false, true}));
     EXPECT_TRUE(ports.isOpen()) << "the port stays open after a failure";
 }
@@ -215,6 +217,52 @@ TEST_F(RadioLinkTest, WrongIdentificationIsNotAccepted) {
     openAsCom1(sim);
     ASSERT_EQ(RunTransfer(transfer, 'R', 10000), TransferOutcome::CommunicationError);
     EXPECT_EQ(transfer.engine().state().handshakePending, 1);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_TRUE(box.shown[0].text.ends_with("(received: 06 50 4C 4B 34 36 30 00 10)."));
+}
+
+TEST_F(RadioLinkTest, StalledWriteNamesTheBlockAndThePartlyWrittenRadio) {
+    Sim sim({"--stop-after", "10"});
+    openAsCom1(sim);
+    ASSERT_EQ(RunTransfer(transfer, 'W', 10000), TransferOutcome::CommunicationError);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_TRUE(box.shown[0].text.ends_with(
+        "\nThe write stopped after block 10 of 46.\nThe radio now holds only part of the new "
+        "memory: write it again!"))
+        << box.shown[0].text;
+}
+
+// The other end hanging up (a cable pulled) ends a running transfer at once, not by the
+// supervision; the port is closed and its option disabled, and no busy loop stays behind.
+TEST_F(RadioLinkTest, LostPortEndsTheTransferAndClosesThePort) {
+    auto sim = std::make_unique<Sim>(QStringList{"--silent"});
+    openAsCom1(*sim);
+    const std::string device = sim->path().toStdString();
+    QTimer::singleShot(300, [&] { sim.reset(); });
+    ASSERT_EQ(RunTransfer(transfer, 'R', 10000), TransferOutcome::CommunicationError);
+    EXPECT_EQ(transfer.engine().lastFailure().cause, FailureCause::PortLost);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_TRUE(box.shown[0].text.ends_with("\nThe port was lost: " + device)) << box.shown[0].text;
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_FALSE(ports.option(0).enabled);
+    EXPECT_EQ(ports.option(0).failure, SerialLink::OpenFailure::Lost);
+    EXPECT_EQ(ports.checkedOption(), -1);
+}
+
+TEST_F(RadioLinkTest, PortLostWhileIdleIsClosed) {
+    auto sim = std::make_unique<Sim>(QStringList{});
+    openAsCom1(*sim);
+    std::vector<QString> lost;
+    QObject::connect(&link, &SerialLink::lost,
+                     [&](const QString& device) { lost.push_back(device); });
+    const QString device = sim->path();
+    sim.reset();
+    QDeadlineTimer deadline(5000);
+    while (link.isOpen() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_FALSE(link.isOpen());
+    EXPECT_EQ(lost, std::vector<QString>{device});
+    EXPECT_FALSE(ports.option(0).enabled);
 }
 
 TEST_F(RadioLinkTest, ClosedPortShowsTheMessageAndStartsNothing) {

@@ -153,11 +153,13 @@ void addChannel(MainWindow& form) {
     form.refreshFromState();
 }
 
-void checkWindow(MainWindow& form, int language, bool timeOutListTranslated = true) {
+// `edited`: the editor holds unsaved changes, which the title marks with "*".
+void checkWindow(MainWindow& form, int language, bool timeOutListTranslated = true,
+                 bool edited = false) {
     const Expected& e = expectedFor(language);
     const auto text = [](const char* s) { return QString::fromUtf8(s); };
     QCOMPARE(form.state().languageState, language);
-    QCOMPARE(form.windowTitle(), text(e.title));
+    QCOMPARE(form.windowTitle(), (edited ? "*" : "") + text(e.title));
     QCOMPARE(form.fileMenu->title(), text(e.fileMenu));
     QCOMPARE(form.openAction->text(), text(e.openItem));
     QCOMPARE(form.languageMenu->title(), text(e.languageMenu));
@@ -248,11 +250,11 @@ class LanguageTest : public QObject {
         MainWindow form(f.state, f.services);
         if (from != 0) menuCommand(form, from)->trigger();
         addChannel(form);
-        checkWindow(form, from, from == 1);
+        checkWindow(form, from, from == 1, true);
         checkChannel(form, from);
 
         menuCommand(form, to)->trigger();
-        checkWindow(form, to, to != 2 || from == 1);
+        checkWindow(form, to, to != 2 || from == 1, true);
         checkChannel(form, to);
     }
 

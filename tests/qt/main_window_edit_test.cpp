@@ -134,9 +134,16 @@ void MainWindowEditTest::undoAndRedoStepsMadeWithKeysAndMouse() {
     QCOMPARE(w.state.currentBand, 1);
     QVERIFY(!w.form.redoAction->isEnabled());
 
-    // New, then undo: the channels are back.
+    // New asks "Save changes?" first: Cancel changes nothing, not even the undo history;
+    // Discard empties the channels, and undo brings them back.
     w.form.bandList->setCurrentIndex(0);
     w.typeChannel(4, "440");
+    const std::size_t steps = w.form.undoHistory.undoSteps();
+    w.box.answers = {IdCancel};
+    w.form.newAction->trigger();
+    QCOMPARE(w.cell(4, col::RxFrequency), QString("440.00000"));
+    QCOMPARE(w.form.undoHistory.undoSteps(), steps);
+    w.box.answers = {IdDiscard};
     w.form.newAction->trigger();
     QCOMPARE(w.cell(4, col::RxFrequency), QString());
     w.keys(QKeySequence::Undo);

@@ -6,8 +6,10 @@
 #include "ScriptedMessageBox.h"
 #include "TemporaryFolder.h"
 #include "editor/gui/MainWindow.h"
+#include "help/gui/HelpServices.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QTableWidget>
 #include <QtTest>
@@ -52,22 +54,109 @@ QString cell(const MainWindow& form, int row, int column) {
     return form.channelTable->item(row, column)->text();
 }
 
+// The user moves the squelch list one entry down with the keyboard.
+void changeSquelch(MainWindow& form) {
+    const int before = form.squelchList->currentIndex();
+    QTest::keyClick(form.squelchList, Qt::Key_Down);
+    QVERIFY(form.squelchList->currentIndex() != before);
+}
+
 } // namespace
 
 class MainWindowFilesTest : public QObject {
     Q_OBJECT
   private slots:
-    void openFromTheToolbarShowsTheFileAndKeepsTheCaption() {
+    void openFromTheToolbarShowsTheFileAndItsName() {
         Fixture f;
         test::WriteBytes(f.folder.file("a.DAT"), ChannelOneFile());
         MainWindow form(f.state, f.services);
-        const QString caption = form.windowTitle();
         f.dialogs.openAnswers = {f.folder.file("a.DAT")};
         form.toolbarButton(ToolbarButton::Open)->trigger();
         QCOMPARE(cell(form, 1, 1), QString("446.00625"));
         QCOMPARE(cell(form, 1, 2), QString("关闭"));
         QCOMPARE(cell(form, 1, 5), QString("高"));
-        QCOMPARE(form.windowTitle(), caption);
+        QCOMPARE(form.windowTitle(), QString::fromStdString("TLV6200-" + f.folder.file("a.DAT")));
+    }
+
+    void titleMarksUnsavedChanges() {
+        Fixture f;
+        test::WriteBytes(f.folder.file("a.DAT"), ChannelOneFile());
+        MainWindow form(f.state, f.services);
+        const QString untitled = form.windowTitle();
+        QVERIFY(!untitled.startsWith('*'));
+        changeSquelch(form);
+        QCOMPARE(form.windowTitle(), "*" + untitled);
+        QTest::keyClick(form.squelchList, Qt::Key_Up);
+        QCOMPARE(form.windowTitle(), untitled); // changed back by hand: nothing to save
+
+        changeSquelch(form);
+        f.dialogs.saveAnswers = {f.folder.file("b")};
+        form.saveAction->trigger();
+        const QString saved = QString::fromStdString("TLV6200-" + f.folder.file("b.DAT"));
+        QCOMPARE(form.windowTitle(), saved);
+        changeSquelch(form);
+        QCOMPARE(form.windowTitle(), "*" + saved);
+
+        // Open after Discard; a language switch changes no data.
+        f.box.answers = {IdDiscard};
+        f.dialogs.openAnswers = {f.folder.file("a.DAT")};
+        form.openAction->trigger();
+        const QString opened = QString::fromStdString("TLV6200-" + f.folder.file("a.DAT"));
+        QCOMPARE(form.windowTitle(), opened);
+        form.englishAction->trigger();
+        QCOMPARE(form.windowTitle(), opened);
+
+        f.box.answers = {IdOk};
+        form.newAction->trigger();
+        QCOMPARE(form.windowTitle(), QString("TLV6200 Radio Software V1.00"));
+    }
+
+    void saveChangesBeforeNewOpenAndQuit_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<int>("answer");
+        for (const char* command : {"new", "open", "quit"})
+            for (auto [answer, name] : {std::pair{IdSave, "save"}, std::pair{IdDiscard, "discard"},
+                                        std::pair{IdCancel, "cancel"}})
+                QTest::addRow("%s, %s", command, name) << QString(command) << int(answer);
+    }
+
+    void saveChangesBeforeNewOpenAndQuit() {
+        QFETCH(QString, command);
+        QFETCH(int, answer);
+        Fixture f;
+        test::WriteBytes(f.folder.file("a.DAT"), ChannelOneFile());
+        MainWindow form(f.state, f.services);
+        QSignalSpy unloaded(&form, &MainWindow::unloaded);
+        form.show();
+        f.dialogs.openAnswers = {f.folder.file("a.DAT"), f.folder.file("a.DAT")};
+        form.openAction->trigger();
+        changeSquelch(form);
+        const int changed = form.squelchList->currentIndex();
+
+        f.box.answers = {answer};
+        f.dialogs.saveAnswers = {f.folder.file("kept.DAT")};
+        QAction* action = command == "new"    ? form.newAction
+                          : command == "open" ? form.openAction
+                                              : form.quitAction;
+        action->trigger();
+
+        // One question, the New confirmation included.
+        QCOMPARE(int(f.box.shown.size()), 1);
+        QCOMPARE(f.box.shown[0].text, std::string("信道数据已修改，是否保存修改？"));
+        QCOMPARE(f.dialogs.savesShown, answer == IdSave ? 1 : 0);
+        QCOMPARE(std::filesystem::exists(f.folder.file("kept.DAT")), answer == IdSave);
+        if (answer == IdCancel) {
+            QCOMPARE(cell(form, 1, 1), QString("446.00625"));
+            QCOMPARE(form.squelchList->currentIndex(), changed);
+            QVERIFY(form.windowTitle().startsWith('*'));
+            QVERIFY(form.isVisible());
+            QCOMPARE(unloaded.count(), 0);
+            return;
+        }
+        if (command == "new") QCOMPARE(cell(form, 1, 1), QString());
+        if (command == "open") QVERIFY(form.squelchList->currentIndex() != changed);
+        QCOMPARE(unloaded.count(), command == "quit" ? 1 : 0);
+        if (command != "quit") QVERIFY(!form.windowTitle().startsWith('*'));
     }
 
     void saveFromTheMenuWritesTheFileAndSetsTheCaption() {
@@ -106,6 +195,26 @@ class MainWindowFilesTest : public QObject {
         QCOMPARE(cell(form, 1, 0), QString("01"));
         QCOMPARE(int(f.box.shown.size()), 2);
         QCOMPARE(f.box.shown[1].flags, 305);
+    }
+
+    void backupFolderOpensInTheFileManager() {
+        Fixture f;
+        f.services.backupFolder = f.folder.file("data/backups");
+        QList<QUrl> opened;
+        SetUrlOpener([&opened](const QUrl& url) {
+            opened << url;
+            return true;
+        });
+        MainWindow form(f.state, f.services);
+        form.backupFolderAction->trigger();
+        QCOMPARE(opened,
+                 QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(f.services.backupFolder))});
+        QVERIFY(std::filesystem::is_directory(f.services.backupFolder)); // there before any backup
+        SetUrlOpener([](const QUrl&) { return false; });
+        form.backupFolderAction->trigger();
+        SetUrlOpener({});
+        QCOMPARE(int(f.box.shown.size()), 1);
+        QCOMPARE(f.box.shown[0].text, "无法打开备份文件夹：\n" + f.services.backupFolder);
     }
 
     void parameterBytesAtStartUp_data() {

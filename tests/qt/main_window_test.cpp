@@ -180,7 +180,7 @@ void MainWindowTest::everyMenuItemWithItsShortcut() {
           "mnutestfre"}},
         {"mnuset", {"mnulock", "mnucom", "mnuLanguage"}},
         {"mnuLanguage", {"mnuChineseJ", "mnuChineseF", "mnuEnglish"}},
-        {"mnuhelp", {"mnumainhelp", "mnuabout"}},
+        {"mnuhelp", {"mnumainhelp", "mnuBackupFolder", "mnuabout"}},
     };
     for (const Item& menu : menus) {
         auto* qmenu = form.findChild<QMenu*>(menu.menu);
@@ -226,7 +226,8 @@ void MainWindowTest::toolbarButtonsInOrder() {
         QCOMPARE(form.mainToolbar->actions()[n - 1], button);
         QCOMPARE(button->isSeparator(), n == 4);
         QCOMPARE(button->data().toString(), keys[n - 1]);
-        QCOMPARE(button->toolTip().isEmpty() ? QString() : button->toolTip(), tips[n - 1]);
+        // The tooltip names the button as its caption does, then says what it does.
+        QCOMPARE(button->toolTip().section(QStringLiteral("："), 0, 0), tips[n - 1]);
         if (n != 4) QVERIFY2(!button->icon().isNull(), qPrintable(keys[n - 1]));
     }
     QVERIFY(!form.toolbarButton(ToolbarButton::Service)->icon().pixmap(24, 24).isNull());
@@ -468,6 +469,15 @@ void MainWindowTest::messageBoxReturnsItemIds() {
         QCOMPARE(QtMessageBox::resultOf(*yesNo, yesNo->button(QMessageBox::No)), 7);
         QCOMPARE(QtMessageBox::resultOf(*yesNo, yesNo->button(QMessageBox::Yes)), 6);
         QCOMPARE(QtMessageBox::resultOf(*yesNo, nullptr), 7);
+        auto saveChanges = service.buildBox("t", mb::SaveDiscardCancel | mb::IconQuestion, "");
+        QCOMPARE(saveChanges->defaultButton(), saveChanges->button(QMessageBox::Save));
+        QCOMPARE(QtMessageBox::resultOf(*saveChanges, saveChanges->button(QMessageBox::Save)),
+                 int(IdSave));
+        QCOMPARE(QtMessageBox::resultOf(*saveChanges, saveChanges->button(QMessageBox::Discard)),
+                 int(IdDiscard));
+        QCOMPARE(QtMessageBox::resultOf(*saveChanges, nullptr), int(IdCancel));
+        QCOMPARE(saveChanges->button(QMessageBox::Discard)->text(),
+                 QString::fromUtf8(language == 1 ? "Discard" : "不保存"));
     }
     // The shown box answers with the pressed button's id.
     QtMessageBox service([] { return 1; });

@@ -1,5 +1,6 @@
 // Where the parameter file goes: the program's folder when it can be written.
 #include "TemporaryFolder.h"
+#include "Unprivileged.h"
 #include "editor/qt/ParameterLocation.h"
 
 #include <QCoreApplication>
@@ -23,11 +24,13 @@ class ParameterLocationTest : public QObject {
         test::TemporaryFolder program;
         QCOMPARE(ChooseParameterFolder(program.file("missing"), "/config"), std::string("/config"));
         QCOMPARE(ChooseParameterFolder("", "/config"), std::string("/config"));
-        if (::geteuid() != 0) {
-            ::chmod(program.path().c_str(), 0555);
-            QCOMPARE(ChooseParameterFolder(program.path().string(), "/config"),
-                     std::string("/config"));
-        }
+        // A folder the user may not write, as an unprivileged user even under the superuser.
+        QVERIFY(test::RunUnprivileged(
+            [&] {
+                ::chmod(program.path().c_str(), 0555);
+                return ChooseParameterFolder(program.path().string(), "/config") == "/config";
+            },
+            {program.path()}));
     }
 
     void pathIsTheParameterFileInTheChosenFolder() {

@@ -4,14 +4,18 @@
 #include "ScriptedMessageBox.h"
 #include "SimulatedRadio.h"
 #include "editor/Startup.h"
+#include "editor/gui/DropDownComboBox.h"
 #include "editor/gui/MainWindow.h"
 #include "image/ImageCodec.h"
 #include "link/gui/PortDialog.h"
 #include "link/gui/RadioLinkWiring.h"
 #include "link/qt/ComPorts.h"
 #include "link/qt/TransferController.h"
+#include "localisation/Messages.h"
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -41,8 +45,9 @@ void writeDat(const QString& path, const std::string& imageText) {
 }
 
 struct Window {
-    explicit Window(const QString& folder) {
+    explicit Window(const QString& folder, const QString& backups = {}) {
         services.settingsFolder = folder.toStdString();
+        services.backupFolder = backups.toStdString();
         form = std::make_unique<MainWindow>(state, services);
     }
     EditorState state;
@@ -56,6 +61,24 @@ void writePorts(const QTemporaryDir& dir, const QString& text) {
     std::ofstream(dir.filePath(QStringLiteral("ports")).toStdString()) << text.toStdString();
 }
 
+// A "ports" file naming all twenty numbers: the given devices first, then devices that do not
+// exist, so that the machine's own ports take no number.
+void writeOnlyPorts(const QTemporaryDir& dir, const QStringList& devices) {
+    QString text;
+    for (int n = 1; n <= 20; ++n) {
+        const QString device =
+            n <= devices.size() ? devices[n - 1] : QStringLiteral("/dev/nonexistent-tlv-%1").arg(n);
+        text += QStringLiteral("COM%1=%2\n").arg(n).arg(device);
+    }
+    writePorts(dir, text);
+}
+
+// A click on the round mark of port option `index`.
+void clickOption(PortDialog* dialog, int index) {
+    QRadioButton* option = dialog->portOptions[static_cast<std::size_t>(index)];
+    QTest::mouseClick(option, Qt::LeftButton, {}, QPoint(6, option->height() / 2));
+}
+
 } // namespace
 
 class RadioLinkGuiTest : public QObject {
@@ -63,8 +86,13 @@ class RadioLinkGuiTest : public QObject {
 
   private slots:
     void portDialogLayoutAndScan();
+    void portDialogLooksAgainEachTimeItOpens();
     void readThroughTheMenuFillsTheTable();
     void writeThroughTheToolbarReachesTheRadio();
+    void readAndWriteEachLeaveOneBackup();
+    void duringATransferNothingChangesTheEditorAndCloseAsks();
+    void bandQuestionComesBeforeAnythingReachesTheRadio();
+    void backupThatCannotBeSavedIsNotedAndTheWriteGoesOn();
 };
 
 void RadioLinkGuiTest::portDialogLayoutAndScan() {
@@ -75,34 +103,89 @@ void RadioLinkGuiTest::portDialogLayoutAndScan() {
     PortDialog* com = w.form->radioLink()->portDialog();
     QVERIFY(com != nullptr);
     QVERIFY(!com->isVisible());
+    w.form->portAction->trigger();
+    QVERIFY(QTest::qWaitForWindowExposed(com));
     QCOMPARE(com->windowTitle(), QStringLiteral("Com"));
 
-    // Four rows of five, COM1..COM20.
+    // Four rows of five, COM1..COM20, no caption cut short.
     for (int i = 0; i < 20; ++i) {
         QRadioButton* option = com->portOptions[static_cast<std::size_t>(i)];
         QCOMPARE(option->text(), QStringLiteral("COM%1").arg(i + 1));
+        QVERIFY2(option->width() >= option->sizeHint().width(), qPrintable(option->text()));
         QCOMPARE(option->x(), com->portOptions[static_cast<std::size_t>(i % 5)]->x());
         QCOMPARE(option->y(), com->portOptions[static_cast<std::size_t>(5 * (i / 5))]->y());
         if (i % 5) QVERIFY(option->x() > com->portOptions[static_cast<std::size_t>(i - 1)]->x());
         if (i >= 5) QVERIFY(option->y() > com->portOptions[static_cast<std::size_t>(i - 5)]->y());
+        QLabel* device = com->portDevices[static_cast<std::size_t>(i)];
+        QVERIFY(device->width() >= device->sizeHint().width());
     }
+    // Each port's device is written under it; one that does not open says why.
     QVERIFY(com->portOptions[0]->isEnabled());
-    QCOMPARE(com->portOptions[0]->toolTip(), sim.path());
+    QCOMPARE(com->portDevices[0]->text(), sim.path());
     QVERIFY(!com->portOptions[1]->isEnabled());
-    QVERIFY(
-        com->portOptions[1]->toolTip().startsWith(QStringLiteral("/dev/nonexistent-tlv-port\n")));
+    QCOMPARE(com->portDevices[1]->text(), QStringLiteral("/dev/nonexistent-tlv-port\n设备不存在"));
 
     // Picking the option opens the port and makes it PortNumber.
-    com->portOptions[0]->click();
+    clickOption(com, 0);
     QCOMPARE(w.state.portNumber, 1);
     QVERIFY(w.form->radioLink()->ports().isOpen());
     QVERIFY(com->portOptions[0]->isChecked());
-
-    w.form->portAction->trigger();
-    QVERIFY(com->isVisible());
     com->close();
     QVERIFY(!com->isVisible());
     QCOMPARE(w.form->radioLink()->portDialog(), com);
+
+    w.form->englishAction->trigger();
+    w.form->portAction->trigger();
+    QCOMPARE(com->portDevices[1]->text(),
+             QStringLiteral("/dev/nonexistent-tlv-port\ndevice missing"));
+    QVERIFY(com->portOptions[0]->isChecked());
+    QVERIFY(w.form->radioLink()->ports().isOpen());
+}
+
+void RadioLinkGuiTest::portDialogLooksAgainEachTimeItOpens() {
+    QTemporaryDir dir;
+    auto first = std::make_unique<Sim>(QStringList{});
+    writeOnlyPorts(dir, {first->path()});
+    Window w(dir.path());
+    PortDialog* com = w.form->radioLink()->portDialog();
+    QCOMPARE(w.state.portNumber, 1); // the only port
+    QVERIFY(w.form->radioLink()->ports().isOpen());
+
+    // A radio plugged in later shows up when the window is opened again.
+    auto second = std::make_unique<Sim>(QStringList{});
+    writeOnlyPorts(dir, {first->path(), second->path()});
+    w.form->portAction->trigger();
+    QVERIFY(com->portOptions[1]->isEnabled());
+    QCOMPARE(com->portDevices[1]->text(), second->path());
+    QVERIFY(com->portOptions[0]->isChecked());
+    QCOMPARE(w.form->radioLink()->link().device(), first->path());
+
+    // The chosen port's radio goes away: its option is no longer offered or checked, and the
+    // only port left is taken as at start-up.
+    first.reset();
+    com->close();
+    w.form->portAction->trigger();
+    QVERIFY(!com->portOptions[0]->isEnabled());
+    QVERIFY(!com->portOptions[0]->isChecked());
+    QCOMPARE(w.state.portNumber, 2);
+    QCOMPARE(w.form->radioLink()->link().device(), second->path());
+
+    // A port that went away after the window opened: picking it says why.
+    auto third = std::make_unique<Sim>(QStringList{});
+    writeOnlyPorts(dir, {QStringLiteral("/dev/nonexistent-tlv-1"), second->path(), third->path()});
+    com->close();
+    w.form->portAction->trigger();
+    QVERIFY(com->portOptions[2]->isEnabled());
+    third.reset();
+    clickOption(com, 2);
+    QCOMPARE(w.box.shown.size(), std::size_t(1));
+    const QString message = QString::fromStdString(w.box.shown[0].text);
+    QVERIFY2(message.startsWith(QStringLiteral("无法打开所选的通信端口：\nCOM3")),
+             qPrintable(message));
+    QVERIFY2(message.contains(QStringLiteral("设备不存在")), qPrintable(message));
+    QVERIFY(!com->portOptions[2]->isEnabled());
+    QVERIFY(!com->portOptions[2]->isChecked());
+    QVERIFY(!w.form->radioLink()->ports().isOpen());
 }
 
 void RadioLinkGuiTest::readThroughTheMenuFillsTheTable() {
@@ -166,6 +249,128 @@ void RadioLinkGuiTest::writeThroughTheToolbarReachesTheRadio() {
     QCOMPARE(QString::fromStdString(
                  BytesToImageText(reinterpret_cast<const uint8_t*>(data.constData()) + 5 + 64, 16)),
              QString::fromStdString(image.substr(128, 32)));
+}
+
+// The backups in `folder` whose names end with `suffix`, as their contents.
+QList<QByteArray> backupsIn(const QString& folder, const QString& suffix) {
+    QList<QByteArray> contents;
+    for (const QFileInfo& file : QDir(folder).entryInfoList(QDir::Files, QDir::Name))
+        if (file.fileName().endsWith(suffix)) {
+            QFile backup(file.filePath());
+            if (backup.open(QIODevice::ReadOnly)) contents << backup.readAll();
+        }
+    return contents;
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void RadioLinkGuiTest::readAndWriteEachLeaveOneBackup() {
+    QTemporaryDir dir;
+    const QString backups = dir.filePath(QStringLiteral("backups"));
+    EditorState radio = MakeStartupEditor(0);
+    radio.table.at(4, col::RxFrequency) = "439.50000";
+    radio.table.at(4, col::TxFrequency) = "439.50000";
+    const QString radioFile = dir.filePath(QStringLiteral("radio.dat"));
+    writeDat(radioFile, EncodeImage(radio));
+    const QString saved = dir.filePath(QStringLiteral("saved.dat"));
+    Sim sim({QStringLiteral("--load"), radioFile, QStringLiteral("--save"), saved});
+    writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
+    Window w(dir.path(), backups);
+    w.form->radioLink()->portDialog()->onPortPicked(0);
+
+    QSignalSpy ended(&w.form->radioLink()->transfer(), &TransferController::finished);
+    w.form->readAction->trigger();
+    QVERIFY(ended.wait(10000));
+    QCOMPARE(backupsIn(backups, "_read.DAT"), QList<QByteArray>{fileBytes(radioFile)});
+    QVERIFY(!w.form->windowTitle().startsWith('*'));
+
+    QTRY_VERIFY_WITH_TIMEOUT(w.form->mainToolbar->isEnabled(), 5000);
+    w.form->toolbarButton(ToolbarButton::Write)->trigger();
+    QVERIFY(ended.wait(10000));
+    QCOMPARE(ended.at(1).at(0).value<TransferOutcome>(), TransferOutcome::Success);
+    QVERIFY(sim.waitSaved());
+    QCOMPARE(backupsIn(backups, "_write.DAT"), QList<QByteArray>{fileBytes(saved)});
+    QVERIFY(!w.form->backupNotice->isVisible());
+}
+
+void RadioLinkGuiTest::duringATransferNothingChangesTheEditorAndCloseAsks() {
+    QTemporaryDir dir;
+    Sim sim({QStringLiteral("--latency"), QStringLiteral("20")});
+    writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
+    Window w(dir.path());
+    MainWindow& form = *w.form;
+    form.show();
+    form.radioLink()->portDialog()->onPortPicked(0);
+
+    QSignalSpy ended(&form.radioLink()->transfer(), &TransferController::finished);
+    form.toolbarButton(ToolbarButton::Write)->trigger();
+    for (QAction* command : {form.fileMenu->menuAction(), form.newAction, form.openAction,
+                             form.saveAction, form.quitAction, form.lockAction, form.portAction})
+        QVERIFY2(!command->isEnabled(), qPrintable(command->objectName()));
+    for (QWidget* control :
+         {static_cast<QWidget*>(form.channelTable), static_cast<QWidget*>(form.functionPanel),
+          static_cast<QWidget*>(form.bandList)})
+        QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
+
+    w.box.answers = {IdNo};
+    QVERIFY(!form.close());
+    QCOMPARE(w.box.shown.back().text, std::string(msg::StopWriteAndQuit.text.zh));
+    QVERIFY(form.isVisible());
+    QVERIFY(ended.wait(15000));
+    QCOMPARE(ended.at(0).at(0).value<TransferOutcome>(), TransferOutcome::Success);
+    QTRY_VERIFY_WITH_TIMEOUT(form.fileMenu->menuAction()->isEnabled(), 5000);
+    QVERIFY(form.quitAction->isEnabled());
+    QVERIFY(form.channelTable->isEnabled());
+    QVERIFY(form.bandList->isEnabled());
+}
+
+void RadioLinkGuiTest::bandQuestionComesBeforeAnythingReachesTheRadio() {
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("saved.dat"));
+    Sim sim({QStringLiteral("--save"), saved});
+    writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
+    Window w(dir.path());
+    w.form->radioLink()->portDialog()->onPortPicked(0);
+    w.box.answers = {IdOk, IdNo}; // the band change clears the channels; No to the band question
+    QTest::keyClick(w.form->bandList, Qt::Key_Down);
+    QCOMPARE(w.state.currentBand, 1);
+
+    QSignalSpy ended(&w.form->radioLink()->transfer(), &TransferController::finished);
+    w.form->toolbarButton(ToolbarButton::Write)->trigger();
+    QCOMPARE(ended.count(), 1);
+    QCOMPARE(ended.at(0).at(0).value<TransferOutcome>(), TransferOutcome::Declined);
+    QCOMPARE(w.box.shown.back().text, std::string(msg::BandMismatch.text.zh));
+    QCOMPARE(w.form->transferStatus->text(), QString::fromUtf8(msg::BandMismatch.text.zh));
+    QVERIFY2(!sim.waitSaved(1500), "the radio got an end frame");
+
+    // The same band asks no more: the write goes through.
+    QTRY_VERIFY_WITH_TIMEOUT(w.form->mainToolbar->isEnabled(), 5000);
+    w.form->toolbarButton(ToolbarButton::Write)->trigger();
+    QVERIFY(ended.wait(10000));
+    QCOMPARE(ended.at(1).at(0).value<TransferOutcome>(), TransferOutcome::Success);
+    QCOMPARE(int(w.box.shown.size()), 2);
+    QVERIFY(sim.waitSaved());
+}
+
+void RadioLinkGuiTest::backupThatCannotBeSavedIsNotedAndTheWriteGoesOn() {
+    QTemporaryDir dir;
+    const QString notAFolder = dir.filePath(QStringLiteral("ports"));
+    Sim sim({QStringLiteral("--save"), dir.filePath(QStringLiteral("saved.dat"))});
+    writePorts(dir, QStringLiteral("COM1=%1\n").arg(sim.path()));
+    Window w(dir.path(), notAFolder + QStringLiteral("/backups"));
+    w.form->show();
+    w.form->radioLink()->portDialog()->onPortPicked(0);
+    QSignalSpy ended(&w.form->radioLink()->transfer(), &TransferController::finished);
+    w.form->toolbarButton(ToolbarButton::Write)->trigger();
+    QVERIFY(ended.wait(10000));
+    QCOMPARE(ended.at(0).at(0).value<TransferOutcome>(), TransferOutcome::Success);
+    QVERIFY(sim.waitSaved());
+    QVERIFY(w.form->backupNotice->isVisible());
+    QVERIFY(w.form->backupNotice->text().startsWith(QString::fromUtf8(status::BackupFailed.zh)));
+    QVERIFY(w.box.shown.empty());
 }
 
 QTEST_MAIN(RadioLinkGuiTest)

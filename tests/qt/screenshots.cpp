@@ -10,6 +10,8 @@
 #include "dialogs/gui/TestFrequencyDialog.h"
 #include "editor/gui/MainWindow.h"
 #include "help/gui/AboutDialog.h"
+#include "link/gui/PortDialog.h"
+#include "link/gui/RadioLinkWiring.h"
 
 #include <QDir>
 #include <QPixmap>
@@ -95,7 +97,8 @@ class Screenshots : public QObject {
         form.refreshFromState();
         form.serviceModeOn();
         prepare(form);
-        const std::array<std::pair<QWidget*, const char*>, 6> windows{{
+        const std::array<std::pair<QWidget*, const char*>, 7> windows{{
+            {form.radioLink()->portDialog(), "FormCOM"},
             {form.powerLevelDialog, "Form2"},
             {form.testFrequencyDialog, "Form4"},
             {form.optionalFunctionsDialog, "Form5"},

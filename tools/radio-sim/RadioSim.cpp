@@ -134,7 +134,9 @@ std::vector<Reply> RadioSim::receive(const std::vector<uint8_t>& bytes) {
                 std::size_t length = p[3];
                 if (!faults_.silent && !stopped_) {
                     for (std::size_t i = 0; i < length; ++i) {
-                        if (address + i < kMemoryBytes) memory_[address + i] = p[4 + i];
+                        const std::size_t cell = address + i;
+                        if (cell < kMemoryBytes && static_cast<int>(cell) != faults_.stuckAddress)
+                            memory_[cell] = p[4 + i];
                     }
                 }
                 answer(out, {kAck}, true, true);

@@ -22,6 +22,7 @@ struct Faults {
     bool doubleHandshake = false;     // answer the handshake with 0x06 twice
     int splitChunk = 0;               // send answers in chunks of this many bytes (0: whole)
     bool breakBeforeReply = false;    // a break (seen as a NUL byte) before every read reply
+    int stuckAddress = -1;            // a memory cell that keeps its value on every write
 };
 
 // One answer: bytes to send, and whether a break precedes them.

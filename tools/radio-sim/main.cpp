@@ -2,6 +2,8 @@
 // software without a radio and for the link tests.
 #include "RadioSim.h"
 
+#include "help/ProgramVersion.h"
+
 #include <cerrno>
 #include <chrono>
 #include <csignal>
@@ -42,10 +44,13 @@ Options:
                        program's first 0x02, which is answered by it instead of the
                        identification)
   --split N            send every answer in chunks of N bytes, a few milliseconds apart
+  --stuck-byte ADDR    the memory cell at ADDR (e.g. 0x012F) keeps its value on every
+                       write, like a worn-out cell
   --break-before-reply precede every answer in the data phase by a break; a pseudo-terminal
                        carries no break, so it arrives as the NUL character a UART without
                        break reporting would deliver
   --help               show this text
+  --version            show the version
 
 Every saved file is announced on standard output as "saved FILE".
 )";
@@ -94,9 +99,9 @@ void writeAll(int fd, const uint8_t* data, std::size_t size) {
     }
 }
 
-bool parseInt(const char* text, int& value) {
+bool parseInt(const char* text, int& value, int base = 10) {
     char* end = nullptr;
-    long v = std::strtol(text, &end, 10);
+    long v = std::strtol(text, &end, base);
     if (!end || *end != '\0' || v < 0 || v > 1'000'000) return false;
     value = static_cast<int>(v);
     return true;
@@ -113,6 +118,9 @@ bool parseOptions(int argc, char** argv, Options& o) {
         const char* v = nullptr;
         if (a == "--help" || a == "-h") {
             std::fputs(kUsage, stdout);
+            std::exit(0);
+        } else if (a == "--version") {
+            std::printf("tlv6200-radio-sim %s\n", tlv::kProgramVersion);
             std::exit(0);
         } else if (a == "--load" && next(v)) {
             o.load = v;
@@ -131,6 +139,7 @@ bool parseOptions(int argc, char** argv, Options& o) {
         } else if (a == "--double-handshake") {
             o.faults.doubleHandshake = true;
         } else if (a == "--split" && next(v) && parseInt(v, o.faults.splitChunk)) {
+        } else if (a == "--stuck-byte" && next(v) && parseInt(v, o.faults.stuckAddress, 0)) {
         } else if (a == "--break-before-reply") {
             o.faults.breakBeforeReply = true;
         } else {

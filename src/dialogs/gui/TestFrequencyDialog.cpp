@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 namespace tlv {
@@ -24,6 +25,30 @@ constexpr char CancelButton[] = "Command2";
 } // namespace test_frequency_names
 
 namespace name = test_frequency_names;
+
+namespace {
+
+// Writes a closed editor's text into its cell, and reports an edit that left the text as it
+// was too (the grid's change signal does not): retyping a receive frequency still copies it
+// into the transmit cell.
+class EveryEditCommits : public QStyledItemDelegate {
+  public:
+    EveryEditCommits(QObject* parent, std::function<void(int, int, const QString&)> unchanged)
+        : QStyledItemDelegate(parent), unchanged_(std::move(unchanged)) {}
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        const QString before = index.data(Qt::EditRole).toString();
+        QStyledItemDelegate::setModelData(editor, model, index);
+        const QString after = index.data(Qt::EditRole).toString();
+        if (after == before) unchanged_(index.row(), index.column(), after);
+    }
+
+  private:
+    std::function<void(int, int, const QString&)> unchanged_;
+};
+
+} // namespace
 
 TestFrequencyGrid::TestFrequencyGrid(QWidget* parent) : QTableWidget(kChannelCount, 3, parent) {}
 
@@ -91,6 +116,10 @@ TestFrequencyDialog::TestFrequencyDialog(MainWindow& main) : QDialog(&main), mai
 
     connect(testFrequencyGrid, &QTableWidget::itemChanged, this,
             &TestFrequencyDialog::cellCommitted);
+    testFrequencyGrid->setItemDelegate(
+        new EveryEditCommits(testFrequencyGrid, [this](int row, int column, const QString& text) {
+            commitCell(row, column, text);
+        }));
     // Clicking a cell opens its editor at once.
     connect(testFrequencyGrid, &QTableWidget::cellClicked, this, [this](int row, int column) {
         QTableWidgetItem* item = testFrequencyGrid->item(row, column);
@@ -124,8 +153,13 @@ void TestFrequencyDialog::refreshFromState() {
 }
 
 void TestFrequencyDialog::cellCommitted(QTableWidgetItem* item) {
-    if (refreshing_ || item->column() == 0) return;
-    CommitTestFrequency(main_.state(), item->row() + 1, item->column(), item->text().toStdString());
+    if (refreshing_) return;
+    commitCell(item->row(), item->column(), item->text());
+}
+
+void TestFrequencyDialog::commitCell(int row, int column, const QString& text) {
+    if (column == 0) return;
+    CommitTestFrequency(main_.state(), row + 1, column, text.toStdString());
     refreshFromState();
 }
 

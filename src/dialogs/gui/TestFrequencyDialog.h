@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QTableWidget>
 
+#include <functional>
+
 class QPushButton;
 
 namespace tlv {
@@ -19,6 +21,10 @@ class TestFrequencyGrid : public QTableWidget {
   public:
     explicit TestFrequencyGrid(QWidget* parent);
     std::function<bool(int row, int column)> canEdit;
+
+    // Typing never jumps to a cell that starts with the typed text: a key the current cell's
+    // editor does not take (the cell is refused) does nothing at all.
+    void keyboardSearch(const QString&) override {}
 
   protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
@@ -42,6 +48,7 @@ class TestFrequencyDialog : public QDialog {
 
   private:
     void cellCommitted(QTableWidgetItem* item);
+    void commitCell(int row, int column, const QString& text);
 
     MainWindow& main_;
     bool refreshing_ = false;

@@ -22,6 +22,9 @@ struct AppServices {
     // The open and save dialogs of the channel data files; without them the File commands do
     // nothing.
     FileDialogService* fileDialogs = nullptr;
+    // Folder of the automatic backups of every read and write; the program passes
+    // BackupFolder(). Empty (tests): no backups are kept.
+    std::string backupFolder = {};
 };
 
 } // namespace tlv

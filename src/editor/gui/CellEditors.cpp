@@ -2,15 +2,20 @@
 
 #include "editor/ToneList.h"
 #include "editor/gui/MainWindow.h"
+#include "localisation/WindowTexts.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTableWidget>
+
+#include <algorithm>
+#include <utility>
 
 namespace tlv {
 
@@ -49,12 +54,24 @@ int typedCode(const QKeyEvent* event) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Delete:
+    case Qt::Key_Escape:
         return -1;
     default:
         break;
     }
     const QString text = event->text();
     return text.isEmpty() ? -1 : text.at(0).unicode();
+}
+
+// A key with Ctrl (or Meta) is an editing command of the text field (select all, copy, paste,
+// undo...), never a typed character.
+bool isEditingCommand(const QKeyEvent* event) {
+    return (event->modifiers() & (Qt::ControlModifier | Qt::MetaModifier)) != 0;
+}
+
+// The key and its modifiers as a binding names them; the keypad's flag does not count.
+bool isKey(const QKeyEvent* event, int key, Qt::KeyboardModifiers modifiers) {
+    return event->key() == key && (event->modifiers() & ~Qt::KeypadModifier) == modifiers;
 }
 
 bool isFocusLossToIgnore(QEvent* event) {
@@ -110,6 +127,7 @@ CellEditors::CellEditors(MainWindow& form) : QObject(&form), form_(form), state_
         list->addItem(qs(state_.lists.optionText(column, 1)));
         list->hide();
         list->installEventFilter(this);
+        list->view()->installEventFilter(this);
         connect(list, &QComboBox::activated, this,
                 [this, column](int position) { onOptionPicked(column, position); });
         optionLists[column] = list;
@@ -117,6 +135,10 @@ CellEditors::CellEditors(MainWindow& form) : QObject(&form), form_(form), state_
 
     table()->installEventFilter(this);
     viewport->installEventFilter(this);
+    // Tab and Shift+Tab leave the table; the arrows move within it.
+    table()->setTabKeyNavigation(false);
+    connect(table(), &QTableWidget::currentCellChanged, this,
+            &CellEditors::keepCurrentCellOnChannels);
     // An editor follows its cell when the columns are fitted to a new width.
     auto follow = [this] {
         if (QWidget* editor = shownWidget()) placeOverCell(editor, editor == frequencyEditor);
@@ -153,8 +175,9 @@ bool CellEditors::eventFilter(QObject* watched, QEvent* event) {
     if (watched == table()->viewport()) {
         if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick)
             return onTablePress(static_cast<QMouseEvent*>(event));
+        if (type == QEvent::MouseButtonRelease) return onTableRelease();
         // The press is handled whole on its own: no drag selects a range.
-        if (type == QEvent::MouseMove || type == QEvent::MouseButtonRelease) return true;
+        if (type == QEvent::MouseMove) return true;
         return false;
     }
     if (watched == table()) {
@@ -180,11 +203,16 @@ bool CellEditors::eventFilter(QObject* watched, QEvent* event) {
         return false;
     }
     for (int column = col::Power; column <= col::Scan; ++column) {
-        if (watched != optionLists[column]) continue;
+        QComboBox* list = optionLists[column];
+        if (watched == list->view()) {
+            if (type == QEvent::KeyPress) return onEditorKey(static_cast<QKeyEvent*>(event));
+            return false;
+        }
+        if (watched != list) continue;
         if (type == QEvent::KeyPress) return onOptionKey(static_cast<QKeyEvent*>(event));
         // Leaving an option list without a pick changes nothing.
         if (type == QEvent::FocusOut && shown_ == CellEditor::Option && state_.editCol == column &&
-            !isFocusLossToIgnore(event) && !optionLists[column]->view()->isVisible())
+            !isFocusLossToIgnore(event) && !list->view()->isVisible())
             hideShown();
         return false;
     }
@@ -194,6 +222,7 @@ bool CellEditors::eventFilter(QObject* watched, QEvent* event) {
 bool CellEditors::onTablePress(QMouseEvent* event) {
     // Any press takes the focus to the table, which leaves the editor shown.
     closeEditor();
+    dropDownOnRelease_ = nullptr;
     table()->setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton) return true; // a right press only focuses the table
     const QModelIndex index = table()->indexAt(event->position().toPoint());
@@ -206,34 +235,112 @@ bool CellEditors::onTablePress(QMouseEvent* event) {
     if (!index.isValid() || index.row() < 1 || index.column() < 1) return true;
     state_.cellClickArmed = true;
     table()->setCurrentCell(index.row(), index.column());
-    onCellSelected(index.row(), index.column());
+    onCellSelected(index.row(), index.column(), OpenedBy::Press);
     return true;
 }
+
+bool CellEditors::onTableRelease() {
+    // A drop-down shown during the press would take this release as a click outside itself
+    // and close at once; it opens now instead.
+    if (QComboBox* list = std::exchange(dropDownOnRelease_, nullptr))
+        if (list == shownWidget()) showDropDown(list);
+    return true;
+}
+
+namespace {
+
+// The table's own keys while no editor is shown: one line per key, the first that matches
+// runs. A key no line names and that types a character is dropped; any other key (the arrows,
+// Home, End, Page Up and Down, Tab) does what the table does with it.
+struct TableKeyBinding {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    bool (CellEditors::*command)(QKeyEvent*);
+};
+
+} // namespace
 
 bool CellEditors::onTableKey(QKeyEvent* event) {
     // Keys an editor leaves unused (Up and Down in the frequency editor, say) reach the table as
     // its parent; they must not move the current cell from under the editor.
     if (shown_ != CellEditor::None) return true;
-    const int key = event->key();
-    // Shift+Up/Down chooses whole rows for the row commands.
-    if ((key == Qt::Key_Up || key == Qt::Key_Down) && event->modifiers() == Qt::ShiftModifier) {
-        form_.extendChannelRows(key == Qt::Key_Up ? -1 : 1);
-        return true;
-    }
-    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-        const int row = table()->currentRow();
-        const int column = table()->currentColumn();
-        if (row < 1 || column < 1) return true;
-        state_.cellClickArmed = true;
-        onCellSelected(row, column);
-        return true;
-    }
-    // Typing on the table moves nothing: only the arrow keys move the current cell.
+    static const TableKeyBinding bindings[] = {
+        {Qt::Key_Return, Qt::NoModifier, &CellEditors::openCurrentCell},
+        {Qt::Key_Enter, Qt::NoModifier, &CellEditors::openCurrentCell},
+        {Qt::Key_F2, Qt::NoModifier, &CellEditors::openCurrentCell},
+        {Qt::Key_Tab, Qt::ControlModifier, &CellEditors::leaveTableForward},
+        {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier,
+         &CellEditors::leaveTableBackward},
+        {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, &CellEditors::leaveTableBackward},
+        {Qt::Key_Up, Qt::ShiftModifier, &CellEditors::extendChosenRows},
+        {Qt::Key_Down, Qt::ShiftModifier, &CellEditors::extendChosenRows},
+    };
+    for (const TableKeyBinding& binding : bindings)
+        if (isKey(event, binding.key, binding.modifiers)) return (this->*binding.command)(event);
+    if (isEditingCommand(event)) return false;
+    if (startTyping(event)) return true;
+    // Typing moves nothing: only the arrow keys move the current cell.
     const int code = typedCode(event);
     return code >= 32 && code != 127;
 }
 
-void CellEditors::onCellSelected(int row, int column) {
+bool CellEditors::openCurrentCell(QKeyEvent*) {
+    const int row = table()->currentRow();
+    const int column = table()->currentColumn();
+    if (row < 1 || column < 1) return true;
+    state_.cellClickArmed = true;
+    onCellSelected(row, column, OpenedBy::Key);
+    return true;
+}
+
+bool CellEditors::leaveTableForward(QKeyEvent*) {
+    leaveTable(true);
+    return true;
+}
+
+bool CellEditors::leaveTableBackward(QKeyEvent*) {
+    leaveTable(false);
+    return true;
+}
+
+bool CellEditors::extendChosenRows(QKeyEvent* event) {
+    // Shift+Up/Down chooses whole rows for the row commands.
+    form_.extendChannelRows(event->key() == Qt::Key_Up ? -1 : 1);
+    return true;
+}
+
+bool CellEditors::startTyping(QKeyEvent* event) {
+    const int row = table()->currentRow();
+    const int column = table()->currentColumn();
+    const int code = typedCode(event);
+    if (row < 1 || column < 1 || code < 0) return false;
+    if (!TypingOpensEditor(EditorForCell(state_, row, column), code)) return false;
+    state_.cellClickArmed = true;
+    onCellSelected(row, column, OpenedBy::Typing);
+    // The character starts the text of a text editor; an option list only opens.
+    if (shown_ == CellEditor::Frequency) {
+        frequencyEditor->setText(QString(QChar(code)));
+    } else if (shown_ == CellEditor::Tone) {
+        toneList->setEditText(QString(QChar(FilterToneKey(code).code)));
+        toneSelected_ = -1;
+    }
+    return true;
+}
+
+void CellEditors::leaveTable(bool forward) {
+    // The table does not move between its cells with Tab, so a Tab sent to it moves the focus
+    // on to the next control, as the user's Tab does.
+    QKeyEvent tab(QEvent::KeyPress, forward ? Qt::Key_Tab : Qt::Key_Backtab,
+                  forward ? Qt::NoModifier : Qt::ShiftModifier);
+    QCoreApplication::sendEvent(table(), &tab);
+}
+
+void CellEditors::keepCurrentCellOnChannels(int row, int column) {
+    if (row < 0 || column < 0 || (row >= 1 && column >= 1)) return;
+    table()->setCurrentCell(std::max(row, 1), std::max(column, 1));
+}
+
+void CellEditors::onCellSelected(int row, int column, OpenedBy openedBy) {
     const CellEditor editor = SelectCell(state_, row, column);
     if (editor == CellEditor::None) return;
     if (state_.editCol != column) table()->setCurrentCell(state_.editRow, state_.editCol);
@@ -242,10 +349,10 @@ void CellEditors::onCellSelected(int row, int column) {
         openFrequencyEditor();
         break;
     case CellEditor::Tone:
-        openToneList();
+        openToneList(openedBy);
         break;
     case CellEditor::Option:
-        openOptionList(state_.editCol);
+        openOptionList(state_.editCol, openedBy);
         break;
     case CellEditor::None:
         break;
@@ -268,14 +375,31 @@ void CellEditors::showEditor(QWidget* editor, CellEditor kind) {
     editor->setFocus(Qt::OtherFocusReason);
 }
 
+void CellEditors::openDropDown(QComboBox* list, OpenedBy openedBy) {
+    if (openedBy == OpenedBy::Press)
+        dropDownOnRelease_ = list;
+    else
+        showDropDown(list);
+}
+
+void CellEditors::showDropDown(QComboBox* list) {
+    list->showPopup();
+    // Typing replaces the tone's text, as in the frequency editor.
+    if (list == toneList) toneList->lineEdit()->selectAll();
+}
+
 void CellEditors::openFrequencyEditor() {
     placeOverCell(frequencyEditor, true);
     frequencyEditor->setText(qs(state_.table.at(state_.editRow, state_.editCol)));
     frequencyEditor->selectAll();
+    // The band's limits, so that a refused frequency is no riddle.
+    const QString limits = qs(BandLimitsHint(state_));
+    frequencyEditor->setToolTip(limits);
+    form_.showEditingHint(limits);
     showEditor(frequencyEditor, CellEditor::Frequency);
 }
 
-void CellEditors::openToneList() {
+void CellEditors::openToneList(OpenedBy openedBy) {
     // The off text follows the language in force.
     toneList->setItemText(0, qs(state_.lists.toneOff));
     const std::string& cell = state_.table.at(state_.editRow, state_.editCol);
@@ -285,12 +409,11 @@ void CellEditors::openToneList() {
     toneSelected_ = position;
     placeOverCell(toneList, false);
     showEditor(toneList, CellEditor::Tone);
-    toneList->showPopup();
-    // Typing replaces the cell's text, as in the frequency editor.
     toneList->lineEdit()->selectAll();
+    if (openedBy != OpenedBy::Typing) openDropDown(toneList, openedBy);
 }
 
-void CellEditors::openOptionList(int column) {
+void CellEditors::openOptionList(int column, OpenedBy openedBy) {
     QComboBox* list = optionLists[column];
     list->setItemText(0, qs(state_.lists.optionText(column, 0)));
     list->setItemText(1, qs(state_.lists.optionText(column, 1)));
@@ -298,12 +421,30 @@ void CellEditors::openOptionList(int column) {
     list->setCurrentIndex(OptionListPosition(state_, state_.editRow, column));
     placeOverCell(list, false);
     showEditor(list, CellEditor::Option);
-    list->showPopup();
+    openDropDown(list, openedBy);
 }
 
 // ---- Keys --------------------------------------------------------------------------------
 
+bool CellEditors::onEditorKey(QKeyEvent* event) {
+    if (shown_ == CellEditor::None) return false;
+    const int key = event->key();
+    if (key == Qt::Key_Escape && !isEditingCommand(event)) {
+        cancelEditor();
+        return true;
+    }
+    if (key == Qt::Key_Tab || key == Qt::Key_Backtab) {
+        const bool forward = key == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier);
+        closeEditor();
+        leaveTable(forward);
+        return true;
+    }
+    return false;
+}
+
 bool CellEditors::onFrequencyKey(QKeyEvent* event) {
+    if (onEditorKey(event)) return true;
+    if (isEditingCommand(event)) return false;
     const int code = typedCode(event);
     if (code < 0) return false;
     const FilteredKey key = FilterFrequencyKey(code);
@@ -312,6 +453,8 @@ bool CellEditors::onFrequencyKey(QKeyEvent* event) {
 }
 
 bool CellEditors::onToneKey(QKeyEvent* event) {
+    if (onEditorKey(event)) return true;
+    if (isEditingCommand(event)) return false;
     const int code = typedCode(event);
     if (code < 0) return false;
     const FilteredKey key = FilterToneKey(code);
@@ -331,9 +474,11 @@ bool CellEditors::onToneKey(QKeyEvent* event) {
 }
 
 bool CellEditors::onTonePopupKey(QKeyEvent* event) {
+    if (onEditorKey(event)) return true;
     // Typing while the list is open goes into the edit field, as if the list were closed.
     const int code = typedCode(event);
-    if (code < 0 || code == kKeyEnter || (code < 32 && code != kKeyBackspace) || code == 127)
+    if (isEditingCommand(event) || code < 0 || code == kKeyEnter ||
+        (code < 32 && code != kKeyBackspace) || code == 127)
         return false;
     toneList->hidePopup();
     const FilteredKey key = FilterToneKey(code);
@@ -347,8 +492,9 @@ bool CellEditors::onTonePopupKey(QKeyEvent* event) {
 }
 
 bool CellEditors::onOptionKey(QKeyEvent* event) {
+    if (onEditorKey(event)) return true;
     const int key = event->key();
-    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
         hideShown();
         return true;
     }
@@ -407,10 +553,16 @@ void CellEditors::closeEditor() {
     }
 }
 
+void CellEditors::cancelEditor() {
+    hideShown();
+}
+
 CellEditor CellEditors::hideShown() {
     QWidget* editor = shownWidget();
     const CellEditor kind = shown_;
     shown_ = CellEditor::None;
+    dropDownOnRelease_ = nullptr;
+    if (kind == CellEditor::Frequency) form_.showEditingHint({});
     if (!editor) return kind;
     if (auto* list = qobject_cast<QComboBox*>(editor)) list->hidePopup();
     table()->setFocus(Qt::OtherFocusReason);

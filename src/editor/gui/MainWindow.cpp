@@ -19,7 +19,9 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <filesystem>
 
@@ -43,6 +45,7 @@ MainWindow::MainWindow(EditorState& state, AppServices& services, QWidget* paren
     buildBandFrame();
     buildFunctionPanel();
     buildLayout();
+    setKeyboardOrder();
     connectCommands();
     connectPanelLists();
     runStartup();
@@ -69,15 +72,21 @@ void MainWindow::runStartup() {
     decideLanguage();
     applyLanguageCaptions();
     loadPortDialog();
+    connectTransferGuard();
     fillTimeOutList();
     runCoreStartup();
     hideTransferControls();
+    editorMatches({});
     refreshFromState();
     channelTable->setCurrentCell(-1, -1);
+    channelTable->setFocus();
 
-    // Default size: the designed client area, grown by the menu bar and the toolbar.
-    resize(std::max(twips(12225), minimumSizeHint().width()), sizeHint().height());
-    setMinimumSize(minimumSizeHint());
+    // Default size: the designed client area, grown by the menu bar and the toolbar. A smaller
+    // window scrolls its client area.
+    // The client's layout computed its sizes before the table was given its size: again.
+    clientArea->widget()->layout()->activate();
+    resize(std::max(twips(12225), clientArea->widget()->minimumSizeHint().width()),
+           sizeHint().height());
 }
 
 // Every dialog is created once, hidden, before the captions are applied; each shows the editor
@@ -150,6 +159,10 @@ void MainWindow::hideTransferControls() {
 // The end of the program
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!unloaded_ && !mayClose()) {
+        event->ignore();
+        return;
+    }
     unload();
     event->accept();
 }

@@ -2,16 +2,20 @@
 // The main window: channel table, band frame, function panel, toolbar and menus. A view over
 // the editor state; every rule lives in the core and the window re-renders after each change.
 //
-// The window is written in five files: MainWindow.cpp (start-up and the end of the program),
+// The window is written in six files: MainWindow.cpp (start-up and the end of the program),
 // MainWindowWidgets.cpp (building the widgets, with the table of their object names),
 // MainWindowView.cpp (rendering the state), MainWindowCommands.cpp (the menu and toolbar
-// commands) and MainWindowEdit.cpp (undo, the clipboard, the row commands and printing).
+// commands), MainWindowSafety.cpp (the user's work: unsaved changes, the title, the guard
+// during transfers, the backups) and MainWindowEdit.cpp (undo, the clipboard, the row
+// commands and printing).
 #include "editor/EditorState.h"
 #include "editor/ServiceSwitch.h"
 #include "editor/Startup.h"
 #include "editor/UndoHistory.h"
 #include "editor/gui/AppServices.h"
+#include "image/EditorBaseline.h"
 
+#include <QColor>
 #include <QMainWindow>
 #include <QString>
 #include <array>
@@ -25,6 +29,7 @@ class QLabel;
 class QMenu;
 class QPoint;
 class QProgressBar;
+class QScrollArea;
 class QTableWidget;
 class QToolBar;
 
@@ -65,6 +70,16 @@ class MainWindow : public QMainWindow {
     // The service mode on: state, power-level sliders, and the service button shown.
     void serviceModeOn();
 
+    // Whether the editor differs from the last file opened or saved, the last read from the
+    // radio, the last New or the start-up state. The title shows it with a leading "*".
+    bool modified() const;
+    // The file the editor was last opened from or saved to; empty after New, a read or the
+    // start-up.
+    const std::string& documentPath() const { return documentPath_; }
+    // Shows `text` in the status line while a cell is edited (the band's limits while a
+    // frequency is typed); an empty text hides it.
+    void showEditingHint(const QString& text);
+
     // Channel table: 17 x 9 cells, row 0 the header row, column 0 the channel numbers.
     QTableWidget* channelTable = nullptr;
     // The in-cell editors over the channel table.
@@ -87,7 +102,10 @@ class MainWindow : public QMainWindow {
     QLabel* squelchLabel = nullptr;
     QLabel* batterySaveLabel = nullptr;
     QLabel* beepLabel = nullptr;
-    // Transfer status, progress and the rights line.
+    // Everything below the toolbar; it scrolls when the window is smaller than its content.
+    QScrollArea* clientArea = nullptr;
+    // The hint shown while a cell is edited, transfer status, progress and the rights line.
+    QLabel* editingHint = nullptr;
     QLabel* transferStatus = nullptr;
     QProgressBar* transferProgress = nullptr;
     QLabel* rightsLine = nullptr;
@@ -129,7 +147,10 @@ class MainWindow : public QMainWindow {
     QAction* englishAction = nullptr;
     QMenu* helpMenu = nullptr;
     QAction* helpTopicsAction = nullptr;
+    QAction* backupFolderAction = nullptr;
     QAction* aboutAction = nullptr;
+    // The note beside the progress bar that the last automatic backup could not be saved.
+    QLabel* backupNotice = nullptr;
 
     // The dialogs, created with the window and living as long as it does.
     PowerLevelDialog* powerLevelDialog = nullptr;
@@ -171,6 +192,8 @@ class MainWindow : public QMainWindow {
     void chooseEnglish();
     void openHelp();
     void showAbout();
+    // Help > Open backup folder: the folder of the automatic backups in the file manager.
+    void openBackupFolder();
     // Edit menu and the table's right-click menu (MainWindowEdit.cpp).
     void undo();
     void redo();
@@ -213,6 +236,7 @@ class MainWindow : public QMainWindow {
     void buildBandFrame();
     void buildFunctionPanel();
     void buildLayout();
+    void setKeyboardOrder();
     // Wiring the commands (MainWindowCommands.cpp).
     void connectCommands();
     void connectPanelLists();
@@ -221,9 +245,11 @@ class MainWindow : public QMainWindow {
     void connectEditCommands();
     void showTableMenu(const QPoint& position);
     void moveChosenChannels(int step);
-    // Before a command that changes rows: false under the editing lock; else commits an open
+    // False under the editing lock and during a transfer: the data hold still.
+    bool dataMayChange() const;
+    // Before an Edit command: false when the data may not change; else commits an open
     // in-cell editor.
-    bool startChangeOfRows();
+    bool startChange();
     // Records an undo step when the data changed, and updates the Edit commands.
     void recordUndoStep();
     void updateEditCommands();
@@ -250,8 +276,28 @@ class MainWindow : public QMainWindow {
     // The parameter file in the settings folder; empty when there is none.
     std::string parameterFilePath() const;
 
+    // The user's work (MainWindowSafety.cpp).
+    void connectTransferGuard();
+    // A transfer starts (true) or has ended and its controls came back (false): every command
+    // that could change the editor or end the program is disabled meanwhile.
+    void setTransferRunning(bool running);
+    // Before New, Open, a read and the end of the program: when the editor holds unsaved
+    // changes, asks whether to save them. False when the user cancelled (the command must not
+    // go on); `asked` tells whether the question was shown.
+    bool settleUnsavedChanges(bool& asked);
+    // Asked by the close box during a transfer; true when the transfer was stopped or ended.
+    bool stopTransferToClose();
+    // The close box and Quit: stopTransferToClose, then settleUnsavedChanges.
+    bool mayClose();
+    // The editor now matches `path` (empty: no file): the baseline of the modified state.
+    void editorMatches(const std::string& path);
+    // The title: "*" when modified, then the caption of the language or "TLV6200-" and the file.
+    void showTitle();
+
     // Rendering (MainWindowView.cpp).
     void applyEditingLock();
+    void applyToolTips();
+    QColor cellBackground(int row, int column, bool locked) const;
     void fitColumnsToWidth();
     std::array<int, kTableCols> designedColumnWidths() const;
 
@@ -261,9 +307,14 @@ class MainWindow : public QMainWindow {
     ServiceButtonStamp buttonStamp_;
     std::array<QAction*, 7> toolbarButtons_{};
     bool refreshing_ = false;
-    int rowAnchor_ = 0; // the row a Shift press or Shift+Up/Down extends from
+    int toolTipLanguage_ = -1;  // the language the tooltips are written in
+    int cellsShownLocked_ = -1; // whether the cells are painted as locked (-1 not yet)
+    int rowAnchor_ = 0;         // the row a Shift press or Shift+Up/Down extends from
     bool unloaded_ = false;
     RadioLinkWiring* radioLink_ = nullptr;
+    EditorBaseline baseline_;
+    std::string documentPath_;
+    bool transferRunning_ = false;
 };
 
 } // namespace tlv

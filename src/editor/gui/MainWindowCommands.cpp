@@ -14,6 +14,7 @@
 #include "help/gui/HelpServices.h"
 #include "image/FileCommands.h"
 #include "link/gui/RadioLinkWiring.h"
+#include "link/qt/SerialLink.h"
 #include "localisation/LanguageState.h"
 #include "localisation/gui/LanguageCommands.h"
 
@@ -21,7 +22,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QEvent>
-#include <QFile>
 #include <QLabel>
 #include <QShortcut>
 #include <QTableWidget>
@@ -57,6 +57,7 @@ void MainWindow::connectCommands() {
         {traditionalChineseAction, &MainWindow::chooseTraditionalChinese},
         {englishAction, &MainWindow::chooseEnglish},
         {helpTopicsAction, &MainWindow::openHelp},
+        {backupFolderAction, &MainWindow::openBackupFolder},
         {aboutAction, &MainWindow::showAbout},
         {toolbarButton(ToolbarButton::New), &MainWindow::onNew},
         {toolbarButton(ToolbarButton::Open), &MainWindow::onOpen},
@@ -86,7 +87,9 @@ void MainWindow::connectPanelLists() {
     }};
     for (const auto& [list, member] : lists) {
         connect(list, &QComboBox::currentIndexChanged, this, [this, member = member](int index) {
-            if (!refreshing_) state_.*member = index;
+            if (refreshing_) return;
+            state_.*member = index;
+            showTitle();
         });
     }
     connect(bandList, &QComboBox::currentIndexChanged, this, [this] {
@@ -109,26 +112,42 @@ QAction* MainWindow::toolbarButton(ToolbarButton button) const {
 }
 
 void MainWindow::onNew() {
-    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr) return;
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr || transferRunning_) return;
+    // Answering "Save changes?" stands in for the New confirmation.
+    bool asked = false;
+    if (!settleUnsavedChanges(asked)) return;
     FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
-    if (files.New()) refreshFromState();
+    if (!files.New(asked)) return;
+    editorMatches({});
+    refreshFromState();
 }
 
 void MainWindow::onOpen() {
-    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr) return;
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr || transferRunning_) return;
+    bool asked = false;
+    if (!settleUnsavedChanges(asked)) return;
     FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
-    if (files.Open() == OpenOutcome::Loaded) refreshFromState();
+    std::string path;
+    if (files.Open(&path) != OpenOutcome::Loaded) return;
+    editorMatches(path);
+    refreshFromState();
 }
 
 void MainWindow::onSave() {
-    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr) return;
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr || transferRunning_) return;
     FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
-    if (std::optional<std::string> path = files.Save())
-        setWindowTitle(QFile::decodeName(QByteArray::fromStdString(SavedCaption(*path))));
+    if (std::optional<std::string> path = files.Save()) {
+        editorMatches(*path);
+        showTitle();
+    }
 }
 
 void MainWindow::onRead() {
-    if (radioLink_ != nullptr) radioLink_->startRead();
+    if (radioLink_ == nullptr || transferRunning_) return;
+    // A closed port gets its message from the transfer: nothing would replace the editor.
+    bool asked = false;
+    if (radioLink_->link().isOpen() && !settleUnsavedChanges(asked)) return;
+    radioLink_->startRead();
 }
 
 void MainWindow::onWrite() {

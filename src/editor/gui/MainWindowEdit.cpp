@@ -81,8 +81,9 @@ void MainWindow::recordUndoStep() {
 }
 
 void MainWindow::updateEditCommands() {
-    // The editing lock holds the data as they are: nothing that changes them is offered.
-    const bool editable = !state_.editingLock;
+    // The editing lock holds the data as they are, and a transfer reads or writes them: nothing
+    // that changes them is offered.
+    const bool editable = dataMayChange();
     undoAction->setEnabled(editable && undoHistory.canUndo());
     redoAction->setEnabled(editable && undoHistory.canRedo());
     for (QAction* action : {cutAction, pasteAction, deleteChannelsAction, insertChannelAction,
@@ -90,17 +91,28 @@ void MainWindow::updateEditCommands() {
         action->setEnabled(editable);
 }
 
+bool MainWindow::dataMayChange() const {
+    return !state_.editingLock && !transferRunning_;
+}
+
+bool MainWindow::startChange() {
+    if (!dataMayChange()) return false;
+    // An open in-cell editor commits first, as leaving it does.
+    cellEditors->closeEditor();
+    return true;
+}
+
 // ---- Undo --------------------------------------------------------------------------------
 
 void MainWindow::undo() {
-    // An open in-cell editor commits first, as leaving it does: its change is the step undone.
-    cellEditors->closeEditor();
+    // An open in-cell editor commits first: its change is the step undone.
+    if (!startChange()) return;
     if (undoHistory.undo(state_)) refreshFromState();
     updateEditCommands();
 }
 
 void MainWindow::redo() {
-    cellEditors->closeEditor();
+    if (!startChange()) return;
     if (undoHistory.redo(state_)) refreshFromState();
     updateEditCommands();
 }
@@ -198,22 +210,15 @@ void MainWindow::copyChannels() {
         QString::fromStdString(ChannelRowsText(state_, selectedChannelRows())));
 }
 
-bool MainWindow::startChangeOfRows() {
-    // The editing lock holds the data; an open in-cell editor commits first, as leaving it does.
-    if (state_.editingLock) return false;
-    cellEditors->closeEditor();
-    return true;
-}
-
 void MainWindow::cutChannels() {
-    if (!startChangeOfRows()) return;
+    if (!startChange()) return;
     copyChannels();
     DeleteChannels(state_, selectedChannelRows());
     refreshFromState();
 }
 
 void MainWindow::pasteChannels() {
-    if (!startChangeOfRows()) return;
+    if (!startChange()) return;
     const std::vector<int> rows = selectedChannelRows();
     const int first = rows.empty() ? 1 : rows.front();
     const PasteOutcome pasted =
@@ -234,13 +239,13 @@ void MainWindow::pasteChannels() {
 // ---- Row commands ------------------------------------------------------------------------
 
 void MainWindow::deleteChannels() {
-    if (!startChangeOfRows()) return;
+    if (!startChange()) return;
     DeleteChannels(state_, selectedChannelRows());
     refreshFromState();
 }
 
 void MainWindow::insertChannel() {
-    if (!startChangeOfRows()) return;
+    if (!startChange()) return;
     const std::vector<int> rows = selectedChannelRows();
     if (rows.empty()) return;
     if (!InsertEmptyChannel(state_, rows.front())) {
@@ -260,7 +265,7 @@ void MainWindow::moveChannelsDown() {
 }
 
 void MainWindow::moveChosenChannels(int step) {
-    if (!startChangeOfRows()) return;
+    if (!startChange()) return;
     const std::vector<int> moved = MoveChannels(state_, selectedChannelRows(), step);
     if (moved.empty()) return;
     refreshFromState();
@@ -271,6 +276,7 @@ void MainWindow::moveChosenChannels(int step) {
 // ---- Channel card ------------------------------------------------------------------------
 
 void MainWindow::printChannelCard() {
+    if (transferRunning_) return;
     cellEditors->closeEditor();
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromLatin1(kAppTitle));
@@ -282,7 +288,7 @@ void MainWindow::printChannelCard() {
 }
 
 void MainWindow::exportChannelCardPdf() {
-    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr) return;
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr || transferRunning_) return;
     cellEditors->closeEditor();
     FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
     const std::optional<std::string> path = files.ChooseSavePath(FileKind::Pdf);

@@ -4,12 +4,15 @@
 
 #include "dialogs/gui/DialogWidgets.h"
 #include "editor/gui/DropDownComboBox.h"
+#include "localisation/WindowTexts.h"
 
 #include <QAction>
 #include <QComboBox>
 #include <QEvent>
 #include <QGroupBox>
+#include <QLabel>
 #include <QTableWidget>
+#include <QToolBar>
 #include <cmath>
 
 namespace tlv {
@@ -46,15 +49,62 @@ void MainWindow::refreshFromState() {
                                   ? state_.currentBand
                                   : -1);
     applyEditingLock();
+    applyToolTips();
     refreshing_ = false;
+    showTitle();
     emit refreshed();
 }
 
 void MainWindow::applyEditingLock() {
     lockAction->setChecked(state_.editingLock);
     bandFrame->setEnabled(!state_.editingLock);
-    functionPanel->setEnabled(!state_.editingLock);
-    channelTable->setEnabled(!state_.editingLock);
+    // A transfer keeps them disabled whatever the lock (setTransferRunning).
+    functionPanel->setEnabled(!state_.editingLock && !transferRunning_);
+    channelTable->setEnabled(!state_.editingLock && !transferRunning_);
+    // A locked table looks it: grey cells (the stripes kept) and grey text.
+    if (cellsShownLocked_ == int(state_.editingLock)) return;
+    cellsShownLocked_ = int(state_.editingLock);
+    for (int row = 0; row < kTableRows; ++row)
+        for (int column = 0; column < kTableCols; ++column)
+            channelTable->item(row, column)
+                ->setBackground(cellBackground(row, column, state_.editingLock));
+}
+
+// Header row and number column in the button face; channel rows white, even rows shaded. The
+// channel rows of a locked table turn grey: light grey and the shade's own grey.
+QColor MainWindow::cellBackground(int row, int column, bool locked) const {
+    const bool fixed = row == 0 || column == 0;
+    if (row > 0 && row % 2 == 0) {
+        if (!locked) return kEvenRowColour;
+        const int grey = qGray(kEvenRowColour.rgb());
+        return QColor(grey, grey, grey);
+    }
+    if (fixed) return palette().color(QPalette::Button);
+    return palette().color(locked ? QPalette::Window : QPalette::Base);
+}
+
+// The tooltips of the toolbar, the band and panel lists and the table's columns, in the
+// language in force (written again only when the language changed).
+void MainWindow::applyToolTips() {
+    if (toolTipLanguage_ == state_.languageState) return;
+    toolTipLanguage_ = state_.languageState;
+    const int language = state_.languageState;
+    auto local = [language](const LocalText& text) { return qs(Localise(language, text)); };
+    for (int n = 1; n <= int(tip::ToolbarButtons.size()); ++n)
+        if (ToolbarButton(n) != ToolbarButton::Separator)
+            toolbarButton(ToolbarButton(n))->setToolTip(local(tip::ToolbarButtons[n - 1]));
+    bandList->setToolTip(local(tip::BandList));
+    const std::array<QComboBox*, 6> panelLists{voicePromptList, timeOutList,     timeOutWarningList,
+                                               squelchList,     batterySaveList, beepList};
+    for (std::size_t i = 0; i < panelLists.size(); ++i)
+        panelLists[i]->setToolTip(local(tip::PanelLists[i]));
+    for (int column = 0; column < kTableCols; ++column)
+        channelTable->item(0, column)->setToolTip(local(tip::ChannelColumns[column]));
+}
+
+void MainWindow::showEditingHint(const QString& text) {
+    editingHint->setText(text);
+    editingHint->setVisible(!text.isEmpty());
 }
 
 // The designed column widths. Where a header text (in the language in force) would not fit
@@ -118,7 +168,7 @@ void MainWindow::setRowHeights() {
 void MainWindow::shadeEvenRows() {
     for (int row = 2; row < kTableRows; row += 2)
         for (int column = 0; column < kTableCols; ++column)
-            channelTable->item(row, column)->setBackground(kEvenRowColour);
+            channelTable->item(row, column)->setBackground(cellBackground(row, column, false));
 }
 
 // Shares the width of an enlarged table among the columns in their designed proportions.

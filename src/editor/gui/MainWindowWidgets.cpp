@@ -20,6 +20,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
@@ -89,7 +90,9 @@ constexpr char TraditionalChineseAction[] = "mnuChineseF";
 constexpr char EnglishAction[] = "mnuEnglish";
 constexpr char HelpMenu[] = "mnuhelp";
 constexpr char HelpTopicsAction[] = "mnumainhelp";
+constexpr char BackupFolderAction[] = "mnuBackupFolder";
 constexpr char AboutAction[] = "mnuabout";
+constexpr char BackupNotice[] = "BackupNotice";
 } // namespace mainwindow_names
 
 namespace {
@@ -155,6 +158,12 @@ void MainWindow::buildMenus() {
     openAction = makeAction(this, name::OpenAction);
     saveAction = makeAction(this, name::SaveAction);
     quitAction = makeAction(this, name::QuitAction);
+    newAction->setShortcut(QKeySequence::New);
+    openAction->setShortcut(QKeySequence::Open);
+    saveAction->setShortcut(QKeySequence::Save);
+    // Quit has no standard key under every keyboard scheme (Windows' has none): Ctrl+Q then.
+    quitAction->setShortcuts(QKeySequence::Quit);
+    if (quitAction->shortcuts().isEmpty()) quitAction->setShortcut(Qt::CTRL | Qt::Key_Q);
     printAction = makeAction(this, name::PrintAction);
     printAction->setShortcut(QKeySequence::Print);
     exportPdfAction = makeAction(this, name::ExportPdfAction);
@@ -205,8 +214,10 @@ void MainWindow::buildMenus() {
     helpTopicsAction = makeAction(this, name::HelpTopicsAction);
     helpTopicsAction->setShortcut(QKeySequence(Qt::Key_F1));
     helpTopicsAction->setVisible(false);
+    backupFolderAction = makeAction(this, name::BackupFolderAction);
     aboutAction = makeAction(this, name::AboutAction);
     helpMenu->addAction(helpTopicsAction);
+    helpMenu->addAction(backupFolderAction);
     helpMenu->addAction(aboutAction);
 }
 
@@ -282,7 +293,6 @@ void MainWindow::buildToolbar() {
             QIcon(QStringLiteral(":/icons/%1.svg").arg(QLatin1String(design[i].icon))), text);
         button->setObjectName(QString::fromLatin1(name::ToolbarButtonPrefix) + key);
         button->setData(key);
-        button->setToolTip(text);
         toolbarButtons_[i] = button;
     }
     // The service button stays hidden until the service mode is switched on.
@@ -320,10 +330,15 @@ void MainWindow::buildChannelTable() {
         }
     }
     channelTable->setRowHeight(0, kChannelRowHeaderPixels);
-    // A locked table stops taking input but keeps its texts readable.
+    // A locked table shows its texts in grey, dark enough to stay readable on its grey cells.
     QPalette tablePalette = channelTable->palette();
+    const QColor text = tablePalette.color(QPalette::Active, QPalette::Text);
+    const QColor window = tablePalette.color(QPalette::Active, QPalette::Window);
+    const QColor lockedText((text.red() + window.red()) * 9 / 20,
+                            (text.green() + window.green()) * 9 / 20,
+                            (text.blue() + window.blue()) * 9 / 20);
     for (QPalette::ColorRole role : {QPalette::Text, QPalette::WindowText, QPalette::ButtonText})
-        tablePalette.setColor(QPalette::Disabled, role, tablePalette.color(QPalette::Active, role));
+        tablePalette.setColor(QPalette::Disabled, role, lockedText);
     channelTable->setPalette(tablePalette);
     channelTable->viewport()->installEventFilter(this);
 }
@@ -389,13 +404,33 @@ void MainWindow::buildFunctionPanel() {
     functionPanel->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
+namespace {
+
+// The client area's scroller, as large as what it holds would like to be: the window starts
+// at the size of its content, and only a smaller window scrolls.
+class ClientScrollArea : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return widget() ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+    }
+};
+
+} // namespace
+
 void MainWindow::buildLayout() {
+    editingHint = new QLabel(this);
+    editingHint->hide();
     transferStatus = makeLabel(this, name::TransferStatus, {});
     transferProgress = new QProgressBar(this);
     transferProgress->setObjectName(QString::fromLatin1(name::TransferProgress));
     transferProgress->setRange(0, kProgressMaximum);
     transferProgress->setValue(0);
     transferProgress->setTextVisible(false);
+    // Shown only while the last automatic backup could not be saved.
+    backupNotice = makeLabel(this, name::BackupNotice, {});
+    backupNotice->setVisible(false);
     rightsLine = designLabel(this, name::RightsLine);
     rightsLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     QPalette rightsPalette = rightsLine->palette();
@@ -425,12 +460,39 @@ void MainWindow::buildLayout() {
 
     auto* bottom = new QHBoxLayout;
     bottom->setSpacing(twips(120));
+    bottom->addWidget(editingHint);
     bottom->addWidget(transferStatus);
     bottom->addWidget(transferProgress, 1);
+    bottom->addWidget(backupNotice);
     bottom->addStretch(0);
     bottom->addWidget(rightsLine);
     outer->addLayout(bottom);
-    setCentralWidget(central);
+
+    // The client area never shrinks below what shows all sixteen channels and both panels;
+    // a smaller window scrolls it.
+    clientArea = new ClientScrollArea(this);
+    clientArea->setFrameShape(QFrame::NoFrame);
+    clientArea->setWidgetResizable(true);
+    clientArea->setFocusPolicy(Qt::NoFocus);
+    clientArea->setWidget(central);
+    setCentralWidget(clientArea);
+}
+
+// Tab goes from the channel table through the band list and the six panel lists to the
+// toolbar's buttons and back to the table; the arrows stay inside the table.
+void MainWindow::setKeyboardOrder() {
+    QList<QWidget*> order{channelTable,       bandList,    voicePromptList, timeOutList,
+                          timeOutWarningList, squelchList, batterySaveList, beepList};
+    for (ToolbarButton button :
+         {ToolbarButton::New, ToolbarButton::Open, ToolbarButton::Save, ToolbarButton::Read,
+          ToolbarButton::Write, ToolbarButton::Service}) {
+        if (QWidget* widget = mainToolbar->widgetForAction(toolbarButton(button))) {
+            widget->setFocusPolicy(Qt::TabFocus);
+            order << widget;
+        }
+    }
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
 }
 
 } // namespace tlv

@@ -4,6 +4,8 @@
 #include "localisation/Messages.h"
 
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace tlv {
@@ -33,6 +35,12 @@ void OpenHelpFile(MessageBoxService& box, int languageState, const QString& prog
     }
     if (!open(QUrl::fromLocalFile(path)))
         ShowMessage(box, languageState, msg::HelpOpenFailed, path.toStdString());
+}
+
+void OpenBackupFolder(MessageBoxService& box, int languageState, const std::string& folder) {
+    const QString path = QFile::decodeName(QByteArray::fromStdString(folder));
+    if (path.isEmpty() || !QDir().mkpath(path) || !open(QUrl::fromLocalFile(path)))
+        ShowMessage(box, languageState, msg::BackupFolderFailed, folder);
 }
 
 void OpenMakerWebPage(MessageBoxService& box, int languageState) {

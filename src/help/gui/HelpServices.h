@@ -4,6 +4,7 @@
 #include <QString>
 #include <QUrl>
 #include <functional>
+#include <string>
 
 namespace tlv {
 
@@ -20,5 +21,9 @@ void OpenHelpFile(MessageBoxService& box, int languageState, const QString& prog
 
 // Opens the maker's web page; a failure is reported in a message box.
 void OpenMakerWebPage(MessageBoxService& box, int languageState);
+
+// Opens the folder of the automatic backups in the desktop's file manager, creating it first
+// so that it opens before the first backup too; a failure is reported in a message box.
+void OpenBackupFolder(MessageBoxService& box, int languageState, const std::string& folder);
 
 } // namespace tlv

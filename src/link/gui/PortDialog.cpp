@@ -1,8 +1,14 @@
 #include "link/gui/PortDialog.h"
 
 #include "link/qt/ComPorts.h"
+#include "localisation/Messages.h"
+#include "localisation/WindowTexts.h"
 
+#include <QGridLayout>
+#include <QLabel>
 #include <QRadioButton>
+#include <QStyle>
+#include <QVBoxLayout>
 
 namespace tlv {
 
@@ -19,23 +25,55 @@ namespace name = port_dialog_names;
 constexpr int twips(int t) {
     return (t + 7) / 15;
 }
+
+QString local(int languageState, const LocalText& text) {
+    return QString::fromStdString(Localise(languageState, text));
+}
+
 } // namespace
 
-PortDialog::PortDialog(ComPorts& ports, int& portNumber, QWidget* parent)
-    : QDialog(parent), ports_(ports), portNumber_(portNumber) {
+PortDialog::PortDialog(ComPorts& ports, int& portNumber, const int& languageState,
+                       MessageBoxService& box, QWidget* parent)
+    : QDialog(parent), ports_(ports), portNumber_(portNumber), languageState_(languageState),
+      box_(box) {
     setObjectName(QString::fromLatin1(name::Window));
     setWindowTitle(QStringLiteral("Com"));
     setModal(false);
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(twips(240));
+    grid->setVerticalSpacing(twips(120));
     for (int i = 0; i < kPortCount; ++i) {
         auto* option = new QRadioButton(QStringLiteral("COM%1").arg(i + 1), this);
         option->setObjectName(QString::fromLatin1(name::PortOptionPrefix) + QString::number(i));
-        option->setGeometry(twips(120 + 960 * (i % 5)), twips(240 + 480 * (i / 5)), twips(900),
-                            twips(375));
         connect(option, &QRadioButton::clicked, this, [this, i] { onPortPicked(i); });
+        auto* device = new QLabel(this);
+        device->setTextFormat(Qt::PlainText);
+        // Under the option's caption, past its round mark.
+        device->setIndent(
+            style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, option) +
+            style()->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, option));
+        auto* cell = new QVBoxLayout;
+        cell->setSpacing(0);
+        cell->addWidget(option);
+        cell->addWidget(device);
+        cell->addStretch(1);
+        grid->addLayout(cell, i / 5, i % 5);
+        grid->setColumnMinimumWidth(i % 5, twips(900));
         portOptions[static_cast<std::size_t>(i)] = option;
+        portDevices[static_cast<std::size_t>(i)] = device;
     }
-    // 5145 x 3000 twips outside; the client area without border and caption.
-    setFixedSize(twips(5145 - 2 * 60), twips(3000 - 450));
+    permissionHint = new QLabel(this);
+    permissionHint->setTextFormat(Qt::PlainText);
+    permissionHint->setWordWrap(true);
+    permissionHint->hide();
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(twips(120), twips(240), twips(120), twips(240));
+    layout->addLayout(grid);
+    layout->addWidget(permissionHint);
+    // As large as its texts need: no caption or device is ever cut short.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    // A lost port turns its option off at once.
+    connect(&ports_, &ComPorts::optionsChanged, this, &PortDialog::showOptions);
 }
 
 void PortDialog::scanPorts() {
@@ -43,25 +81,49 @@ void PortDialog::scanPorts() {
     showOptions();
 }
 
+void PortDialog::rescanPorts() {
+    ports_.rescan(portNumber_);
+    showOptions();
+}
+
 void PortDialog::onPortPicked(int index) {
     if (index < 0 || index >= kPortCount ||
         !portOptions[static_cast<std::size_t>(index)]->isEnabled())
         return;
-    ports_.choose(index + 1, portNumber_);
+    const bool opened = ports_.choose(index + 1, portNumber_);
     showOptions();
+    if (opened) return;
+    const ComPorts::Option& option = ports_.option(index);
+    const QString detail =
+        QStringLiteral("COM%1  %2\n").arg(index + 1).arg(option.device) +
+        DescribeOpenFailure(option.failure, option.device, option.reason, languageState_);
+    ShowMessage(box_, languageState_, msg::PortOpenFailed, detail.toStdString());
 }
 
 void PortDialog::showOptions() {
+    bool refused = false;
     for (int i = 0; i < kPortCount; ++i) {
         const ComPorts::Option& option = ports_.option(i);
         QRadioButton* button = portOptions[static_cast<std::size_t>(i)];
+        QLabel* device = portDevices[static_cast<std::size_t>(i)];
         button->setEnabled(option.enabled);
-        QString tip = option.device.isEmpty() ? QStringLiteral("COM%1: no serial device").arg(i + 1)
-                                              : option.device;
-        if (!option.enabled && !option.device.isEmpty())
-            tip += QStringLiteral("\n") + DescribeOpenFailure(option.failure, option.reason);
+        device->setEnabled(option.enabled);
+        QString text = option.device;
+        QString tip = option.device;
+        if (option.device.isEmpty()) {
+            tip = local(languageState_, port::NoDevice);
+        } else if (!option.enabled) {
+            text += QLatin1Char('\n') + OpenFailureSummary(option.failure, languageState_);
+            tip += QLatin1Char('\n') + DescribeOpenFailure(option.failure, option.device,
+                                                           option.reason, languageState_);
+            refused = refused || option.failure == SerialLink::OpenFailure::PermissionDenied;
+        }
+        device->setText(text);
         button->setToolTip(tip);
+        device->setToolTip(tip);
     }
+    permissionHint->setText(local(languageState_, port::PermissionHint));
+    permissionHint->setVisible(refused);
     // Only the checked option shows a mark; the exclusive group cannot show none, so it is
     // switched off while setting.
     for (auto* button : portOptions)

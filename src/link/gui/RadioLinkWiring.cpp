@@ -37,8 +37,14 @@ RadioLinkWiring::RadioLinkWiring(MainWindow& form, const std::filesystem::path& 
         box = &silent;
     }
     transfer_ = new TransferController(form.state(), *box, *link_, this);
-    portDialog_ = new PortDialog(*ports_, form.state().portNumber, &form);
+    portDialog_ =
+        new PortDialog(*ports_, form.state().portNumber, form.state().languageState, *box, &form);
     portDialog_->scanPorts();
+    // The reasons beside the ports follow the language (a hidden window is rendered anew
+    // when it is shown).
+    connect(&form, &MainWindow::refreshed, portDialog_, [dialog = portDialog_] {
+        if (dialog->isVisible()) dialog->showOptions();
+    });
 
     TransferController* t = transfer_;
     connect(t, &TransferController::statusTextChanged, &form,
@@ -86,6 +92,8 @@ void RadioLinkWiring::startWrite() {
 }
 
 void RadioLinkWiring::showPortDialog() {
+    // The ports are looked at again, as at start-up; never under a running transfer.
+    if (!transfer_->running()) portDialog_->rescanPorts();
     portDialog_->show();
     portDialog_->raise();
     portDialog_->activateWindow();

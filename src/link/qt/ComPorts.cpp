@@ -1,10 +1,39 @@
 #include "link/qt/ComPorts.h"
 
+#include "link/PortLock.h"
+#include "localisation/Messages.h"
+#include "localisation/WindowTexts.h"
+
+#include <QFileInfo>
 #include <QSerialPortInfo>
+
+#include <optional>
 
 namespace tlv {
 
-ComPorts::ComPorts(SerialLink& link, QObject* parent) : QObject(parent), link_(link) {}
+namespace {
+
+QString local(int languageState, const LocalText& text) {
+    return QString::fromStdString(Localise(languageState, text));
+}
+
+} // namespace
+
+ComPorts::ComPorts(SerialLink& link, QObject* parent) : QObject(parent), link_(link) {
+    connect(&link_, &SerialLink::lost, this, &ComPorts::markLost);
+}
+
+void ComPorts::markLost(const QString& device) {
+    for (int i = 0; i < kPortCount; ++i) {
+        Option& option = options_[static_cast<std::size_t>(i)];
+        if (option.device != device) continue;
+        option.enabled = false;
+        option.failure = SerialLink::OpenFailure::Lost;
+        option.reason.clear();
+        if (checked_ == i) checked_ = -1;
+    }
+    emit optionsChanged();
+}
 
 std::vector<std::string> ComPorts::MachineDevices() {
     std::vector<std::string> devices;
@@ -16,39 +45,60 @@ std::vector<std::string> ComPorts::MachineDevices() {
 }
 
 void ComPorts::loadTable(const std::filesystem::path& folder) {
+    folder_ = folder;
+    fromFolder_ = true;
     table_ = PortTable::Load(folder, MachineDevices());
 }
 
+bool ComPorts::openOn(const QString& device) const {
+    return !device.isEmpty() && link_.isOpen() && link_.device() == device &&
+           QFileInfo::exists(device);
+}
+
 void ComPorts::scan(int& portNumber) {
+    // The probes use a port of their own, so that the open port (a transfer may be using it)
+    // is never touched.
+    SerialLink probe;
     int available = 0;
     int firstAvailable = 0;
     for (int n = 1; n <= kPortCount; ++n) {
         Option& option = options_[static_cast<std::size_t>(n - 1)];
         option = Option{};
         option.device = QString::fromStdString(table_.device(n));
-        if (option.device.isEmpty()) {
-            option.reason = QStringLiteral("no device");
-            continue;
+        if (option.device.isEmpty()) continue;
+        if (openOn(option.device)) {
+            option.enabled = true;
+            option.failure = SerialLink::OpenFailure::None;
+        } else {
+            SerialLink::OpenFailure failure = SerialLink::OpenFailure::None;
+            QString reason;
+            option.enabled = probe.open(option.device, &failure, &reason);
+            option.failure = failure;
+            option.reason = reason;
+            probe.close();
         }
-        SerialLink::OpenFailure failure = SerialLink::OpenFailure::None;
-        QString reason;
-        option.enabled = link_.open(option.device, &failure, &reason);
-        option.failure = failure;
-        option.reason = reason;
-        // Every probe is closed again: only a chosen port stays open.
-        link_.close();
         if (option.enabled && ++available == 1) firstAvailable = n;
     }
     checked_ = -1;
+    int chosen = 0;
     if (portNumber >= 1 && portNumber <= kPortCount &&
         options_[static_cast<std::size_t>(portNumber - 1)].enabled) {
         checked_ = portNumber - 1;
-        OpenCom(portNumber);
+        chosen = portNumber;
     } else if (available == 1) {
         portNumber = firstAvailable;
-        OpenCom(portNumber);
+        chosen = portNumber;
     }
+    if (chosen == 0)
+        link_.close();
+    else if (!openOn(QString::fromStdString(table_.device(chosen))))
+        OpenCom(chosen);
     emit optionsChanged();
+}
+
+void ComPorts::rescan(int& portNumber) {
+    if (fromFolder_) loadTable(folder_);
+    scan(portNumber);
 }
 
 bool ComPorts::OpenCom(int portNumber) {
@@ -56,37 +106,98 @@ bool ComPorts::OpenCom(int portNumber) {
     return link_.open(QString::fromStdString(table_.device(portNumber)));
 }
 
-void ComPorts::choose(int number, int& portNumber) {
+bool ComPorts::choose(int number, int& portNumber) {
     portNumber = number;
     checked_ = number - 1;
-    OpenCom(portNumber);
+    link_.close();
+    bool opened = false;
+    if (number >= 1 && number <= kPortCount) {
+        Option& option = options_[static_cast<std::size_t>(number - 1)];
+        option.device = QString::fromStdString(table_.device(number));
+        SerialLink::OpenFailure failure = SerialLink::OpenFailure::NotFound;
+        QString reason;
+        opened = link_.open(option.device, &failure, &reason);
+        option.enabled = opened;
+        option.failure = opened ? SerialLink::OpenFailure::None : failure;
+        option.reason = opened ? QString() : reason;
+    }
+    if (!opened) checked_ = -1;
     emit optionsChanged();
+    return opened;
 }
 
-bool ComPorts::openByName(const QString& nameOrPath, QString* reason) {
+bool ComPorts::openByName(const QString& nameOrPath, QString* reason, int languageState) {
     std::string device = table_.resolve(nameOrPath.toStdString());
     if (device.empty()) {
-        if (reason) *reason = QStringLiteral("%1 stands for no serial device").arg(nameOrPath);
+        if (reason)
+            *reason = nameOrPath + QStringLiteral(": ") + local(languageState, port::NoDevice);
         return false;
     }
     SerialLink::OpenFailure failure = SerialLink::OpenFailure::None;
     QString text;
     if (link_.open(QString::fromStdString(device), &failure, &text)) return true;
     if (reason)
-        *reason = DescribeOpenFailure(failure, QString::fromStdString(device) + ": " + text);
+        *reason = QString::fromStdString(device) + QStringLiteral(": ") +
+                  DescribeOpenFailure(failure, QString::fromStdString(device), text, languageState);
     return false;
 }
 
-QString DescribeOpenFailure(SerialLink::OpenFailure failure, const QString& reason) {
-    if (failure == SerialLink::OpenFailure::PermissionDenied) {
-        return reason + QStringLiteral("\nPermission denied: add your user to the group that owns "
-                                       "the serial devices (usually \"dialout\": sudo usermod -aG "
-                                       "dialout $USER) and log in again.");
+QString OpenFailureSummary(SerialLink::OpenFailure failure, int languageState) {
+    switch (failure) {
+    case SerialLink::OpenFailure::NotFound:
+        return local(languageState, port::Missing);
+    case SerialLink::OpenFailure::InUse:
+        return local(languageState, port::InUse);
+    case SerialLink::OpenFailure::PermissionDenied:
+        return local(languageState, port::NoPermission);
+    case SerialLink::OpenFailure::Lost:
+        return local(languageState, port::Gone);
+    case SerialLink::OpenFailure::Other:
+        return local(languageState, port::CannotOpen);
+    case SerialLink::OpenFailure::None:
+        break;
     }
-    if (failure == SerialLink::OpenFailure::InUse) {
-        return reason + QStringLiteral("\nThe port is in use by another program.");
+    return {};
+}
+
+namespace {
+
+// Who holds a port in use, named by its lock file; a lock left by a process that has ended
+// keeps the port blocked when it cannot be removed (it belongs to another user). Empty when
+// no lock file names a holder.
+QString lockHolder(const QString& device, int languageState) {
+    std::optional<PortLock> lock = FindPortLock(device.toStdString());
+    if (!lock || lock->pid == 0) return {};
+    std::string process = std::to_string(lock->pid);
+    if (!lock->processName.empty()) process += " (" + lock->processName + ")";
+    if (lock->running)
+        return QString::fromStdString(
+            Localise(languageState, portstate::LockedBy, process, lock->path));
+    return QString::fromStdString(
+        Localise(languageState, portstate::StaleLock, lock->path, process));
+}
+
+} // namespace
+
+QString DescribeOpenFailure(SerialLink::OpenFailure failure, const QString& device,
+                            const QString& systemText, int languageState) {
+    QStringList lines{OpenFailureSummary(failure, languageState)};
+    if (!systemText.isEmpty()) lines << systemText;
+    switch (failure) {
+    case SerialLink::OpenFailure::PermissionDenied:
+        lines << local(languageState, port::PermissionHint);
+        break;
+    case SerialLink::OpenFailure::InUse:
+        lines << lockHolder(device, languageState);
+        break;
+    case SerialLink::OpenFailure::Lost:
+        lines << QString::fromStdString(Localise(languageState, portstate::Lost));
+        break;
+    default:
+        break;
     }
-    return reason;
+    lines.removeAll(QString());
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace tlv

@@ -4,6 +4,7 @@
 // open ports by COM name or device path the same way.
 #include "link/PortTable.h"
 #include "link/qt/SerialLink.h"
+#include "localisation/LanguageState.h"
 
 #include <QObject>
 #include <QString>
@@ -33,20 +34,28 @@ class ComPorts : public QObject {
     void setTable(const PortTable& table) { table_ = table; }
     const PortTable& table() const { return table_; }
 
-    // The start-up scan of the port dialog: tries every COM number, enables the
-    // options that open, closing each again. Then opens the remembered port `portNumber` when
-    // its option is enabled (it shows checked), or else, when exactly one port is available,
-    // makes that one `portNumber` and opens it (not checked). Otherwise no port is left open.
+    // The scan of the port dialog: tries every COM number and enables the options that open,
+    // closing each probe again; the open port is not probed but kept while its device is there.
+    // Then the remembered port `portNumber`, when its option is enabled, shows checked and is
+    // opened (or stays open); else, when exactly one port is available, that one becomes
+    // `portNumber` and is opened (not checked). Otherwise no port is left open.
     void scan(int& portNumber);
+    // Looks at the machine again: the table is read anew from the folder of loadTable (and
+    // the machine's devices of now), then scanned. A device plugged in since shows up, one
+    // that went away is disabled.
+    void rescan(int& portNumber);
 
     // OpenCom: closes the port and opens the device of `portNumber`; a failure leaves it
     // closed, without a message.
     bool OpenCom(int portNumber);
-    // The user picked a port: `portNumber` := number, then OpenCom.
-    void choose(int number, int& portNumber);
+    // The user picked a port: `portNumber` := number, then OpenCom. When the port does not
+    // open, its option is disabled and tells why (option(number - 1)), and false is returned.
+    bool choose(int number, int& portNumber);
 
-    // Opens a port named "COMn" (by the table) or given by its device path.
-    bool openByName(const QString& nameOrPath, QString* reason = nullptr);
+    // Opens a port named "COMn" (by the table) or given by its device path; `reason` says why
+    // not, in the language `languageState`.
+    bool openByName(const QString& nameOrPath, QString* reason = nullptr,
+                    int languageState = lang::English);
 
     bool isOpen() const { return link_.isOpen(); }
     const Option& option(int index) const { return options_.at(static_cast<std::size_t>(index)); }
@@ -55,16 +64,30 @@ class ComPorts : public QObject {
     SerialLink& link() { return link_; }
 
   signals:
+    // The options changed: after a scan, a choice, or when the open port was lost (its option
+    // is then disabled until the next scan).
     void optionsChanged();
 
   private:
+    void markLost(const QString& device);
+    // Whether the port is open on `device` and the device is still there.
+    bool openOn(const QString& device) const;
+
     SerialLink& link_;
     PortTable table_;
+    std::filesystem::path folder_;
+    bool fromFolder_ = false;
     std::array<Option, kPortCount> options_{};
     int checked_ = -1;
 };
 
-// A reason for the user: the system's text, with a hint for a refused device.
-QString DescribeOpenFailure(SerialLink::OpenFailure failure, const QString& reason);
+// Why a port does not open, in a few words ("in use by another program"), in the language
+// `languageState`.
+QString OpenFailureSummary(SerialLink::OpenFailure failure, int languageState);
+// Why the port of `device` does not open, for the user: the summary, the system's own text and
+// what to do: for a refused device how to get the permission, for a port in use the holder
+// named by its lock file (and whether it still runs), for a lost one to plug it in again.
+QString DescribeOpenFailure(SerialLink::OpenFailure failure, const QString& device,
+                            const QString& systemText, int languageState);
 
 } // namespace tlv

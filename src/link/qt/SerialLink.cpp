@@ -6,6 +6,7 @@
 #include <span>
 
 #if defined(Q_OS_UNIX)
+#include <poll.h>
 #include <termios.h>
 #include <unistd.h>
 #endif
@@ -115,18 +116,42 @@ void SerialLink::onReadyRead() {
     }
 }
 
+// A device that went away shows in two ways: a resource error (a USB adapter pulled), or a
+// hang-up: the descriptor reports POLLHUP and every read returns nothing, which Qt reports as a
+// read error again and again for as long as the port stays open - a busy loop, idle or not.
+// Both close the port and report it lost.
 void SerialLink::onError(QSerialPort::SerialPortError error) {
-    if (error != QSerialPort::ResourceError || !port_.isOpen()) return;
-    // Closed after the port has finished its own signal.
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError) return;
+    if (!port_.isOpen() || lossPending_) return;
+    if (error == QSerialPort::ReadError && !hungUp()) {
+        port_.clearError();
+        return;
+    }
+    lossPending_ = true;
+    // Closed once the port has finished its own notification: closing deletes the notifier
+    // that is reporting.
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (!port_.isOpen() || port_.error() != QSerialPort::ResourceError) return;
+            lossPending_ = false;
+            if (!port_.isOpen()) return;
+            const QString device = device_;
             port_.clearError();
             close();
-            emit lost();
+            emit lost(device);
         },
         Qt::QueuedConnection);
+}
+
+bool SerialLink::hungUp() const {
+#if defined(Q_OS_UNIX)
+    pollfd descriptor{static_cast<int>(port_.handle()), POLLIN, 0};
+    if (descriptor.fd < 0) return true;
+    if (::poll(&descriptor, 1, 0) < 0) return false;
+    return (descriptor.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
+#else
+    return !QFileInfo::exists(device_);
+#endif
 }
 
 } // namespace tlv

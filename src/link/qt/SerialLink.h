@@ -19,8 +19,8 @@ namespace tlv {
 class SerialLink : public QObject {
     Q_OBJECT
   public:
-    // Why a port could not be opened.
-    enum class OpenFailure { None, NotFound, PermissionDenied, InUse, Other };
+    // Why a port could not be opened; Lost: it was open and went away.
+    enum class OpenFailure { None, NotFound, PermissionDenied, InUse, Lost, Other };
 
     explicit SerialLink(QObject* parent = nullptr);
     ~SerialLink() override;
@@ -44,17 +44,20 @@ class SerialLink : public QObject {
   signals:
     void received(const QByteArray& data);
     void breakReceived();
-    // The device went away (unplugged, simulator ended); the port is closed.
-    void lost();
+    // The device went away (unplugged, the other end of a pseudo-terminal closed); the port
+    // has been closed. `device` is the device it had open.
+    void lost(const QString& device);
 
   private:
     void onReadyRead();
     void onError(QSerialPort::SerialPortError error);
+    bool hungUp() const;
 
     QSerialPort port_;
     QString device_;
     ParmrkDecoder decoder_;
     bool marksBreaks_ = false;
+    bool lossPending_ = false; // a hang-up was seen; the port closes once Qt has returned
     qint64 bytesSent_ = 0;
     qint64 bytesReceived_ = 0;
 };

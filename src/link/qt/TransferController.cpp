@@ -1,6 +1,11 @@
 #include "link/qt/TransferController.h"
 
+#include "image/Backups.h"
+
 #include <QEventLoop>
+#include <QFile>
+
+#include <ctime>
 
 namespace tlv {
 
@@ -18,6 +23,8 @@ TransferController::TransferController(EditorState& editor, MessageBoxService& b
                                   static_cast<std::size_t>(data.size())));
     });
     connect(&link_, &SerialLink::breakReceived, this, [this] { engine_.onBreak(); });
+    connect(&link_, &SerialLink::lost, this,
+            [this](const QString& device) { engine_.onPortLost(device.toStdString()); });
 }
 
 bool TransferController::start(char direction) {
@@ -71,6 +78,25 @@ void TransferController::focusBandList() {
 
 void TransferController::transferEnded(TransferOutcome outcome) {
     emit finished(outcome);
+}
+
+void TransferController::imageAboutToBeWritten(std::string_view imageText) {
+    saveBackup(imageText, false);
+}
+
+void TransferController::imageRead(std::string_view imageText) {
+    saveBackup(imageText, true);
+}
+
+void TransferController::saveBackup(std::string_view imageText, bool read) {
+    if (backupFolder_.empty()) return;
+    const BackupResult saved = SaveBackup(
+        backupFolder_, imageText, read ? BackupKind::Read : BackupKind::Write, std::time(nullptr));
+    if (saved.status.ok) {
+        emit backupSaved(QFile::decodeName(QByteArray::fromStdString(saved.path)));
+    } else {
+        emit backupFailed(QString::fromStdString(saved.status.reason));
+    }
 }
 
 std::optional<TransferOutcome> RunTransfer(TransferController& transfer, char direction,

@@ -15,7 +15,12 @@
 //
 // `finished` carries TransferOutcome::Success (read decoded into `editor`, or all blocks
 // written), CommunicationError (the radio fell silent; the message went to `box`), Declined
-// (No to the band question) or ImageRejected (the decoder refused the image read).
+// (No to the band question), ImageRejected (the decoder refused the image read) or Stopped
+// (stop() was called).
+//
+// With a backup folder set (setBackupFolder), the image of every read and the image every write
+// is about to send are saved there (SaveBackup) and reported by `backupSaved`; a backup that
+// cannot be saved is reported by `backupFailed` and the transfer goes on.
 #include "editor/EditorState.h"
 #include "link/TransferEngine.h"
 #include "link/qt/SerialLink.h"
@@ -26,6 +31,8 @@
 #include <QTimer>
 
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace tlv {
 
@@ -42,7 +49,14 @@ class TransferController : public QObject, private TransferHost {
     bool startWrite() { return start('W'); }
     bool start(char direction);
 
+    // Stops a running transfer (TransferEngine::StopTransfer).
+    void stop() { engine_.StopTransfer(); }
+
     bool running() const { return engine_.running(); }
+
+    // The folder of the automatic backups; empty (the default) keeps none.
+    void setBackupFolder(std::string folder) { backupFolder_ = std::move(folder); }
+    const std::string& backupFolder() const { return backupFolder_; }
     TransferEngine& engine() { return engine_; }
     const TransferEngine& engine() const { return engine_; }
 
@@ -56,6 +70,9 @@ class TransferController : public QObject, private TransferHost {
     // Enable the band frame and focus the band list.
     void bandListFocusRequested();
     void finished(tlv::TransferOutcome outcome);
+    // An automatic backup was saved at `path`, or could not be saved for `reason`.
+    void backupSaved(const QString& path);
+    void backupFailed(const QString& reason);
 
   private:
     bool portIsOpen() const override;
@@ -68,11 +85,15 @@ class TransferController : public QObject, private TransferHost {
     void setTransferControlsEnabled(bool enabled) override;
     void focusBandList() override;
     void transferEnded(TransferOutcome outcome) override;
+    void imageAboutToBeWritten(std::string_view imageText) override;
+    void imageRead(std::string_view imageText) override;
+    void saveBackup(std::string_view imageText, bool read);
 
     SerialLink& link_;
     TransferEngine engine_;
     QTimer supervisionTimer_;
     QTimer statusTimer_;
+    std::string backupFolder_;
 };
 
 // Starts a transfer and runs the event loop until it ends. nullopt when it did not start (port

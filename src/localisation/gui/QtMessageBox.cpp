@@ -26,13 +26,17 @@ QMessageBox::StandardButton standardButtonOf(int itemId) {
         return QMessageBox::Yes;
     case IdNo:
         return QMessageBox::No;
+    case IdSave:
+        return QMessageBox::Save;
+    case IdDiscard:
+        return QMessageBox::Discard;
     default:
         return QMessageBox::NoButton;
     }
 }
 
 int itemIdOf(QMessageBox::StandardButton button) {
-    for (int id = IdOk; id <= IdNo; ++id)
+    for (int id : {IdOk, IdCancel, IdAbort, IdRetry, IdIgnore, IdYes, IdNo, IdSave, IdDiscard})
         if (standardButtonOf(id) == button) return id;
     return 0;
 }

@@ -1,149 +1,22 @@
-#include "ImportPatch.h"
+#include "exchange/ImportPatch.h"
 
-#include "CliTexts.h"
 #include "editor/EditingRules.h"
 #include "editor/EditorOps.h"
 #include "editor/ToneList.h"
+#include "exchange/ExchangeTexts.h"
+#include "exchange/SettingNames.h"
 #include "image/ImageLayout.h"
 
 #include <cctype>
-#include <charconv>
-#include <functional>
 
-namespace tlv::cli {
+namespace tlv {
 
 namespace {
-
-// Where a number setting lives in the editor state and which values its list admits.
-struct NumberSetting {
-    const char* name;
-    int min;
-    int max;
-    std::function<int(const EditorState&)> get;
-    std::function<void(EditorState&, int)> set;
-};
-
-int textNumber(const std::string& text) {
-    // Numeric value of a store text; an empty text (or one without a leading number) is 0.
-    int value = 0;
-    const char* begin = text.data();
-    const char* end = begin + text.size();
-    if (begin != end && *begin == '+') ++begin;
-    std::from_chars(begin, end, value);
-    return value;
-}
-
-NumberSetting panel(const char* name, int max, int EditorState::*list, int min = 0) {
-    return {name, min, max, [list](const EditorState& s) { return s.*list; },
-            [list](EditorState& s, int v) { s.*list = v; }};
-}
-
-NumberSetting option(const char* name, int max, int entry) {
-    return {name, 0, max,
-            [entry](const EditorState& s) { return textNumber(s.stores.options.entry[entry]); },
-            [entry](EditorState& s, int v) { s.stores.options.entry[entry] = std::to_string(v); }};
-}
-
-NumberSetting dtmf(const char* name, int max, int field) {
-    return {
-        name, 0, max, [field](const EditorState& s) { return int{s.stores.dtmf.value[field]}; },
-        [field](EditorState& s, int v) { s.stores.dtmf.value[field] = static_cast<int16_t>(v); }};
-}
-
-NumberSetting word(const char* name, int max, int16_t SettingsStores::*value) {
-    return {name, 0, max, [value](const EditorState& s) { return int{s.stores.*value}; },
-            [value](EditorState& s, int v) { s.stores.*value = static_cast<int16_t>(v); }};
-}
-
-const std::vector<NumberSetting>& numberSettings() {
-    using O = OptionSettings;
-    using D = DtmfSettings;
-    static const std::vector<NumberSetting> settings{
-        panel("VoicePrompt", 2, &EditorState::voicePrompt),
-        // The decoder leaves the time-out list without a selection for a byte 0.
-        panel("TimeOutTimer", 39, &EditorState::timeOutTimer, -1),
-        panel("TimeOutWarning", 10, &EditorState::timeOutWarning),
-        panel("SquelchLevel", 9, &EditorState::squelchLevel),
-        panel("BatterySave", 1, &EditorState::batterySave),
-        panel("Beep", 1, &EditorState::beep),
-        option("PttIdMode", 2, O::PttIdMode),
-        option("VoxEnable", 1, O::VoxEnable),
-        option("VoxGain", 10, O::VoxGain),
-        option("VoxDelay", 5, O::VoxDelay),
-        option("VoxTone", 1, O::VoxTone),
-        option("Duplicate", 1, O::Duplicate),
-        option("PriorityMode", 2, O::PriorityMode),
-        option("PriorityChannel", 16, O::PriorityChannel),
-        option("RevertTimeA", 91, O::RevertTimeA),
-        option("RevertTimeB", 91, O::RevertTimeB),
-        option("ReturnChannel", 3, O::ReturnChannel),
-        option("ScanRxResumeDelay", 300, O::ScanRxResumeDelay),
-        option("ScanTxResumeDelay", 300, O::ScanTxResumeDelay),
-        option("CancelOperation", 1, O::CancelOperation),
-        option("VoxOffOnReceive", 1, O::VoxOffOnReceive),
-        dtmf("DtmfRate", 3, D::DtmfRate),
-        dtmf("FirstDigitTime", 3, D::FirstDigitTime),
-        dtmf("FirstDigitDelay", 1000, D::FirstDigitDelay),
-        dtmf("StarHashTone", 3, D::StarHashTone),
-        dtmf("DKeySetting", 16, D::DKeySetting),
-        dtmf("DtmfSidetone", 1, D::DtmfSidetone),
-        dtmf("GroupCallCode", 6, D::GroupCallCode),
-        dtmf("AutoResetTimer", 15, D::AutoResetTimer),
-        word("KeyFunction1", 11, &SettingsStores::keyFunction1),
-        word("KeyFunction2", 11, &SettingsStores::keyFunction2),
-        word("HighPowerLevel", 255, &SettingsStores::highPowerLevel),
-        word("LowPowerLevel", 255, &SettingsStores::lowPowerLevel),
-    };
-    return settings;
-}
-
-const NumberSetting* findNumber(const std::string& name) {
-    for (const auto& setting : numberSettings())
-        if (name == setting.name) return &setting;
-    return nullptr;
-}
-
-struct TextSetting {
-    const char* name;
-    int entry;
-    std::size_t width; // field width in the image
-};
-constexpr TextSetting kTextSettings[] = {
-    {"IdCode", OptionSettings::IdCode, 10},
-    {"PttIdStartCode", OptionSettings::PttIdStartCode, 16},
-    {"PttIdEndCode", OptionSettings::PttIdEndCode, 16},
-};
-
-const TextSetting* findText(const std::string& name) {
-    for (const auto& setting : kTextSettings)
-        if (name == setting.name) return &setting;
-    return nullptr;
-}
 
 bool printableAscii(const std::string& text) {
     for (unsigned char c : text)
         if (c < 0x20 || c > 0x7E) return false;
     return true;
-}
-
-// A frequency text in 10 Hz units, decimals beyond the fifth dropped; -1 when not a number.
-long long frequencyUnits(const std::string& text) {
-    if (!IsDecimalNumber(text)) return -1;
-    long long units = 0;
-    int decimals = -1;
-    for (char c : text) {
-        if (c == '.') {
-            decimals = 0;
-            continue;
-        }
-        if (decimals >= 5) continue;
-        units = units * 10 + (c - '0');
-        if (units > 100000000000LL) return -1;
-        if (decimals >= 0) ++decimals;
-    }
-    for (int d = decimals < 0 ? 0 : decimals; d < 5; ++d)
-        units *= 10;
-    return units;
 }
 
 // Records the editor's messages instead of showing them; answers OK.
@@ -163,7 +36,7 @@ class Applier {
 
     void error(const std::string& where, const LocalText& text, const std::string& a = {},
                const std::string& b = {}) {
-        report_.errors.push_back({where, Say(language_, text, a, b)});
+        report_.errors.push_back({where, Localise(language_, text, a, b)});
     }
     void errorText(const std::string& where, const std::string& message) {
         report_.errors.push_back({where, message});
@@ -225,7 +98,7 @@ class Applier {
 
     void number(const std::string& name, int value) {
         const std::string where = "settings." + name;
-        const NumberSetting* setting = findNumber(name);
+        const NumberSetting* setting = FindNumberSetting(name);
         if (!setting) {
             error(where, text::UnknownKey);
             return;
@@ -246,7 +119,7 @@ class Applier {
 
     void textSetting(const std::string& name, const std::string& value) {
         const std::string where = "settings." + name;
-        const TextSetting* setting = findText(name);
+        const TextSetting* setting = FindTextSetting(name);
         if (!setting) {
             error(where, text::UnknownKey);
             return;
@@ -280,17 +153,18 @@ class Applier {
             target.clear();
             return;
         }
-        const long long units = frequencyUnits(value);
-        if (units < 0) {
+        const auto units = FrequencyUnits(value);
+        if (!units) {
             error(where, text::NotANumber);
             return;
         }
         // The image holds three integer digits and five decimals.
-        if (units < 10000000LL || units > 99999999LL) {
+        if (*units < 10000000LL || *units > 99999999LL) {
             error(where, text::TestFrequencyRange);
             return;
         }
-        target = formatUnits(units);
+        fineDigitsNote(where, value);
+        target = FormatFrequencyUnits(*units);
     }
 
     void embeddedText(int index, const std::string& value) {
@@ -299,9 +173,20 @@ class Applier {
     }
 
   private:
-    static std::string formatUnits(long long units) {
-        std::string digits = std::to_string(units);
-        return digits.substr(0, digits.size() - 5) + "." + digits.substr(digits.size() - 5);
+    void fineDigitsNote(const std::string& where, const std::string& value) {
+        if (const auto units = FrequencyUnits(value); units && FinerThanTenHertz(value))
+            report_.notes.push_back({where, Localise(language_, text::FinerThanTenHertz, value,
+                                                     FormatFrequencyUnits(*units))});
+    }
+
+    // The band in force with its range, e.g. "400-470MHz (400.00000..469.99999 MHz)".
+    std::string bandRange() const {
+        const int band = state_.currentBand;
+        const std::string name = band >= 0 && band < static_cast<int>(kBands.size())
+                                     ? std::string(kBands[band].text)
+                                     : std::string();
+        return name + " (" + std::to_string(state_.bandLow) + ".00000.." +
+               std::to_string(state_.bandHigh - 1) + ".99999 MHz)";
     }
 
     bool asciiText(const std::string& where, const std::string& value, std::size_t width) {
@@ -327,14 +212,19 @@ class Applier {
         const FrequencyCommit result = CommitFrequency(state_, box, value);
         switch (result) {
         case FrequencyCommit::OutOfBand:
-            errorText(where, box.texts.empty() ? Localise(language_, msg::OutOfBand.text)
-                                               : box.texts.front());
+            report_.errors.push_back(
+                {where,
+                 (box.texts.empty() ? Localise(language_, msg::OutOfBand.text)
+                                    : box.texts.front()) +
+                     ": " + Localise(language_, text::OutsideBand, value, bandRange()),
+                 ImportHint::Band});
             return false;
         case FrequencyCommit::Written:
         case FrequencyCommit::NewChannel: {
             const std::string& cell = state_.table.at(row, column);
-            if (frequencyUnits(cell) != frequencyUnits(value))
-                report_.notes.push_back({where, Say(language_, text::Snapped, value, cell)});
+            fineDigitsNote(where, value);
+            if (FrequencyUnits(cell) != FrequencyUnits(value))
+                report_.notes.push_back({where, Localise(language_, text::Snapped, value, cell)});
             return true;
         }
         case FrequencyCommit::Unchanged:
@@ -394,43 +284,41 @@ class Applier {
 
 } // namespace
 
-const std::vector<SettingKey>& SettingKeys() {
-    static const std::vector<SettingKey> keys = [] {
-        std::vector<SettingKey> list;
-        for (const auto& setting : numberSettings()) {
-            list.push_back({setting.name, false});
-            // The three texts follow VoxOffOnReceive in the JSON object.
-            if (std::string(setting.name) == "VoxOffOnReceive")
-                for (const auto& text : kTextSettings)
-                    list.push_back({text.name, true});
+std::optional<long long> FrequencyUnits(const std::string& text) {
+    if (!IsDecimalNumber(text)) return std::nullopt;
+    long long value = 0;
+    int decimals = -1;
+    for (char c : text) {
+        if (c == '.') {
+            decimals = 0;
+            continue;
         }
-        return list;
-    }();
-    return keys;
+        if (decimals >= 5) continue;
+        value = value * 10 + (c - '0');
+        if (value > 1000000000000LL) return std::nullopt;
+        if (decimals >= 0) ++decimals;
+    }
+    for (int d = decimals < 0 ? 0 : decimals; d < 5; ++d)
+        value *= 10;
+    return value;
 }
 
-int SettingNumber(const EditorState& state, const std::string& name) {
-    const NumberSetting* setting = findNumber(name);
-    return setting ? setting->get(state) : 0;
+std::string FormatFrequencyUnits(long long units) {
+    std::string digits = std::to_string(units);
+    if (digits.size() < 6) digits.insert(0, 6 - digits.size(), '0');
+    return digits.substr(0, digits.size() - 5) + "." + digits.substr(digits.size() - 5);
 }
 
-std::string SettingText(const EditorState& state, const std::string& name) {
-    const TextSetting* setting = findText(name);
-    return setting ? state.stores.options.entry[setting->entry] : std::string();
+bool FinerThanTenHertz(const std::string& text) {
+    const auto point = text.find('.');
+    if (point == std::string::npos || text.size() <= point + 6) return false;
+    return text.find_first_not_of('0', point + 6) != std::string::npos;
 }
 
-int OptionValue(const EditorState& state, int row, int column) {
-    const std::string& cell = state.table.at(row, column);
-    if (cell == state.lists.optionText(column, 0)) return 0;
-    if (cell == state.lists.optionText(column, 1)) return 1;
-    // An empty cell is stored as position 1, apart from the scan column (0).
-    return column == col::Scan ? 0 : 1;
-}
-
-std::string ToneValue(const EditorState& state, int row, int column) {
-    const std::string& cell = state.table.at(row, column);
-    if (!cell.empty() && IsToneOffText(state.lists, cell)) return "Off";
-    return cell;
+bool ImportReport::hinted(ImportHint hint) const {
+    for (const auto& error : errors)
+        if (error.hint == hint) return true;
+    return false;
 }
 
 void ApplyImport(EditorState& state, const ImportPatch& patch, int languageState,
@@ -458,4 +346,4 @@ void ApplyImport(EditorState& state, const ImportPatch& patch, int languageState
     state.editCol = 0;
 }
 
-} // namespace tlv::cli
+} // namespace tlv

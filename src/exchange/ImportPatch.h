@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace tlv::cli {
+namespace tlv {
 
 struct ChannelPatch {
     bool clear = false; // null in JSON: the channel is not in use
@@ -32,38 +32,45 @@ struct ImportPatch {
     std::array<std::optional<std::string>, 2> embeddedTexts{};
 };
 
+// What the user can do about an error, beyond correcting the input: a program adds its own
+// advice (a command-line option, a dialog's choice).
+enum class ImportHint {
+    None,
+    Renumber, // a CSV Location outside 1..16: place the rows on channels 1..N instead
+    Band,     // a frequency outside the band: choose the band
+};
+
 // One finding of an import: where (a channel and field, or a key) and what.
 struct ImportIssue {
-    std::string where;   // "channel 3 rx", "settings.VoxGain", "line 4 Frequency" ...
+    std::string where;   // "channel 3 rx", "settings.VoxGain", "line 4 Location" ...
     std::string message; // in the language of the run
+    ImportHint hint = ImportHint::None;
 };
 
 struct ImportReport {
     std::vector<ImportIssue> errors; // any error: nothing is written
     std::vector<ImportIssue> notes;  // e.g. a frequency snapped to the raster
     bool ok() const { return errors.empty(); }
+    bool hinted(ImportHint hint) const;
 };
+
+// Choices of the user for an import besides the input.
+struct ImportOptions {
+    std::optional<int> band; // the band (0..6) for a CSV, which carries none; over a JSON's band
+    bool renumber = false;   // CSV rows on channels 1..N in Location order
+};
+
+// A frequency text (MHz) in 10 Hz units, decimals beyond the fifth dropped; nullopt when it is
+// not a decimal number (or absurdly long).
+std::optional<long long> FrequencyUnits(const std::string& text);
+// 10 Hz units as MHz with five decimals ("446.00625").
+std::string FormatFrequencyUnits(long long units);
+// True when a frequency text has a non-zero digit finer than 10 Hz (beyond the fifth decimal).
+bool FinerThanTenHertz(const std::string& text);
 
 // Applies the patch to the editor (the base); checks every value. On errors the state may
 // be partly changed: the caller discards it.
 void ApplyImport(EditorState& state, const ImportPatch& patch, int languageState,
                  ImportReport& report);
 
-// The names of the number settings, in the order of the JSON "settings" object, with the
-// text settings at their place; used by export and import alike.
-struct SettingKey {
-    const char* name;
-    bool text; // IdCode, PttIdStartCode, PttIdEndCode
-};
-const std::vector<SettingKey>& SettingKeys();
-
-// The current value of a number setting / a text setting.
-int SettingNumber(const EditorState& state, const std::string& name);
-std::string SettingText(const EditorState& state, const std::string& name);
-
-// Channel values as the export shows them: list positions of the option cells (an empty
-// cell as the encoder writes it) and tones as "Off", a CTCSS or DCS text, or "".
-int OptionValue(const EditorState& state, int row, int column);
-std::string ToneValue(const EditorState& state, int row, int column);
-
-} // namespace tlv::cli
+} // namespace tlv

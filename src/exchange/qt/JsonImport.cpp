@@ -1,6 +1,7 @@
-#include "JsonFormat.h"
+#include "exchange/qt/JsonImport.h"
 
-#include "CliTexts.h"
+#include "exchange/ExchangeTexts.h"
+#include "exchange/SettingNames.h"
 #include "image/ImageLayout.h"
 
 #include <QJsonArray>
@@ -9,48 +10,10 @@
 #include <QJsonValue>
 
 #include <cmath>
-#include <cstdio>
 
-namespace tlv::cli {
+namespace tlv {
 
 namespace {
-
-bool validUtf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUtf8() ==
-           QByteArray(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// A JSON string literal. Texts decoded from an image can hold any byte; bytes that do not form
-// UTF-8 are written as the characters of the same code (U+0080..U+00FF).
-std::string quote(const std::string& text) {
-    const bool utf8 = validUtf8(text);
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        char escaped[8];
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20 || c == 0x7F || (c >= 0x80 && !utf8)) {
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
-
-std::string channelJson(const EditorState& state, int row) {
-    if (!state.table.inUse(row)) return "null";
-    return "{\"rx\": " + quote(state.table.at(row, col::RxFrequency)) +
-           ", \"rxTone\": " + quote(ToneValue(state, row, col::RxTone)) +
-           ", \"tx\": " + quote(state.table.at(row, col::TxFrequency)) +
-           ", \"txTone\": " + quote(ToneValue(state, row, col::TxTone)) +
-           ", \"power\": " + std::to_string(OptionValue(state, row, col::Power)) +
-           ", \"forbid\": " + std::to_string(OptionValue(state, row, col::Forbid)) +
-           ", \"bandwidth\": " + std::to_string(OptionValue(state, row, col::Bandwidth)) +
-           ", \"scan\": " + std::to_string(OptionValue(state, row, col::Scan)) + "}";
-}
 
 class JsonReader {
   public:
@@ -62,9 +25,9 @@ class JsonReader {
         const QJsonDocument document = QJsonDocument::fromJson(
             QByteArray(text.data(), static_cast<qsizetype>(text.size())), &parseError);
         if (parseError.error != QJsonParseError::NoError) {
-            fail("json", Say(language_, text::BadJson,
-                             parseError.errorString().toStdString() + " (offset " +
-                                 std::to_string(parseError.offset) + ")"));
+            fail("json", Localise(language_, text::BadJson,
+                                  parseError.errorString().toStdString() + " (offset " +
+                                      std::to_string(parseError.offset) + ")"));
             return patch;
         }
         if (!document.isObject()) {
@@ -88,7 +51,7 @@ class JsonReader {
             } else if (key == "embeddedTexts") {
                 textArray(key, value, patch.embeddedTexts);
             } else {
-                fail(key, Say(language_, text::UnknownKey));
+                fail(key, Localise(language_, text::UnknownKey));
             }
         }
         return patch;
@@ -99,7 +62,7 @@ class JsonReader {
         report_.errors.push_back({where, message});
     }
     void wrongType(const std::string& where, const LocalText& expected, const std::string& a = {}) {
-        fail(where, Say(language_, text::WrongType, Say(language_, expected, a)));
+        fail(where, Localise(language_, text::WrongType, Localise(language_, expected, a)));
     }
 
     std::optional<int> number(const std::string& where, const QJsonValue& value) {
@@ -171,7 +134,7 @@ class JsonReader {
                     else if (key == "scan")
                         channel.scan = number(at, it.value());
                     else
-                        fail(at, Say(language_, text::UnknownKey));
+                        fail(at, Localise(language_, text::UnknownKey));
                 }
             }
             patch.channels[i] = channel;
@@ -195,7 +158,7 @@ class JsonReader {
                 }
             }
             if (!known) {
-                fail(where, Say(language_, text::UnknownKey));
+                fail(where, Localise(language_, text::UnknownKey));
             } else if (isText) {
                 if (auto s = string(where, it.value())) patch.texts[key] = *s;
             } else {
@@ -224,7 +187,7 @@ class JsonReader {
                 else if (key == "tx")
                     patch.testFrequencies[i].tx = string(where + ".tx", it.value());
                 else
-                    fail(where + "." + key, Say(language_, text::UnknownKey));
+                    fail(where + "." + key, Localise(language_, text::UnknownKey));
             }
         }
     }
@@ -235,36 +198,8 @@ class JsonReader {
 
 } // namespace
 
-std::string ExportJson(const EditorState& state) {
-    std::string out = "{\n  \"band\": " + std::to_string(state.currentBand) + ",\n";
-    out += "  \"channels\": [\n";
-    for (int row = 1; row <= kChannelCount; ++row)
-        out += "    " + channelJson(state, row) + (row < kChannelCount ? ",\n" : "\n");
-    out += "  ],\n  \"settings\": {\n";
-    const auto& keys = SettingKeys();
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        const std::string name = keys[i].name;
-        out += "    " + quote(name) + ": " +
-               (keys[i].text ? quote(SettingText(state, name))
-                             : std::to_string(SettingNumber(state, name))) +
-               (i + 1 < keys.size() ? ",\n" : "\n");
-    }
-    out += "  },\n  \"dtmfMemory\": [";
-    for (std::size_t i = 0; i < state.stores.dtmfMemory.size(); ++i)
-        out += (i ? ", " : "") + quote(state.stores.dtmfMemory[i]);
-    out += "],\n  \"testFrequencies\": [\n";
-    for (int i = 0; i < kChannelCount; ++i) {
-        out += "    {\"rx\": " + quote(state.stores.testFrequencies[i]) +
-               ", \"tx\": " + quote(state.stores.testFrequencies[i + 16]) + "}" +
-               (i + 1 < kChannelCount ? ",\n" : "\n");
-    }
-    out += "  ],\n  \"embeddedTexts\": [" + quote(state.stores.embeddedTexts[0]) + ", " +
-           quote(state.stores.embeddedTexts[1]) + "]\n}\n";
-    return out;
-}
-
 ImportPatch ParseJson(const std::string& text, int languageState, ImportReport& report) {
     return JsonReader(languageState, report).read(text);
 }
 
-} // namespace tlv::cli
+} // namespace tlv

@@ -1,0 +1,9 @@
+// JSON import (tlv6200-cli import FILE.json): any text.
+#include "exchange/JsonExport.h"
+#include "exchange/qt/JsonImport.h"
+#include "import_fuzz.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+    tlv::fuzz::CheckImport(data, size, tlv::ParseJson, tlv::ExportJson);
+    return 0;
+}

@@ -1,0 +1,27 @@
+#pragma once
+// The channel list in CHIRP's memory CSV: one row per channel in use, Location 1..16.
+#include "exchange/ImportPatch.h"
+
+#include <string>
+
+namespace tlv {
+
+inline constexpr const char* kChirpHeader =
+    "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+    "RxDtcsCode,CrossMode,Mode,TStep,Skip,Power,Comment,URCALL,RPT1CALL,RPT2CALL,DVCODE";
+
+// The Power column: nominal figures for the radio's two levels, as watts in the form CHIRP
+// writes and reads.
+inline constexpr const char* kHighPowerWatts = "5.0W";
+inline constexpr const char* kLowPowerWatts = "1.0W";
+
+// The CSV text of the channels in use (CRLF line ends, as CHIRP writes them).
+std::string ExportCsv(const EditorState& state);
+
+// Reads CHIRP CSV by header names into a patch of channels. Each row goes to the channel of its
+// Location (1..16), or, with `renumber`, the rows in Location order to channels 1..N. What the
+// radio cannot keep (names, comments, priority scan, digits finer than 10 Hz) gives a note.
+ImportPatch ParseCsv(const std::string& text, bool renumber, int languageState,
+                     ImportReport& report);
+
+} // namespace tlv

@@ -1,0 +1,35 @@
+#include "exchange/ExchangeFormat.h"
+
+#include "exchange/ChannelCsv.h"
+#include "exchange/JsonExport.h"
+
+#include <cctype>
+
+namespace tlv {
+
+ExchangeFormat ExchangeFormatOf(const std::string& path) {
+    if (path == "-") return ExchangeFormat::Json;
+    std::string extension;
+    if (auto dot = path.rfind('.');
+        dot != std::string::npos && path.find('/', dot) == std::string::npos)
+        extension = path.substr(dot + 1);
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (extension == "json") return ExchangeFormat::Json;
+    if (extension == "csv") return ExchangeFormat::Csv;
+    return ExchangeFormat::Unknown;
+}
+
+std::string ExportText(const EditorState& state, ExchangeFormat format) {
+    switch (format) {
+    case ExchangeFormat::Json:
+        return ExportJson(state);
+    case ExchangeFormat::Csv:
+        return ExportCsv(state);
+    case ExchangeFormat::Unknown:
+        break;
+    }
+    return {};
+}
+
+} // namespace tlv

@@ -1,0 +1,18 @@
+#pragma once
+// The two exchange formats, told apart by the file name's extension: JSON (every value, by
+// name) and CHIRP's memory CSV (the channel list).
+#include "editor/EditorState.h"
+
+#include <string>
+
+namespace tlv {
+
+enum class ExchangeFormat { Json, Csv, Unknown };
+
+// The format of a file by its extension, in any letter case; "-" (standard output) is JSON.
+ExchangeFormat ExchangeFormatOf(const std::string& path);
+
+// The editor in the format (JSON or CSV); empty for Unknown.
+std::string ExportText(const EditorState& state, ExchangeFormat format);
+
+} // namespace tlv

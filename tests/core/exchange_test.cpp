@@ -1,0 +1,279 @@
+// Import of CHIRP's CSV and of named settings into the editor, and the comparison of two
+// editors: each CHIRP column read as CHIRP defines it, list ends, what the radio cannot keep.
+#include "editor/Startup.h"
+#include "exchange/ChannelCsv.h"
+#include "exchange/EditorComparison.h"
+#include "exchange/ImportPatch.h"
+#include "exchange/SettingNames.h"
+#include "image/ImageLayout.h"
+
+#include <gtest/gtest.h>
+
+using namespace tlv;
+
+namespace {
+
+constexpr int kEnglish = 1;
+
+struct CsvImport {
+    EditorState state = MakeStartupEditor(kEnglish);
+    ImportReport report;
+    // Reads and applies the CSV text onto the start-up editor.
+    CsvImport(const std::string& csv, bool renumber = false, int band = 0) {
+        ImportPatch patch = ParseCsv(csv, renumber, kEnglish, report);
+        patch.band = band;
+        if (report.ok()) ApplyImport(state, patch, kEnglish, report);
+    }
+    std::string tone(int row, int column) const { return ToneValue(state, row, column); }
+    std::string errors() const {
+        std::string all;
+        for (const auto& e : report.errors)
+            all += e.where + ": " + e.message + "\n";
+        return all;
+    }
+};
+
+// Applies a patch of settings onto the start-up editor.
+ImportReport applySettings(EditorState& state, const ImportPatch& patch) {
+    ImportReport report;
+    ApplyImport(state, patch, kEnglish, report);
+    return report;
+}
+
+// Every tone column holds a value of its own, so that reading a wrong column shows.
+constexpr const char* kToneHeader =
+    "Location,Frequency,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode\n";
+
+struct ToneCase {
+    const char* row; // Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,RxDtcsCode,CrossMode
+    const char* transmit;
+    const char* receive;
+};
+
+TEST(ChirpCsvImport, ToneColumnsAsChirpDefinesThem) {
+    const ToneCase cases[] = {
+        {",100.0,123.0,025,NR,073,Tone->Tone", "Off", "Off"},
+        {"Tone,100.0,123.0,025,NR,073,Tone->Tone", "100.0", "Off"},
+        {"TSQL,100.0,123.0,025,NR,073,Tone->Tone", "123.0", "123.0"},
+        {"DTCS,100.0,123.0,025,NR,073,Tone->Tone", "D025N", "D025I"},
+        {"DTCS,100.0,123.0,025,RN,073,Tone->Tone", "D025I", "D025N"},
+        {"Cross,100.0,123.0,025,NR,073,Tone->Tone", "100.0", "123.0"},
+        {"Cross,100.0,123.0,025,NR,073,Tone->DTCS", "100.0", "D073I"},
+        {"Cross,100.0,123.0,025,NR,073,DTCS->Tone", "D025N", "123.0"},
+        {"Cross,100.0,123.0,025,RN,073,DTCS->DTCS", "D025I", "D073N"},
+        {"Cross,100.0,123.0,025,NR,073,->Tone", "Off", "123.0"},
+        {"Cross,100.0,123.0,025,NR,073,->DTCS", "Off", "D073I"},
+        {"Cross,100.0,123.0,025,NR,073,DTCS->", "D025N", "Off"},
+        {"Cross,100.0,123.0,025,NR,073,Tone->", "100.0", "Off"},
+        {"Cross,100.0,123.0,25,NN,73,->DTCS", "Off", "D073N"},
+    };
+    for (const ToneCase& c : cases) {
+        const CsvImport in(std::string(kToneHeader) + "1,446.00625," + c.row + "\n");
+        ASSERT_TRUE(in.report.ok()) << c.row << "\n" << in.errors();
+        EXPECT_EQ(in.tone(1, col::TxTone), c.transmit) << c.row;
+        EXPECT_EQ(in.tone(1, col::RxTone), c.receive) << c.row;
+    }
+}
+
+TEST(ChirpCsvImport, OneToneColumnServesBothDirectionsAndMissingColumnsHaveChirpsDefaults) {
+    const CsvImport onlyTransmit("Location,Frequency,Tone,rToneFreq\n1,446.00625,TSQL,131.8\n");
+    EXPECT_EQ(onlyTransmit.tone(1, col::RxTone), "131.8");
+    const CsvImport onlyReceive("Location,Frequency,Tone,cToneFreq\n1,446.00625,Tone,131.8\n");
+    EXPECT_EQ(onlyReceive.tone(1, col::TxTone), "131.8");
+    const CsvImport noCodes("Location,Frequency,Tone\n1,446.00625,DTCS\n");
+    EXPECT_EQ(noCodes.tone(1, col::TxTone), "D023N");
+    EXPECT_EQ(noCodes.tone(1, col::RxTone), "D023N");
+}
+
+TEST(ChirpCsvImport, WhatTheRadioCannotDoIsAnErrorNamingTheChannel) {
+    const char* rows[] = {
+        "3,446.00625,TSQL-R,FM",   "3,446.00625,DTCS-R,FM", "3,446.00625,,AM",
+        "3,446.00625,,WFM",        "3,446.00625,,DV",       "3,446.00625,,DMR",
+        "3,446.00625,Cross,FM", // CrossMode "->" is none of CHIRP's
+        "3,446.00625,Sideways,FM",
+    };
+    for (const char* row : rows) {
+        const CsvImport in(std::string("Location,Frequency,Tone,Mode,CrossMode\n") + row + ",->\n");
+        ASSERT_EQ(in.report.errors.size(), 1u) << row << "\n" << in.errors();
+        EXPECT_EQ(in.report.errors[0].where.rfind("channel 3 (line 2) ", 0), 0u) << in.errors();
+    }
+}
+
+TEST(ChirpCsvImport, PowerInWattsTheHighestIsHigh) {
+    struct PowerCase {
+        std::vector<const char*> powers;
+        std::vector<int> expected; // power option per channel
+    } cases[] = {
+        {{"5.0W", "1.0W"}, {1, 0}},           {{"50W", "5.0W", "0.5W"}, {1, 0, 0}},
+        {{"5", "2.5 W", "5.00w"}, {1, 0, 1}}, {{"1.0W"}, {1}},
+        {{"High", "Low", "low"}, {1, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        std::string csv = "Location,Frequency,Power\n";
+        for (std::size_t i = 0; i < c.powers.size(); ++i)
+            csv += std::to_string(i + 1) + ",446.00625," + c.powers[i] + "\n";
+        const CsvImport in(csv);
+        ASSERT_TRUE(in.report.ok()) << csv << in.errors();
+        for (std::size_t i = 0; i < c.expected.size(); ++i)
+            EXPECT_EQ(OptionValue(in.state, static_cast<int>(i) + 1, col::Power), c.expected[i])
+                << csv;
+    }
+    for (const char* wrong : {"5mW", "W", "five", "1.2.3W"}) {
+        const CsvImport in(std::string("Location,Frequency,Power\n1,446.00625,") + wrong + "\n");
+        EXPECT_FALSE(in.report.ok()) << wrong;
+    }
+}
+
+TEST(ChirpCsvImport, LocationsOutsideTheTableNeedRenumbering) {
+    const std::string csv = "Location,Frequency\n20,446.0125\n0,446.00625\n7,446.025\n";
+    const CsvImport plain(csv);
+    ASSERT_EQ(plain.report.errors.size(), 2u) << plain.errors();
+    EXPECT_TRUE(plain.report.hinted(ImportHint::Renumber));
+
+    const CsvImport renumbered(csv, true);
+    ASSERT_TRUE(renumbered.report.ok()) << renumbered.errors();
+    EXPECT_EQ(renumbered.state.table.at(1, col::RxFrequency), "446.00625"); // Location 0
+    EXPECT_EQ(renumbered.state.table.at(2, col::RxFrequency), "446.02500"); // Location 7
+    EXPECT_EQ(renumbered.state.table.at(3, col::RxFrequency), "446.01250"); // Location 20
+    EXPECT_FALSE(renumbered.state.table.inUse(4));
+
+    std::string seventeen = "Location,Frequency\n";
+    for (int i = 0; i < 17; ++i)
+        seventeen += std::to_string(i) + ",446.00625\n";
+    const CsvImport tooMany(seventeen, true);
+    ASSERT_EQ(tooMany.report.errors.size(), 1u);
+    EXPECT_NE(tooMany.report.errors[0].message.find("17"), std::string::npos);
+}
+
+TEST(ChirpCsvImport, ChirpsNewFileMemoryIsSkippedWithANote) {
+    const CsvImport in("Location,Name,Frequency,Duplex,Tone,Power\n"
+                       "0,,146.010000,,,50W\n1,,446.006250,,,5.0W\n");
+    ASSERT_TRUE(in.report.ok()) << in.errors();
+    EXPECT_EQ(in.state.table.at(1, col::RxFrequency), "446.00625");
+    EXPECT_EQ(OptionValue(in.state, 1, col::Power), 1);
+    ASSERT_EQ(in.report.notes.size(), 1u);
+    EXPECT_NE(in.report.notes[0].message.find("Location 0"), std::string::npos);
+    // A memory of the user's own at Location 0 is not skipped.
+    const CsvImport named("Location,Name,Frequency\n0,Calling,146.010000\n");
+    EXPECT_TRUE(named.report.hinted(ImportHint::Renumber));
+}
+
+TEST(ChirpCsvImport, WhatTheRadioDoesNotKeepGivesANoteNamingTheChannel) {
+    const CsvImport in("Location,Name,Frequency,Duplex,Offset,Skip,Comment\n"
+                       "2,Repeater,446.0062549,+,5.0000001,P,club\n");
+    ASSERT_TRUE(in.report.ok()) << in.errors();
+    EXPECT_EQ(in.state.table.at(2, col::RxFrequency), "446.00625");
+    EXPECT_EQ(in.state.table.at(2, col::TxFrequency), "451.00625");
+    EXPECT_EQ(OptionValue(in.state, 2, col::Scan), 1);
+    std::string notes;
+    for (const auto& note : in.report.notes)
+        notes += note.where + ": " + note.message + "\n";
+    for (const char* expected :
+         {"channel 2 (line 2) Name", "channel 2 (line 2) Comment", "channel 2 (line 2) Skip",
+          "channel 2 (line 2) Frequency", "channel 2 (line 2) Offset"})
+        EXPECT_NE(notes.find(expected), std::string::npos) << expected << "\n" << notes;
+}
+
+TEST(ChirpCsvImport, AFrequencyOutsideTheBandNamesTheBandsRange) {
+    const CsvImport in("Location,Frequency\n1,146.52\n");
+    ASSERT_EQ(in.report.errors.size(), 1u);
+    EXPECT_EQ(in.report.errors[0].hint, ImportHint::Band);
+    EXPECT_NE(in.report.errors[0].message.find("400-470MHz (400.00000..469.99999 MHz)"),
+              std::string::npos)
+        << in.errors();
+    EXPECT_TRUE(CsvImport("Location,Frequency\n1,146.52\n", false, 5).report.ok());
+}
+
+// The last position of each list, from the image layout: one past it is refused.
+TEST(SettingsImport, ListsEndWhereTheImageLayoutEnds) {
+    const std::pair<const char*, int> lastPositions[] = {
+        {"VoicePrompt", 2},
+        {"TimeOutTimer", 39},
+        {"TimeOutWarning", 10},
+        {"SquelchLevel", 9},
+        {"BatterySave", 1},
+        {"Beep", 1},
+        {"PttIdMode", 2},
+        {"VoxEnable", 1},
+        {"VoxGain", 10},
+        {"VoxDelay", 5},
+        {"VoxTone", 1},
+        {"Duplicate", 1},
+        {"PriorityMode", 2},
+        {"PriorityChannel", 16},
+        {"RevertTimeA", 91},
+        {"RevertTimeB", 91},
+        {"ReturnChannel", 3},
+        {"ScanRxResumeDelay", 300},
+        {"ScanTxResumeDelay", 300},
+        {"CancelOperation", 1},
+        {"VoxOffOnReceive", 1},
+        {"DtmfRate", 3},
+        {"FirstDigitTime", 3},
+        {"StarHashTone", 3},
+        {"DKeySetting", 16},
+        {"DtmfSidetone", 1},
+        {"GroupCallCode", 6},
+        {"AutoResetTimer", 15},
+        {"KeyFunction1", 11},
+        {"KeyFunction2", 11},
+        {"HighPowerLevel", 255},
+        {"LowPowerLevel", 255},
+    };
+    for (const auto& [name, last] : lastPositions) {
+        for (int value : {last, last + 1}) {
+            EditorState state = MakeStartupEditor(kEnglish);
+            ImportPatch patch;
+            patch.numbers[name] = value;
+            const ImportReport report = applySettings(state, patch);
+            EXPECT_EQ(report.ok(), value == last) << name << " " << value;
+            if (report.ok()) {
+                EXPECT_EQ(SettingNumber(state, name), value) << name;
+            }
+        }
+    }
+}
+
+TEST(SettingsImport, DtmfMemoriesHoldOnlyTheRadiosDigits) {
+    const std::pair<std::vector<std::string>, bool> cases[] = {
+        {{"0123456789", "ABCD*#", ""}, true},
+        {{"E", "a", "1 2", "12-3", "0x", "+", "\xEF\xBC\x91"}, false},
+    };
+    for (const auto& [values, accepted] : cases) {
+        for (const std::string& value : values) {
+            EditorState state = MakeStartupEditor(kEnglish);
+            ImportPatch patch;
+            patch.dtmfMemory[3] = value;
+            const ImportReport report = applySettings(state, patch);
+            EXPECT_EQ(report.ok(), accepted) << value;
+            EXPECT_EQ(state.stores.dtmfMemory[3], accepted ? value : "4");
+        }
+    }
+}
+
+TEST(EditorComparison, NamesEveryDifferenceOnce) {
+    const CsvImport before("Location,Frequency\n1,446.00625\n2,446.0125\n");
+    EditorState after = before.state;
+    EXPECT_TRUE(CompareEditors(before.state, after, kEnglish).empty());
+    EXPECT_EQ(DifferencesJson({}), "{\n  \"equal\": true,\n  \"differences\": []\n}\n");
+
+    after.table.at(1, col::RxFrequency) = "446.01250";
+    after.table.at(2, col::RxFrequency).clear(); // channel 2 no longer in use
+    after.stores.dtmfMemory[0] = "";
+    after.voicePrompt = 2;
+    const auto differences = CompareEditors(before.state, after, kEnglish);
+    EXPECT_EQ(DifferencesText(differences),
+              "channel 1: rx 446.00625 -> 446.01250\n"
+              "channel 2: rx 446.01250, rxTone Off, tx 446.01250, txTone Off, power 1, forbid 0, "
+              "bandwidth 1, scan 1 -> not in use\n"
+              "settings.VoicePrompt: 1 -> 2\n"
+              "dtmfMemory[0]: 1 -> \"\"\n");
+    const std::string json = DifferencesJson(differences);
+    EXPECT_NE(json.find("{\"where\": \"channel 1\", \"field\": \"rx\", \"old\": \"446.00625\", "
+                        "\"new\": \"446.01250\"}"),
+              std::string::npos)
+        << json;
+    EXPECT_NE(json.find("\"new\": null}"), std::string::npos) << json;
+}
+
+} // namespace

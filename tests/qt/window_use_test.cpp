@@ -1,0 +1,471 @@
+// The main window and the test-frequency dialog as people use them: keys and clicks on the real
+// widgets, a smaller or larger window, the editing lock as it looks, shortcuts and tooltips.
+#include "FixedClock.h"
+#include "ScriptedMessageBox.h"
+#include "dialogs/gui/TestFrequencyDialog.h"
+#include "editor/gui/CellEditors.h"
+#include "editor/gui/DropDownComboBox.h"
+#include "editor/gui/MainWindow.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTableWidget>
+#include <QToolBar>
+#include <QtTest>
+
+using namespace tlv;
+
+namespace {
+
+// Records the file commands instead of running them.
+class RecordingMainWindow : public MainWindow {
+  public:
+    using MainWindow::MainWindow;
+    QStringList ran;
+    void onNew() override { ran << "new"; }
+    void onOpen() override { ran << "open"; }
+    void onSave() override { ran << "save"; }
+};
+
+struct Window {
+    EditorState state;
+    test::ScriptedMessageBox box;
+    test::FixedClock clock;
+    AppServices services{&box, &clock};
+    RecordingMainWindow form{state, services};
+    CellEditors& editors = *form.cellEditors;
+    QTableWidget* table = form.channelTable;
+
+    Window() {
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+    }
+
+    QRect cellRect(int row, int column) const {
+        return table->visualRect(table->model()->index(row, column));
+    }
+    void press(int row, int column) {
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cellRect(row, column).center());
+    }
+    // A click as the window system delivers it: the release goes to whatever popup the press
+    // opened, not to the widget that was pressed.
+    void clickThroughTheWindow(int row, int column) {
+        const QPoint at = table->viewport()->mapTo(&form, cellRect(row, column).center());
+        QTest::mousePress(form.windowHandle(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(form.windowHandle(), Qt::LeftButton, {}, at);
+    }
+    QString cell(int row, int column) const { return table->item(row, column)->text(); }
+    void startChannel(int row, const QString& frequency) {
+        press(row, col::RxFrequency);
+        QTest::keyClicks(editors.frequencyEditor, frequency);
+        QTest::keyClick(editors.frequencyEditor, Qt::Key_Return);
+    }
+    // Keys go wherever the focus is, as typed keys do.
+    static void type(const QString& keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }
+    static void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(QApplication::focusWidget(), key, modifiers);
+    }
+};
+
+QLineEdit* gridEditor() {
+    return qobject_cast<QLineEdit*>(QApplication::focusWidget());
+}
+
+void clickGridCell(QTableWidget* grid, int row, int column) {
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {},
+                      grid->visualItemRect(grid->item(row, column)).center());
+}
+
+// Whether two widgets of the window overlap on the screen.
+bool overlap(QWidget* a, QWidget* b) {
+    const QRect ra(a->mapToGlobal(QPoint()), a->size());
+    const QRect rb(b->mapToGlobal(QPoint()), b->size());
+    return ra.intersects(rb);
+}
+
+} // namespace
+
+class WindowUseTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void testFrequencyRefusedCellTakesNoKeysAndRetypingOverwrites();
+    void dropDownsOpenOnAClickAsTheWindowSystemDeliversIt();
+    void tabCommitsTheOpenEditorAndLeavesTheTable();
+    void editingCommandsReachTheEditors();
+    void keyboardReachesEveryControlAndArrowsStayOnTheChannels();
+    void f2OrTypingOpensAnEditorAndEscapeKeepsTheCell();
+    void bandLimitsShownWhileAFrequencyIsTyped();
+    void windowNeverOverlapsAndScrollsWhenSmall();
+    void lockedTableLooksDisabled();
+    void standardShortcutsReachTheFileCommands();
+    void tooltipsInTheThreeLanguages();
+};
+
+void WindowUseTest::testFrequencyRefusedCellTakesNoKeysAndRetypingOverwrites() {
+    Window w;
+    w.form.testFrequenciesAction->trigger();
+    TestFrequencyDialog* dialog = w.form.testFrequencyDialog;
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    dialog->activateWindow();
+    QTableWidget* grid = dialog->testFrequencyGrid;
+
+    // Channel 7 gets a receive frequency; channel 6 has none, so its transmit cell is refused.
+    clickGridCell(grid, 6, 1);
+    QTRY_VERIFY(gridEditor() != nullptr);
+    Window::type("146.52");
+    Window::key(Qt::Key_Return);
+    QTRY_COMPARE(grid->item(6, 2)->text(), QStringLiteral("146.52000"));
+    clickGridCell(grid, 5, 2);
+    Window::type("1450");
+    Window::key(Qt::Key_Return);
+    QCOMPARE(grid->currentRow(), 5);
+    QCOMPARE(grid->currentColumn(), 2);
+    QVERIFY(grid->item(5, 2)->text().isEmpty());
+    QCOMPARE(grid->item(6, 2)->text(), QStringLiteral("146.52000"));
+
+    // A changed transmit frequency is overwritten by the receive frequency typed again, also
+    // when the text stays exactly as it was.
+    clickGridCell(grid, 6, 2);
+    QTRY_VERIFY(gridEditor() != nullptr);
+    Window::type("147");
+    Window::key(Qt::Key_Return);
+    QTRY_COMPARE(grid->item(6, 2)->text(), QStringLiteral("147.00000"));
+    clickGridCell(grid, 6, 1);
+    QTRY_VERIFY(gridEditor() != nullptr);
+    QCOMPARE(gridEditor()->text(), QStringLiteral("146.52000"));
+    Window::key(Qt::Key_Return);
+    QTRY_COMPARE(grid->item(6, 2)->text(), QStringLiteral("146.52000"));
+
+    QTest::mouseClick(dialog->okButton, Qt::LeftButton);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(w.state.stores.testFrequencies[6], std::string("146.52000"));
+    QCOMPARE(w.state.stores.testFrequencies[22], std::string("146.52000"));
+    QVERIFY(w.state.stores.testFrequencies[21].empty());
+}
+
+void WindowUseTest::dropDownsOpenOnAClickAsTheWindowSystemDeliversIt() {
+    Window w;
+    w.startChannel(4, "440");
+    for (int column : {col::RxTone, col::Bandwidth}) {
+        w.clickThroughTheWindow(4, column);
+        QComboBox* list =
+            column == col::RxTone ? w.editors.toneList : w.editors.optionLists[col::Bandwidth];
+        QVERIFY(list->isVisible());
+        QTRY_VERIFY(list->view()->isVisible());
+        QTest::qWait(QApplication::doubleClickInterval());
+        QVERIFY2(list->view()->isVisible(), "the release closed the drop-down again");
+        Window::key(Qt::Key_Escape);
+        QCOMPARE(w.editors.shown(), CellEditor::None);
+    }
+    QCOMPARE(w.cell(4, col::RxTone), QStringLiteral("关闭"));
+    QCOMPARE(w.cell(4, col::Bandwidth), QStringLiteral("宽带"));
+}
+
+void WindowUseTest::tabCommitsTheOpenEditorAndLeavesTheTable() {
+    Window w;
+    w.press(3, col::RxFrequency);
+    Window::type("438.5");
+    Window::key(Qt::Key_Tab);
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+    QVERIFY(!w.editors.frequencyEditor->isVisible());
+    QCOMPARE(w.cell(3, col::RxFrequency), QStringLiteral("438.50000"));
+    QCOMPARE(QApplication::focusWidget(), w.form.bandList);
+    // Keys typed next go where the focus went, not into the channel.
+    Window::type("9");
+    QCOMPARE(w.cell(3, col::RxFrequency), QStringLiteral("438.50000"));
+
+    // Shift+Tab from the tone list, its drop-down open: committed, and back past the table.
+    w.press(3, col::TxTone);
+    QTRY_VERIFY(w.editors.toneList->view()->isVisible());
+    Window::type("88.5");
+    Window::key(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+    QCOMPARE(w.cell(3, col::TxTone), QStringLiteral("88.5"));
+    QCOMPARE(QApplication::focusWidget(),
+             w.form.mainToolbar->widgetForAction(w.form.toolbarButton(ToolbarButton::Write)));
+
+    // An option list is left without a pick: nothing changes.
+    w.press(3, col::Power);
+    Window::key(Qt::Key_Tab);
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+    QCOMPARE(w.cell(3, col::Power), QStringLiteral("高"));
+    QCOMPARE(QApplication::focusWidget(), w.form.bandList);
+}
+
+void WindowUseTest::editingCommandsReachTheEditors() {
+    Window w;
+    w.startChannel(2, "438.125");
+    w.press(2, col::RxFrequency);
+    QLineEdit* editor = w.editors.frequencyEditor;
+    QCOMPARE(editor->text(), QStringLiteral("438.12500"));
+    Window::key(Qt::Key_End);
+    Window::type("7"); // nine characters already
+    QCOMPARE(editor->text(), QStringLiteral("438.12500"));
+    Window::key(Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(editor->selectedText(), QStringLiteral("438.12500"));
+    Window::type("446");
+    QCOMPARE(editor->text(), QStringLiteral("446"));
+    Window::key(Qt::Key_Return);
+    QCOMPARE(w.cell(2, col::RxFrequency), QStringLiteral("446.00000"));
+
+    w.press(2, col::RxTone);
+    QTRY_VERIFY(w.editors.toneList->view()->isVisible());
+    w.editors.toneList->hidePopup();
+    Window::key(Qt::Key_End);
+    Window::key(Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(w.editors.toneList->lineEdit()->selectedText(), QStringLiteral("关闭"));
+    Window::type("d23n");
+    QCOMPARE(w.editors.toneList->currentText(), QStringLiteral("D23N"));
+}
+
+void WindowUseTest::keyboardReachesEveryControlAndArrowsStayOnTheChannels() {
+    Window w;
+    w.table->setFocus();
+    w.table->setCurrentCell(5, col::TxFrequency);
+    auto button = [&](ToolbarButton b) {
+        return w.form.mainToolbar->widgetForAction(w.form.toolbarButton(b));
+    };
+    const QList<QWidget*> order{w.form.bandList,
+                                w.form.voicePromptList,
+                                w.form.timeOutList,
+                                w.form.timeOutWarningList,
+                                w.form.squelchList,
+                                w.form.batterySaveList,
+                                w.form.beepList,
+                                button(ToolbarButton::New),
+                                button(ToolbarButton::Open),
+                                button(ToolbarButton::Save),
+                                button(ToolbarButton::Read),
+                                button(ToolbarButton::Write),
+                                w.table};
+    for (QWidget* next : order) {
+        Window::key(Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), next);
+    }
+    QCOMPARE(w.table->currentRow(), 5);
+    QCOMPARE(w.table->currentColumn(), col::TxFrequency);
+    Window::key(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), button(ToolbarButton::Write));
+    w.table->setFocus();
+    Window::key(Qt::Key_Tab, Qt::ControlModifier);
+    QCOMPARE(QApplication::focusWidget(), w.form.bandList);
+    w.table->setFocus();
+    Window::key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), button(ToolbarButton::Write));
+
+    // The arrows never reach the header row or the number column.
+    w.table->setFocus();
+    w.table->setCurrentCell(1, col::RxFrequency);
+    for (Qt::Key arrow : {Qt::Key_Up, Qt::Key_Left, Qt::Key_Home, Qt::Key_PageUp})
+        Window::key(arrow);
+    QCOMPARE(w.table->currentRow(), 1);
+    QCOMPARE(w.table->currentColumn(), col::RxFrequency);
+    Window::key(Qt::Key_Down);
+    Window::key(Qt::Key_Right);
+    QCOMPARE(w.table->currentRow(), 2);
+    QCOMPARE(w.table->currentColumn(), col::RxTone);
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+}
+
+void WindowUseTest::f2OrTypingOpensAnEditorAndEscapeKeepsTheCell() {
+    Window w;
+    w.startChannel(5, "440");
+    w.table->setFocus();
+
+    // A digit on a transmit frequency starts its text.
+    w.table->setCurrentCell(5, col::TxFrequency);
+    Window::type("4");
+    QCOMPARE(w.editors.shown(), CellEditor::Frequency);
+    QCOMPARE(w.editors.frequencyEditor->text(), QStringLiteral("4"));
+    Window::type("45");
+    Window::key(Qt::Key_Return);
+    QCOMPARE(w.cell(5, col::TxFrequency), QStringLiteral("445.00000"));
+
+    // A tone letter starts the tone's text, without the drop-down.
+    w.table->setCurrentCell(5, col::RxTone);
+    Window::type("d");
+    QCOMPARE(w.editors.shown(), CellEditor::Tone);
+    QVERIFY(!w.editors.toneList->view()->isVisible());
+    Window::type("23n");
+    Window::key(Qt::Key_Return);
+    QCOMPARE(w.cell(5, col::RxTone), QStringLiteral("D023N"));
+
+    // A character the cell's editor would refuse opens nothing; on a channel not in use a digit
+    // starts its receive frequency.
+    w.table->setCurrentCell(5, col::RxFrequency);
+    Window::type("x ");
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+    w.table->setCurrentCell(9, col::Power);
+    Window::type("4");
+    QCOMPARE(w.editors.shown(), CellEditor::Frequency);
+    QCOMPARE(w.state.editRow, 9);
+    QCOMPARE(w.state.editCol, col::RxFrequency);
+    Window::key(Qt::Key_Escape);
+    QVERIFY(w.cell(9, col::RxFrequency).isEmpty());
+
+    // F2 opens the editor as Enter does; Escape closes it and the cell stays as it was.
+    w.table->setCurrentCell(5, col::RxFrequency);
+    Window::key(Qt::Key_F2);
+    QCOMPARE(w.editors.shown(), CellEditor::Frequency);
+    Window::type("450");
+    Window::key(Qt::Key_Escape);
+    QCOMPARE(w.editors.shown(), CellEditor::None);
+    QCOMPARE(w.cell(5, col::RxFrequency), QStringLiteral("440.00000"));
+    QCOMPARE(QApplication::focusWidget(), w.table);
+    for (int column : {col::TxTone, col::Forbid}) {
+        w.table->setCurrentCell(5, column);
+        Window::key(Qt::Key_F2);
+        QComboBox* list =
+            column == col::TxTone ? w.editors.toneList : w.editors.optionLists[column];
+        QTRY_VERIFY(list->view()->isVisible());
+        Window::key(Qt::Key_Down);
+        Window::key(Qt::Key_Escape); // one Escape, in the open drop-down
+        QCOMPARE(w.editors.shown(), CellEditor::None);
+        QVERIFY(!list->isVisible());
+    }
+    QCOMPARE(w.cell(5, col::TxTone), QStringLiteral("关闭"));
+    QCOMPARE(w.cell(5, col::Forbid), QStringLiteral("关闭"));
+    QVERIFY(w.box.shown.empty());
+}
+
+void WindowUseTest::bandLimitsShownWhileAFrequencyIsTyped() {
+    Window w;
+    w.press(1, col::RxFrequency);
+    QVERIFY(w.form.editingHint->isVisible());
+    QCOMPARE(w.form.editingHint->text(),
+             QStringLiteral("频率范围：400 至 470 MHz（不含 470），最多 9 个字符"));
+    QCOMPARE(w.editors.frequencyEditor->toolTip(), w.form.editingHint->text());
+    Window::key(Qt::Key_Escape);
+    QVERIFY(!w.form.editingHint->isVisible());
+
+    w.form.englishAction->trigger();
+    w.box.fallback = IdOk;
+    w.form.bandList->showPopup();
+    w.form.bandList->hidePopup();
+    w.form.bandList->setCurrentIndex(5);
+    w.press(1, col::RxFrequency);
+    QCOMPARE(w.form.editingHint->text(),
+             QStringLiteral("Frequency range: 136 to 174 MHz (174 not included), at most 9 "
+                            "characters"));
+    Window::type("175");
+    Window::key(Qt::Key_Return);
+    QVERIFY(!w.form.editingHint->isVisible());
+    QCOMPARE(w.box.shown.back().text, std::string("Beyond the frequency range"));
+}
+
+void WindowUseTest::windowNeverOverlapsAndScrollsWhenSmall() {
+    Window w;
+    MainWindow& form = w.form;
+    const QSize start = form.size();
+    QWidget* client = form.clientArea->widget();
+    const QSize smallest = client->minimumSizeHint();
+    const QList<QSize> sizes{start, QSize(420, 260), QSize(start.width() - 60, start.height()),
+                             QSize(start.width() + 400, start.height() + 200)};
+    for (const QSize& size : sizes) {
+        form.resize(size);
+        QTRY_COMPARE(form.size(), size);
+        QCoreApplication::processEvents();
+        const QString at = QStringLiteral("%1 x %2").arg(size.width()).arg(size.height());
+        // Sixteen rows inside the table; table, frames and the rights line apart.
+        const int rows = w.table->rowViewportPosition(16) + w.table->rowHeight(16);
+        QVERIFY2(rows <= w.table->viewport()->height(), qPrintable(at));
+        QVERIFY2(!overlap(w.table, form.bandFrame), qPrintable(at));
+        QVERIFY2(!overlap(w.table, form.functionPanel), qPrintable(at));
+        QVERIFY2(!overlap(form.bandFrame, form.functionPanel), qPrintable(at));
+        QVERIFY2(!overlap(form.rightsLine, form.functionPanel), qPrintable(at));
+        QVERIFY2(!overlap(form.rightsLine, w.table), qPrintable(at));
+        QVERIFY2(client->width() >= smallest.width() && client->height() >= smallest.height(),
+                 qPrintable(at));
+        // Scroll bars only below the smallest client area.
+        const QSize view = form.clientArea->size();
+        QCOMPARE(form.clientArea->horizontalScrollBar()->isVisible() ||
+                     form.clientArea->verticalScrollBar()->isVisible(),
+                 view.width() < smallest.width() || view.height() < smallest.height());
+    }
+    // Extra width goes to the table's columns; the frames keep their width.
+    form.resize(start.width() + 400, start.height());
+    QTRY_VERIFY(w.table->columnWidth(col::RxFrequency) > 89);
+    QCOMPARE(form.functionPanel->width(), form.bandFrame->width());
+}
+
+void WindowUseTest::lockedTableLooksDisabled() {
+    Window w;
+    w.startChannel(1, "438.125");
+    w.startChannel(2, "446.00625");
+    auto picture = [&](int row) {
+        QCoreApplication::processEvents();
+        return w.table->viewport()->grab(w.cellRect(row, col::TxFrequency)).toImage();
+    };
+    const QImage odd = picture(1);
+    const QImage even = picture(2);
+    w.form.lockAction->trigger();
+    QVERIFY(!w.table->isEnabled());
+    QVERIFY(picture(1) != odd);
+    QVERIFY(picture(2) != even);
+    QCOMPARE(w.cell(1, col::RxFrequency), QStringLiteral("438.12500"));
+    // The text turns grey, not invisible.
+    const QPalette palette = w.table->palette();
+    QVERIFY(palette.color(QPalette::Disabled, QPalette::Text) !=
+            palette.color(QPalette::Active, QPalette::Text));
+    QVERIFY(palette.color(QPalette::Disabled, QPalette::Text) !=
+            w.table->item(1, col::RxFrequency)->background().color());
+    w.form.lockAction->trigger();
+    QCOMPARE(picture(1), odd);
+    QCOMPARE(picture(2), even);
+}
+
+void WindowUseTest::standardShortcutsReachTheFileCommands() {
+    Window w;
+    w.table->setFocus();
+    Window::key(Qt::Key_N, Qt::ControlModifier);
+    Window::key(Qt::Key_O, Qt::ControlModifier);
+    Window::key(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(w.form.ran, QStringList({"new", "open", "save"}));
+    QCOMPARE(w.form.newAction->shortcut(), QKeySequence(QKeySequence::New));
+    QSignalSpy unloaded(&w.form, &MainWindow::unloaded);
+    Window::key(Qt::Key_Q, Qt::ControlModifier);
+    QCOMPARE(unloaded.count(), 1);
+    QVERIFY(!w.form.isVisible());
+}
+
+void WindowUseTest::tooltipsInTheThreeLanguages() {
+    Window w;
+    struct Expected {
+        QAction* language;
+        QString readButton;
+        QString receiveColumn;
+    };
+    const QList<Expected> languages{
+        {w.form.englishAction, "Read frequency: read the whole memory from the radio",
+         "Receive frequency in MHz, such as 438.12500; empty: the channel is not in use"},
+        {w.form.traditionalChineseAction, "讀頻：從對講機讀出全部數據",
+         "接收頻率 (MHz)，例如 438.12500；空白表示該信道未使用"},
+        {w.form.simplifiedChineseAction, "读频：从对讲机读出全部数据",
+         "接收频率 (MHz)，例如 438.12500；空白表示该信道未使用"},
+    };
+    for (const Expected& e : languages) {
+        e.language->trigger();
+        QCOMPARE(w.form.toolbarButton(ToolbarButton::Read)->toolTip(), e.readButton);
+        QCOMPARE(w.table->item(0, col::RxFrequency)->toolTip(), e.receiveColumn);
+        for (QWidget* list : std::initializer_list<QWidget*>{
+                 w.form.bandList, w.form.voicePromptList, w.form.timeOutList,
+                 w.form.timeOutWarningList, w.form.squelchList, w.form.batterySaveList,
+                 w.form.beepList})
+            QVERIFY2(!list->toolTip().isEmpty(), qPrintable(list->objectName()));
+        for (int column = 0; column < kTableCols; ++column)
+            QVERIFY(!w.table->item(0, column)->toolTip().isEmpty());
+    }
+}
+
+QTEST_MAIN(WindowUseTest)
+#include "window_use_test.moc"
