@@ -80,6 +80,7 @@ class MainWindowEditTest : public QObject {
 
   private slots:
     void undoAndRedoStepsMadeWithKeysAndMouse();
+    void undoPastASaveMarksTheEditorModified();
     void rowsGoOnTheClipboardAndComeBackElsewhere();
     void aBadPasteChangesNothingAndSaysWhere();
     void rowCommandsByKeysAndByTheRightClickMenu();
@@ -148,6 +149,24 @@ void MainWindowEditTest::undoAndRedoStepsMadeWithKeysAndMouse() {
     QCOMPARE(w.cell(4, col::RxFrequency), QString());
     w.keys(QKeySequence::Undo);
     QCOMPARE(w.cell(4, col::RxFrequency), QString("440.00000"));
+}
+
+void MainWindowEditTest::undoPastASaveMarksTheEditorModified() {
+    Window w;
+    w.typeChannel(2, "438.125");
+    w.dialogs.saveAnswers = {w.folder.file("saved.DAT")};
+    w.keys(QKeySequence::Save);
+    const QString saved = w.form.windowTitle();
+    QVERIFY(!saved.startsWith('*'));
+    w.keys(QKeySequence::Undo);
+    QCOMPARE(w.form.windowTitle(), "*" + saved);
+    w.keys(QKeySequence::Redo);
+    QCOMPARE(w.form.windowTitle(), saved);
+    // A step made after the save is modified, and undoing it is the saved state again.
+    w.typeChannel(3, "439");
+    QCOMPARE(w.form.windowTitle(), "*" + saved);
+    w.keys(QKeySequence::Undo);
+    QCOMPARE(w.form.windowTitle(), saved);
 }
 
 void MainWindowEditTest::rowsGoOnTheClipboardAndComeBackElsewhere() {
