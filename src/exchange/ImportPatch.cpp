@@ -315,6 +315,20 @@ bool FinerThanTenHertz(const std::string& text) {
     return text.find_first_not_of('0', point + 6) != std::string::npos;
 }
 
+std::string IssueLines(const std::vector<ImportIssue>& issues, int languageState,
+                       std::size_t maxLines) {
+    std::string lines;
+    for (std::size_t i = 0; i < issues.size() && i < maxLines; ++i) {
+        if (i > 0) lines += '\n';
+        lines += issues[i].where.empty() ? issues[i].message
+                                         : issues[i].where + ": " + issues[i].message;
+    }
+    if (issues.size() > maxLines)
+        lines += '\n' + Localise(languageState, text::MoreIssues,
+                                 std::to_string(issues.size() - maxLines));
+    return lines;
+}
+
 bool ImportReport::hinted(ImportHint hint) const {
     for (const auto& error : errors)
         if (error.hint == hint) return true;

@@ -13,6 +13,19 @@ namespace tlv {
 
 namespace {
 
+// What a chosen name without an extension gets.
+const char* DefaultExtension(FileKind kind) {
+    switch (kind) {
+    case FileKind::Pdf:
+        return ".pdf";
+    case FileKind::Exchange:
+        return ".csv";
+    case FileKind::ChannelData:
+        break;
+    }
+    return ".DAT";
+}
+
 bool IsFolder(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
@@ -83,7 +96,7 @@ std::optional<std::string> FileCommands::ChooseSavePath(FileKind kind) {
         std::optional<std::string> chosen =
             kind == FileKind::ChannelData ? dialogs_.ShowSave() : dialogs_.ShowSaveFor(kind);
         if (!chosen || chosen->empty()) return std::nullopt;
-        const std::string path = WithExtension(*chosen, kind == FileKind::Pdf ? ".pdf" : ".DAT");
+        const std::string path = WithExtension(*chosen, DefaultExtension(kind));
         if (IsFolder(path)) {
             ShowMessage(box_, state_.languageState, msg::SaveFailed,
                         FileStatus::Failure(EISDIR).reason);

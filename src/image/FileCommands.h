@@ -61,9 +61,9 @@ class FileCommands {
     std::optional<std::string> Save();
 
     // Asks for the path of a new file of `kind` as Save does: the extension added when the name
-    // has none, a folder refused with the failure message, and an existing file replaced only
-    // after "Yes" to the overwrite question (the dialog comes again after "No"). Nothing when
-    // cancelled.
+    // has none (".DAT", ".pdf", ".csv" for the exchange formats), a folder refused with the failure
+    // message, and an existing file replaced only after "Yes" to the overwrite question (the dialog
+    // comes again after "No"). Nothing when cancelled.
     std::optional<std::string> ChooseSavePath(FileKind kind = FileKind::ChannelData);
 
     // Injected failures of the file replacement, for tests.

@@ -10,6 +10,7 @@ namespace tlv {
 enum class FileKind {
     ChannelData, // the channel data files, "TLV6200(*.DAT)"
     Pdf,         // the channel card as a PDF file
+    Exchange,    // channel lists and settings to import or export: CHIRP's CSV, JSON
 };
 
 class FileDialogService {

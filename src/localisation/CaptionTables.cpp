@@ -78,7 +78,10 @@ void addMainWindowRows(std::vector<CaptionRow>& table) {
     w.caption("mnumainhelp", "帮助主题  F1", "The help topic  F1 \"");
     w.caption("mnuBackupFolder", "打开备份文件夹", "Open backup folder");
     w.caption("mnuabout", "关于", "About");
-    // The editing comforts of this program: printing the channel card, and the Edit menu.
+    // The editing comforts of this program: import and export, printing the channel card, and
+    // the Edit menu.
+    w.caption("mnuImport", "导入 CSV/JSON(&I)...", "Import CSV/JSON(&I)...");
+    w.caption("mnuExport", "导出 CSV/JSON(&E)...", "Export CSV/JSON(&E)...");
     w.caption("mnuPrint", "打印(&P)...", "Print(&P)...");
     w.caption("mnuPdf", "导出 PDF(&D)...", "Export PDF(&D)...");
     w.caption("mnuEdit", "编辑(&E)", "Edit(&E)");

@@ -122,6 +122,12 @@ inline constexpr Message NoChannelRows{
 inline constexpr Message InsertRefused{
     {"信道16已在使用，不能插入空行。", "Channel 16 is in use: no empty row can be inserted."},
     {"提示", "Tip"}, 48};
+// Import and export of channel lists and settings (CHIRP's CSV, JSON).
+inline constexpr Message ImportRefused{
+    {"文件有错，没有导入任何数据：", "The file has errors; nothing was imported:"},
+    NoTitle, 48};
+inline constexpr Message ImportNotes{
+    {"已导入。请注意：", "Imported. Please note:"}, NoTitle, mb::IconInformation};
 inline constexpr Message DamagedFrequencies{
     {"以下频率数据已损坏（不是十进制数字），已显示为空：",
      "These frequencies are damaged (not decimal digits) and are shown empty:"},

@@ -3,10 +3,14 @@
 #include "editor/Startup.h"
 #include "exchange/ChannelCsv.h"
 #include "exchange/EditorComparison.h"
+#include "exchange/ExchangeFormat.h"
 #include "exchange/ImportPatch.h"
 #include "exchange/SettingNames.h"
 #include "image/ImageLayout.h"
 
+#include "TemporaryFolder.h"
+
+#include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace tlv;
@@ -143,6 +147,20 @@ TEST(ChirpCsvImport, LocationsOutsideTheTableNeedRenumbering) {
     const CsvImport tooMany(seventeen, true);
     ASSERT_EQ(tooMany.report.errors.size(), 1u);
     EXPECT_NE(tooMany.report.errors[0].message.find("17"), std::string::npos);
+}
+
+TEST(ImportFile, IsReadWholeOrRefusedNeverCutOff) {
+    test::TemporaryFolder folder;
+    const std::string path = folder.file("big.csv");
+    std::string text;
+    test::WriteBytes(path, std::string(kImportFileLimit, '#'));
+    ASSERT_TRUE(ReadImportFile(path, text).ok);
+    EXPECT_EQ(text.size(), kImportFileLimit);
+    test::WriteBytes(path, std::string(kImportFileLimit + 1, '#'));
+    const FileStatus tooLarge = ReadImportFile(path, text);
+    EXPECT_FALSE(tooLarge.ok);
+    EXPECT_EQ(tooLarge.reason, FileStatus::Failure(EFBIG).reason);
+    EXPECT_TRUE(text.empty());
 }
 
 TEST(ChirpCsvImport, ChirpsNewFileMemoryIsSkippedWithANote) {

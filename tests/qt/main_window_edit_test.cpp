@@ -8,6 +8,8 @@
 #include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
 #include "editor/gui/MainWindow.h"
+#include "image/ImageCodec.h"
+#include "image/ImageLayout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,6 +18,7 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -66,6 +69,24 @@ struct Window {
     void keys(QKeySequence::StandardKey key, QWidget* to = nullptr) {
         QTest::keySequence(to ? to : table, QKeySequence(key));
     }
+    // Opens a menu of the menu bar with a click and clicks one of its commands.
+    void choose(QMenu* menu, QAction* command) {
+        QMenuBar* bar = form.menuBar();
+        QTest::mouseClick(bar, Qt::LeftButton, {},
+                          bar->actionGeometry(menu->menuAction()).center());
+        QTRY_VERIFY(menu->isVisible());
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(command).center());
+    }
+    // File > Import of `path` (the file dialog answers with it).
+    void import(const std::string& path) {
+        dialogs.openAnswers = {path};
+        choose(form.fileMenu, form.importAction);
+    }
+    // File > Save to `path`, by its key.
+    void save(const std::string& path) {
+        dialogs.saveAnswers = {path};
+        keys(QKeySequence::Save);
+    }
     std::array<std::string, kTableCols> rowCells(int row) const {
         auto cells = state.table.cell[row];
         cells[col::Number].clear();
@@ -85,6 +106,8 @@ class MainWindowEditTest : public QObject {
     void aBadPasteChangesNothingAndSaysWhere();
     void rowCommandsByKeysAndByTheRightClickMenu();
     void theLockOffersNothingThatChanges();
+    void importOfChirpFilesMatchesTheCommandLine();
+    void aBadImportChangesNothingAndExportComesBack();
     void pdfExportWritesTheChannelCard();
 };
 
@@ -288,6 +311,109 @@ void MainWindowEditTest::theLockOffersNothingThatChanges() {
     QVERIFY(w.form.copyAction->isEnabled());
     w.form.lockAction->trigger();
     QVERIFY(w.form.undoAction->isEnabled());
+}
+
+void MainWindowEditTest::importOfChirpFilesMatchesTheCommandLine() {
+    const struct {
+        const char* file;
+        const char* note; // a note shown after the import, or nothing
+    } cases[] = {
+        {"sixteen-channels-5W.csv", nullptr},
+        {"new-file-with-location-0.csv", "skipped the memory CHIRP's File > New keeps"},
+        {"named-channel.csv", "\"Repeater A\" not kept"},
+    };
+    for (const auto& c : cases) {
+        Window w;
+        w.form.chooseEnglish();
+        const std::string csv = std::string(TLV_TEST_DATA_DIR) + "/chirp/" + c.file;
+        w.import(csv);
+        QVERIFY2(w.state.table.inUse(1), c.file);
+        QVERIFY(w.form.windowTitle().startsWith('*'));
+        if (c.note) {
+            QCOMPARE(w.box.shown.size(), std::size_t(1));
+            QVERIFY2(w.box.shown[0].text.starts_with("Imported. Please note:\n"), c.file);
+            QVERIFY2(w.box.shown[0].text.find(c.note) != std::string::npos, c.file);
+        } else {
+            QVERIFY2(w.box.shown.empty(), c.file);
+        }
+        w.save(w.folder.file("window.DAT"));
+
+        QProcess cli;
+        cli.start(TLV_CLI, {"import", QString::fromStdString(csv), "-o",
+                            QString::fromStdString(w.folder.file("cli.DAT"))});
+        QVERIFY(cli.waitForFinished(10000));
+        QCOMPARE(cli.exitCode(), 0);
+        QVERIFY2(test::ReadBytes(w.folder.file("window.DAT")) ==
+                     test::ReadBytes(w.folder.file("cli.DAT")),
+                 c.file);
+
+        // The import is one step: one undo empties the table again.
+        w.keys(QKeySequence::Undo);
+        for (int row = 1; row <= kChannelCount; ++row)
+            QVERIFY(!w.state.table.inUse(row));
+    }
+}
+
+void MainWindowEditTest::aBadImportChangesNothingAndExportComesBack() {
+    Window w;
+    w.form.chooseEnglish();
+    w.typeChannel(5, "438");
+    w.save(w.folder.file("base.DAT"));
+    const EditorState before = w.state;
+    const QString title = w.form.windowTitle();
+    const std::size_t steps = w.form.undoHistory.undoSteps();
+    const std::string header = "Location,Frequency,Duplex,Offset,Mode\n";
+
+    // A bad row: the message names it, and nothing changes, not even the undo history.
+    const struct {
+        const char* rows;
+        const char* message;
+    } bad[] = {
+        {"1,446.00625,,0,FM\n2,446.0125,,0,AM\n",
+         "channel 2 (line 3) Mode: the radio cannot do mode AM (FM wide and NFM narrow only)"},
+        {"1,446.00625,,0,FM\n3,999,,0,FM\n", "channel 3 rx: "},
+    };
+    for (const auto& b : bad) {
+        w.box.shown.clear();
+        test::WriteBytes(w.folder.file("bad.csv"), header + b.rows);
+        w.import(w.folder.file("bad.csv"));
+        QCOMPARE(w.box.shown.size(), std::size_t(1));
+        QVERIFY2(w.box.shown[0].text.starts_with("The file has errors; nothing was imported:\n" +
+                                                 std::string(b.message)),
+                 w.box.shown[0].text.c_str());
+        QVERIFY(w.state == before);
+        QCOMPARE(w.form.windowTitle(), title);
+        QCOMPARE(w.form.undoHistory.undoSteps(), steps);
+    }
+    // A frequency outside the band: the band in force is the one to change.
+    QVERIFY(w.box.shown[0].text.ends_with("the import uses the band chosen in the window. Choose "
+                                          "the band first."));
+
+    // Locations beyond 16 go on channels 1..N in their order, with a note saying so.
+    test::WriteBytes(w.folder.file("far.csv"), header + "31,446.0125,,0,NFM\n30,446.00625,,0,FM\n");
+    w.import(w.folder.file("far.csv"));
+    QCOMPARE(w.cell(1, col::RxFrequency), QString("446.00625"));
+    QCOMPARE(w.cell(2, col::RxFrequency), QString("446.01250"));
+    QCOMPARE(w.cell(5, col::RxFrequency), QString("438.00000"));
+    QVERIFY(w.box.shown.back().text.find("placed on channels 1, 2, 3") != std::string::npos);
+
+    // Export in both formats, by the menu; a name without extension is CSV. Importing them into
+    // the editor of the start gives the exported data back.
+    const EditorState exported = w.state;
+    for (const char* name : {"list", "all.json"}) {
+        w.dialogs.saveAnswers = {w.folder.file(name)};
+        w.choose(w.form.fileMenu, w.form.exportAction);
+    }
+    QVERIFY(test::ReadBytes(w.folder.file("list.csv")).starts_with("Location,Name,Frequency"));
+    for (const char* name : {"list.csv", "all.json"}) {
+        w.box.answers = {IdDiscard};
+        w.form.newAction->trigger();
+        QVERIFY(!w.state.table.inUse(1));
+        w.import(w.folder.file(name));
+        QVERIFY2(w.state.table == exported.table, name);
+        QVERIFY2(w.state.optionIndex == exported.optionIndex, name);
+    }
+    QVERIFY(EncodeImage(w.state) == EncodeImage(exported));
 }
 
 void MainWindowEditTest::pdfExportWritesTheChannelCard() {

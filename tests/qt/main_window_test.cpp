@@ -171,7 +171,8 @@ void MainWindowTest::everyMenuItemWithItsShortcut() {
     };
     const QList<Item> menus{
         {"mnuFile",
-         {"mnuNew", "mnuOpen", "mnuAssave", nullptr, "mnuPrint", "mnuPdf", nullptr, "mnuQuit"}},
+         {"mnuNew", "mnuOpen", "mnuAssave", nullptr, "mnuImport", "mnuExport", nullptr, "mnuPrint",
+          "mnuPdf", nullptr, "mnuQuit"}},
         {"mnuEdit",
          {"mnuUndo", "mnuRedo", nullptr, "mnuCut", "mnuCopy", "mnuPaste", nullptr, "mnuSelectAll",
           "mnuDelete", "mnuInsert", "mnuMoveUp", "mnuMoveDown"}},

@@ -115,6 +115,8 @@ class MainWindow : public QMainWindow {
     QAction* newAction = nullptr;
     QAction* openAction = nullptr;
     QAction* saveAction = nullptr;
+    QAction* importAction = nullptr;
+    QAction* exportAction = nullptr;
     QAction* printAction = nullptr;
     QAction* exportPdfAction = nullptr;
     QAction* quitAction = nullptr;
@@ -205,7 +207,10 @@ class MainWindow : public QMainWindow {
     void insertChannel();
     void moveChannelsUp();
     void moveChannelsDown();
-    // File menu: the channel card on paper or as a PDF file.
+    // File menu: channel lists and settings from and to CHIRP's CSV and JSON; the channel card
+    // on paper or as a PDF file.
+    void importFile();
+    void exportFile();
     void printChannelCard();
     void exportChannelCardPdf();
     // The user picked a band in the band list.
@@ -250,6 +255,8 @@ class MainWindow : public QMainWindow {
     // Before an Edit command: false when the data may not change; else commits an open
     // in-cell editor.
     bool startChange();
+    // Writes an exported file atomically; a failure is shown with the system's reason.
+    void writeExportedFile(const std::string& path, const std::string& bytes);
     // Records an undo step when the data changed, and updates the Edit commands.
     void recordUndoStep();
     void updateEditCommands();

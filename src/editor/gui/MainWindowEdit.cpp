@@ -1,7 +1,8 @@
 // The Edit menu and the channel table's right-click menu: undo and redo over the core's undo
-// history, channel rows on the clipboard and the row commands; and the File menu's channel
-// card, printed or as PDF. The rules and texts are the core's (UndoHistory, ChannelRows,
-// ChannelCard); the window maps keys and menus to them and shows the result.
+// history, channel rows on the clipboard and the row commands; and the File menu's import and
+// export of CHIRP's CSV and JSON and the channel card, printed or as PDF. The rules and texts
+// are the core's (UndoHistory, ChannelRows, the exchange formats, ChannelCard); the window maps
+// keys and menus to them and shows the result.
 #include "editor/gui/MainWindow.h"
 
 #include "dialogs/gui/EmbeddedTextsDialog.h"
@@ -12,6 +13,9 @@
 #include "editor/ChannelRows.h"
 #include "editor/gui/CellEditors.h"
 #include "editor/gui/ChannelCardPage.h"
+#include "exchange/ExchangeFormat.h"
+#include "exchange/ExchangeTexts.h"
+#include "exchange/qt/ImportText.h"
 #include "image/FileCommands.h"
 #include "image/ImageLayout.h"
 #include "localisation/Messages.h"
@@ -44,6 +48,8 @@ void MainWindow::connectEditCommands() {
         {insertChannelAction, &MainWindow::insertChannel},
         {moveUpAction, &MainWindow::moveChannelsUp},
         {moveDownAction, &MainWindow::moveChannelsDown},
+        {importAction, &MainWindow::importFile},
+        {exportAction, &MainWindow::exportFile},
         {printAction, &MainWindow::printChannelCard},
         {exportPdfAction, &MainWindow::exportChannelCardPdf},
     };
@@ -273,6 +279,68 @@ void MainWindow::moveChosenChannels(int step) {
     rowAnchor_ = step < 0 ? moved.back() : moved.front();
 }
 
+// ---- Import and export ------------------------------------------------------------------
+
+namespace {
+
+// Findings shown in one message box; the rest are counted.
+constexpr std::size_t kIssuesShown = 20;
+
+} // namespace
+
+void MainWindow::importFile() {
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr || transferRunning_) return;
+    cellEditors->closeEditor();
+    const std::optional<std::string> path = services_.fileDialogs->ShowOpenFor(FileKind::Exchange);
+    if (!path || path->empty()) return;
+    MessageBoxService& box = *services_.msgBox;
+    const int language = state_.languageState;
+    const ExchangeFormat format = ExchangeFormatOf(*path);
+    if (format == ExchangeFormat::Unknown) {
+        ShowMessage(box, language, msg::ImportRefused,
+                    *path + ": " + Localise(language, text::UnknownFormat));
+        return;
+    }
+    std::string text;
+    if (const FileStatus read = ReadImportFile(*path, text); !read.ok) {
+        ShowMessage(box, language, msg::OpenFailed, read.reason);
+        return;
+    }
+    const ImportReport report = ImportIntoEditor(text, format, language, state_);
+    if (!report.ok()) {
+        std::string detail = IssueLines(report.errors, language, kIssuesShown);
+        if (format == ExchangeFormat::Csv && report.hinted(ImportHint::Band))
+            detail += "\n" + Localise(language, text::CsvUsesWindowBand);
+        ShowMessage(box, language, msg::ImportRefused, detail);
+        return;
+    }
+    refreshFromState();
+    if (!report.notes.empty())
+        ShowMessage(box, language, msg::ImportNotes,
+                    IssueLines(report.notes, language, kIssuesShown));
+}
+
+void MainWindow::exportFile() {
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr || transferRunning_) return;
+    cellEditors->closeEditor();
+    FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
+    const std::optional<std::string> path = files.ChooseSavePath(FileKind::Exchange);
+    if (!path) return;
+    const ExchangeFormat format = ExchangeFormatOf(*path);
+    if (format == ExchangeFormat::Unknown) {
+        ShowMessage(*services_.msgBox, state_.languageState, msg::SaveFailed,
+                    *path + ": " + Localise(state_.languageState, text::UnknownFormat));
+        return;
+    }
+    writeExportedFile(*path, ExportText(state_, format));
+}
+
+void MainWindow::writeExportedFile(const std::string& path, const std::string& bytes) {
+    const FileStatus written = WriteFileAtomically(path, bytes);
+    if (!written.ok)
+        ShowMessage(*services_.msgBox, state_.languageState, msg::SaveFailed, written.reason);
+}
+
 // ---- Channel card ------------------------------------------------------------------------
 
 void MainWindow::printChannelCard() {
@@ -293,10 +361,7 @@ void MainWindow::exportChannelCardPdf() {
     FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
     const std::optional<std::string> path = files.ChooseSavePath(FileKind::Pdf);
     if (!path) return;
-    const QByteArray pdf = ChannelCardPdf(MakeChannelCard(state_));
-    const FileStatus written = WriteFileAtomically(*path, pdf.toStdString());
-    if (!written.ok)
-        ShowMessage(*services_.msgBox, state_.languageState, msg::SaveFailed, written.reason);
+    writeExportedFile(*path, ChannelCardPdf(MakeChannelCard(state_)).toStdString());
 }
 
 } // namespace tlv

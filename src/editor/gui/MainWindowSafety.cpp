@@ -87,8 +87,8 @@ bool MainWindow::mayClose() {
 
 void MainWindow::setTransferRunning(bool running) {
     transferRunning_ = running;
-    for (QAction* command : {newAction, openAction, saveAction, printAction, exportPdfAction,
-                             quitAction, lockAction, portAction})
+    for (QAction* command : {newAction, openAction, saveAction, importAction, exportAction,
+                             printAction, exportPdfAction, quitAction, lockAction, portAction})
         command->setEnabled(!running);
     fileMenu->menuAction()->setEnabled(!running);
     editMenu->menuAction()->setEnabled(!running);

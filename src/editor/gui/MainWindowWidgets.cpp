@@ -60,6 +60,8 @@ constexpr char NewAction[] = "mnuNew";
 constexpr char OpenAction[] = "mnuOpen";
 constexpr char SaveAction[] = "mnuAssave";
 constexpr char QuitAction[] = "mnuQuit";
+constexpr char ImportAction[] = "mnuImport";
+constexpr char ExportAction[] = "mnuExport";
 constexpr char PrintAction[] = "mnuPrint";
 constexpr char ExportPdfAction[] = "mnuPdf";
 constexpr char EditMenu[] = "mnuEdit";
@@ -164,12 +166,17 @@ void MainWindow::buildMenus() {
     // Quit has no standard key under every keyboard scheme (Windows' has none): Ctrl+Q then.
     quitAction->setShortcuts(QKeySequence::Quit);
     if (quitAction->shortcuts().isEmpty()) quitAction->setShortcut(Qt::CTRL | Qt::Key_Q);
+    importAction = makeAction(this, name::ImportAction);
+    exportAction = makeAction(this, name::ExportAction);
     printAction = makeAction(this, name::PrintAction);
     printAction->setShortcut(QKeySequence::Print);
     exportPdfAction = makeAction(this, name::ExportPdfAction);
     fileMenu->addAction(newAction);
     fileMenu->addAction(openAction);
     fileMenu->addAction(saveAction);
+    fileMenu->addSeparator();
+    fileMenu->addAction(importAction);
+    fileMenu->addAction(exportAction);
     fileMenu->addSeparator();
     fileMenu->addAction(printAction);
     fileMenu->addAction(exportPdfAction);

@@ -8,8 +8,10 @@ namespace tlv {
 
 void QtFileDialogService::Configure(QFileDialog& dialog, bool save, FileKind kind) {
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setNameFilter(
-        QString::fromLatin1(kind == FileKind::Pdf ? kPdfFileFilter : kDataFileFilter));
+    const char* filter = kDataFileFilter;
+    if (kind == FileKind::Pdf) filter = kPdfFileFilter;
+    if (kind == FileKind::Exchange) filter = kExchangeFileFilter;
+    dialog.setNameFilter(QString::fromLatin1(filter));
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

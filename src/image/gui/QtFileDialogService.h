@@ -12,6 +12,7 @@ namespace tlv {
 // The filters the dialogs offer.
 inline constexpr const char* kDataFileFilter = "TLV6200(*.DAT)";
 inline constexpr const char* kPdfFileFilter = "PDF(*.pdf)";
+inline constexpr const char* kExchangeFileFilter = "CHIRP CSV, JSON(*.csv *.json)";
 
 class QtFileDialogService : public FileDialogService {
   public:
