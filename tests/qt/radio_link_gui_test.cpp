@@ -4,6 +4,7 @@
 #include "ScriptedMessageBox.h"
 #include "SimulatedRadio.h"
 #include "editor/Startup.h"
+#include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
 #include "editor/gui/MainWindow.h"
 #include "image/ImageCodec.h"
@@ -18,6 +19,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QProgressBar>
@@ -304,12 +306,39 @@ void RadioLinkGuiTest::duringATransferNothingChangesTheEditorAndCloseAsks() {
     MainWindow& form = *w.form;
     form.show();
     form.radioLink()->portDialog()->onPortPicked(0);
+    // A change typed before the write, which Undo could take back.
+    form.channelTable->setFocus();
+    form.channelTable->setCurrentCell(1, col::RxFrequency);
+    QTest::keyClick(form.channelTable, Qt::Key_Return);
+    QTest::keyClicks(form.cellEditors->frequencyEditor, "438");
+    QTest::keyClick(form.cellEditors->frequencyEditor, Qt::Key_Return);
+    QVERIFY(form.undoAction->isEnabled());
 
     QSignalSpy ended(&form.radioLink()->transfer(), &TransferController::finished);
     form.toolbarButton(ToolbarButton::Write)->trigger();
-    for (QAction* command : {form.fileMenu->menuAction(), form.newAction, form.openAction,
-                             form.saveAction, form.quitAction, form.lockAction, form.portAction})
+    for (QAction* command : {form.fileMenu->menuAction(),
+                             form.newAction,
+                             form.openAction,
+                             form.saveAction,
+                             form.importAction,
+                             form.exportAction,
+                             form.printAction,
+                             form.exportPdfAction,
+                             form.quitAction,
+                             form.lockAction,
+                             form.portAction,
+                             form.editMenu->menuAction(),
+                             form.undoAction,
+                             form.redoAction,
+                             form.cutAction,
+                             form.pasteAction,
+                             form.deleteChannelsAction,
+                             form.insertChannelAction,
+                             form.moveUpAction,
+                             form.moveDownAction})
         QVERIFY2(!command->isEnabled(), qPrintable(command->objectName()));
+    QTest::keySequence(&form, QKeySequence::Undo);
+    QCOMPARE(w.state.table.at(1, col::RxFrequency), std::string("438.00000"));
     for (QWidget* control :
          {static_cast<QWidget*>(form.channelTable), static_cast<QWidget*>(form.functionPanel),
           static_cast<QWidget*>(form.bandList)})
@@ -322,7 +351,9 @@ void RadioLinkGuiTest::duringATransferNothingChangesTheEditorAndCloseAsks() {
     QVERIFY(ended.wait(15000));
     QCOMPARE(ended.at(0).at(0).value<TransferOutcome>(), TransferOutcome::Success);
     QTRY_VERIFY_WITH_TIMEOUT(form.fileMenu->menuAction()->isEnabled(), 5000);
-    QVERIFY(form.quitAction->isEnabled());
+    for (QAction* command : {form.quitAction, form.importAction, form.printAction,
+                             form.editMenu->menuAction(), form.undoAction})
+        QVERIFY2(command->isEnabled(), qPrintable(command->objectName()));
     QVERIFY(form.channelTable->isEnabled());
     QVERIFY(form.bandList->isEnabled());
 }
