@@ -7,18 +7,21 @@
 // MainWindowView.cpp (rendering the state), MainWindowCommands.cpp (the menu and toolbar
 // commands), MainWindowSafety.cpp (the user's work: unsaved changes, the title, the guard
 // during transfers, the backups) and MainWindowEdit.cpp (undo, the clipboard, the row
-// commands and printing).
+// commands, import and export, printing).
 #include "editor/EditorState.h"
 #include "editor/ServiceSwitch.h"
 #include "editor/Startup.h"
 #include "editor/UndoHistory.h"
 #include "editor/gui/AppServices.h"
 #include "image/EditorBaseline.h"
+#include "image/FileDialogService.h"
 
 #include <QColor>
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <optional>
+#include <string>
 #include <vector>
 
 class QAction;
@@ -255,6 +258,9 @@ class MainWindow : public QMainWindow {
     // Before an Edit command: false when the data may not change; else commits an open
     // in-cell editor.
     bool startChange();
+    // Asks for the path of an exported file of `kind` (nothing during a transfer), after an open
+    // in-cell editor has committed its value.
+    std::optional<std::string> chooseExportPath(FileKind kind);
     // Writes an exported file atomically; a failure is shown with the system's reason.
     void writeExportedFile(const std::string& path, const std::string& bytes);
     // Records an undo step when the data changed, and updates the Edit commands.

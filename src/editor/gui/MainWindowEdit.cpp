@@ -37,24 +37,6 @@
 namespace tlv {
 
 void MainWindow::connectEditCommands() {
-    const std::pair<QAction*, void (MainWindow::*)()> commands[] = {
-        {undoAction, &MainWindow::undo},
-        {redoAction, &MainWindow::redo},
-        {cutAction, &MainWindow::cutChannels},
-        {copyAction, &MainWindow::copyChannels},
-        {pasteAction, &MainWindow::pasteChannels},
-        {selectAllChannelsAction, &MainWindow::selectAllChannels},
-        {deleteChannelsAction, &MainWindow::deleteChannels},
-        {insertChannelAction, &MainWindow::insertChannel},
-        {moveUpAction, &MainWindow::moveChannelsUp},
-        {moveDownAction, &MainWindow::moveChannelsDown},
-        {importAction, &MainWindow::importFile},
-        {exportAction, &MainWindow::exportFile},
-        {printAction, &MainWindow::printChannelCard},
-        {exportPdfAction, &MainWindow::exportChannelCardPdf},
-    };
-    for (const auto& [action, command] : commands)
-        connect(action, &QAction::triggered, this, command);
     // The row commands' keys reach them while the table or one of its editors has the focus.
     channelTable->addActions({cutAction, copyAction, pasteAction, selectAllChannelsAction,
                               deleteChannelsAction, insertChannelAction, moveUpAction,
@@ -321,10 +303,7 @@ void MainWindow::importFile() {
 }
 
 void MainWindow::exportFile() {
-    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr || transferRunning_) return;
-    cellEditors->closeEditor();
-    FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
-    const std::optional<std::string> path = files.ChooseSavePath(FileKind::Exchange);
+    const std::optional<std::string> path = chooseExportPath(FileKind::Exchange);
     if (!path) return;
     const ExchangeFormat format = ExchangeFormatOf(*path);
     if (format == ExchangeFormat::Unknown) {
@@ -333,6 +312,14 @@ void MainWindow::exportFile() {
         return;
     }
     writeExportedFile(*path, ExportText(state_, format));
+}
+
+std::optional<std::string> MainWindow::chooseExportPath(FileKind kind) {
+    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr || transferRunning_)
+        return std::nullopt;
+    // A value still being typed in a cell is part of what is exported.
+    cellEditors->closeEditor();
+    return FileCommands(state_, *services_.msgBox, *services_.fileDialogs).ChooseSavePath(kind);
 }
 
 void MainWindow::writeExportedFile(const std::string& path, const std::string& bytes) {
@@ -356,10 +343,7 @@ void MainWindow::printChannelCard() {
 }
 
 void MainWindow::exportChannelCardPdf() {
-    if (services_.msgBox == nullptr || services_.fileDialogs == nullptr || transferRunning_) return;
-    cellEditors->closeEditor();
-    FileCommands files(state_, *services_.msgBox, *services_.fileDialogs);
-    const std::optional<std::string> path = files.ChooseSavePath(FileKind::Pdf);
+    const std::optional<std::string> path = chooseExportPath(FileKind::Pdf);
     if (!path) return;
     writeExportedFile(*path, ChannelCardPdf(MakeChannelCard(state_)).toStdString());
 }
