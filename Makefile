@@ -9,7 +9,7 @@ LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 FUZZ_SECONDS ?= 60
 FUZZ_CXX ?= clang++-16
 
-.PHONY: all deps configure build run test sanitize fuzz bench screenshot format clean
+.PHONY: all deps configure build run test sanitize fuzz bench screenshot package format clean
 
 all: build
 
@@ -48,6 +48,11 @@ bench:
 
 screenshot: build
 	TLV_SCREENSHOT_DIR=$(abspath $(BUILD))/screenshots QT_QPA_PLATFORM=offscreen $(BUILD)/tests/tlv6200-screenshots
+
+# A Debian package of a Release build installed under /usr, in build-release/.
+package: deps
+	cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) -DCMAKE_INSTALL_PREFIX=/usr
+	cmake --build build-release -j $(JOBS) --target package
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

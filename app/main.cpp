@@ -1,5 +1,6 @@
 #include "editor/EditorState.h"
 #include "editor/gui/AppServices.h"
+#include "editor/gui/ApplicationIdentity.h"
 #include "editor/gui/MainWindow.h"
 #include "editor/gui/QtClock.h"
 #include "editor/qt/ParameterLocation.h"
@@ -22,7 +23,7 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("TLV6200"));
+    tlv::SetApplicationIdentity();
 
     tlv::EditorState state;
     tlv::QtClock clock;

@@ -1,12 +1,33 @@
 #include "help/HelpLinks.h"
 
+#include "help/InstallLayout.h"
+#include "localisation/LanguageState.h"
+
+#include <filesystem>
+
 namespace tlv {
 
-std::string HelpFilePath(const std::string& programFolder) {
-    if (programFolder.empty()) return kHelpFileName;
-    const char last = programFolder.back();
-    if (last == '/' || last == '\\') return programFolder + kHelpFileName;
-    return programFolder + "/" + kHelpFileName;
+const char* ManualLanguageFolder(int languageState) {
+    switch (languageState) {
+    case lang::English:
+        return "en";
+    case lang::Traditional:
+        return "zh-TW";
+    default:
+        return "zh-CN";
+    }
+}
+
+std::string ManualStartPage(const std::string& programFolder, int languageState) {
+    namespace fs = std::filesystem;
+    // The build tree keeps every program one folder below the build folder (app/, cli/,
+    // tests/), and the manual in the build folder's "manual".
+    const fs::path manual = IsInstalledProgramFolder(programFolder)
+                                ? fs::path(InstalledDocumentFolder(programFolder)) / "manual"
+                                : fs::path(programFolder) / ".." / "manual";
+    return (manual / ManualLanguageFolder(languageState) / "index.html")
+        .lexically_normal()
+        .string();
 }
 
 } // namespace tlv

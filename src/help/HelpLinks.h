@@ -1,17 +1,20 @@
 #pragma once
-// Where the help file and the maker's web page are.
+// Where the user manual and the maker's web page are.
 #include <string>
 
 namespace tlv {
-
-// The help file: the application title with ".CHM", in the program's folder.
-inline constexpr const char* kHelpFileName = "TLV6200.CHM";
 
 // The maker's web page, opened by the about box's developer line and the main window's
 // rights line.
 inline constexpr const char* kMakerWebPage = "https://www.example.com/tlv6200";
 
-// The help file's full path for the program folder `programFolder` (no trailing separator).
-std::string HelpFilePath(const std::string& programFolder);
+// The manual's folder for a language state: "zh-CN", "en" or "zh-TW" (Simplified Chinese for
+// an unknown state).
+const char* ManualLanguageFolder(int languageState);
+
+// The start page of the user manual in the language of `languageState`, for the program whose
+// folder is `programFolder`: in the documentation folder of an installed copy, or in the
+// build folder's "manual" for a program of the build tree.
+std::string ManualStartPage(const std::string& programFolder, int languageState);
 
 } // namespace tlv

@@ -77,6 +77,7 @@ void addMainWindowRows(std::vector<CaptionRow>& table) {
     w.caption("mnuhelp", "帮助(&H)", "Help(&H)");
     w.caption("mnumainhelp", "帮助主题  F1", "The help topic  F1 \"");
     w.caption("mnuBackupFolder", "打开备份文件夹", "Open backup folder");
+    w.caption("mnumanual", "用户手册", "User manual");
     w.caption("mnuabout", "关于", "About");
     // The editing comforts of this program: import and export, printing the channel card, and
     // the Edit menu.

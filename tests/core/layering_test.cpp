@@ -1,7 +1,8 @@
 // The include rules of docs/architecture.md, checked on the source tree: the core includes no
 // Qt and nothing of the serial adapter or the windows, the serial adapter nothing of the
-// windows, nothing under src/ a program's folder, the command-line program no window and the
-// simulated radio only the core; inside the core every file includes its own level or lower.
+// windows, nothing under src/ a program's folder, the command-line program no window, the
+// simulated radio and the manual builder only the core; inside the core every file includes its
+// own level or lower.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -69,6 +70,8 @@ int coreLevel(const std::string& pathFromSrc) {
         {"localisation/StartupLanguage", 1},
         {"editor/Clock", 1},
         {"help/HelpLinks", 1},
+        {"help/InstallLayout", 1},
+        {"help/InstallPaths", 1},
         {"link/ParmrkDecoder", 1},
         {"link/PortTable", 1},
         {"link/PortLock", 1},
@@ -140,7 +143,8 @@ TEST(Layering, SourceFolderHoldsTheLibraries) {
 
 TEST(Layering, ProgramsUseOnlyTheLayersTheyNeed) {
     for (const auto& [folder, highest] :
-         {std::pair{"cli", Layer::SerialAdapter}, std::pair{"tools/radio-sim", Layer::Core}}) {
+         {std::pair{"cli", Layer::SerialAdapter}, std::pair{"tools/radio-sim", Layer::Core},
+          std::pair{"tools/manual", Layer::Core}}) {
         for (const fs::path& file : sourcesUnder(folder))
             for (const Include& include : includesOf(file))
                 if (isProjectInclude(include)) {

@@ -2,6 +2,7 @@
 // message box, a fixed clock and a recording web opener.
 #include "FixedClock.h"
 #include "ScriptedMessageBox.h"
+#include "TemporaryFolder.h"
 #include "dialogs/gui/EmbeddedTextsDialog.h"
 #include "dialogs/gui/KeysDialog.h"
 #include "dialogs/gui/OptionalFunctionsDialog.h"
@@ -18,10 +19,13 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
@@ -80,7 +84,7 @@ class DialogsTest : public QObject {
     void form7KeystrokeLimitAndAsciiCheck();
     void decodeRefreshesEveryDialog();
     void aboutBoxAndWebLinks();
-    void helpFileBesideTheProgram();
+    void userManualOfTheLanguageInForce();
     void dialogsCloseWithTheMainWindow();
     void dialogsFollowTheLanguageMenus();
 };
@@ -492,23 +496,41 @@ void DialogsTest::aboutBoxAndWebLinks() {
     QVERIFY(f.box.shown[0].text.find(kMakerWebPage) != std::string::npos);
 }
 
-void DialogsTest::helpFileBesideTheProgram() {
+void DialogsTest::userManualOfTheLanguageInForce() {
     Fixture f;
-    const QString path = QCoreApplication::applicationDirPath() + QStringLiteral("/TLV6200.CHM");
-    QFile::remove(path);
-    f.form.helpTopicsAction->trigger();
-    QCOMPARE(f.box.shown.size(), size_t(1));
-    QCOMPARE(f.box.shown[0].text, text(msg::HelpFileMissing.text) + "\n" + path.toStdString());
-    QVERIFY(f.opened.isEmpty());
+    f.form.show();
+    f.form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.form));
+    // A program of the build tree opens the manual that the build put into the build folder.
+    const auto page = [](const char* language) {
+        return QUrl::fromLocalFile(QDir::cleanPath(QCoreApplication::applicationDirPath() +
+                                                   "/../manual/" + language + "/index.html"));
+    };
+    QTest::keyClick(&f.form, Qt::Key_F1);
+    f.form.englishAction->trigger();
+    QMenuBar* bar = f.form.menuBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {},
+                      bar->actionGeometry(f.form.helpMenu->menuAction()).center());
+    QTRY_VERIFY(f.form.helpMenu->isVisible());
+    QCOMPARE(f.form.userManualAction->text(), QStringLiteral("User manual"));
+    QTest::mouseClick(f.form.helpMenu, Qt::LeftButton, {},
+                      f.form.helpMenu->actionGeometry(f.form.userManualAction).center());
+    f.form.traditionalChineseAction->trigger();
+    QCOMPARE(f.form.userManualAction->text(), QStringLiteral("用戶手冊"));
+    QTest::keyClick(&f.form, Qt::Key_F1);
+    QCOMPARE(f.opened, QList<QUrl>({page("zh-CN"), page("en"), page("zh-TW")}));
+    for (const QUrl& url : f.opened)
+        QVERIFY2(QFile::exists(url.toLocalFile()), qPrintable(url.toLocalFile()));
+    QVERIFY(f.box.shown.empty());
 
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    f.form.helpTopicsAction->trigger();
-    QFile::remove(path);
+    // Without the manual the message names the page that is missing.
+    test::TemporaryFolder nowhere;
+    const QString program = QString::fromStdString(nowhere.file("bin"));
+    OpenUserManual(f.box, 1, program);
     QCOMPARE(f.box.shown.size(), size_t(1));
-    QCOMPARE(f.opened.size(), 1);
-    QCOMPARE(f.opened[0], QUrl::fromLocalFile(path));
+    QCOMPARE(f.box.shown[0].text, std::string(msg::HelpFileMissing.text.en) + "\n" +
+                                      ManualStartPage(program.toStdString(), 1));
+    QCOMPARE(f.opened.size(), 3);
 }
 
 void DialogsTest::dialogsCloseWithTheMainWindow() {

@@ -1,7 +1,9 @@
 // The main window driven through its widgets, with a scripted message box and a fixed clock.
 #include "FixedClock.h"
 #include "ScriptedMessageBox.h"
+#include "dialogs/gui/KeysDialog.h"
 #include "editor/EditorOps.h"
+#include "editor/gui/ApplicationIdentity.h"
 #include "editor/gui/DropDownComboBox.h"
 #include "editor/gui/MainWindow.h"
 #include "localisation/CellTexts.h"
@@ -78,6 +80,7 @@ class MainWindowTest : public QObject {
     void messageBoxButtonsFollowTheLanguage();
     void messageBoxTitleIconAndDefault();
     void messageBoxReturnsItemIds();
+    void windowsCarryTheDesktopIdentity();
 };
 
 void MainWindowTest::startupShowsNumberedEmptyChannels() {
@@ -181,7 +184,7 @@ void MainWindowTest::everyMenuItemWithItsShortcut() {
           "mnutestfre"}},
         {"mnuset", {"mnulock", "mnucom", "mnuLanguage"}},
         {"mnuLanguage", {"mnuChineseJ", "mnuChineseF", "mnuEnglish"}},
-        {"mnuhelp", {"mnumainhelp", "mnuBackupFolder", "mnuabout"}},
+        {"mnuhelp", {"mnumainhelp", "mnumanual", "mnuBackupFolder", "mnuabout"}},
     };
     for (const Item& menu : menus) {
         auto* qmenu = form.findChild<QMenu*>(menu.menu);
@@ -494,6 +497,25 @@ void MainWindowTest::messageBoxReturnsItemIds() {
     });
     presser.start(10);
     QCOMPARE(service.LocalMsgBox("Question?", 36, ""), 7);
+}
+
+// The icon of the desktop entry on every window, and the app id naming the desktop entry that
+// is installed (on Wayland the desktop finds the icon and the name through it).
+void MainWindowTest::windowsCarryTheDesktopIdentity() {
+    SetApplicationIdentity();
+    EditorState state;
+    test::ScriptedMessageBox box;
+    AppServices services{&box};
+    MainWindow form(state, services);
+    for (QWidget* window : std::initializer_list<QWidget*>{&form, form.keysDialog}) {
+        const QPixmap icon = window->windowIcon().pixmap(48, 48);
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.size(), QSize(48, 48));
+    }
+    QCOMPARE(QGuiApplication::desktopFileName(), ApplicationId());
+    QVERIFY(QFile::exists(QStringLiteral(TLV_SOURCE_DIR "/packaging/") + ApplicationId() +
+                          QStringLiteral(".desktop")));
+    QCOMPARE(QCoreApplication::applicationName(), QStringLiteral("TLV6200"));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,4 +1,5 @@
-// Where the parameter file goes: the program's folder when it can be written.
+// Where the parameter file goes: the program's folder of a build tree when it can be written, the
+// per-user configuration folder for an installed program.
 #include "TemporaryFolder.h"
 #include "Unprivileged.h"
 #include "editor/qt/ParameterLocation.h"
@@ -16,19 +17,27 @@ class ParameterLocationTest : public QObject {
   private slots:
     void writableProgramFolderIsUsed() {
         test::TemporaryFolder program;
-        QCOMPARE(ChooseParameterFolder(program.path().string(), "/config"),
+        QCOMPARE(ChooseParameterFolder(program.path().string(), "/config", false),
                  program.path().string());
+    }
+
+    void installedProgramUsesTheUserConfigurationFolderEvenWhenItCouldWrite() {
+        test::TemporaryFolder program;
+        QCOMPARE(ChooseParameterFolder(program.path().string(), "/config", true),
+                 std::string("/config"));
     }
 
     void otherwiseTheUserConfigurationFolder() {
         test::TemporaryFolder program;
-        QCOMPARE(ChooseParameterFolder(program.file("missing"), "/config"), std::string("/config"));
-        QCOMPARE(ChooseParameterFolder("", "/config"), std::string("/config"));
+        QCOMPARE(ChooseParameterFolder(program.file("missing"), "/config", false),
+                 std::string("/config"));
+        QCOMPARE(ChooseParameterFolder("", "/config", false), std::string("/config"));
         // A folder the user may not write, as an unprivileged user even under the superuser.
         QVERIFY(test::RunUnprivileged(
             [&] {
                 ::chmod(program.path().c_str(), 0555);
-                return ChooseParameterFolder(program.path().string(), "/config") == "/config";
+                return ChooseParameterFolder(program.path().string(), "/config", false) ==
+                       "/config";
             },
             {program.path()}));
     }

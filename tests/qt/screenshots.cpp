@@ -1,6 +1,8 @@
-// Renders the main window offscreen into PNG files for a person to look at: the window as it
-// starts, enlarged, and locked in service mode, and each dialog. The folder comes from
-// TLV_SCREENSHOT_DIR, or "screenshots" in the current folder.
+// Renders the main window offscreen into PNG files for a person to look at and for the user
+// manual and the software centres: the window with a few channels in the three languages, as it
+// starts (enlarged), locked in service mode, and each dialog. Files in Simplified Chinese are
+// named after the window ("main-window.png"), the others carry "-english" or "-traditional".
+// The folder comes from TLV_SCREENSHOT_DIR, or "screenshots" in the current folder.
 #include "FixedClock.h"
 #include "ScriptedMessageBox.h"
 #include "dialogs/gui/EmbeddedTextsDialog.h"
@@ -30,12 +32,12 @@ class Screenshots : public QObject {
         QVERIFY(QDir().mkpath(folder_));
     }
 
-    void mainWindow() { shoot("Form1.png", {}); }
+    void mainWindow() { shoot("main-window.png", {}, addSampleChannels); }
 
-    void mainWindowEnlarged() { shoot("Form1-enlarged.png", QSize(1100, 620)); }
+    void mainWindowEnlarged() { shoot("main-window-enlarged.png", QSize(1100, 620)); }
 
     void mainWindowWithChannelsLockedInServiceMode() {
-        shoot("Form1-channels-locked.png", {}, [](MainWindow& form) {
+        shoot("main-window-locked-service.png", {}, [](MainWindow& form) {
             auto& table = form.state().table;
             const char* rows[][8] = {
                 {"438.12500", "关闭", "438.12500", "关闭", "高", "关闭", "宽带", "有"},
@@ -52,14 +54,14 @@ class Screenshots : public QObject {
     }
 
     void mainWindowInEnglish() {
-        shoot("Form1-english.png", {}, [](MainWindow& form) {
+        shoot("main-window-english.png", {}, [](MainWindow& form) {
             addSampleChannels(form);
             form.englishAction->trigger();
         });
     }
 
     void mainWindowInTraditionalChinese() {
-        shoot("Form1-traditional.png", {}, [](MainWindow& form) {
+        shoot("main-window-traditional.png", {}, [](MainWindow& form) {
             addSampleChannels(form);
             form.traditionalChineseAction->trigger();
         });
@@ -98,13 +100,13 @@ class Screenshots : public QObject {
         form.serviceModeOn();
         prepare(form);
         const std::array<std::pair<QWidget*, const char*>, 7> windows{{
-            {form.radioLink()->portDialog(), "FormCOM"},
-            {form.powerLevelDialog, "Form2"},
-            {form.testFrequencyDialog, "Form4"},
-            {form.optionalFunctionsDialog, "Form5"},
-            {form.keysDialog, "Form6"},
-            {form.embeddedTextsDialog, "Form7"},
-            {form.aboutDialog, "frmAbout"},
+            {form.radioLink()->portDialog(), "port"},
+            {form.powerLevelDialog, "power-levels"},
+            {form.testFrequencyDialog, "test-frequencies"},
+            {form.optionalFunctionsDialog, "optional-functions"},
+            {form.keysDialog, "keys"},
+            {form.embeddedTextsDialog, "embedded-texts"},
+            {form.aboutDialog, "about"},
         }};
         for (const auto& [window, name] : windows)
             save(window, QString::fromLatin1(name) + QLatin1String(suffix) + ".png");

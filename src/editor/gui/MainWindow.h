@@ -153,6 +153,7 @@ class MainWindow : public QMainWindow {
     QMenu* helpMenu = nullptr;
     QAction* helpTopicsAction = nullptr;
     QAction* backupFolderAction = nullptr;
+    QAction* userManualAction = nullptr;
     QAction* aboutAction = nullptr;
     // The note beside the progress bar that the last automatic backup could not be saved.
     QLabel* backupNotice = nullptr;

@@ -23,7 +23,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QLabel>
-#include <QShortcut>
 #include <QTableWidget>
 
 namespace tlv {
@@ -58,6 +57,7 @@ void MainWindow::connectCommands() {
         {englishAction, &MainWindow::chooseEnglish},
         {helpTopicsAction, &MainWindow::openHelp},
         {backupFolderAction, &MainWindow::openBackupFolder},
+        {userManualAction, &MainWindow::openHelp},
         {aboutAction, &MainWindow::showAbout},
         {importAction, &MainWindow::importFile},
         {exportAction, &MainWindow::exportFile},
@@ -85,9 +85,6 @@ void MainWindow::connectCommands() {
         connect(action, &QAction::triggered, this,
                 [this, command = command] { (this->*command)(); });
     connect(quitAction, &QAction::triggered, this, &QWidget::close);
-    // The help item stays out of the menu, but F1 still opens the help.
-    auto* helpKey = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    connect(helpKey, &QShortcut::activated, this, &MainWindow::openHelp);
 }
 
 void MainWindow::connectPanelLists() {
@@ -226,8 +223,8 @@ void MainWindow::chooseEnglish() {
 
 void MainWindow::openHelp() {
     if (services_.msgBox)
-        OpenHelpFile(*services_.msgBox, state_.languageState,
-                     QCoreApplication::applicationDirPath());
+        OpenUserManual(*services_.msgBox, state_.languageState,
+                       QCoreApplication::applicationDirPath());
 }
 
 void MainWindow::showAbout() {

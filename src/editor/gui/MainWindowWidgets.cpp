@@ -93,6 +93,7 @@ constexpr char EnglishAction[] = "mnuEnglish";
 constexpr char HelpMenu[] = "mnuhelp";
 constexpr char HelpTopicsAction[] = "mnumainhelp";
 constexpr char BackupFolderAction[] = "mnuBackupFolder";
+constexpr char UserManualAction[] = "mnumanual";
 constexpr char AboutAction[] = "mnuabout";
 constexpr char BackupNotice[] = "BackupNotice";
 } // namespace mainwindow_names
@@ -218,12 +219,17 @@ void MainWindow::buildMenus() {
     languageMenu->addAction(englishAction);
 
     helpMenu = makeMenu(bar, name::HelpMenu);
+    // The designed help item stays hidden, and with it its F1; the user manual item shows F1 and
+    // takes it.
     helpTopicsAction = makeAction(this, name::HelpTopicsAction);
     helpTopicsAction->setShortcut(QKeySequence(Qt::Key_F1));
     helpTopicsAction->setVisible(false);
+    userManualAction = makeAction(this, name::UserManualAction);
+    userManualAction->setShortcut(QKeySequence(Qt::Key_F1));
     backupFolderAction = makeAction(this, name::BackupFolderAction);
     aboutAction = makeAction(this, name::AboutAction);
     helpMenu->addAction(helpTopicsAction);
+    helpMenu->addAction(userManualAction);
     helpMenu->addAction(backupFolderAction);
     helpMenu->addAction(aboutAction);
 }

@@ -1,6 +1,7 @@
 #include "editor/qt/ParameterLocation.h"
 
 #include "editor/ParameterFile.h"
+#include "help/InstallLayout.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,14 +28,15 @@ bool WritableFolder(const std::string& folder) {
 } // namespace
 
 std::string ChooseParameterFolder(const std::string& programFolder,
-                                  const std::string& userConfigFolder) {
-    return WritableFolder(programFolder) ? programFolder : userConfigFolder;
+                                  const std::string& userConfigFolder, bool installed) {
+    return !installed && WritableFolder(programFolder) ? programFolder : userConfigFolder;
 }
 
 std::string ParameterFolder() {
     std::string programFolder = LocalPath(QCoreApplication::applicationDirPath());
     QString userFolder = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
-    std::string chosen = ChooseParameterFolder(programFolder, LocalPath(userFolder));
+    std::string chosen = ChooseParameterFolder(programFolder, LocalPath(userFolder),
+                                               IsInstalledProgramFolder(programFolder));
     if (chosen != programFolder && !userFolder.isEmpty()) QDir().mkpath(userFolder);
     return chosen;
 }

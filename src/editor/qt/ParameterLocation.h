@@ -1,7 +1,8 @@
 #pragma once
-// Where the parameter file lives: in the program's folder, as "parameter", or - when that
-// folder cannot be written, as for a program installed for all users - in the per-user
-// configuration folder of the program.
+// Where the parameter file lives: for an installed program, in the per-user configuration folder
+// of the program (also for root, so that nothing is written beside the installed programs); for
+// a program run from its build folder, in the program's folder as "parameter", or - when that
+// folder cannot be written - in the per-user configuration folder.
 #include <string>
 
 namespace tlv {
@@ -14,9 +15,9 @@ std::string ParameterFolder();
 // The full path of the parameter file in ParameterFolder().
 std::string ParameterFilePath();
 
-// The choice itself: `programFolder` when it exists and can be written, else
-// `userConfigFolder`.
+// The choice itself: `userConfigFolder` for an installed program; otherwise `programFolder`
+// when it exists and can be written, else `userConfigFolder`.
 std::string ChooseParameterFolder(const std::string& programFolder,
-                                  const std::string& userConfigFolder);
+                                  const std::string& userConfigFolder, bool installed);
 
 } // namespace tlv

@@ -27,8 +27,9 @@ void SetUrlOpener(UrlOpener replacement) {
     opener() = std::move(replacement);
 }
 
-void OpenHelpFile(MessageBoxService& box, int languageState, const QString& programFolder) {
-    const QString path = QString::fromStdString(HelpFilePath(programFolder.toStdString()));
+void OpenUserManual(MessageBoxService& box, int languageState, const QString& programFolder) {
+    const QString path = QFile::decodeName(QByteArray::fromStdString(
+        ManualStartPage(QFile::encodeName(programFolder).toStdString(), languageState)));
     if (!QFileInfo(path).isFile()) {
         ShowMessage(box, languageState, msg::HelpFileMissing, path.toStdString());
         return;

@@ -1,5 +1,5 @@
 #pragma once
-// Opening the help file and the maker's web page with the desktop's programs. The opener can
+// Opening the user manual and the maker's web page with the desktop's programs. The opener can
 // be replaced (tests record the addresses instead of starting a browser).
 #include <QString>
 #include <QUrl>
@@ -15,9 +15,11 @@ using UrlOpener = std::function<bool(const QUrl&)>;
 // Replaces the opener; an empty one restores the desktop's (QDesktopServices::openUrl).
 void SetUrlOpener(UrlOpener opener);
 
-// Opens TLV6200.CHM in `programFolder`. A missing file, or one the desktop cannot open, is
-// reported in a message box in the user's language.
-void OpenHelpFile(MessageBoxService& box, int languageState, const QString& programFolder);
+// Opens the start page of the user manual in the language in force with the desktop's browser:
+// the installed manual, or the build folder's for a program of the build tree (`programFolder`
+// is the program's folder). A missing manual, or one the desktop cannot open, is reported in a
+// message box in the user's language.
+void OpenUserManual(MessageBoxService& box, int languageState, const QString& programFolder);
 
 // Opens the maker's web page; a failure is reported in a message box.
 void OpenMakerWebPage(MessageBoxService& box, int languageState);
