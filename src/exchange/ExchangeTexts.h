@@ -5,6 +5,12 @@
 #include "localisation/Messages.h"
 
 namespace tlv::text {
+// Where a finding is: a channel, a line of the file, the file as a whole. Keys and column names
+// of the file (settings.VoxGain, rx, Tone) are written as the file has them.
+inline constexpr LocalText AtChannel{"信道 %1", "channel %1"};
+inline constexpr LocalText AtLine{"第 %1 行", "line %1"};
+inline constexpr LocalText AtChannelLine{"信道 %1（第 %2 行）", "channel %1 (line %2)"};
+inline constexpr LocalText AtCsvFile{"CSV 文件", "csv"};
 inline constexpr LocalText NotANumber{"不是数字", "not a number"};
 inline constexpr LocalText UnknownTone{"未知的亚音频", "unknown tone"};
 inline constexpr LocalText ToneWithoutFrequency{"只有发射频率为空时亚音频才可为空",

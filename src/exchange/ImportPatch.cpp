@@ -52,7 +52,7 @@ class Applier {
     }
 
     void channel(int row, const ChannelPatch& patch) {
-        const std::string where = "channel " + std::to_string(row);
+        const std::string where = Localise(language_, text::AtChannel, std::to_string(row));
         if (patch.clear) {
             ClearChannel(state_, row);
             return;

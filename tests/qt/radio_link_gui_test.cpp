@@ -24,6 +24,8 @@
 #include <QProcess>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -161,6 +163,17 @@ void RadioLinkGuiTest::portDialogLooksAgainEachTimeItOpens() {
     QCOMPARE(com->portDevices[1]->text(), second->path());
     QVERIFY(com->portOptions[0]->isChecked());
     QCOMPARE(w.form->radioLink()->link().device(), first->path());
+
+    // The chosen port held by another program: no other port is taken in its place.
+    w.form->radioLink()->link().close();
+    SerialLink holder;
+    QVERIFY(holder.open(first->path()));
+    com->close();
+    w.form->portAction->trigger();
+    QVERIFY(!com->portOptions[0]->isEnabled());
+    QCOMPARE(w.state.portNumber, 1);
+    QVERIFY(!w.form->radioLink()->ports().isOpen());
+    holder.close();
 
     // The chosen port's radio goes away: its option is no longer offered or checked, and the
     // only port left is taken as at start-up.
@@ -343,6 +356,11 @@ void RadioLinkGuiTest::duringATransferNothingChangesTheEditorAndCloseAsks() {
          {static_cast<QWidget*>(form.channelTable), static_cast<QWidget*>(form.functionPanel),
           static_cast<QWidget*>(form.bandList)})
         QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
+    // The status line and the progress bar fit in the window at its start size.
+    QTRY_VERIFY(form.transferProgress->isVisible() && form.transferStatus->isVisible());
+    QCoreApplication::processEvents();
+    QVERIFY(!form.clientArea->verticalScrollBar()->isVisible());
+    QVERIFY(!form.clientArea->horizontalScrollBar()->isVisible());
 
     w.box.answers = {IdNo};
     QVERIFY(!form.close());

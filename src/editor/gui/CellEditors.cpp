@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTableWidget>
+#include <QValidator>
 
 #include <algorithm>
 #include <utility>
@@ -80,6 +81,21 @@ bool isFocusLossToIgnore(QEvent* event) {
     return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
 }
 
+// Text put into the frequency editor other than by a key (a paste, a drop) passes the filter
+// of typed keys: text with any character no key could give is refused as a whole.
+class FrequencyTextValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*position*/) const override {
+        for (QChar c : input) {
+            const int code = c.unicode();
+            if (code < 32 || code > 126 || FilterFrequencyKey(code).action != KeyAction::Keep)
+                return Invalid;
+        }
+        return Acceptable;
+    }
+};
+
 } // namespace
 
 MessageBoxService& WindowMessageBox(MainWindow& form) {
@@ -94,6 +110,7 @@ CellEditors::CellEditors(MainWindow& form) : QObject(&form), form_(form), state_
     frequencyEditor = new QLineEdit(viewport);
     frequencyEditor->setObjectName(QString::fromLatin1(name::FrequencyEditor));
     frequencyEditor->setMaxLength(kFrequencyEditorMaxLength);
+    frequencyEditor->setValidator(new FrequencyTextValidator(frequencyEditor));
     frequencyEditor->setAlignment(Qt::AlignCenter);
     frequencyEditor->setFrame(false);
     frequencyEditor->setStyleSheet(

@@ -479,6 +479,9 @@ void MainWindow::buildLayout() {
     bottom->addWidget(backupNotice);
     bottom->addStretch(0);
     bottom->addWidget(rightsLine);
+    // The progress bar is no taller than the line of text it replaces, so that showing it during
+    // a transfer never makes the client area taller than the window (which would scroll it).
+    transferProgress->setMaximumHeight(rightsLine->sizeHint().height());
     outer->addLayout(bottom);
 
     // The client area never shrinks below what shows all sixteen channels and both panels;
