@@ -134,9 +134,8 @@ int RunImport(const CommandLine& line) {
         ErrorLine(input + ": " + Localise(language, text::UnknownFormat));
         return kExitUsage;
     }
-    // Import files are small; anything beyond a megabyte is not one of ours.
     std::string content;
-    const FileStatus status = ReadFileHead(input, 1 << 20, content);
+    const FileStatus status = ReadImportFile(input, content);
     if (!status.ok) {
         fileMessage(language, msg::OpenFailed, input, status.reason);
         return kExitFile;

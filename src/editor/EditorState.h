@@ -32,6 +32,8 @@ struct ChannelTable {
     std::string& at(int row, int column) { return cell[row][column]; }
     const std::string& at(int row, int column) const { return cell[row][column]; }
     bool inUse(int row) const { return !cell[row][col::RxFrequency].empty(); }
+
+    bool operator==(const ChannelTable&) const = default;
 };
 
 // ChannelOptionIndex: 16 rows (channel-1) x 10 entries (column-2). Meaningful for the
@@ -40,6 +42,8 @@ struct ChannelOptionIndex {
     std::array<std::array<int16_t, 10>, 16> entry{};
     int16_t& at(int row, int column) { return entry[row - 1][column - 2]; }
     int16_t at(int row, int column) const { return entry[row - 1][column - 2]; }
+
+    bool operator==(const ChannelOptionIndex&) const = default;
 };
 
 // The language-dependent list entries the editor compares cells with and writes into cells:
@@ -55,6 +59,8 @@ struct CellListTexts {
     const std::string& optionText(int column, int position) const {
         return option[column - 5][position];
     }
+
+    bool operator==(const CellListTexts&) const = default;
 };
 
 // Values of the optional-functions dialog's controls (list positions, -1 = no selection).
@@ -78,11 +84,15 @@ struct OptionalFunctions {
     // The DTMF group and memory grid that travel with the dialog but are not shown.
     std::array<int, 8> dtmf{}; // in the order of DtmfSettings
     std::array<std::string, 8> dtmfMemory{};
+
+    bool operator==(const OptionalFunctions&) const = default;
 };
 
 struct KeyFunctions {
     int keyFunction1 = 0; // KeyFunction1
     int keyFunction2 = 0; // KeyFunction2
+
+    bool operator==(const KeyFunctions&) const = default;
 };
 
 struct PowerLevels {
@@ -91,16 +101,22 @@ struct PowerLevels {
     std::string highLevelText = "0";
     std::string lowLevelText = "0";
     bool slidersEnabled = false;
+
+    bool operator==(const PowerLevels&) const = default;
 };
 
 struct TestFrequencyTable {
     // Rows 1..16, column 1 receive and column 2 transmit (index [row][column]).
     std::array<std::array<std::string, 3>, 17> grid{};
+
+    bool operator==(const TestFrequencyTable&) const = default;
 };
 
 struct EmbeddedTextFields {
     std::string firstText;
     std::string secondText;
+
+    bool operator==(const EmbeddedTextFields&) const = default;
 };
 
 struct EditorState {
@@ -139,6 +155,8 @@ struct EditorState {
     PowerLevels powerLevels;
     TestFrequencyTable testFrequencies;
     EmbeddedTextFields embeddedTexts;
+
+    bool operator==(const EditorState&) const = default;
 };
 
 } // namespace tlv

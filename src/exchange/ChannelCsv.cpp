@@ -157,7 +157,7 @@ class CsvReader {
         if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
         std::vector<std::pair<int, std::vector<std::string>>> records;
         if (!splitCsv(text, records)) {
-            error("csv", text::UnbalancedQuote);
+            error(Localise(language_, text::AtCsvFile), text::UnbalancedQuote);
             return patch_;
         }
         std::vector<CsvRow> rows;
@@ -172,7 +172,8 @@ class CsvReader {
                     columns_[trim(fields[i])] = i;
                 for (const char* required : {"Location", "Frequency"}) {
                     if (!columns_.count(required)) {
-                        error("line " + std::to_string(line), text::MissingColumn, required);
+                        error(Localise(language_, text::AtLine, std::to_string(line)),
+                              text::MissingColumn, required);
                         return patch_;
                     }
                 }
@@ -181,7 +182,7 @@ class CsvReader {
             rows.push_back({line, -1, std::move(fields)});
         }
         if (!haveHeader) {
-            error("csv", text::MissingColumn, "Location");
+            error(Localise(language_, text::AtCsvFile), text::MissingColumn, "Location");
             return patch_;
         }
         if (!placeRows(rows)) return patch_;
@@ -207,7 +208,8 @@ class CsvReader {
         std::map<long long, int> lineOfLocation;
         bool ok = true;
         for (CsvRow& row : rows) {
-            const std::string at = "line " + std::to_string(row.line) + " Location";
+            const std::string at =
+                Localise(language_, text::AtLine, std::to_string(row.line)) + " Location";
             const std::string location = field(row, "Location");
             if (location.empty() || location.size() > 9 ||
                 !std::all_of(location.begin(), location.end(),
@@ -218,7 +220,8 @@ class CsvReader {
             }
             row.location = std::stoll(location);
             if (isChirpNewFileMemory(row, columns_)) {
-                note("line " + std::to_string(row.line), text::ChirpNewFileMemory);
+                note(Localise(language_, text::AtLine, std::to_string(row.line)),
+                     text::ChirpNewFileMemory);
                 row.location = -1;
                 continue;
             }
@@ -241,8 +244,8 @@ class CsvReader {
             return true;
         }
         if (lineOfLocation.size() > static_cast<std::size_t>(kChannelCount)) {
-            error("csv", text::TooManyRows, std::to_string(lineOfLocation.size()),
-                  std::to_string(kChannelCount));
+            error(Localise(language_, text::AtCsvFile), text::TooManyRows,
+                  std::to_string(lineOfLocation.size()), std::to_string(kChannelCount));
             return false;
         }
         int channel = 0;
@@ -262,8 +265,8 @@ class CsvReader {
 
     void readRow(const CsvRow& row) {
         const int number = channelOf_.at(row.line);
-        const std::string at =
-            "channel " + std::to_string(number) + " (line " + std::to_string(row.line) + ")";
+        const std::string at = Localise(language_, text::AtChannelLine, std::to_string(number),
+                                        std::to_string(row.line));
         auto get = [&](const char* name) { return field(row, name); };
         auto unknown = [&](const char* name) {
             error(at + " " + name, text::UnknownValue, get(name));

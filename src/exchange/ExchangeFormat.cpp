@@ -4,6 +4,7 @@
 #include "exchange/JsonExport.h"
 
 #include <cctype>
+#include <cerrno>
 
 namespace tlv {
 
@@ -18,6 +19,15 @@ ExchangeFormat ExchangeFormatOf(const std::string& path) {
     if (extension == "json") return ExchangeFormat::Json;
     if (extension == "csv") return ExchangeFormat::Csv;
     return ExchangeFormat::Unknown;
+}
+
+FileStatus ReadImportFile(const std::string& path, std::string& text) {
+    FileStatus status = ReadFileHead(path, kImportFileLimit + 1, text);
+    if (status.ok && text.size() > kImportFileLimit) {
+        text.clear();
+        return FileStatus::Failure(EFBIG);
+    }
+    return status;
 }
 
 std::string ExportText(const EditorState& state, ExchangeFormat format) {

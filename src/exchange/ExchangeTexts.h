@@ -5,6 +5,12 @@
 #include "localisation/Messages.h"
 
 namespace tlv::text {
+// Where a finding is: a channel, a line of the file, the file as a whole. Keys and column names
+// of the file (settings.VoxGain, rx, Tone) are written as the file has them.
+inline constexpr LocalText AtChannel{"信道 %1", "channel %1"};
+inline constexpr LocalText AtLine{"第 %1 行", "line %1"};
+inline constexpr LocalText AtChannelLine{"信道 %1（第 %2 行）", "channel %1 (line %2)"};
+inline constexpr LocalText AtCsvFile{"CSV 文件", "csv"};
 inline constexpr LocalText NotANumber{"不是数字", "not a number"};
 inline constexpr LocalText UnknownTone{"未知的亚音频", "unknown tone"};
 inline constexpr LocalText ToneWithoutFrequency{"只有发射频率为空时亚音频才可为空",
@@ -65,4 +71,13 @@ inline constexpr LocalText ModeNotPossible{"对讲机不能使用 %1 模式（�
                                            "the radio cannot do mode %1 (FM wide and NFM narrow "
                                            "only)"};
 inline constexpr LocalText NotInUse{"未使用", "not in use"};
+inline constexpr LocalText PlacedInLocationOrder{
+    "文件的位置超出 1..16：各行已按位置顺序放到信道 1、2、3……",
+    "The file's Locations lie outside 1..16: its rows were placed on channels 1, 2, 3 ... in the "
+    "order of their Location."};
+inline constexpr LocalText MoreIssues{"……另有 %1 条", "... and %1 more"};
+inline constexpr LocalText CsvUsesWindowBand{
+    "CSV 文件不含频段：导入使用窗口中选择的频段，请先选择合适的频段。",
+    "A CSV file holds no band: the import uses the band chosen in the window. Choose the band "
+    "first."};
 } // namespace tlv::text

@@ -52,7 +52,7 @@ class Applier {
     }
 
     void channel(int row, const ChannelPatch& patch) {
-        const std::string where = "channel " + std::to_string(row);
+        const std::string where = Localise(language_, text::AtChannel, std::to_string(row));
         if (patch.clear) {
             ClearChannel(state_, row);
             return;
@@ -313,6 +313,20 @@ bool FinerThanTenHertz(const std::string& text) {
     const auto point = text.find('.');
     if (point == std::string::npos || text.size() <= point + 6) return false;
     return text.find_first_not_of('0', point + 6) != std::string::npos;
+}
+
+std::string IssueLines(const std::vector<ImportIssue>& issues, int languageState,
+                       std::size_t maxLines) {
+    std::string lines;
+    for (std::size_t i = 0; i < issues.size() && i < maxLines; ++i) {
+        if (i > 0) lines += '\n';
+        lines += issues[i].where.empty() ? issues[i].message
+                                         : issues[i].where + ": " + issues[i].message;
+    }
+    if (issues.size() > maxLines)
+        lines += '\n' + Localise(languageState, text::MoreIssues,
+                                 std::to_string(issues.size() - maxLines));
+    return lines;
 }
 
 bool ImportReport::hinted(ImportHint hint) const {

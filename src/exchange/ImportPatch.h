@@ -54,6 +54,11 @@ struct ImportReport {
     bool hinted(ImportHint hint) const;
 };
 
+// The issues one a line, "where: message", at most `maxLines` of them and then a line that
+// counts the rest.
+std::string IssueLines(const std::vector<ImportIssue>& issues, int languageState,
+                       std::size_t maxLines);
+
 // Choices of the user for an import besides the input.
 struct ImportOptions {
     std::optional<int> band; // the band (0..6) for a CSV, which carries none; over a JSON's band

@@ -13,6 +13,19 @@ namespace tlv {
 
 namespace {
 
+// What a chosen name without an extension gets.
+const char* DefaultExtension(FileKind kind) {
+    switch (kind) {
+    case FileKind::Pdf:
+        return ".pdf";
+    case FileKind::Exchange:
+        return ".csv";
+    case FileKind::ChannelData:
+        break;
+    }
+    return ".DAT";
+}
+
 bool IsFolder(const std::string& path) {
     struct stat info {};
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
@@ -25,10 +38,14 @@ bool Exists(const std::string& path) {
 
 } // namespace
 
-std::string WithDataExtension(const std::string& path) {
+std::string WithExtension(const std::string& path, const std::string& extension) {
     std::filesystem::path name = std::filesystem::path(path).filename();
     if (name.empty() || name == "." || name == ".." || name.has_extension()) return path;
-    return path + ".DAT";
+    return path + extension;
+}
+
+std::string WithDataExtension(const std::string& path) {
+    return WithExtension(path, ".DAT");
 }
 
 std::string SavedCaption(const std::string& path) {
@@ -74,11 +91,12 @@ SaveChangesOutcome FileCommands::AskToSaveChanges() {
     }
 }
 
-std::optional<std::string> FileCommands::Save() {
+std::optional<std::string> FileCommands::ChooseSavePath(FileKind kind) {
     for (;;) {
-        std::optional<std::string> chosen = dialogs_.ShowSave();
+        std::optional<std::string> chosen =
+            kind == FileKind::ChannelData ? dialogs_.ShowSave() : dialogs_.ShowSaveFor(kind);
         if (!chosen || chosen->empty()) return std::nullopt;
-        const std::string path = WithDataExtension(*chosen);
+        const std::string path = WithExtension(*chosen, DefaultExtension(kind));
         if (IsFolder(path)) {
             ShowMessage(box_, state_.languageState, msg::SaveFailed,
                         FileStatus::Failure(EISDIR).reason);
@@ -87,15 +105,21 @@ std::optional<std::string> FileCommands::Save() {
         if (Exists(path) &&
             ShowMessage(box_, state_.languageState, msg::OverwriteQuestion) != IdYes)
             continue;
-        // Built after the dialog: an in-cell edit committed when the dialog took the focus is
-        // part of the file.
-        FileStatus written = WriteFileAtomically(path, BuildDataFile(state_), writeFault);
-        if (!written.ok) {
-            ShowMessage(box_, state_.languageState, msg::SaveFailed, written.reason);
-            return std::nullopt;
-        }
         return path;
     }
+}
+
+std::optional<std::string> FileCommands::Save() {
+    const std::optional<std::string> path = ChooseSavePath();
+    if (!path) return std::nullopt;
+    // Built after the dialog: an in-cell edit committed when the dialog took the focus is
+    // part of the file.
+    FileStatus written = WriteFileAtomically(*path, BuildDataFile(state_), writeFault);
+    if (!written.ok) {
+        ShowMessage(box_, state_.languageState, msg::SaveFailed, written.reason);
+        return std::nullopt;
+    }
+    return path;
 }
 
 } // namespace tlv

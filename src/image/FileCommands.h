@@ -19,7 +19,8 @@ enum class OpenOutcome {
     Failed,    // the read-failure message was shown; the editor is unchanged
 };
 
-// The chosen save path with ".DAT" added when its file name has no extension.
+// The chosen save path with `extension` (".DAT") added when its file name has none.
+std::string WithExtension(const std::string& path, const std::string& extension);
 std::string WithDataExtension(const std::string& path);
 
 // The main window's caption after a save: the application title, "-" and the path.
@@ -58,6 +59,12 @@ class FileCommands {
     // with the editor's data file. The saved path, or nothing when cancelled or failed (the
     // failure message has been shown and the old file is intact).
     std::optional<std::string> Save();
+
+    // Asks for the path of a new file of `kind` as Save does: the extension added when the name
+    // has none (".DAT", ".pdf", ".csv" for the exchange formats), a folder refused with the failure
+    // message, and an existing file replaced only after "Yes" to the overwrite question (the dialog
+    // comes again after "No"). Nothing when cancelled.
+    std::optional<std::string> ChooseSavePath(FileKind kind = FileKind::ChannelData);
 
     // Injected failures of the file replacement, for tests.
     WriteFault writeFault;

@@ -6,6 +6,13 @@
 
 namespace tlv {
 
+// The kinds of file the program chooses with a file dialog.
+enum class FileKind {
+    ChannelData, // the channel data files, "TLV6200(*.DAT)"
+    Pdf,         // the channel card as a PDF file
+    Exchange,    // channel lists and settings to import or export: CHIRP's CSV, JSON
+};
+
 class FileDialogService {
   public:
     virtual ~FileDialogService() = default;
@@ -14,6 +21,10 @@ class FileDialogService {
     // about overwriting themselves.
     virtual std::optional<std::string> ShowOpen() = 0;
     virtual std::optional<std::string> ShowSave() = 0;
+    // The same dialogs for a kind of file, with its filter. A service that knows only the
+    // channel data files answers with ShowOpen and ShowSave.
+    virtual std::optional<std::string> ShowOpenFor(FileKind) { return ShowOpen(); }
+    virtual std::optional<std::string> ShowSaveFor(FileKind) { return ShowSave(); }
 };
 
 } // namespace tlv

@@ -30,6 +30,8 @@ struct OptionSettings {
         VoxOffOnReceive = 23,
     };
     std::array<std::string, 24> entry{};
+
+    bool operator==(const OptionSettings&) const = default;
 };
 
 // Eight signed 16-bit values in this order.
@@ -45,6 +47,8 @@ struct DtmfSettings {
         AutoResetTimer = 7,
     };
     std::array<int16_t, 8> value{};
+
+    bool operator==(const DtmfSettings&) const = default;
 };
 
 struct SettingsStores {
@@ -59,6 +63,8 @@ struct SettingsStores {
     // index n+15 its transmit text; "0.00000" form or empty.
     std::array<std::string, 32> testFrequencies{};
     std::array<std::string, 2> embeddedTexts{}; // EmbeddedTexts 1 and 2
+
+    bool operator==(const SettingsStores&) const = default;
 };
 
 } // namespace tlv

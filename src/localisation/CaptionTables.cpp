@@ -79,6 +79,23 @@ void addMainWindowRows(std::vector<CaptionRow>& table) {
     w.caption("mnuBackupFolder", "打开备份文件夹", "Open backup folder");
     w.caption("mnumanual", "用户手册", "User manual");
     w.caption("mnuabout", "关于", "About");
+    // The editing comforts of this program: import and export, printing the channel card, and
+    // the Edit menu.
+    w.caption("mnuImport", "导入 CSV/JSON(&I)...", "Import CSV/JSON(&I)...");
+    w.caption("mnuExport", "导出 CSV/JSON(&E)...", "Export CSV/JSON(&E)...");
+    w.caption("mnuPrint", "打印(&P)...", "Print(&P)...");
+    w.caption("mnuPdf", "导出 PDF(&D)...", "Export PDF(&D)...");
+    w.caption("mnuEdit", "编辑(&E)", "Edit(&E)");
+    w.caption("mnuUndo", "撤销(&U)", "Undo(&U)");
+    w.caption("mnuRedo", "重做(&R)", "Redo(&R)");
+    w.caption("mnuCut", "剪切(&T)", "Cut(&T)");
+    w.caption("mnuCopy", "复制(&C)", "Copy(&C)");
+    w.caption("mnuPaste", "粘贴(&P)", "Paste(&P)");
+    w.caption("mnuSelectAll", "选择全部信道(&A)", "Select all channels(&A)");
+    w.caption("mnuDelete", "删除信道(&D)", "Delete channels(&D)");
+    w.caption("mnuInsert", "插入空行(&I)", "Insert empty row(&I)");
+    w.caption("mnuMoveUp", "信道上移", "Move up");
+    w.caption("mnuMoveDown", "信道下移", "Move down");
 
     // The texts the editor also keeps in the channel table and its lists come from the
     // cell-text tables.
@@ -186,6 +203,8 @@ void addOptionalFunctionsRows(std::vector<CaptionRow>& table) {
 void addKeysRows(std::vector<CaptionRow>& table) {
     WindowRows w(table, "Form6");
     w.title("键设定", "Keys Set");
+    w.caption("Label1", "PF1", "PF1");
+    w.caption("Label2", "PF2", "PF2");
     w.caption("Command1", "确定", "OK");
     w.caption("Command2", "取消", "Cancel");
     static constexpr LocalText kKeyFunctions[] = {
@@ -260,6 +279,12 @@ const CaptionRow* FindCaption(std::string_view window, std::string_view control,
     for (const CaptionRow& row : CaptionRowsOf(window))
         if (row.control == control && row.item == item && row.index == index) return &row;
     return nullptr;
+}
+
+std::string CaptionText(int languageState, std::string_view window, std::string_view control,
+                        CaptionItem item, int index) {
+    const CaptionRow* row = FindCaption(window, control, item, index);
+    return row ? Localise(languageState, {row->zh.c_str(), row->en.c_str()}) : std::string();
 }
 
 void WriteCaptionRow(CaptionTarget& target, const CaptionRow& row, int languageState) {

@@ -63,6 +63,11 @@ std::span<const CaptionRow> CaptionRowsOf(std::string_view window);
 const CaptionRow* FindCaption(std::string_view window, std::string_view control, CaptionItem item,
                               int index = 0);
 
+// The text a row sets in a language state (0 Simplified, 1 English, 2 Traditional converted
+// from the Simplified text); empty when the table has no such row.
+std::string CaptionText(int languageState, std::string_view window, std::string_view control,
+                        CaptionItem item = CaptionItem::Caption, int index = 0);
+
 // Where the captions are written. Every call names a window and a control by name; a target
 // ignores writes to windows, controls, list entries, header cells or buttons it does not have.
 class CaptionTarget {

@@ -17,13 +17,19 @@ std::string Localise(int languageState, const LocalText& text) {
     }
 }
 
+std::string FillText(std::string text, std::initializer_list<std::string_view> values) {
+    int number = 1;
+    for (std::string_view value : values) {
+        const std::string mark = "%" + std::to_string(number++);
+        if (auto at = text.find(mark); at != std::string::npos)
+            text.replace(at, mark.size(), value);
+    }
+    return text;
+}
+
 std::string Localise(int languageState, const LocalText& text, const std::string& a,
                      const std::string& b) {
-    std::string out = Localise(languageState, text);
-    for (const auto& [mark, value] : {std::pair{"%1", &a}, std::pair{"%2", &b}}) {
-        if (auto at = out.find(mark); at != std::string::npos) out.replace(at, 2, *value);
-    }
-    return out;
+    return FillText(Localise(languageState, text), {a, b});
 }
 
 int ShowMessage(MessageBoxService& box, int languageState, const Message& message,

@@ -3,7 +3,9 @@
 // form. Traditional Chinese is made at run time from the Simplified form.
 #include "localisation/LocalMsgBox.h"
 
+#include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace tlv {
 
@@ -26,6 +28,9 @@ std::string Localise(int languageState, const LocalText& text);
 // The same with the marks "%1" and "%2" of the text replaced by `a` and `b`.
 std::string Localise(int languageState, const LocalText& text, const std::string& a,
                      const std::string& b = {});
+
+// `text` with "%1", "%2" ... replaced by the values in order (each mark once).
+std::string FillText(std::string text, std::initializer_list<std::string_view> values);
 
 // Shows a message following the caller convention for the language state. `detail`, when
 // not empty, is added on a second line (the system's reason for a failed file operation).
@@ -109,6 +114,20 @@ inline constexpr Message HelpOpenFailed{
     {"无法打开帮助文件：", "The help file could not be opened:"}, NoTitle, 48};
 inline constexpr Message WebPageFailed{
     {"无法打开网页：", "The web page could not be opened:"}, NoTitle, 48};
+// Channel rows on the clipboard and the row commands of the channel table.
+inline constexpr Message PasteRefused{
+    {"没有粘贴任何信道：", "Nothing was pasted:"}, {"提示", "Tip"}, 48};
+inline constexpr Message NoChannelRows{
+    {"剪贴板中没有信道数据。", "The clipboard holds no channel rows."}, {"提示", "Tip"}, 48};
+inline constexpr Message InsertRefused{
+    {"信道16已在使用，不能插入空行。", "Channel 16 is in use: no empty row can be inserted."},
+    {"提示", "Tip"}, 48};
+// Import and export of channel lists and settings (CHIRP's CSV, JSON).
+inline constexpr Message ImportRefused{
+    {"文件有错，没有导入任何数据：", "The file has errors; nothing was imported:"},
+    NoTitle, 48};
+inline constexpr Message ImportNotes{
+    {"已导入。请注意：", "Imported. Please note:"}, NoTitle, mb::IconInformation};
 inline constexpr Message DamagedFrequencies{
     {"以下频率数据已损坏（不是十进制数字），已显示为空：",
      "These frequencies are damaged (not decimal digits) and are shown empty:"},
@@ -132,6 +151,19 @@ inline constexpr Message BackupFolderFailed{
     {"无法打开备份文件夹：", "The backup folder could not be opened:"}, NoTitle, 48};
 // clang-format on
 } // namespace msg
+
+// Parts of the paste message: where the first bad value is and what is wrong with it.
+namespace rowtext {
+inline constexpr LocalText Where{"第 %1 行（信道 %2），%3：%4", "Row %1 (channel %2), %3: %4"};
+inline constexpr LocalText NotAFrequency{"不是频率", "not a frequency"};
+inline constexpr LocalText NotATone{"不是亚音频（关闭、67.0 到 254.1 或 D023N 形式的数字亚音频）",
+                                    "not a tone (Off, 67.0 to 254.1 or a DCS code such as D023N)"};
+inline constexpr LocalText ToneNeedsFrequency{"频率不为空时亚音频不可为空",
+                                              "a tone cannot be empty beside a frequency"};
+inline constexpr LocalText NotInList{"不是列表中的选项（%1）", "not an entry of its list (%1)"};
+inline constexpr LocalText BeyondLastChannel{"超出信道16", "beyond channel 16"};
+inline constexpr LocalText TooManyColumns{"列数多于信道表", "more columns than the channel table"};
+} // namespace rowtext
 
 // The fields named in DamagedFrequencies.
 namespace damaged {

@@ -344,8 +344,11 @@ TEST_F(CliFiles, ShowListsTheChannelsAsTheWindowDoesAndTextsFollowTheLanguage) {
     ProcessResult result =
         RunCli({"import", path("a.json"), "-o", path("x.DAT"), "--lang", "zh-CN"});
     EXPECT_EQ(result.exitCode, kExitInvalid);
-    EXPECT_NE(result.err.find("超出频段范围"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("信道 1 rx: 超出频段范围"), std::string::npos) << result.err;
     EXPECT_NE(result.err.find("输入有错，未写入任何文件。"), std::string::npos);
+    put("b.csv", "Location,Frequency\n0,446\n");
+    result = RunCli({"import", path("b.csv"), "-o", path("x.DAT"), "--lang", "zh-CN"});
+    EXPECT_NE(result.err.find("第 2 行 Location: "), std::string::npos) << result.err;
 
     put("rich.json", kRichJson);
     ASSERT_EQ(RunCli({"import", path("rich.json"), "-o", path("a.DAT")}).exitCode, 0);

@@ -3,10 +3,14 @@
 #include "editor/Startup.h"
 #include "exchange/ChannelCsv.h"
 #include "exchange/EditorComparison.h"
+#include "exchange/ExchangeFormat.h"
 #include "exchange/ImportPatch.h"
 #include "exchange/SettingNames.h"
 #include "image/ImageLayout.h"
 
+#include "TemporaryFolder.h"
+
+#include <cerrno>
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -136,6 +140,20 @@ TEST(ChirpCsvImport, RenumberingKeepsTheOrderOfTheLocations) {
     // A memory of the user's own at Location 0 is no new-file memory: it needs renumbering.
     const CsvImport named("Location,Name,Frequency\n0,Calling,146.010000\n");
     EXPECT_TRUE(named.report.hinted(ImportHint::Renumber));
+}
+
+TEST(ImportFile, IsReadWholeOrRefusedNeverCutOff) {
+    test::TemporaryFolder folder;
+    const std::string path = folder.file("big.csv");
+    std::string text;
+    test::WriteBytes(path, std::string(kImportFileLimit, '#'));
+    ASSERT_TRUE(ReadImportFile(path, text).ok);
+    EXPECT_EQ(text.size(), kImportFileLimit);
+    test::WriteBytes(path, std::string(kImportFileLimit + 1, '#'));
+    const FileStatus tooLarge = ReadImportFile(path, text);
+    EXPECT_FALSE(tooLarge.ok);
+    EXPECT_EQ(tooLarge.reason, FileStatus::Failure(EFBIG).reason);
+    EXPECT_TRUE(text.empty());
 }
 
 TEST(ChirpCsvImport, WhatTheRadioDoesNotKeepGivesANoteNamingTheChannel) {

@@ -113,7 +113,12 @@ void MainWindowTest::everyMenuItemWithItsShortcut() {
         QList<const char*> items;
     };
     const QList<Item> menus{
-        {"mnuFile", {"mnuNew", "mnuOpen", "mnuAssave", nullptr, "mnuQuit"}},
+        {"mnuFile",
+         {"mnuNew", "mnuOpen", "mnuAssave", nullptr, "mnuImport", "mnuExport", nullptr, "mnuPrint",
+          "mnuPdf", nullptr, "mnuQuit"}},
+        {"mnuEdit",
+         {"mnuUndo", "mnuRedo", nullptr, "mnuCut", "mnuCopy", "mnuPaste", nullptr, "mnuSelectAll",
+          "mnuDelete", "mnuInsert", "mnuMoveUp", "mnuMoveDown"}},
         {"mnupro",
          {"mnureadFre", "mnuwriteFre", nullptr, "mnudtmf", "Key_enactment", "mnusetin", "mnudebug",
           "mnutestfre"}},
@@ -137,7 +142,9 @@ void MainWindowTest::everyMenuItemWithItsShortcut() {
             QCOMPARE(actual, name);
             // A hidden item counts as disabled; F1 still reaches the help command.
             QCOMPARE(actions[i]->isVisible(), name != "mnumainhelp");
-            QCOMPARE(actions[i]->isEnabled(), name != "mnumainhelp");
+            // Nothing to undo or redo yet.
+            QCOMPARE(actions[i]->isEnabled(),
+                     name != "mnumainhelp" && name != "mnuUndo" && name != "mnuRedo");
         }
     }
     QCOMPARE(form.readAction->shortcut(), QKeySequence("Ctrl+R"));
@@ -146,7 +153,9 @@ void MainWindowTest::everyMenuItemWithItsShortcut() {
     QVERIFY(form.lockAction->isCheckable());
     QVERIFY(!form.lockAction->isChecked());
     QCOMPARE(form.fileMenu->title(), QString("文件(&F)"));
-    QCOMPARE(form.menuBar()->actions().size(), 4);
+    QCOMPARE(form.menuBar()->actions().size(), 5);
+    QCOMPARE(form.undoAction->shortcut(), QKeySequence(QKeySequence::Undo));
+    QCOMPARE(form.moveUpAction->shortcut(), QKeySequence("Ctrl+Up"));
     QVERIFY(!form.findChild<QObject*>("mnuchannel"));
 }
 

@@ -5,6 +5,7 @@
 #include "TemporaryFolder.h"
 #include "WindowFixture.h"
 #include "editor/Startup.h"
+#include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
 #include "editor/gui/MainWindow.h"
 #include "image/ImageCodec.h"
@@ -19,9 +20,12 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolBar>
@@ -157,6 +161,17 @@ void RadioLinkGuiTest::portDialogLooksAgainEachTimeItOpens() {
     QVERIFY(com->portOptions[0]->isChecked());
     QCOMPARE(w.form->radioLink()->link().device(), first->path());
 
+    // The chosen port held by another program: no other port is taken in its place.
+    w.form->radioLink()->link().close();
+    SerialLink holder;
+    QVERIFY(holder.open(first->path()));
+    com->close();
+    w.form->portAction->trigger();
+    QVERIFY(!com->portOptions[0]->isEnabled());
+    QCOMPARE(w.state.portNumber, 1);
+    QVERIFY(!w.form->radioLink()->ports().isOpen());
+    holder.close();
+
     // The chosen port's radio goes away: its option is no longer offered or checked, and the
     // only port left is taken as at start-up.
     first.reset();
@@ -272,14 +287,47 @@ void RadioLinkGuiTest::duringATransferNothingChangesTheEditorAndCloseAsks() {
     Window w(dir, sim, dir.filePath(QStringLiteral("ports/backups"))); // "ports" is a file
     MainWindow& form = *w.form;
     form.show();
+    // A change typed before the write, which Undo could take back.
+    form.channelTable->setFocus();
+    form.channelTable->setCurrentCell(1, col::RxFrequency);
+    QTest::keyClick(form.channelTable, Qt::Key_Return);
+    QTest::keyClicks(form.cellEditors->frequencyEditor, "438");
+    QTest::keyClick(form.cellEditors->frequencyEditor, Qt::Key_Return);
+    QVERIFY(form.undoAction->isEnabled());
+
     form.toolbarButton(ToolbarButton::Write)->trigger();
-    for (QAction* command : {form.fileMenu->menuAction(), form.newAction, form.openAction,
-                             form.saveAction, form.quitAction, form.lockAction, form.portAction})
+    for (QAction* command : {form.fileMenu->menuAction(),
+                             form.newAction,
+                             form.openAction,
+                             form.saveAction,
+                             form.importAction,
+                             form.exportAction,
+                             form.printAction,
+                             form.exportPdfAction,
+                             form.quitAction,
+                             form.lockAction,
+                             form.portAction,
+                             form.editMenu->menuAction(),
+                             form.undoAction,
+                             form.redoAction,
+                             form.cutAction,
+                             form.pasteAction,
+                             form.deleteChannelsAction,
+                             form.insertChannelAction,
+                             form.moveUpAction,
+                             form.moveDownAction})
         QVERIFY2(!command->isEnabled(), qPrintable(command->objectName()));
+    QTest::keySequence(&form, QKeySequence::Undo);
+    QCOMPARE(w.state.table.at(1, col::RxFrequency), std::string("438.00000"));
     for (QWidget* control :
          {static_cast<QWidget*>(form.channelTable), static_cast<QWidget*>(form.functionPanel),
           static_cast<QWidget*>(form.bandList)})
         QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
+    // The status line and the progress bar fit in the window at its start size.
+    QTRY_VERIFY(form.transferProgress->isVisible() && form.transferStatus->isVisible());
+    QCoreApplication::processEvents();
+    QVERIFY(!form.clientArea->verticalScrollBar()->isVisible());
+    QVERIFY(!form.clientArea->horizontalScrollBar()->isVisible());
 
     w.box.answers = {IdNo};
     QVERIFY(!form.close());
@@ -292,7 +340,9 @@ void RadioLinkGuiTest::duringATransferNothingChangesTheEditorAndCloseAsks() {
     QVERIFY(form.backupNotice->text().startsWith(QString::fromUtf8(status::BackupFailed.zh)));
     QCOMPARE(int(w.box.shown.size()), 1);
     QTRY_VERIFY_WITH_TIMEOUT(form.fileMenu->menuAction()->isEnabled(), 5000);
-    QVERIFY(form.quitAction->isEnabled());
+    for (QAction* command : {form.quitAction, form.importAction, form.printAction,
+                             form.editMenu->menuAction(), form.undoAction})
+        QVERIFY2(command->isEnabled(), qPrintable(command->objectName()));
     QVERIFY(form.channelTable->isEnabled());
     QVERIFY(form.bandList->isEnabled());
 }

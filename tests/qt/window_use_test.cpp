@@ -6,6 +6,7 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -181,8 +182,15 @@ void WindowUseTest::editingCommandsReachTheEditors() {
     QCOMPARE(editor->selectedText(), QStringLiteral("438.12500"));
     Window::type("446");
     QCOMPARE(editor->text(), QStringLiteral("446"));
+    // A paste passes the filter of typed keys: text that no key could give is refused whole.
+    QGuiApplication::clipboard()->setText(QStringLiteral("D023N"));
+    Window::key(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(editor->text(), QStringLiteral("446"));
+    QGuiApplication::clipboard()->setText(QStringLiteral(".5"));
+    Window::key(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(editor->text(), QStringLiteral("446.5"));
     Window::key(Qt::Key_Return);
-    QCOMPARE(w.cell(2, col::RxFrequency), QStringLiteral("446.00000"));
+    QCOMPARE(w.cell(2, col::RxFrequency), QStringLiteral("446.50000"));
 
     w.press(2, col::RxTone);
     QTRY_VERIFY(w.editors.toneList->view()->isVisible());

@@ -40,11 +40,11 @@ KeysDialog::KeysDialog(MainWindow& main) : QDialog(&main), main_(main) {
     setObjectName(QString::fromLatin1(name::Window));
     setWindowTitle(DesignText(name::Window, {}, CaptionItem::WindowTitle));
     setModal(false);
-    pf1Label = makeLabel(this, name::Pf1Label, QStringLiteral("PF1"));
+    pf1Label = makeLabel(this, name::Pf1Label, DesignText(name::Window, name::Pf1Label));
     place(pf1Label, 480, 960, 600, 315);
     pf1List = makeList(this, name::Pf1List, keyFunctions(name::Pf1List));
     place(pf1List, 1080, 900, 3135, 315);
-    pf2Label = makeLabel(this, name::Pf2Label, QStringLiteral("PF2"));
+    pf2Label = makeLabel(this, name::Pf2Label, DesignText(name::Window, name::Pf2Label));
     place(pf2Label, 480, 1800, 600, 315);
     pf2List = makeList(this, name::Pf2List, keyFunctions(name::Pf2List));
     place(pf2List, 1080, 1725, 3135, 315);

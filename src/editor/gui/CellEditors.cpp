@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QTableWidget>
+#include <QValidator>
 
 #include <algorithm>
 #include <utility>
@@ -80,6 +81,21 @@ bool isFocusLossToIgnore(QEvent* event) {
     return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason;
 }
 
+// Text put into the frequency editor other than by a key (a paste, a drop) passes the filter
+// of typed keys: text with any character no key could give is refused as a whole.
+class FrequencyTextValidator : public QValidator {
+  public:
+    using QValidator::QValidator;
+    State validate(QString& input, int& /*position*/) const override {
+        for (QChar c : input) {
+            const int code = c.unicode();
+            if (code < 32 || code > 126 || FilterFrequencyKey(code).action != KeyAction::Keep)
+                return Invalid;
+        }
+        return Acceptable;
+    }
+};
+
 } // namespace
 
 MessageBoxService& WindowMessageBox(MainWindow& form) {
@@ -94,6 +110,7 @@ CellEditors::CellEditors(MainWindow& form) : QObject(&form), form_(form), state_
     frequencyEditor = new QLineEdit(viewport);
     frequencyEditor->setObjectName(QString::fromLatin1(name::FrequencyEditor));
     frequencyEditor->setMaxLength(kFrequencyEditorMaxLength);
+    frequencyEditor->setValidator(new FrequencyTextValidator(frequencyEditor));
     frequencyEditor->setAlignment(Qt::AlignCenter);
     frequencyEditor->setFrame(false);
     frequencyEditor->setStyleSheet(
@@ -226,6 +243,11 @@ bool CellEditors::onTablePress(QMouseEvent* event) {
     table()->setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton) return true; // a right press only focuses the table
     const QModelIndex index = table()->indexAt(event->position().toPoint());
+    // A press on a channel's number chooses the whole row for the row commands.
+    if (index.isValid() && index.row() >= 1 && index.column() == col::Number) {
+        form_.chooseChannelRow(index.row(), event->modifiers());
+        return true;
+    }
     // Header row, number column and the area below the rows are never edited.
     if (!index.isValid() || index.row() < 1 || index.column() < 1) return true;
     state_.cellClickArmed = true;
@@ -267,6 +289,8 @@ bool CellEditors::onTableKey(QKeyEvent* event) {
         {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier,
          &CellEditors::leaveTableBackward},
         {Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier, &CellEditors::leaveTableBackward},
+        {Qt::Key_Up, Qt::ShiftModifier, &CellEditors::extendChosenRows},
+        {Qt::Key_Down, Qt::ShiftModifier, &CellEditors::extendChosenRows},
     };
     for (const TableKeyBinding& binding : bindings)
         if (isKey(event, binding.key, binding.modifiers)) return (this->*binding.command)(event);
@@ -293,6 +317,12 @@ bool CellEditors::leaveTableForward(QKeyEvent*) {
 
 bool CellEditors::leaveTableBackward(QKeyEvent*) {
     leaveTable(false);
+    return true;
+}
+
+bool CellEditors::extendChosenRows(QKeyEvent* event) {
+    // Shift+Up/Down chooses whole rows for the row commands.
+    form_.extendChannelRows(event->key() == Qt::Key_Up ? -1 : 1);
     return true;
 }
 

@@ -70,6 +70,7 @@ class CellEditors : public QObject {
     bool openCurrentCell(QKeyEvent* event);
     bool leaveTableForward(QKeyEvent* event);
     bool leaveTableBackward(QKeyEvent* event);
+    bool extendChosenRows(QKeyEvent* event);
     bool startTyping(QKeyEvent* event);
     // Gives the focus to the control after (or before) the table, as Tab (Shift+Tab) does.
     void leaveTable(bool forward);

@@ -50,6 +50,7 @@ MainWindow::MainWindow(EditorState& state, AppServices& services, QWidget* paren
     connectPanelLists();
     runStartup();
     cellEditors = new CellEditors(*this);
+    connectEditCommands();
 }
 
 MainWindow::~MainWindow() {

@@ -2,21 +2,27 @@
 // The main window: channel table, band frame, function panel, toolbar and menus. A view over
 // the editor state; every rule lives in the core and the window re-renders after each change.
 //
-// The window is written in five files: MainWindow.cpp (start-up and the end of the program),
+// The window is written in six files: MainWindow.cpp (start-up and the end of the program),
 // MainWindowWidgets.cpp (building the widgets, with the table of their object names),
 // MainWindowView.cpp (rendering the state), MainWindowCommands.cpp (the menu and toolbar
-// commands) and MainWindowSafety.cpp (the user's work: unsaved changes, the title, the guard
-// during transfers, the backups).
+// commands), MainWindowSafety.cpp (the user's work: unsaved changes, the title, the guard
+// during transfers, the backups) and MainWindowEdit.cpp (undo, the clipboard, the row
+// commands, import and export, printing).
 #include "editor/EditorState.h"
 #include "editor/ServiceSwitch.h"
 #include "editor/Startup.h"
+#include "editor/UndoHistory.h"
 #include "editor/gui/AppServices.h"
 #include "image/EditorBaseline.h"
+#include "image/FileDialogService.h"
 
 #include <QColor>
 #include <QMainWindow>
 #include <QString>
 #include <array>
+#include <optional>
+#include <string>
+#include <vector>
 
 class QAction;
 class QCloseEvent;
@@ -24,6 +30,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QMenu;
+class QPoint;
 class QProgressBar;
 class QScrollArea;
 class QTableWidget;
@@ -111,7 +118,23 @@ class MainWindow : public QMainWindow {
     QAction* newAction = nullptr;
     QAction* openAction = nullptr;
     QAction* saveAction = nullptr;
+    QAction* importAction = nullptr;
+    QAction* exportAction = nullptr;
+    QAction* printAction = nullptr;
+    QAction* exportPdfAction = nullptr;
     QAction* quitAction = nullptr;
+    // Edit menu; the same commands on the channel table's right-click menu.
+    QMenu* editMenu = nullptr;
+    QAction* undoAction = nullptr;
+    QAction* redoAction = nullptr;
+    QAction* cutAction = nullptr;
+    QAction* copyAction = nullptr;
+    QAction* pasteAction = nullptr;
+    QAction* selectAllChannelsAction = nullptr;
+    QAction* deleteChannelsAction = nullptr;
+    QAction* insertChannelAction = nullptr;
+    QAction* moveUpAction = nullptr;
+    QAction* moveDownAction = nullptr;
     QMenu* programmingMenu = nullptr;
     QAction* readAction = nullptr;
     QAction* writeAction = nullptr;
@@ -143,6 +166,18 @@ class MainWindow : public QMainWindow {
     EmbeddedTextsDialog* embeddedTextsDialog = nullptr;
     AboutDialog* aboutDialog = nullptr;
 
+    // The undo steps of the editor's data: every refresh after a change records one.
+    UndoHistory undoHistory;
+
+    // The channel rows the row commands act on: the selected rows, else the current cell's
+    // row; ascending, 1..16.
+    std::vector<int> selectedChannelRows() const;
+    // Selects whole channel rows as a press on their number does: alone, extended from the
+    // last row chosen (Shift) or toggled (Ctrl).
+    void chooseChannelRow(int row, Qt::KeyboardModifiers modifiers);
+    // Shift+Up/Down: extends the chosen rows by one row up (-1) or down (+1).
+    void extendChannelRows(int step);
+
   public slots:
     // Toolbar and menu commands.
     virtual void onNew();
@@ -165,6 +200,23 @@ class MainWindow : public QMainWindow {
     void showAbout();
     // Help > Open backup folder: the folder of the automatic backups in the file manager.
     void openBackupFolder();
+    // Edit menu and the table's right-click menu (MainWindowEdit.cpp).
+    void undo();
+    void redo();
+    void cutChannels();
+    void copyChannels();
+    void pasteChannels();
+    void selectAllChannels();
+    void deleteChannels();
+    void insertChannel();
+    void moveChannelsUp();
+    void moveChannelsDown();
+    // File menu: channel lists and settings from and to CHIRP's CSV and JSON; the channel card
+    // on paper or as a PDF file.
+    void importFile();
+    void exportFile();
+    void printChannelCard();
+    void exportChannelCardPdf();
     // The user picked a band in the band list.
     void onBandPicked();
     // The user opened the band list.
@@ -197,6 +249,26 @@ class MainWindow : public QMainWindow {
     // Wiring the commands (MainWindowCommands.cpp).
     void connectCommands();
     void connectPanelLists();
+    // The Edit menu and its commands (MainWindowEdit.cpp).
+    void buildEditMenu();
+    void connectEditCommands();
+    void showTableMenu(const QPoint& position);
+    void moveChosenChannels(int step);
+    // False under the editing lock and during a transfer: the data hold still.
+    bool dataMayChange() const;
+    // Before an Edit command: false when the data may not change; else commits an open
+    // in-cell editor.
+    bool startChange();
+    // Asks for the path of an exported file of `kind` (nothing during a transfer), after an open
+    // in-cell editor has committed its value.
+    std::optional<std::string> chooseExportPath(FileKind kind);
+    // Writes an exported file atomically; a failure is shown with the system's reason.
+    void writeExportedFile(const std::string& path, const std::string& bytes);
+    // Records an undo step when the data changed, and updates the Edit commands.
+    void recordUndoStep();
+    void updateEditCommands();
+    // Selects exactly `rows` (channel rows); `current` (else the first) becomes the current row.
+    void selectChannelRows(const std::vector<int>& rows, int current = 0);
 
     // Start-up, one step each, in order.
     void runStartup();
@@ -251,6 +323,7 @@ class MainWindow : public QMainWindow {
     bool refreshing_ = false;
     int toolTipLanguage_ = -1;  // the language the tooltips are written in
     int cellsShownLocked_ = -1; // whether the cells are painted as locked (-1 not yet)
+    int rowAnchor_ = 0;         // the row a Shift press or Shift+Up/Down extends from
     bool unloaded_ = false;
     RadioLinkWiring* radioLink_ = nullptr;
     EditorBaseline baseline_;

@@ -87,9 +87,12 @@ bool MainWindow::mayClose() {
 
 void MainWindow::setTransferRunning(bool running) {
     transferRunning_ = running;
-    for (QAction* command : {newAction, openAction, saveAction, quitAction, lockAction, portAction})
+    for (QAction* command : {newAction, openAction, saveAction, importAction, exportAction,
+                             printAction, exportPdfAction, quitAction, lockAction, portAction})
         command->setEnabled(!running);
     fileMenu->menuAction()->setEnabled(!running);
+    editMenu->menuAction()->setEnabled(!running);
+    updateEditCommands();
     // The band frame keeps the state the transfer gave it; the list in it takes no pick.
     bandList->setEnabled(!running);
     functionPanel->setEnabled(!running && !state_.editingLock);

@@ -60,6 +60,21 @@ constexpr char NewAction[] = "mnuNew";
 constexpr char OpenAction[] = "mnuOpen";
 constexpr char SaveAction[] = "mnuAssave";
 constexpr char QuitAction[] = "mnuQuit";
+constexpr char ImportAction[] = "mnuImport";
+constexpr char ExportAction[] = "mnuExport";
+constexpr char PrintAction[] = "mnuPrint";
+constexpr char ExportPdfAction[] = "mnuPdf";
+constexpr char EditMenu[] = "mnuEdit";
+constexpr char UndoAction[] = "mnuUndo";
+constexpr char RedoAction[] = "mnuRedo";
+constexpr char CutAction[] = "mnuCut";
+constexpr char CopyAction[] = "mnuCopy";
+constexpr char PasteAction[] = "mnuPaste";
+constexpr char SelectAllChannelsAction[] = "mnuSelectAll";
+constexpr char DeleteChannelsAction[] = "mnuDelete";
+constexpr char InsertChannelAction[] = "mnuInsert";
+constexpr char MoveUpAction[] = "mnuMoveUp";
+constexpr char MoveDownAction[] = "mnuMoveDown";
 constexpr char ProgrammingMenu[] = "mnupro";
 constexpr char ReadAction[] = "mnureadFre";
 constexpr char WriteAction[] = "mnuwriteFre";
@@ -152,11 +167,24 @@ void MainWindow::buildMenus() {
     // Quit has no standard key under every keyboard scheme (Windows' has none): Ctrl+Q then.
     quitAction->setShortcuts(QKeySequence::Quit);
     if (quitAction->shortcuts().isEmpty()) quitAction->setShortcut(Qt::CTRL | Qt::Key_Q);
+    importAction = makeAction(this, name::ImportAction);
+    exportAction = makeAction(this, name::ExportAction);
+    printAction = makeAction(this, name::PrintAction);
+    printAction->setShortcut(QKeySequence::Print);
+    exportPdfAction = makeAction(this, name::ExportPdfAction);
     fileMenu->addAction(newAction);
     fileMenu->addAction(openAction);
     fileMenu->addAction(saveAction);
     fileMenu->addSeparator();
+    fileMenu->addAction(importAction);
+    fileMenu->addAction(exportAction);
+    fileMenu->addSeparator();
+    fileMenu->addAction(printAction);
+    fileMenu->addAction(exportPdfAction);
+    fileMenu->addSeparator();
     fileMenu->addAction(quitAction);
+
+    buildEditMenu();
 
     programmingMenu = makeMenu(bar, name::ProgrammingMenu);
     readAction = makeAction(this, name::ReadAction);
@@ -204,6 +232,40 @@ void MainWindow::buildMenus() {
     helpMenu->addAction(userManualAction);
     helpMenu->addAction(backupFolderAction);
     helpMenu->addAction(aboutAction);
+}
+
+// The Edit menu. Undo and Redo work anywhere in the window; the row commands only while the
+// channel table has the focus (an in-cell editor keeps its own keys for its text), and they
+// are the table's right-click menu too.
+void MainWindow::buildEditMenu() {
+    editMenu = makeMenu(menuBar(), name::EditMenu);
+    const auto add = [this](QAction*& action, const char* objectName,
+                            const QList<QKeySequence>& keys, bool tableOnly) {
+        action = makeAction(this, objectName);
+        action->setShortcuts(keys);
+        if (tableOnly) action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        editMenu->addAction(action);
+    };
+    const auto standard = [](QKeySequence::StandardKey key) {
+        return QKeySequence::keyBindings(key);
+    };
+    add(undoAction, name::UndoAction, standard(QKeySequence::Undo), false);
+    // Ctrl+Y as well, which spreadsheet users reach for whatever the desktop's own Redo key is.
+    QList<QKeySequence> redoKeys = standard(QKeySequence::Redo);
+    if (!redoKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Y)))
+        redoKeys << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    add(redoAction, name::RedoAction, redoKeys, false);
+    editMenu->addSeparator();
+    add(cutAction, name::CutAction, standard(QKeySequence::Cut), true);
+    add(copyAction, name::CopyAction, standard(QKeySequence::Copy), true);
+    add(pasteAction, name::PasteAction, standard(QKeySequence::Paste), true);
+    editMenu->addSeparator();
+    add(selectAllChannelsAction, name::SelectAllChannelsAction, standard(QKeySequence::SelectAll),
+        true);
+    add(deleteChannelsAction, name::DeleteChannelsAction, {QKeySequence(Qt::Key_Delete)}, true);
+    add(insertChannelAction, name::InsertChannelAction, {QKeySequence(Qt::Key_Insert)}, true);
+    add(moveUpAction, name::MoveUpAction, {QKeySequence(Qt::CTRL | Qt::Key_Up)}, true);
+    add(moveDownAction, name::MoveDownAction, {QKeySequence(Qt::CTRL | Qt::Key_Down)}, true);
 }
 
 void MainWindow::buildToolbar() {
@@ -417,6 +479,9 @@ void MainWindow::buildLayout() {
     bottom->addWidget(backupNotice);
     bottom->addStretch(0);
     bottom->addWidget(rightsLine);
+    // The progress bar is no taller than the line of text it replaces, so that showing it during
+    // a transfer never makes the client area taller than the window (which would scroll it).
+    transferProgress->setMaximumHeight(rightsLine->sizeHint().height());
     outer->addLayout(bottom);
 
     // The client area never shrinks below what shows all sixteen channels and both panels;

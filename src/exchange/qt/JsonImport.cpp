@@ -105,7 +105,7 @@ class JsonReader {
         }
         const QJsonArray array = value.toArray();
         for (qsizetype i = 0; i < array.size(); ++i) {
-            const std::string where = "channel " + std::to_string(i + 1);
+            const std::string where = Localise(language_, text::AtChannel, std::to_string(i + 1));
             ChannelPatch channel;
             if (array[i].isNull()) {
                 channel.clear = true;

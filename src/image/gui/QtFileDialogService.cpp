@@ -6,9 +6,12 @@
 
 namespace tlv {
 
-void QtFileDialogService::Configure(QFileDialog& dialog, bool save) {
+void QtFileDialogService::Configure(QFileDialog& dialog, bool save, FileKind kind) {
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setNameFilter(QString::fromLatin1(kDataFileFilter));
+    const char* filter = kDataFileFilter;
+    if (kind == FileKind::Pdf) filter = kPdfFileFilter;
+    if (kind == FileKind::Exchange) filter = kExchangeFileFilter;
+    dialog.setNameFilter(QString::fromLatin1(filter));
     if (save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -20,16 +23,24 @@ void QtFileDialogService::Configure(QFileDialog& dialog, bool save) {
 }
 
 std::optional<std::string> QtFileDialogService::ShowOpen() {
-    return show(false);
+    return show(false, FileKind::ChannelData);
 }
 
 std::optional<std::string> QtFileDialogService::ShowSave() {
-    return show(true);
+    return show(true, FileKind::ChannelData);
 }
 
-std::optional<std::string> QtFileDialogService::show(bool save) {
+std::optional<std::string> QtFileDialogService::ShowOpenFor(FileKind kind) {
+    return show(false, kind);
+}
+
+std::optional<std::string> QtFileDialogService::ShowSaveFor(FileKind kind) {
+    return show(true, kind);
+}
+
+std::optional<std::string> QtFileDialogService::show(bool save, FileKind kind) {
     QFileDialog dialog(parent_);
-    Configure(dialog, save);
+    Configure(dialog, save, kind);
     if (!folder_.isEmpty()) dialog.setDirectory(folder_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     const QStringList files = dialog.selectedFiles();

@@ -9,8 +9,10 @@ class QWidget;
 
 namespace tlv {
 
-// The filter the dialogs offer.
+// The filters the dialogs offer.
 inline constexpr const char* kDataFileFilter = "TLV6200(*.DAT)";
+inline constexpr const char* kPdfFileFilter = "PDF(*.pdf)";
+inline constexpr const char* kExchangeFileFilter = "CHIRP CSV, JSON(*.csv *.json)";
 
 class QtFileDialogService : public FileDialogService {
   public:
@@ -20,14 +22,16 @@ class QtFileDialogService : public FileDialogService {
 
     std::optional<std::string> ShowOpen() override;
     std::optional<std::string> ShowSave() override;
+    std::optional<std::string> ShowOpenFor(FileKind kind) override;
+    std::optional<std::string> ShowSaveFor(FileKind kind) override;
 
-    // Sets up a dialog as ShowOpen or ShowSave shows it: the one filter, matched in any letter
-    // case (Qt's own dialog, as a native one may compare the case), and for Save no overwrite
-    // question of its own - the command asks it.
-    static void Configure(QFileDialog& dialog, bool save);
+    // Sets up a dialog as ShowOpen or ShowSave shows it: the filter of the kind, matched in any
+    // letter case (Qt's own dialog, as a native one may compare the case), and for Save no
+    // overwrite question of its own - the command asks it.
+    static void Configure(QFileDialog& dialog, bool save, FileKind kind = FileKind::ChannelData);
 
   private:
-    std::optional<std::string> show(bool save);
+    std::optional<std::string> show(bool save, FileKind kind);
 
     QWidget* parent_;
     QString folder_; // the folder of the last chosen file, where the next dialog opens

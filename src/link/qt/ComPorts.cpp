@@ -55,7 +55,7 @@ bool ComPorts::openOn(const QString& device) const {
            QFileInfo::exists(device);
 }
 
-void ComPorts::scan(int& portNumber) {
+void ComPorts::scan(int& portNumber, bool keepPresentChoice) {
     // The probes use a port of their own, so that the open port (a transfer may be using it)
     // is never touched.
     SerialLink probe;
@@ -81,11 +81,17 @@ void ComPorts::scan(int& portNumber) {
     }
     checked_ = -1;
     int chosen = 0;
-    if (portNumber >= 1 && portNumber <= kPortCount &&
-        options_[static_cast<std::size_t>(portNumber - 1)].enabled) {
+    const bool remembered = portNumber >= 1 && portNumber <= kPortCount;
+    const Option* choice =
+        remembered ? &options_[static_cast<std::size_t>(portNumber - 1)] : nullptr;
+    // A chosen device that is still there but busy (or refused) stays the choice when looking
+    // again: another program holding the cable for a moment must not switch the radio.
+    const bool choiceStillThere = keepPresentChoice && choice && !choice->device.isEmpty() &&
+                                  choice->failure != SerialLink::OpenFailure::NotFound;
+    if (choice && choice->enabled) {
         checked_ = portNumber - 1;
         chosen = portNumber;
-    } else if (available == 1) {
+    } else if (available == 1 && !choiceStillThere) {
         portNumber = firstAvailable;
         chosen = portNumber;
     }
@@ -98,7 +104,7 @@ void ComPorts::scan(int& portNumber) {
 
 void ComPorts::rescan(int& portNumber) {
     if (fromFolder_) loadTable(folder_);
-    scan(portNumber);
+    scan(portNumber, true);
 }
 
 bool ComPorts::OpenCom(int portNumber) {

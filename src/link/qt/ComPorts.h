@@ -38,11 +38,13 @@ class ComPorts : public QObject {
     // closing each probe again; the open port is not probed but kept while its device is there.
     // Then the remembered port `portNumber`, when its option is enabled, shows checked and is
     // opened (or stays open); else, when exactly one port is available, that one becomes
-    // `portNumber` and is opened (not checked). Otherwise no port is left open.
-    void scan(int& portNumber);
+    // `portNumber` and is opened (not checked) — unless `keepPresentChoice` and the remembered
+    // port's device is still there (busy or refused): then no port is left open and the choice
+    // stays. Otherwise no port is left open.
+    void scan(int& portNumber, bool keepPresentChoice = false);
     // Looks at the machine again: the table is read anew from the folder of loadTable (and
-    // the machine's devices of now), then scanned. A device plugged in since shows up, one
-    // that went away is disabled.
+    // the machine's devices of now), then scanned, keeping a chosen port whose device is still
+    // there. A device plugged in since shows up, one that went away is disabled.
     void rescan(int& portNumber);
 
     // OpenCom: closes the port and opens the device of `portNumber`; a failure leaves it

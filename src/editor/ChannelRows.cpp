@@ -1,0 +1,279 @@
+#include "editor/ChannelRows.h"
+
+#include "editor/EditingRules.h"
+#include "editor/EditorOps.h"
+#include "editor/ToneList.h"
+#include "image/ImageLayout.h"
+#include "localisation/CellTexts.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <optional>
+#include <utility>
+
+namespace tlv {
+
+namespace {
+
+bool isChannelRow(int row) {
+    return row >= 1 && row <= kChannelCount;
+}
+
+void swapRows(EditorState& state, int a, int b) {
+    for (int column = 1; column < kTableCols; ++column)
+        std::swap(state.table.at(a, column), state.table.at(b, column));
+    std::swap(state.optionIndex.entry[a - 1], state.optionIndex.entry[b - 1]);
+}
+
+void copyRow(EditorState& to, const EditorState& from, int row) {
+    for (int column = 1; column < kTableCols; ++column)
+        to.table.at(row, column) = from.table.at(row, column);
+    to.optionIndex.entry[row - 1] = from.optionIndex.entry[row - 1];
+}
+
+std::string channelNumber(int row) {
+    char number[8];
+    std::snprintf(number, sizeof number, "%02d", row);
+    return number;
+}
+
+// A field as a spreadsheet or an editor may give it back: without surrounding blanks, a
+// carriage return or one pair of double quotes.
+std::string_view trimmed(std::string_view field) {
+    const auto blank = [](char c) { return c == ' ' || c == '\r' || c == '\n'; };
+    while (!field.empty() && blank(field.front()))
+        field.remove_prefix(1);
+    while (!field.empty() && blank(field.back()))
+        field.remove_suffix(1);
+    if (field.size() >= 2 && field.front() == '"' && field.back() == '"')
+        field = field.substr(1, field.size() - 2);
+    return field;
+}
+
+std::vector<std::string_view> split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    for (;;) {
+        const std::size_t at = text.find(separator);
+        parts.push_back(text.substr(0, at));
+        if (at == std::string_view::npos) return parts;
+        text.remove_prefix(at + 1);
+    }
+}
+
+bool isWholeNumber(std::string_view text) {
+    return !text.empty() &&
+           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+std::string upper(std::string_view text) {
+    std::string out(text);
+    for (char& c : out)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return out;
+}
+
+// The list texts of the three languages, made once (Traditional is converted).
+const std::array<CellListTexts, 3>& listTextsOfAllLanguages() {
+    static const std::array<CellListTexts, 3> texts = [] {
+        std::array<CellListTexts, 3> all;
+        for (int language = 0; language < 3; ++language)
+            SetCellListTexts(all[language], language);
+        return all;
+    }();
+    return texts;
+}
+
+// The position of an option text of `column` in any language, -1 when it is none.
+int optionPosition(int column, std::string_view text) {
+    for (const CellListTexts& texts : listTextsOfAllLanguages())
+        for (int position = 0; position < 2; ++position)
+            if (upper(texts.optionText(column, position)) == upper(text)) return position;
+    return -1;
+}
+
+// The editing rules speak through a message box; a paste reports their verdict itself.
+class SilentBox : public MessageBoxService {
+  public:
+    int LocalMsgBox(const std::string&, int, const std::string&) override { return IdOk; }
+};
+
+struct BadCell {
+    int column;
+    std::string reason;
+};
+
+class RowWriter {
+  public:
+    RowWriter(EditorState& state, int row) : state_(state), row_(row) {}
+
+    // Writes the eight cells (cells[1..8]) into the row through the editing rules.
+    std::optional<BadCell> write(const std::array<std::string_view, kTableCols>& cells) {
+        ClearChannel(state_, row_);
+        if (cells[col::RxFrequency].empty()) return std::nullopt;
+        for (int column : {col::RxFrequency, col::TxFrequency})
+            if (auto bad = frequency(column, cells[column])) return bad;
+        for (int column : {col::RxTone, col::TxTone})
+            if (auto bad = tone(column, cells[column])) return bad;
+        for (int column = col::Power; column <= col::Scan; ++column)
+            if (auto bad = option(column, cells[column])) return bad;
+        return std::nullopt;
+    }
+
+  private:
+    std::optional<BadCell> bad(int column, const LocalText& reason, const std::string& value = {}) {
+        return BadCell{column, Localise(state_.languageState, reason, value)};
+    }
+
+    void edit(int column) {
+        state_.editRow = row_;
+        state_.editCol = column;
+    }
+
+    std::optional<BadCell> frequency(int column, std::string_view text) {
+        // A channel may have no transmit frequency, as a loaded receive-only channel has.
+        if (column == col::TxFrequency && text.empty()) {
+            state_.table.at(row_, column).clear();
+            return std::nullopt;
+        }
+        if (!IsDecimalNumber(text)) return bad(column, rowtext::NotAFrequency);
+        edit(column);
+        SilentBox box;
+        const FrequencyCommit result = CommitFrequency(state_, box, text);
+        if (result == FrequencyCommit::OutOfBand) return bad(column, msg::OutOfBand.text);
+        if (result != FrequencyCommit::Written && result != FrequencyCommit::NewChannel)
+            return bad(column, rowtext::NotAFrequency);
+        return std::nullopt;
+    }
+
+    std::optional<BadCell> tone(int column, std::string_view text) {
+        std::string& cell = state_.table.at(row_, column);
+        edit(column);
+        if (text.empty()) {
+            // The empty tone of a loaded channel, beside an empty frequency only.
+            if (!state_.table.at(row_, column - 1).empty())
+                return bad(column, rowtext::ToneNeedsFrequency);
+            cell.clear();
+        } else if (IsToneOffText(state_.lists, text)) {
+            PickTone(state_, 0);
+        } else if (CommitTone(state_, upper(text), -1) != ToneCommit::Written) {
+            return bad(column, rowtext::NotATone);
+        }
+        // The list position of the tone, as a pick or a load sets it; off for other values.
+        state_.optionIndex.at(row_, column) =
+            static_cast<int16_t>(std::max(0, ToneListPosition(state_.lists, cell)));
+        return std::nullopt;
+    }
+
+    std::optional<BadCell> option(int column, std::string_view text) {
+        if (text.empty()) {
+            // An empty option cell, as a load may leave it: stored with its own default.
+            state_.table.at(row_, column).clear();
+            return std::nullopt;
+        }
+        const int position = optionPosition(column, text);
+        if (position < 0)
+            return bad(column, rowtext::NotInList,
+                       state_.lists.optionText(column, 0) + "/" +
+                           state_.lists.optionText(column, 1));
+        edit(column);
+        PickOption(state_, position);
+        return std::nullopt;
+    }
+
+    EditorState& state_;
+    int row_;
+};
+
+} // namespace
+
+std::vector<int> ChannelRowSet(std::span<const int> rows) {
+    std::vector<int> set;
+    for (int row : rows)
+        if (isChannelRow(row)) set.push_back(row);
+    std::sort(set.begin(), set.end());
+    set.erase(std::unique(set.begin(), set.end()), set.end());
+    return set;
+}
+
+void DeleteChannels(EditorState& state, std::span<const int> rows) {
+    for (int row : ChannelRowSet(rows))
+        ClearChannel(state, row);
+}
+
+bool InsertEmptyChannel(EditorState& state, int row) {
+    if (!isChannelRow(row) || state.table.inUse(kChannelCount)) return false;
+    for (int below = kChannelCount; below > row; --below)
+        swapRows(state, below, below - 1);
+    ClearChannel(state, row);
+    return true;
+}
+
+std::vector<int> MoveChannels(EditorState& state, std::span<const int> rows, int step) {
+    std::vector<int> set = ChannelRowSet(rows);
+    if (set.empty() || (step != -1 && step != 1)) return {};
+    if (!isChannelRow(set.front() + step) || !isChannelRow(set.back() + step)) return {};
+    // Up: the top row first, so that a block moves as a whole; down: the bottom row first.
+    if (step > 0) std::reverse(set.begin(), set.end());
+    for (int& row : set) {
+        swapRows(state, row, row + step);
+        row += step;
+    }
+    std::sort(set.begin(), set.end());
+    return set;
+}
+
+std::string ChannelRowsText(const EditorState& state, std::span<const int> rows) {
+    std::string text;
+    for (int column = 0; column < kTableCols; ++column)
+        text += (column ? "\t" : "") + state.table.at(0, column);
+    text += "\n";
+    for (int row : ChannelRowSet(rows)) {
+        text += channelNumber(row);
+        for (int column = 1; column < kTableCols; ++column)
+            text += "\t" + state.table.at(row, column);
+        text += "\n";
+    }
+    return text;
+}
+
+PasteOutcome PasteChannelRows(EditorState& state, int firstRow, std::string_view text) {
+    std::vector<std::string_view> lines = split(text, '\n');
+    while (!lines.empty() && trimmed(lines.back()).empty())
+        lines.pop_back();
+    if (!lines.empty() && !isWholeNumber(trimmed(split(lines.front(), '\t').front())))
+        lines.erase(lines.begin());
+    if (lines.empty() || !isChannelRow(firstRow)) return {};
+
+    const auto refuse = [&](int line, int row, int column, const std::string& reason) {
+        const std::string where =
+            column < kTableCols ? state.table.at(0, column) : std::to_string(column + 1);
+        return PasteOutcome{0, FillText(Localise(state.languageState, rowtext::Where),
+                                        {std::to_string(line), channelNumber(row), where, reason})};
+    };
+    EditorState written = state;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const int line = static_cast<int>(i) + 1;
+        const int row = firstRow + static_cast<int>(i);
+        if (!isChannelRow(row))
+            return refuse(line, row, col::Number,
+                          Localise(state.languageState, rowtext::BeyondLastChannel));
+        const std::vector<std::string_view> fields = split(lines[i], '\t');
+        std::array<std::string_view, kTableCols> cells{};
+        for (std::size_t column = 0; column < fields.size(); ++column) {
+            const std::string_view field = trimmed(fields[column]);
+            if (column < cells.size())
+                cells[column] = field;
+            else if (!field.empty())
+                return refuse(line, row, static_cast<int>(column),
+                              Localise(state.languageState, rowtext::TooManyColumns));
+        }
+        if (auto bad = RowWriter(written, row).write(cells))
+            return refuse(line, row, bad->column, bad->reason);
+    }
+    for (std::size_t i = 0; i < lines.size(); ++i)
+        copyRow(state, written, firstRow + static_cast<int>(i));
+    return {static_cast<int>(lines.size()), {}};
+}
+
+} // namespace tlv
