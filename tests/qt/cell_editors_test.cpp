@@ -126,11 +126,7 @@ void CellEditorsTest::frequencyEditorFiltersKeysAndCoversItsCell() {
 
 void CellEditorsTest::keyboardAloneFillsAChannel() {
     Window w;
-    w.form.channelTable->setFocus();
-    w.form.channelTable->setCurrentCell(1, col::RxFrequency);
-    QTest::keyClick(w.form.channelTable, Qt::Key_Return);
-    QTest::keyClicks(w.editors.frequencyEditor, "446.0062");
-    QTest::keyClick(w.editors.frequencyEditor, Qt::Key_Return);
+    w.typeChannel(1, "446.0062");
     QCOMPARE(w.editors.shown(), CellEditor::None);
     QVERIFY(w.form.channelTable->hasFocus());
     QCOMPARE(w.form.channelTable->currentRow(), 1);

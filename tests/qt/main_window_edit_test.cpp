@@ -1,9 +1,7 @@
 // The Edit menu, the table's right-click menu and the channel card, driven with the keyboard and
 // the mouse on the main window, with scripted message boxes and file dialogs and real files.
-#include "FixedClock.h"
-#include "ScriptedFileDialog.h"
-#include "ScriptedMessageBox.h"
 #include "TemporaryFolder.h"
+#include "WindowFixture.h"
 #include "dialogs/gui/KeysDialog.h"
 #include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
@@ -29,39 +27,12 @@ using namespace tlv;
 
 namespace {
 
-struct Window {
+struct Window : test::ShownWindow<> {
     test::TemporaryFolder folder;
-    EditorState state;
-    test::ScriptedMessageBox box;
-    test::FixedClock clock;
-    test::ScriptedFileDialog dialogs;
-    AppServices services = [this] {
-        AppServices s{&box, &clock};
-        s.fileDialogs = &dialogs;
-        return s;
-    }();
-    MainWindow form{state, services};
-    QTableWidget* table = form.channelTable;
 
-    Window() {
-        form.show();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
-        table->setFocus();
-    }
+    Window() { table->setFocus(); }
 
-    QPoint centre(int row, int column) const {
-        return table->visualRect(table->model()->index(row, column)).center();
-    }
-    QString cell(int row, int column) const { return table->item(row, column)->text(); }
-    // Types a receive frequency into a channel with the keyboard.
-    void typeChannel(int row, const QString& frequency) {
-        table->setFocus();
-        table->setCurrentCell(row, col::RxFrequency);
-        QTest::keyClick(table, Qt::Key_Return);
-        QTest::keyClicks(form.cellEditors->frequencyEditor, frequency);
-        QTest::keyClick(form.cellEditors->frequencyEditor, Qt::Key_Return);
-    }
+    QPoint centre(int row, int column) const { return cellRect(row, column).center(); }
     // A press on the channel number of `row`.
     void chooseRow(int row, Qt::KeyboardModifiers modifiers = {}) {
         QTest::mouseClick(table->viewport(), Qt::LeftButton, modifiers, centre(row, 0));

@@ -1,11 +1,8 @@
 // The File menu and toolbar of the main window on real files, and the parameter file read at
 // start-up and written at the end, with scripted dialogs and message boxes.
-#include "FixedClock.h"
 #include "GoldenImage.h"
-#include "ScriptedFileDialog.h"
-#include "ScriptedMessageBox.h"
 #include "TemporaryFolder.h"
-#include "editor/gui/MainWindow.h"
+#include "WindowFixture.h"
 #include "help/gui/HelpServices.h"
 
 #include <QAction>
@@ -18,23 +15,14 @@ using namespace tlv;
 
 namespace {
 
-struct Fixture {
+struct Fixture : test::WindowServices {
     test::TemporaryFolder folder;
-    EditorState state;
-    test::ScriptedMessageBox box;
-    test::FixedClock clock;
-    test::ScriptedFileDialog dialogs;
-    AppServices services = [this] {
-        AppServices s{&box, &clock};
-        s.settingsFolder = folder.path().string();
-        s.fileDialogs = &dialogs;
-        return s;
-    }();
     std::string parameterFile = folder.file("parameter");
 
     // Every COM number stands for a device that does not exist, so that the port scan of the
     // start-up neither finds this machine's ports nor changes PortNumber.
     Fixture() {
+        services.settingsFolder = folder.path().string();
         std::string ports;
         for (int n = 1; n <= 20; ++n)
             ports += "COM" + std::to_string(n) + "=" + folder.file("no-device") + "\n";

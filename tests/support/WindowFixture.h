@@ -1,7 +1,9 @@
 #pragma once
-// The main window for tests: what it is built with (an editor state, a scripted message box, a
-// fixed clock), and a window shown and active with the user's mouse and keys on its table.
+// The main window for tests: what it is built with (an editor state, a scripted message box and
+// file dialogs, a fixed clock), and a window shown and active with the user's mouse and keys on
+// its table.
 #include "FixedClock.h"
+#include "ScriptedFileDialog.h"
 #include "ScriptedMessageBox.h"
 #include "editor/gui/CellEditors.h"
 #include "editor/gui/MainWindow.h"
@@ -18,7 +20,12 @@ struct WindowServices {
     EditorState state;
     ScriptedMessageBox box;
     FixedClock clock;
-    AppServices services{&box, &clock};
+    ScriptedFileDialog dialogs;
+    AppServices services = [this] {
+        AppServices s{&box, &clock};
+        s.fileDialogs = &dialogs;
+        return s;
+    }();
 };
 
 // `Form` is the main window or a subclass that records commands instead of running them.
@@ -43,6 +50,14 @@ template <typename Form = MainWindow> struct ShownWindow : WindowServices {
     // A receive frequency typed into a channel's cell, then Enter.
     void startChannel(int row, const QString& frequency) {
         press(row, col::RxFrequency);
+        QTest::keyClicks(editors.frequencyEditor, frequency);
+        QTest::keyClick(editors.frequencyEditor, Qt::Key_Return);
+    }
+    // The same with the keyboard alone: Enter on the cell, the frequency, Enter.
+    void typeChannel(int row, const QString& frequency) {
+        table->setFocus();
+        table->setCurrentCell(row, col::RxFrequency);
+        QTest::keyClick(table, Qt::Key_Return);
         QTest::keyClicks(editors.frequencyEditor, frequency);
         QTest::keyClick(editors.frequencyEditor, Qt::Key_Return);
     }
