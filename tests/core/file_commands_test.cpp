@@ -251,7 +251,7 @@ TEST_F(Fixture, SaveAddsTheExtensionOnlyWhenTheNameHasNone) {
     EXPECT_EQ(box.shown[0].flags, 36);
 }
 
-TEST_F(Fixture, OverwriteNoReopensTheDialogAndYesReplacesTheFile) {
+TEST_F(Fixture, OverwriteNoReopensTheDialogYesReplacesTheFileCancelKeepsIt) {
     const std::string path = folder.file("old.DAT");
     WriteBytes(path, std::string(2000, 'o')); // longer than a data file
     dialogs.saveAnswers = {path, path};
@@ -265,23 +265,15 @@ TEST_F(Fixture, OverwriteNoReopensTheDialogAndYesReplacesTheFile) {
         EXPECT_EQ(shown.title, "");
     }
     EXPECT_EQ(ReadBytes(path), "QDM74" + Golden()); // replaced whole, no stale tail
-}
 
-TEST_F(Fixture, OverwriteNoThenCancelKeepsTheFile) {
-    const std::string path = folder.file("old.DAT");
+    // No, then Cancel in the dialog: nothing is written, nothing is left behind.
     WriteBytes(path, "keep");
     dialogs.saveAnswers = {path, std::nullopt};
     box.answers = {IdNo};
     EXPECT_EQ(commands.Save(), std::nullopt);
-    EXPECT_EQ(dialogs.savesShown, 2);
+    EXPECT_EQ(dialogs.savesShown, 4);
     EXPECT_EQ(ReadBytes(path), "keep");
-}
-
-TEST_F(Fixture, CancelledSaveWritesNothing) {
-    dialogs.saveAnswers = {std::nullopt};
-    EXPECT_EQ(commands.Save(), std::nullopt);
-    EXPECT_TRUE(box.shown.empty());
-    EXPECT_TRUE(std::filesystem::is_empty(folder.path()));
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
 }
 
 TEST_F(Fixture, SaveFailuresAreReportedWithTheReason) {
