@@ -177,5 +177,4 @@ TEST(UndoHistory, KeepsItsDepthAndANewStepEndsRedo) {
     state.beep = 0;
     EXPECT_TRUE(history.record(state));
     EXPECT_FALSE(history.canRedo());
-    EXPECT_EQ(UndoHistory::kDefaultDepth, 1000u);
 }
