@@ -1,6 +1,7 @@
 // The main window and the test-frequency dialog as people use them: keys and clicks on the real
 // widgets, a smaller or larger window, the editing lock as it looks, shortcuts and tooltips.
 #include "FixedClock.h"
+#include "RecordingMainWindow.h"
 #include "ScriptedMessageBox.h"
 #include "dialogs/gui/TestFrequencyDialog.h"
 #include "editor/gui/CellEditors.h"
@@ -26,15 +27,7 @@ using namespace tlv;
 
 namespace {
 
-// Records the file commands instead of running them.
-class RecordingMainWindow : public MainWindow {
-  public:
-    using MainWindow::MainWindow;
-    QStringList ran;
-    void onNew() override { ran << "new"; }
-    void onOpen() override { ran << "open"; }
-    void onSave() override { ran << "save"; }
-};
+using test::RecordingMainWindow;
 
 struct Window {
     EditorState state;
