@@ -1,4 +1,5 @@
 // The main window driven through its widgets, with a scripted message box and a fixed clock.
+#include "RecordingMainWindow.h"
 #include "WindowFixture.h"
 #include "dialogs/gui/KeysDialog.h"
 #include "editor/EditorOps.h"
@@ -27,18 +28,7 @@ using namespace tlv;
 
 namespace {
 
-// Records which toolbar commands ran.
-class RecordingMainWindow : public MainWindow {
-  public:
-    using MainWindow::MainWindow;
-    QStringList ran;
-    void onNew() override { ran << "new"; }
-    void onOpen() override { ran << "open"; }
-    void onSave() override { ran << "save"; }
-    void onRead() override { ran << "read"; }
-    void onWrite() override { ran << "write"; }
-    void onServiceButton() override { ran << "service"; }
-};
+using test::RecordingMainWindow;
 
 using Fixture = test::WindowServices;
 

@@ -1,5 +1,6 @@
 // The main window and the test-frequency dialog as people use them: keys and clicks on the real
 // widgets, a smaller or larger window, the editing lock as it looks, shortcuts and tooltips.
+#include "RecordingMainWindow.h"
 #include "WindowFixture.h"
 #include "dialogs/gui/TestFrequencyDialog.h"
 #include "editor/gui/DropDownComboBox.h"
@@ -23,15 +24,7 @@ using namespace tlv;
 
 namespace {
 
-// Records the file commands instead of running them.
-class RecordingMainWindow : public MainWindow {
-  public:
-    using MainWindow::MainWindow;
-    QStringList ran;
-    void onNew() override { ran << "new"; }
-    void onOpen() override { ran << "open"; }
-    void onSave() override { ran << "save"; }
-};
+using test::RecordingMainWindow;
 
 struct Window : test::ShownWindow<RecordingMainWindow> {
     // A click as the window system delivers it: the release goes to whatever popup the press
