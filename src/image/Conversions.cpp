@@ -8,16 +8,7 @@ namespace tlv {
 
 namespace {
 
-constexpr std::string_view kNibbleBits =
-    "0000000100100011010001010110011110001001101010111100110111101111";
 constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-int hexDigitValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return 0;
-}
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -33,53 +24,6 @@ std::optional<double> parseWholeNumber(std::string_view text) {
 }
 
 } // namespace
-
-std::string HexToBits(std::string_view hex) {
-    std::string bits;
-    bits.reserve(hex.size() * 4);
-    for (char c : hex)
-        bits.append(kNibbleBits.substr(4 * hexDigitValue(c), 4));
-    return bits;
-}
-
-std::string BitsToHex(std::string_view bits) {
-    std::size_t padding = (4 - bits.size() % 4) % 4;
-    std::string hex;
-    hex.reserve((bits.size() + padding) / 4);
-    int nibble = 0;
-    int count = static_cast<int>(padding);
-    for (char c : bits) {
-        nibble = nibble * 2 + (c == '1' ? 1 : 0);
-        if (++count == 4) {
-            hex.push_back(kHexDigits[nibble]);
-            nibble = 0;
-            count = 0;
-        }
-    }
-    return hex;
-}
-
-std::string ByteToHex(long long value) {
-    unsigned long long magnitude =
-        value < 0 ? static_cast<uint32_t>(value) : static_cast<unsigned long long>(value);
-    std::string hex;
-    do {
-        hex.insert(hex.begin(), kHexDigits[magnitude % 16]);
-        magnitude /= 16;
-    } while (magnitude != 0);
-    if (hex.size() < 2) hex.insert(hex.begin(), '0');
-    return hex;
-}
-
-std::optional<std::string> ByteToHex(std::string_view decimalText) {
-    long long value = 0;
-    auto [end, error] =
-        std::from_chars(decimalText.data(), decimalText.data() + decimalText.size(), value);
-    if (decimalText.empty() || error != std::errc() ||
-        end != decimalText.data() + decimalText.size())
-        return std::nullopt;
-    return ByteToHex(value);
-}
 
 std::string WordToHex(int16_t value) {
     auto word = static_cast<uint16_t>(value);

@@ -1,26 +1,12 @@
 #pragma once
-// Conversions between numbers, hexadecimal texts and bit texts ("0"/"1", first character the
-// most significant bit), and the two real-number helpers of the frequency checks.
+// Conversions between numbers and hexadecimal texts, and the real-number helpers of the
+// frequency checks.
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace tlv {
-
-// Four "0"/"1" characters per hexadecimal digit; a character that is not a hex digit counts
-// as 0. "3A" gives "00111010".
-std::string HexToBits(std::string_view hex);
-
-// Pads on the left with "0" to a multiple of four, then one upper-case digit per group; any
-// character other than "1" counts as 0. "101" gives "5".
-std::string BitsToHex(std::string_view bits);
-
-// Upper-case hexadecimal without leading zeros, at least two digits: 10 gives "0A", 670 "29E".
-// A negative value is written as its 32-bit two's complement.
-std::string ByteToHex(long long value);
-// The same for a decimal text; nullopt when the text is not a decimal integer.
-std::optional<std::string> ByteToHex(std::string_view decimalText);
 
 // Four upper-case hexadecimal digits of the 16-bit two's complement: -1 gives "FFFF".
 std::string WordToHex(int16_t value);

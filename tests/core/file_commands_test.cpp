@@ -341,3 +341,28 @@ TEST_F(Fixture, NewCancelKeepsEveryChannelAndOkClearsThem) {
 }
 
 } // namespace
+
+namespace {
+
+// A data file's image: the bytes after the magic; a short file is filled with FF (the erased
+// state of the radio's memory), bytes past the image are dropped, too short a file is refused.
+TEST(DataFileImageText, ShortFilesAreFilledWithFfAndLongOnesCut) {
+    auto counting = [](std::size_t bytes) {
+        std::string image;
+        for (std::size_t k = 0; k < bytes; ++k)
+            image += static_cast<char>(k & 0xFF);
+        return image;
+    };
+    EXPECT_FALSE(DataFileImageText("QDM74" + counting(815)).has_value());
+    EXPECT_FALSE(DataFileImageText("QDM75" + counting(848)).has_value());
+    for (std::size_t bytes : {816u, 850u}) {
+        SCOPED_TRACE(bytes);
+        auto text = DataFileImageText("QDM74" + counting(bytes));
+        ASSERT_TRUE(text.has_value());
+        ASSERT_EQ(text->size(), 2u * 848u);
+        EXPECT_EQ(text->substr(2 * 815, 2), "2F");
+        EXPECT_EQ(text->substr(2 * 847, 2), bytes < 848 ? "FF" : "4F");
+    }
+}
+
+} // namespace
