@@ -76,6 +76,7 @@ class MainWindowEditTest : public QObject {
     void rowsGoOnTheClipboardAndComeBackElsewhere();
     void aBadPasteChangesNothingAndSaysWhere();
     void rowCommandsByKeysAndByTheRightClickMenu();
+    void rowCommandKeysInAnOpenDropDownLeaveTheChannel();
     void theLockOffersNothingThatChanges();
     void importOfChirpFilesMatchesTheCommandLine();
     void aBadImportChangesNothingAndExportComesBack();
@@ -269,6 +270,27 @@ void MainWindowEditTest::rowCommandsByKeysAndByTheRightClickMenu() {
     QTest::keyClick(w.table, Qt::Key_Insert);
     QCOMPARE(w.box.shown.back().text, std::string("信道16已在使用，不能插入空行。"));
     QCOMPARE(w.cell(16, col::RxFrequency), QString("440.00000"));
+}
+
+void MainWindowEditTest::rowCommandKeysInAnOpenDropDownLeaveTheChannel() {
+    Window w;
+    w.typeChannel(1, "431");
+    // The tone list opened by a click: Delete and Ctrl+A act on the tone's text.
+    w.press(1, col::RxTone);
+    QTRY_VERIFY(w.editors.toneList->view()->isVisible());
+    w.key(Qt::Key_Delete);
+    QCOMPARE(w.cell(1, col::RxFrequency), QString("431.00000"));
+    QCOMPARE(w.editors.toneList->lineEdit()->text(), QString());
+    w.type("D023N");
+    w.key(Qt::Key_Return);
+    QCOMPARE(w.cell(1, col::RxTone), QString("D023N"));
+    // A pick-only list opened by a click: Delete and Ctrl+A choose and empty no rows.
+    w.press(1, col::Power);
+    QTRY_VERIFY(w.editors.optionLists[col::Power]->view()->isVisible());
+    w.key(Qt::Key_A, Qt::ControlModifier);
+    w.key(Qt::Key_Delete);
+    QCOMPARE(w.cell(1, col::RxFrequency), QString("431.00000"));
+    QCOMPARE(w.form.selectedChannelRows(), (std::vector{1}));
 }
 
 void MainWindowEditTest::theLockOffersNothingThatChanges() {

@@ -5,6 +5,7 @@
 #include "localisation/WindowTexts.h"
 
 #include <QAbstractItemView>
+#include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFocusEvent>
@@ -215,6 +216,7 @@ bool CellEditors::eventFilter(QObject* watched, QEvent* event) {
             closeEditor();
         return false;
     }
+    if (onDropDownRowCommandKey(watched, event)) return true;
     if (watched == toneList->view()) {
         if (type == QEvent::KeyPress) return onTonePopupKey(static_cast<QKeyEvent*>(event));
         return false;
@@ -505,6 +507,38 @@ bool CellEditors::onTonePopupKey(QKeyEvent* event) {
     else
         toneList->lineEdit()->insert(QString(QChar(key.code)));
     toneSelected_ = -1;
+    return true;
+}
+
+bool CellEditors::onDropDownRowCommandKey(QObject* list, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::ShortcutOverride && type != QEvent::KeyPress) return false;
+    bool dropDown = list == toneList->view();
+    for (int column = col::Power; column <= col::Scan; ++column)
+        dropDown = dropDown || list == optionLists[column]->view();
+    if (!dropDown) return false;
+    // The row commands' keys are the table's actions' shortcuts.
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const QKeySequence pressed(
+        QKeyCombination(key->modifiers() & ~Qt::KeypadModifier, Qt::Key(key->key())));
+    const QList<QAction*> rowCommands = table()->actions();
+    if (std::none_of(rowCommands.begin(), rowCommands.end(), [&](const QAction* command) {
+            return command->shortcuts().contains(pressed);
+        }))
+        return false;
+    // An open list is part of the cell's editor: taking the key here keeps it from the row
+    // commands, which would empty, move or replace the channel being edited.
+    if (type == QEvent::ShortcutOverride) {
+        event->accept();
+        return true;
+    }
+    // In the tone list the key acts on the tone's text, as typing with the list open does; a
+    // pick-only list has no text, and the key does nothing.
+    if (list == toneList->view()) {
+        toneList->hidePopup();
+        QKeyEvent onText(QEvent::KeyPress, key->key(), key->modifiers(), key->text());
+        QCoreApplication::sendEvent(toneList->lineEdit(), &onText);
+    }
     return true;
 }
 

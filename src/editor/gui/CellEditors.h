@@ -92,6 +92,9 @@ class CellEditors : public QObject {
     bool onToneKey(QKeyEvent* event);
     bool onTonePopupKey(QKeyEvent* event);
     bool onOptionKey(QKeyEvent* event);
+    // The keys of the row commands (Delete, Ctrl+V, Ctrl+A ...) pressed in an open drop-down
+    // list. True when `event` was one of them and is used.
+    bool onDropDownRowCommandKey(QObject* list, QEvent* event);
 
     void onTonePicked(int position);
     void onOptionPicked(int column, int position);
