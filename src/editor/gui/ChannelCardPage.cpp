@@ -114,7 +114,7 @@ QByteArray ChannelCardPdf(const ChannelCard& card) {
     {
         QPdfWriter writer(&buffer);
         writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+        writer.setPageMargins(kChannelCardMargins, QPageLayout::Millimeter);
         writer.setTitle(qs(card.title));
         writer.setCreator(qs(card.title));
         QPainter painter(&writer);

@@ -3,11 +3,15 @@
 #include "editor/ChannelCard.h"
 
 #include <QByteArray>
+#include <QMarginsF>
 #include <QRectF>
 
 class QPainter;
 
 namespace tlv {
+
+// The margins of the card on paper and in a PDF, in millimetres.
+inline const QMarginsF kChannelCardMargins{12, 12, 12, 12};
 
 // Paints the card into `page` (device coordinates of the painter). Every size follows the
 // page's width, so the card fills a sheet at any resolution.

@@ -335,6 +335,8 @@ void MainWindow::printChannelCard() {
     cellEditors->closeEditor();
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QString::fromLatin1(kAppTitle));
+    // The same margins as the PDF card, not the printer's narrow default.
+    printer.setPageMargins(kChannelCardMargins, QPageLayout::Millimeter);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
     QPainter painter(&printer);
