@@ -8,10 +8,14 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTableWidget>
 #include <QToolBar>
 #include <QtTest>
+
+#include <array>
+#include <memory>
 
 using namespace tlv;
 
@@ -180,6 +184,24 @@ class LanguageTest : public QObject {
         menuCommand(form, to)->trigger();
         checkWindow(form, to, to != 2 || from == 1, true);
         checkChannel(form, to);
+    }
+
+    // Qt's own texts follow the language: the standard context menu of a text field.
+    void qtsOwnTextsFollowTheLanguage() {
+        Fixture f;
+        MainWindow form(f.state, f.services);
+        const std::array<QString, 3> paste{QStringLiteral("粘贴"), QStringLiteral("Paste"),
+                                           QStringLiteral("貼上")};
+        for (int language : {1, 2, 0}) {
+            menuCommand(form, language)->trigger();
+            QLineEdit field;
+            std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
+            QStringList texts;
+            for (QAction* action : menu->actions())
+                texts << action->text();
+            QVERIFY2(texts.join(QLatin1Char(' ')).contains(paste[language]),
+                     qPrintable(texts.join(QLatin1Char(' '))));
+        }
     }
 
     void choosingTheLanguageInForceChangesNothing() {

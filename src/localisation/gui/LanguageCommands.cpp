@@ -5,6 +5,7 @@
 #include "localisation/gui/ConvertFormToTraditional.h"
 #include "localisation/gui/GridHeaderAccess.h"
 #include "localisation/gui/QtCaptionTarget.h"
+#include "localisation/gui/QtTranslations.h"
 #include "localisation/gui/WindowControls.h"
 
 #include <QTableWidget>
@@ -79,11 +80,14 @@ void ApplyCaptionsToWindow(QWidget* window, int languageState) {
 void ApplyStartupCaptions(MainWindow& form) {
     MainWindowLanguageHost host(form);
     ApplyStartupLanguage(form.state(), host);
+    UseQtTranslations(form.state().languageState);
 }
 
 bool SwitchLanguage(MainWindow& form, int languageState) {
     MainWindowLanguageHost host(form);
-    return ChooseLanguage(form.state(), languageState, host);
+    const bool switched = ChooseLanguage(form.state(), languageState, host);
+    UseQtTranslations(form.state().languageState);
+    return switched;
 }
 
 } // namespace tlv

@@ -1,0 +1,12 @@
+#pragma once
+// Qt's own texts (the standard context menu of a text field, the print and file dialogs) in the
+// language in force, from Qt's translations installed on the system.
+
+namespace tlv {
+
+// Loads Qt's translation for the language state (Simplified or Traditional Chinese) in place of
+// the one before; English needs none. Without Qt's translations on the system, Qt's texts stay
+// English.
+void UseQtTranslations(int languageState);
+
+} // namespace tlv
