@@ -88,7 +88,13 @@ class Applier {
             }
         }
         if (patch.rxTone) tone(row, col::RxTone, *patch.rxTone, where + " rxTone");
-        if (patch.txTone) tone(row, col::TxTone, *patch.txTone, where + " txTone");
+        if (patch.txTone) {
+            tone(row, col::TxTone, *patch.txTone, where + " txTone");
+        } else if (state_.table.at(row, col::TxFrequency).empty()) {
+            // No transmit frequency, no transmit tone, as a loaded image shows it (a new
+            // channel's default tone would otherwise stay beside no frequency).
+            state_.table.at(row, col::TxTone).clear();
+        }
         if (patch.power) optionCell(row, col::Power, *patch.power, where + " power");
         if (patch.forbid) optionCell(row, col::Forbid, *patch.forbid, where + " forbid");
         if (patch.bandwidth)

@@ -89,6 +89,13 @@ TEST(ChirpCsvImport, OneToneColumnServesBothDirectionsAndMissingColumnsHaveChirp
     const CsvImport noCodes("Location,Frequency,Tone\n1,446.00625,DTCS\n");
     EXPECT_EQ(noCodes.tone(1, col::TxTone), "D023N");
     EXPECT_EQ(noCodes.tone(1, col::RxTone), "D023N");
+    // Transmit inhibited: no transmit frequency and no transmit tone, as a loaded image shows it.
+    for (const char* csv : {"Location,Frequency,Duplex\n1,446.00625,off\n",
+                            "Location,Frequency,Duplex,Tone\n1,446.00625,off,\n"}) {
+        const CsvImport receiveOnly(csv);
+        EXPECT_EQ(receiveOnly.state.table.at(1, col::TxFrequency), "") << csv;
+        EXPECT_EQ(receiveOnly.state.table.at(1, col::TxTone), "") << csv;
+    }
 }
 
 // (AM and TSQL-R are refused through tlv6200-cli.)
