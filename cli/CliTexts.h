@@ -25,5 +25,6 @@ inline constexpr LocalText VerifyDifference{"校验失败：地址 %1 读回的�
 inline constexpr LocalText VerifyReadFailed{"校验失败：无法读回对讲机。",
                                             "Verification failed: the radio could not be read "
                                             "back."};
+inline constexpr LocalText Interrupted{"已中断。", "Interrupted."};
 inline constexpr LocalText BackupSaved{"已备份：%1", "backup: %1"};
 } // namespace tlv::text

@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <memory>
 
@@ -36,6 +37,28 @@ std::filesystem::path settingsFolder() {
     QCoreApplication::setApplicationName(QStringLiteral("TLV6200"));
     return ParameterFolder();
 }
+
+// Ctrl+C (SIGINT) or SIGTERM during a transfer: the transfers are stopped as the window's stop
+// does (the end frame sent, the ports closed and their lock files removed) and the program
+// says how far each one came. A second signal ends the program at once.
+volatile std::sig_atomic_t interruptingSignal = 0;
+
+void onInterrupt(int signal) {
+    interruptingSignal = signal;
+    std::signal(signal, SIG_DFL);
+}
+
+void catchInterrupts() {
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+}
+
+// The exit code of an interrupted program, as the shell reports a program the signal ended.
+int interruptedExitCode() {
+    return 128 + interruptingSignal;
+}
+
+constexpr int kInterruptCheckMs = 50;
 
 struct PortRun {
     std::string name;
@@ -64,7 +87,9 @@ std::string outcomeText(const PortRun& run, char direction, int language) {
         break;
     }
     // The cause on the same line: one line per port.
-    std::string text = Localise(language, msg::CommunicationError.text);
+    std::string text =
+        Localise(language, *run.outcome == TransferOutcome::Stopped ? text::Interrupted
+                                                                    : msg::CommunicationError.text);
     std::string cause = DescribeFailure(run.transfer->engine().lastFailure(), language);
     std::replace(cause.begin(), cause.end(), '\n', ' ');
     return cause.empty() ? text : text + " " + cause;
@@ -165,6 +190,13 @@ void runPhase(std::vector<std::unique_ptr<PortRun>>& runs, char direction, int l
     }
     if (running > 0) {
         QTimer::singleShot(kOverallTimeoutMs, &loop, &QEventLoop::quit);
+        QTimer interruptCheck;
+        QObject::connect(&interruptCheck, &QTimer::timeout, [&runs] {
+            if (!interruptingSignal) return;
+            for (const auto& run : runs)
+                if (run->transfer && !run->outcome) run->transfer->stop();
+        });
+        interruptCheck.start(kInterruptCheckMs);
         loop.exec();
     }
     for (const auto& connection : connections)
@@ -217,6 +249,7 @@ void verifyWrites(std::vector<std::unique_ptr<PortRun>>& runs, int serviceMode, 
 
 int RunRead(const CommandLine& line, int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    catchInterrupts();
     const int language = line.languageState();
     std::vector<std::unique_ptr<PortRun>> runs;
     runs.push_back(std::make_unique<PortRun>());
@@ -227,9 +260,11 @@ int RunRead(const CommandLine& line, int argc, char** argv) {
     if (exitCodeOf(run) != kExitOk) {
         // The engine has shown the communication error itself; a port that never opened or a
         // transfer that never ended has not.
-        if (!run.failure.empty() || !run.outcome || *run.outcome == TransferOutcome::ImageRejected)
+        if (!run.failure.empty() || !run.outcome ||
+            *run.outcome == TransferOutcome::ImageRejected ||
+            *run.outcome == TransferOutcome::Stopped)
             ErrorLine(outcomeText(run, 'R', language));
-        return kExitCommunication;
+        return interruptingSignal ? interruptedExitCode() : kExitCommunication;
     }
     if (int code = SaveDataFile(line.output, run.editor, language)) return code;
     ErrorLine(run.name + ": " + outcomeText(run, 'R', language));
@@ -270,6 +305,7 @@ int RunWrite(const CommandLine& line, int argc, char** argv) {
         run->editor = editor;
         runs.push_back(std::move(run));
     }
+    catchInterrupts();
     runTransfers(runs, 'W', bandAnswer, language, backupFolderFor(line));
     // The results of the writes, before a read-back replaces the runs' outcomes.
     std::vector<std::string> results;
@@ -278,7 +314,7 @@ int RunWrite(const CommandLine& line, int argc, char** argv) {
         results.push_back(run->name + ": " + outcomeText(*run, 'W', language));
         written.push_back(exitCodeOf(*run) == kExitOk);
     }
-    if (line.verify) verifyWrites(runs, editor.serviceMode, language);
+    if (line.verify && !interruptingSignal) verifyWrites(runs, editor.serviceMode, language);
 
     int code = kExitOk;
     for (std::size_t i = 0; i < runs.size(); ++i) {
@@ -290,7 +326,7 @@ int RunWrite(const CommandLine& line, int argc, char** argv) {
         ErrorLine(result);
         if (!written[i] || !run.verifyFailure.empty()) code = kExitCommunication;
     }
-    return code;
+    return interruptingSignal ? interruptedExitCode() : code;
 }
 
 int RunPorts(const CommandLine&, int argc, char** argv) {

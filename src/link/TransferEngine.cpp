@@ -170,6 +170,7 @@ bool TransferEngine::askBandQuestion() {
 void TransferEngine::StopTransfer() {
     // A transfer that is already ending (a read being decoded) finishes by itself.
     if (!running_ || state_.transferFinished) return;
+    failure_.cause = FailureCause::Stopped; // with the blocks done so far
     state_.transferFinished = 1;
     state_.silenceTicks = 0;
     state_.receiveText.clear();

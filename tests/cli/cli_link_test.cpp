@@ -5,6 +5,7 @@
 #include "link/PortLock.h"
 
 #include <algorithm>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -126,6 +127,25 @@ TEST_F(CliLink, PortThatCannotBeOpenedIsACommunicationFailure) {
         RunCli({"read", "--port", folder.file("no-such-device"), "-o", folder.file("r.DAT")});
     EXPECT_EQ(result.exitCode, kExitCommunication);
     EXPECT_NE(result.err.find("cannot open the port"), std::string::npos) << result.err;
+}
+
+// Ctrl+C in the middle of a write stops it cleanly: the port and its lock file are released
+// and the program says how far the write came, then ends as interrupted.
+TEST_F(CliLink, CtrlCDuringAWriteSaysWhatTheRadioHolds) {
+    SimulatedRadio radio({"--stop-after", "3"});
+    ChildProcess writer({TLV_CLI, "write", "--port", radio.device(), file, "--no-backup"});
+    const std::string lock = "/var/lock/" + tlv::PortLockFileName(radio.device());
+    for (int i = 0; i < 200 && !std::filesystem::exists(lock); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::this_thread::sleep_for(std::chrono::milliseconds(600)); // the radio has gone quiet
+    ::kill(writer.pid(), SIGINT);
+    const ProcessResult result = writer.finish(5000);
+    EXPECT_EQ(result.exitCode, 128 + SIGINT);
+    EXPECT_NE(result.err.find("Interrupted. The write stopped after block 3 of "),
+              std::string::npos)
+        << result.err;
+    EXPECT_NE(result.err.find("write it again!"), std::string::npos) << result.err;
+    EXPECT_FALSE(std::filesystem::exists(lock));
 }
 
 // A port held by another program names the lock file and the process holding it; a lock
