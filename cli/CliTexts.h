@@ -25,6 +25,10 @@ inline constexpr LocalText VerifyDifference{"校验失败：地址 %1 读回的�
 inline constexpr LocalText VerifyReadFailed{"校验失败：无法读回对讲机。",
                                             "Verification failed: the radio could not be read "
                                             "back."};
+inline constexpr LocalText OutputIsTheInput{
+    "保存的文件就是要导入的文件，它会被覆盖：请用 -o 指定另一个文件。",
+    "the file to save is the input file itself, which "
+    "would be overwritten: give -o another file."};
 inline constexpr LocalText Interrupted{"已中断。", "Interrupted."};
 inline constexpr LocalText BackupSaved{"已备份：%1", "backup: %1"};
 } // namespace tlv::text

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 namespace tlv::cli {
 
@@ -132,6 +133,11 @@ int RunImport(const CommandLine& line) {
     const ExchangeFormat format = ExchangeFormatOf(input);
     if (format == ExchangeFormat::Unknown) {
         ErrorLine(input + ": " + Localise(language, text::UnknownFormat));
+        return kExitUsage;
+    }
+    std::error_code sameFileError;
+    if (std::filesystem::equivalent(input, line.output, sameFileError)) {
+        ErrorLine(input + ": " + Localise(language, text::OutputIsTheInput));
         return kExitUsage;
     }
     std::string content;

@@ -204,6 +204,17 @@ TEST_F(CliFiles, CsvRoundTripGivesTheSameBytes) {
     EXPECT_EQ(ReadBytes(path("c.csv")), csv);
 }
 
+// An import saved onto its own input would replace the CSV or JSON with a data file.
+TEST_F(CliFiles, ImportRefusesToOverwriteItsOwnInput) {
+    const std::string csv = "Location,Frequency\r\n1,446.006250\r\n";
+    put("in.csv", csv);
+    const ProcessResult result =
+        RunCli({"import", path("in.csv"), "-o", folder.file("./in.csv"), "--lang", "zh-CN"});
+    EXPECT_EQ(result.exitCode, kExitUsage);
+    EXPECT_NE(result.err.find("请用 -o 指定另一个文件"), std::string::npos) << result.err;
+    EXPECT_EQ(ReadBytes(path("in.csv")), csv);
+}
+
 TEST_F(CliFiles, CsvImportReadsChirpFilesByHeaderName) {
     // BOM, comment line, columns in another order, an unknown column, LF line ends.
     put("chirp.csv", "\xEF\xBB\xBF# exported elsewhere\n"
