@@ -76,6 +76,7 @@ class DialogsTest : public QObject {
     void form2SlidersOnlyInServiceMode();
     void form4EditsNormaliseAndOkStores();
     void form6OkStoresCancelKeeps();
+    void enterPressesTheButtonTabbedTo();
     void form7KeystrokeLimitAndAsciiCheck();
     void decodeRefreshesEveryDialog();
     void aboutBoxAndWebLinks();
@@ -349,6 +350,22 @@ void DialogsTest::form6OkStoresCancelKeeps() {
     click(d->okButton);
     QCOMPARE(f.state.stores.keyFunction2, int16_t(9));
     QCOMPARE(f.state.stores.keyFunction1, int16_t(10));
+}
+
+void DialogsTest::enterPressesTheButtonTabbedTo() {
+    Fixture f;
+    KeysDialog* d = f.form.keysDialog;
+    f.form.keysAction->trigger();
+    d->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(d));
+    d->pf1List->setFocus();
+    QTest::keyClick(d->pf1List, Qt::Key_Down);
+    QTest::keyClick(d->pf1List, Qt::Key_Tab);
+    QTest::keyClick(d->pf2List, Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), d->okButton);
+    QTest::keyClick(d->okButton, Qt::Key_Return);
+    QVERIFY(!d->isVisible());
+    QCOMPARE(f.state.stores.keyFunction1, int16_t(11));
 }
 
 void DialogsTest::form7KeystrokeLimitAndAsciiCheck() {

@@ -59,6 +59,7 @@ class WindowUseTest : public QObject {
 
   private slots:
     void testFrequencyRefusedCellTakesNoKeysAndRetypingOverwrites();
+    void tabLeavesTheTestFrequencyGridAndEnterPressesOk();
     void dropDownsOpenOnAClickAsTheWindowSystemDeliversIt();
     void tabCommitsTheOpenEditorAndLeavesTheTable();
     void editingCommandsReachTheEditors();
@@ -111,6 +112,29 @@ void WindowUseTest::testFrequencyRefusedCellTakesNoKeysAndRetypingOverwrites() {
     QCOMPARE(w.state.stores.testFrequencies[6], std::string("146.52000"));
     QCOMPARE(w.state.stores.testFrequencies[22], std::string("146.52000"));
     QVERIFY(w.state.stores.testFrequencies[21].empty());
+}
+
+void WindowUseTest::tabLeavesTheTestFrequencyGridAndEnterPressesOk() {
+    Window w;
+    w.form.testFrequenciesAction->trigger();
+    TestFrequencyDialog* dialog = w.form.testFrequencyDialog;
+    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    dialog->activateWindow();
+    QTableWidget* grid = dialog->testFrequencyGrid;
+    clickGridCell(grid, 15, 1);
+    QTRY_VERIFY(gridEditor() != nullptr);
+    Window::type("146.52");
+    Window::key(Qt::Key_Return);
+    QTRY_COMPARE(grid->item(15, 2)->text(), QStringLiteral("146.52000"));
+    // Tab goes on from the grid to the buttons instead of round its cells.
+    Window::key(Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), dialog->okButton);
+    Window::key(Qt::Key_Tab, Qt::ShiftModifier);
+    QCOMPARE(QApplication::focusWidget(), grid);
+    Window::key(Qt::Key_Tab);
+    Window::key(Qt::Key_Return);
+    QVERIFY(!dialog->isVisible());
+    QCOMPARE(w.state.stores.testFrequencies[15], std::string("146.52000"));
 }
 
 void WindowUseTest::dropDownsOpenOnAClickAsTheWindowSystemDeliversIt() {

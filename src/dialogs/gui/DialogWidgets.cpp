@@ -4,11 +4,36 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPushButton>
 
 namespace tlv {
+
+namespace {
+
+// Presses a button that has the focus when Enter is typed, as Space does: none of the dialogs'
+// buttons is a default button, so Enter would otherwise do nothing at all.
+class EnterPressesButton : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            auto* button = qobject_cast<QPushButton*>(watched);
+            if (button != nullptr && (key == Qt::Key_Return || key == Qt::Key_Enter)) {
+                button->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+} // namespace
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text) {
     auto* label = new QLabel(text, parent);
@@ -28,6 +53,7 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& text) 
     auto* button = new QPushButton(text, parent);
     button->setObjectName(QString::fromLatin1(name));
     button->setAutoDefault(false);
+    button->installEventFilter(new EnterPressesButton(button));
     return button;
 }
 

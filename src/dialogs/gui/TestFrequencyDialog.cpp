@@ -69,6 +69,8 @@ TestFrequencyDialog::TestFrequencyDialog(MainWindow& main) : QDialog(&main), mai
         DesignEntries(name::Window, name::Grid, 3, CaptionItem::GridHeader));
     testFrequencyGrid->verticalHeader()->setVisible(false);
     testFrequencyGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The arrows move between the cells; Tab goes on to the buttons, as in the other dialogs.
+    testFrequencyGrid->setTabKeyNavigation(false);
     testFrequencyGrid->setEditTriggers(
         QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
         QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
