@@ -18,8 +18,12 @@
 #include "localisation/Traditional.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
+
+#include <unistd.h>
 
 namespace tlv::cli {
 
@@ -98,6 +102,20 @@ int SaveDataFile(const std::string& path, const EditorState& state, int language
         return kExitFile;
     }
     return kExitOk;
+}
+
+int CheckOutputFolder(const std::string& path, int language) {
+    std::filesystem::path folder = std::filesystem::path(path).parent_path();
+    if (folder.empty()) folder = ".";
+    std::error_code error;
+    int fault = 0;
+    if (!std::filesystem::is_directory(folder, error))
+        fault = error ? error.value() : ENOTDIR;
+    else if (::access(folder.c_str(), W_OK) != 0)
+        fault = errno;
+    if (fault == 0) return kExitOk;
+    fileMessage(language, msg::SaveFailed, path, std::strerror(fault));
+    return kExitFile;
 }
 
 int RunNew(const CommandLine& line) {

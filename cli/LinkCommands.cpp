@@ -251,6 +251,7 @@ int RunRead(const CommandLine& line, int argc, char** argv) {
     QCoreApplication app(argc, argv);
     catchInterrupts();
     const int language = line.languageState();
+    if (int code = CheckOutputFolder(line.output, language)) return code;
     std::vector<std::unique_ptr<PortRun>> runs;
     runs.push_back(std::make_unique<PortRun>());
     runs[0]->name = line.ports[0];

@@ -127,6 +127,12 @@ TEST_F(CliLink, PortThatCannotBeOpenedIsACommunicationFailure) {
         RunCli({"read", "--port", folder.file("no-such-device"), "-o", folder.file("r.DAT")});
     EXPECT_EQ(result.exitCode, kExitCommunication);
     EXPECT_NE(result.err.find("cannot open the port"), std::string::npos) << result.err;
+
+    // A read whose file could not be saved is refused before the port is touched.
+    const ProcessResult nowhere = RunCli(
+        {"read", "--port", folder.file("no-such-device"), "-o", folder.file("missing/r.DAT")});
+    EXPECT_EQ(nowhere.exitCode, 2);
+    EXPECT_EQ(nowhere.err.find("cannot open the port"), std::string::npos) << nowhere.err;
 }
 
 // Ctrl+C in the middle of a write stops it cleanly: the port and its lock file are released
