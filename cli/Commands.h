@@ -22,8 +22,8 @@ int OpenDataFile(const std::string& path, int languageState, EditorState& state)
 
 // Saves the editor as a data file, replacing the file atomically. kExitOk or kExitFile.
 int SaveDataFile(const std::string& path, const EditorState& state, int languageState);
-// Before a read: the folder of `path` must exist and take new files, so that a radio is not
-// read for nothing. kExitOk, or the save message with the system's reason and kExitFile.
+// Before a read: the folder of `path` must exist, so that a radio is not read for nothing. kExitOk,
+// or the save message with the system's reason and kExitFile.
 int CheckOutputFolder(const std::string& path, int languageState);
 
 } // namespace tlv::cli

@@ -23,8 +23,6 @@
 #include <cstring>
 #include <filesystem>
 
-#include <unistd.h>
-
 namespace tlv::cli {
 
 namespace {
@@ -108,13 +106,8 @@ int CheckOutputFolder(const std::string& path, int language) {
     std::filesystem::path folder = std::filesystem::path(path).parent_path();
     if (folder.empty()) folder = ".";
     std::error_code error;
-    int fault = 0;
-    if (!std::filesystem::is_directory(folder, error))
-        fault = error ? error.value() : ENOTDIR;
-    else if (::access(folder.c_str(), W_OK) != 0)
-        fault = errno;
-    if (fault == 0) return kExitOk;
-    fileMessage(language, msg::SaveFailed, path, std::strerror(fault));
+    if (std::filesystem::is_directory(folder, error)) return kExitOk;
+    fileMessage(language, msg::SaveFailed, path, std::strerror(error ? error.value() : ENOTDIR));
     return kExitFile;
 }
 
