@@ -72,12 +72,19 @@ class WindowUseTest : public QObject {
     void tooltipsInTheThreeLanguages();
 };
 
-void WindowUseTest::testFrequencyRefusedCellTakesNoKeysAndRetypingOverwrites() {
-    Window w;
+// The test-frequency dialog opened from the menu, shown and active; null when it never showed.
+TestFrequencyDialog* openTestFrequencies(Window& w) {
     w.form.testFrequenciesAction->trigger();
     TestFrequencyDialog* dialog = w.form.testFrequencyDialog;
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
+    if (!QTest::qWaitForWindowExposed(dialog)) return nullptr;
     dialog->activateWindow();
+    return dialog;
+}
+
+void WindowUseTest::testFrequencyRefusedCellTakesNoKeysAndRetypingOverwrites() {
+    Window w;
+    TestFrequencyDialog* dialog = openTestFrequencies(w);
+    QVERIFY(dialog);
     QTableWidget* grid = dialog->testFrequencyGrid;
 
     // Channel 7 gets a receive frequency; channel 6 has none, so its transmit cell is refused.
@@ -116,10 +123,8 @@ void WindowUseTest::testFrequencyRefusedCellTakesNoKeysAndRetypingOverwrites() {
 
 void WindowUseTest::tabLeavesTheTestFrequencyGridAndEnterPressesOk() {
     Window w;
-    w.form.testFrequenciesAction->trigger();
-    TestFrequencyDialog* dialog = w.form.testFrequencyDialog;
-    QVERIFY(QTest::qWaitForWindowExposed(dialog));
-    dialog->activateWindow();
+    TestFrequencyDialog* dialog = openTestFrequencies(w);
+    QVERIFY(dialog);
     QTableWidget* grid = dialog->testFrequencyGrid;
     clickGridCell(grid, 15, 1);
     QTRY_VERIFY(gridEditor() != nullptr);
