@@ -164,10 +164,10 @@ int RunImport(const CommandLine& line) {
     const ImportOptions options{line.band, line.renumber};
     const ImportReport report = ImportText(content, format, options, language, state);
     for (const auto& note : report.notes)
-        ErrorLine(input + ": " + note.where + ": " + note.message);
+        ErrorLine(input + ": " + IssueText(note));
     if (!report.ok()) {
         for (const auto& error : report.errors)
-            ErrorLine(input + ": " + error.where + ": " + error.message);
+            ErrorLine(input + ": " + IssueText(error));
         if (report.hinted(ImportHint::Renumber)) ErrorLine(Localise(language, text::RenumberHint));
         if (report.hinted(ImportHint::Band) && format == ExchangeFormat::Csv)
             ErrorLine(Localise(language, text::CsvBandHint, BandChoices()));

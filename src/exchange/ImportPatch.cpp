@@ -81,20 +81,16 @@ class Applier {
         }
         if (patch.tx) {
             if (patch.tx->empty()) {
-                // No transmit frequency: the form a receive-only channel has after a load.
+                // No transmit frequency and no transmit tone: the form a receive-only channel
+                // has after a load.
                 state_.table.at(row, col::TxFrequency).clear();
+                state_.table.at(row, col::TxTone).clear();
             } else {
                 frequency(row, col::TxFrequency, *patch.tx, where + " tx");
             }
         }
         if (patch.rxTone) tone(row, col::RxTone, *patch.rxTone, where + " rxTone");
-        if (patch.txTone) {
-            tone(row, col::TxTone, *patch.txTone, where + " txTone");
-        } else if (state_.table.at(row, col::TxFrequency).empty()) {
-            // No transmit frequency, no transmit tone, as a loaded image shows it (a new
-            // channel's default tone would otherwise stay beside no frequency).
-            state_.table.at(row, col::TxTone).clear();
-        }
+        if (patch.txTone) tone(row, col::TxTone, *patch.txTone, where + " txTone");
         if (patch.power) optionCell(row, col::Power, *patch.power, where + " power");
         if (patch.forbid) optionCell(row, col::Forbid, *patch.forbid, where + " forbid");
         if (patch.bandwidth)
@@ -321,13 +317,16 @@ bool FinerThanTenHertz(const std::string& text) {
     return text.find_first_not_of('0', point + 6) != std::string::npos;
 }
 
+std::string IssueText(const ImportIssue& issue) {
+    return issue.where.empty() ? issue.message : issue.where + ": " + issue.message;
+}
+
 std::string IssueLines(const std::vector<ImportIssue>& issues, int languageState,
                        std::size_t maxLines) {
     std::string lines;
     for (std::size_t i = 0; i < issues.size() && i < maxLines; ++i) {
         if (i > 0) lines += '\n';
-        lines += issues[i].where.empty() ? issues[i].message
-                                         : issues[i].where + ": " + issues[i].message;
+        lines += IssueText(issues[i]);
     }
     if (issues.size() > maxLines)
         lines += '\n' + Localise(languageState, text::MoreIssues,

@@ -54,8 +54,11 @@ struct ImportReport {
     bool hinted(ImportHint hint) const;
 };
 
-// The issues one a line, "where: message", at most `maxLines` of them and then a line that
-// counts the rest.
+// One finding as a line: "where: message", or the message alone when it has no place.
+std::string IssueText(const ImportIssue& issue);
+
+// The issues one a line (IssueText), at most `maxLines` of them and then a line that counts
+// the rest.
 std::string IssueLines(const std::vector<ImportIssue>& issues, int languageState,
                        std::size_t maxLines);
 
