@@ -58,22 +58,6 @@ std::optional<uint16_t> FirstDifferingWrittenAddress(const std::string& writtenI
     return std::nullopt;
 }
 
-const char* OutcomeName(TransferOutcome outcome) {
-    switch (outcome) {
-    case TransferOutcome::Success:
-        return "success";
-    case TransferOutcome::CommunicationError:
-        return "communication error";
-    case TransferOutcome::Declined:
-        return "declined";
-    case TransferOutcome::ImageRejected:
-        return "image rejected";
-    case TransferOutcome::Stopped:
-        return "stopped";
-    }
-    return "?";
-}
-
 std::string DescribeFailure(const TransferFailure& failure, int languageState) {
     std::vector<std::string> lines;
     auto say = [&](const LocalText& text, const std::string& a = {}, const std::string& b = {}) {

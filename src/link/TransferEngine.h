@@ -93,8 +93,6 @@ enum class TransferOutcome {
     Stopped,            // stopped by the user (StopTransfer) before it ended
 };
 
-const char* OutcomeName(TransferOutcome outcome);
-
 // What ended a transfer with the communication error.
 enum class FailureCause {
     None,                     // no failure (yet)

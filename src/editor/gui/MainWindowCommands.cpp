@@ -237,7 +237,7 @@ void MainWindow::onBandPicked() {
 }
 
 void MainWindow::onBandListOpened() {
-    state_.previousBand = state_.currentBand;
+    BandDropDownOpened(state_);
 }
 
 } // namespace tlv
