@@ -1,11 +1,9 @@
 #include "dialogs/DialogInput.h"
 
 #include "dialogs/DialogState.h"
-#include "image/ImageFields.h"
-#include "image/ImageLayout.h"
-#include "localisation/Messages.h"
+#include "image/Conversions.h"
 
-#include <array>
+#include <cmath>
 #include <cstdint>
 
 namespace tlv {
@@ -21,38 +19,40 @@ bool ResumeDelayValid(std::string_view text, int max) {
     return value <= max;
 }
 
-bool ConfirmOptionalFunctions(EditorState& state, MessageBoxService& box) {
-    if (!ResumeDelayValid(state.optionalFunctions.scanRxResumeDelay, kScanRxResumeDelayMax)) {
-        ShowMessage(box, state.languageState, msg::RxResumeDelayInvalid);
-        return false;
-    }
-    if (!ResumeDelayValid(state.optionalFunctions.scanTxResumeDelay, kScanTxResumeDelayMax)) {
-        ShowMessage(box, state.languageState, msg::TxResumeDelayInvalid);
-        return false;
-    }
+std::optional<Notice> ConfirmOptionalFunctions(EditorState& state) {
+    const OptionalFunctionsDraft& draft = state.dialogs.optionalFunctions;
+    if (!ResumeDelayValid(draft.scanRxResumeDelay, kScanRxResumeDelayMax))
+        return Notice{&msg::RxResumeDelayInvalid, {}};
+    if (!ResumeDelayValid(draft.scanTxResumeDelay, kScanTxResumeDelayMax))
+        return Notice{&msg::TxResumeDelayInvalid, {}};
     StoreOptionalFunctions(state);
-    return true;
+    return std::nullopt;
+}
+
+std::optional<Frequency> StorableTestFrequency(std::string_view text) {
+    if (const auto cell = FrequencyOfCellText(text)) return cell;
+    if (text.empty()) return std::nullopt;
+    const double megahertz = TextValue(text);
+    if (!std::isfinite(megahertz)) return std::nullopt;
+    const double tens = std::round(megahertz * 100000.0);
+    if (tens < 10000000.0 || tens >= 100000000.0) return std::nullopt;
+    return Frequency{static_cast<uint32_t>(tens)};
 }
 
 bool TestFrequencyStorable(std::string_view text) {
-    if (text.empty()) return true;
-    const std::array<uint8_t, 4> none{0xFF, 0xFF, 0xFF, 0xFF};
-    return imagefield::FrequencyBytes(text) != none;
+    return text.empty() || StorableTestFrequency(text).has_value();
 }
 
-bool ConfirmTestFrequencies(EditorState& state, MessageBoxService& box) {
-    const auto& grid = state.testFrequencies.grid;
+std::optional<Notice> ConfirmTestFrequencies(EditorState& state) {
+    const auto& grid = state.dialogs.testFrequencies.grid;
     for (int row = 1; row <= kChannelCount; ++row) {
         for (int column = 1; column <= 2; ++column) {
-            if (!TestFrequencyStorable(grid[row][column])) {
-                ShowMessage(box, state.languageState, msg::TestFrequencyOutOfRange,
-                            grid[row][column]);
-                return false;
-            }
+            const std::string& text = grid[static_cast<std::size_t>(row)][column];
+            if (!TestFrequencyStorable(text)) return Notice{&msg::TestFrequencyOutOfRange, text};
         }
     }
     StoreTestFrequencies(state);
-    return true;
+    return std::nullopt;
 }
 
 bool EmbeddedTextKeyAccepted(std::size_t length, bool hasSelection, bool isBackspace) {
@@ -66,14 +66,12 @@ bool EmbeddedTextValid(std::string_view text) {
     return true;
 }
 
-bool ConfirmEmbeddedTexts(EditorState& state, MessageBoxService& box) {
-    if (!EmbeddedTextValid(state.embeddedTexts.firstText) ||
-        !EmbeddedTextValid(state.embeddedTexts.secondText)) {
-        ShowMessage(box, state.languageState, msg::EmbeddedTextInvalid);
-        return false;
-    }
+std::optional<Notice> ConfirmEmbeddedTexts(EditorState& state) {
+    if (!EmbeddedTextValid(state.dialogs.embeddedTexts.first) ||
+        !EmbeddedTextValid(state.dialogs.embeddedTexts.second))
+        return Notice{&msg::EmbeddedTextInvalid, {}};
     StoreEmbeddedTexts(state);
-    return true;
+    return std::nullopt;
 }
 
 } // namespace tlv

@@ -1,10 +1,11 @@
 #pragma once
-// Input checks of the optional-functions and embedded-information dialogs: what their OK
-// buttons refuse, with a message in the user's language, before anything is stored.
+// Input checks of the optional-functions, test-frequency and embedded-information dialogs: what
+// their OK buttons refuse, and with which message, before anything is stored.
 #include "editor/EditorState.h"
-#include "localisation/LocalMsgBox.h"
+#include "localisation/Messages.h"
 
 #include <cstddef>
+#include <optional>
 #include <string_view>
 
 namespace tlv {
@@ -22,17 +23,21 @@ inline constexpr std::size_t kEmbeddedTextLength = 32;
 // digits only with a value 0..max.
 bool ResumeDelayValid(std::string_view text, int max);
 
-// The optional-functions dialog's OK: refuses a resume delay that is not a whole number in range
-// with its message and stores nothing (false); otherwise runs StoreOptionalFunctions (true).
-bool ConfirmOptionalFunctions(EditorState& state, MessageBoxService& box);
+// The optional-functions dialog's OK: a resume delay that is not a whole number in range is
+// refused with its message and nothing is stored; otherwise the draft is stored (nothing).
+std::optional<Notice> ConfirmOptionalFunctions(EditorState& state);
+
+// The frequency a test-frequency text stands for in the image: a text in the cell form
+// ("146.00000"), or a number from 100 up to below 1000 MHz; nothing for any other text.
+std::optional<Frequency> StorableTestFrequency(std::string_view text);
 
 // A test frequency the image can hold: empty, or 100.00000 ... 999.99999 MHz. The grid itself
 // takes any number; anything else would be written into the radio as "no frequency".
 bool TestFrequencyStorable(std::string_view text);
 
-// The test-frequency dialog's OK: refuses a grid holding a frequency that TestFrequencyStorable
-// rejects with its message and stores nothing (false); otherwise runs StoreTestFrequencies (true).
-bool ConfirmTestFrequencies(EditorState& state, MessageBoxService& box);
+// The test-frequency dialog's OK: a grid holding a frequency that TestFrequencyStorable rejects
+// is refused with its message (naming the value) and nothing is stored.
+std::optional<Notice> ConfirmTestFrequencies(EditorState& state);
 
 // Whether a key typed into a text box of the embedded-texts dialog is taken: a box holding 32
 // characters or more without a selection takes only backspace.
@@ -41,8 +46,8 @@ bool EmbeddedTextKeyAccepted(std::size_t length, bool hasSelection, bool isBacks
 // An embedded text the image can hold: at most 32 characters, each printable ASCII.
 bool EmbeddedTextValid(std::string_view text);
 
-// The embedded-texts dialog's OK: refuses a text that EmbeddedTextValid rejects with its message
-// and stores nothing (false); otherwise runs StoreEmbeddedTexts (true).
-bool ConfirmEmbeddedTexts(EditorState& state, MessageBoxService& box);
+// The embedded-texts dialog's OK: a text that EmbeddedTextValid rejects is refused with its
+// message and nothing is stored.
+std::optional<Notice> ConfirmEmbeddedTexts(EditorState& state);
 
 } // namespace tlv

@@ -1,7 +1,6 @@
 #include "dialogs/TestFrequencyRules.h"
 
 #include "image/Conversions.h"
-#include "image/ImageLayout.h"
 
 #include <cmath>
 
@@ -25,7 +24,7 @@ std::string fiveDecimals(double value) {
 bool TestFrequencyCellEditable(const EditorState& state, int row, int column) {
     if (row < 1 || row > kChannelCount) return false;
     if (column == 1) return true;
-    return column == 2 && !state.testFrequencies.grid[row][1].empty();
+    return column == 2 && !state.dialogs.testFrequencies.grid[row][1].empty();
 }
 
 std::string NormaliseReceiveFrequency(std::string_view text) {
@@ -43,7 +42,7 @@ std::string NormaliseTransmitFrequency(std::string_view text, std::string_view r
 
 void CommitTestFrequency(EditorState& state, int row, int column, std::string_view text) {
     if (row < 1 || row > kChannelCount) return;
-    auto& cells = state.testFrequencies.grid[row];
+    auto& cells = state.dialogs.testFrequencies.grid[row];
     if (column == 1) {
         cells[1] = text.empty() ? std::string() : NormaliseReceiveFrequency(text);
         cells[2] = cells[1];

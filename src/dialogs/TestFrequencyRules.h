@@ -1,6 +1,6 @@
 #pragma once
 // Editing rules of the test-frequency grid (rows 1..16; column 1 receive, column 2
-// transmit), kept in EditorState::form4. Frequencies are MHz texts with five decimals, lowered
+// transmit), kept in the dialog's draft. Frequencies are MHz texts with five decimals, lowered
 // onto the 5 kHz or the 6.25 kHz grid; there is no band or range check.
 #include "editor/EditorState.h"
 

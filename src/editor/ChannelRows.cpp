@@ -2,8 +2,6 @@
 
 #include "editor/EditingRules.h"
 #include "editor/EditorOps.h"
-#include "editor/ToneList.h"
-#include "image/ImageLayout.h"
 #include "localisation/CellTexts.h"
 
 #include <algorithm>
@@ -21,21 +19,15 @@ bool isChannelRow(int row) {
 }
 
 void swapRows(EditorState& state, int a, int b) {
-    for (int column = 1; column < kTableCols; ++column)
-        std::swap(state.table.at(a, column), state.table.at(b, column));
-    std::swap(state.optionIndex.entry[a - 1], state.optionIndex.entry[b - 1]);
+    std::swap(state.radio().channel(a), state.radio().channel(b));
+    std::swap(state.data.tones.position[static_cast<std::size_t>(a - 1)],
+              state.data.tones.position[static_cast<std::size_t>(b - 1)]);
 }
 
 void copyRow(EditorState& to, const EditorState& from, int row) {
-    for (int column = 1; column < kTableCols; ++column)
-        to.table.at(row, column) = from.table.at(row, column);
-    to.optionIndex.entry[row - 1] = from.optionIndex.entry[row - 1];
-}
-
-std::string channelNumber(int row) {
-    char number[8];
-    std::snprintf(number, sizeof number, "%02d", row);
-    return number;
+    to.radio().channel(row) = from.radio().channel(row);
+    to.data.tones.position[static_cast<std::size_t>(row - 1)] =
+        from.data.tones.position[static_cast<std::size_t>(row - 1)];
 }
 
 // A field as a spreadsheet or an editor may give it back: without surrounding blanks, a
@@ -73,30 +65,13 @@ std::string upper(std::string_view text) {
     return out;
 }
 
-// The list texts of the three languages, made once (Traditional is converted).
-const std::array<CellListTexts, 3>& listTextsOfAllLanguages() {
-    static const std::array<CellListTexts, 3> texts = [] {
-        std::array<CellListTexts, 3> all;
-        for (int language = 0; language < 3; ++language)
-            SetCellListTexts(all[language], language);
-        return all;
-    }();
-    return texts;
-}
-
 // The position of an option text of `column` in any language, -1 when it is none.
 int optionPosition(int column, std::string_view text) {
-    for (const CellListTexts& texts : listTextsOfAllLanguages())
+    for (Language language : {Language::Simplified, Language::English, Language::Traditional})
         for (int position = 0; position < 2; ++position)
-            if (upper(texts.optionText(column, position)) == upper(text)) return position;
+            if (upper(OptionText(language, column, position)) == upper(text)) return position;
     return -1;
 }
-
-// The editing rules speak through a message box; a paste reports their verdict itself.
-class SilentBox : public MessageBoxService {
-  public:
-    int LocalMsgBox(const std::string&, int, const std::string&) override { return IdOk; }
-};
 
 struct BadCell {
     int column;
@@ -122,24 +97,17 @@ class RowWriter {
 
   private:
     std::optional<BadCell> bad(int column, const LocalText& reason, const std::string& value = {}) {
-        return BadCell{column, Localise(state_.languageState, reason, value)};
-    }
-
-    void edit(int column) {
-        state_.editRow = row_;
-        state_.editCol = column;
+        return BadCell{column, Localise(state_.language(), reason, value)};
     }
 
     std::optional<BadCell> frequency(int column, std::string_view text) {
         // A channel may have no transmit frequency, as a loaded receive-only channel has.
         if (column == col::TxFrequency && text.empty()) {
-            state_.table.at(row_, column).clear();
+            state_.radio().channel(row_).tx.reset();
             return std::nullopt;
         }
         if (!IsDecimalNumber(text)) return bad(column, rowtext::NotAFrequency);
-        edit(column);
-        SilentBox box;
-        const FrequencyCommit result = CommitFrequency(state_, box, text);
+        const FrequencyCommit result = CommitFrequency(state_, {row_, column}, text).outcome;
         if (result == FrequencyCommit::OutOfBand) return bad(column, msg::OutOfBand.text);
         if (result != FrequencyCommit::Written && result != FrequencyCommit::NewChannel)
             return bad(column, rowtext::NotAFrequency);
@@ -147,37 +115,38 @@ class RowWriter {
     }
 
     std::optional<BadCell> tone(int column, std::string_view text) {
-        std::string& cell = state_.table.at(row_, column);
-        edit(column);
+        const ChannelCell cell{row_, column};
+        Channel& channel = state_.radio().channel(row_);
         if (text.empty()) {
             // The empty tone of a loaded channel, beside an empty frequency only.
-            if (!state_.table.at(row_, column - 1).empty())
-                return bad(column, rowtext::ToneNeedsFrequency);
-            cell.clear();
-        } else if (IsToneOffText(state_.lists, text)) {
-            PickTone(state_, 0);
-        } else if (CommitTone(state_, upper(text), -1) != ToneCommit::Written) {
+            const bool hasFrequency = column == col::RxTone ? channel.rx.has_value()
+                                                            : channel.tx.has_value();
+            if (hasFrequency) return bad(column, rowtext::ToneNeedsFrequency);
+            (column == col::RxTone ? channel.rxTone : channel.txTone) = Tone::Off();
+        } else if (IsToneOffText(text)) {
+            PickTone(state_, cell, 0);
+        } else if (CommitTone(state_, cell, upper(text), -1) != ToneCommit::Written) {
             return bad(column, rowtext::NotATone);
         }
         // The list position of the tone, as a pick or a load sets it; off for other values.
-        state_.optionIndex.at(row_, column) =
-            static_cast<int16_t>(std::max(0, ToneListPosition(state_.lists, cell)));
+        const Tone written = column == col::RxTone ? channel.rxTone : channel.txTone;
+        state_.data.tones.at(row_, column) =
+            static_cast<int16_t>(std::max(0, ToneListPosition(written)));
         return std::nullopt;
     }
 
     std::optional<BadCell> option(int column, std::string_view text) {
+        // An empty option cell takes the value the radio keeps for an empty one.
         if (text.empty()) {
-            // An empty option cell, as a load may leave it: stored with its own default.
-            state_.table.at(row_, column).clear();
+            PickOption(state_, {row_, column}, column == col::Scan ? 0 : 1);
             return std::nullopt;
         }
         const int position = optionPosition(column, text);
         if (position < 0)
             return bad(column, rowtext::NotInList,
-                       state_.lists.optionText(column, 0) + "/" +
-                           state_.lists.optionText(column, 1));
-        edit(column);
-        PickOption(state_, position);
+                       OptionText(state_.language(), column, 0) + "/" +
+                           OptionText(state_.language(), column, 1));
+        PickOption(state_, {row_, column}, position);
         return std::nullopt;
     }
 
@@ -202,7 +171,7 @@ void DeleteChannels(EditorState& state, std::span<const int> rows) {
 }
 
 bool InsertEmptyChannel(EditorState& state, int row) {
-    if (!isChannelRow(row) || state.table.inUse(kChannelCount)) return false;
+    if (!isChannelRow(row) || state.radio().inUse(kChannelCount)) return false;
     for (int below = kChannelCount; below > row; --below)
         swapRows(state, below, below - 1);
     ClearChannel(state, row);
@@ -226,12 +195,12 @@ std::vector<int> MoveChannels(EditorState& state, std::span<const int> rows, int
 std::string ChannelRowsText(const EditorState& state, std::span<const int> rows) {
     std::string text;
     for (int column = 0; column < kTableCols; ++column)
-        text += (column ? "\t" : "") + state.table.at(0, column);
+        text += (column ? "\t" : "") + CellText(state, 0, column);
     text += "\n";
     for (int row : ChannelRowSet(rows)) {
-        text += channelNumber(row);
+        text += ChannelNumberText(row);
         for (int column = 1; column < kTableCols; ++column)
-            text += "\t" + state.table.at(row, column);
+            text += "\t" + CellText(state, row, column);
         text += "\n";
     }
     return text;
@@ -247,9 +216,9 @@ PasteOutcome PasteChannelRows(EditorState& state, int firstRow, std::string_view
 
     const auto refuse = [&](int line, int row, int column, const std::string& reason) {
         const std::string where =
-            column < kTableCols ? state.table.at(0, column) : std::to_string(column + 1);
-        return PasteOutcome{0, FillText(Localise(state.languageState, rowtext::Where),
-                                        {std::to_string(line), channelNumber(row), where, reason})};
+            column < kTableCols ? CellText(state, 0, column) : std::to_string(column + 1);
+        return PasteOutcome{0, FillText(Localise(state.language(), rowtext::Where),
+                                        {std::to_string(line), ChannelNumberText(row), where, reason})};
     };
     EditorState written = state;
     for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -257,7 +226,7 @@ PasteOutcome PasteChannelRows(EditorState& state, int firstRow, std::string_view
         const int row = firstRow + static_cast<int>(i);
         if (!isChannelRow(row))
             return refuse(line, row, col::Number,
-                          Localise(state.languageState, rowtext::BeyondLastChannel));
+                          Localise(state.language(), rowtext::BeyondLastChannel));
         const std::vector<std::string_view> fields = split(lines[i], '\t');
         std::array<std::string_view, kTableCols> cells{};
         for (std::size_t column = 0; column < fields.size(); ++column) {
@@ -266,7 +235,7 @@ PasteOutcome PasteChannelRows(EditorState& state, int firstRow, std::string_view
                 cells[column] = field;
             else if (!field.empty())
                 return refuse(line, row, static_cast<int>(column),
-                              Localise(state.languageState, rowtext::TooManyColumns));
+                              Localise(state.language(), rowtext::TooManyColumns));
         }
         if (auto bad = RowWriter(written, row).write(cells))
             return refuse(line, row, bad->column, bad->reason);

@@ -1,10 +1,8 @@
 #include "editor/EditingRules.h"
 
 #include "editor/EditorOps.h"
-#include "editor/ToneList.h"
 #include "image/Conversions.h"
-#include "image/ImageLayout.h"
-#include "localisation/Messages.h"
+#include "radio/Bands.h"
 
 namespace tlv {
 
@@ -76,11 +74,6 @@ std::string oneDecimal(std::string_view number) {
     return whole + "." + static_cast<char>('0' + tenths);
 }
 
-std::string toneEntry(const EditorState& state, int position) {
-    if (position < 0 || position >= kToneListSize) position = 0;
-    return std::string(ToneListEntry(state.lists, position));
-}
-
 } // namespace
 
 // ---- Key filters -------------------------------------------------------------------------
@@ -129,108 +122,155 @@ std::string NormaliseFrequency(std::string_view text) {
     return FormatFixed(*snapped, 5);
 }
 
-FrequencyCommit CommitFrequency(EditorState& state, MessageBoxService& box, std::string_view text) {
-    const int row = state.editRow;
-    const int column = state.editCol;
-    if (!isChannelRow(row) || !isFrequencyColumn(column)) return FrequencyCommit::Unchanged;
+BandLimits LimitsOfBand(int band) {
+    if (!IsBand(band)) return {};
+    const Band& entry = kBands[static_cast<std::size_t>(band)];
+    return {entry.low, entry.high};
+}
+
+FrequencyResult CommitFrequency(EditorState& state, ChannelCell cell, std::string_view text) {
+    if (!isChannelRow(cell.row) || !isFrequencyColumn(cell.column))
+        return {FrequencyCommit::Unchanged};
+    Channel& channel = state.radio().channel(cell.row);
 
     if (text.empty()) {
         // Emptying the receive frequency deletes the channel; a channel keeps its transmit
         // frequency until then.
-        if (column != col::RxFrequency) return FrequencyCommit::Unchanged;
-        ClearChannel(state, row);
-        return FrequencyCommit::Deleted;
+        if (cell.column != col::RxFrequency) return {FrequencyCommit::Unchanged};
+        ClearChannel(state, cell.row);
+        return {FrequencyCommit::Deleted};
     }
-    if (!IsDecimalNumber(text)) return FrequencyCommit::Unchanged;
+    if (!IsDecimalNumber(text)) return {FrequencyCommit::Unchanged};
 
     // The range check reads the typed value; the cut to five decimals cannot move it across
     // a whole-MHz limit.
     const double f = toDouble(text);
-    if (f < state.bandLow || f >= state.bandHigh) {
-        ShowMessage(box, state.languageState, msg::OutOfBand);
-        return FrequencyCommit::OutOfBand;
-    }
-    const std::string normalised = NormaliseFrequency(text);
-    if (normalised.empty()) return FrequencyCommit::Unchanged;
+    const BandLimits limits = LimitsOfBand(state.radio().band);
+    if (f < limits.low || f >= limits.high) return {FrequencyCommit::OutOfBand, &msg::OutOfBand};
+    const std::optional<Frequency> normalised = FrequencyOfCellText(NormaliseFrequency(text));
+    if (!normalised) return {FrequencyCommit::Unchanged};
 
-    ChannelTable& table = state.table;
-    table.at(row, column) = normalised;
-    if (column != col::RxFrequency || !table.at(row, col::TxFrequency).empty())
-        return FrequencyCommit::Written;
-
-    // A new channel: the same transmit frequency, tones off, power high, transmit allowed,
-    // wide band, scanned.
-    table.at(row, col::TxFrequency) = normalised;
-    table.at(row, col::RxTone) = toneEntry(state, 0);
-    table.at(row, col::TxTone) = toneEntry(state, 0);
-    state.optionIndex.at(row, col::RxTone) = 0;
-    state.optionIndex.at(row, col::TxTone) = 0;
-    const int defaults[] = {1, 0, 1, 1}; // columns 5..8
-    for (int c = col::Power; c <= col::Scan; ++c) {
-        const int position = defaults[c - col::Power];
-        table.at(row, c) = state.lists.optionText(c, position);
-        state.optionIndex.at(row, c) = static_cast<int16_t>(position);
+    if (cell.column == col::TxFrequency) {
+        channel.tx = normalised;
+        return {FrequencyCommit::Written};
     }
-    return FrequencyCommit::NewChannel;
+    const bool newChannel = !channel.tx.has_value();
+    channel.rx = normalised;
+    if (!newChannel) return {FrequencyCommit::Written};
+
+    // A new channel (or a receive-only one given a receive frequency): the same transmit
+    // frequency, tones off, power high, transmit allowed, wide band, scanned.
+    channel.tx = normalised;
+    channel.rxTone = Tone::Off();
+    channel.txTone = Tone::Off();
+    state.data.tones.at(cell.row, col::RxTone) = 0;
+    state.data.tones.at(cell.row, col::TxTone) = 0;
+    channel.power = Power::High;
+    channel.forbid = TransmitForbid::Off;
+    channel.bandwidth = Bandwidth::Wide;
+    channel.scan = true;
+    return {FrequencyCommit::NewChannel};
 }
 
 // ---- Tones -------------------------------------------------------------------------------
 
-bool PickTone(EditorState& state, int position) {
-    if (!isChannelRow(state.editRow) || !isToneColumn(state.editCol)) return false;
+namespace {
+
+Tone& toneOf(EditorState& state, ChannelCell cell) {
+    Channel& channel = state.radio().channel(cell.row);
+    return cell.column == col::RxTone ? channel.rxTone : channel.txTone;
+}
+
+// The tenths of a CTCSS tone written with one decimal ("88.5"), as oneDecimal writes it.
+uint16_t tenthsOf(const std::string& oneDecimalText) {
+    unsigned value = 0;
+    for (char c : oneDecimalText)
+        if (isDigit(c)) value = value * 10 + static_cast<unsigned>(c - '0');
+    return static_cast<uint16_t>(value);
+}
+
+} // namespace
+
+bool PickTone(EditorState& state, ChannelCell cell, int position) {
+    if (!isChannelRow(cell.row) || !isToneColumn(cell.column)) return false;
     if (position < 0 || position >= kToneListSize) return false;
-    state.table.at(state.editRow, state.editCol) = toneEntry(state, position);
-    state.optionIndex.at(state.editRow, state.editCol) = static_cast<int16_t>(position);
+    toneOf(state, cell) = ToneAtListPosition(position);
+    state.data.tones.at(cell.row, cell.column) = static_cast<int16_t>(position);
     return true;
 }
 
-ToneCommit CommitTone(EditorState& state, std::string_view text, int selectedPosition) {
-    const int row = state.editRow;
-    const int column = state.editCol;
-    if (!isChannelRow(row) || !isToneColumn(column)) return ToneCommit::Unchanged;
-    std::string& cell = state.table.at(row, column);
+ToneCommit CommitTone(EditorState& state, ChannelCell cell, std::string_view text,
+                      int selectedPosition) {
+    if (!isChannelRow(cell.row) || !isToneColumn(cell.column)) return ToneCommit::Unchanged;
+    Tone& tone = toneOf(state, cell);
 
     if ((text.empty() || text.front() != 'D') && selectedPosition != 0) {
         // A CTCSS value: any value of 67.0 to 254.1 Hz, with one decimal.
         std::string_view number = leadingNumber(text);
         const double v = number.empty() ? 0.0 : toDouble(number);
         if (v < 67.0 || v > 254.1) {
-            cell = toneEntry(state, state.optionIndex.at(row, column));
+            tone = ToneAtListPosition(state.data.tones.at(cell.row, cell.column));
             return ToneCommit::Restored;
         }
-        cell = oneDecimal(number);
+        tone = Tone::Ctcss(tenthsOf(oneDecimal(number)));
         return ToneCommit::Written;
     }
 
     // A DCS code: "D", one to three octal digits, "N" or "I". The digits are padded to three;
     // anything else (non-octal digits, a point, more than three digits) would not be stored
-    // as the code shown, so it is refused and the cell keeps its text.
+    // as the code shown, so it is refused and the cell keeps its tone.
     if (text.size() < 3 || text.front() != 'D') return ToneCommit::Unchanged;
     const char polarity = text.back();
     if (polarity != 'N' && polarity != 'I') return ToneCommit::Unchanged;
     std::string_view middle = text.substr(1, text.size() - 2);
     if (middle.size() > 3) return ToneCommit::Unchanged;
-    for (char c : middle)
+    uint16_t code = 0;
+    for (char c : middle) {
         if (!isOctalDigit(c)) return ToneCommit::Unchanged;
+        code = static_cast<uint16_t>(code * 8 + (c - '0'));
+    }
     // Three octal digits are at most 777, the largest code the radio holds.
-    cell = "D" + std::string(3 - middle.size(), '0') + std::string(middle) + polarity;
+    tone = Tone::Dcs(code, polarity == 'I');
     return ToneCommit::Written;
 }
 
 // ---- Options -----------------------------------------------------------------------------
 
-bool PickOption(EditorState& state, int position) {
-    if (!isChannelRow(state.editRow) || !isOptionColumn(state.editCol)) return false;
+bool PickOption(EditorState& state, ChannelCell cell, int position) {
+    if (!isChannelRow(cell.row) || !isOptionColumn(cell.column)) return false;
     if (position != 0 && position != 1) return false;
-    state.table.at(state.editRow, state.editCol) = state.lists.optionText(state.editCol, position);
-    state.optionIndex.at(state.editRow, state.editCol) = static_cast<int16_t>(position);
+    Channel& channel = state.radio().channel(cell.row);
+    switch (cell.column) {
+    case col::Power:
+        channel.power = position ? Power::High : Power::Low;
+        break;
+    case col::Forbid:
+        channel.forbid = position ? TransmitForbid::OnCarrier : TransmitForbid::Off;
+        break;
+    case col::Bandwidth:
+        channel.bandwidth = position ? Bandwidth::Wide : Bandwidth::Narrow;
+        break;
+    default:
+        channel.scan = position == 1;
+        break;
+    }
     return true;
 }
 
-int OptionListPosition(const EditorState& state, int row, int column) {
-    if (!isChannelRow(row) || !isOptionColumn(column)) return -1;
-    const int position = state.optionIndex.at(row, column);
-    return position == 0 || position == 1 ? position : -1;
+int OptionListPosition(const EditorState& state, ChannelCell cell) {
+    if (!isChannelRow(cell.row) || !isOptionColumn(cell.column)) return -1;
+    const Channel& channel = state.radio().channel(cell.row);
+    if (!channel.inUse()) return -1;
+    switch (cell.column) {
+    case col::Power:
+        return channel.power == Power::High;
+    case col::Forbid:
+        return channel.forbid == TransmitForbid::OnCarrier;
+    case col::Bandwidth:
+        return channel.bandwidth == Bandwidth::Wide;
+    default:
+        return channel.scan;
+    }
 }
 
 // ---- Cell selection ----------------------------------------------------------------------
@@ -239,7 +279,7 @@ CellEditor EditorForCell(const EditorState& state, int row, int column) {
     if (!isChannelRow(row) || column < col::RxFrequency || column > col::Scan)
         return CellEditor::None;
     // A channel not in use can only be started with its receive frequency.
-    if (!state.table.inUse(row) || isFrequencyColumn(column)) return CellEditor::Frequency;
+    if (!state.radio().inUse(row) || isFrequencyColumn(column)) return CellEditor::Frequency;
     if (isToneColumn(column)) return CellEditor::Tone;
     return CellEditor::Option;
 }
@@ -259,31 +299,31 @@ bool TypingOpensEditor(CellEditor editor, int code) {
     return false;
 }
 
-CellEditor SelectCell(EditorState& state, int row, int column) {
-    if (!state.cellClickArmed) return CellEditor::None;
-    state.cellClickArmed = false;
+CellEditor SelectCell(const EditorState& state, CellCursor& cursor, int row, int column) {
+    if (!cursor.clickArmed) return CellEditor::None;
+    cursor.clickArmed = false;
     const CellEditor editor = EditorForCell(state, row, column);
     if (editor == CellEditor::None) return editor;
-    state.editRow = row;
-    state.editCol = state.table.inUse(row) ? column : col::RxFrequency;
+    cursor.cell = {row, state.radio().inUse(row) ? column : col::RxFrequency};
     return editor;
 }
 
 // ---- Band selection ----------------------------------------------------------------------
 
 void BandDropDownOpened(EditorState& state) {
-    state.previousBand = state.currentBand;
+    state.bandBeforeChange = state.radio().band;
 }
 
-BandChange BandSelected(EditorState& state, MessageBoxService& box, int index) {
-    if (index < 0 || index >= static_cast<int>(kBands.size())) return BandChange::Ignored;
-    state.currentBand = index;
-    SetBandLimits(state, index);
-    if (state.previousBand == state.currentBand) return BandChange::Same;
-    if (ShowMessage(box, state.languageState, msg::BandChange) != IdOk) return BandChange::Kept;
-    SetBandLimits(state, index);
+BandChange BandSelected(EditorState& state, int index) {
+    if (!IsBand(index)) return BandChange::Ignored;
+    state.radio().band = index;
+    return state.bandBeforeChange == index ? BandChange::Same : BandChange::Ask;
+}
+
+BandChange AnswerBandQuestion(EditorState& state, bool clearChannels) {
+    if (!clearChannels) return BandChange::Kept;
     ClearAllChannels(state);
-    state.previousBand = state.currentBand;
+    state.bandBeforeChange = state.radio().band;
     return BandChange::Cleared;
 }
 

@@ -1,16 +1,23 @@
 #pragma once
 // The rules of editing the channel table in place: which keys the in-cell editors accept,
-// what a committed frequency, tone or option does to the table, which editor a cell
-// selection opens, and what a band change does. Plain functions of the editor state; the
-// windows call them and refresh what changed.
+// what a committed frequency, tone or option does to a channel, which editor a cell selection
+// opens, and what a band change does. Each rule takes the cell it works on and returns what it
+// did; a rule that has something to tell the user names the message, and the caller shows it
+// in the language in force.
 #include "editor/EditorState.h"
-#include "editor/ToneList.h"
-#include "localisation/LocalMsgBox.h"
+#include "localisation/Messages.h"
 
 #include <string>
 #include <string_view>
 
 namespace tlv {
+
+// A cell of the channel table: channel 1..16 and column (col::).
+struct ChannelCell {
+    int row = 0;
+    int column = 0;
+    bool operator==(const ChannelCell&) const = default;
+};
 
 // ---- Key filters -------------------------------------------------------------------------
 
@@ -39,11 +46,16 @@ FilteredKey FilterToneKey(int code);
 inline constexpr int kFrequencyEditorMaxLength = 9;
 
 enum class FrequencyCommit {
-    Unchanged,  // empty transmit text, non-numeric text, or no frequency cell being edited
+    Unchanged,  // empty transmit text, non-numeric text, or not a frequency cell
     Deleted,    // the receive frequency was emptied: the channel was cleared
-    OutOfBand,  // refused with the range message
-    Written,    // the edited cell holds the normalised frequency
+    OutOfBand,  // refused: msg::OutOfBand
+    Written,    // the cell holds the frequency, lowered onto the channel raster
     NewChannel, // as Written, and the channel got its transmit copy and defaults
+};
+
+struct FrequencyResult {
+    FrequencyCommit outcome;
+    const Message* message = nullptr; // what to tell the user, if anything
 };
 
 // True when `text` is a plain decimal number: digits with at most one point, at least one
@@ -55,38 +67,53 @@ bool IsDecimalNumber(std::string_view text);
 // text is not a decimal number.
 std::string NormaliseFrequency(std::string_view text);
 
-// Commits the frequency editor's text into cell (editRow, editCol) of the table. Out-of-band
-// values are refused with the range message through `box`.
-FrequencyCommit CommitFrequency(EditorState& state, MessageBoxService& box, std::string_view text);
+// The band's limits in whole MHz: low included, high not.
+struct BandLimits {
+    int low = 0;
+    int high = 0;
+};
+BandLimits LimitsOfBand(int band);
+
+// Commits the frequency editor's text into `cell`. A frequency outside the band in force is
+// refused with msg::OutOfBand.
+FrequencyResult CommitFrequency(EditorState& state, ChannelCell cell, std::string_view text);
 
 // ---- Tones (columns 2 and 4) -------------------------------------------------------------
 
 enum class ToneCommit {
-    Unchanged, // the cell keeps its text (refused DCS text, off entry, no tone cell edited)
+    Unchanged, // the cell keeps its tone (refused DCS text, off entry, not a tone cell)
     Written,   // a CTCSS value or DCS code was written
-    Restored,  // an out-of-range CTCSS value: the cell's last picked tone was written back
+    Restored,  // an out-of-range CTCSS value: the cell's remembered list entry was written back
 };
 
-// The user picked list position `position` (0..260) while the tone list was shown: writes
-// the entry into the cell and remembers the position in the cell's option entry.
-bool PickTone(EditorState& state, int position);
+// The user picked list position `position` (0..260) while the tone list was shown: writes the
+// entry's tone into the cell and remembers the position (ToneListMemory).
+bool PickTone(EditorState& state, ChannelCell cell, int position);
 
-// Commits the tone list's text `text` with its selected position `selectedPosition`
-// (-1 after typing) into cell (editRow, editCol).
-ToneCommit CommitTone(EditorState& state, std::string_view text, int selectedPosition);
+// Commits the tone list's text `text` with its selected position `selectedPosition` (-1 after
+// typing) into `cell`.
+ToneCommit CommitTone(EditorState& state, ChannelCell cell, std::string_view text,
+                      int selectedPosition);
 
 // ---- Options (columns 5 to 8) ------------------------------------------------------------
 
-// The user picked `position` (0 or 1) from the option list of column editCol.
-bool PickOption(EditorState& state, int position);
+// The user picked `position` (0 or 1) from the option list of the cell's column.
+bool PickOption(EditorState& state, ChannelCell cell, int position);
 
-// The position to select when the option list of cell (row, column) opens: the cell's
-// option entry, or -1 when the entry is not a position of the two-entry list.
-int OptionListPosition(const EditorState& state, int row, int column);
+// The option a cell of columns 5..8 holds as its list position (0 or 1); -1 for any other
+// cell and for a channel not in use.
+int OptionListPosition(const EditorState& state, ChannelCell cell);
 
 // ---- Cell selection ----------------------------------------------------------------------
 
 enum class CellEditor { None, Frequency, Tone, Option };
+
+// The cell an in-cell editor works on, and whether a click has armed the table to open one.
+// Kept by the window that shows the table.
+struct CellCursor {
+    ChannelCell cell;
+    bool clickArmed = false;
+};
 
 // The editor a selection of cell (row, column) opens, without arming or selecting anything:
 // the receive frequency's for a channel not in use, None for the header row, the number
@@ -98,17 +125,18 @@ CellEditor EditorForCell(const EditorState& state, int row, int column);
 // character.
 bool TypingOpensEditor(CellEditor editor, int code);
 
-// Runs the selection handler for a selection of cell (row, column). Opens nothing unless
-// cellClickArmed is set. A selection in a channel not in use goes to its receive frequency.
-// Sets editRow/editCol, clears cellClickArmed and tells which editor to open over
-// (editRow, editCol). Header row and number column open nothing.
-CellEditor SelectCell(EditorState& state, int row, int column);
+// Runs the selection handler for a selection of cell (row, column). Opens nothing unless the
+// cursor is armed. A selection in a channel not in use goes to its receive frequency. Sets the
+// cursor's cell, disarms it and tells which editor to open over that cell. Header row and
+// number column open nothing.
+CellEditor SelectCell(const EditorState& state, CellCursor& cursor, int row, int column);
 
 // ---- Band selection ----------------------------------------------------------------------
 
 enum class BandChange {
     Ignored, // not a band index
     Same,    // the band compared with did not change: no question
+    Ask,     // the band is set; ask msg::BandChange and give the answer to AnswerBandQuestion
     Cleared, // the user agreed: the channel list was cleared
     Kept,    // the user cancelled: the new band applies, the channels stay
 };
@@ -116,7 +144,11 @@ enum class BandChange {
 // The band list's drop-down was opened.
 void BandDropDownOpened(EditorState& state);
 
-// The band list's selection became `index` (by a pick, a keyboard step or a program step).
-BandChange BandSelected(EditorState& state, MessageBoxService& box, int index);
+// The band list's selection became `index` (by a pick, a keyboard step or a program step):
+// the band is set, and Ask when it differs from the band compared with.
+BandChange BandSelected(EditorState& state, int index);
+
+// The answer to the band question: OK clears the channel list (Cleared), Cancel keeps it (Kept).
+BandChange AnswerBandQuestion(EditorState& state, bool clearChannels);
 
 } // namespace tlv

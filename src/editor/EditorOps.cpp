@@ -1,39 +1,13 @@
 #include "editor/EditorOps.h"
 
-#include "editor/ToneList.h"
-#include "image/ImageLayout.h"
-
-#include <cstdio>
+#include "radio/Bands.h"
 
 namespace tlv {
 
-namespace {
-
-bool validRow(int row) {
-    return row >= 1 && row <= kChannelCount;
-}
-
-bool validBand(int index) {
-    return index >= 0 && index < static_cast<int>(kBands.size());
-}
-
-int threeDigits(std::string_view text, std::size_t from) {
-    int value = 0;
-    for (std::size_t i = from; i < from + 3 && i < text.size(); ++i) {
-        if (text[i] < '0' || text[i] > '9') break;
-        value = value * 10 + (text[i] - '0');
-    }
-    return value;
-}
-
-} // namespace
-
 void ClearChannel(EditorState& state, int row) {
-    if (!validRow(row)) return;
-    for (int column = 1; column < kTableCols; ++column)
-        state.table.at(row, column).clear();
-    for (int column = 2; column <= 10; ++column)
-        state.optionIndex.at(row, column) = 0;
+    if (row < 1 || row > kChannelCount) return;
+    state.radio().channel(row) = Channel{};
+    state.data.tones.position[static_cast<std::size_t>(row - 1)] = {0, 0};
 }
 
 void ClearAllChannels(EditorState& state) {
@@ -42,68 +16,52 @@ void ClearAllChannels(EditorState& state) {
 }
 
 void ClearChannelsInUse(EditorState& state) {
-    for (int row = 1; row <= kChannelCount; ++row) {
-        if (!state.table.inUse(row)) continue;
-        for (int column = 1; column < kTableCols; ++column)
-            state.table.at(row, column).clear();
-    }
-}
-
-void RelabelChannels(EditorState& state) {
-    for (int row = 1; row <= kChannelCount; ++row) {
-        if (!state.table.inUse(row)) continue;
-        for (int column : {col::RxTone, col::TxTone}) {
-            std::string& cell = state.table.at(row, column);
-            if (IsToneOffText(state.lists, cell)) cell = state.lists.toneOff;
-        }
-        for (int column = col::Power; column <= col::Scan; ++column) {
-            std::string& cell = state.table.at(row, column);
-            int position = state.optionIndex.at(row, column);
-            if (cell.empty() || position < 0 || position > 1) continue;
-            cell = state.lists.optionText(column, position);
-        }
-    }
+    for (Channel& channel : state.radio().channels)
+        if (channel.inUse()) channel = Channel{};
 }
 
 void SetDefaults(EditorState& state) {
-    for (int row = 1; row <= kChannelCount; ++row) {
-        char number[8];
-        std::snprintf(number, sizeof number, "%02d", row);
-        state.table.at(row, col::Number) = number;
-    }
-
-    SettingsStores& stores = state.stores;
+    RadioData& radio = state.radio();
     for (int i = 0; i < 8; ++i)
-        stores.dtmfMemory[i] = std::to_string(i + 1);
-    for (int entry = 0; entry <= 14; ++entry)
-        stores.options.entry[entry] = "1";
-    for (int entry = 20; entry <= 23; ++entry)
-        stores.options.entry[entry] = "1";
-    stores.options.entry[OptionSettings::PriorityMode] = "0";
-    stores.options.entry[OptionSettings::PttIdStartCode] = "1";
-    stores.options.entry[OptionSettings::PttIdEndCode] = "2";
-    stores.dtmf.value = {0, 1, 0, 1, 1, 1, 0, 0};
+        radio.dtmf.memories[static_cast<std::size_t>(i)] = std::to_string(i + 1);
+    OptionalFunctions& options = radio.options;
+    options.pttIdMode = 1;
+    options.voxEnable = 1;
+    options.voxGain = 1;
+    options.voxDelay = 1;
+    options.voxTone = 1;
+    options.duplicate = 1;
+    options.priorityMode = 0;
+    options.priorityChannel = 1;
+    options.revertTimeA = 1;
+    options.revertTimeB = 1;
+    options.returnChannel = 1;
+    options.cancelOperation = true;
+    options.voxOffOnReceive = true;
+    radio.codes.pttIdStartCode = "1";
+    radio.codes.pttIdEndCode = "2";
+    radio.dtmf.dtmfRate = 0;
+    radio.dtmf.firstDigitTime = 1;
+    radio.dtmf.firstDigitDelay = 0;
+    radio.dtmf.starHashTone = 1;
+    radio.dtmf.dKeySetting = 1;
+    radio.dtmf.dtmfSidetone = 1;
+    radio.dtmf.groupCallCode = 0;
+    radio.dtmf.autoResetTimer = 0;
 
-    state.voicePrompt = kStartVoicePrompt;
-    state.timeOutTimer = kStartTimeOutTimer;
-    state.timeOutWarning = kStartTimeOutWarning;
-    state.squelchLevel = kStartSquelchLevel;
-    state.batterySave = kStartBatterySave;
-    state.beep = kStartBeep;
-}
-
-void SetBandLimits(EditorState& state, int index) {
-    if (!validBand(index)) return;
-    std::string_view text = kBands[index].text;
-    state.bandLow = threeDigits(text, 0);
-    state.bandHigh = threeDigits(text, 4);
+    FunctionSettings& panel = radio.functions;
+    panel.voicePrompt = kStartVoicePrompt;
+    panel.timeOutTimer = kStartTimeOutTimer;
+    panel.timeOutWarning = kStartTimeOutWarning;
+    panel.squelchLevel = kStartSquelchLevel;
+    panel.batterySave = kStartBatterySave;
+    panel.beep = kStartBeep;
 }
 
 void SelectBandWithoutQuestion(EditorState& state, int index) {
-    if (!validBand(index)) return;
-    state.previousBand = index;
-    state.currentBand = index;
-    SetBandLimits(state, index);
+    if (!IsBand(index)) return;
+    state.bandBeforeChange = index;
+    state.radio().band = index;
 }
 
 } // namespace tlv

@@ -40,9 +40,9 @@ bool WriteParameterFile(const std::string& path, const ParameterBytes& bytes) {
     return ok;
 }
 
-ParameterBytes MakeParameterBytes(bool editingLock, int portNumber, int languageState) {
+ParameterBytes MakeParameterBytes(bool editingLock, int portNumber, Language language) {
     return {static_cast<uint8_t>(editingLock ? 1 : 0), static_cast<uint8_t>(portNumber),
-            static_cast<uint8_t>(languageState)};
+            static_cast<uint8_t>(LanguageCode(language))};
 }
 
 } // namespace tlv

@@ -1,6 +1,8 @@
 #pragma once
 // ParameterFile: the three bytes that survive from one run to the next - the editing lock,
-// PortNumber and the language state - kept in a file named "parameter".
+// the port number and the language - kept in a file named "parameter".
+#include "localisation/Language.h"
+
 #include <cstdint>
 #include <string>
 
@@ -11,8 +13,8 @@ inline constexpr const char* kParameterFileName = "parameter";
 // The three bytes as stored, without conversion.
 struct ParameterBytes {
     uint8_t lock = 0;       // 1 = editing lock on; any other value leaves it off
-    uint8_t portNumber = 0; // PortNumber, n of COMn; 0 when none was ever chosen
-    uint8_t language = 0;   // saved language state: 0 Simplified, 1 English, 2 Traditional
+    uint8_t portNumber = 0; // n of COMn; 0 when none was ever chosen
+    uint8_t language = 0;   // the language's code (LanguageCode)
 
     bool lockOn() const { return lock == 1; }
     bool operator==(const ParameterBytes&) const = default;
@@ -28,6 +30,6 @@ ParameterBytes ReadParameterFile(const std::string& path);
 bool WriteParameterFile(const std::string& path, const ParameterBytes& bytes);
 
 // The bytes to write at the end of a run.
-ParameterBytes MakeParameterBytes(bool editingLock, int portNumber, int languageState);
+ParameterBytes MakeParameterBytes(bool editingLock, int portNumber, Language language);
 
 } // namespace tlv

@@ -29,14 +29,14 @@ ServiceClick ServiceButtonClick(EditorState& state, ServiceButtonStamp& stamp,
         return ServiceClick::Restarted;
     }
     stamp.t = 0;
-    state.powerLevels.slidersEnabled = false;
-    state.serviceMode = 0;
+    state.dialogs.powerLevels.slidersEnabled = false;
+    state.session.serviceMode = false;
     return ServiceClick::SwitchedOff;
 }
 
 void ServiceModeOn(EditorState& state) {
-    state.serviceMode = 1;
-    state.powerLevels.slidersEnabled = true;
+    state.session.serviceMode = true;
+    state.dialogs.powerLevels.slidersEnabled = true;
 }
 
 } // namespace tlv

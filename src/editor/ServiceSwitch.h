@@ -24,12 +24,12 @@ struct ServiceButtonStamp {
 int32_t RoundSecondsHalfEven(double s);
 
 // A click on the service button at `secondsSinceMidnight`. On SwitchedOff the stamp is reset,
-// ServiceMode is 0 and the debug dialog's power sliders are disabled; the caller hides the
+// the service mode is off and the power-level sliders are disabled; the caller hides the
 // button and resets the optional-functions dialog's hidden click sequence.
 ServiceClick ServiceButtonClick(EditorState& state, ServiceButtonStamp& stamp,
                                 double secondsSinceMidnight);
 
-// Switches the service mode on: ServiceMode 1 and the debug dialog's power sliders enabled.
+// Switches the service mode on, with the power-level sliders enabled.
 // The caller shows the service button.
 void ServiceModeOn(EditorState& state);
 

@@ -2,30 +2,26 @@
 
 #include "dialogs/DialogState.h"
 #include "editor/EditorOps.h"
-#include "localisation/CellTexts.h"
 
 namespace tlv {
 
 void RunStartup(EditorState& state, const StartupParameters& parameters) {
-    state.editingLock = parameters.lockByte == 1;
-    state.portNumber = parameters.portNumber;
-    state.stores.highPowerLevel = kStartHighPowerLevel;
-    state.stores.lowPowerLevel = kStartLowPowerLevel;
-    int language = parameters.languageState;
-    state.languageState = (language >= 0 && language <= 2) ? language : 0;
-    state.serviceMode = 0;
-    SetCellListTexts(state.lists, state.languageState);
-    SetChannelTableHeaders(state, state.languageState);
+    state.session.editingLock = parameters.editingLock;
+    state.session.portNumber = parameters.portNumber;
+    state.radio().powerLevels = {kStartHighPowerLevel, kStartLowPowerLevel};
+    state.session.language = parameters.language;
+    state.session.serviceMode = false;
     SelectBandWithoutQuestion(state, 0);
-    state.stores.keyFunction1 = kStartKeyFunction1;
+    state.radio().keys.pf1 = kStartKeyFunction1;
     SetDefaults(state);
+    // Nothing is in use at start-up, so the priority rules have nothing to say.
     LoadAllDialogs(state);
 }
 
-EditorState MakeStartupEditor(int languageState) {
+EditorState MakeStartupEditor(Language language) {
     EditorState state;
     StartupParameters parameters;
-    parameters.languageState = languageState;
+    parameters.language = language;
     RunStartup(state, parameters);
     return state;
 }

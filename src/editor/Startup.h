@@ -4,24 +4,24 @@
 
 namespace tlv {
 
-// What the start-up reads before it begins: the three bytes of the parameter file (language
-// already decided).
+// What the start-up reads before it begins: the parameter file's lock and port, and the
+// language already decided.
 struct StartupParameters {
-    int lockByte = 0;      // byte 1: 1 lock on, 0 lock off, anything else off
-    int portNumber = 0;    // byte 2
-    int languageState = 0; // 0 Simplified, 1 English, 2 Traditional
+    bool editingLock = false;
+    int portNumber = 0;
+    Language language = Language::Simplified;
 };
 
-inline constexpr int16_t kStartHighPowerLevel = 208;
-inline constexpr int16_t kStartLowPowerLevel = 92;
-inline constexpr int16_t kStartKeyFunction1 = 10;
+inline constexpr int kStartHighPowerLevel = 208;
+inline constexpr int kStartLowPowerLevel = 92;
+inline constexpr int kStartKeyFunction1 = 10;
 
-// Editing lock, port, power levels, language, ServiceMode 0, cell list texts and table
-// headers, band 0 without a question, KeyFunction1, SetDefaults, and then the dialogs' Load
-// steps, so that every dialog shows the start-up values that its stores hold.
+// Editing lock, port, power levels, language, service mode off, band 0 without a question,
+// the first key's function, SetDefaults, and then the dialogs' loads, so that every dialog
+// shows the start-up values of the data.
 void RunStartup(EditorState& state, const StartupParameters& parameters);
 
 // The editor right after a start-up in the given language (lock off, no port).
-EditorState MakeStartupEditor(int languageState = 0);
+EditorState MakeStartupEditor(Language language = Language::Simplified);
 
 } // namespace tlv

@@ -1,23 +1,18 @@
 #pragma once
-// Undo and redo of the editor's data. Each step is a snapshot of the editor state taken after
-// a change (a committed cell, a pick, a band change, a dialog's OK, New, Open, a read, an
-// import, a paste, a row command); undoing a step puts the snapshot before it back. The state
-// is a few kilobytes, so whole snapshots are simpler and safer than inverse operations.
+// Undo and redo of the editor's data. Each step is a snapshot of the data taken after a change
+// (a committed cell, a pick, a band change, a dialog's OK, New, Open, a read, an import, a
+// paste, a row command); undoing a step puts the snapshot before it back. The data is small, so
+// whole snapshots are simpler and safer than inverse operations.
 //
-// A snapshot covers the radio's data: channels, option indices, panel lists, band, stores and
-// the dialogs' control values. The session is never undone: language, editing lock, port,
-// service mode, the cell being edited and the table's header row stay as they are, and the
-// restored channel cells are written in the language in force.
+// A snapshot holds the radio's data and the tone-list entries the table remembers beside it
+// (EditorData). The session - language, editing lock, port, service mode - is never undone;
+// after an undo or a redo the dialogs show the data again.
 #include "editor/EditorState.h"
 
 #include <cstddef>
 #include <deque>
 
 namespace tlv {
-
-// True when `a` and `b` hold the same radio data; language texts of the cells (off tones,
-// option entries) and the session fields do not count.
-bool SameEditorData(const EditorState& a, const EditorState& b);
 
 class UndoHistory {
   public:
@@ -39,21 +34,22 @@ class UndoHistory {
     std::size_t undoSteps() const { return undo_.size(); }
     std::size_t redoSteps() const { return redo_.size(); }
 
-    // Puts back the data before the last step. Changes not yet recorded are recorded first, so
-    // they are the step undone. False, and nothing changed, when there is no step.
+    // Puts back the data before the last step and loads the dialogs from it. Changes not yet
+    // recorded are recorded first, so they are the step undone. False, and nothing changed,
+    // when there is no step.
     bool undo(EditorState& state);
     // Puts back the data of the last undone step.
     bool redo(EditorState& state);
 
   private:
     // Takes the last step of `from` as the data in force and keeps the data before on `to`.
-    bool step(std::deque<EditorState>& from, std::deque<EditorState>& to, EditorState& state);
+    bool step(std::deque<EditorData>& from, std::deque<EditorData>& to, EditorState& state);
 
     std::size_t depth_;
     bool started_ = false;
-    EditorState current_; // the data as last recorded, undone or redone
-    std::deque<EditorState> undo_;
-    std::deque<EditorState> redo_;
+    EditorData current_; // the data as last recorded, undone or redone
+    std::deque<EditorData> undo_;
+    std::deque<EditorData> redo_;
 };
 
 } // namespace tlv

@@ -1,31 +1,31 @@
 #include "help/HelpLinks.h"
 
 #include "help/InstallLayout.h"
-#include "localisation/LanguageState.h"
+#include "localisation/Language.h"
 
 #include <filesystem>
 
 namespace tlv {
 
-const char* ManualLanguageFolder(int languageState) {
-    switch (languageState) {
-    case lang::English:
+const char* ManualLanguageFolder(Language language) {
+    switch (language) {
+    case Language::English:
         return "en";
-    case lang::Traditional:
+    case Language::Traditional:
         return "zh-TW";
     default:
         return "zh-CN";
     }
 }
 
-std::string ManualStartPage(const std::string& programFolder, int languageState) {
+std::string ManualStartPage(const std::string& programFolder, Language language) {
     namespace fs = std::filesystem;
     // The build tree keeps every program one folder below the build folder (app/, cli/,
     // tests/), and the manual in the build folder's "manual".
     const fs::path manual = IsInstalledProgramFolder(programFolder)
                                 ? fs::path(InstalledDocumentFolder(programFolder)) / "manual"
                                 : fs::path(programFolder) / ".." / "manual";
-    return (manual / ManualLanguageFolder(languageState) / "index.html")
+    return (manual / ManualLanguageFolder(language) / "index.html")
         .lexically_normal()
         .string();
 }

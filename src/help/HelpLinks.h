@@ -1,5 +1,7 @@
 #pragma once
 // Where the user manual and the maker's web page are.
+#include "localisation/Language.h"
+
 #include <string>
 
 namespace tlv {
@@ -8,13 +10,12 @@ namespace tlv {
 // rights line.
 inline constexpr const char* kMakerWebPage = "https://www.example.com/tlv6200";
 
-// The manual's folder for a language state: "zh-CN", "en" or "zh-TW" (Simplified Chinese for
-// an unknown state).
-const char* ManualLanguageFolder(int languageState);
+// The manual's folder for a language: "zh-CN", "en" or "zh-TW".
+const char* ManualLanguageFolder(Language language);
 
-// The start page of the user manual in the language of `languageState`, for the program whose
+// The start page of the user manual in `language`, for the program whose
 // folder is `programFolder`: in the documentation folder of an installed copy, or in the
 // build folder's "manual" for a program of the build tree.
-std::string ManualStartPage(const std::string& programFolder, int languageState);
+std::string ManualStartPage(const std::string& programFolder, Language language);
 
 } // namespace tlv

@@ -83,12 +83,9 @@ bool IsBackupFileName(std::string_view name) {
     return false;
 }
 
-BackupResult SaveBackup(const std::string& folder, std::string_view imageText, BackupKind kind,
+BackupResult SaveBackup(const std::string& folder, const MemoryImage& image, BackupKind kind,
                         std::time_t when) {
-    const std::string content = imageText.size() == static_cast<std::size_t>(kImageDigits)
-                                    ? DataFileContent(imageText)
-                                    : std::string();
-    if (content.size() != kDataFileBytes) return {FileStatus::Failure(EINVAL), {}};
+    const std::string content = DataFileContent(image);
     std::error_code error;
     fs::create_directories(folder, error);
     if (error) return {FileStatus::Failure(error.value()), {}};

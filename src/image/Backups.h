@@ -4,6 +4,7 @@
 // what a radio held nor what was sent to it is ever lost. The folder keeps the newest
 // kBackupsKept backups; older ones are removed as new ones come.
 #include "image/FileIo.h"
+#include "image/MemoryImage.h"
 
 #include <ctime>
 #include <string>
@@ -28,11 +29,11 @@ struct BackupResult {
     std::string path; // the backup file, when saved
 };
 
-// Saves the image (kImageDigits hex digits, as EncodeImage gives it) as a data file in
+// Saves the image as a data file in
 // `folder`, which is created when missing, under a name no other file has; then removes the
 // oldest backups beyond kBackupsKept. Files in the folder that are not named as backups are
 // left alone.
-BackupResult SaveBackup(const std::string& folder, std::string_view imageText, BackupKind kind,
+BackupResult SaveBackup(const std::string& folder, const MemoryImage& image, BackupKind kind,
                         std::time_t when);
 
 } // namespace tlv

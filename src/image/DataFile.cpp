@@ -1,44 +1,44 @@
 #include "image/DataFile.h"
 
+#include "image/EditorImage.h"
 #include "image/ImageCodec.h"
+
+#include <algorithm>
 
 namespace tlv {
 
-std::optional<std::string> DataFileImageText(std::string_view fileBytes) {
+std::optional<MemoryImage> DataFileImage(std::string_view fileBytes) {
     if (fileBytes.size() < kDataFileMinBytes ||
         fileBytes.substr(0, kDataFileMagicBytes) != kDataFileMagic)
         return std::nullopt;
-    std::string_view image = fileBytes.substr(kDataFileMagicBytes, kImageBytes);
-    std::string text =
-        BytesToImageText(reinterpret_cast<const uint8_t*>(image.data()), image.size());
-    text.resize(kImageDigits, 'F');
-    return text;
+    const std::string_view bytes = fileBytes.substr(kDataFileMagicBytes, kImageBytes);
+    MemoryImage image;
+    image.fill(0xFF);
+    std::copy(bytes.begin(), bytes.end(), image.begin());
+    return image;
 }
 
-std::string DataFileContent(std::string_view imageText) {
+std::string DataFileContent(const MemoryImage& image) {
     std::string content(kDataFileMagic);
-    if (std::optional<std::vector<uint8_t>> bytes = ImageTextToBytes(imageText))
-        content.append(bytes->begin(), bytes->end());
+    content.append(image.begin(), image.end());
     return content;
 }
 
-std::string BuildDataFile(const EditorState& state) {
-    return DataFileContent(EncodeImage(state));
+std::string BuildDataFile(const RadioData& radio) {
+    return DataFileContent(EncodeImage(radio));
 }
 
-FileStatus SaveDataFile(const std::string& path, const EditorState& state,
-                        const WriteFault& fault) {
-    return WriteFileAtomically(path, BuildDataFile(state), fault);
+FileStatus SaveDataFile(const std::string& path, const RadioData& radio, const WriteFault& fault) {
+    return WriteFileAtomically(path, BuildDataFile(radio), fault);
 }
 
-LoadResult LoadDataFile(const std::string& path, EditorState& state, MessageBoxService& box) {
+LoadResult LoadDataFile(const std::string& path, EditorState& state) {
     std::string bytes;
     FileStatus read = ReadFileHead(path, kDataFileReadLimit, bytes);
-    if (!read.ok) return {LoadStatus::ReadFailed, read.reason};
-    std::optional<std::string> image = DataFileImageText(bytes);
-    if (!image) return {LoadStatus::WrongType, {}};
-    if (!DecodeImage(state, *image, box)) return {LoadStatus::Refused, {}};
-    return {LoadStatus::Loaded, {}};
+    if (!read.ok) return {LoadStatus::ReadFailed, read.reason, {}};
+    const std::optional<MemoryImage> image = DataFileImage(bytes);
+    if (!image) return {LoadStatus::WrongType, {}, {}};
+    return {LoadStatus::Loaded, {}, LoadImage(state, *image)};
 }
 
 } // namespace tlv

@@ -4,12 +4,12 @@
 
 namespace tlv {
 
-void EditorBaseline::Reset(const EditorState& state) {
-    image_ = EncodeImage(state);
+void EditorBaseline::Reset(const RadioData& radio) {
+    image_ = EncodeImage(radio);
 }
 
-bool EditorBaseline::Modified(const EditorState& state) const {
-    return image_.empty() || EncodeImage(state) != image_;
+bool EditorBaseline::Modified(const RadioData& radio) const {
+    return !image_ || EncodeImage(radio) != *image_;
 }
 
 } // namespace tlv

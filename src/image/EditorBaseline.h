@@ -3,22 +3,24 @@
 // differs from the image taken at the last open, save, read, New or start-up. Comparing images
 // rather than counting edits makes an edit undone by hand count as no change, and anything
 // outside the image (the language, the editing lock, the port) count as none at all.
-#include "editor/EditorState.h"
+#include "image/MemoryImage.h"
+#include "radio/RadioData.h"
 
-#include <string>
+#include <optional>
 
 namespace tlv {
 
 class EditorBaseline {
   public:
-    // Takes the editor's present image as the baseline.
-    void Reset(const EditorState& state);
+    // Takes the present image of the radio data as the baseline.
+    void Reset(const RadioData& radio);
 
-    // True when the editor's image differs from the baseline (always before the first Reset).
-    bool Modified(const EditorState& state) const;
+    // True when the image of the radio data differs from the baseline (always before the
+    // first Reset).
+    bool Modified(const RadioData& radio) const;
 
   private:
-    std::string image_; // EncodeImage at the last Reset
+    std::optional<MemoryImage> image_; // EncodeImage at the last Reset
 };
 
 } // namespace tlv

@@ -53,7 +53,7 @@ std::string SavedCaption(const std::string& path) {
 }
 
 bool FileCommands::New(bool alreadyConfirmed) {
-    if (!alreadyConfirmed && ShowMessage(box_, state_.languageState, msg::NewConfirm) != IdOk)
+    if (!alreadyConfirmed && ShowMessage(box_, state_.language(), msg::NewConfirm) != IdOk)
         return false;
     ClearChannelsInUse(state_);
     return true;
@@ -62,24 +62,24 @@ bool FileCommands::New(bool alreadyConfirmed) {
 OpenOutcome FileCommands::Open(std::string* openedPath) {
     std::optional<std::string> path = dialogs_.ShowOpen();
     if (!path || path->empty()) return OpenOutcome::Cancelled;
-    LoadResult result = LoadDataFile(*path, state_, box_);
+    LoadResult result = LoadDataFile(*path, state_);
     switch (result.status) {
     case LoadStatus::Loaded:
+        ShowNotices(box_, state_.language(), result.notices);
         if (openedPath != nullptr) *openedPath = *path;
         return OpenOutcome::Loaded;
     case LoadStatus::WrongType:
-        ShowMessage(box_, state_.languageState, msg::WrongFileType);
+        ShowMessage(box_, state_.language(), msg::WrongFileType);
         return OpenOutcome::WrongType;
     case LoadStatus::ReadFailed:
-    case LoadStatus::Refused:
         break;
     }
-    ShowMessage(box_, state_.languageState, msg::OpenFailed, result.reason);
+    ShowMessage(box_, state_.language(), msg::OpenFailed, result.reason);
     return OpenOutcome::Failed;
 }
 
 SaveChangesOutcome FileCommands::AskToSaveChanges() {
-    switch (ShowMessage(box_, state_.languageState, msg::SaveChanges)) {
+    switch (ShowMessage(box_, state_.language(), msg::SaveChanges)) {
     case IdSave:
         if (std::optional<std::string> path = Save())
             return {SaveChangesAnswer::Saved, std::move(*path)};
@@ -98,12 +98,12 @@ std::optional<std::string> FileCommands::ChooseSavePath(FileKind kind) {
         if (!chosen || chosen->empty()) return std::nullopt;
         const std::string path = WithExtension(*chosen, DefaultExtension(kind));
         if (IsFolder(path)) {
-            ShowMessage(box_, state_.languageState, msg::SaveFailed,
+            ShowMessage(box_, state_.language(), msg::SaveFailed,
                         FileStatus::Failure(EISDIR).reason);
             return std::nullopt;
         }
         if (Exists(path) &&
-            ShowMessage(box_, state_.languageState, msg::OverwriteQuestion) != IdYes)
+            ShowMessage(box_, state_.language(), msg::OverwriteQuestion) != IdYes)
             continue;
         return path;
     }
@@ -114,9 +114,9 @@ std::optional<std::string> FileCommands::Save() {
     if (!path) return std::nullopt;
     // Built after the dialog: an in-cell edit committed when the dialog took the focus is
     // part of the file.
-    FileStatus written = WriteFileAtomically(*path, BuildDataFile(state_), writeFault);
+    FileStatus written = WriteFileAtomically(*path, BuildDataFile(state_.radio()), writeFault);
     if (!written.ok) {
-        ShowMessage(box_, state_.languageState, msg::SaveFailed, written.reason);
+        ShowMessage(box_, state_.language(), msg::SaveFailed, written.reason);
         return std::nullopt;
     }
     return path;

@@ -28,8 +28,8 @@ constexpr std::array<ButtonTextRow, 9> kButtonTexts{{
 
 } // namespace
 
-std::optional<std::string_view> MsgBoxButtonText(int languageState, int itemId) {
-    if (languageState < 0 || languageState > 2) return std::nullopt;
+std::optional<std::string_view> MsgBoxButtonText(Language language, int itemId) {
+    const int languageState = LanguageCode(language);
     for (const auto& row : kButtonTexts)
         if (row.itemId == itemId) return row.text[languageState];
     return std::nullopt;

@@ -1,6 +1,8 @@
 #pragma once
 // Button texts of the message boxes for each language, and the layout of a box described by
 // its flag value.
+#include "localisation/Language.h"
+
 #include <optional>
 #include <string_view>
 #include <vector>
@@ -8,10 +10,8 @@
 namespace tlv {
 
 // The text of the button with item id `itemId` (1 OK, 2 Cancel, 3 Abort, 4 Retry, 5 Ignore,
-// 6 Yes, 7 No, 12 Save, 13 Discard) for the language state (0 Simplified, 1 English, 2
-// Traditional). No value for another language state (the box keeps the platform's texts) or an
-// unknown id.
-std::optional<std::string_view> MsgBoxButtonText(int languageState, int itemId);
+// 6 Yes, 7 No, 12 Save, 13 Discard) in a language. No value for an unknown id.
+std::optional<std::string_view> MsgBoxButtonText(Language language, int itemId);
 
 enum class MsgBoxIcon { None, Stop, Question, Warning, Information };
 

@@ -1,6 +1,6 @@
 #include "localisation/CaptionTables.h"
 
-#include "localisation/LanguageState.h"
+#include "localisation/Language.h"
 
 #include <algorithm>
 
@@ -281,14 +281,14 @@ const CaptionRow* FindCaption(std::string_view window, std::string_view control,
     return nullptr;
 }
 
-std::string CaptionText(int languageState, std::string_view window, std::string_view control,
+std::string CaptionText(Language language, std::string_view window, std::string_view control,
                         CaptionItem item, int index) {
     const CaptionRow* row = FindCaption(window, control, item, index);
-    return row ? Localise(languageState, {row->zh.c_str(), row->en.c_str()}) : std::string();
+    return row ? Localise(language, {row->zh.c_str(), row->en.c_str()}) : std::string();
 }
 
-void WriteCaptionRow(CaptionTarget& target, const CaptionRow& row, int languageState) {
-    const std::string& text = row.text(languageState);
+void WriteCaptionRow(CaptionTarget& target, const CaptionRow& row, Language language) {
+    const std::string& text = row.text(language);
     switch (row.item) {
     case CaptionItem::WindowTitle:
         target.setWindowTitle(row.window, text);
@@ -308,10 +308,10 @@ void WriteCaptionRow(CaptionTarget& target, const CaptionRow& row, int languageS
     }
 }
 
-void ApplyLanguageCaptions(CaptionTarget& target, int languageState) {
-    if (languageState != lang::Simplified && languageState != lang::English) return;
+void ApplyLanguageCaptions(CaptionTarget& target, Language language) {
+    if (language == Language::Traditional) return;
     for (const CaptionRow& row : CaptionTable())
-        WriteCaptionRow(target, row, languageState);
+        WriteCaptionRow(target, row, language);
 }
 
 } // namespace tlv

@@ -36,8 +36,11 @@ struct CaptionRow {
     std::string zh;
     std::string en;
 
-    // The Simplified text for language state 0, the English one for 1.
-    const std::string& text(int languageState) const { return languageState == 1 ? en : zh; }
+    // The English text for English, the Simplified one otherwise (Traditional Chinese is
+    // converted from it).
+    const std::string& text(Language language) const {
+        return language == Language::English ? en : zh;
+    }
 };
 
 // The windows that carry captions, in the order they are written and converted.
@@ -63,9 +66,9 @@ std::span<const CaptionRow> CaptionRowsOf(std::string_view window);
 const CaptionRow* FindCaption(std::string_view window, std::string_view control, CaptionItem item,
                               int index = 0);
 
-// The text a row sets in a language state (0 Simplified, 1 English, 2 Traditional converted
-// from the Simplified text); empty when the table has no such row.
-std::string CaptionText(int languageState, std::string_view window, std::string_view control,
+// The text a row sets in a language (Traditional converted from the Simplified text); empty
+// when the table has no such row.
+std::string CaptionText(Language language, std::string_view window, std::string_view control,
                         CaptionItem item = CaptionItem::Caption, int index = 0);
 
 // Where the captions are written. Every call names a window and a control by name; a target
@@ -84,11 +87,11 @@ class CaptionTarget {
                                   const std::string& text) = 0;
 };
 
-// Writes one row in the given language (0 Simplified, 1 English).
-void WriteCaptionRow(CaptionTarget& target, const CaptionRow& row, int languageState);
+// Writes one row in the given language's table (CaptionTableOf).
+void WriteCaptionRow(CaptionTarget& target, const CaptionRow& row, Language language);
 
-// ApplyLanguageCaptions: for language state 0 writes the Simplified table, for 1 the English
-// table, for any other value nothing.
-void ApplyLanguageCaptions(CaptionTarget& target, int languageState);
+// ApplyLanguageCaptions: writes the Simplified table for Simplified Chinese, the English table
+// for English, nothing for Traditional Chinese (whose windows are converted).
+void ApplyLanguageCaptions(CaptionTarget& target, Language language);
 
 } // namespace tlv

@@ -1,13 +1,14 @@
 #pragma once
-// The language-dependent texts that the channel table holds or shows: the off text of the tone
-// list, the entries of the option lists of columns 5..8 and the header row. One table each,
-// with the Simplified Chinese and English forms; Traditional Chinese is converted from the
-// Simplified form.
+// The texts of the channel table in a language: the header row, the off text of the tone list,
+// the entries of the option lists of columns 5..8, and every cell of a channel rendered from
+// the radio data. One table each, with the Simplified Chinese and English forms; Traditional
+// Chinese is converted from the Simplified form.
 #include "editor/EditorState.h"
 #include "localisation/Messages.h"
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace tlv {
 
@@ -35,13 +36,31 @@ inline constexpr std::array<LocalText, kTableCols> kChannelTableHeaders{{
     {"扫描添加", "Scan"},
 }};
 
-// The off text in a language state (0 Simplified, 1 English, 2 Traditional).
-std::string ToneOffText(int languageState);
+// The off text in a language.
+std::string ToneOffText(Language language);
 
-// Fills the off text and the option list entries for a language state.
-void SetCellListTexts(CellListTexts& texts, int languageState);
+// True when `text` is the off text of any language. Tone values ("67.0", "D023N") are the same
+// in every language and never count as off.
+bool IsToneOffText(std::string_view text);
 
-// Writes the header texts of a language state into row 0 of the channel table.
-void SetChannelTableHeaders(EditorState& state, int languageState);
+// The text of entry `position` (0..260) of the tone list; empty outside the list.
+std::string ToneListEntryText(Language language, int position);
+
+// The text of a tone in a cell: the off text or the tone's value.
+std::string ToneText(Language language, Tone tone);
+
+// Entry `position` (0 or 1) of the option list of `column` (5..8).
+std::string OptionText(Language language, int column, int position);
+
+// The header of `column` (0..8).
+std::string ChannelTableHeader(Language language, int column);
+
+// The channel number as the table shows it: "01" .. "16".
+std::string ChannelNumberText(int row);
+
+// What cell (row, column) of the channel table shows: the header row, the channel number, and
+// the channel's values. A channel not in use shows nothing; a transmit tone that is off beside
+// no transmit frequency shows nothing.
+std::string CellText(const EditorState& state, int row, int column);
 
 } // namespace tlv

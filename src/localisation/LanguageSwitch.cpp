@@ -1,9 +1,6 @@
 #include "localisation/LanguageSwitch.h"
 
-#include "editor/EditorOps.h"
 #include "editor/EditorState.h"
-#include "localisation/CellTexts.h"
-#include "localisation/LanguageState.h"
 #include "localisation/Traditional.h"
 
 namespace tlv {
@@ -18,51 +15,41 @@ void convertAllWindows(LanguageHost& host) {
 
 } // namespace
 
-void ApplyStartupLanguage(EditorState& state, LanguageHost& host) {
-    if (state.languageState == lang::Traditional) {
-        state.languageState = lang::Simplified;
-        ApplyLanguageCaptions(host.captions(), lang::Simplified);
+void ApplyStartupLanguage(const EditorState& state, LanguageHost& host) {
+    if (state.language() == Language::Traditional) {
+        ApplyLanguageCaptions(host.captions(), Language::Simplified);
         convertAllWindows(host);
         host.captions().setCaption("frmAbout", "lblTitle", ToTraditional(caption::AboutTitle));
         host.captions().setCaption("frmAbout", "lblVersion",
                                    ToTraditional(caption::TraditionalVersion));
-        state.languageState = lang::Traditional;
     } else {
-        ApplyLanguageCaptions(host.captions(), state.languageState);
+        ApplyLanguageCaptions(host.captions(), state.language());
     }
-    // The texts the editor writes into and compares with channel cells.
-    SetCellListTexts(state.lists, state.languageState);
 }
 
-void ApplyWindowLanguage(std::string_view window, int languageState, LanguageHost& host) {
-    if (!lang::IsKnown(languageState)) return;
-    const int table = languageState == lang::English ? lang::English : lang::Simplified;
+void ApplyWindowLanguage(std::string_view window, Language language, LanguageHost& host) {
     for (const CaptionRow& row : CaptionRowsOf(window))
-        WriteCaptionRow(host.captions(), row, table);
-    if (languageState != lang::Traditional) return;
+        WriteCaptionRow(host.captions(), row, CaptionTableOf(language));
+    if (language != Language::Traditional) return;
     host.convertToTraditional(window);
     if (window == "frmAbout")
         host.captions().setCaption("frmAbout", "lblVersion",
                                    ToTraditional(caption::TraditionalVersion));
 }
 
-bool ChooseLanguage(EditorState& state, int requested, LanguageHost& host) {
-    if (state.languageState == requested || !lang::IsKnown(requested)) return false;
-    if (requested == lang::Traditional) {
-        if (state.languageState == lang::English) {
-            state.languageState = lang::Simplified;
-            ApplyLanguageCaptions(host.captions(), lang::Simplified);
-        }
-        state.languageState = lang::Traditional;
+bool ChooseLanguage(EditorState& state, Language requested, LanguageHost& host) {
+    if (state.language() == requested) return false;
+    if (requested == Language::Traditional) {
+        // The windows hold the Simplified texts before they are converted.
+        if (state.language() == Language::English)
+            ApplyLanguageCaptions(host.captions(), Language::Simplified);
         convertAllWindows(host);
         host.captions().setCaption("frmAbout", "lblVersion",
                                    ToTraditional(caption::TraditionalVersion));
     } else {
-        state.languageState = requested;
         ApplyLanguageCaptions(host.captions(), requested);
     }
-    SetCellListTexts(state.lists, state.languageState);
-    RelabelChannels(state);
+    state.session.language = requested;
     host.showState();
     return true;
 }

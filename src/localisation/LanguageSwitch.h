@@ -17,23 +17,23 @@ class LanguageHost {
     virtual CaptionTarget& captions() = 0;
     // ConvertFormToTraditional on the named window (ignored for a window that is not there).
     virtual void convertToTraditional(std::string_view window) = 0;
-    // The editor state changed with the language (channel cells, list texts): show it.
+    // The language changed: show the editor in it (channel cells, list texts).
     virtual void showState() = 0;
 };
 
-// Start-up, after LoadStartupLanguage has set state.languageState: for Traditional Chinese
-// the Simplified table, the conversion of every window and the about-box texts; otherwise
-// the table of the language in force. Also sets the editor's cell list texts.
-void ApplyStartupLanguage(EditorState& state, LanguageHost& host);
+// Start-up, once the editor's language is decided: for Traditional Chinese the Simplified
+// table, the conversion of every window and the about-box texts; otherwise the table of the
+// language in force.
+void ApplyStartupLanguage(const EditorState& state, LanguageHost& host);
 
 // The captions of one window that comes into being after the start-up captions were written:
 // its rows in the language in force; for Traditional Chinese its Simplified rows, then its
 // conversion (and for the about box the Traditional version line).
-void ApplyWindowLanguage(std::string_view window, int languageState, LanguageHost& host);
+void ApplyWindowLanguage(std::string_view window, Language language, LanguageHost& host);
 
-// The language menu: Simplified Chinese (0), English (1) and Traditional Chinese (2), each followed
-// by RelabelChannels. Choosing the language in force changes nothing. Returns whether the language
-// changed.
-bool ChooseLanguage(EditorState& state, int requested, LanguageHost& host);
+// The language menu: Simplified Chinese, English and Traditional Chinese; the host then shows
+// the editor in the new language. Choosing the language in force changes nothing. Returns
+// whether the language changed.
+bool ChooseLanguage(EditorState& state, Language requested, LanguageHost& host);
 
 } // namespace tlv

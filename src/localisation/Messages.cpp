@@ -6,15 +6,16 @@
 
 namespace tlv {
 
-std::string Localise(int languageState, const LocalText& text) {
-    switch (languageState) {
-    case 1:
+std::string Localise(Language language, const LocalText& text) {
+    switch (language) {
+    case Language::English:
         return text.en;
-    case 2:
+    case Language::Traditional:
         return ToTraditional(text.zh);
-    default:
-        return text.zh;
+    case Language::Simplified:
+        break;
     }
+    return text.zh;
 }
 
 std::string FillText(std::string text, std::initializer_list<std::string_view> values) {
@@ -27,16 +28,21 @@ std::string FillText(std::string text, std::initializer_list<std::string_view> v
     return text;
 }
 
-std::string Localise(int languageState, const LocalText& text, const std::string& a,
+std::string Localise(Language language, const LocalText& text, const std::string& a,
                      const std::string& b) {
-    return FillText(Localise(languageState, text), {a, b});
+    return FillText(Localise(language, text), {a, b});
 }
 
-int ShowMessage(MessageBoxService& box, int languageState, const Message& message,
+int ShowMessage(MessageBoxService& box, Language language, const Message& message,
                 const std::string& detail) {
-    std::string text = Localise(languageState, message.text);
+    std::string text = Localise(language, message.text);
     if (!detail.empty()) text += "\n" + detail;
-    return box.LocalMsgBox(text, message.flags, Localise(languageState, message.title));
+    return box.LocalMsgBox(text, message.flags, Localise(language, message.title));
+}
+
+void ShowNotices(MessageBoxService& box, Language language, const std::vector<Notice>& notices) {
+    for (const Notice& notice : notices)
+        if (notice.message != nullptr) ShowMessage(box, language, *notice.message, notice.detail);
 }
 
 } // namespace tlv

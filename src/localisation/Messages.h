@@ -1,11 +1,13 @@
 #pragma once
 // The system's own message and status texts, each with its Simplified Chinese and English
 // form. Traditional Chinese is made at run time from the Simplified form.
+#include "localisation/Language.h"
 #include "localisation/LocalMsgBox.h"
 
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tlv {
 
@@ -22,20 +24,31 @@ struct Message {
     int flags;
 };
 
-// The text for the language state: 0 Simplified, 1 English, 2 Traditional (converted).
-std::string Localise(int languageState, const LocalText& text);
+// The text in a language (Traditional Chinese converted from the Simplified text).
+std::string Localise(Language language, const LocalText& text);
 
 // The same with the marks "%1" and "%2" of the text replaced by `a` and `b`.
-std::string Localise(int languageState, const LocalText& text, const std::string& a,
+std::string Localise(Language language, const LocalText& text, const std::string& a,
                      const std::string& b = {});
 
 // `text` with "%1", "%2" ... replaced by the values in order (each mark once).
 std::string FillText(std::string text, std::initializer_list<std::string_view> values);
 
-// Shows a message following the caller convention for the language state. `detail`, when
-// not empty, is added on a second line (the system's reason for a failed file operation).
-int ShowMessage(MessageBoxService& box, int languageState, const Message& message,
+// Shows a message in a language. `detail`, when not empty, is added on a second line (the
+// system's reason for a failed file operation).
+int ShowMessage(MessageBoxService& box, Language language, const Message& message,
                 const std::string& detail = {});
+
+// A message a rule has for the user, with the lines that follow it (already in the language
+// of the run); the caller shows it.
+struct Notice {
+    const Message* message = nullptr;
+    std::string detail;
+    bool operator==(const Notice&) const = default;
+};
+
+// Shows the notices one after the other.
+void ShowNotices(MessageBoxService& box, Language language, const std::vector<Notice>& notices);
 
 namespace msg {
 inline constexpr LocalText NoTitle{"", ""};

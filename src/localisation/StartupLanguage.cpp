@@ -1,19 +1,18 @@
 #include "localisation/StartupLanguage.h"
 
-#include "localisation/LanguageState.h"
 
 namespace tlv {
 
-int LoadStartupLanguage(LanguageRequestStore& store, int savedState) {
+Language LoadStartupLanguage(LanguageRequestStore& store, int savedCode) {
     std::string request = store.readRequest();
     // A request is read up to its first NUL character.
     if (const size_t nul = request.find('\0'); nul != std::string::npos) request.resize(nul);
-    if (request.empty()) return lang::IsKnown(savedState) ? savedState : lang::Simplified;
+    if (request.empty()) return LanguageOfCode(savedCode).value_or(Language::Simplified);
 
     store.clearRequest();
-    if (request == "english") return lang::English;
-    if (request == "chinesetrad") return lang::Traditional;
-    return lang::Simplified;
+    if (request == "english") return Language::English;
+    if (request == "chinesetrad") return Language::Traditional;
+    return Language::Simplified;
 }
 
 } // namespace tlv

@@ -2,6 +2,8 @@
 // The start-up language: the saved language state, overridden once by a request that another
 // program (an installer) leaves in the per-user settings of the program.
 
+#include "localisation/Language.h"
+
 #include <string>
 
 namespace tlv {
@@ -24,10 +26,10 @@ class NoLanguageRequest : public LanguageRequestStore {
     void clearRequest() override {}
 };
 
-// LoadStartupLanguage: the language state to start with. A non-empty request decides and is
-// cleared: "english" gives 1, "chinesetrad" 2, any other text 0 (exact, case-sensitive).
-// Otherwise the saved state (the third byte of the parameter file) applies; a saved value
-// outside 0..2 gives 0.
-int LoadStartupLanguage(LanguageRequestStore& store, int savedState);
+// LoadStartupLanguage: the language to start with. A non-empty request decides and is
+// cleared: "english" gives English, "chinesetrad" Traditional Chinese, any other text
+// Simplified Chinese (exact, case-sensitive). Otherwise the saved language code (the third byte
+// of the parameter file) applies; an unknown code gives Simplified Chinese.
+Language LoadStartupLanguage(LanguageRequestStore& store, int savedCode);
 
 } // namespace tlv

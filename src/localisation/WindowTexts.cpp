@@ -19,9 +19,10 @@ void replaceAll(std::string& text, const std::string& mark, const std::string& v
 } // namespace
 
 std::string BandLimitsHint(const EditorState& state) {
-    std::string text = Localise(state.languageState, kBandLimits);
-    replaceAll(text, "%1", std::to_string(state.bandLow));
-    replaceAll(text, "%2", std::to_string(state.bandHigh));
+    std::string text = Localise(state.language(), kBandLimits);
+    const BandLimits limits = LimitsOfBand(state.radio().band);
+    replaceAll(text, "%1", std::to_string(limits.low));
+    replaceAll(text, "%2", std::to_string(limits.high));
     replaceAll(text, "%3", std::to_string(kFrequencyEditorMaxLength));
     return text;
 }
