@@ -56,6 +56,8 @@ struct EditorSession {
     bool editingLock = false;
     int portNumber = 0;       // n of COMn, 0 when none was ever chosen
     bool serviceMode = false; // the hidden service functions are on
+
+    bool operator==(const EditorSession&) const = default;
 };
 
 struct EditorState {
@@ -65,6 +67,8 @@ struct EditorState {
     // The band selected when the band list was last opened or set without a question: a band
     // change asks before clearing the channels only when it differs from this one.
     int bandBeforeChange = 0;
+
+    bool operator==(const EditorState&) const = default;
 
     RadioData& radio() { return data.radio; }
     const RadioData& radio() const { return data.radio; }

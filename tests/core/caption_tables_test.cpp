@@ -24,12 +24,12 @@ std::set<std::string> simplifiedTextsOfTheSystem() {
 }
 
 std::vector<std::string> listEntries(const std::string& window, const std::string& control,
-                                     int languageState) {
+                                     Language language) {
     std::vector<std::string> entries;
     for (const CaptionRow& row : CaptionRowsOf(window))
         if (row.control == control && row.item == CaptionItem::ListEntry) {
             EXPECT_EQ(row.index, static_cast<int>(entries.size())) << control;
-            entries.push_back(row.text(languageState));
+            entries.push_back(row.text(language));
         }
     return entries;
 }
@@ -51,20 +51,20 @@ TEST(CaptionTables, WindowsComeInTheirOrderAndEveryAddressOnce) {
 }
 
 TEST(CaptionTables, GeneratedListEntries) {
-    const std::vector<std::string> timeOut = listEntries("Form1", "Combo3", 0);
+    const std::vector<std::string> timeOut = listEntries("Form1", "Combo3", Language::Simplified);
     ASSERT_EQ(timeOut.size(), 40u);
     EXPECT_EQ(timeOut[1], "30 秒");
     EXPECT_EQ(timeOut.back(), "600 秒");
-    EXPECT_EQ(listEntries("Form1", "Combo3", 1)[6], "105 S");
-    const std::vector<std::string> warning = listEntries("Form1", "Combo4", 1);
+    EXPECT_EQ(listEntries("Form1", "Combo3", Language::English)[6], "105 S");
+    const std::vector<std::string> warning = listEntries("Form1", "Combo4", Language::English);
     ASSERT_EQ(warning.size(), 11u);
     EXPECT_EQ(warning.front(), "Off");
     EXPECT_EQ(warning[1], "1 S");
     EXPECT_EQ(warning.back(), "10 S");
-    const std::vector<std::string> squelch = listEntries("Form1", "Combo9", 0);
+    const std::vector<std::string> squelch = listEntries("Form1", "Combo9", Language::Simplified);
     EXPECT_EQ(squelch, (std::vector<std::string>{"0 级", "1 级", "2 级", "3 级", "4 级", "5 级",
                                                  "6 级", "7 级", "8 级", "9 级"}));
-    EXPECT_EQ(listEntries("Form6", "Combo1", 1), listEntries("Form6", "Combo2", 1));
+    EXPECT_EQ(listEntries("Form6", "Combo1", Language::English), listEntries("Form6", "Combo2", Language::English));
 }
 
 TEST(CaptionTables, EverySimplifiedTextIsOneOfTheSystemsTexts) {
@@ -91,7 +91,7 @@ TEST(CaptionTables, EverySimplifiedTextIsOneOfTheSystemsTexts) {
 
 TEST(ApplyLanguageCaptions, WritesTheWholeTableInOrderOrNothing) {
     const std::vector<CaptionRow>& table = CaptionTable();
-    for (int language : {0, 1}) {
+    for (Language language : {Language::Simplified, Language::English}) {
         RecordingCaptionTarget target;
         ApplyLanguageCaptions(target, language);
         ASSERT_EQ(target.writes.size(), table.size());
@@ -102,9 +102,7 @@ TEST(ApplyLanguageCaptions, WritesTheWholeTableInOrderOrNothing) {
             EXPECT_EQ(target.writes[i].second, table[i].text(language)) << i;
         }
     }
-    for (int language : {2, 3, -1}) {
-        RecordingCaptionTarget target;
-        ApplyLanguageCaptions(target, language);
-        EXPECT_TRUE(target.writes.empty()) << language;
-    }
+    RecordingCaptionTarget target;
+    ApplyLanguageCaptions(target, Language::Traditional);
+    EXPECT_TRUE(target.writes.empty());
 }

@@ -1,7 +1,7 @@
-#include "ScriptedMessageBox.h"
 #include "editor/ChannelRows.h"
 #include "editor/EditingRules.h"
 #include "editor/Startup.h"
+#include "localisation/CellTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -12,19 +12,13 @@ namespace {
 // Channel `row` made through the editing rules: a receive frequency, a tone pick, and the
 // power and scan lists on their first entry.
 void typeChannel(EditorState& state, int row, const char* frequency, int tonePosition) {
-    test::ScriptedMessageBox box;
-    state.editRow = row;
-    state.editCol = col::RxFrequency;
-    CommitFrequency(state, box, frequency);
-    state.editCol = col::TxTone;
-    PickTone(state, tonePosition);
-    for (int column : {col::Power, col::Scan}) {
-        state.editCol = column;
-        PickOption(state, 0);
-    }
+    CommitFrequency(state, {row, col::RxFrequency}, frequency);
+    PickTone(state, {row, col::TxTone}, tonePosition);
+    for (int column : {col::Power, col::Scan})
+        PickOption(state, {row, column}, 0);
 }
 
-EditorState editorWithRows(int language = 0) {
+EditorState editorWithRows(Language language = Language::Simplified) {
     EditorState state = MakeStartupEditor(language);
     typeChannel(state, 2, "438.125", 12);
     typeChannel(state, 3, "446.00625", 200);
@@ -32,69 +26,70 @@ EditorState editorWithRows(int language = 0) {
     return state;
 }
 
-// The cells and option indices of a row.
+// The channel of a row and the tone-list entries it remembers.
 struct Row {
-    std::array<std::string, kTableCols> cells;
-    std::array<int16_t, 10> options;
+    Channel channel;
+    std::array<int16_t, 2> tones;
     bool operator==(const Row&) const = default;
 };
 
 Row rowOf(const EditorState& state, int row) {
-    Row copy{state.table.cell[row], state.optionIndex.entry[row - 1]};
-    copy.cells[col::Number].clear();
-    return copy;
+    return {state.radio().channel(row), state.data.tones.position[row - 1]};
+}
+
+std::array<std::string, kTableCols> cellsOf(const EditorState& state, int row) {
+    std::array<std::string, kTableCols> cells;
+    for (int column = 0; column < kTableCols; ++column)
+        cells[column] = CellText(state, row, column);
+    return cells;
 }
 
 } // namespace
 
 TEST(ChannelRowsText, CopyThenPasteElsewhereGivesTheSameRowsInEveryLanguage) {
-    for (int language : {0, 1, 2}) {
+    for (Language language : {Language::Simplified, Language::English, Language::Traditional}) {
         EditorState state = editorWithRows(language);
         const std::string text = ChannelRowsText(state, std::vector{3, 2, 4});
-        EXPECT_EQ(text.substr(0, text.find('\n')),
-                  state.table.at(0, 0) + "\t" + state.table.at(0, 1) + "\t" + state.table.at(0, 2) +
-                      "\t" + state.table.at(0, 3) + "\t" + state.table.at(0, 4) + "\t" +
-                      state.table.at(0, 5) + "\t" + state.table.at(0, 6) + "\t" +
-                      state.table.at(0, 7) + "\t" + state.table.at(0, 8));
+        std::string header;
+        for (const std::string& cell : cellsOf(state, 0))
+            header += (header.empty() ? "" : "\t") + cell;
+        EXPECT_EQ(text.substr(0, text.find('\n')), header);
         const PasteOutcome pasted = PasteChannelRows(state, 10, text);
         EXPECT_EQ(pasted.rows, 3);
         EXPECT_EQ(pasted.problem, "");
         for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(rowOf(state, 10 + i), rowOf(state, 2 + i)) << language << " row " << i;
+            EXPECT_EQ(rowOf(state, 10 + i), rowOf(state, 2 + i)) << " row " << i;
     }
     // Rows copied in one language paste into an editor speaking another.
-    EditorState chinese = editorWithRows(0);
-    EditorState english = MakeStartupEditor(1);
+    EditorState chinese = editorWithRows(Language::Simplified);
+    EditorState english = MakeStartupEditor(Language::English);
     ASSERT_EQ(PasteChannelRows(english, 2, ChannelRowsText(chinese, std::vector{2})).rows, 1);
-    EXPECT_EQ(english.table.at(2, col::Power), "Low");
-    EXPECT_EQ(english.optionIndex.at(2, col::TxTone), 12);
+    EXPECT_EQ(CellText(english, 2, col::Power), "Low");
+    EXPECT_EQ(english.data.tones.at(2, col::TxTone), 12);
 }
 
 TEST(PasteChannelRows, TakesTheRowsAsSpreadsheetsAndEditorsGiveThemBack) {
-    EditorState state = MakeStartupEditor(1);
+    EditorState state = MakeStartupEditor(Language::English);
     // No header, CRLF, quoted fields, a row cut short, lower case, numbers to normalise.
     const std::string text = "1\t\"438.1234\"\t67\t439\td23i\tLow\tCarrow\tNarrow\tNo\r\n"
                              "2\r\n"
                              "3\t440\tOff\t\tOff\tHIGHT\tOff\tWide\tHave\r\n\r\n";
-    state.table.at(5, col::TxFrequency) = "410.00000"; // overwritten by the empty row
+    CommitFrequency(state, {5, col::RxFrequency}, "410"); // overwritten by the empty row
     const PasteOutcome pasted = PasteChannelRows(state, 4, text);
     ASSERT_EQ(pasted.problem, "");
     EXPECT_EQ(pasted.rows, 3);
-    const auto& t = state.table;
-    EXPECT_EQ(t.cell[4],
+    EXPECT_EQ(cellsOf(state, 4),
               (std::array<std::string, kTableCols>{"04", "438.12000", "67.0", "439.00000", "D023I",
                                                    "Low", "Carrow", "Narrow", "No"}));
-    EXPECT_EQ(state.optionIndex.at(4, col::RxTone), 1);
-    EXPECT_EQ(state.optionIndex.at(4, col::Forbid), 1);
-    EXPECT_FALSE(t.inUse(5));
-    EXPECT_EQ(t.at(5, col::TxFrequency), "");
-    EXPECT_EQ(t.at(6, col::TxFrequency), "");
-    EXPECT_EQ(t.at(6, col::TxTone), "Off");
-    EXPECT_EQ(t.at(6, col::Power), "Hight");
+    EXPECT_EQ(state.data.tones.at(4, col::RxTone), 1);
+    EXPECT_FALSE(state.radio().inUse(5));
+    EXPECT_FALSE(state.radio().channel(6).tx);
+    EXPECT_EQ(CellText(state, 6, col::TxTone), ""); // off beside no transmit frequency
+    EXPECT_EQ(CellText(state, 6, col::Power), "Hight");
 }
 
 TEST(PasteChannelRows, AnyBadValueRefusesThePasteNamingRowAndColumn) {
-    const EditorState before = editorWithRows(1); // band 400-470 MHz
+    const EditorState before = editorWithRows(Language::English); // band 400-470 MHz
     const std::string good = "01\t438.00000\tOff\t438.00000\tOff\tHight\tOff\tWide\tHave\n";
     const std::pair<std::string, std::string> cases[] = {
         {good + "02\t470.00000\tOff\t438\tOff\tHight\tOff\tWide\tHave\n",
@@ -154,7 +149,6 @@ TEST(RowCommands, RowsKeepTheirOptionIndicesWhereverTheyGo) {
     EXPECT_EQ(rowOf(state, 2), empty);
     EXPECT_EQ(rowOf(state, 3), two);
     EXPECT_EQ(rowOf(state, 7), five);
-    EXPECT_EQ(state.table.at(3, col::Number), "03");
 
     DeleteChannels(state, std::vector{3, 99, 7});
     EXPECT_EQ(rowOf(state, 3), empty);

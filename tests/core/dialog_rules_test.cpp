@@ -1,6 +1,5 @@
 // The service mode's hidden switch and button, and the dialog rules whose edge cases the dialog
 // tests in tests/qt do not reach: grid normalisation, input checks, priority refusals.
-#include "ScriptedMessageBox.h"
 #include "dialogs/DialogInput.h"
 #include "dialogs/DialogState.h"
 #include "dialogs/PriorityRules.h"
@@ -83,7 +82,7 @@ TEST(ServiceButton, SecondClickWithinTheSecondOfTheRoundedStampSwitchesOff) {
         EXPECT_EQ(ServiceButtonClick(state, stamp, c.first), ServiceClick::Armed);
         EXPECT_EQ(ServiceButtonClick(state, stamp, c.second), c.expected)
             << c.first << " then " << c.second;
-        EXPECT_EQ(state.serviceMode, c.expected == ServiceClick::SwitchedOff ? 0 : 1);
+        EXPECT_EQ(state.session.serviceMode, c.expected != ServiceClick::SwitchedOff);
         // A restart takes a new stamp that counts for the next click.
         if (c.expected == ServiceClick::Restarted) {
             EXPECT_EQ(ServiceButtonClick(state, stamp, c.second + 0.3), ServiceClick::SwitchedOff);
@@ -122,7 +121,7 @@ TEST(TestFrequencyGrid, ReceiveLowersOntoTheNearerGridAndTransmitFollowsItsGrid)
     CommitTestFrequency(state, 4, 0, "1");
     for (int row = 0; row < 17; ++row)
         for (int column = 0; column < 3; ++column)
-            EXPECT_EQ(state.testFrequencies.grid[row][column], "") << row << "," << column;
+            EXPECT_EQ(state.dialogs.testFrequencies.grid[row][column], "") << row << "," << column;
 
     // OK refuses what the image would store as no frequency.
     const std::pair<const char*, bool> storable[] = {
@@ -132,7 +131,7 @@ TEST(TestFrequencyGrid, ReceiveLowersOntoTheNearerGridAndTransmitFollowsItsGrid)
         EXPECT_EQ(TestFrequencyStorable(text), expected) << text;
 }
 
-TEST(DialogInput, ResumeDelaysEmbeddedTextsAndFirstDigitDelay) {
+TEST(DialogInput, ResumeDelaysAndEmbeddedTexts) {
     const std::pair<const char*, bool> delays[] = {{"", true},
                                                    {"0", true},
                                                    {"300", true},
@@ -156,72 +155,67 @@ TEST(DialogInput, ResumeDelaysEmbeddedTextsAndFirstDigitDelay) {
         EXPECT_EQ(EmbeddedTextValid(text), valid) << text;
     // OK checks the first text as well as the second.
     EditorState state;
-    state.embeddedTexts = {"中文", "fine"};
-    test::ScriptedMessageBox box;
-    EXPECT_FALSE(ConfirmEmbeddedTexts(state, box));
-    EXPECT_EQ(state.stores.embeddedTexts[1], "");
-
-    const std::pair<int, int> firstDigitDelay[] = {{100, 0},   {120, 0},  {130, 1},  {150, 1},
-                                                   {1000, 18}, {990, 18}, {960, 17}, {99, -1},
-                                                   {0, -1},    {1001, -1}};
-    for (const auto& [ms, position] : firstDigitDelay)
-        EXPECT_EQ(FirstDigitDelayPosition(ms), position) << ms;
+    state.dialogs.embeddedTexts = {"中文", "fine"};
+    const auto refused = ConfirmEmbeddedTexts(state);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->message, &msg::EmbeddedTextInvalid);
+    EXPECT_EQ(state.radio().embeddedTexts[1], "");
 }
 
-TEST(DialogState, OkStoresTheConvertedValuesAndLoadSelectsOnlyListedOnes) {
+TEST(DialogState, OkStoresTheDraftAndLoadSelectsOnlyListedValues) {
     EditorState state = MakeStartupEditor();
-    state.stores.dtmf.value[DtmfSettings::FirstDigitDelay] = 130; // as a decode leaves it
-    state.optionalFunctions.priorityChannel = -1;
-    state.optionalFunctions.revertTimeA = 0;
-    state.optionalFunctions.dtmf[0] = 3; // hidden: never stored back
-    StoreOptionalFunctions(state);
-    EXPECT_EQ(state.stores.options.entry[OptionSettings::PriorityChannel], "0");
-    EXPECT_EQ(state.stores.options.entry[OptionSettings::RevertTimeA], "0");
-    EXPECT_EQ(state.stores.dtmf.value[0], 0);
-    EXPECT_EQ(state.stores.dtmf.value[DtmfSettings::FirstDigitDelay], 130);
+    state.radio().dtmf.firstDigitDelay = 130; // as a load leaves it; no dialog shows it
+    state.dialogs.optionalFunctions.priorityChannel = -1;
+    state.dialogs.optionalFunctions.revertTimeA = 0;
+    state.dialogs.optionalFunctions.scanTxResumeDelay = "007";
+    ASSERT_FALSE(ConfirmOptionalFunctions(state));
+    EXPECT_EQ(state.radio().options.priorityChannel, 0);
+    EXPECT_EQ(state.radio().options.revertTimeA, 0);
+    EXPECT_EQ(state.radio().options.scanTxResumeDelay, 7);
+    EXPECT_FALSE(state.radio().options.scanRxResumeDelay) << "an empty box stays empty";
+    EXPECT_EQ(state.radio().dtmf.firstDigitDelay, 130);
 
-    state.stores.options.entry[OptionSettings::VoxGain] = "11";
-    state.stores.options.entry[OptionSettings::VoxDelay] = "2.6"; // rounded to 3
-    state.stores.options.entry[OptionSettings::CancelOperation] = "2";
-    state.stores.keyFunction1 = 12;
+    state.dialogs.optionalFunctions.scanRxResumeDelay = "301";
+    const auto refused = ConfirmOptionalFunctions(state);
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->message, &msg::RxResumeDelayInvalid);
+
+    state.radio().options.voxGain = 11;
+    state.radio().keys.pf1 = 12;
     LoadOptionalFunctions(state);
     LoadKeyFunctions(state);
-    EXPECT_EQ(state.optionalFunctions.voxGain, 1);
-    EXPECT_EQ(state.optionalFunctions.voxDelay, 3);
-    EXPECT_EQ(state.optionalFunctions.cancelOperation, 1);
-    EXPECT_EQ(state.keyFunctions.keyFunction1, 1); // "OFF" for a key value outside 0..11
+    EXPECT_EQ(state.dialogs.optionalFunctions.voxGain, 1);
+    EXPECT_EQ(state.dialogs.keys.pf1, 1); // "OFF" for a key value outside 0..11
 }
 
 class PriorityRules : public ::testing::Test {
   protected:
-    EditorState state = MakeStartupEditor(1);
-    test::ScriptedMessageBox box;
-    void useChannel(int row) { state.table.at(row, 1) = "446.00625"; }
+    EditorState state = MakeStartupEditor(Language::English);
+    OptionalFunctionsDraft& draft = state.dialogs.optionalFunctions;
+    void useChannel(int row) { state.radio().channel(row).rx = Frequency{44600625}; }
 };
 
 TEST_F(PriorityRules, RefusalBeforeAnyFixedSearchClearsTheSelection) {
     useChannel(2);
-    state.optionalFunctions.priorityMode = 1; // a user's pick before channel 2 was emptied
-    SelectPriorityChannel(state, box, 0);
-    EXPECT_EQ(state.optionalFunctions.priorityChannel, -1);
-    EXPECT_EQ(box.shown.size(), 1u);
+    draft.priorityMode = 1; // a user's pick before channel 2 was emptied
+    EXPECT_EQ(SelectPriorityChannel(state, 0), &msg::EmptyChannelChosen);
+    EXPECT_EQ(draft.priorityChannel, -1);
 }
 
 TEST_F(PriorityRules, EmptiedFallbackChannelDoesNotLoop) {
     useChannel(4);
-    SelectPriorityMode(state, box, 1);
-    state.table.at(4, 1).clear();
-    SelectPriorityChannel(state, box, 5);
-    EXPECT_EQ(box.shown.size(), 1u);
-    EXPECT_EQ(state.optionalFunctions.priorityChannel, 3);
+    EXPECT_EQ(SelectPriorityMode(state, 1), nullptr);
+    state.radio().channel(4) = Channel{};
+    EXPECT_EQ(SelectPriorityChannel(state, 5), &msg::EmptyChannelChosen);
+    EXPECT_EQ(draft.priorityChannel, 3);
 }
 
 TEST_F(PriorityRules, IndicesOutsideTheListsChangeNothing) {
-    state.optionalFunctions.priorityMode = 2;
-    state.optionalFunctions.priorityChannel = 4;
-    SelectPriorityMode(state, box, 3);
-    SelectPriorityChannel(state, box, 16);
-    SelectPriorityChannel(state, box, -2);
-    EXPECT_EQ(state.optionalFunctions.priorityMode, 2);
-    EXPECT_EQ(state.optionalFunctions.priorityChannel, 4);
+    draft.priorityMode = 2;
+    draft.priorityChannel = 4;
+    EXPECT_EQ(SelectPriorityMode(state, 3), nullptr);
+    SelectPriorityChannel(state, 16);
+    SelectPriorityChannel(state, -2);
+    EXPECT_EQ(draft.priorityMode, 2);
+    EXPECT_EQ(draft.priorityChannel, 4);
 }

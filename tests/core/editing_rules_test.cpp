@@ -1,7 +1,6 @@
-#include "ScriptedMessageBox.h"
 #include "editor/EditingRules.h"
 #include "editor/Startup.h"
-#include "image/ImageLayout.h"
+#include "editor/EditorOps.h"
 #include "localisation/CellTexts.h"
 
 #include <gtest/gtest.h>
@@ -31,24 +30,34 @@ std::string typeInto(std::string text, const std::string& keys, Filter filter) {
 class EditingRules : public ::testing::Test {
   protected:
     EditorState state = MakeStartupEditor();
-    test::ScriptedMessageBox box;
+    ChannelCell cell;
+    std::vector<const Message*> messages; // what the rules had to tell
 
-    void useLanguage(int languageState) {
-        state.languageState = languageState;
-        SetCellListTexts(state.lists, languageState);
-    }
+    void useLanguage(Language language) { state.session.language = language; }
     // Puts a channel in use the way the user would: a receive frequency typed into row.
     void startChannel(int row, const std::string& frequency = "438.12500") {
         edit(row, col::RxFrequency);
-        ASSERT_EQ(CommitFrequency(state, box, frequency), FrequencyCommit::NewChannel);
+        ASSERT_EQ(commitFrequency(frequency), FrequencyCommit::NewChannel);
     }
-    void edit(int row, int column) {
-        state.editRow = row;
-        state.editCol = column;
+    void edit(int row, int column) { cell = {row, column}; }
+    FrequencyCommit commitFrequency(const std::string& text) {
+        const FrequencyResult result = CommitFrequency(state, cell, text);
+        if (result.message != nullptr) messages.push_back(result.message);
+        return result.outcome;
     }
+    ToneCommit commitTone(const std::string& text, int position) {
+        return CommitTone(state, cell, text, position);
+    }
+    Tone& tone(int row, int column) {
+        Channel& channel = state.radio().channel(row);
+        return column == col::RxTone ? channel.rxTone : channel.txTone;
+    }
+    std::string text(int row, int column) const { return CellText(state, row, column); }
     std::vector<std::string> row(int r) const {
-        auto& cells = state.table.cell[r];
-        return {cells.begin(), cells.end()};
+        std::vector<std::string> cells;
+        for (int column = 0; column < kTableCols; ++column)
+            cells.push_back(text(r, column));
+        return cells;
     }
 };
 
@@ -80,11 +89,11 @@ TEST_F(EditingRules, FrequencyIsFormattedAndLoweredOntoTheRaster) {
     startChannel(3);
     for (const auto& [typed, cell] : cases) {
         edit(3, col::TxFrequency);
-        EXPECT_EQ(CommitFrequency(state, box, typed), FrequencyCommit::Written) << typed;
-        EXPECT_EQ(state.table.at(3, col::TxFrequency), cell) << typed;
-        EXPECT_EQ(state.table.at(3, col::RxFrequency), "438.12500") << typed;
+        EXPECT_EQ(commitFrequency(typed), FrequencyCommit::Written) << typed;
+        EXPECT_EQ(text(3, col::TxFrequency), cell) << typed;
+        EXPECT_EQ(text(3, col::RxFrequency), "438.12500") << typed;
     }
-    EXPECT_TRUE(box.shown.empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(EditingRules, OutOfBandIsRefusedWithTheRangeMessage) {
@@ -92,25 +101,21 @@ TEST_F(EditingRules, OutOfBandIsRefusedWithTheRangeMessage) {
     const auto before = row(2);
     for (const char* typed : {"470", "399.99999", "0", ".5", "1000", "99999999999999999999"}) {
         edit(2, col::RxFrequency);
-        EXPECT_EQ(CommitFrequency(state, box, typed), FrequencyCommit::OutOfBand) << typed;
+        EXPECT_EQ(commitFrequency(typed), FrequencyCommit::OutOfBand) << typed;
         EXPECT_EQ(row(2), before) << typed;
     }
-    ASSERT_EQ(box.shown.size(), 6u);
-    EXPECT_EQ(box.shown[0].text, "超出频段范围");
-    EXPECT_EQ(box.shown[0].title, "");
-    EXPECT_EQ(box.shown[0].flags, 0);
+    EXPECT_EQ(messages, std::vector<const Message*>(6, &msg::OutOfBand));
 }
 
 TEST_F(EditingRules, BandLimitsIncludeTheLowerAndExcludeTheUpper) {
-    state.bandLow = 136;
-    state.bandHigh = 174;
+    SelectBandWithoutQuestion(state, 5); // 136-174 MHz
     edit(1, col::RxFrequency);
-    EXPECT_EQ(CommitFrequency(state, box, "136"), FrequencyCommit::NewChannel);
-    EXPECT_EQ(state.table.at(1, col::RxFrequency), "136.00000");
-    EXPECT_EQ(CommitFrequency(state, box, "173.99999"), FrequencyCommit::Written);
-    EXPECT_EQ(state.table.at(1, col::RxFrequency), "173.99500");
-    EXPECT_EQ(CommitFrequency(state, box, "174"), FrequencyCommit::OutOfBand);
-    EXPECT_EQ(state.table.at(1, col::RxFrequency), "173.99500");
+    EXPECT_EQ(commitFrequency("136"), FrequencyCommit::NewChannel);
+    EXPECT_EQ(text(1, col::RxFrequency), "136.00000");
+    EXPECT_EQ(commitFrequency("173.99999"), FrequencyCommit::Written);
+    EXPECT_EQ(text(1, col::RxFrequency), "173.99500");
+    EXPECT_EQ(commitFrequency("174"), FrequencyCommit::OutOfBand);
+    EXPECT_EQ(text(1, col::RxFrequency), "173.99500");
 }
 
 TEST_F(EditingRules, NonNumericTextIsRefusedSilently) {
@@ -119,78 +124,74 @@ TEST_F(EditingRules, NonNumericTextIsRefusedSilently) {
     for (const char* typed : {".", "..", "4.3.8", "438,125", " 438", "abc", "1e2"}) {
         for (int column : {col::RxFrequency, col::TxFrequency}) {
             edit(4, column);
-            EXPECT_EQ(CommitFrequency(state, box, typed), FrequencyCommit::Unchanged) << typed;
+            EXPECT_EQ(commitFrequency(typed), FrequencyCommit::Unchanged) << typed;
         }
     }
     EXPECT_EQ(row(4), before);
-    EXPECT_TRUE(box.shown.empty());
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(EditingRules, NewChannelGetsTransmitCopyAndDefaultsInTheCurrentLanguage) {
     struct Case {
-        int language;
+        Language language;
         std::vector<std::string> cells;
     } cases[] = {
-        {0, {"07", "446.00500", "关闭", "446.00500", "关闭", "高", "关闭", "宽带", "有"}},
-        {1, {"07", "446.00500", "Off", "446.00500", "Off", "Hight", "Off", "Wide", "Have"}},
+        {Language::Simplified,
+         {"07", "446.00500", "关闭", "446.00500", "关闭", "高", "关闭", "宽带", "有"}},
+        {Language::English,
+         {"07", "446.00500", "Off", "446.00500", "Off", "Hight", "Off", "Wide", "Have"}},
     };
     for (const Case& c : cases) {
         state = MakeStartupEditor();
         useLanguage(c.language);
         // Stale entries (as left by clearing the list for New) must not survive.
-        state.optionIndex.at(7, col::RxTone) = 9;
-        state.optionIndex.at(7, col::Forbid) = 1;
+        state.data.tones.at(7, col::RxTone) = 9;
         edit(7, col::RxFrequency);
-        EXPECT_EQ(CommitFrequency(state, box, "446.0062"), FrequencyCommit::NewChannel);
+        EXPECT_EQ(commitFrequency("446.0062"), FrequencyCommit::NewChannel);
         EXPECT_EQ(row(7), c.cells);
-        const int entries[] = {0, 0, 0, 1, 0, 1, 1}; // columns 2..8 (3 unused)
-        for (int column = col::RxTone; column <= col::Scan; ++column)
-            if (column != col::TxFrequency) {
-                EXPECT_EQ(state.optionIndex.at(7, column), entries[column - 2]) << column;
-            }
+        EXPECT_EQ(state.data.tones.at(7, col::RxTone), 0);
     }
 }
 
 TEST_F(EditingRules, EditingAFrequencyOfAChannelInUseChangesOnlyThatCell) {
     startChannel(6);
     edit(6, col::TxFrequency);
-    CommitFrequency(state, box, "440");
-    edit(6, col::RxTone);
-    PickTone(state, 9);
+    commitFrequency("440");
+    PickTone(state, {6, col::RxTone}, 9);
     auto expected = row(6);
 
     edit(6, col::RxFrequency);
-    EXPECT_EQ(CommitFrequency(state, box, "450"), FrequencyCommit::Written);
+    EXPECT_EQ(commitFrequency("450"), FrequencyCommit::Written);
     expected[col::RxFrequency] = "450.00000";
     EXPECT_EQ(row(6), expected);
-    EXPECT_EQ(state.optionIndex.at(6, col::RxTone), 9);
+    EXPECT_EQ(state.data.tones.at(6, col::RxTone), 9);
 }
 
 TEST_F(EditingRules, EmptyingReceiveDeletesTheChannelEmptyTransmitIsRefused) {
     startChannel(5);
-    edit(5, col::Power);
-    PickOption(state, 0);
+    PickOption(state, {5, col::Power}, 0);
+    PickTone(state, {5, col::TxTone}, 3);
 
     edit(5, col::TxFrequency);
-    EXPECT_EQ(CommitFrequency(state, box, ""), FrequencyCommit::Unchanged);
-    EXPECT_EQ(state.table.at(5, col::TxFrequency), "438.12500");
+    EXPECT_EQ(commitFrequency(""), FrequencyCommit::Unchanged);
+    EXPECT_EQ(text(5, col::TxFrequency), "438.12500");
 
     edit(5, col::RxFrequency);
-    EXPECT_EQ(CommitFrequency(state, box, ""), FrequencyCommit::Deleted);
+    EXPECT_EQ(commitFrequency(""), FrequencyCommit::Deleted);
     EXPECT_EQ(row(5), (std::vector<std::string>{"05", "", "", "", "", "", "", "", ""}));
-    for (int column = col::RxTone; column <= col::Scan; ++column)
-        EXPECT_EQ(state.optionIndex.at(5, column), 0);
-    EXPECT_TRUE(box.shown.empty());
+    EXPECT_EQ(state.radio().channel(5), Channel{});
+    EXPECT_EQ(state.data.tones.at(5, col::TxTone), 0);
+    EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(EditingRules, FrequencyCommitOutsideAFrequencyCellChangesNothing) {
     const EditorState before = state;
     for (auto [r, c] : {std::pair{0, 1}, {17, 1}, {1, 0}, {1, 2}, {1, 5}, {-1, 3}}) {
         edit(r, c);
-        EXPECT_EQ(CommitFrequency(state, box, ""), FrequencyCommit::Unchanged);
-        EXPECT_EQ(CommitFrequency(state, box, "438"), FrequencyCommit::Unchanged);
+        EXPECT_EQ(commitFrequency(""), FrequencyCommit::Unchanged);
+        EXPECT_EQ(commitFrequency("438"), FrequencyCommit::Unchanged);
     }
-    EXPECT_EQ(state.table.cell, before.table.cell);
+    EXPECT_EQ(state, before);
 }
 
 // ---- Tones -------------------------------------------------------------------------------
@@ -206,24 +207,26 @@ TEST_F(EditingRules, TypedToneIsNormalisedOrRefused) {
     startChannel(8);
     edit(8, col::TxTone);
     for (const auto& [typed, cell] : written) {
-        state.table.at(8, col::TxTone) = "D754I";
-        EXPECT_EQ(CommitTone(state, typed, -1), ToneCommit::Written) << typed;
-        EXPECT_EQ(state.table.at(8, col::TxTone), cell) << typed;
+        tone(8, col::TxTone) = Tone::Dcs(0754, true);
+        EXPECT_EQ(commitTone(typed, -1), ToneCommit::Written) << typed;
+        EXPECT_EQ(text(8, col::TxTone), cell) << typed;
     }
     for (const char* typed : refused) {
-        state.table.at(8, col::TxTone) = "D754I";
-        EXPECT_EQ(CommitTone(state, typed, -1), ToneCommit::Unchanged) << typed;
-        EXPECT_EQ(state.table.at(8, col::TxTone), "D754I") << typed;
+        tone(8, col::TxTone) = Tone::Dcs(0754, true);
+        EXPECT_EQ(commitTone(typed, -1), ToneCommit::Unchanged) << typed;
+        EXPECT_EQ(text(8, col::TxTone), "D754I") << typed;
     }
 }
 
 TEST_F(EditingRules, OutOfRangeToneRestoresTheLastPickedEntryOrOff) {
+    using enum Language;
     struct Case {
         int picked; // -1: never picked
-        int language;
+        Language language;
         const char* restored;
     } cases[] = {
-        {-1, 0, "关闭"}, {-1, 1, "Off"}, {9, 0, "88.5"}, {260, 1, "D754I"}, {0, 1, "Off"},
+        {-1, Simplified, "关闭"}, {-1, English, "Off"},  {9, Simplified, "88.5"},
+        {260, English, "D754I"},  {0, English, "Off"},
     };
     for (const Case& c : cases) {
         for (const char* typed : {"66.9", "300", "254.15", "", ".", "N", "1D2"}) {
@@ -231,13 +234,10 @@ TEST_F(EditingRules, OutOfRangeToneRestoresTheLastPickedEntryOrOff) {
             useLanguage(c.language);
             startChannel(9);
             edit(9, col::RxTone);
-            state.table.at(9, col::RxTone) = "123.4"; // typed earlier, entry kept
-            if (c.picked >= 0) {
-                PickTone(state, c.picked);
-                state.table.at(9, col::RxTone) = "123.4";
-            }
-            EXPECT_EQ(CommitTone(state, typed, -1), ToneCommit::Restored) << typed;
-            EXPECT_EQ(state.table.at(9, col::RxTone), c.restored) << typed;
+            if (c.picked >= 0) PickTone(state, cell, c.picked);
+            ASSERT_EQ(commitTone("123.4", -1), ToneCommit::Written); // typed: entry kept
+            EXPECT_EQ(commitTone(typed, -1), ToneCommit::Restored) << typed;
+            EXPECT_EQ(text(9, col::RxTone), c.restored) << typed;
         }
     }
 }
@@ -248,32 +248,31 @@ TEST_F(EditingRules, PickWritesTheEntryAndRemembersItsPosition) {
         const char* text;
     } cases[] = {{0, "关闭"}, {50, "254.1"}, {260, "D754I"}};
     startChannel(10);
+    edit(10, col::TxTone);
     for (const Case& c : cases) {
-        edit(10, col::TxTone);
-        ASSERT_TRUE(PickTone(state, c.position));
-        EXPECT_EQ(state.table.at(10, col::TxTone), c.text);
-        EXPECT_EQ(state.optionIndex.at(10, col::TxTone), c.position);
+        ASSERT_TRUE(PickTone(state, cell, c.position));
+        EXPECT_EQ(text(10, col::TxTone), c.text);
+        EXPECT_EQ(state.data.tones.at(10, col::TxTone), c.position);
         // The pick hands the focus back to the table, which commits the list's text.
-        CommitTone(state, c.text, c.position);
-        EXPECT_EQ(state.table.at(10, col::TxTone), c.text);
+        commitTone(c.text, c.position);
+        EXPECT_EQ(text(10, col::TxTone), c.text);
     }
-    EXPECT_FALSE(PickTone(state, 261));
-    EXPECT_FALSE(PickTone(state, -1));
-    edit(10, col::Power);
-    EXPECT_FALSE(PickTone(state, 5));
-    EXPECT_EQ(state.table.at(10, col::Power), "高");
+    EXPECT_FALSE(PickTone(state, cell, 261));
+    EXPECT_FALSE(PickTone(state, cell, -1));
+    EXPECT_FALSE(PickTone(state, {10, col::Power}, 5));
+    EXPECT_EQ(text(10, col::Power), "高");
 }
 
 TEST_F(EditingRules, OpeningAndLeavingAToneCellKeepsIt) {
     startChannel(11);
     edit(11, col::RxTone);
-    for (const char* cell : {"D023N", "100.0", "关闭", "67.0"}) {
-        state.table.at(11, col::RxTone) = cell;
-        const int position = ToneListPosition(state.lists, cell);
-        CommitTone(state, cell, position);
-        EXPECT_EQ(state.table.at(11, col::RxTone), cell) << cell;
-        CommitTone(state, cell, -1);
-        EXPECT_EQ(state.table.at(11, col::RxTone), cell) << cell;
+    for (Tone shown : {Tone::Dcs(023, false), Tone::Ctcss(1000), Tone::Off(), Tone::Ctcss(670)}) {
+        tone(11, col::RxTone) = shown;
+        const std::string cellText = text(11, col::RxTone);
+        commitTone(cellText, ToneListPosition(shown));
+        EXPECT_EQ(tone(11, col::RxTone), shown) << cellText;
+        commitTone(cellText, -1);
+        EXPECT_EQ(tone(11, col::RxTone), shown) << cellText;
     }
 }
 
@@ -281,14 +280,12 @@ TEST_F(EditingRules, OpeningAndLeavingAToneCellKeepsIt) {
 
 TEST_F(EditingRules, OptionPickWritesTheTextOfTheCurrentLanguage) {
     startChannel(12);
-    EXPECT_EQ(OptionListPosition(state, 12, col::Power), 1);
-    edit(12, col::Power);
-    ASSERT_TRUE(PickOption(state, 0));
-    EXPECT_EQ(state.table.at(12, col::Power), "低");
-    EXPECT_EQ(state.optionIndex.at(12, col::Power), 0);
-    EXPECT_EQ(OptionListPosition(state, 12, col::Power), 0);
+    EXPECT_EQ(OptionListPosition(state, {12, col::Power}), 1);
+    ASSERT_TRUE(PickOption(state, {12, col::Power}, 0));
+    EXPECT_EQ(text(12, col::Power), "低");
+    EXPECT_EQ(OptionListPosition(state, {12, col::Power}), 0);
 
-    useLanguage(1);
+    useLanguage(Language::English);
     struct Case {
         int column, position;
         const char* text;
@@ -297,17 +294,14 @@ TEST_F(EditingRules, OptionPickWritesTheTextOfTheCurrentLanguage) {
                  {col::Bandwidth, 0, "Narrow"},
                  {col::Scan, 0, "No"}};
     for (const Case& c : cases) {
-        edit(12, c.column);
-        ASSERT_TRUE(PickOption(state, c.position));
-        EXPECT_EQ(state.table.at(12, c.column), c.text);
-        EXPECT_EQ(state.optionIndex.at(12, c.column), c.position);
+        ASSERT_TRUE(PickOption(state, {12, c.column}, c.position));
+        EXPECT_EQ(text(12, c.column), c.text);
+        EXPECT_EQ(OptionListPosition(state, {12, c.column}), c.position);
     }
-    EXPECT_FALSE(PickOption(state, 2));
-    EXPECT_FALSE(PickOption(state, -1));
-    edit(12, col::RxTone);
-    EXPECT_FALSE(PickOption(state, 1));
-    state.optionIndex.at(12, col::Scan) = 7;
-    EXPECT_EQ(OptionListPosition(state, 12, col::Scan), -1);
+    EXPECT_FALSE(PickOption(state, {12, col::Power}, 2));
+    EXPECT_FALSE(PickOption(state, {12, col::Power}, -1));
+    EXPECT_FALSE(PickOption(state, {12, col::RxTone}, 1));
+    EXPECT_EQ(OptionListPosition(state, {13, col::Scan}), -1) << "not in use";
 }
 
 // ---- Cell selection ----------------------------------------------------------------------
@@ -327,17 +321,17 @@ TEST_F(EditingRules, SelectionOpensTheEditorOfTheCellWhenArmed) {
                  // A channel not in use only starts with its receive frequency.
                  {2, 5, CellEditor::Frequency, 1},
                  {16, 4, CellEditor::Frequency, 1}};
+    CellCursor cursor;
     for (const Case& c : cases) {
-        state.cellClickArmed = true;
-        EXPECT_EQ(SelectCell(state, c.row, c.column), c.editor) << c.row << "," << c.column;
-        EXPECT_EQ(state.editRow, c.row);
-        EXPECT_EQ(state.editCol, c.editCol);
-        EXPECT_FALSE(state.cellClickArmed);
+        cursor.clickArmed = true;
+        EXPECT_EQ(SelectCell(state, cursor, c.row, c.column), c.editor) << c.row << "," << c.column;
+        EXPECT_EQ(cursor.cell, (ChannelCell{c.row, c.editCol}));
+        EXPECT_FALSE(cursor.clickArmed);
     }
-    EXPECT_EQ(SelectCell(state, 1, 5), CellEditor::None) << "not armed";
+    EXPECT_EQ(SelectCell(state, cursor, 1, 5), CellEditor::None) << "not armed";
     for (auto [r, c] : {std::pair{0, 3}, {1, 0}, {17, 1}, {1, 9}}) {
-        state.cellClickArmed = true;
-        EXPECT_EQ(SelectCell(state, r, c), CellEditor::None) << r << "," << c;
+        cursor.clickArmed = true;
+        EXPECT_EQ(SelectCell(state, cursor, r, c), CellEditor::None) << r << "," << c;
     }
 }
 
@@ -345,11 +339,24 @@ TEST_F(EditingRules, SelectionOpensTheEditorOfTheCellWhenArmed) {
 
 TEST_F(EditingRules, BandIndicesOutsideTheListAreIgnored) {
     startChannel(1);
-    EXPECT_EQ(BandSelected(state, box, -1), BandChange::Ignored);
-    EXPECT_EQ(BandSelected(state, box, 7), BandChange::Ignored);
-    EXPECT_EQ(state.currentBand, 0);
-    EXPECT_TRUE(state.table.inUse(1));
-    EXPECT_TRUE(box.shown.empty());
+    EXPECT_EQ(BandSelected(state, -1), BandChange::Ignored);
+    EXPECT_EQ(BandSelected(state, 7), BandChange::Ignored);
+    EXPECT_EQ(state.radio().band, 0);
+    EXPECT_TRUE(state.radio().inUse(1));
+}
+
+TEST_F(EditingRules, ADifferentBandAsksAndTheAnswerDecidesTheChannels) {
+    startChannel(1);
+    BandDropDownOpened(state);
+    EXPECT_EQ(BandSelected(state, 0), BandChange::Same);
+    EXPECT_EQ(BandSelected(state, 5), BandChange::Ask);
+    EXPECT_EQ(state.radio().band, 5) << "the band is set before the question";
+    EXPECT_EQ(AnswerBandQuestion(state, false), BandChange::Kept);
+    EXPECT_TRUE(state.radio().inUse(1));
+    EXPECT_EQ(BandSelected(state, 6), BandChange::Ask) << "compared with the band before";
+    EXPECT_EQ(AnswerBandQuestion(state, true), BandChange::Cleared);
+    EXPECT_FALSE(state.radio().inUse(1));
+    EXPECT_EQ(BandSelected(state, 6), BandChange::Same);
 }
 
 } // namespace

@@ -7,8 +7,11 @@
 #include "Unprivileged.h"
 #include "editor/Startup.h"
 #include "image/DataFile.h"
+#include "image/EditorImage.h"
 #include "image/FileCommands.h"
 #include "image/ImageCodec.h"
+#include "image/ImageLayout.h"
+#include "localisation/CellTexts.h"
 
 #include <gtest/gtest.h>
 
@@ -54,33 +57,25 @@ void ExpectHandPlacedEditor(const EditorState& state) {
     const std::array<const char*, 9> row1{"01", "446.00625", "67.0", "446.00625", "D023N",
                                           "高", "载波",      "窄带", "有"};
     for (int column = 0; column < kTableCols; ++column)
-        EXPECT_EQ(state.table.at(1, column), row1[column]) << "column " << column;
-    for (int column = 1; column < kTableCols; ++column)
-        EXPECT_EQ(state.table.at(2, column), "");
-    EXPECT_EQ(state.stores.keyFunction2, 3);
-    EXPECT_EQ(state.currentBand, 1);
-    EXPECT_EQ(state.stores.embeddedTexts[0], "HI!");
-    EXPECT_EQ(state.beep, 0);
-    EXPECT_EQ(state.stores.dtmfMemory[7], "8");
+        EXPECT_EQ(CellText(state, 1, column), row1[column]) << "column " << column;
+    EXPECT_FALSE(state.radio().inUse(2));
+    EXPECT_EQ(state.radio().keys.pf2, 3);
+    EXPECT_EQ(state.radio().band, 1);
+    EXPECT_EQ(state.radio().embeddedTexts[0], "HI!");
+    EXPECT_EQ(state.radio().functions.beep, 0);
+    EXPECT_EQ(state.radio().dtmf.memories[7], "8");
 }
 
-// Everything a user sees of the editor, for "unchanged" and "reproduced" checks.
+// Everything the editor holds, for "unchanged" and "reproduced" checks.
 void ExpectSameEditor(const EditorState& actual, const EditorState& expected) {
-    for (int row = 0; row < kTableRows; ++row)
-        for (int column = 0; column < kTableCols; ++column)
-            EXPECT_EQ(actual.table.at(row, column), expected.table.at(row, column))
-                << "row " << row << " column " << column;
-    EXPECT_EQ(EncodeImage(actual), EncodeImage(expected));
-    EXPECT_EQ(actual.currentBand, expected.currentBand);
-    EXPECT_EQ(actual.bandLow, expected.bandLow);
-    EXPECT_EQ(actual.bandHigh, expected.bandHigh);
-    EXPECT_EQ(actual.stores.options.entry, expected.stores.options.entry);
-    EXPECT_EQ(actual.stores.dtmf.value, expected.stores.dtmf.value);
+    EXPECT_EQ(actual.radio(), expected.radio());
+    EXPECT_EQ(actual.dialogs, expected.dialogs);
+    EXPECT_EQ(actual.session, expected.session);
 }
 
 struct Fixture : testing::Test {
     TemporaryFolder folder;
-    EditorState state = MakeStartupEditor(0);
+    EditorState state = MakeStartupEditor();
     test::ScriptedMessageBox box;
     test::ScriptedFileDialog dialogs;
     FileCommands commands{state, box, dialogs};
@@ -157,7 +152,7 @@ TEST_F(Fixture, OpenFailuresAreReportedWithTheReason) {
         EXPECT_EQ(box.shown[0].text, std::string("文件读取失败！\n") + std::strerror(c.error));
         EXPECT_EQ(box.shown[0].flags, 16);
     }
-    ExpectSameEditor(state, MakeStartupEditor(0));
+    ExpectSameEditor(state, MakeStartupEditor());
 }
 
 TEST_F(Fixture, UnreadableFileIsReported) {
@@ -180,7 +175,7 @@ TEST_F(Fixture, CancelledOrEmptyOpenDoesNothing) {
 }
 
 TEST_F(Fixture, MessagesFollowTheLanguage) {
-    state = MakeStartupEditor(1);
+    state = MakeStartupEditor(Language::English);
     WriteBytes(folder.file("a.DAT"), "");
     open(folder.file("a.DAT"));
     open(folder.file("none.DAT"));
@@ -201,15 +196,18 @@ TEST_F(Fixture, RandomContentsAreLoadedWholeOrRefused) {
             b = static_cast<char>(byte(random));
         if (round % 2 == 0) bytes.replace(0, std::min<std::size_t>(5, bytes.size()), "QDM74");
         WriteBytes(folder.file("r.DAT"), bytes);
-        const std::string before = EncodeImage(state);
+        const RadioData before = state.radio();
         OpenOutcome outcome = open(folder.file("r.DAT"));
         if (bytes.size() >= kDataFileMinBytes && bytes.compare(0, 5, "QDM74") == 0) {
             EXPECT_EQ(outcome, OpenOutcome::Loaded);
+            // What was loaded saves as it reads after one save: the image is a fixed point.
+            const MemoryImage saved = EncodeImage(state.radio());
+            LoadImage(state, saved);
+            EXPECT_TRUE(EncodeImage(state.radio()) == saved) << round;
         } else {
             EXPECT_EQ(outcome, OpenOutcome::WrongType);
-            EXPECT_EQ(EncodeImage(state), before);
+            EXPECT_TRUE(state.radio() == before) << round;
         }
-        EXPECT_EQ(EncodeImage(state).size(), static_cast<std::size_t>(kImageDigits));
     }
 }
 
@@ -219,20 +217,16 @@ TEST_F(Fixture, RandomContentsAreLoadedWholeOrRefused) {
 TEST_F(Fixture, SaveThenOpenReproducesTheEditor) {
     WriteBytes(folder.file("in.DAT"), "QDM74" + HandPlacedImage());
     ASSERT_EQ(open(folder.file("in.DAT")), OpenOutcome::Loaded);
-    state.table.at(5, col::RxFrequency) = "440.12500";
-    state.table.at(5, col::TxFrequency) = "445.99375";
-    state.table.at(5, col::RxTone) = "D754I";
-    state.table.at(5, col::TxTone) = "关闭";
-    state.table.at(5, col::Power) = "低";
-    state.table.at(5, col::Forbid) = "关闭";
-    state.table.at(5, col::Bandwidth) = "宽带";
-    state.table.at(5, col::Scan) = "无";
-    state.stores.embeddedTexts[1] = "SECOND";
-    state.squelchLevel = 9;
+    state.radio().channel(5) = {Frequency{44012500}, Frequency{44599375}, Tone::Dcs(0754, true),
+                                Tone::Off(),         Power::Low,          TransmitForbid::Off,
+                                Bandwidth::Wide,     false};
+    state.radio().embeddedTexts[1] = "SECOND";
+    state.radio().functions.squelchLevel = 9;
+    state.dialogs.embeddedTexts.second = "SECOND"; // as the dialog's OK leaves it
     const EditorState edited = state;
     ASSERT_TRUE(save(folder.file("out.DAT")).has_value());
 
-    state = MakeStartupEditor(0);
+    state = MakeStartupEditor();
     ASSERT_EQ(open(folder.file("out.DAT")), OpenOutcome::Loaded);
     ExpectSameEditor(state, edited);
 }
@@ -331,13 +325,11 @@ TEST_F(Fixture, NewCancelKeepsEveryChannelAndOkClearsThem) {
 
     box.answers = {IdOk};
     EXPECT_TRUE(commands.New());
-    EXPECT_EQ(state.table.at(1, col::Number), "01");
-    for (int column = 1; column < kTableCols; ++column)
-        EXPECT_EQ(state.table.at(1, column), "");
-    // Settings, band and stores stay.
-    EXPECT_EQ(state.stores.keyFunction2, 3);
-    EXPECT_EQ(state.currentBand, 1);
-    EXPECT_EQ(state.stores.embeddedTexts[0], "HI!");
+    EXPECT_FALSE(state.radio().inUse(1));
+    // Settings and band stay.
+    EXPECT_EQ(state.radio().keys.pf2, 3);
+    EXPECT_EQ(state.radio().band, 1);
+    EXPECT_EQ(state.radio().embeddedTexts[0], "HI!");
 }
 
 } // namespace
@@ -346,22 +338,21 @@ namespace {
 
 // A data file's image: the bytes after the magic; a short file is filled with FF (the erased
 // state of the radio's memory), bytes past the image are dropped, too short a file is refused.
-TEST(DataFileImageText, ShortFilesAreFilledWithFfAndLongOnesCut) {
+TEST(DataFileImage, ShortFilesAreFilledWithFfAndLongOnesCut) {
     auto counting = [](std::size_t bytes) {
         std::string image;
         for (std::size_t k = 0; k < bytes; ++k)
             image += static_cast<char>(k & 0xFF);
         return image;
     };
-    EXPECT_FALSE(DataFileImageText("QDM74" + counting(815)).has_value());
-    EXPECT_FALSE(DataFileImageText("QDM75" + counting(848)).has_value());
+    EXPECT_FALSE(DataFileImage("QDM74" + counting(815)).has_value());
+    EXPECT_FALSE(DataFileImage("QDM75" + counting(848)).has_value());
     for (std::size_t bytes : {816u, 850u}) {
         SCOPED_TRACE(bytes);
-        auto text = DataFileImageText("QDM74" + counting(bytes));
-        ASSERT_TRUE(text.has_value());
-        ASSERT_EQ(text->size(), 2u * 848u);
-        EXPECT_EQ(text->substr(2 * 815, 2), "2F");
-        EXPECT_EQ(text->substr(2 * 847, 2), bytes < 848 ? "FF" : "4F");
+        const auto image = DataFileImage("QDM74" + counting(bytes));
+        ASSERT_TRUE(image.has_value());
+        EXPECT_EQ((*image)[815], 0x2F);
+        EXPECT_EQ((*image)[847], bytes < 848 ? 0xFF : 0x4F);
     }
 }
 

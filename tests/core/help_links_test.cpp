@@ -50,16 +50,15 @@ TEST(UserManual, StartPageOfTheLanguageInTheInstalledDocumentsOrTheBuildFolder) 
     Layouts l;
     const std::string documents = InstalledDocumentFolder(l.packaged);
     EXPECT_EQ(documents.rfind(l.root.file("usr/share/"), 0), 0u) << documents;
-    EXPECT_EQ(ManualStartPage(l.packaged, 1), documents + "/manual/en/index.html");
+    EXPECT_EQ(ManualStartPage(l.packaged, Language::English), documents + "/manual/en/index.html");
     const struct {
-        int languageState;
+        Language language;
         const char* page;
     } builds[] = {
-        {0, "build/manual/zh-CN/index.html"},
-        {1, "build/manual/en/index.html"},
-        {2, "build/manual/zh-TW/index.html"},
-        {9, "build/manual/zh-CN/index.html"},
+        {Language::Simplified, "build/manual/zh-CN/index.html"},
+        {Language::English, "build/manual/en/index.html"},
+        {Language::Traditional, "build/manual/zh-TW/index.html"},
     };
     for (const auto& b : builds)
-        EXPECT_EQ(ManualStartPage(l.build, b.languageState), l.root.file(b.page));
+        EXPECT_EQ(ManualStartPage(l.build, b.language), l.root.file(b.page));
 }

@@ -50,11 +50,10 @@ const std::vector<std::string> kAllWindows{"Form1", "Form2", "Form3", "Form4",
 
 TEST(ApplyStartupLanguage, TraditionalStartConvertsTheSimplifiedTexts) {
     EditorState state;
-    state.languageState = 2;
+    state.session.language = Language::Traditional;
     FakeWindows windows;
     ApplyStartupLanguage(state, windows);
 
-    EXPECT_EQ(state.languageState, 2);
     EXPECT_EQ(windows.conversions(), kAllWindows);
     EXPECT_EQ(windows.text("Form1", "mnuOpen"), "打開(&O)");
     EXPECT_EQ(windows.text("Form1", "Grid1", CaptionItem::GridHeader, 2), "亞音頻");
@@ -62,19 +61,18 @@ TEST(ApplyStartupLanguage, TraditionalStartConvertsTheSimplifiedTexts) {
     EXPECT_EQ(windows.text("Form1", "Toolbar1", CaptionItem::ToolbarButton, 2), "打开");
     EXPECT_EQ(windows.text("frmAbout", "lblTitle"), "TLV6200 對講機編程軟件");
     EXPECT_EQ(windows.text("frmAbout", "lblVersion"), "繁體中文版 V1.0");
-    EXPECT_EQ(state.lists.toneOff, "關閉");
-    EXPECT_EQ(state.lists.optionText(7, 1), "寬帶");
     // Start-up does not rewrite channel cells: the table is empty then.
     EXPECT_EQ(std::count(windows.log.begin(), windows.log.end(), "show"), 0);
 }
 
 TEST(ChooseLanguage, EnglishToTraditionalShowsConvertedChineseNeverEnglish) {
     EditorState state;
-    state.languageState = 1;
+    state.session.language = Language::English;
     FakeWindows windows;
     ApplyStartupLanguage(state, windows);
     windows.log.clear();
-    EXPECT_TRUE(ChooseLanguage(state, 2, windows));
+    EXPECT_TRUE(ChooseLanguage(state, Language::Traditional, windows));
+    EXPECT_EQ(state.language(), Language::Traditional);
     EXPECT_EQ(windows.conversions(), kAllWindows);
     EXPECT_EQ(windows.log.back(), "show");
     for (const CaptionRow& row : CaptionTable()) {
@@ -89,10 +87,9 @@ TEST(ChooseLanguage, EnglishToTraditionalShowsConvertedChineseNeverEnglish) {
     EXPECT_EQ(windows.text("Form1", "Toolbar1", CaptionItem::ToolbarButton, 6), "写频");
 }
 
-TEST(ChooseLanguage, AnUnknownRequestChangesNothing) {
+TEST(ChooseLanguage, TheLanguageInForceChangesNothing) {
     EditorState state;
     FakeWindows windows;
-    EXPECT_FALSE(ChooseLanguage(state, 3, windows));
-    EXPECT_EQ(state.languageState, 0);
+    EXPECT_FALSE(ChooseLanguage(state, Language::Simplified, windows));
     EXPECT_TRUE(windows.log.empty());
 }

@@ -8,13 +8,13 @@ using namespace tlv;
 TEST(Messages, CallerConventionPicksTextAndTitleByLanguage) {
     test::ScriptedMessageBox box;
     box.answers = {IdCancel};
-    EXPECT_EQ(ShowMessage(box, 1, msg::NewConfirm), IdCancel);
+    EXPECT_EQ(ShowMessage(box, Language::English, msg::NewConfirm), IdCancel);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text, "All channel data will be clear.");
     EXPECT_EQ(box.shown[0].title, "Warnning");
     EXPECT_EQ(box.shown[0].flags, 305);
 
-    ShowMessage(box, 0, msg::SaveFailed, "Permission denied");
+    ShowMessage(box, Language::Simplified, msg::SaveFailed, "Permission denied");
     EXPECT_EQ(box.shown[1].text, "文件保存失败！\nPermission denied");
     EXPECT_EQ(box.shown[1].title, "");
 }

@@ -53,7 +53,7 @@ TEST(ParameterFile, UnwritablePlacesAreSkipped) {
     for (const std::string& path :
          {folder.file("missing/parameter"), folder.file("aFolder"), folder.file("aPipe")}) {
         SCOPED_TRACE(path);
-        EXPECT_FALSE(WriteParameterFile(path, MakeParameterBytes(true, 1, 1)));
+        EXPECT_FALSE(WriteParameterFile(path, MakeParameterBytes(true, 1, Language::English)));
         EXPECT_EQ(ReadParameterFile(path), ParameterBytes{}); // and no wait on the pipe
     }
 }
@@ -65,7 +65,7 @@ TEST(ParameterFile, ReadOnlyFileIsSkipped) {
             std::string path = folder.file("parameter");
             WriteBytes(path, "\x01\x02\x03");
             ::chmod(path.c_str(), 0444);
-            EXPECT_FALSE(WriteParameterFile(path, MakeParameterBytes(false, 0, 0)));
+            EXPECT_FALSE(WriteParameterFile(path, MakeParameterBytes(false, 0, Language::Simplified)));
             EXPECT_EQ(ReadBytes(path), "\x01\x02\x03");
         },
         {folder.path()});

@@ -51,7 +51,7 @@ TEST(LoadStartupLanguage, RequestDecidesOnceAndSavedStateOtherwise) {
     };
     for (const Case& c : cases) {
         MemoryRequestStore store(c.request);
-        EXPECT_EQ(LoadStartupLanguage(store, c.saved), c.expected) << c.name;
+        EXPECT_EQ(LanguageCode(LoadStartupLanguage(store, c.saved)), c.expected) << c.name;
         EXPECT_EQ(store.reads, 1) << c.name;
         EXPECT_EQ(store.clears, c.cleared ? 1 : 0) << c.name;
     }

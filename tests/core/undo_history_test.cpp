@@ -1,12 +1,11 @@
 #include "GoldenImage.h"
-#include "ScriptedMessageBox.h"
 #include "dialogs/DialogState.h"
 #include "editor/ChannelRows.h"
 #include "editor/EditingRules.h"
 #include "editor/EditorOps.h"
 #include "editor/Startup.h"
 #include "editor/UndoHistory.h"
-#include "image/ImageCodec.h"
+#include "image/EditorImage.h"
 #include "localisation/CellTexts.h"
 
 #include <functional>
@@ -19,22 +18,9 @@ namespace {
 // An editor with two channels, as a user would have typed them.
 EditorState editorWithChannels() {
     EditorState state = MakeStartupEditor();
-    test::ScriptedMessageBox box;
-    for (auto [row, frequency] : {std::pair{1, "438.125"}, std::pair{2, "446.00625"}}) {
-        state.editRow = row;
-        state.editCol = col::RxFrequency;
-        CommitFrequency(state, box, frequency);
-    }
-    state.editRow = 2;
-    state.editCol = col::RxTone;
-    PickTone(state, 12);
-    return state;
-}
-
-// The state without the cell being edited, which an undo leaves where it is.
-EditorState dataOf(EditorState state) {
-    state.editRow = 0;
-    state.editCol = 0;
+    for (auto [row, frequency] : {std::pair{1, "438.125"}, std::pair{2, "446.00625"}})
+        CommitFrequency(state, {row, col::RxFrequency}, frequency);
+    PickTone(state, {2, col::RxTone}, 12);
     return state;
 }
 
@@ -55,15 +41,15 @@ TEST_P(EachKindOfStep, UndoPutsBackTheDataBeforeAndRedoTheDataAfter) {
 
     GetParam().change(state);
     const EditorState after = state;
-    ASSERT_FALSE(SameEditorData(before, after)) << "the step changes nothing";
+    ASSERT_NE(before.data, after.data) << "the step changes nothing";
     ASSERT_TRUE(history.record(state));
     EXPECT_FALSE(history.record(state)) << "the same data twice is one step";
 
     ASSERT_TRUE(history.undo(state));
-    EXPECT_EQ(dataOf(state), dataOf(before));
-    EXPECT_EQ(EncodeImage(state), EncodeImage(before));
+    EXPECT_EQ(state.data, before.data);
+    EXPECT_EQ(state.dialogs, before.dialogs) << "the dialogs show the data put back";
     ASSERT_TRUE(history.redo(state));
-    EXPECT_EQ(dataOf(state), dataOf(after));
+    EXPECT_EQ(state.data, after.data);
     EXPECT_FALSE(history.canRedo());
 }
 
@@ -71,40 +57,24 @@ INSTANTIATE_TEST_SUITE_P(
     Steps, EachKindOfStep,
     testing::Values(Step{"committed frequency",
                          [](EditorState& s) {
-                             test::ScriptedMessageBox box;
-                             s.editRow = 5;
-                             s.editCol = col::RxFrequency;
-                             CommitFrequency(s, box, "440.1");
+                             CommitFrequency(s, {5, col::RxFrequency}, "440.1");
                          }},
                     Step{"committed tone",
-                         [](EditorState& s) {
-                             s.editRow = 1;
-                             s.editCol = col::TxTone;
-                             CommitTone(s, "D754I", -1);
-                         }},
-                    Step{"option pick",
-                         [](EditorState& s) {
-                             s.editRow = 1;
-                             s.editCol = col::Power;
-                             PickOption(s, 0);
-                         }},
-                    Step{"panel pick", [](EditorState& s) { s.squelchLevel = 9; }},
+                         [](EditorState& s) { CommitTone(s, {1, col::TxTone}, "D754I", -1); }},
+                    Step{"option pick", [](EditorState& s) { PickOption(s, {1, col::Power}, 0); }},
+                    Step{"panel pick", [](EditorState& s) { s.radio().functions.squelchLevel = 9; }},
                     Step{"band change with clearing",
                          [](EditorState& s) {
-                             test::ScriptedMessageBox box; // answers OK
-                             BandSelected(s, box, 3);
+                             if (BandSelected(s, 3) == BandChange::Ask) AnswerBandQuestion(s, true);
                          }},
                     Step{"dialog OK",
                          [](EditorState& s) {
-                             s.keyFunctions.keyFunction2 = 7;
+                             s.dialogs.keys.pf2 = 7;
                              StoreKeyFunctions(s);
                          }},
                     Step{"New", [](EditorState& s) { ClearChannelsInUse(s); }},
                     Step{"Open or read",
-                         [](EditorState& s) {
-                             test::ScriptedMessageBox box;
-                             DecodeImage(s, test::GoldenStartupImageHex(), box);
-                         }},
+                         [](EditorState& s) { LoadImage(s, test::GoldenStartupImage()); }},
                     Step{"paste",
                          [](EditorState& s) {
                              PasteChannelRows(
@@ -123,25 +93,20 @@ TEST(UndoHistory, LanguageAndSessionAreNoStepAndStayWhenUndoing) {
     EditorState state = editorWithChannels();
     UndoHistory history;
     history.reset(state);
-    state.editRow = 1;
-    state.editCol = col::Power;
-    PickOption(state, 0);
+    PickOption(state, {1, col::Power}, 0);
     ASSERT_TRUE(history.record(state));
 
     // English: the cells speak English, the header too; that is no change of data.
-    state.languageState = 1;
-    SetCellListTexts(state.lists, 1);
-    SetChannelTableHeaders(state, 1);
-    RelabelChannels(state);
-    state.editingLock = true;
+    state.session.language = Language::English;
+    state.session.editingLock = true;
     EXPECT_FALSE(history.record(state));
 
     ASSERT_TRUE(history.undo(state));
-    EXPECT_EQ(state.table.at(1, col::Power), "Hight");
-    EXPECT_EQ(state.table.at(1, col::RxTone), "Off");
-    EXPECT_EQ(state.table.at(0, col::Power), "Power");
-    EXPECT_EQ(state.languageState, 1);
-    EXPECT_TRUE(state.editingLock);
+    EXPECT_EQ(CellText(state, 1, col::Power), "Hight");
+    EXPECT_EQ(CellText(state, 1, col::RxTone), "Off");
+    EXPECT_EQ(CellText(state, 0, col::Power), "Power");
+    EXPECT_EQ(state.language(), Language::English);
+    EXPECT_TRUE(state.session.editingLock);
 }
 
 TEST(UndoHistory, ChangesNotYetRecordedAreTheStepUndone) {
@@ -149,11 +114,11 @@ TEST(UndoHistory, ChangesNotYetRecordedAreTheStepUndone) {
     UndoHistory history;
     history.reset(state);
     const EditorState before = state;
-    state.beep = 0;
+    state.radio().functions.beep = 0;
     ASSERT_TRUE(history.undo(state));
     EXPECT_EQ(state, before);
     ASSERT_TRUE(history.redo(state));
-    EXPECT_EQ(state.beep, 0);
+    EXPECT_EQ(state.radio().functions.beep, 0);
     EXPECT_TRUE(history.undo(state));
     EXPECT_FALSE(history.undo(state));
 }
@@ -164,17 +129,18 @@ TEST(UndoHistory, KeepsItsDepthAndANewStepEndsRedo) {
     EXPECT_FALSE(history.record(state)) << "nothing before the first reset";
     history.reset(state);
     for (int step = 1; step <= 200; ++step) {
-        state.testFrequencies.grid[1][1] = std::to_string(step);
+        state.radio().powerLevels.high = step;
         history.record(state);
     }
     EXPECT_EQ(history.undoSteps(), 150u);
     for (int step = 0; step < 150; ++step)
         ASSERT_TRUE(history.undo(state));
     EXPECT_FALSE(history.undo(state));
-    EXPECT_EQ(state.testFrequencies.grid[1][1], "50");
+    EXPECT_EQ(state.radio().powerLevels.high, 50);
+    EXPECT_EQ(state.dialogs.powerLevels.highText, "50");
 
     ASSERT_TRUE(history.redo(state));
-    state.beep = 0;
+    state.radio().functions.beep = 0;
     EXPECT_TRUE(history.record(state));
     EXPECT_FALSE(history.canRedo());
 }

@@ -1,7 +1,6 @@
 #include "GoldenImage.h"
 
-#include "image/ImageFields.h"
-
+#include <algorithm>
 #include <array>
 #include <string_view>
 
@@ -84,28 +83,28 @@ constexpr std::array<std::string_view, 53> kStartupImage{
 
 } // namespace
 
-std::string GoldenStartupImageHex() {
-    std::string hex;
-    for (std::string_view line : kStartupImage)
-        hex += line;
-    return hex;
-}
-
 std::vector<uint8_t> GoldenStartupImageBytes() {
     auto value = [](char c) { return c <= '9' ? c - '0' : c - 'A' + 10; };
-    std::string hex = GoldenStartupImageHex();
     std::vector<uint8_t> bytes;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-        bytes.push_back(static_cast<uint8_t>(value(hex[i]) * 16 + value(hex[i + 1])));
+    for (std::string_view line : kStartupImage)
+        for (std::size_t i = 0; i + 1 < line.size(); i += 2)
+            bytes.push_back(static_cast<uint8_t>(value(line[i]) * 16 + value(line[i + 1])));
     return bytes;
+}
+
+MemoryImage GoldenStartupImage() {
+    const std::vector<uint8_t> bytes = GoldenStartupImageBytes();
+    MemoryImage image{};
+    std::copy(bytes.begin(), bytes.end(), image.begin());
+    return image;
 }
 
 std::string DataFile(const std::vector<uint8_t>& image) {
     return "QDM74" + std::string(image.begin(), image.end());
 }
 
-std::string DataFile(std::string_view imageText) {
-    return DataFile(ImageTextToBytes(imageText).value_or(std::vector<uint8_t>{}));
+std::string DataFile(const MemoryImage& image) {
+    return "QDM74" + std::string(image.begin(), image.end());
 }
 
 } // namespace tlv::test
