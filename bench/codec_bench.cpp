@@ -3,49 +3,54 @@
 
 #include "editor/Startup.h"
 #include "image/Conversions.h"
+#include "image/EditorImage.h"
 #include "image/ImageCodec.h"
 
 namespace {
 
-// A silent message box: the decoder's priority rules may speak, nobody listens.
-class QuietBox : public tlv::MessageBoxService {
-  public:
-    int LocalMsgBox(const std::string&, int, const std::string&) override { return tlv::IdOk; }
-};
-
-// An editor with all sixteen channels and every text field in use.
-tlv::EditorState fullEditor() {
-    tlv::EditorState state = tlv::MakeStartupEditor(0);
+// Radio data with all sixteen channels, every test frequency and every text field in use.
+tlv::RadioData fullRadio() {
+    tlv::RadioData radio = tlv::MakeStartupEditor().radio();
     for (int row = 1; row <= 16; ++row) {
-        state.table.at(row, 1) = "446.00625";
-        state.table.at(row, 2) = row % 2 ? "D023N" : "67.0";
-        state.table.at(row, 3) = "446.01250";
-        state.table.at(row, 4) = "254.1";
-        for (int column = 5; column <= 8; ++column)
-            state.table.at(row, column) = state.lists.optionText(column, 1);
-        state.stores.testFrequencies[row - 1] = "446.00625";
-        state.stores.testFrequencies[row + 15] = "446.00625";
+        radio.channel(row) = {tlv::Frequency{44600625},
+                              tlv::Frequency{44601250},
+                              row % 2 ? tlv::Tone::Dcs(023, false) : tlv::Tone::Ctcss(670),
+                              tlv::Tone::Ctcss(2541),
+                              tlv::Power::High,
+                              tlv::TransmitForbid::OnCarrier,
+                              tlv::Bandwidth::Wide,
+                              true};
+        radio.testFrequencies[row - 1] = {tlv::Frequency{44600625}, tlv::Frequency{44600625}};
     }
-    state.stores.options.entry[tlv::OptionSettings::IdCode] = "0123456789";
-    state.stores.embeddedTexts = {std::string(32, 'A'), std::string(32, 'B')};
-    return state;
+    radio.codes.idCode = "0123456789";
+    radio.embeddedTexts = {std::string(32, 'A'), std::string(32, 'B')};
+    return radio;
 }
 
 void BM_EncodeImage(benchmark::State& bench) {
-    tlv::EditorState state = fullEditor();
+    const tlv::RadioData radio = fullRadio();
     for (auto _ : bench)
-        benchmark::DoNotOptimize(tlv::EncodeImage(state));
+        benchmark::DoNotOptimize(tlv::EncodeImage(radio));
 }
 BENCHMARK(BM_EncodeImage)->Unit(benchmark::kMicrosecond);
 
 void BM_DecodeImage(benchmark::State& bench) {
-    std::string image = tlv::EncodeImage(fullEditor());
-    tlv::EditorState state = tlv::MakeStartupEditor(0);
-    QuietBox box;
+    const tlv::MemoryImage image = tlv::EncodeImage(fullRadio());
+    tlv::RadioData radio = tlv::MakeStartupEditor().radio();
     for (auto _ : bench)
-        benchmark::DoNotOptimize(tlv::DecodeImage(state, image, box));
+        benchmark::DoNotOptimize(tlv::DecodeImage(radio, image));
 }
 BENCHMARK(BM_DecodeImage)->Unit(benchmark::kMicrosecond);
+
+// What an open or a read does with the image: the decode, the remembered tone entries and the
+// dialogs' loads.
+void BM_LoadImage(benchmark::State& bench) {
+    const tlv::MemoryImage image = tlv::EncodeImage(fullRadio());
+    tlv::EditorState state = tlv::MakeStartupEditor();
+    for (auto _ : bench)
+        benchmark::DoNotOptimize(tlv::LoadImage(state, image));
+}
+BENCHMARK(BM_LoadImage)->Unit(benchmark::kMicrosecond);
 
 void BM_RealRemainder(benchmark::State& bench) {
     double d = 0.005;

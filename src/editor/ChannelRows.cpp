@@ -67,9 +67,20 @@ std::string upper(std::string_view text) {
 
 // The position of an option text of `column` in any language, -1 when it is none.
 int optionPosition(int column, std::string_view text) {
-    for (Language language : {Language::Simplified, Language::English, Language::Traditional})
+    // [column - 5][language][position], in upper case; made once.
+    static const auto entries = [] {
+        std::array<std::array<std::array<std::string, 2>, 3>, 4> all;
+        for (int c = col::Power; c <= col::Scan; ++c)
+            for (int language = 0; language < 3; ++language)
+                for (int position = 0; position < 2; ++position)
+                    all[c - col::Power][language][position] =
+                        upper(OptionText(static_cast<Language>(language), c, position));
+        return all;
+    }();
+    const std::string typed = upper(text);
+    for (const auto& language : entries[column - col::Power])
         for (int position = 0; position < 2; ++position)
-            if (upper(OptionText(language, column, position)) == upper(text)) return position;
+            if (language[position] == typed) return position;
     return -1;
 }
 
@@ -220,7 +231,11 @@ PasteOutcome PasteChannelRows(EditorState& state, int firstRow, std::string_view
         return PasteOutcome{0, FillText(Localise(state.language(), rowtext::Where),
                                         {std::to_string(line), ChannelNumberText(row), where, reason})};
     };
-    EditorState written = state;
+    // The rows are written into a copy of the data, which replaces the editor's rows only when
+    // every row passed.
+    EditorState written;
+    written.data = state.data;
+    written.session = state.session;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const int line = static_cast<int>(i) + 1;
         const int row = firstRow + static_cast<int>(i);

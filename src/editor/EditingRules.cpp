@@ -4,6 +4,8 @@
 #include "image/Conversions.h"
 #include "radio/Bands.h"
 
+#include <cstdio>
+
 namespace tlv {
 
 namespace {
@@ -110,8 +112,43 @@ bool IsDecimalNumber(std::string_view text) {
     return digit;
 }
 
+namespace {
+
+// A decimal number in 10 Hz units, decimals beyond the fifth dropped, lowered onto the 5 kHz
+// or 6.25 kHz raster (whichever point lies nearer below); nothing for a whole part of more than
+// nine digits, which the double arithmetic of NormaliseFrequency handles.
+std::optional<uint64_t> rasterTens(std::string_view number) {
+    const std::size_t point = number.find('.');
+    std::string_view whole = number.substr(0, point);
+    while (!whole.empty() && whole.front() == '0')
+        whole.remove_prefix(1);
+    if (whole.size() > 9) return std::nullopt;
+    uint64_t tens = 0;
+    for (char c : whole)
+        tens = tens * 10 + static_cast<uint64_t>(c - '0');
+    std::string_view decimals =
+        point == std::string_view::npos ? std::string_view{} : number.substr(point + 1);
+    for (int i = 0; i < 5; ++i)
+        tens = tens * 10 + (i < static_cast<int>(decimals.size())
+                                ? static_cast<uint64_t>(decimals[i] - '0')
+                                : 0u);
+    const uint64_t lastFour = tens % 10000;
+    const uint64_t r5 = lastFour % 500, r6 = lastFour % 625;
+    if (r5 != 0 && r6 != 0) tens -= r5 < r6 ? r5 : r6;
+    return tens;
+}
+
+} // namespace
+
 std::string NormaliseFrequency(std::string_view text) {
     if (!IsDecimalNumber(text)) return {};
+    if (const auto tens = rasterTens(text)) {
+        char digits[32];
+        std::snprintf(digits, sizeof digits, "%llu.%05llu",
+                      static_cast<unsigned long long>(*tens / 100000),
+                      static_cast<unsigned long long>(*tens % 100000));
+        return digits;
+    }
     // Cut to five decimals first: a frequency is only ever lowered onto the raster, so the
     // dropped digits could never have raised it.
     std::size_t point = text.find('.');
@@ -147,8 +184,9 @@ FrequencyResult CommitFrequency(EditorState& state, ChannelCell cell, std::strin
     const double f = toDouble(text);
     const BandLimits limits = LimitsOfBand(state.radio().band);
     if (f < limits.low || f >= limits.high) return {FrequencyCommit::OutOfBand, &msg::OutOfBand};
-    const std::optional<Frequency> normalised = FrequencyOfCellText(NormaliseFrequency(text));
-    if (!normalised) return {FrequencyCommit::Unchanged};
+    const std::optional<uint64_t> tens = rasterTens(text);
+    if (!tens || *tens > Frequency::kMaxTens) return {FrequencyCommit::Unchanged};
+    const Frequency normalised{static_cast<uint32_t>(*tens)};
 
     if (cell.column == col::TxFrequency) {
         channel.tx = normalised;

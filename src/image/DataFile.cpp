@@ -1,7 +1,5 @@
 #include "image/DataFile.h"
 
-#include "image/EditorImage.h"
-#include "image/ImageCodec.h"
 
 #include <algorithm>
 
@@ -22,23 +20,6 @@ std::string DataFileContent(const MemoryImage& image) {
     std::string content(kDataFileMagic);
     content.append(image.begin(), image.end());
     return content;
-}
-
-std::string BuildDataFile(const RadioData& radio) {
-    return DataFileContent(EncodeImage(radio));
-}
-
-FileStatus SaveDataFile(const std::string& path, const RadioData& radio, const WriteFault& fault) {
-    return WriteFileAtomically(path, BuildDataFile(radio), fault);
-}
-
-LoadResult LoadDataFile(const std::string& path, EditorState& state) {
-    std::string bytes;
-    FileStatus read = ReadFileHead(path, kDataFileReadLimit, bytes);
-    if (!read.ok) return {LoadStatus::ReadFailed, read.reason, {}};
-    const std::optional<MemoryImage> image = DataFileImage(bytes);
-    if (!image) return {LoadStatus::WrongType, {}, {}};
-    return {LoadStatus::Loaded, {}, LoadImage(state, *image)};
 }
 
 } // namespace tlv

@@ -1,16 +1,13 @@
 #pragma once
 // Channel data files (.DAT): the five bytes "QDM74" followed by the 848-byte memory image.
-// Plain functions shared by the main window's File commands and the command-line program.
-#include "editor/EditorState.h"
-#include "image/FileIo.h"
+// The format alone; an editor's files are saved and loaded by image/EditorImage.h.
 #include "image/ImageLayout.h"
-#include "localisation/Messages.h"
+#include "image/MemoryImage.h"
 
 #include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tlv {
 
@@ -31,29 +28,5 @@ std::optional<MemoryImage> DataFileImage(std::string_view fileBytes);
 
 // The 853 bytes of a data file holding `image`.
 std::string DataFileContent(const MemoryImage& image);
-
-// The 853 bytes of a data file holding the radio data's image.
-std::string BuildDataFile(const RadioData& radio);
-
-// Replaces the file at `path` with the radio data's file, atomically.
-FileStatus SaveDataFile(const std::string& path, const RadioData& radio,
-                        const WriteFault& fault = {});
-
-enum class LoadStatus {
-    Loaded,     // the image went into the editor
-    ReadFailed, // the file could not be read (reason given); the editor is unchanged
-    WrongType,  // not a channel data file; the editor is unchanged
-};
-
-struct LoadResult {
-    LoadStatus status;
-    std::string reason;           // the system's reason for ReadFailed
-    std::vector<Notice> notices;  // Loaded: what LoadImage has to tell
-};
-
-// Reads the file at `path` (at most kDataFileReadLimit bytes) and loads its image into `state`
-// with LoadImage. The caller chooses the editor the image goes into: the window's own, or a
-// start-up editor (MakeStartupEditor).
-LoadResult LoadDataFile(const std::string& path, EditorState& state);
 
 } // namespace tlv

@@ -2,6 +2,7 @@
 
 #include "dialogs/DialogState.h"
 #include "editor/EditorOps.h"
+#include "image/DataFile.h"
 #include "image/ImageCodec.h"
 #include "image/ImageLayout.h"
 #include "radio/Bands.h"
@@ -60,6 +61,23 @@ std::vector<Notice> LoadImage(EditorState& state, const MemoryImage& image) {
                                                           field.digits);
     if (!detail.empty()) notices.push_back({&msg::DamagedFrequencies, detail});
     return notices;
+}
+
+std::string BuildDataFile(const RadioData& radio) {
+    return DataFileContent(EncodeImage(radio));
+}
+
+FileStatus SaveDataFile(const std::string& path, const RadioData& radio, const WriteFault& fault) {
+    return WriteFileAtomically(path, BuildDataFile(radio), fault);
+}
+
+LoadResult LoadDataFile(const std::string& path, EditorState& state) {
+    std::string bytes;
+    FileStatus read = ReadFileHead(path, kDataFileReadLimit, bytes);
+    if (!read.ok) return {LoadStatus::ReadFailed, read.reason, {}};
+    const std::optional<MemoryImage> image = DataFileImage(bytes);
+    if (!image) return {LoadStatus::WrongType, {}, {}};
+    return {LoadStatus::Loaded, {}, LoadImage(state, *image)};
 }
 
 } // namespace tlv

@@ -2,6 +2,7 @@
 
 #include "editor/EditorOps.h"
 #include "image/DataFile.h"
+#include "image/EditorImage.h"
 #include "localisation/Messages.h"
 
 #include <cerrno>

@@ -76,17 +76,22 @@ class ImageWriter {
     void priorityChannel(int at, int channel) { image_[at] = clampByte(channel); }
     void delay(int at, const std::optional<uint16_t>& seconds) { word(at, seconds.value_or(0)); }
     void firstDigitDelay(int at, int milliseconds) { image_[at] = clampByte(milliseconds / 10); }
+    // The first digit of the code's decimal form (a minus sign for a negative one).
     void groupCallCode(int at, int code) {
-        image_[at] = code == 0 ? 0 : static_cast<uint8_t>(std::to_string(code)[0]);
+        if (code == 0) image_[at] = 0;
+        else if (code < 0) image_[at] = '-';
+        else {
+            while (code >= 10)
+                code /= 10;
+            image_[at] = static_cast<uint8_t>('0' + code);
+        }
     }
     void text(int at, int width, const std::string& text, bool) {
-        const std::vector<uint8_t> bytes = imagefield::TextBytes(text, width);
-        std::copy(bytes.begin(), bytes.end(), image_.begin() + at);
+        imagefield::WriteTextBytes(text, &image_[at], width);
     }
     void dtmfMemory(int at, const std::string& memory) {
-        std::vector<uint8_t> bytes = imagefield::TextBytes(memory, 16);
-        std::replace(bytes.begin(), bytes.end(), uint8_t{'0'}, uint8_t{0x3A});
-        std::copy(bytes.begin(), bytes.end(), image_.begin() + at);
+        imagefield::WriteTextBytes(memory, &image_[at], 16);
+        std::replace(&image_[at], &image_[at] + 16, uint8_t{'0'}, uint8_t{0x3A});
     }
     void scanBits(int at, const std::array<Channel, kChannelCount>& channels) {
         for (int n = 0; n < kChannelCount; ++n)
@@ -171,18 +176,25 @@ class ImageReader {
     void text(int at, int width, std::string& text, bool stopsAtFill) {
         text.clear();
         for (int i = at; i < at + width; ++i) {
+            // A run of ASCII bytes goes in at once.
+            int end = i;
+            while (end < at + width && image_[end] < 0x80)
+                ++end;
+            text.append(reinterpret_cast<const char*>(&image_[i]), static_cast<std::size_t>(end - i));
+            if (end == at + width) break;
+            i = end;
             if (image_[i] == 0xFF) {
                 if (stopsAtFill) break;
                 continue;
             }
-            text += imagefield::CharacterText(image_[i]);
+            imagefield::AppendCharacter(text, image_[i]);
         }
     }
     void dtmfMemory(int at, std::string& memory) {
         memory.clear();
         for (int i = at; i < at + 16; ++i) {
             if (image_[i] == 0xFF) continue;
-            memory += image_[i] == 0x3A ? std::string("0") : imagefield::CharacterText(image_[i]);
+            imagefield::AppendCharacter(memory, image_[i] == 0x3A ? uint8_t{'0'} : image_[i]);
         }
     }
     void scanBits(int at, std::array<Channel, kChannelCount>& channels) {

@@ -2,6 +2,7 @@
 
 #include "image/Conversions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 
@@ -93,20 +94,23 @@ std::string FrequencyText(const uint8_t* code) {
            byteDigits(code[0]);
 }
 
-std::vector<uint8_t> TextBytes(std::string_view text, int width) {
-    std::vector<uint8_t> bytes;
+void WriteTextBytes(std::string_view text, uint8_t* out, int width) {
     std::size_t pos = 0;
-    while (pos < text.size() && static_cast<int>(bytes.size()) < width) {
-        char32_t code = nextCodePoint(text, pos);
-        bytes.push_back(code >= 0x20 && code <= 0x7E ? static_cast<uint8_t>(code) : '?');
+    int written = 0;
+    while (pos < text.size() && written < width) {
+        const char32_t code = nextCodePoint(text, pos);
+        out[written++] = code >= 0x20 && code <= 0x7E ? static_cast<uint8_t>(code) : '?';
     }
-    bytes.resize(width, 0xFF);
-    return bytes;
+    std::fill(out + written, out + width, uint8_t{0xFF});
 }
 
-std::string CharacterText(uint8_t byte) {
-    if (byte < 0x80) return std::string(1, static_cast<char>(byte));
-    return {static_cast<char>(0xC0 | (byte >> 6)), static_cast<char>(0x80 | (byte & 0x3F))};
+void AppendCharacter(std::string& text, uint8_t byte) {
+    if (byte < 0x80) {
+        text += static_cast<char>(byte);
+        return;
+    }
+    text += static_cast<char>(0xC0 | (byte >> 6));
+    text += static_cast<char>(0x80 | (byte & 0x3F));
 }
 
 } // namespace imagefield

@@ -24,12 +24,12 @@ namespace imagefield {
 std::array<uint8_t, 4> FrequencyBytes(std::string_view text);
 // The frequency text of four bytes (digits taken as they are); empty for FF FF FF FF.
 std::string FrequencyText(const uint8_t* code);
-// The image characters of a text (printable ASCII, "?" for anything else), cut to `width` and
-// padded with 0xFF.
-std::vector<uint8_t> TextBytes(std::string_view text, int width);
-// The text of image bytes: printable ASCII as itself, bytes 0x80..0xFE as the Unicode
-// character of that code (UTF-8), other bytes as their control character.
-std::string CharacterText(uint8_t byte);
+// The image characters of a text (printable ASCII, "?" for any other character), cut to
+// `width` and padded with 0xFF, written to `out`.
+void WriteTextBytes(std::string_view text, uint8_t* out, int width);
+// The text of an image byte: printable ASCII as itself, bytes 0x80..0xFE as the Unicode
+// character of that code (UTF-8), other bytes as their control character; appended to `text`.
+void AppendCharacter(std::string& text, uint8_t byte);
 } // namespace imagefield
 
 } // namespace tlv

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <mutex>
+#include <unordered_map>
 #include <regex>
 #include <sstream>
 #include <system_error>
@@ -214,8 +215,23 @@ std::string TraditionalConverter::convert(const std::string& text) const {
 
 std::string ToTraditional(const std::string& text) {
     if (isAscii(text)) return text;
+    // The same few hundred texts of the tables are converted again and again (every cell of
+    // the table in every refresh): each is converted once and kept. The memory stays bounded
+    // for texts that do come from outside.
+    static std::mutex mutex;
+    static std::unordered_map<std::string, std::string> converted;
+    constexpr std::size_t kKept = 4096;
+    {
+        std::lock_guard lock(mutex);
+        if (const auto found = converted.find(text); found != converted.end())
+            return found->second;
+    }
     static const TraditionalConverter converter; // opened once, thread-safe
-    return converter.convert(text);
+    std::string result = converter.convert(text);
+    std::lock_guard lock(mutex);
+    if (converted.size() >= kKept) converted.clear();
+    converted.emplace(text, result);
+    return result;
 }
 
 } // namespace tlv

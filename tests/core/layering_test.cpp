@@ -1,14 +1,15 @@
 // The include rules of docs/architecture.md, checked on the source tree: the core includes no
 // Qt and nothing of the serial adapter or the windows, the serial adapter nothing of the
 // windows, nothing under src/ a program's folder, the command-line program no window, the
-// simulated radio and the manual builder only the core; inside the core every file includes its
-// own level or lower.
+// simulated radio only the frames and the image layout, the manual builder only the core;
+// inside the core every file includes its own level or lower.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <map>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -55,31 +56,36 @@ Layer layerOf(const std::string& include) {
 
 // Levels inside the core; a file not named here is on level 2, the editor model.
 int coreLevel(const std::string& pathFromSrc) {
+    const std::string stem = pathFromSrc.substr(0, pathFromSrc.rfind('.'));
+    // 1: the radio's data, its image and its frames, texts and formats.
+    for (const char* folder : {"radio/", "help/"})
+        if (stem.rfind(folder, 0) == 0) return 1;
     static const std::map<std::string, int> levels{
-        {"image/Conversions", 1},
+        {"image/MemoryImage", 1},
         {"image/ImageLayout", 1},
-        {"image/Stores", 1},
+        {"image/ImageCodec", 1},
         {"image/ImageFields", 1},
+        {"image/DataFile", 1},
+        {"image/Conversions", 1},
         {"image/FileIo", 1},
         {"image/FileDialogService", 1},
-        {"localisation/LocalMsgBox", 1},
-        {"localisation/Messages", 1},
-        {"localisation/ButtonTexts", 1},
-        {"localisation/LanguageState", 1},
-        {"localisation/Traditional", 1},
-        {"localisation/StartupLanguage", 1},
-        {"editor/Clock", 1},
-        {"help/HelpLinks", 1},
-        {"help/InstallLayout", 1},
-        {"help/InstallPaths", 1},
+        {"link/RadioFrames", 1},
+        {"link/RadioProtocol", 1},
         {"link/ParmrkDecoder", 1},
         {"link/PortTable", 1},
         {"link/PortLock", 1},
+        {"localisation/Language", 1},
+        {"localisation/LocalMsgBox", 1},
+        {"localisation/Messages", 1},
+        {"localisation/ButtonTexts", 1},
+        {"localisation/Traditional", 1},
+        {"localisation/StartupLanguage", 1},
         {"localisation/OpenccCharactersConfig", 1},
+        {"dialogs/DialogDrafts", 1},
+        {"editor/Clock", 1},
         {"exchange/ExchangeTexts", 1},
-        {"help/ProgramVersion", 1},
-        {"image/ImageCodec", 3},
-        {"image/DataFile", 3},
+        // 3: whole-image operations over the editor.
+        {"image/EditorImage", 3},
         {"image/FileCommands", 3},
         {"image/EditorBaseline", 3},
         {"image/Backups", 3},
@@ -90,9 +96,9 @@ int coreLevel(const std::string& pathFromSrc) {
         {"exchange/JsonExport", 3},
         {"exchange/ExchangeFormat", 3},
         {"exchange/EditorComparison", 3},
-        {"link/TransferEngine", 4},
+        // 4: the transfer session, which loads what it reads into the editor.
+        {"link/TransferSession", 4},
     };
-    const std::string stem = pathFromSrc.substr(0, pathFromSrc.rfind('.'));
     const auto level = levels.find(stem);
     return level == levels.end() ? 2 : level->second;
 }
@@ -111,8 +117,6 @@ bool isProjectInclude(const Include& include) {
     return !include.angled && include.path.find('/') != std::string::npos &&
            inSourceFolder(include.path);
 }
-
-} // namespace
 
 TEST(Layering, SourceFolderHoldsTheLibraries) {
     int includes = 0;
@@ -139,6 +143,32 @@ TEST(Layering, SourceFolderHoldsTheLibraries) {
         }
     }
     EXPECT_GT(includes, 100);
+}
+
+// The project headers a file includes, and the ones they include, and so on.
+std::set<std::string> includedProjectHeaders(const fs::path& file) {
+    std::set<std::string> seen;
+    std::vector<fs::path> pending{file};
+    while (!pending.empty()) {
+        const fs::path next = pending.back();
+        pending.pop_back();
+        for (const Include& include : includesOf(next))
+            if (isProjectInclude(include) && fs::exists(kSource / "src" / include.path) &&
+                seen.insert(include.path).second)
+                pending.push_back(kSource / "src" / include.path);
+    }
+    return seen;
+}
+
+} // namespace
+
+// The simulated radio speaks the protocol and keeps an image: it needs the frame bytes and the
+// image's layout, nothing of the editor, its texts or its rules.
+TEST(Layering, TheSimulatedRadioNeedsOnlyFramesAndTheLayout) {
+    for (const fs::path& file : sourcesUnder("tools/radio-sim"))
+        for (const std::string& header : includedProjectHeaders(file))
+            for (const char* folder : {"editor/", "dialogs/", "localisation/", "exchange/"})
+                EXPECT_NE(header.rfind(folder, 0), 0u) << file.filename() << " needs " << header;
 }
 
 TEST(Layering, ProgramsUseOnlyTheLayersTheyNeed) {
