@@ -1,21 +1,16 @@
-// Speed of the channel data files: the format alone, Open (read and decode) and Save (atomic
+// Speed of the channel data files: the format alone, Open (read and load) and Save (atomic
 // replacement, flushed to the disk).
 #include <benchmark/benchmark.h>
 
 #include "editor/Startup.h"
 #include "image/DataFile.h"
-#include "image/ImageCodec.h"
+#include "image/EditorImage.h"
 
 #include <cstdlib>
 #include <filesystem>
 #include <string>
 
 namespace {
-
-class QuietBox : public tlv::MessageBoxService {
-  public:
-    int LocalMsgBox(const std::string&, int, const std::string&) override { return tlv::IdOk; }
-};
 
 // A folder under the system's temporary folder for the run.
 struct BenchFolder {
@@ -27,23 +22,23 @@ struct BenchFolder {
     ~BenchFolder() { std::filesystem::remove_all(path); }
 };
 
-tlv::EditorState busyEditor() {
-    tlv::EditorState state = tlv::MakeStartupEditor(0);
-    for (int row = 1; row <= 16; ++row) {
-        state.table.at(row, 1) = "446.00625";
-        state.table.at(row, 2) = "67.0";
-        state.table.at(row, 3) = "446.01250";
-        state.table.at(row, 4) = "D023N";
-        for (int column = 5; column <= 8; ++column)
-            state.table.at(row, column) = state.lists.optionText(column, 1);
+// Every channel in use, with tones and each option list at its second entry.
+tlv::RadioData busyRadio() {
+    tlv::RadioData radio = tlv::MakeStartupEditor().radio();
+    for (tlv::Channel& channel : radio.channels) {
+        channel.rx = tlv::Frequency{44600625};
+        channel.tx = tlv::Frequency{44601250};
+        channel.rxTone = tlv::Tone::Ctcss(670);
+        channel.txTone = tlv::Tone::Dcs(023, false);
+        channel.scan = true;
     }
-    return state;
+    return radio;
 }
 
 void BM_DataFileFormat(benchmark::State& run) {
-    const std::string content = tlv::BuildDataFile(busyEditor());
+    const std::string content = tlv::BuildDataFile(busyRadio());
     for (auto _ : run) {
-        auto image = tlv::DataFileImageText(content);
+        auto image = tlv::DataFileImage(content);
         benchmark::DoNotOptimize(tlv::DataFileContent(*image));
     }
 }
@@ -52,20 +47,19 @@ BENCHMARK(BM_DataFileFormat);
 void BM_OpenDataFile(benchmark::State& run) {
     BenchFolder folder;
     const std::string path = (folder.path / "a.DAT").string();
-    tlv::SaveDataFile(path, busyEditor());
-    QuietBox box;
-    tlv::EditorState state = tlv::MakeStartupEditor(0);
+    tlv::SaveDataFile(path, busyRadio());
+    tlv::EditorState state = tlv::MakeStartupEditor();
     for (auto _ : run)
-        benchmark::DoNotOptimize(tlv::LoadDataFile(path, state, box));
+        benchmark::DoNotOptimize(tlv::LoadDataFile(path, state));
 }
 BENCHMARK(BM_OpenDataFile);
 
 void BM_SaveDataFile(benchmark::State& run) {
     BenchFolder folder;
     const std::string path = (folder.path / "a.DAT").string();
-    const tlv::EditorState state = busyEditor();
+    const tlv::RadioData radio = busyRadio();
     for (auto _ : run)
-        benchmark::DoNotOptimize(tlv::SaveDataFile(path, state));
+        benchmark::DoNotOptimize(tlv::SaveDataFile(path, radio));
 }
 BENCHMARK(BM_SaveDataFile)->UseRealTime();
 

@@ -1,6 +1,6 @@
 #include "CommandLine.h"
 
-#include "image/ImageLayout.h"
+#include "radio/Bands.h"
 
 #include <array>
 #include <utility>
@@ -8,8 +8,6 @@
 namespace tlv::cli {
 
 namespace {
-
-constexpr int kBandCount = static_cast<int>(kBands.size());
 
 struct VerbInfo {
     Verb verb;
@@ -100,10 +98,10 @@ std::string BandChoices() {
     return text;
 }
 
-int CommandLine::languageState() const {
-    if (lang == "zh-CN") return 0;
-    if (lang == "zh-TW") return 2;
-    return 1;
+Language CommandLine::language() const {
+    if (lang == "zh-CN") return Language::Simplified;
+    if (lang == "zh-TW") return Language::Traditional;
+    return Language::English;
 }
 
 std::string UsageText(Verb verb) {

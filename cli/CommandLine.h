@@ -1,5 +1,7 @@
 #pragma once
 // Argument parsing of tlv6200-cli: a verb followed by its options and operands.
+#include "localisation/Language.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,7 +26,7 @@ struct CommandLine {
     bool noBackup = false;             // --no-backup
     bool help = false;                 // --help / -h
     bool version = false;              // --version
-    int languageState() const;         // LanguageState for --lang
+    Language language() const;         // the language --lang names
 };
 
 // Result of parsing: on failure `error` names the fault (English, for the usage message)

@@ -9,15 +9,12 @@
 #include "exchange/ExchangeTexts.h"
 #include "exchange/SettingNames.h"
 #include "exchange/qt/ImportText.h"
-#include "image/DataFile.h"
+#include "image/EditorImage.h"
 #include "image/FileIo.h"
-#include "image/ImageCodec.h"
-#include "image/ImageLayout.h"
-#include "localisation/CaptionTables.h"
 #include "localisation/CellTexts.h"
-#include "localisation/Traditional.h"
+#include "localisation/SettingCaptions.h"
+#include "radio/Bands.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -27,7 +24,7 @@ namespace tlv::cli {
 
 namespace {
 
-void fileMessage(int language, const Message& message, const std::string& path,
+void fileMessage(Language language, const Message& message, const std::string& path,
                  const std::string& reason = {}) {
     ErrorLine(Localise(language, message.text) + " " + path +
               (reason.empty() ? "" : ": " + reason));
@@ -50,51 +47,29 @@ std::string pad(const std::string& text, std::size_t width) {
     return text + std::string(shown < width ? width - shown : 0, ' ');
 }
 
-// Caption texts of the main window as the language shows them.
-std::string captionText(const CaptionRow& row, int language) {
-    if (language == 2) return ToTraditional(row.zh);
-    return row.text(language);
-}
-
-const CaptionRow* findCaption(std::string_view control, CaptionItem item, int index) {
-    return FindCaption("Form1", control, item, index);
-}
-
-std::string caption(std::string_view control, int language) {
-    const CaptionRow* row = findCaption(control, CaptionItem::Caption, 0);
-    return row ? captionText(*row, language) : std::string(control);
-}
-
-std::string listEntry(std::string_view list, int position, int language) {
-    if (position < 0) return "";
-    const CaptionRow* row = findCaption(list, CaptionItem::ListEntry, position);
-    return row ? captionText(*row, language) : std::to_string(position);
-}
-
 } // namespace
 
-int OpenDataFile(const std::string& path, int language, EditorState& state) {
+int OpenDataFile(const std::string& path, Language language, EditorState& state) {
     state = MakeStartupEditor(language);
-    ConsoleMessageBox box;
-    const LoadResult result = LoadDataFile(path, state, box);
+    const LoadResult result = LoadDataFile(path, state);
     switch (result.status) {
-    case LoadStatus::Loaded:
+    case LoadStatus::Loaded: {
+        ConsoleMessageBox box;
+        ShowNotices(box, language, result.notices);
         return kExitOk;
+    }
     case LoadStatus::ReadFailed:
         fileMessage(language, msg::OpenFailed, path, result.reason);
         break;
     case LoadStatus::WrongType:
         fileMessage(language, msg::WrongFileType, path);
         break;
-    case LoadStatus::Refused:
-        fileMessage(language, msg::OpenFailed, path);
-        break;
     }
     return kExitFile;
 }
 
-int SaveDataFile(const std::string& path, const EditorState& state, int language) {
-    const FileStatus status = tlv::SaveDataFile(path, state);
+int SaveDataFile(const std::string& path, const RadioData& radio, Language language) {
+    const FileStatus status = tlv::SaveDataFile(path, radio);
     if (!status.ok) {
         fileMessage(language, msg::SaveFailed, path, status.reason);
         return kExitFile;
@@ -102,7 +77,7 @@ int SaveDataFile(const std::string& path, const EditorState& state, int language
     return kExitOk;
 }
 
-int CheckOutputFolder(const std::string& path, int language) {
+int CheckOutputFolder(const std::string& path, Language language) {
     std::filesystem::path folder = std::filesystem::path(path).parent_path();
     if (folder.empty()) folder = ".";
     std::error_code error;
@@ -112,12 +87,12 @@ int CheckOutputFolder(const std::string& path, int language) {
 }
 
 int RunNew(const CommandLine& line) {
-    const int language = line.languageState();
-    return SaveDataFile(line.output, MakeStartupEditor(language), language);
+    const Language language = line.language();
+    return SaveDataFile(line.output, MakeStartupEditor(language).radio(), language);
 }
 
 int RunExport(const CommandLine& line) {
-    const int language = line.languageState();
+    const Language language = line.language();
     const ExchangeFormat format = ExchangeFormatOf(line.output);
     if (format == ExchangeFormat::Unknown) {
         ErrorLine(line.output + ": " + Localise(language, text::UnknownFormat));
@@ -125,7 +100,7 @@ int RunExport(const CommandLine& line) {
     }
     EditorState state;
     if (int code = OpenDataFile(line.operands[0], language, state)) return code;
-    const std::string content = ExportText(state, format);
+    const std::string content = ExportText(state.radio(), format);
     if (line.output == "-") {
         std::fwrite(content.data(), 1, content.size(), stdout);
         return std::fflush(stdout) == 0 ? kExitOk : kExitFile;
@@ -139,7 +114,7 @@ int RunExport(const CommandLine& line) {
 }
 
 int RunImport(const CommandLine& line) {
-    const int language = line.languageState();
+    const Language language = line.language();
     const std::string& input = line.operands[0];
     const ExchangeFormat format = ExchangeFormatOf(input);
     if (format == ExchangeFormat::Unknown) {
@@ -174,15 +149,16 @@ int RunImport(const CommandLine& line) {
         ErrorLine(Localise(language, text::NothingWritten));
         return kExitInvalidImport;
     }
-    return SaveDataFile(line.output, state, language);
+    return SaveDataFile(line.output, state.radio(), language);
 }
 
 int RunDiff(const CommandLine& line) {
-    const int language = line.languageState();
+    const Language language = line.language();
     EditorState before, after;
     if (int code = OpenDataFile(line.operands[0], language, before)) return code;
     if (int code = OpenDataFile(line.operands[1], language, after)) return code;
-    const std::vector<Difference> differences = CompareEditors(before, after, language);
+    const std::vector<Difference> differences =
+        CompareRadioData(before.radio(), after.radio(), language);
     const std::string out = line.json ? DifferencesJson(differences) : DifferencesText(differences);
     std::fwrite(out.data(), 1, out.size(), stdout);
     if (std::fflush(stdout) != 0) return kExitFile;
@@ -190,62 +166,51 @@ int RunDiff(const CommandLine& line) {
 }
 
 int RunShow(const CommandLine& line) {
-    const int language = line.languageState();
+    const Language language = line.language();
     EditorState state;
     if (int code = OpenDataFile(line.operands[0], language, state)) return code;
+    const RadioData& radio = state.radio();
 
     std::string out;
     // Band frame.
-    out += caption("Frame1", language) + "  " + caption("Label3", language) + " ";
-    out += state.currentBand >= 0 && state.currentBand < static_cast<int>(kBands.size())
-               ? std::string(kBands[state.currentBand].text)
-               : std::string();
+    out += BandFrameCaption(language) + "  " + BandListLabel(language) + " ";
+    out += IsBand(radio.band) ? std::string(kBands[static_cast<std::size_t>(radio.band)].text)
+                              : std::string();
     out += "\n\n";
 
     // Channel table, as the main window shows it.
     constexpr std::size_t widths[kTableCols] = {8, 14, 8, 14, 8, 8, 8, 8, 6};
-    for (int column = 0; column < kTableCols; ++column) {
-        const LocalText& header = kChannelTableHeaders[column];
-        out += pad(Localise(language, header), widths[column]);
-    }
-    out += "\n";
-    for (int row = 1; row <= kChannelCount; ++row) {
-        char number[4];
-        std::snprintf(number, sizeof number, "%02d", row);
-        std::string text = pad(number, widths[0]);
-        for (int column = 1; column < kTableCols; ++column)
-            text += pad(state.table.at(row, column), widths[column]);
-        while (!text.empty() && text.back() == ' ')
+    for (int row = 0; row <= kChannelCount; ++row) {
+        std::string text;
+        for (int column = 0; column < kTableCols; ++column)
+            text += pad(CellText(state, row, column), widths[column]);
+        // The header row keeps its padding, as the window's columns do.
+        while (row > 0 && !text.empty() && text.back() == ' ')
             text.pop_back();
         out += text + "\n";
     }
 
     // Function panel, as the main window shows it.
-    out += "\n" + caption("Frame2", language) + "\n";
-    const std::pair<const char*, std::pair<const char*, int>> panel[] = {
-        {"Label4", {"Combo2", state.voicePrompt}},    {"Label5", {"Combo3", state.timeOutTimer}},
-        {"Label1", {"Combo4", state.timeOutWarning}}, {"Label6", {"Combo9", state.squelchLevel}},
-        {"Label7", {"Combo6", state.batterySave}},    {"Label8", {"Combo7", state.beep}},
-    };
-    for (const auto& [label, list] : panel)
-        out += "  " + pad(caption(label, language), 18) +
-               listEntry(list.first, list.second, language) + "\n";
+    out += "\n" + FunctionPanelCaption(language) + "\n";
+    for (PanelList list : kPanelLists)
+        out += "  " + pad(PanelListLabel(language, list), 18) +
+               PanelListEntry(language, list, PanelListPosition(radio.functions, list)) + "\n";
 
-    // The settings kept in the stores, by name.
+    // The other settings, by name.
     out += "\n";
-    for (const auto& key : SettingKeys()) {
+    for (const SettingKey& key : SettingKeys()) {
         out += "  " + pad(key.name, 20) +
-               (key.text ? "\"" + SettingText(state, key.name) + "\""
-                         : std::to_string(SettingNumber(state, key.name))) +
+               (key.text ? "\"" + SettingText(radio, key.name) + "\""
+                         : std::to_string(SettingNumber(radio, key.name))) +
                "\n";
     }
     out += "  " + pad("dtmfMemory", 20);
-    for (std::size_t i = 0; i < state.stores.dtmfMemory.size(); ++i)
-        out += (i ? " " : "") + ("\"" + state.stores.dtmfMemory[i] + "\"");
+    for (std::size_t i = 0; i < radio.dtmf.memories.size(); ++i)
+        out += (i ? " " : "") + ("\"" + radio.dtmf.memories[i] + "\"");
     out += "\n";
-    for (int i = 0; i < 2; ++i)
+    for (std::size_t i = 0; i < radio.embeddedTexts.size(); ++i)
         out += "  " + pad("embeddedText" + std::to_string(i + 1), 20) + "\"" +
-               state.stores.embeddedTexts[i] + "\"\n";
+               radio.embeddedTexts[i] + "\"\n";
     std::fwrite(out.data(), 1, out.size(), stdout);
     return std::fflush(stdout) == 0 ? kExitOk : kExitFile;
 }

@@ -1,5 +1,5 @@
 // read, write, ports: the verbs that talk to radios. Each port gets its own serial link,
-// editor copy and transfer controller (the window's engine); all run side by side in one
+// editor copy and transfer controller (the window's own transfer); all run side by side in one
 // event loop, so several radios are written at once without threads.
 #include "CliTexts.h"
 #include "Commands.h"
@@ -9,6 +9,7 @@
 #include "editor/qt/ParameterLocation.h"
 #include "image/qt/BackupLocation.h"
 #include "link/PortTable.h"
+#include "link/RadioFrames.h"
 #include "link/qt/ComPorts.h"
 #include "link/qt/SerialLink.h"
 #include "link/qt/TransferController.h"
@@ -26,7 +27,7 @@ namespace tlv::cli {
 
 namespace {
 
-// No transfer takes this long: the engine ends every transfer within its time limit of 60 s
+// No transfer takes this long: the session ends every transfer within its time limit of 60 s
 // (kTransferLimitTicks). The guard only protects against a wedged event loop.
 constexpr int kOverallTimeoutMs = 10 * 60 * 1000;
 
@@ -73,16 +74,16 @@ struct PortRun {
     std::string verifyFailure; // the read-back differs or failed
 };
 
-std::string outcomeText(const PortRun& run, char direction, int language) {
+std::string outcomeText(const PortRun& run, TransferDirection direction, Language language) {
     if (!run.failure.empty()) return run.failure;
     if (!run.outcome) return Localise(language, msg::CommunicationError.text);
     switch (*run.outcome) {
     case TransferOutcome::Success:
-        return Localise(language, direction == 'R' ? status::ReadSuccess : status::WriteSuccess);
+        return Localise(language, direction == TransferDirection::Read ? status::ReadSuccess
+                                                                       : status::WriteSuccess);
     case TransferOutcome::Declined:
         return Localise(language, msg::BandMismatch.text);
     case TransferOutcome::CommunicationError:
-    case TransferOutcome::ImageRejected:
     case TransferOutcome::Stopped:
         break;
     }
@@ -90,7 +91,7 @@ std::string outcomeText(const PortRun& run, char direction, int language) {
     std::string text =
         Localise(language, *run.outcome == TransferOutcome::Stopped ? text::Interrupted
                                                                     : msg::CommunicationError.text);
-    std::string cause = DescribeFailure(run.transfer->engine().lastFailure(), language);
+    std::string cause = DescribeFailure(run.transfer->session().lastFailure(), language);
     std::replace(cause.begin(), cause.end(), '\n', ' ');
     return cause.empty() ? text : text + " " + cause;
 }
@@ -111,7 +112,7 @@ std::string backupFolderFor(const CommandLine& line) {
 // the same image, so the first one to reach its radio keeps the only copy. A backup that fails
 // does not stop the transfer.
 void takeBackups(std::vector<std::unique_ptr<PortRun>>& runs, PortRun& run,
-                 const std::string& backupFolder, int language) {
+                 const std::string& backupFolder, Language language) {
     if (backupFolder.empty()) return;
     run.transfer->setBackupFolder(backupFolder);
     auto taken = [&runs] {
@@ -134,7 +135,7 @@ void takeBackups(std::vector<std::unique_ptr<PortRun>>& runs, PortRun& run,
 // Opens every port and gives it its transfer controller; a port that cannot be opened keeps the
 // reason in `failure`. The transfers keep their backups in `backupFolder` (none when empty).
 void openPorts(std::vector<std::unique_ptr<PortRun>>& runs, std::optional<bool> bandAnswer,
-               int language, const std::string& backupFolder) {
+               Language language, const std::string& backupFolder) {
     for (auto& entry : runs) {
         PortRun& run = *entry;
         run.ports = std::make_unique<ComPorts>(run.link);
@@ -158,7 +159,8 @@ void openPorts(std::vector<std::unique_ptr<PortRun>>& runs, std::optional<bool> 
 
 // Starts a transfer in `direction` on every opened port and runs the event loop until all
 // ended; each run's outcome is that of this transfer.
-void runPhase(std::vector<std::unique_ptr<PortRun>>& runs, char direction, int language) {
+void runPhase(std::vector<std::unique_ptr<PortRun>>& runs, TransferDirection direction,
+              Language language) {
     std::vector<std::string> names;
     for (const auto& run : runs)
         names.push_back(run->name);
@@ -205,39 +207,40 @@ void runPhase(std::vector<std::unique_ptr<PortRun>>& runs, char direction, int l
 }
 
 // Opens every port, starts one transfer on each and runs the event loop until all ended.
-void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, char direction,
-                  std::optional<bool> bandAnswer, int language, const std::string& backupFolder) {
+void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, TransferDirection direction,
+                  std::optional<bool> bandAnswer, Language language,
+                  const std::string& backupFolder) {
     openPorts(runs, bandAnswer, language, backupFolder);
     runPhase(runs, direction, language);
 }
 
 // Reads back every radio whose write succeeded and compares the written addresses with what
 // was written; a radio that differs or cannot be read gets its `verifyFailure`.
-void verifyWrites(std::vector<std::unique_ptr<PortRun>>& runs, int serviceMode, int language) {
-    std::vector<std::string> written(runs.size());
+void verifyWrites(std::vector<std::unique_ptr<PortRun>>& runs, bool serviceMode,
+                  Language language) {
+    std::vector<std::optional<MemoryImage>> written(runs.size());
     for (std::size_t i = 0; i < runs.size(); ++i) {
         PortRun& run = *runs[i];
         if (exitCodeOf(run) != kExitOk) {
             run.transfer.reset(); // nothing to verify: the write failed
             continue;
         }
-        written[i] = run.transfer->engine().state().writeImageText;
+        written[i] = run.transfer->session().imageWritten();
     }
-    runPhase(runs, 'R', language);
+    runPhase(runs, TransferDirection::Read, language);
     for (std::size_t i = 0; i < runs.size(); ++i) {
         PortRun& run = *runs[i];
-        if (written[i].empty()) continue;
+        if (!written[i]) continue;
         run.verifying = true;
         if (!run.outcome || *run.outcome == TransferOutcome::CommunicationError ||
             *run.outcome == TransferOutcome::Declined) {
             run.verifyFailure = Localise(language, text::VerifyReadFailed);
             continue;
         }
+        // A read stopped part-way differs at the first written address it did not reach.
         const auto address = FirstDifferingWrittenAddress(
-            written[i], run.transfer->engine().state().readImageText, serviceMode);
-        if (written[i].size() != 2 * kImageBytes) {
-            run.verifyFailure = Localise(language, text::VerifyReadFailed);
-        } else if (address) {
+            *written[i], run.transfer->session().memoryRead(), serviceMode);
+        if (address) {
             char hex[8];
             std::snprintf(hex, sizeof hex, "0x%04X", *address);
             run.verifyFailure = Localise(language, text::VerifyDifference, hex);
@@ -250,41 +253,39 @@ void verifyWrites(std::vector<std::unique_ptr<PortRun>>& runs, int serviceMode, 
 int RunRead(const CommandLine& line, int argc, char** argv) {
     QCoreApplication app(argc, argv);
     catchInterrupts();
-    const int language = line.languageState();
+    const Language language = line.language();
     if (int code = CheckOutputFolder(line.output, language)) return code;
     std::vector<std::unique_ptr<PortRun>> runs;
     runs.push_back(std::make_unique<PortRun>());
     runs[0]->name = line.ports[0];
     runs[0]->editor = MakeStartupEditor(language);
-    runTransfers(runs, 'R', std::nullopt, language, backupFolderFor(line));
+    runTransfers(runs, TransferDirection::Read, std::nullopt, language, backupFolderFor(line));
     const PortRun& run = *runs[0];
     if (exitCodeOf(run) != kExitOk) {
-        // The engine has shown the communication error itself; a port that never opened or a
-        // transfer that never ended has not.
-        if (!run.failure.empty() || !run.outcome ||
-            *run.outcome == TransferOutcome::ImageRejected ||
-            *run.outcome == TransferOutcome::Stopped)
-            ErrorLine(outcomeText(run, 'R', language));
+        // The transfer has shown the communication error itself; a port that never opened, a
+        // transfer that never ended and one that was interrupted have not.
+        if (!run.failure.empty() || !run.outcome || *run.outcome == TransferOutcome::Stopped)
+            ErrorLine(outcomeText(run, TransferDirection::Read, language));
         return interruptingSignal ? interruptedExitCode() : kExitCommunication;
     }
-    if (int code = SaveDataFile(line.output, run.editor, language)) return code;
-    ErrorLine(run.name + ": " + outcomeText(run, 'R', language));
+    if (int code = SaveDataFile(line.output, run.editor.radio(), language)) return code;
+    ErrorLine(run.name + ": " + outcomeText(run, TransferDirection::Read, language));
     return kExitOk;
 }
 
 int RunWrite(const CommandLine& line, int argc, char** argv) {
     QCoreApplication app(argc, argv);
-    const int language = line.languageState();
+    const Language language = line.language();
     EditorState editor;
     if (int code = OpenDataFile(line.operands[0], language, editor)) return code;
     // Opening a file switches the service functions off; --service switches them on again.
-    if (line.service) editor.serviceMode = 1;
+    if (line.service) editor.session.serviceMode = true;
 
-    // The band question comes at the first acknowledgement when the file's band is not the
-    // band the link last agreed (0 at start). It is settled once, before any radio is touched,
-    // and every transfer gets the same answer.
+    // A write asks the band question when the file's band is not the band the link last agreed
+    // (the first band, in a new program). It is settled once, before any radio is touched, and
+    // every transfer gets the same answer.
     std::optional<bool> bandAnswer;
-    if (editor.currentBand != 0) {
+    if (editor.radio().band != 0) {
         const std::string question = Localise(language, msg::BandMismatch.text);
         if (line.yes)
             bandAnswer = true;
@@ -307,15 +308,16 @@ int RunWrite(const CommandLine& line, int argc, char** argv) {
         runs.push_back(std::move(run));
     }
     catchInterrupts();
-    runTransfers(runs, 'W', bandAnswer, language, backupFolderFor(line));
+    runTransfers(runs, TransferDirection::Write, bandAnswer, language, backupFolderFor(line));
     // The results of the writes, before a read-back replaces the runs' outcomes.
     std::vector<std::string> results;
     std::vector<bool> written;
     for (const auto& run : runs) {
-        results.push_back(run->name + ": " + outcomeText(*run, 'W', language));
+        results.push_back(run->name + ": " + outcomeText(*run, TransferDirection::Write, language));
         written.push_back(exitCodeOf(*run) == kExitOk);
     }
-    if (line.verify && !interruptingSignal) verifyWrites(runs, editor.serviceMode, language);
+    if (line.verify && !interruptingSignal)
+        verifyWrites(runs, editor.session.serviceMode, language);
 
     int code = kExitOk;
     for (std::size_t i = 0; i < runs.size(); ++i) {

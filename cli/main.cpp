@@ -18,7 +18,7 @@ int main(int argc, char* argv[]) {
     const CommandLine& line = parsed.line;
     if (!parsed.ok) {
         ErrorLine("tlv6200-cli: " +
-                  tlv::Localise(line.languageState(), tlv::text::UsageError, parsed.error));
+                  tlv::Localise(line.language(), tlv::text::UsageError, parsed.error));
         std::fputs(UsageText(line.verb).c_str(), stderr);
         return kExitUsage;
     }

@@ -1,9 +1,10 @@
 // The bytes of a .DAT file, opened as the File menu opens one: a file that is not a channel
-// data file is refused and changes nothing; one that is opens, saves as 853 bytes, and that
-// saved file opens to the same editor image.
+// data file is refused; one that is carries its bytes after the magic as the image, opens,
+// saves as 853 bytes, and that saved file opens and saves unchanged.
 #include "FuzzSupport.h"
 #include "editor/Startup.h"
 #include "image/DataFile.h"
+#include "image/EditorImage.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,26 +14,26 @@ using namespace tlv;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
     const std::string_view file(reinterpret_cast<const char*>(data), size);
-    const EditorState before = MakeStartupEditor(1);
-    EditorState editor = before;
-    fuzz::AnsweringBox box;
-    const std::optional<std::string> image = DataFileImageText(file);
-    if (!image) {
-        fuzz::Require(size < kDataFileMinBytes || file.substr(0, 5) != "QDM74",
-                      "only a short file or a wrong magic is refused");
-        return 0;
+    const std::optional<MemoryImage> image = DataFileImage(file);
+    const bool dataFile = size >= kDataFileMinBytes && file.starts_with(kDataFileMagic);
+    fuzz::Require(image.has_value() == dataFile,
+                  "a file is refused exactly when it is short or has a wrong magic");
+    if (!image) return 0;
+    for (std::size_t i = 0; i < image->size(); ++i) {
+        const std::size_t at = kDataFileMagicBytes + i;
+        fuzz::Require((*image)[i] == (at < size ? data[at] : 0xFF),
+                      "the image is the bytes after the magic, completed with 0xFF");
     }
-    if (!DecodeImage(editor, *image, box)) {
-        fuzz::Require(fuzz::SameEditor(editor, before), "a refused image changes nothing");
-        return 0;
-    }
-    const std::string saved = BuildDataFile(editor);
-    fuzz::Require(saved.size() == kDataFileBytes && saved.starts_with("QDM74"),
+
+    EditorState editor = MakeStartupEditor(Language::English);
+    LoadImage(editor, *image);
+    const std::string saved = BuildDataFile(editor.radio());
+    fuzz::Require(saved.size() == kDataFileBytes && saved.starts_with(kDataFileMagic),
                   "a save is the magic and 848 bytes");
-    const std::optional<std::string> reopened = DataFileImageText(saved);
-    fuzz::Require(reopened.has_value(), "a saved file opens");
-    EditorState again = MakeStartupEditor(1);
-    fuzz::Require(DecodeImage(again, *reopened, box), "a saved image is taken");
-    fuzz::Require(BuildDataFile(again) == saved, "a saved file opens and saves unchanged");
+    const std::optional<MemoryImage> reopened = DataFileImage(saved);
+    fuzz::Require(reopened && *reopened == EditorImage(editor), "a saved file holds the image");
+    EditorState again = MakeStartupEditor(Language::English);
+    LoadImage(again, *reopened);
+    fuzz::Require(BuildDataFile(again.radio()) == saved, "a saved file opens and saves unchanged");
     return 0;
 }

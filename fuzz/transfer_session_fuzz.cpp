@@ -1,16 +1,15 @@
-// The transfer engine fed a script of events: chunks of bytes (arbitrary, or the answers a
+// The transfer session fed a script of events: chunks of bytes (arbitrary, or the answers a
 // radio gives), breaks, supervision and status ticks, starts, a closed port and a lost port,
-// with a message box that runs further events while it is open, as a nested event loop does.
+// with a host whose messages and band question run further events while they are open, as a
+// nested event loop does.
 //
-// Checked after every event: the receive and image buffers stay within their caps, every frame
-// put on the wire is one the protocol knows (with an address a transfer uses), a refused start
-// sends nothing, a read that succeeds took exactly its 16 blocks, and without input every
-// transfer ends within the time limit.
+// Checked after every event: the unconsumed bytes and the bytes read stay within their caps,
+// every frame put on the wire is one the protocol knows (with an address a transfer uses), a
+// refused start sends nothing, a read that succeeds took exactly its 16 blocks, and without
+// input every transfer ends within the time limit.
 #include "FuzzSupport.h"
 #include "editor/Startup.h"
-#include "image/ImageFields.h"
-#include "image/ImageLayout.h"
-#include "link/TransferEngine.h"
+#include "link/TransferSession.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -44,9 +43,11 @@ class Script {
 };
 
 bool knownFrame(std::span<const uint8_t> frame) {
-    if (frame.size() == 7) return std::memcmp(frame.data(), frame::Handshake, 7) == 0;
+    if (frame.size() == frame::Handshake.size())
+        return std::memcmp(frame.data(), frame::Handshake.data(), frame.size()) == 0;
     if (frame.size() == 1)
-        return frame[0] == frame::IdentRequest || frame[0] == frame::Ack || frame[0] == frame::End;
+        return frame[0] == frame::IdentificationRequest || frame[0] == frame::Ack ||
+               frame[0] == frame::End;
     const int address = frame.size() >= 3 ? frame[1] << 8 | frame[2] : -1;
     if (frame.size() == 4)
         return frame[0] == frame::ReadRequest && frame[3] == kReadBlockBytes &&
@@ -54,19 +55,27 @@ bool knownFrame(std::span<const uint8_t> frame) {
                (address - kFirstBlockAddress) % kReadBlockBytes == 0;
     if (frame.size() == 4 + kWriteBlockBytes)
         return frame[0] == frame::Block && frame[3] == kWriteBlockBytes &&
-               address >= kFirstBlockAddress && address < kWriteEndAddress &&
-               address % kWriteBlockBytes == 0 && !(address >= 0x0190 && address < 0x01B0) &&
-               !(address >= 0x01C0 && address < 0x0200);
+               address % kWriteBlockBytes == 0 && IsWrittenBlock(address, true);
     return false;
 }
 
+class Run;
+
+// While a message or the band question is "open", the host runs a few more events of the
+// script; the band question is then answered from it.
 class Host : public TransferHost {
   public:
+    Run* run = nullptr;
+    int depth = 0;
+    int eventsRun = 0; // events run while a message was open
     bool open = true;
     int lastRequest = -1; // address of the last read request
     std::size_t frames = 0;
     std::vector<TransferOutcome> outcomes;
     bool portIsOpen() const override { return open; }
+    void tell(const Notice&) override { runNested(); }
+    bool confirmBandMismatch() override;
+    void runNested();
     void sendBytes(std::span<const uint8_t> frame) override {
         fuzz::Require(knownFrame(frame), "only frames of the protocol go on the wire");
         if (frame.size() == 4) lastRequest = frame[1] << 8 | frame[2];
@@ -77,21 +86,10 @@ class Host : public TransferHost {
     void transferEnded(TransferOutcome outcome) override { outcomes.push_back(outcome); }
 };
 
-class Run;
-
-// While "open", the box runs a few more events of the script; then answers from it.
-class NestedBox : public MessageBoxService {
-  public:
-    Run* run = nullptr;
-    int depth = 0;
-    int eventsRun = 0; // events run while a box was open
-    int LocalMsgBox(const std::string&, int flags, const std::string&) override;
-};
-
 class Run {
   public:
     Run(const uint8_t* data, std::size_t size) : script(data, size) {
-        box.run = this;
+        host.run = this;
         memory.assign(0x1000, 0xFF);
         for (std::size_t i = 0; i < std::min<std::size_t>(size, 64); ++i)
             memory[0x10 + i * 13 % 0x400] = data[i];
@@ -121,43 +119,46 @@ class Run {
             break;
         }
         case 4:
-            engine.onBreak();
+            session.onBreak();
             break;
         case 5:
         case 6:
-            engine.onSupervisionTick();
+            session.onSupervisionTick();
             break;
         case 7:
-            engine.onStatusTick();
+            session.onStatusTick();
             break;
         case 8: {
             const std::size_t frames = host.frames;
-            const int nested = box.eventsRun;
-            if (!engine.StartTransfer(op & 0x10 ? 'W' : 'R') && box.eventsRun == nested)
+            const int nested = host.eventsRun;
+            if (!session.start(op & 0x10 ? TransferDirection::Write : TransferDirection::Read) &&
+                host.eventsRun == nested)
                 fuzz::Require(host.frames == frames, "a refused start sends nothing");
             break;
         }
         case 9:
             host.open = !host.open;
-            if (!host.open) engine.onPortLost("/dev/ttyUSB0");
+            if (!host.open) session.onPortLost("/dev/ttyUSB0");
             break;
         default:
-            editor.currentBand = script.next() % 7;
-            editor.serviceMode = op & 1;
+            editor.radio().band = script.next() % 7;
+            editor.session.serviceMode = op & 1;
             break;
         }
         check();
     }
 
-    void feed(const Bytes& bytes) { engine.onBytes(bytes); }
+    void feed(const Bytes& bytes) { session.onBytes(bytes); }
 
     void check() {
-        const TransferState& state = engine.state();
-        fuzz::Require(state.receiveText.size() <= kReceiveTextCap, "receive text capped");
-        fuzz::Require(state.readImageText.size() <= kReadImageDigits, "read image capped");
+        const RadioProtocol& protocol = session.protocol();
+        fuzz::Require(protocol.unconsumed().size() <= RadioProtocol::kUnconsumedCap,
+                      "unconsumed bytes capped");
+        fuzz::Require(session.memoryRead().size() <= std::size_t{kReadBytes}, "bytes read capped");
         for (std::size_t i = checkedOutcomes; i < host.outcomes.size(); ++i) {
-            if (host.outcomes[i] == TransferOutcome::Success && state.transferDirection == "R")
-                fuzz::Require(state.readImageText.size() == kReadImageDigits,
+            if (host.outcomes[i] == TransferOutcome::Success &&
+                session.direction() == TransferDirection::Read)
+                fuzz::Require(session.memoryRead().size() == std::size_t{kReadBytes},
                               "a successful read took its 16 blocks");
         }
         checkedOutcomes = host.outcomes.size();
@@ -165,30 +166,31 @@ class Run {
 
     void finish() {
         // Without input, every transfer ends within the time limit.
-        for (int tick = 0; tick <= kTransferLimitTicks && engine.running(); ++tick)
-            engine.onSupervisionTick();
-        fuzz::Require(!engine.running(), "a transfer ends within the time limit");
+        for (int tick = 0; tick <= kTransferLimitTicks && session.running(); ++tick)
+            session.onSupervisionTick();
+        fuzz::Require(!session.running(), "a transfer ends within the time limit");
     }
 
     Script script;
-    EditorState editor = MakeStartupEditor(1);
-    NestedBox box;
+    EditorState editor = MakeStartupEditor(Language::English);
     Host host;
-    TransferEngine engine{editor, box, host};
+    TransferSession session{editor, host};
     Bytes memory;
     std::size_t checkedOutcomes = 0;
 };
 
-int NestedBox::LocalMsgBox(const std::string&, int flags, const std::string&) {
-    if (depth < 2 && run != nullptr) {
-        ++depth;
-        const int events = run->script.next() % 8;
-        for (int i = 0; i < events && !run->script.done(); ++i, ++eventsRun)
-            run->step();
-        --depth;
-    }
-    if ((flags & 7) == mb::YesNo) return run != nullptr && run->script.next() & 1 ? IdYes : IdNo;
-    return IdOk;
+void Host::runNested() {
+    if (depth >= 2 || run == nullptr) return;
+    ++depth;
+    const int events = run->script.next() % 8;
+    for (int i = 0; i < events && !run->script.done(); ++i, ++eventsRun)
+        run->step();
+    --depth;
+}
+
+bool Host::confirmBandMismatch() {
+    runNested();
+    return run != nullptr && run->script.next() & 1;
 }
 
 } // namespace

@@ -1,9 +1,7 @@
 #include "exchange/ChannelCsv.h"
 
-#include "editor/ToneList.h"
 #include "exchange/ExchangeTexts.h"
-#include "exchange/SettingNames.h"
-#include "image/ImageLayout.h"
+#include "radio/RadioData.h"
 
 #include <algorithm>
 #include <cctype>
@@ -23,25 +21,31 @@ std::string mhz(long long value, int decimals) {
     return FormatFrequencyUnits(value) + (decimals == 6 ? "0" : "");
 }
 
-struct Tone {
+// A tone as CHIRP's columns give it.
+struct ChirpTone {
     char kind = '-';     // '-' none, 'T' CTCSS, 'D' DCS
     std::string value;   // "88.5" or the DCS digits "023"
     char polarity = 'N'; // CHIRP polarity: N normal, R reversed
 };
 
-Tone toneOf(const EditorState& state, int row, int column) {
-    const std::string& cell = state.table.at(row, column);
-    Tone tone;
-    if (cell.empty() || IsToneOffText(state.lists, cell)) return tone;
-    if (cell.front() == 'D' && cell.size() >= 3) {
-        tone.kind = 'D';
-        tone.value = cell.substr(1, cell.size() - 2);
-        tone.polarity = cell.back() == 'I' ? 'R' : 'N';
-        return tone;
+ChirpTone chirpTone(Tone tone) {
+    ChirpTone chirp;
+    switch (tone.kind) {
+    case Tone::Kind::Off:
+        break;
+    case Tone::Kind::Ctcss:
+        chirp.kind = 'T';
+        chirp.value = ToneValueText(tone);
+        break;
+    case Tone::Kind::Dcs: {
+        const std::string text = ToneValueText(tone); // "D023N"
+        chirp.kind = 'D';
+        chirp.value = text.substr(1, 3);
+        chirp.polarity = tone.inverted ? 'R' : 'N';
+        break;
     }
-    tone.kind = 'T';
-    tone.value = cell;
-    return tone;
+    }
+    return chirp;
 }
 
 std::string field(const std::string& value) {
@@ -149,7 +153,7 @@ bool isChirpNewFileMemory(const CsvRow& row, const std::map<std::string, std::si
 
 class CsvReader {
   public:
-    CsvReader(bool renumber, int language, ImportReport& report)
+    CsvReader(bool renumber, Language language, ImportReport& report)
         : renumber_(renumber), language_(language), report_(report) {}
 
     ImportPatch read(const std::string& input) {
@@ -435,7 +439,7 @@ class CsvReader {
     }
 
     bool renumber_;
-    int language_;
+    Language language_;
     ImportReport& report_;
     ImportPatch patch_;
     std::map<std::string, std::size_t> columns_;
@@ -445,37 +449,32 @@ class CsvReader {
 
 } // namespace
 
-std::string ExportCsv(const EditorState& state) {
+std::string ExportCsv(const RadioData& radio) {
     std::string out = std::string(kChirpHeader) + "\r\n";
-    for (int row = 1; row <= kChannelCount; ++row) {
-        if (!state.table.inUse(row)) continue;
-        const std::string& rxText = state.table.at(row, col::RxFrequency);
-        const std::string& txText = state.table.at(row, col::TxFrequency);
-        const auto rx = units(rxText);
-        const auto tx = units(txText);
+    for (int number = 1; number <= kChannelCount; ++number) {
+        const Channel& channel = radio.channel(number);
+        if (!channel.inUse()) continue;
+        const long long rx = channel.rx->tens;
 
-        std::string frequency = rx ? mhz(*rx, 6) : rxText;
+        const std::string frequency = mhz(rx, 6);
         std::string duplex, offset = "0.000000";
-        if (txText.empty()) {
+        if (!channel.tx) {
             duplex = "off";
-        } else if (!rx || !tx) {
-            duplex = "split";
-            offset = tx ? mhz(*tx, 6) : txText;
-        } else if (*tx != *rx) {
-            const long long difference = *tx > *rx ? *tx - *rx : *rx - *tx;
+        } else if (const long long tx = channel.tx->tens; tx != rx) {
+            const long long difference = tx > rx ? tx - rx : rx - tx;
             // Within a band the transmit frequency is an offset; beyond 70 MHz (wider than
             // any band) it is given whole.
             if (difference < 7000000LL) {
-                duplex = *tx > *rx ? "+" : "-";
+                duplex = tx > rx ? "+" : "-";
                 offset = mhz(difference, 6);
             } else {
                 duplex = "split";
-                offset = mhz(*tx, 6);
+                offset = mhz(tx, 6);
             }
         }
 
-        const Tone txTone = toneOf(state, row, col::TxTone);
-        const Tone rxTone = toneOf(state, row, col::RxTone);
+        const ChirpTone txTone = chirpTone(channel.txTone);
+        const ChirpTone rxTone = chirpTone(channel.rxTone);
         std::string mode, rTone = "88.5", cTone = "88.5", dtcs = "023", rxDtcs = "023";
         std::string crossMode = "Tone->Tone";
         if (txTone.kind == 'T') rTone = txTone.value;
@@ -493,16 +492,15 @@ std::string ExportCsv(const EditorState& state) {
             mode = "DTCS";
         } else {
             mode = "Cross";
-            auto part = [](const Tone& t) {
+            auto part = [](const ChirpTone& t) {
                 return t.kind == 'T' ? std::string("Tone") : t.kind == 'D' ? "DTCS" : "";
             };
             crossMode = part(txTone) + "->" + part(rxTone);
         }
 
-        const bool wide = OptionValue(state, row, col::Bandwidth) == 1;
-        const bool scan = OptionValue(state, row, col::Scan) == 1;
-        const bool high = OptionValue(state, row, col::Power) == 1;
-        const std::vector<std::string> fields{std::to_string(row),
+        const bool wide = channel.bandwidth == Bandwidth::Wide;
+        const bool high = channel.power == Power::High;
+        const std::vector<std::string> fields{std::to_string(number),
                                               "",
                                               frequency,
                                               duplex,
@@ -516,7 +514,7 @@ std::string ExportCsv(const EditorState& state) {
                                               crossMode,
                                               wide ? "FM" : "NFM",
                                               "5.00",
-                                              scan ? "" : "S",
+                                              channel.scan ? "" : "S",
                                               high ? kHighPowerWatts : kLowPowerWatts,
                                               "",
                                               "",
@@ -530,9 +528,9 @@ std::string ExportCsv(const EditorState& state) {
     return out;
 }
 
-ImportPatch ParseCsv(const std::string& text, bool renumber, int languageState,
+ImportPatch ParseCsv(const std::string& text, bool renumber, Language language,
                      ImportReport& report) {
-    return CsvReader(renumber, languageState, report).read(text);
+    return CsvReader(renumber, language, report).read(text);
 }
 
 } // namespace tlv

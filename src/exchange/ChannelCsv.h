@@ -16,12 +16,12 @@ inline constexpr const char* kHighPowerWatts = "5.0W";
 inline constexpr const char* kLowPowerWatts = "1.0W";
 
 // The CSV text of the channels in use (CRLF line ends, as CHIRP writes them).
-std::string ExportCsv(const EditorState& state);
+std::string ExportCsv(const RadioData& radio);
 
 // Reads CHIRP CSV by header names into a patch of channels. Each row goes to the channel of its
 // Location (1..16), or, with `renumber`, the rows in Location order to channels 1..N. What the
 // radio cannot keep (names, comments, priority scan, digits finer than 10 Hz) gives a note.
-ImportPatch ParseCsv(const std::string& text, bool renumber, int languageState,
+ImportPatch ParseCsv(const std::string& text, bool renumber, Language language,
                      ImportReport& report);
 
 } // namespace tlv

@@ -3,7 +3,7 @@
 #include "exchange/ExchangeTexts.h"
 #include "exchange/JsonExport.h"
 #include "exchange/SettingNames.h"
-#include "image/ImageLayout.h"
+#include "radio/Bands.h"
 
 namespace tlv {
 
@@ -20,7 +20,7 @@ std::string shownText(const std::string& text) {
 
 class Comparison {
   public:
-    explicit Comparison(int language) : language_(language) {}
+    explicit Comparison(Language language) : language_(language) {}
 
     void number(const std::string& where, int before, int after, const std::string& shownBefore,
                 const std::string& shownAfter) {
@@ -37,17 +37,16 @@ class Comparison {
                           JsonString(after)});
     }
 
-    void channel(const EditorState& before, const EditorState& after, int row) {
-        const std::string where = "channel " + std::to_string(row);
-        const bool usedBefore = before.table.inUse(row), usedAfter = after.table.inUse(row);
-        if (!usedBefore && !usedAfter) return;
-        if (usedBefore != usedAfter) {
-            found_.push_back({where, "", channelShown(before, row), channelShown(after, row),
-                              ChannelJson(before, row), ChannelJson(after, row)});
+    void channel(const Channel& before, const Channel& after, int number) {
+        const std::string where = "channel " + std::to_string(number);
+        if (!before.inUse() && !after.inUse()) return;
+        if (before.inUse() != after.inUse()) {
+            found_.push_back({where, "", channelShown(before), channelShown(after),
+                              ChannelJson(before), ChannelJson(after)});
             return;
         }
-        const auto valuesBefore = ChannelValues(before, row);
-        const auto valuesAfter = ChannelValues(after, row);
+        const auto valuesBefore = ChannelValues(before);
+        const auto valuesAfter = ChannelValues(after);
         for (std::size_t i = 0; i < valuesBefore.size(); ++i) {
             const NamedValue& b = valuesBefore[i];
             const NamedValue& a = valuesAfter[i];
@@ -62,33 +61,34 @@ class Comparison {
     std::vector<Difference> take() { return std::move(found_); }
 
   private:
-    std::string channelShown(const EditorState& state, int row) const {
-        if (!state.table.inUse(row)) return Localise(language_, text::NotInUse);
+    std::string channelShown(const Channel& channel) const {
+        if (!channel.inUse()) return Localise(language_, text::NotInUse);
         std::string out;
-        for (const NamedValue& value : ChannelValues(state, row))
+        for (const NamedValue& value : ChannelValues(channel))
             out += (out.empty() ? "" : ", ") + std::string(value.name) + " " +
                    (value.number ? value.text : shownText(value.text));
         return out;
     }
 
-    int language_;
+    Language language_;
     std::vector<Difference> found_;
 };
 
 std::string bandShown(int band) {
-    const bool known = band >= 0 && band < static_cast<int>(kBands.size());
-    return std::to_string(band) + (known ? " (" + std::string(kBands[band].text) + ")" : "");
+    return std::to_string(band) +
+           (IsBand(band) ? " (" + std::string(kBands[static_cast<std::size_t>(band)].text) + ")"
+                         : "");
 }
 
 } // namespace
 
-std::vector<Difference> CompareEditors(const EditorState& before, const EditorState& after,
-                                       int languageState) {
-    Comparison comparison(languageState);
-    comparison.number("band", before.currentBand, after.currentBand, bandShown(before.currentBand),
-                      bandShown(after.currentBand));
-    for (int row = 1; row <= kChannelCount; ++row)
-        comparison.channel(before, after, row);
+std::vector<Difference> CompareRadioData(const RadioData& before, const RadioData& after,
+                                         Language language) {
+    Comparison comparison(language);
+    comparison.number("band", before.band, after.band, bandShown(before.band),
+                      bandShown(after.band));
+    for (int number = 1; number <= kChannelCount; ++number)
+        comparison.channel(before.channel(number), after.channel(number), number);
     for (const SettingKey& key : SettingKeys()) {
         const std::string where = std::string("settings.") + key.name;
         if (key.text)
@@ -97,19 +97,19 @@ std::vector<Difference> CompareEditors(const EditorState& before, const EditorSt
             comparison.number(where, SettingNumber(before, key.name),
                               SettingNumber(after, key.name));
     }
-    for (std::size_t i = 0; i < before.stores.dtmfMemory.size(); ++i)
-        comparison.text("dtmfMemory[" + std::to_string(i) + "]", before.stores.dtmfMemory[i],
-                        after.stores.dtmfMemory[i]);
-    for (int i = 0; i < kChannelCount; ++i) {
+    for (std::size_t i = 0; i < before.dtmf.memories.size(); ++i)
+        comparison.text("dtmfMemory[" + std::to_string(i) + "]", before.dtmf.memories[i],
+                        after.dtmf.memories[i]);
+    for (std::size_t i = 0; i < before.testFrequencies.size(); ++i) {
         const std::string where = "testFrequencies[" + std::to_string(i) + "]";
-        comparison.text(where + ".rx", before.stores.testFrequencies[i],
-                        after.stores.testFrequencies[i]);
-        comparison.text(where + ".tx", before.stores.testFrequencies[i + kChannelCount],
-                        after.stores.testFrequencies[i + kChannelCount]);
+        const TestFrequency& b = before.testFrequencies[i];
+        const TestFrequency& a = after.testFrequencies[i];
+        comparison.text(where + ".rx", FrequencyValue(b.rx), FrequencyValue(a.rx));
+        comparison.text(where + ".tx", FrequencyValue(b.tx), FrequencyValue(a.tx));
     }
-    for (std::size_t i = 0; i < before.stores.embeddedTexts.size(); ++i)
-        comparison.text("embeddedTexts[" + std::to_string(i) + "]", before.stores.embeddedTexts[i],
-                        after.stores.embeddedTexts[i]);
+    for (std::size_t i = 0; i < before.embeddedTexts.size(); ++i)
+        comparison.text("embeddedTexts[" + std::to_string(i) + "]", before.embeddedTexts[i],
+                        after.embeddedTexts[i]);
     return comparison.take();
 }
 

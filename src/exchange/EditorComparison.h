@@ -1,8 +1,9 @@
 #pragma once
-// The differences between two editors (two data files) by name: the band, each channel's
+// The differences between the radio data of two data files by name: the band, each channel's
 // values, the settings, the DTMF memories, the test frequencies and the embedded texts, in the
 // names of the JSON export.
-#include "editor/EditorState.h"
+#include "localisation/Language.h"
+#include "radio/RadioData.h"
 
 #include <string>
 #include <vector>
@@ -19,10 +20,10 @@ struct Difference {
 };
 
 // Everything that differs from `before` to `after`, in the order of the JSON export. A channel
-// in use on one side only is one difference with the whole channel. `languageState` is the
-// language of the "not in use" text.
-std::vector<Difference> CompareEditors(const EditorState& before, const EditorState& after,
-                                       int languageState);
+// in use on one side only is one difference with the whole channel. `language` is the language
+// of the "not in use" text.
+std::vector<Difference> CompareRadioData(const RadioData& before, const RadioData& after,
+                                         Language language);
 
 // One line per difference: "channel 3: rx 446.00625 -> 446.01250", "settings.VoxGain: 1 -> 3".
 std::string DifferencesText(const std::vector<Difference>& differences);

@@ -30,12 +30,12 @@ FileStatus ReadImportFile(const std::string& path, std::string& text) {
     return status;
 }
 
-std::string ExportText(const EditorState& state, ExchangeFormat format) {
+std::string ExportText(const RadioData& radio, ExchangeFormat format) {
     switch (format) {
     case ExchangeFormat::Json:
-        return ExportJson(state);
+        return ExportJson(radio);
     case ExchangeFormat::Csv:
-        return ExportCsv(state);
+        return ExportCsv(radio);
     case ExchangeFormat::Unknown:
         break;
     }

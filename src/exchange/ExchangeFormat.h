@@ -1,11 +1,10 @@
 #pragma once
 // The two exchange formats, told apart by the file name's extension: JSON (every value, by
 // name) and CHIRP's memory CSV (the channel list).
-#include "editor/EditorState.h"
 #include "image/FileIo.h"
+#include "radio/RadioData.h"
 
 #include <cstddef>
-
 #include <string>
 
 namespace tlv {
@@ -22,7 +21,7 @@ inline constexpr std::size_t kImportFileLimit = 1 << 20;
 // read cut off.
 FileStatus ReadImportFile(const std::string& path, std::string& text);
 
-// The editor in the format (JSON or CSV); empty for Unknown.
-std::string ExportText(const EditorState& state, ExchangeFormat format);
+// The radio data in the format (JSON or CSV); empty for Unknown.
+std::string ExportText(const RadioData& radio, ExchangeFormat format);
 
 } // namespace tlv

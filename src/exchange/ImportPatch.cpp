@@ -2,10 +2,10 @@
 
 #include "editor/EditingRules.h"
 #include "editor/EditorOps.h"
-#include "editor/ToneList.h"
 #include "exchange/ExchangeTexts.h"
 #include "exchange/SettingNames.h"
-#include "image/ImageLayout.h"
+#include "localisation/CellTexts.h"
+#include "radio/Bands.h"
 
 #include <cctype>
 
@@ -19,83 +19,67 @@ bool printableAscii(const std::string& text) {
     return true;
 }
 
-// Records the editor's messages instead of showing them; answers OK.
-class CollectingBox : public MessageBoxService {
-  public:
-    std::vector<std::string> texts;
-    int LocalMsgBox(const std::string& text, int, const std::string&) override {
-        texts.push_back(text);
-        return IdOk;
-    }
-};
-
 class Applier {
   public:
-    Applier(EditorState& state, int language, ImportReport& report)
+    Applier(EditorState& state, Language language, ImportReport& report)
         : state_(state), language_(language), report_(report) {}
 
-    void error(const std::string& where, const LocalText& text, const std::string& a = {},
-               const std::string& b = {}) {
-        report_.errors.push_back({where, Localise(language_, text, a, b)});
-    }
-    void errorText(const std::string& where, const std::string& message) {
-        report_.errors.push_back({where, message});
-    }
-
     void band(int index) {
-        if (index < 0 || index >= static_cast<int>(kBands.size())) {
-            error("band", text::OutsideList, "0", std::to_string(kBands.size() - 1));
+        if (!IsBand(index)) {
+            error("band", text::OutsideList, "0", std::to_string(kBandCount - 1));
             return;
         }
         // Programmatic selection, as an image load does it: no question, channels kept.
         SelectBandWithoutQuestion(state_, index);
     }
 
-    void channel(int row, const ChannelPatch& patch) {
-        const std::string where = Localise(language_, text::AtChannel, std::to_string(row));
+    void channel(int number, const ChannelPatch& patch) {
+        const std::string where = Localise(language_, text::AtChannel, std::to_string(number));
         if (patch.clear) {
-            ClearChannel(state_, row);
+            ClearChannel(state_, number);
             return;
         }
+        Channel& channel = state_.radio().channel(number);
         if (patch.rx) {
             if (patch.rx->empty()) {
                 error(where + " rx", text::ReceiveEmpty);
                 return;
             }
-            // The editor treats a receive frequency entered beside an empty transmit cell as a
+            // The editor treats a receive frequency entered beside no transmit frequency as a
             // new channel and gives it the defaults. A receive-only channel of the base is not
             // new: its other values stay unless the input gives them.
-            const bool inUse = state_.table.inUse(row);
-            const auto cells = state_.table.cell[row];
-            const auto entries = state_.optionIndex.entry[row - 1];
-            if (!frequency(row, col::RxFrequency, *patch.rx, where + " rx")) return;
-            if (inUse) {
-                for (int column = col::RxTone; column <= col::Scan; ++column)
-                    state_.table.at(row, column) = cells[column];
-                state_.optionIndex.entry[row - 1] = entries;
+            const Channel before = channel;
+            const int16_t rxToneEntry = state_.data.tones.at(number, col::RxTone);
+            const int16_t txToneEntry = state_.data.tones.at(number, col::TxTone);
+            if (!frequency({number, col::RxFrequency}, *patch.rx, where + " rx")) return;
+            if (before.inUse()) {
+                const std::optional<Frequency> rx = channel.rx;
+                channel = before;
+                channel.rx = rx;
+                state_.data.tones.at(number, col::RxTone) = rxToneEntry;
+                state_.data.tones.at(number, col::TxTone) = txToneEntry;
             }
         }
-        if (!state_.table.inUse(row)) {
+        if (!channel.inUse()) {
             error(where, text::ChannelNotInUse);
             return;
         }
         if (patch.tx) {
             if (patch.tx->empty()) {
-                // No transmit frequency and no transmit tone: the form a receive-only channel
-                // has after a load.
-                state_.table.at(row, col::TxFrequency).clear();
-                state_.table.at(row, col::TxTone).clear();
+                // No transmit frequency and no transmit tone: a receive-only channel.
+                channel.tx.reset();
+                channel.txTone = Tone::Off();
             } else {
-                frequency(row, col::TxFrequency, *patch.tx, where + " tx");
+                frequency({number, col::TxFrequency}, *patch.tx, where + " tx");
             }
         }
-        if (patch.rxTone) tone(row, col::RxTone, *patch.rxTone, where + " rxTone");
-        if (patch.txTone) tone(row, col::TxTone, *patch.txTone, where + " txTone");
-        if (patch.power) optionCell(row, col::Power, *patch.power, where + " power");
-        if (patch.forbid) optionCell(row, col::Forbid, *patch.forbid, where + " forbid");
+        if (patch.rxTone) tone({number, col::RxTone}, *patch.rxTone, where + " rxTone");
+        if (patch.txTone) tone({number, col::TxTone}, *patch.txTone, where + " txTone");
+        if (patch.power) option({number, col::Power}, *patch.power, where + " power");
+        if (patch.forbid) option({number, col::Forbid}, *patch.forbid, where + " forbid");
         if (patch.bandwidth)
-            optionCell(row, col::Bandwidth, *patch.bandwidth, where + " bandwidth");
-        if (patch.scan) optionCell(row, col::Scan, *patch.scan, where + " scan");
+            option({number, col::Bandwidth}, *patch.bandwidth, where + " bandwidth");
+        if (patch.scan) option({number, col::Scan}, *patch.scan, where + " scan");
     }
 
     void number(const std::string& name, int value) {
@@ -116,7 +100,7 @@ class Applier {
                   std::to_string(setting->max));
             return;
         }
-        setting->set(state_, value);
+        setting->set(state_.radio(), value);
     }
 
     void textSetting(const std::string& name, const std::string& value) {
@@ -126,11 +110,10 @@ class Applier {
             error(where, text::UnknownKey);
             return;
         }
-        if (asciiText(where, value, setting->width))
-            state_.stores.options.entry[setting->entry] = value;
+        if (asciiText(where, value, setting->width)) state_.radio().codes.*setting->field = value;
     }
 
-    void dtmfMemory(int index, const std::string& value) {
+    void dtmfMemory(std::size_t index, const std::string& value) {
         const std::string where = "dtmfMemory[" + std::to_string(index) + "]";
         if (value.size() > 16) {
             error(where, text::TextTooLong, "16");
@@ -144,15 +127,16 @@ class Applier {
                 return;
             }
         }
-        state_.stores.dtmfMemory[index] = value;
+        state_.radio().dtmf.memories[index] = value;
     }
 
-    void testFrequency(int index, bool transmit, const std::string& value) {
+    void testFrequency(std::size_t index, bool transmit, const std::string& value) {
         const std::string where =
             "testFrequencies[" + std::to_string(index) + (transmit ? "].tx" : "].rx");
-        std::string& target = state_.stores.testFrequencies[index + (transmit ? 16 : 0)];
+        TestFrequency& test = state_.radio().testFrequencies[index];
+        std::optional<Frequency>& target = transmit ? test.tx : test.rx;
         if (value.empty()) {
-            target.clear();
+            target.reset();
             return;
         }
         const auto units = FrequencyUnits(value);
@@ -161,20 +145,25 @@ class Applier {
             return;
         }
         // The image holds three integer digits and five decimals.
-        if (*units < 10000000LL || *units > 99999999LL) {
+        if (*units < 10000000LL || *units > Frequency::kMaxTens) {
             error(where, text::TestFrequencyRange);
             return;
         }
         fineDigitsNote(where, value);
-        target = FormatFrequencyUnits(*units);
+        target = Frequency{static_cast<uint32_t>(*units)};
     }
 
-    void embeddedText(int index, const std::string& value) {
+    void embeddedText(std::size_t index, const std::string& value) {
         const std::string where = "embeddedTexts[" + std::to_string(index) + "]";
-        if (asciiText(where, value, 32)) state_.stores.embeddedTexts[index] = value;
+        if (asciiText(where, value, 32)) state_.radio().embeddedTexts[index] = value;
     }
 
   private:
+    void error(const std::string& where, const LocalText& text, const std::string& a = {},
+               const std::string& b = {}) {
+        report_.errors.push_back({where, Localise(language_, text, a, b)});
+    }
+
     void fineDigitsNote(const std::string& where, const std::string& value) {
         if (const auto units = FrequencyUnits(value); units && FinerThanTenHertz(value))
             report_.notes.push_back({where, Localise(language_, text::FinerThanTenHertz, value,
@@ -183,12 +172,12 @@ class Applier {
 
     // The band in force with its range, e.g. "400-470MHz (400.00000..469.99999 MHz)".
     std::string bandRange() const {
-        const int band = state_.currentBand;
-        const std::string name = band >= 0 && band < static_cast<int>(kBands.size())
-                                     ? std::string(kBands[band].text)
-                                     : std::string();
-        return name + " (" + std::to_string(state_.bandLow) + ".00000.." +
-               std::to_string(state_.bandHigh - 1) + ".99999 MHz)";
+        const int band = state_.radio().band;
+        const BandLimits limits = LimitsOfBand(band);
+        const std::string name =
+            IsBand(band) ? std::string(kBands[static_cast<std::size_t>(band)].text) : "";
+        return name + " (" + std::to_string(limits.low) + ".00000.." +
+               std::to_string(limits.high - 1) + ".99999 MHz)";
     }
 
     bool asciiText(const std::string& where, const std::string& value, std::size_t width) {
@@ -203,30 +192,29 @@ class Applier {
         return true;
     }
 
-    bool frequency(int row, int column, const std::string& value, const std::string& where) {
+    bool frequency(ChannelCell cell, const std::string& value, const std::string& where) {
         if (!IsDecimalNumber(value)) {
             error(where, text::NotANumber);
             return false;
         }
-        state_.editRow = row;
-        state_.editCol = column;
-        CollectingBox box;
-        const FrequencyCommit result = CommitFrequency(state_, box, value);
-        switch (result) {
+        const FrequencyResult result = CommitFrequency(state_, cell, value);
+        switch (result.outcome) {
         case FrequencyCommit::OutOfBand:
             report_.errors.push_back(
                 {where,
-                 (box.texts.empty() ? Localise(language_, msg::OutOfBand.text)
-                                    : box.texts.front()) +
+                 Localise(language_, (result.message ? *result.message : msg::OutOfBand).text) +
                      ": " + Localise(language_, text::OutsideBand, value, bandRange()),
                  ImportHint::Band});
             return false;
         case FrequencyCommit::Written:
         case FrequencyCommit::NewChannel: {
-            const std::string& cell = state_.table.at(row, column);
+            const Channel& channel = state_.radio().channel(cell.row);
+            const std::string written =
+                FrequencyText(*(cell.column == col::RxFrequency ? channel.rx : channel.tx));
             fineDigitsNote(where, value);
-            if (FrequencyUnits(cell) != FrequencyUnits(value))
-                report_.notes.push_back({where, Localise(language_, text::Snapped, value, cell)});
+            if (FrequencyUnits(written) != FrequencyUnits(value))
+                report_.notes.push_back(
+                    {where, Localise(language_, text::Snapped, value, written)});
             return true;
         }
         case FrequencyCommit::Unchanged:
@@ -237,50 +225,49 @@ class Applier {
         return false;
     }
 
-    void tone(int row, int column, const std::string& value, const std::string& where) {
-        state_.editRow = row;
-        state_.editCol = column;
+    void tone(ChannelCell cell, const std::string& value, const std::string& where) {
+        Channel& channel = state_.radio().channel(cell.row);
+        Tone& tone = cell.column == col::RxTone ? channel.rxTone : channel.txTone;
         if (value.empty()) {
-            // The empty tone cell of a load: only beside an empty frequency.
-            const int frequencyColumn = column == col::RxTone ? col::RxFrequency : col::TxFrequency;
-            if (!state_.table.at(row, frequencyColumn).empty()) {
+            // No tone: only beside no frequency.
+            if (cell.column == col::RxTone ? channel.rx.has_value() : channel.tx.has_value()) {
                 error(where, text::ToneWithoutFrequency);
                 return;
             }
-            state_.table.at(row, column).clear();
+            tone = Tone::Off();
             return;
         }
-        if (IsToneOffText(state_.lists, value)) {
-            PickTone(state_, 0);
+        if (IsToneOffText(value)) {
+            PickTone(state_, cell, 0);
             return;
         }
         std::string upper = value;
         for (char& c : upper)
             c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
         // A tone of the list is taken as a pick; any other value as typed into the list.
-        if (const int position = ToneListPosition(state_.lists, upper); position > 0) {
-            PickTone(state_, position);
-            return;
+        if (const std::optional<Tone> listed = ToneOfValueText(upper)) {
+            if (const int position = ToneListPosition(*listed); position > 0) {
+                PickTone(state_, cell, position);
+                return;
+            }
         }
-        const std::string before = state_.table.at(row, column);
-        if (CommitTone(state_, upper, -1) != ToneCommit::Written) {
-            state_.table.at(row, column) = before;
+        const Tone before = tone;
+        if (CommitTone(state_, cell, upper, -1) != ToneCommit::Written) {
+            tone = before;
             error(where, text::UnknownTone);
         }
     }
 
-    void optionCell(int row, int column, int value, const std::string& where) {
+    void option(ChannelCell cell, int value, const std::string& where) {
         if (value != 0 && value != 1) {
             error(where, text::OutsideList, "0", "1");
             return;
         }
-        state_.editRow = row;
-        state_.editCol = column;
-        PickOption(state_, value);
+        PickOption(state_, cell, value);
     }
 
     EditorState& state_;
-    int language_;
+    Language language_;
     ImportReport& report_;
 };
 
@@ -321,7 +308,7 @@ std::string IssueText(const ImportIssue& issue) {
     return issue.where.empty() ? issue.message : issue.where + ": " + issue.message;
 }
 
-std::string IssueLines(const std::vector<ImportIssue>& issues, int languageState,
+std::string IssueLines(const std::vector<ImportIssue>& issues, Language language,
                        std::size_t maxLines) {
     std::string lines;
     for (std::size_t i = 0; i < issues.size() && i < maxLines; ++i) {
@@ -329,8 +316,8 @@ std::string IssueLines(const std::vector<ImportIssue>& issues, int languageState
         lines += IssueText(issues[i]);
     }
     if (issues.size() > maxLines)
-        lines += '\n' + Localise(languageState, text::MoreIssues,
-                                 std::to_string(issues.size() - maxLines));
+        lines +=
+            '\n' + Localise(language, text::MoreIssues, std::to_string(issues.size() - maxLines));
     return lines;
 }
 
@@ -340,29 +327,28 @@ bool ImportReport::hinted(ImportHint hint) const {
     return false;
 }
 
-void ApplyImport(EditorState& state, const ImportPatch& patch, int languageState,
+void ApplyImport(EditorState& state, const ImportPatch& patch, Language language,
                  ImportReport& report) {
-    Applier applier(state, languageState, report);
+    Applier applier(state, language, report);
     // The band first: the channels' frequencies are checked against its limits.
     if (patch.band) applier.band(*patch.band);
-    for (int row = 1; row <= kChannelCount; ++row)
-        if (patch.channels[row - 1]) applier.channel(row, *patch.channels[row - 1]);
+    for (int number = 1; number <= kChannelCount; ++number)
+        if (const auto& channel = patch.channels[static_cast<std::size_t>(number - 1)])
+            applier.channel(number, *channel);
     for (const auto& [name, value] : patch.numbers)
         applier.number(name, value);
     for (const auto& [name, value] : patch.texts)
         applier.textSetting(name, value);
-    for (int i = 0; i < 8; ++i)
+    for (std::size_t i = 0; i < patch.dtmfMemory.size(); ++i)
         if (patch.dtmfMemory[i]) applier.dtmfMemory(i, *patch.dtmfMemory[i]);
-    for (int i = 0; i < 16; ++i) {
+    for (std::size_t i = 0; i < patch.testFrequencies.size(); ++i) {
         if (patch.testFrequencies[i].rx)
             applier.testFrequency(i, false, *patch.testFrequencies[i].rx);
         if (patch.testFrequencies[i].tx)
             applier.testFrequency(i, true, *patch.testFrequencies[i].tx);
     }
-    for (int i = 0; i < 2; ++i)
+    for (std::size_t i = 0; i < patch.embeddedTexts.size(); ++i)
         if (patch.embeddedTexts[i]) applier.embeddedText(i, *patch.embeddedTexts[i]);
-    state.editRow = 0;
-    state.editCol = 0;
 }
 
 } // namespace tlv

@@ -1,7 +1,7 @@
 #pragma once
 // The values an import brings in, as read from JSON or CSV, before they are checked: every
 // field is optional (a missing key keeps the base's value). ApplyImport checks each value
-// with the editor's own rules and writes it into the editor state.
+// with the editor's own rules and writes it into the editor's radio data.
 #include "editor/EditorState.h"
 
 #include <array>
@@ -59,7 +59,7 @@ std::string IssueText(const ImportIssue& issue);
 
 // The issues one a line (IssueText), at most `maxLines` of them and then a line that counts
 // the rest.
-std::string IssueLines(const std::vector<ImportIssue>& issues, int languageState,
+std::string IssueLines(const std::vector<ImportIssue>& issues, Language language,
                        std::size_t maxLines);
 
 // Choices of the user for an import besides the input.
@@ -68,8 +68,8 @@ struct ImportOptions {
     bool renumber = false;   // CSV rows on channels 1..N in Location order
 };
 
-// A frequency text (MHz) in 10 Hz units, decimals beyond the fifth dropped; nullopt when it is
-// not a decimal number (or absurdly long).
+// A frequency text (MHz) of the input in 10 Hz units, decimals beyond the fifth dropped; nullopt
+// when it is not a decimal number (or absurdly long).
 std::optional<long long> FrequencyUnits(const std::string& text);
 // 10 Hz units as MHz with five decimals ("446.00625").
 std::string FormatFrequencyUnits(long long units);
@@ -78,7 +78,7 @@ bool FinerThanTenHertz(const std::string& text);
 
 // Applies the patch to the editor (the base); checks every value. On errors the state may
 // be partly changed: the caller discards it.
-void ApplyImport(EditorState& state, const ImportPatch& patch, int languageState,
+void ApplyImport(EditorState& state, const ImportPatch& patch, Language language,
                  ImportReport& report);
 
 } // namespace tlv

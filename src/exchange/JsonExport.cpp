@@ -1,7 +1,6 @@
 #include "exchange/JsonExport.h"
 
 #include "exchange/SettingNames.h"
-#include "image/ImageLayout.h"
 
 #include <cstdio>
 
@@ -68,40 +67,42 @@ std::string JsonString(const std::string& text) {
     return out + "\"";
 }
 
-std::string ChannelJson(const EditorState& state, int row) {
-    if (!state.table.inUse(row)) return "null";
+std::string ChannelJson(const Channel& channel) {
+    if (!channel.inUse()) return "null";
     std::string out = "{";
-    for (const NamedValue& value : ChannelValues(state, row))
+    for (const NamedValue& value : ChannelValues(channel))
         out += (out.size() > 1 ? ", " : "") + JsonString(value.name) + ": " +
                (value.number ? value.text : JsonString(value.text));
     return out + "}";
 }
 
-std::string ExportJson(const EditorState& state) {
-    std::string out = "{\n  \"band\": " + std::to_string(state.currentBand) + ",\n";
+std::string ExportJson(const RadioData& radio) {
+    std::string out = "{\n  \"band\": " + std::to_string(radio.band) + ",\n";
     out += "  \"channels\": [\n";
-    for (int row = 1; row <= kChannelCount; ++row)
-        out += "    " + ChannelJson(state, row) + (row < kChannelCount ? ",\n" : "\n");
+    for (int number = 1; number <= kChannelCount; ++number)
+        out +=
+            "    " + ChannelJson(radio.channel(number)) + (number < kChannelCount ? ",\n" : "\n");
     out += "  ],\n  \"settings\": {\n";
-    const auto& keys = SettingKeys();
+    const auto keys = SettingKeys();
     for (std::size_t i = 0; i < keys.size(); ++i) {
-        const std::string name = keys[i].name;
+        const char* name = keys[i].name;
         out += "    " + JsonString(name) + ": " +
-               (keys[i].text ? JsonString(SettingText(state, name))
-                             : std::to_string(SettingNumber(state, name))) +
+               (keys[i].text ? JsonString(SettingText(radio, name))
+                             : std::to_string(SettingNumber(radio, name))) +
                (i + 1 < keys.size() ? ",\n" : "\n");
     }
     out += "  },\n  \"dtmfMemory\": [";
-    for (std::size_t i = 0; i < state.stores.dtmfMemory.size(); ++i)
-        out += (i ? ", " : "") + JsonString(state.stores.dtmfMemory[i]);
+    for (std::size_t i = 0; i < radio.dtmf.memories.size(); ++i)
+        out += (i ? ", " : "") + JsonString(radio.dtmf.memories[i]);
     out += "],\n  \"testFrequencies\": [\n";
-    for (int i = 0; i < kChannelCount; ++i) {
-        out += "    {\"rx\": " + JsonString(state.stores.testFrequencies[i]) +
-               ", \"tx\": " + JsonString(state.stores.testFrequencies[i + 16]) + "}" +
-               (i + 1 < kChannelCount ? ",\n" : "\n");
+    for (std::size_t i = 0; i < radio.testFrequencies.size(); ++i) {
+        const TestFrequency& test = radio.testFrequencies[i];
+        out += "    {\"rx\": " + JsonString(FrequencyValue(test.rx)) +
+               ", \"tx\": " + JsonString(FrequencyValue(test.tx)) + "}" +
+               (i + 1 < radio.testFrequencies.size() ? ",\n" : "\n");
     }
-    out += "  ],\n  \"embeddedTexts\": [" + JsonString(state.stores.embeddedTexts[0]) + ", " +
-           JsonString(state.stores.embeddedTexts[1]) + "]\n}\n";
+    out += "  ],\n  \"embeddedTexts\": [" + JsonString(radio.embeddedTexts[0]) + ", " +
+           JsonString(radio.embeddedTexts[1]) + "]\n}\n";
     return out;
 }
 

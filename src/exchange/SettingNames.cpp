@@ -1,156 +1,158 @@
 #include "exchange/SettingNames.h"
 
-#include "editor/ToneList.h"
-#include "image/ImageLayout.h"
+#include "editor/EditingRules.h"
+#include "editor/EditorState.h"
 
-#include <charconv>
+#include <array>
 
 namespace tlv {
 
 namespace {
 
-int textNumber(const std::string& text) {
-    // Numeric value of a store text; an empty text (or one without a leading number) is 0.
-    int value = 0;
-    const char* begin = text.data();
-    const char* end = begin + text.size();
-    if (begin != end && *begin == '+') ++begin;
-    std::from_chars(begin, end, value);
+// A field as a number, and a number into a field: list positions are numbers already, a check
+// box is 0 or 1, a resume delay without a value reads 0 (what the radio gets).
+int numberOf(int value) {
     return value;
 }
-
-NumberSetting panel(const char* name, int max, int EditorState::*list, int min = 0) {
-    return {name, min, max, [list](const EditorState& s) { return s.*list; },
-            [list](EditorState& s, int v) { s.*list = v; }};
+int numberOf(bool value) {
+    return value ? 1 : 0;
+}
+int numberOf(const std::optional<uint16_t>& seconds) {
+    return seconds.value_or(0);
+}
+void assign(int& field, int value) {
+    field = value;
+}
+void assign(bool& field, int value) {
+    field = value != 0;
+}
+void assign(std::optional<uint16_t>& seconds, int value) {
+    seconds = static_cast<uint16_t>(value);
 }
 
-NumberSetting option(const char* name, int max, int entry, int min = 0) {
-    return {name, min, max,
-            [entry](const EditorState& s) { return textNumber(s.stores.options.entry[entry]); },
-            [entry](EditorState& s, int v) { s.stores.options.entry[entry] = std::to_string(v); }};
+// The setting held by field `field` of the part `part` of the radio data.
+template <auto part, auto field>
+constexpr NumberSetting number(const char* name, int max, int min = 0) {
+    return {name, min, max, [](const RadioData& radio) { return numberOf((radio.*part).*field); },
+            [](RadioData& radio, int value) { assign((radio.*part).*field, value); }};
 }
 
-NumberSetting dtmf(const char* name, int max, int field) {
-    return {
-        name, 0, max, [field](const EditorState& s) { return int{s.stores.dtmf.value[field]}; },
-        [field](EditorState& s, int v) { s.stores.dtmf.value[field] = static_cast<int16_t>(v); }};
-}
+using R = RadioData;
+using F = FunctionSettings;
+using O = OptionalFunctions;
+using D = DtmfSettings;
 
-NumberSetting word(const char* name, int max, int16_t SettingsStores::*value) {
-    return {name, 0, max, [value](const EditorState& s) { return int{s.stores.*value}; },
-            [value](EditorState& s, int v) { s.stores.*value = static_cast<int16_t>(v); }};
-}
-
-const std::vector<NumberSetting>& numberSettings() {
-    using O = OptionSettings;
-    using D = DtmfSettings;
-    static const std::vector<NumberSetting> settings{
-        panel("VoicePrompt", 2, &EditorState::voicePrompt),
-        // The decoder leaves the time-out list without a selection for a byte 0.
-        panel("TimeOutTimer", 39, &EditorState::timeOutTimer, -1),
-        panel("TimeOutWarning", 10, &EditorState::timeOutWarning),
-        panel("SquelchLevel", 9, &EditorState::squelchLevel),
-        panel("BatterySave", 1, &EditorState::batterySave),
-        panel("Beep", 1, &EditorState::beep),
-        option("PttIdMode", 2, O::PttIdMode),
-        option("VoxEnable", 1, O::VoxEnable),
-        option("VoxGain", 10, O::VoxGain),
-        option("VoxDelay", 5, O::VoxDelay),
-        option("VoxTone", 1, O::VoxTone),
-        option("Duplicate", 1, O::Duplicate),
-        option("PriorityMode", 2, O::PriorityMode),
-        // 1..16: a 0 would be written, but no editor takes it back from the image.
-        option("PriorityChannel", 16, O::PriorityChannel, 1),
-        option("RevertTimeA", 91, O::RevertTimeA),
-        option("RevertTimeB", 91, O::RevertTimeB),
-        option("ReturnChannel", 3, O::ReturnChannel),
-        option("ScanRxResumeDelay", 300, O::ScanRxResumeDelay),
-        option("ScanTxResumeDelay", 300, O::ScanTxResumeDelay),
-        option("CancelOperation", 1, O::CancelOperation),
-        option("VoxOffOnReceive", 1, O::VoxOffOnReceive),
-        dtmf("DtmfRate", 3, D::DtmfRate),
-        dtmf("FirstDigitTime", 3, D::FirstDigitTime),
-        dtmf("FirstDigitDelay", 1000, D::FirstDigitDelay),
-        dtmf("StarHashTone", 3, D::StarHashTone),
-        dtmf("DKeySetting", 16, D::DKeySetting),
-        dtmf("DtmfSidetone", 1, D::DtmfSidetone),
-        dtmf("GroupCallCode", 6, D::GroupCallCode),
-        dtmf("AutoResetTimer", 15, D::AutoResetTimer),
-        word("KeyFunction1", 11, &SettingsStores::keyFunction1),
-        word("KeyFunction2", 11, &SettingsStores::keyFunction2),
-        word("HighPowerLevel", 255, &SettingsStores::highPowerLevel),
-        word("LowPowerLevel", 255, &SettingsStores::lowPowerLevel),
-    };
-    return settings;
-}
-
-constexpr TextSetting kTextSettings[] = {
-    {"IdCode", OptionSettings::IdCode, 10},
-    {"PttIdStartCode", OptionSettings::PttIdStartCode, 16},
-    {"PttIdEndCode", OptionSettings::PttIdEndCode, 16},
+constexpr std::array kNumberSettings{
+    number<&R::functions, &F::voicePrompt>("VoicePrompt", 2),
+    // The decoder leaves the time-out list without a selection for a byte 0.
+    number<&R::functions, &F::timeOutTimer>("TimeOutTimer", 39, -1),
+    number<&R::functions, &F::timeOutWarning>("TimeOutWarning", 10),
+    number<&R::functions, &F::squelchLevel>("SquelchLevel", 9),
+    number<&R::functions, &F::batterySave>("BatterySave", 1),
+    number<&R::functions, &F::beep>("Beep", 1),
+    number<&R::options, &O::pttIdMode>("PttIdMode", 2),
+    number<&R::options, &O::voxEnable>("VoxEnable", 1),
+    number<&R::options, &O::voxGain>("VoxGain", 10),
+    number<&R::options, &O::voxDelay>("VoxDelay", 5),
+    number<&R::options, &O::voxTone>("VoxTone", 1),
+    number<&R::options, &O::duplicate>("Duplicate", 1),
+    number<&R::options, &O::priorityMode>("PriorityMode", 2),
+    // 1..16: a 0 would be written, but no editor takes it back from the image.
+    number<&R::options, &O::priorityChannel>("PriorityChannel", 16, 1),
+    number<&R::options, &O::revertTimeA>("RevertTimeA", 91),
+    number<&R::options, &O::revertTimeB>("RevertTimeB", 91),
+    number<&R::options, &O::returnChannel>("ReturnChannel", 3),
+    number<&R::options, &O::scanRxResumeDelay>("ScanRxResumeDelay", 300),
+    number<&R::options, &O::scanTxResumeDelay>("ScanTxResumeDelay", 300),
+    number<&R::options, &O::cancelOperation>("CancelOperation", 1),
+    number<&R::options, &O::voxOffOnReceive>("VoxOffOnReceive", 1),
+    number<&R::dtmf, &D::dtmfRate>("DtmfRate", 3),
+    number<&R::dtmf, &D::firstDigitTime>("FirstDigitTime", 3),
+    number<&R::dtmf, &D::firstDigitDelay>("FirstDigitDelay", 1000),
+    number<&R::dtmf, &D::starHashTone>("StarHashTone", 3),
+    number<&R::dtmf, &D::dKeySetting>("DKeySetting", 16),
+    number<&R::dtmf, &D::dtmfSidetone>("DtmfSidetone", 1),
+    number<&R::dtmf, &D::groupCallCode>("GroupCallCode", 6),
+    number<&R::dtmf, &D::autoResetTimer>("AutoResetTimer", 15),
+    number<&R::keys, &KeyFunctions::pf1>("KeyFunction1", 11),
+    number<&R::keys, &KeyFunctions::pf2>("KeyFunction2", 11),
+    number<&R::powerLevels, &PowerLevels::high>("HighPowerLevel", 255),
+    number<&R::powerLevels, &PowerLevels::low>("LowPowerLevel", 255),
 };
+
+constexpr std::array<TextSetting, 3> kTextSettings{{
+    {"IdCode", &IdentityCodes::idCode, 10},
+    {"PttIdStartCode", &IdentityCodes::pttIdStartCode, 16},
+    {"PttIdEndCode", &IdentityCodes::pttIdEndCode, 16},
+}};
+
+// The JSON object's order: the number settings, with the three texts after VoxOffOnReceive.
+constexpr std::size_t kTextsAfter = 21;
+static_assert(std::string_view(kNumberSettings[kTextsAfter - 1].name) == "VoxOffOnReceive");
+
+constexpr auto kSettingKeys = [] {
+    std::array<SettingKey, kNumberSettings.size() + kTextSettings.size()> keys{};
+    std::size_t at = 0;
+    for (std::size_t i = 0; i < kNumberSettings.size(); ++i) {
+        if (i == kTextsAfter)
+            for (const TextSetting& text : kTextSettings)
+                keys[at++] = {text.name, true};
+        keys[at++] = {kNumberSettings[i].name, false};
+    }
+    return keys;
+}();
 
 } // namespace
 
-const NumberSetting* FindNumberSetting(const std::string& name) {
-    for (const auto& setting : numberSettings())
+const NumberSetting* FindNumberSetting(std::string_view name) {
+    for (const NumberSetting& setting : kNumberSettings)
         if (name == setting.name) return &setting;
     return nullptr;
 }
 
-const TextSetting* FindTextSetting(const std::string& name) {
-    for (const auto& setting : kTextSettings)
+const TextSetting* FindTextSetting(std::string_view name) {
+    for (const TextSetting& setting : kTextSettings)
         if (name == setting.name) return &setting;
     return nullptr;
 }
 
-const std::vector<SettingKey>& SettingKeys() {
-    static const std::vector<SettingKey> keys = [] {
-        std::vector<SettingKey> list;
-        for (const auto& setting : numberSettings()) {
-            list.push_back({setting.name, false});
-            // The three texts follow VoxOffOnReceive in the JSON object.
-            if (std::string(setting.name) == "VoxOffOnReceive")
-                for (const auto& text : kTextSettings)
-                    list.push_back({text.name, true});
-        }
-        return list;
-    }();
-    return keys;
+std::span<const SettingKey> SettingKeys() {
+    return kSettingKeys;
 }
 
-int SettingNumber(const EditorState& state, const std::string& name) {
+int SettingNumber(const RadioData& radio, std::string_view name) {
     const NumberSetting* setting = FindNumberSetting(name);
-    return setting ? setting->get(state) : 0;
+    return setting ? setting->get(radio) : 0;
 }
 
-std::string SettingText(const EditorState& state, const std::string& name) {
+std::string SettingText(const RadioData& radio, std::string_view name) {
     const TextSetting* setting = FindTextSetting(name);
-    return setting ? state.stores.options.entry[setting->entry] : std::string();
+    return setting ? radio.codes.*setting->field : std::string();
 }
 
-int OptionValue(const EditorState& state, int row, int column) {
-    const std::string& cell = state.table.at(row, column);
-    if (cell == state.lists.optionText(column, 0)) return 0;
-    if (cell == state.lists.optionText(column, 1)) return 1;
-    // An empty cell is stored as position 1, apart from the scan column (0).
-    return column == col::Scan ? 0 : 1;
+int OptionValue(const Channel& channel, int column) {
+    return ChannelOption(channel, column);
 }
 
-std::string ToneValue(const EditorState& state, int row, int column) {
-    const std::string& cell = state.table.at(row, column);
-    if (!cell.empty() && IsToneOffText(state.lists, cell)) return "Off";
-    return cell;
+std::string ToneValue(const Channel& channel, int column) {
+    if (!channel.inUse()) return {};
+    const Tone tone = column == col::RxTone ? channel.rxTone : channel.txTone;
+    if (!tone.isOff()) return ToneValueText(tone);
+    return column == col::TxTone && !channel.tx ? std::string() : std::string("Off");
 }
 
-std::vector<NamedValue> ChannelValues(const EditorState& state, int row) {
+std::string FrequencyValue(const std::optional<Frequency>& frequency) {
+    return frequency ? FrequencyText(*frequency) : std::string();
+}
+
+std::vector<NamedValue> ChannelValues(const Channel& channel) {
     auto number = [&](const char* name, int column) {
-        return NamedValue{name, std::to_string(OptionValue(state, row, column)), true};
+        return NamedValue{name, std::to_string(OptionValue(channel, column)), true};
     };
-    return {{"rx", state.table.at(row, col::RxFrequency), false},
-            {"rxTone", ToneValue(state, row, col::RxTone), false},
-            {"tx", state.table.at(row, col::TxFrequency), false},
-            {"txTone", ToneValue(state, row, col::TxTone), false},
+    return {{"rx", FrequencyValue(channel.rx), false},
+            {"rxTone", ToneValue(channel, col::RxTone), false},
+            {"tx", FrequencyValue(channel.tx), false},
+            {"txTone", ToneValue(channel, col::TxTone), false},
             number("power", col::Power),
             number("forbid", col::Forbid),
             number("bandwidth", col::Bandwidth),

@@ -1,53 +1,59 @@
 #pragma once
-// The editor's values by name, as the JSON export, the import and the comparison of two data
-// files address them: the settings with a number or a text value, and the channel cells as
-// numbers (option cells) and tone texts.
-#include "editor/EditorState.h"
+// The radio data by name, as the JSON export, the import and the comparison of two data files
+// address it: the settings with a number or a text value, each bound to its field of the radio
+// data, and a channel's values as numbers (the option lists) and texts (frequencies, tones).
+#include "radio/RadioData.h"
 
 #include <cstddef>
-#include <functional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace tlv {
 
-// A setting with a number value: where it lives in the editor state and which values its list
-// admits.
+// A setting with a number value: its name, the values its list admits, and the field that
+// holds it (read and written as a number: a list position, a check box as 0 or 1, a delay in
+// seconds that reads 0 while it has no value).
 struct NumberSetting {
     const char* name;
     int min;
     int max;
-    std::function<int(const EditorState&)> get;
-    std::function<void(EditorState&, int)> set;
+    int (*get)(const RadioData&);
+    void (*set)(RadioData&, int);
 };
 
-// A setting with a text value (IdCode, PttIdStartCode, PttIdEndCode): its option entry and
-// its field width in the image.
+// A setting with a text value (IdCode, PttIdStartCode, PttIdEndCode): its field and its width
+// in the image.
 struct TextSetting {
     const char* name;
-    int entry;
+    std::string IdentityCodes::*field;
     std::size_t width;
 };
 
-const NumberSetting* FindNumberSetting(const std::string& name);
-const TextSetting* FindTextSetting(const std::string& name);
+const NumberSetting* FindNumberSetting(std::string_view name);
+const TextSetting* FindTextSetting(std::string_view name);
 
-// The names of the number settings, in the order of the JSON "settings" object, with the
-// text settings at their place; used by export and import alike.
+// The names of the settings in the order of the JSON "settings" object (the number settings
+// with the text settings at their place); used by export and import alike.
 struct SettingKey {
     const char* name;
     bool text; // IdCode, PttIdStartCode, PttIdEndCode
 };
-const std::vector<SettingKey>& SettingKeys();
+std::span<const SettingKey> SettingKeys();
 
-// The current value of a number setting / a text setting.
-int SettingNumber(const EditorState& state, const std::string& name);
-std::string SettingText(const EditorState& state, const std::string& name);
+// The current value of a number setting / a text setting (0 / empty for an unknown name).
+int SettingNumber(const RadioData& radio, std::string_view name);
+std::string SettingText(const RadioData& radio, std::string_view name);
 
-// Channel values as the export shows them: list positions of the option cells (an empty
-// cell as the encoder writes it) and tones as "Off", a CTCSS or DCS text, or "".
-int OptionValue(const EditorState& state, int row, int column);
-std::string ToneValue(const EditorState& state, int row, int column);
+// A frequency as the export writes it: "446.00625", or "" for none.
+std::string FrequencyValue(const std::optional<Frequency>& frequency);
+
+// A channel's values as the export writes them: the list position of an option column
+// (col::Power .. col::Scan), and a tone column (col::RxTone, col::TxTone) as "Off", a CTCSS or
+// DCS text, or "" for a transmit tone that is off beside no transmit frequency.
+int OptionValue(const Channel& channel, int column);
+std::string ToneValue(const Channel& channel, int column);
 
 // A channel's values by name, in the order of the JSON export: rx, rxTone, tx, txTone, power,
 // forbid, bandwidth, scan.
@@ -56,6 +62,6 @@ struct NamedValue {
     std::string text; // the value: a text, or a number's digits
     bool number;
 };
-std::vector<NamedValue> ChannelValues(const EditorState& state, int row);
+std::vector<NamedValue> ChannelValues(const Channel& channel);
 
 } // namespace tlv

@@ -6,7 +6,7 @@
 #include "exchange/ExchangeFormat.h"
 #include "exchange/ImportPatch.h"
 #include "exchange/SettingNames.h"
-#include "image/ImageLayout.h"
+#include "image/EditorImage.h"
 
 #include "TemporaryFolder.h"
 
@@ -19,7 +19,7 @@ using namespace tlv;
 
 namespace {
 
-constexpr int kEnglish = 1;
+constexpr Language kEnglish = Language::English;
 
 struct CsvImport {
     EditorState state = MakeStartupEditor(kEnglish);
@@ -30,7 +30,9 @@ struct CsvImport {
         patch.band = band;
         if (report.ok()) ApplyImport(state, patch, kEnglish, report);
     }
-    std::string tone(int row, int column) const { return ToneValue(state, row, column); }
+    const Channel& channel(int number) const { return state.radio().channel(number); }
+    std::string tone(int number, int column) const { return ToneValue(channel(number), column); }
+    std::string rx(int number) const { return FrequencyValue(channel(number).rx); }
     std::string errors() const {
         std::string all;
         for (const auto& e : report.errors)
@@ -93,8 +95,8 @@ TEST(ChirpCsvImport, OneToneColumnServesBothDirectionsAndMissingColumnsHaveChirp
     for (const char* csv : {"Location,Frequency,Duplex\n1,446.00625,off\n",
                             "Location,Frequency,Duplex,Tone\n1,446.00625,off,\n"}) {
         const CsvImport receiveOnly(csv);
-        EXPECT_EQ(receiveOnly.state.table.at(1, col::TxFrequency), "") << csv;
-        EXPECT_EQ(receiveOnly.state.table.at(1, col::TxTone), "") << csv;
+        EXPECT_FALSE(receiveOnly.channel(1).tx) << csv;
+        EXPECT_TRUE(receiveOnly.channel(1).txTone.isOff()) << csv;
     }
 }
 
@@ -126,7 +128,7 @@ TEST(ChirpCsvImport, PowerInWattsTheHighestIsHigh) {
         const CsvImport in(csv);
         ASSERT_TRUE(in.report.ok()) << csv << in.errors();
         for (std::size_t i = 0; i < c.expected.size(); ++i)
-            EXPECT_EQ(OptionValue(in.state, static_cast<int>(i) + 1, col::Power), c.expected[i])
+            EXPECT_EQ(OptionValue(in.channel(static_cast<int>(i) + 1), col::Power), c.expected[i])
                 << csv;
     }
     for (const char* wrong : {"5mW", "W", "five", "1.2.3W"}) {
@@ -140,10 +142,10 @@ TEST(ChirpCsvImport, PowerInWattsTheHighestIsHigh) {
 TEST(ChirpCsvImport, RenumberingKeepsTheOrderOfTheLocations) {
     const CsvImport renumbered("Location,Frequency\n20,446.0125\n0,446.00625\n7,446.025\n", true);
     ASSERT_TRUE(renumbered.report.ok()) << renumbered.errors();
-    EXPECT_EQ(renumbered.state.table.at(1, col::RxFrequency), "446.00625"); // Location 0
-    EXPECT_EQ(renumbered.state.table.at(2, col::RxFrequency), "446.02500"); // Location 7
-    EXPECT_EQ(renumbered.state.table.at(3, col::RxFrequency), "446.01250"); // Location 20
-    EXPECT_FALSE(renumbered.state.table.inUse(4));
+    EXPECT_EQ(renumbered.rx(1), "446.00625"); // Location 0
+    EXPECT_EQ(renumbered.rx(2), "446.02500"); // Location 7
+    EXPECT_EQ(renumbered.rx(3), "446.01250"); // Location 20
+    EXPECT_FALSE(renumbered.channel(4).inUse());
     // A memory of the user's own at Location 0 is no new-file memory: it needs renumbering.
     const CsvImport named("Location,Name,Frequency\n0,Calling,146.010000\n");
     EXPECT_TRUE(named.report.hinted(ImportHint::Renumber));
@@ -167,9 +169,9 @@ TEST(ChirpCsvImport, WhatTheRadioDoesNotKeepGivesANoteNamingTheChannel) {
     const CsvImport in("Location,Name,Frequency,Duplex,Offset,Skip,Comment\n"
                        "2,Repeater,446.0062549,+,5.0000001,P,club\n");
     ASSERT_TRUE(in.report.ok()) << in.errors();
-    EXPECT_EQ(in.state.table.at(2, col::RxFrequency), "446.00625");
-    EXPECT_EQ(in.state.table.at(2, col::TxFrequency), "451.00625");
-    EXPECT_EQ(OptionValue(in.state, 2, col::Scan), 1);
+    EXPECT_EQ(in.rx(2), "446.00625");
+    EXPECT_EQ(FrequencyValue(in.channel(2).tx), "451.00625");
+    EXPECT_TRUE(in.channel(2).scan);
     std::string notes;
     for (const auto& note : in.report.notes)
         notes += note.where + ": " + note.message + "\n";
@@ -198,6 +200,7 @@ TEST(SettingsImport, ListsEndWhereTheImageLayoutEnds) {
         "ScanTxResumeDelay 300 CancelOperation 1 VoxOffOnReceive 1 DtmfRate 3 FirstDigitTime 3 "
         "StarHashTone 3 DKeySetting 16 DtmfSidetone 1 GroupCallCode 6 AutoResetTimer 15 "
         "KeyFunction1 11 KeyFunction2 11 HighPowerLevel 255 LowPowerLevel 255");
+    const RadioData startup = MakeStartupEditor(kEnglish).radio();
     std::string name;
     int last = 0;
     int names = 0;
@@ -209,8 +212,16 @@ TEST(SettingsImport, ListsEndWhereTheImageLayoutEnds) {
             patch.numbers[name] = value;
             const ImportReport report = applySettings(state, patch);
             EXPECT_EQ(report.ok(), value == last) << name << " " << value;
-            if (report.ok()) {
-                EXPECT_EQ(SettingNumber(state, name), value) << name;
+            if (!report.ok()) continue;
+            // The last position survives a save and an open, and no other setting moved.
+            EditorState reopened = MakeStartupEditor(kEnglish);
+            LoadImage(reopened, EditorImage(state));
+            EXPECT_EQ(SettingNumber(reopened.radio(), name), value) << name;
+            for (const SettingKey& other : SettingKeys()) {
+                if (other.text || name == other.name) continue;
+                EXPECT_EQ(SettingNumber(state.radio(), other.name),
+                          SettingNumber(startup, other.name))
+                    << name << " moved " << other.name;
             }
         }
     }
@@ -229,22 +240,22 @@ TEST(SettingsImport, DtmfMemoriesHoldOnlyTheRadiosDigits) {
             patch.dtmfMemory[3] = value;
             const ImportReport report = applySettings(state, patch);
             EXPECT_EQ(report.ok(), accepted) << value;
-            EXPECT_EQ(state.stores.dtmfMemory[3], accepted ? value : "4");
+            EXPECT_EQ(state.radio().dtmf.memories[3], accepted ? value : "4");
         }
     }
 }
 
 TEST(EditorComparison, NamesEveryDifferenceOnce) {
     const CsvImport before("Location,Frequency\n1,446.00625\n2,446.0125\n");
-    EditorState after = before.state;
-    EXPECT_TRUE(CompareEditors(before.state, after, kEnglish).empty());
+    RadioData after = before.state.radio();
+    EXPECT_TRUE(CompareRadioData(before.state.radio(), after, kEnglish).empty());
     EXPECT_EQ(DifferencesJson({}), "{\n  \"equal\": true,\n  \"differences\": []\n}\n");
 
-    after.table.at(1, col::RxFrequency) = "446.01250";
-    after.table.at(2, col::RxFrequency).clear(); // channel 2 no longer in use
-    after.stores.dtmfMemory[0] = "";
-    after.voicePrompt = 2;
-    const auto differences = CompareEditors(before.state, after, kEnglish);
+    after.channel(1).rx = Frequency{44601250};
+    after.channel(2) = Channel{}; // channel 2 no longer in use
+    after.dtmf.memories[0] = "";
+    after.functions.voicePrompt = 2;
+    const auto differences = CompareRadioData(before.state.radio(), after, kEnglish);
     EXPECT_EQ(DifferencesText(differences),
               "channel 1: rx 446.00625 -> 446.01250\n"
               "channel 2: rx 446.01250, rxTone Off, tx 446.01250, txTone Off, power 1, forbid 0, "

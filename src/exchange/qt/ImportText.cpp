@@ -9,30 +9,30 @@
 namespace tlv {
 
 ImportReport ImportText(const std::string& text, ExchangeFormat format,
-                        const ImportOptions& options, int languageState, EditorState& state) {
+                        const ImportOptions& options, Language language, EditorState& state) {
     ImportReport report;
     if (format == ExchangeFormat::Unknown) {
-        report.errors.push_back({"", Localise(languageState, text::UnknownFormat)});
+        report.errors.push_back({"", Localise(language, text::UnknownFormat)});
         return report;
     }
     ImportPatch patch = format == ExchangeFormat::Json
-                            ? ParseJson(text, languageState, report)
-                            : ParseCsv(text, options.renumber, languageState, report);
+                            ? ParseJson(text, language, report)
+                            : ParseCsv(text, options.renumber, language, report);
     if (options.band) patch.band = options.band;
-    if (report.ok()) ApplyImport(state, patch, languageState, report);
+    if (report.ok()) ApplyImport(state, patch, language, report);
     return report;
 }
 
-ImportReport ImportIntoEditor(const std::string& text, ExchangeFormat format, int languageState,
+ImportReport ImportIntoEditor(const std::string& text, ExchangeFormat format, Language language,
                               EditorState& state) {
     EditorState imported = state;
-    ImportReport report = ImportText(text, format, {}, languageState, imported);
+    ImportReport report = ImportText(text, format, {}, language, imported);
     if (report.hinted(ImportHint::Renumber)) {
         imported = state;
-        report = ImportText(text, format, {std::nullopt, true}, languageState, imported);
+        report = ImportText(text, format, {std::nullopt, true}, language, imported);
         if (report.ok())
             report.notes.insert(report.notes.begin(),
-                                {"", Localise(languageState, text::PlacedInLocationOrder)});
+                                {"", Localise(language, text::PlacedInLocationOrder)});
     }
     if (report.ok()) state = std::move(imported);
     return report;

@@ -12,13 +12,13 @@ namespace tlv {
 // user's options. On errors in the report the state may be partly changed: the caller discards
 // it.
 ImportReport ImportText(const std::string& text, ExchangeFormat format,
-                        const ImportOptions& options, int languageState, EditorState& state);
+                        const ImportOptions& options, Language language, EditorState& state);
 
 // An import into the editor as the window runs it, with nothing to choose but the file: the
 // band is the editor's (a JSON may give its own), and a CSV whose Locations lie outside 1..16
 // has its rows placed on channels 1..N in Location order, with a note saying so. `state`
 // changes only when the report holds no error.
-ImportReport ImportIntoEditor(const std::string& text, ExchangeFormat format, int languageState,
+ImportReport ImportIntoEditor(const std::string& text, ExchangeFormat format, Language language,
                               EditorState& state);
 
 } // namespace tlv

@@ -2,7 +2,7 @@
 
 #include "exchange/ExchangeTexts.h"
 #include "exchange/SettingNames.h"
-#include "image/ImageLayout.h"
+#include "radio/RadioData.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -17,7 +17,7 @@ namespace {
 
 class JsonReader {
   public:
-    JsonReader(int language, ImportReport& report) : language_(language), report_(report) {}
+    JsonReader(Language language, ImportReport& report) : language_(language), report_(report) {}
 
     ImportPatch read(const std::string& text) {
         ImportPatch patch;
@@ -192,14 +192,14 @@ class JsonReader {
         }
     }
 
-    int language_;
+    Language language_;
     ImportReport& report_;
 };
 
 } // namespace
 
-ImportPatch ParseJson(const std::string& text, int languageState, ImportReport& report) {
-    return JsonReader(languageState, report).read(text);
+ImportPatch ParseJson(const std::string& text, Language language, ImportReport& report) {
+    return JsonReader(language, report).read(text);
 }
 
 } // namespace tlv

@@ -7,6 +7,6 @@
 namespace tlv {
 
 // Reads a JSON text into a patch. Syntax and type faults go into report.errors.
-ImportPatch ParseJson(const std::string& text, int languageState, ImportReport& report);
+ImportPatch ParseJson(const std::string& text, Language language, ImportReport& report);
 
 } // namespace tlv
