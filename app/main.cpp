@@ -27,7 +27,7 @@ int main(int argc, char* argv[]) {
 
     tlv::EditorState state;
     tlv::QtClock clock;
-    tlv::QtMessageBox messageBox([&state] { return state.languageState; });
+    tlv::QtMessageBox messageBox([&state] { return state.language(); });
     tlv::AppServices services;
     services.msgBox = &messageBox;
     services.clock = &clock;
@@ -38,12 +38,12 @@ int main(int argc, char* argv[]) {
     services.settingsFolder = tlv::ParameterFolder();
     services.backupFolder = tlv::BackupFolder();
 
-    tlv::MainWindow form1(state, services);
-    messageBox.setOwner(&form1);
-    fileDialogs.setParent(&form1);
+    tlv::MainWindow window(state, services);
+    messageBox.setOwner(&window);
+    fileDialogs.setParent(&window);
     // Closing the main window ends the program, also when a window without an owner is open.
-    QObject::connect(&form1, &tlv::MainWindow::unloaded, &app, &QCoreApplication::quit,
+    QObject::connect(&window, &tlv::MainWindow::unloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
-    form1.show();
+    window.show();
     return app.exec();
 }

@@ -35,7 +35,7 @@ class YesBox : public tlv::MessageBoxService {
 
 // The bytes both sides put on the wire in one transfer, counted by the program's own serial
 // code against an unpaced simulator.
-double wireBytes(char direction) {
+double wireBytes(tlv::TransferDirection direction) {
     static int argc = 1;
     static char name[] = "tlv6200-bench";
     static char* argv[] = {name, nullptr};
@@ -43,14 +43,14 @@ double wireBytes(char direction) {
     SimulatedRadio radio;
     tlv::SerialLink link;
     if (!link.open(QString::fromStdString(radio.device()))) return 0;
-    tlv::EditorState editor = tlv::MakeStartupEditor(1);
+    tlv::EditorState editor = tlv::MakeStartupEditor(tlv::Language::English);
     YesBox box;
     tlv::TransferController transfer(editor, box, link);
     if (tlv::RunTransfer(transfer, direction, 30000) != tlv::TransferOutcome::Success) return 0;
     return static_cast<double>(link.bytesSent() + link.bytesReceived());
 }
 
-void runCli(benchmark::State& state, char direction) {
+void runCli(benchmark::State& state, tlv::TransferDirection direction) {
     const double bytes = wireBytes(direction);
     if (bytes == 0) {
         state.SkipWithError("the byte count of a transfer could not be taken");
@@ -64,8 +64,9 @@ void runCli(benchmark::State& state, char direction) {
     for (auto _ : state) {
         const auto start = Clock::now();
         const ProcessResult result =
-            direction == 'R' ? RunCli({"read", "--port", radio.device(), "-o", file}, {}, 60000)
-                             : RunCli({"write", file, "--port", radio.device()}, {}, 60000);
+            direction == tlv::TransferDirection::Read
+                ? RunCli({"read", "--port", radio.device(), "-o", file}, {}, 60000)
+                : RunCli({"write", file, "--port", radio.device()}, {}, 60000);
         const std::chrono::duration<double> elapsed = Clock::now() - start;
         if (result.exitCode != 0) {
             state.SkipWithError(("transfer failed: " + result.err).c_str());
@@ -80,10 +81,10 @@ void runCli(benchmark::State& state, char direction) {
 }
 
 void BM_CliReadPaced9600(benchmark::State& state) {
-    runCli(state, 'R');
+    runCli(state, tlv::TransferDirection::Read);
 }
 void BM_CliWritePaced9600(benchmark::State& state) {
-    runCli(state, 'W');
+    runCli(state, tlv::TransferDirection::Write);
 }
 
 // From the start of a `read` with a device path to the first byte on the line. The far end

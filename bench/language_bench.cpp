@@ -46,7 +46,7 @@ BENCHMARK(BM_OpenTraditionalConverter)->Unit(benchmark::kMillisecond);
 void BM_ApplyLanguageCaptions(benchmark::State& state) {
     NullTarget target;
     for (auto _ : state)
-        tlv::ApplyLanguageCaptions(target, 1);
+        tlv::ApplyLanguageCaptions(target, tlv::Language::English);
 }
 BENCHMARK(BM_ApplyLanguageCaptions)->Unit(benchmark::kMicrosecond);
 

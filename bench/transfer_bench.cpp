@@ -55,17 +55,15 @@ struct Bench {
     bool opened = false;
 };
 
-void runTransfers(benchmark::State& state, char direction, bool paced) {
+void runTransfers(benchmark::State& state, tlv::TransferDirection direction, bool paced) {
     Bench bench(paced ? QStringList{QStringLiteral("--paced")} : QStringList{});
     if (!bench.opened) {
         state.SkipWithError("simulator terminal could not be opened");
         return;
     }
-    tlv::EditorState editor = tlv::MakeStartupEditor(1);
-    for (int row = 1; row <= 16; ++row) {
-        editor.table.at(row, tlv::col::RxFrequency) = "446.00625";
-        editor.table.at(row, tlv::col::TxFrequency) = "446.00625";
-    }
+    tlv::EditorState editor = tlv::MakeStartupEditor(tlv::Language::English);
+    for (tlv::Channel& channel : editor.radio().channels)
+        channel.rx = channel.tx = tlv::Frequency{44600625}; // 446.00625 MHz
     YesBox box;
     tlv::TransferController transfer(editor, box, bench.link);
     double seconds = 0;
@@ -90,16 +88,16 @@ void runTransfers(benchmark::State& state, char direction, bool paced) {
 }
 
 void BM_ReadUnpaced(benchmark::State& state) {
-    runTransfers(state, 'R', false);
+    runTransfers(state, tlv::TransferDirection::Read, false);
 }
 void BM_WriteUnpaced(benchmark::State& state) {
-    runTransfers(state, 'W', false);
+    runTransfers(state, tlv::TransferDirection::Write, false);
 }
 void BM_ReadPaced9600(benchmark::State& state) {
-    runTransfers(state, 'R', true);
+    runTransfers(state, tlv::TransferDirection::Read, true);
 }
 void BM_WritePaced9600(benchmark::State& state) {
-    runTransfers(state, 'W', true);
+    runTransfers(state, tlv::TransferDirection::Write, true);
 }
 
 } // namespace

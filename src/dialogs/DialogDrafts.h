@@ -10,8 +10,8 @@ namespace tlv {
 // The optional-functions dialog (list positions, -1 = no selection).
 struct OptionalFunctionsDraft {
     int pttIdMode = 0;
-    int cancelOperation = 0; // check box, 0 or 1
-    int voxOffOnReceive = 0; // check box, 0 or 1
+    bool cancelOperation = false; // check boxes
+    bool voxOffOnReceive = false;
     int voxEnable = 0;
     int voxGain = 0;
     int voxDelay = 0;

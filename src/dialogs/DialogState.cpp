@@ -26,10 +26,6 @@ void SelectListPosition(int& list, int position, int size) {
     if (position >= -1 && position < size) list = position;
 }
 
-void SelectCheckValue(int& check, int value) {
-    if (value == 0 || value == 1) check = value;
-}
-
 std::vector<Notice> LoadOptionalFunctions(EditorState& state) {
     const OptionalFunctions& options = state.radio().options;
     OptionalFunctionsDraft& draft = state.dialogs.optionalFunctions;
@@ -48,8 +44,8 @@ std::vector<Notice> LoadOptionalFunctions(EditorState& state) {
     SelectListPosition(draft.returnChannel, options.returnChannel, optionListSize::ReturnChannel);
     draft.scanRxResumeDelay = delayText(options.scanRxResumeDelay);
     draft.scanTxResumeDelay = delayText(options.scanTxResumeDelay);
-    SelectCheckValue(draft.cancelOperation, options.cancelOperation ? 1 : 0);
-    SelectCheckValue(draft.voxOffOnReceive, options.voxOffOnReceive ? 1 : 0);
+    draft.cancelOperation = options.cancelOperation;
+    draft.voxOffOnReceive = options.voxOffOnReceive;
     return notices;
 }
 
@@ -74,8 +70,8 @@ void StoreOptionalFunctions(EditorState& state) {
     };
     options.scanRxResumeDelay = delay(draft.scanRxResumeDelay);
     options.scanTxResumeDelay = delay(draft.scanTxResumeDelay);
-    options.cancelOperation = draft.cancelOperation == 1;
-    options.voxOffOnReceive = draft.voxOffOnReceive == 1;
+    options.cancelOperation = draft.cancelOperation;
+    options.voxOffOnReceive = draft.voxOffOnReceive;
 }
 
 void LoadKeyFunctions(EditorState& state) {
@@ -99,21 +95,13 @@ void StoreEmbeddedTexts(EditorState& state) {
                                    state.dialogs.embeddedTexts.second};
 }
 
-namespace {
-
-void loadPowerLevelValues(EditorState& state) {
+void LoadPowerLevels(EditorState& state) {
     PowerLevelsDraft& draft = state.dialogs.powerLevels;
+    draft.slidersEnabled = state.session.serviceMode;
     draft.high = state.radio().powerLevels.high;
     draft.highText = std::to_string(draft.high);
     draft.low = state.radio().powerLevels.low;
     draft.lowText = std::to_string(draft.low);
-}
-
-} // namespace
-
-void LoadPowerLevels(EditorState& state) {
-    state.dialogs.powerLevels.slidersEnabled = state.session.serviceMode;
-    loadPowerLevelValues(state);
 }
 
 void StorePowerLevels(EditorState& state) {
@@ -123,7 +111,8 @@ void StorePowerLevels(EditorState& state) {
 void LoadTestFrequencies(EditorState& state) {
     auto& grid = state.dialogs.testFrequencies.grid;
     for (int row = 1; row <= kChannelCount; ++row) {
-        const TestFrequency& test = state.radio().testFrequencies[static_cast<std::size_t>(row - 1)];
+        const TestFrequency& test =
+            state.radio().testFrequencies[static_cast<std::size_t>(row - 1)];
         auto& cells = grid[static_cast<std::size_t>(row)];
         cells[0] = ChannelNumberText(row);
         cells[1] = frequencyText(test.rx);
@@ -150,11 +139,9 @@ std::vector<Notice> LoadAllDialogs(EditorState& state) {
 }
 
 std::vector<Notice> LoadDialogsAfterImage(EditorState& state) {
-    std::vector<Notice> notices = LoadOptionalFunctions(state);
-    LoadKeyFunctions(state);
-    LoadEmbeddedTexts(state);
-    loadPowerLevelValues(state);
-    LoadTestFrequencies(state);
+    const bool slidersEnabled = state.dialogs.powerLevels.slidersEnabled;
+    std::vector<Notice> notices = LoadAllDialogs(state);
+    state.dialogs.powerLevels.slidersEnabled = slidersEnabled;
     return notices;
 }
 

@@ -30,9 +30,6 @@ inline constexpr int kKeyFunctionCount = 12;
 // be selected and leaves the list as it was.
 void SelectListPosition(int& list, int position, int size);
 
-// Sets a check box value; anything but 0 and 1 leaves it as it was.
-void SelectCheckValue(int& check, int value);
-
 // Loading the optional-functions dialog. Selecting the priority mode and channel runs the
 // priority rules, whose messages come back as notices.
 std::vector<Notice> LoadOptionalFunctions(EditorState& state);

@@ -27,11 +27,12 @@ ChannelCard MakeChannelCard(const EditorState& state) {
             {PanelListLabel(language, list),
              PanelListEntry(language, list, PanelListPosition(radio.functions, list))});
     card.sections.push_back(panel);
-    card.sections.push_back({KeysTitle(language),
-                             {
-                                 {KeyLabel(language, 1), KeyFunctionEntry(language, radio.keys.pf1)},
-                                 {KeyLabel(language, 2), KeyFunctionEntry(language, radio.keys.pf2)},
-                             }});
+    card.sections.push_back(
+        {KeysTitle(language),
+         {
+             {KeyLabel(language, 1), KeyFunctionEntry(language, radio.keys.pf1)},
+             {KeyLabel(language, 2), KeyFunctionEntry(language, radio.keys.pf2)},
+         }});
     return card;
 }
 

@@ -65,7 +65,8 @@ std::string upper(std::string_view text) {
     return out;
 }
 
-// The position of an option text of `column` in any language, -1 when it is none.
+// The position of an option text of `column` in any language, -1 when it is none. Letters
+// compare without regard to case.
 int optionPosition(int column, std::string_view text) {
     // [column - 5][language][position], in upper case; made once.
     static const auto entries = [] {
@@ -77,10 +78,17 @@ int optionPosition(int column, std::string_view text) {
                         upper(OptionText(static_cast<Language>(language), c, position));
         return all;
     }();
-    const std::string typed = upper(text);
+    const auto sameAsUpper = [text](const std::string& entry) {
+        if (entry.size() != text.size()) return false;
+        for (std::size_t i = 0; i < text.size(); ++i) {
+            const char c = text[i] >= 'a' && text[i] <= 'z' ? char(text[i] - 'a' + 'A') : text[i];
+            if (c != entry[i]) return false;
+        }
+        return true;
+    };
     for (const auto& language : entries[column - col::Power])
         for (int position = 0; position < 2; ++position)
-            if (language[position] == typed) return position;
+            if (sameAsUpper(language[position])) return position;
     return -1;
 }
 
@@ -130,8 +138,8 @@ class RowWriter {
         Channel& channel = state_.radio().channel(row_);
         if (text.empty()) {
             // The empty tone of a loaded channel, beside an empty frequency only.
-            const bool hasFrequency = column == col::RxTone ? channel.rx.has_value()
-                                                            : channel.tx.has_value();
+            const bool hasFrequency =
+                column == col::RxTone ? channel.rx.has_value() : channel.tx.has_value();
             if (hasFrequency) return bad(column, rowtext::ToneNeedsFrequency);
             (column == col::RxTone ? channel.rxTone : channel.txTone) = Tone::Off();
         } else if (IsToneOffText(text)) {
@@ -228,8 +236,9 @@ PasteOutcome PasteChannelRows(EditorState& state, int firstRow, std::string_view
     const auto refuse = [&](int line, int row, int column, const std::string& reason) {
         const std::string where =
             column < kTableCols ? CellText(state, 0, column) : std::to_string(column + 1);
-        return PasteOutcome{0, FillText(Localise(state.language(), rowtext::Where),
-                                        {std::to_string(line), ChannelNumberText(row), where, reason})};
+        return PasteOutcome{
+            0, FillText(Localise(state.language(), rowtext::Where),
+                        {std::to_string(line), ChannelNumberText(row), where, reason})};
     };
     // The rows are written into a copy of the data, which replaces the editor's rows only when
     // every row passed.
@@ -242,15 +251,18 @@ PasteOutcome PasteChannelRows(EditorState& state, int firstRow, std::string_view
         if (!isChannelRow(row))
             return refuse(line, row, col::Number,
                           Localise(state.language(), rowtext::BeyondLastChannel));
-        const std::vector<std::string_view> fields = split(lines[i], '\t');
         std::array<std::string_view, kTableCols> cells{};
-        for (std::size_t column = 0; column < fields.size(); ++column) {
-            const std::string_view field = trimmed(fields[column]);
-            if (column < cells.size())
-                cells[column] = field;
+        std::string_view rest = lines[i];
+        for (int column = 0;; ++column) {
+            const std::size_t tab = rest.find('\t');
+            const std::string_view field = trimmed(rest.substr(0, tab));
+            if (column < kTableCols)
+                cells[static_cast<std::size_t>(column)] = field;
             else if (!field.empty())
-                return refuse(line, row, static_cast<int>(column),
+                return refuse(line, row, column,
                               Localise(state.language(), rowtext::TooManyColumns));
+            if (tab == std::string_view::npos) break;
+            rest.remove_prefix(tab + 1);
         }
         if (auto bad = RowWriter(written, row).write(cells))
             return refuse(line, row, bad->column, bad->reason);

@@ -4,6 +4,7 @@
 #include "image/Conversions.h"
 #include "radio/Bands.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace tlv {
@@ -114,10 +115,9 @@ bool IsDecimalNumber(std::string_view text) {
 
 namespace {
 
-// A decimal number in 10 Hz units, decimals beyond the fifth dropped, lowered onto the 5 kHz
-// or 6.25 kHz raster (whichever point lies nearer below); nothing for a whole part of more than
-// nine digits, which the double arithmetic of NormaliseFrequency handles.
-std::optional<uint64_t> rasterTens(std::string_view number) {
+// A decimal number in 10 Hz units, decimals beyond the fifth dropped; nothing for a whole part of
+// more than nine digits, which the double arithmetic of NormaliseFrequency handles.
+std::optional<uint64_t> decimalTens(std::string_view number) {
     const std::size_t point = number.find('.');
     std::string_view whole = number.substr(0, point);
     while (!whole.empty() && whole.front() == '0')
@@ -128,10 +128,13 @@ std::optional<uint64_t> rasterTens(std::string_view number) {
         tens = tens * 10 + static_cast<uint64_t>(c - '0');
     std::string_view decimals =
         point == std::string_view::npos ? std::string_view{} : number.substr(point + 1);
-    for (int i = 0; i < 5; ++i)
-        tens = tens * 10 + (i < static_cast<int>(decimals.size())
-                                ? static_cast<uint64_t>(decimals[i] - '0')
-                                : 0u);
+    for (std::size_t i = 0; i < 5; ++i)
+        tens = tens * 10 + (i < decimals.size() ? static_cast<uint64_t>(decimals[i] - '0') : 0u);
+    return tens;
+}
+
+// Lowered onto the 5 kHz or 6.25 kHz raster, whichever point lies nearer below.
+uint64_t rasterTens(uint64_t tens) {
     const uint64_t lastFour = tens % 10000;
     const uint64_t r5 = lastFour % 500, r6 = lastFour % 625;
     if (r5 != 0 && r6 != 0) tens -= r5 < r6 ? r5 : r6;
@@ -142,11 +145,12 @@ std::optional<uint64_t> rasterTens(std::string_view number) {
 
 std::string NormaliseFrequency(std::string_view text) {
     if (!IsDecimalNumber(text)) return {};
-    if (const auto tens = rasterTens(text)) {
+    if (const auto tens = decimalTens(text)) {
+        const uint64_t snapped = rasterTens(*tens);
         char digits[32];
         std::snprintf(digits, sizeof digits, "%llu.%05llu",
-                      static_cast<unsigned long long>(*tens / 100000),
-                      static_cast<unsigned long long>(*tens % 100000));
+                      static_cast<unsigned long long>(snapped / 100000),
+                      static_cast<unsigned long long>(snapped % 100000));
         return digits;
     }
     // Cut to five decimals first: a frequency is only ever lowered onto the raster, so the
@@ -180,13 +184,18 @@ FrequencyResult CommitFrequency(EditorState& state, ChannelCell cell, std::strin
     if (!IsDecimalNumber(text)) return {FrequencyCommit::Unchanged};
 
     // The range check reads the typed value; the cut to five decimals cannot move it across
-    // a whole-MHz limit.
-    const double f = toDouble(text);
+    // a whole-MHz limit. A text of up to 15 digits is exact in whole 10 Hz units (and as a
+    // double); a longer one is read as a double, as it always was.
     const BandLimits limits = LimitsOfBand(state.radio().band);
-    if (f < limits.low || f >= limits.high) return {FrequencyCommit::OutOfBand, &msg::OutOfBand};
-    const std::optional<uint64_t> tens = rasterTens(text);
-    if (!tens || *tens > Frequency::kMaxTens) return {FrequencyCommit::Unchanged};
-    const Frequency normalised{static_cast<uint32_t>(*tens)};
+    const std::optional<uint64_t> tens = decimalTens(text);
+    const auto digits = std::count_if(text.begin(), text.end(), [](char c) { return c != '.'; });
+    const bool outOfBand =
+        tens && digits <= 15
+            ? *tens < uint64_t(limits.low) * 100000 || *tens >= uint64_t(limits.high) * 100000
+            : toDouble(text) < limits.low || toDouble(text) >= limits.high;
+    if (outOfBand) return {FrequencyCommit::OutOfBand, &msg::OutOfBand};
+    if (!tens || rasterTens(*tens) > Frequency::kMaxTens) return {FrequencyCommit::Unchanged};
+    const Frequency normalised{static_cast<uint32_t>(rasterTens(*tens))};
 
     if (cell.column == col::TxFrequency) {
         channel.tx = normalised;
@@ -295,20 +304,25 @@ bool PickOption(EditorState& state, ChannelCell cell, int position) {
     return true;
 }
 
-int OptionListPosition(const EditorState& state, ChannelCell cell) {
-    if (!isChannelRow(cell.row) || !isOptionColumn(cell.column)) return -1;
-    const Channel& channel = state.radio().channel(cell.row);
-    if (!channel.inUse()) return -1;
-    switch (cell.column) {
+int ChannelOption(const Channel& channel, int column) {
+    switch (column) {
     case col::Power:
         return channel.power == Power::High;
     case col::Forbid:
         return channel.forbid == TransmitForbid::OnCarrier;
     case col::Bandwidth:
         return channel.bandwidth == Bandwidth::Wide;
-    default:
+    case col::Scan:
         return channel.scan;
+    default:
+        return 0;
     }
+}
+
+int OptionListPosition(const EditorState& state, ChannelCell cell) {
+    if (!isChannelRow(cell.row) || !isOptionColumn(cell.column)) return -1;
+    const Channel& channel = state.radio().channel(cell.row);
+    return channel.inUse() ? ChannelOption(channel, cell.column) : -1;
 }
 
 // ---- Cell selection ----------------------------------------------------------------------

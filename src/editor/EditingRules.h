@@ -100,6 +100,10 @@ ToneCommit CommitTone(EditorState& state, ChannelCell cell, std::string_view tex
 // The user picked `position` (0 or 1) from the option list of the cell's column.
 bool PickOption(EditorState& state, ChannelCell cell, int position);
 
+// The list position (0 or 1) of the channel's option in column 5..8, as the radio stores it;
+// 0 for any other column.
+int ChannelOption(const Channel& channel, int column);
+
 // The option a cell of columns 5..8 holds as its list position (0 or 1); -1 for any other
 // cell and for a channel not in use.
 int OptionListPosition(const EditorState& state, ChannelCell cell);

@@ -25,9 +25,7 @@ std::string ManualStartPage(const std::string& programFolder, Language language)
     const fs::path manual = IsInstalledProgramFolder(programFolder)
                                 ? fs::path(InstalledDocumentFolder(programFolder)) / "manual"
                                 : fs::path(programFolder) / ".." / "manual";
-    return (manual / ManualLanguageFolder(language) / "index.html")
-        .lexically_normal()
-        .string();
+    return (manual / ManualLanguageFolder(language) / "index.html").lexically_normal().string();
 }
 
 } // namespace tlv

@@ -95,19 +95,17 @@ double TextValue(std::string_view text) {
         negative = text[pos] == '-';
         ++pos;
     }
-    std::string number;
+    // The number is the run of digits with at most one point that starts here.
+    const std::size_t start = pos;
     bool point = false;
     for (; pos < text.size(); ++pos) {
-        char c = text[pos];
-        if (isDigit(c)) {
-            number.push_back(c);
-        } else if (c == '.' && !point) {
+        const char c = text[pos];
+        if (c == '.' && !point)
             point = true;
-            number.push_back(c);
-        } else {
+        else if (!isDigit(c))
             break;
-        }
     }
+    const std::string_view number = text.substr(start, pos - start);
     if (number.empty() || number == ".") return 0.0;
     double value = 0.0;
     auto result = std::from_chars(number.data(), number.data() + number.size(), value,

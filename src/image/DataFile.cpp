@@ -1,6 +1,5 @@
 #include "image/DataFile.h"
 
-
 #include <algorithm>
 
 namespace tlv {

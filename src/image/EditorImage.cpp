@@ -35,7 +35,8 @@ std::vector<Notice> LoadImage(EditorState& state, const MemoryImage& image) {
     state.session.serviceMode = false;
     const std::vector<DamagedField> damagedFields = DecodeImage(state.radio(), image);
     // The image's band is selected as a program step: no question.
-    if (const auto band = BandOfCode(image[offset::BandCode])) SelectBandWithoutQuestion(state, *band);
+    if (const auto band = BandOfCode(image[offset::BandCode]))
+        SelectBandWithoutQuestion(state, *band);
 
     // Each tone cell of a channel in use remembers the loaded tone's list entry, or off for a
     // tone the list does not hold, so that refused typing later restores this cell's own tone,
@@ -55,10 +56,9 @@ std::vector<Notice> LoadImage(EditorState& state, const MemoryImage& image) {
     std::vector<Notice> notices = LoadDialogsAfterImage(state);
     std::string detail;
     for (const DamagedField& field : damagedFields)
-        detail += (detail.empty() ? "" : "\n") + Localise(state.language(),
-                                                          damagedFieldText(field.kind),
-                                                          std::to_string(field.number),
-                                                          field.digits);
+        detail +=
+            (detail.empty() ? "" : "\n") + Localise(state.language(), damagedFieldText(field.kind),
+                                                    std::to_string(field.number), field.digits);
     if (!detail.empty()) notices.push_back({&msg::DamagedFrequencies, detail});
     return notices;
 }

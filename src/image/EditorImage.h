@@ -36,8 +36,8 @@ enum class LoadStatus {
 
 struct LoadResult {
     LoadStatus status;
-    std::string reason;           // the system's reason for ReadFailed
-    std::vector<Notice> notices;  // Loaded: what LoadImage has to tell
+    std::string reason;          // the system's reason for ReadFailed
+    std::vector<Notice> notices; // Loaded: what LoadImage has to tell
 };
 
 // Reads the file at `path` (at most kDataFileReadLimit bytes) and loads its image into `state`

@@ -103,8 +103,7 @@ std::optional<std::string> FileCommands::ChooseSavePath(FileKind kind) {
                         FileStatus::Failure(EISDIR).reason);
             return std::nullopt;
         }
-        if (Exists(path) &&
-            ShowMessage(box_, state_.language(), msg::OverwriteQuestion) != IdYes)
+        if (Exists(path) && ShowMessage(box_, state_.language(), msg::OverwriteQuestion) != IdYes)
             continue;
         return path;
     }

@@ -78,8 +78,10 @@ class ImageWriter {
     void firstDigitDelay(int at, int milliseconds) { image_[at] = clampByte(milliseconds / 10); }
     // The first digit of the code's decimal form (a minus sign for a negative one).
     void groupCallCode(int at, int code) {
-        if (code == 0) image_[at] = 0;
-        else if (code < 0) image_[at] = '-';
+        if (code == 0)
+            image_[at] = 0;
+        else if (code < 0)
+            image_[at] = '-';
         else {
             while (code >= 10)
                 code /= 10;
@@ -95,8 +97,10 @@ class ImageWriter {
     }
     void scanBits(int at, const std::array<Channel, kChannelCount>& channels) {
         for (int n = 0; n < kChannelCount; ++n)
-            if (channels[n].inUse() && channels[n].scan) image_[at + n / 8] |= 1 << (n % 8);
-            else image_[at + n / 8] &= static_cast<uint8_t>(~(1 << (n % 8)));
+            if (channels[n].inUse() && channels[n].scan)
+                image_[at + n / 8] |= 1 << (n % 8);
+            else
+                image_[at + n / 8] &= static_cast<uint8_t>(~(1 << (n % 8)));
     }
     void testFrequency(int at, const TestFrequency& test, int) {
         put4(at, frequencyCode(test.rx));
@@ -136,8 +140,8 @@ class ImageReader {
         channel.tx = frequency(at + 4, DamagedField::Kind::ChannelTransmit, number);
         channel.rxTone = toneOfCode(word(at + 8));
         channel.txTone = toneOfCode(word(at + 10));
-        channel.forbid = (image_[at + 12] >> 3) & 1 ? TransmitForbid::OnCarrier
-                                                    : TransmitForbid::Off;
+        channel.forbid =
+            (image_[at + 12] >> 3) & 1 ? TransmitForbid::OnCarrier : TransmitForbid::Off;
         channel.bandwidth = (image_[at + 13] >> 4) & 1 ? Bandwidth::Wide : Bandwidth::Narrow;
         channel.power = (image_[at + 13] >> 5) & 1 ? Power::High : Power::Low;
     }
@@ -153,8 +157,10 @@ class ImageReader {
     }
     void duplicate(int at, int& position) { position = image_[at] & 1; }
     void revertTime(int at, int& position) {
-        if (image_[at] == 0xFF) position = 0;
-        else if (image_[at] < 92) position = image_[at];
+        if (image_[at] == 0xFF)
+            position = 0;
+        else if (image_[at] < 92)
+            position = image_[at];
     }
     void priorityChannel(int at, int& channel) {
         if (image_[at] >= 1 && image_[at] <= kChannelCount) channel = image_[at];
@@ -170,8 +176,10 @@ class ImageReader {
     // every out-of-range value and leaves the setting as it was.
     void groupCallCode(int at, int& code) {
         const uint8_t value = image_[at];
-        if (value == 0x00 || value == 0xFF) code = 0;
-        else if (value >= '0' && value <= '9') code = value - '0';
+        if (value == 0x00 || value == 0xFF)
+            code = 0;
+        else if (value >= '0' && value <= '9')
+            code = value - '0';
     }
     void text(int at, int width, std::string& text, bool stopsAtFill) {
         text.clear();
@@ -180,7 +188,8 @@ class ImageReader {
             int end = i;
             while (end < at + width && image_[end] < 0x80)
                 ++end;
-            text.append(reinterpret_cast<const char*>(&image_[i]), static_cast<std::size_t>(end - i));
+            text.append(reinterpret_cast<const char*>(&image_[i]),
+                        static_cast<std::size_t>(end - i));
             if (end == at + width) break;
             i = end;
             if (image_[i] == 0xFF) {
@@ -217,18 +226,17 @@ class ImageReader {
     // The frequency of the code at `at`; none for FF FF FF FF and for a damaged code, which is
     // noted.
     std::optional<Frequency> frequency(int at, DamagedField::Kind kind, int number) {
-        if (image_[at] == 0xFF && image_[at + 1] == 0xFF && image_[at + 2] == 0xFF &&
-            image_[at + 3] == 0xFF)
-            return std::nullopt;
+        const uint8_t* code = &image_[at];
+        if ((code[0] & code[1] & code[2] & code[3]) == 0xFF) return std::nullopt;
         uint32_t tens = 0;
         bool decimal = true;
         for (int i = 3; i >= 0; --i) {
-            const int high = image_[at + i] >> 4, low = image_[at + i] & 15;
-            decimal = decimal && high < 10 && low < 10;
+            const int high = code[i] >> 4, low = code[i] & 15;
+            decimal &= high < 10 && low < 10;
             tens = tens * 100 + static_cast<uint32_t>(high * 10 + low);
         }
         if (decimal) return Frequency{tens};
-        damaged.push_back({kind, number, imagefield::FrequencyText(&image_[at])});
+        damaged.push_back({kind, number, imagefield::FrequencyText(code)});
         return std::nullopt;
     }
 

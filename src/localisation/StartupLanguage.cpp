@@ -1,6 +1,5 @@
 #include "localisation/StartupLanguage.h"
 
-
 namespace tlv {
 
 Language LoadStartupLanguage(LanguageRequestStore& store, int savedCode) {

@@ -7,10 +7,10 @@
 #include <filesystem>
 #include <fstream>
 #include <mutex>
-#include <unordered_map>
 #include <regex>
 #include <sstream>
 #include <system_error>
+#include <unordered_map>
 
 #include <stdlib.h>
 
@@ -223,8 +223,7 @@ std::string ToTraditional(const std::string& text) {
     constexpr std::size_t kKept = 4096;
     {
         std::lock_guard lock(mutex);
-        if (const auto found = converted.find(text); found != converted.end())
-            return found->second;
+        if (const auto found = converted.find(text); found != converted.end()) return found->second;
     }
     static const TraditionalConverter converter; // opened once, thread-safe
     std::string result = converter.convert(text);

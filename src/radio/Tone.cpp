@@ -38,8 +38,7 @@ int ToneListPosition(Tone tone) {
         return 0;
     case Tone::Kind::Ctcss: {
         const auto at = std::find(kCtcssTones.begin(), kCtcssTones.end(), tone.value);
-        return at == kCtcssTones.end() ? -1
-                                       : kFirstCtcssPosition + int(at - kCtcssTones.begin());
+        return at == kCtcssTones.end() ? -1 : kFirstCtcssPosition + int(at - kCtcssTones.begin());
     }
     case Tone::Kind::Dcs: {
         const auto at = std::find(kDcsCodes.begin(), kDcsCodes.end(), tone.value);

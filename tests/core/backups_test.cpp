@@ -54,8 +54,8 @@ TEST(Backups, SavedAsDataFilesNamedByDateTimeAndKindNeverOverwritten) {
 TEST(Backups, RefusedWithoutAFileForAnUnwritableFolder) {
     test::TemporaryFolder folder;
     test::WriteBytes(folder.file("plain"), "a file, not a folder");
-    const BackupResult blocked = SaveBackup(folder.file("plain/backups"),
-                                            test::GoldenStartupImage(), BackupKind::Read, 0);
+    const BackupResult blocked =
+        SaveBackup(folder.file("plain/backups"), test::GoldenStartupImage(), BackupKind::Read, 0);
     EXPECT_FALSE(blocked.status.ok);
     EXPECT_FALSE(blocked.status.reason.empty());
     EXPECT_EQ(namesIn(folder.path()), std::set<std::string>{"plain"});
@@ -78,8 +78,8 @@ TEST(Backups, TheNewestAreKeptAndOtherFilesLeftAlone) {
     for (const std::string& name : strangers)
         test::WriteBytes(backups + "/" + name, "mine");
 
-    ASSERT_TRUE(SaveBackup(backups, test::GoldenStartupImage(), BackupKind::Read, firstOfMay())
-                    .status.ok);
+    ASSERT_TRUE(
+        SaveBackup(backups, test::GoldenStartupImage(), BackupKind::Read, firstOfMay()).status.ok);
     const std::set<std::string> names = namesIn(backups);
     EXPECT_EQ(names.size(), kBackupsKept + strangers.size());
     EXPECT_FALSE(names.count("2023-01-01_10-00-00_read.DAT")) << "the oldest backup goes";

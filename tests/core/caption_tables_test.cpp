@@ -64,7 +64,8 @@ TEST(CaptionTables, GeneratedListEntries) {
     const std::vector<std::string> squelch = listEntries("Form1", "Combo9", Language::Simplified);
     EXPECT_EQ(squelch, (std::vector<std::string>{"0 级", "1 级", "2 级", "3 级", "4 级", "5 级",
                                                  "6 级", "7 级", "8 级", "9 级"}));
-    EXPECT_EQ(listEntries("Form6", "Combo1", Language::English), listEntries("Form6", "Combo2", Language::English));
+    EXPECT_EQ(listEntries("Form6", "Combo1", Language::English),
+              listEntries("Form6", "Combo2", Language::English));
 }
 
 TEST(CaptionTables, EverySimplifiedTextIsOneOfTheSystemsTexts) {

@@ -1,6 +1,6 @@
 #include "editor/EditingRules.h"
-#include "editor/Startup.h"
 #include "editor/EditorOps.h"
+#include "editor/Startup.h"
 #include "localisation/CellTexts.h"
 
 #include <gtest/gtest.h>
@@ -225,7 +225,7 @@ TEST_F(EditingRules, OutOfRangeToneRestoresTheLastPickedEntryOrOff) {
         Language language;
         const char* restored;
     } cases[] = {
-        {-1, Simplified, "关闭"}, {-1, English, "Off"},  {9, Simplified, "88.5"},
+        {-1, Simplified, "关闭"}, {-1, English, "Off"}, {9, Simplified, "88.5"},
         {260, English, "D754I"},  {0, English, "Off"},
     };
     for (const Case& c : cases) {

@@ -217,9 +217,9 @@ TEST_F(Fixture, RandomContentsAreLoadedWholeOrRefused) {
 TEST_F(Fixture, SaveThenOpenReproducesTheEditor) {
     WriteBytes(folder.file("in.DAT"), "QDM74" + HandPlacedImage());
     ASSERT_EQ(open(folder.file("in.DAT")), OpenOutcome::Loaded);
-    state.radio().channel(5) = {Frequency{44012500}, Frequency{44599375}, Tone::Dcs(0754, true),
-                                Tone::Off(),         Power::Low,          TransmitForbid::Off,
-                                Bandwidth::Wide,     false};
+    state.radio().channel(5) = {
+        Frequency{44012500}, Frequency{44599375}, Tone::Dcs(0754, true), Tone::Off(),
+        Power::Low,          TransmitForbid::Off, Bandwidth::Wide,       false};
     state.radio().embeddedTexts[1] = "SECOND";
     state.radio().functions.squelchLevel = 9;
     state.dialogs.embeddedTexts.second = "SECOND"; // as the dialog's OK leaves it

@@ -57,9 +57,9 @@ TEST(Encoding, ChannelFieldExamples) {
     using enum Power;
     radio.channel(1) = channel("446.00625", Tone::Dcs(023, false), mhz("136.12500"),
                                Tone::Ctcss(670), High, TransmitForbid::Off, Bandwidth::Wide, true);
-    radio.channel(2) = channel("446.00625", Tone::Dcs(023, true), mhz("446.00625"),
-                               Tone::Ctcss(2541), Low, TransmitForbid::OnCarrier,
-                               Bandwidth::Narrow, false);
+    radio.channel(2) =
+        channel("446.00625", Tone::Dcs(023, true), mhz("446.00625"), Tone::Ctcss(2541), Low,
+                TransmitForbid::OnCarrier, Bandwidth::Narrow, false);
     radio.channel(3) = channel("446.00625", Tone::Off(), std::nullopt, Tone::Off(), High,
                                TransmitForbid::OnCarrier, Bandwidth::Wide, false);
     radio.channel(8) = channel("410.00000", Tone::Off(), mhz("410.00000"), Tone::Off(), High,
@@ -189,7 +189,7 @@ TEST_F(Decoding, ToneTextsAndListPositions) {
         const char* text;
         int16_t position;
     } cases[] = {{0x13, 0x20, "D023N", 51}, {0xEC, 0x29, "D754N", 155}, {0xEC, 0xA9, "D754I", 260},
-                 {0x05, 0x00, ".5", 0},     {0x00, 0x00, ".0", 0},       {0xFE, 0xFF, "6553.4", 0},
+                 {0x05, 0x00, ".5", 0},     {0x00, 0x00, ".0", 0},      {0xFE, 0xFF, "6553.4", 0},
                  {0x9F, 0x02, "67.1", 0},   {0xFF, 0xFF, "关闭", 0}};
     for (const auto& c : cases) {
         state.data.tones.at(1, col::RxTone) = 42;

@@ -67,7 +67,7 @@ class RandomEditor {
             channel.scan = chance(50);
         }
         radio.functions = {between(0, 2), between(-1, 39), between(0, 10),
-                           between(0, 9), between(0, 1),  between(0, 1)};
+                           between(0, 9), between(0, 1),   between(0, 1)};
         SelectBandWithoutQuestion(state, between(0, 6));
         radio.dtmf.dtmfRate = between(0, 3);
         radio.dtmf.firstDigitTime = between(0, 3);
@@ -126,7 +126,7 @@ TEST(RoundTrip, RandomRadioDataComesBackUnchanged) {
 
 TEST(RoundTrip, DecodeThenEncodeDiffersOnlyInTheFieldsTheDecoderRejects) {
     EditorState state = MakeStartupEditor();
-    state.radio().dtmf.firstDigitDelay = 50; // outside 100..1000 ms
+    state.radio().dtmf.firstDigitDelay = 50;   // outside 100..1000 ms
     state.radio().options.priorityChannel = 0; // no selection
     state.radio().options.voxGain = 12;        // outside its list
     const MemoryImage first = EditorImage(state);
@@ -136,8 +136,8 @@ TEST(RoundTrip, DecodeThenEncodeDiffersOnlyInTheFieldsTheDecoderRejects) {
     std::vector<int> differences;
     for (int i = 0; i < kImageBytes; ++i)
         if (first[i] != second[i]) differences.push_back(i);
-    EXPECT_EQ(differences,
-              (std::vector<int>{offset::FirstDigitDelay, offset::VoxGain, offset::PriorityChannel}));
+    EXPECT_EQ(differences, (std::vector<int>{offset::FirstDigitDelay, offset::VoxGain,
+                                             offset::PriorityChannel}));
     EXPECT_EQ(second[offset::FirstDigitDelay], 0);
     EXPECT_EQ(second[offset::PriorityChannel], 1);
 }

@@ -65,7 +65,8 @@ TEST(ParameterFile, ReadOnlyFileIsSkipped) {
             std::string path = folder.file("parameter");
             WriteBytes(path, "\x01\x02\x03");
             ::chmod(path.c_str(), 0444);
-            EXPECT_FALSE(WriteParameterFile(path, MakeParameterBytes(false, 0, Language::Simplified)));
+            EXPECT_FALSE(
+                WriteParameterFile(path, MakeParameterBytes(false, 0, Language::Simplified)));
             EXPECT_EQ(ReadBytes(path), "\x01\x02\x03");
         },
         {folder.path()});

@@ -32,7 +32,9 @@ TEST(ToneList, EveryEntryIsDistinctAndFindsItsOwnPosition) {
     for (int position = 0; position < kToneListSize; ++position) {
         const std::string entry = ToneListEntryText(Language::English, position);
         EXPECT_TRUE(seen.insert(entry).second) << entry;
-        if (position > 0) EXPECT_EQ(ToneOfValueText(entry), ToneAtListPosition(position));
+        if (position > 0) {
+            EXPECT_EQ(ToneOfValueText(entry), ToneAtListPosition(position));
+        }
     }
 }
 

@@ -55,33 +55,37 @@ TEST_P(EachKindOfStep, UndoPutsBackTheDataBeforeAndRedoTheDataAfter) {
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, EachKindOfStep,
-    testing::Values(Step{"committed frequency",
-                         [](EditorState& s) {
-                             CommitFrequency(s, {5, col::RxFrequency}, "440.1");
-                         }},
-                    Step{"committed tone",
-                         [](EditorState& s) { CommitTone(s, {1, col::TxTone}, "D754I", -1); }},
-                    Step{"option pick", [](EditorState& s) { PickOption(s, {1, col::Power}, 0); }},
-                    Step{"panel pick", [](EditorState& s) { s.radio().functions.squelchLevel = 9; }},
-                    Step{"band change with clearing",
-                         [](EditorState& s) {
-                             if (BandSelected(s, 3) == BandChange::Ask) AnswerBandQuestion(s, true);
-                         }},
-                    Step{"dialog OK",
-                         [](EditorState& s) {
-                             s.dialogs.keys.pf2 = 7;
-                             StoreKeyFunctions(s);
-                         }},
-                    Step{"New", [](EditorState& s) { ClearChannelsInUse(s); }},
-                    Step{"Open or read",
-                         [](EditorState& s) { LoadImage(s, test::GoldenStartupImage()); }},
-                    Step{"paste",
-                         [](EditorState& s) {
-                             PasteChannelRows(
-                                 s, 7,
-                                 "07\t401.00000\t67.0\t402.00000\tD023N\t低\t关闭\t窄带\t无\n");
-                         }},
-                    Step{"row command", [](EditorState& s) { InsertEmptyChannel(s, 1); }}),
+    testing::Values(
+        Step{"committed frequency",
+             [](EditorState& s) {
+                 CommitFrequency(s, {5, col::RxFrequency}, "440.1");
+             }},
+        Step{"committed tone",
+             [](EditorState& s) {
+                 CommitTone(s, {1, col::TxTone}, "D754I", -1);
+             }},
+        Step{"option pick",
+             [](EditorState& s) {
+                 PickOption(s, {1, col::Power}, 0);
+             }},
+        Step{"panel pick", [](EditorState& s) { s.radio().functions.squelchLevel = 9; }},
+        Step{"band change with clearing",
+             [](EditorState& s) {
+                 if (BandSelected(s, 3) == BandChange::Ask) AnswerBandQuestion(s, true);
+             }},
+        Step{"dialog OK",
+             [](EditorState& s) {
+                 s.dialogs.keys.pf2 = 7;
+                 StoreKeyFunctions(s);
+             }},
+        Step{"New", [](EditorState& s) { ClearChannelsInUse(s); }},
+        Step{"Open or read", [](EditorState& s) { LoadImage(s, test::GoldenStartupImage()); }},
+        Step{"paste",
+             [](EditorState& s) {
+                 PasteChannelRows(s, 7,
+                                  "07\t401.00000\t67.0\t402.00000\tD023N\t低\t关闭\t窄带\t无\n");
+             }},
+        Step{"row command", [](EditorState& s) { InsertEmptyChannel(s, 1); }}),
     [](const testing::TestParamInfo<Step>& info) {
         std::string name;
         for (const char* c = info.param.kind; *c; ++c)

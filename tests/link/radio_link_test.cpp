@@ -1,15 +1,15 @@
 // The serial code a cable uses, over a real pseudo-terminal against tlv6200-radio-sim: bytes the
 // line marks, failures and lost ports, the port scan. Every wait is bounded. (The transfer's
-// frames are tested on the engine; whole reads and writes through the programs.)
+// frames are tested on the session; whole reads and writes through the programs.)
 #include "CliProcess.h"
 #include "GoldenImage.h"
 #include "ScriptedMessageBox.h"
 #include "TemporaryFolder.h"
 #include "editor/Startup.h"
-#include "image/ImageCodec.h"
 #include "link/qt/ComPorts.h"
 #include "link/qt/SerialLink.h"
 #include "link/qt/TransferController.h"
+#include "localisation/Messages.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -45,8 +45,8 @@ class RadioLinkTest : public ::testing::Test {
     void openAsCom1(const Sim& sim) {
         ASSERT_FALSE(sim.path().isEmpty()) << "simulator did not start";
         ports.setTable(PortTable::Build({{1, sim.path().toStdString()}}, {}));
-        editor.portNumber = 1;
-        ports.scan(editor.portNumber);
+        editor.session.portNumber = 1;
+        ports.scan(editor.session.portNumber);
         ASSERT_TRUE(ports.isOpen());
         ASSERT_EQ(ports.checkedOption(), 0);
     }
@@ -54,7 +54,7 @@ class RadioLinkTest : public ::testing::Test {
     QString file(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
     QTemporaryDir dir;
-    EditorState editor = MakeStartupEditor(1);
+    EditorState editor = MakeStartupEditor(Language::English);
     test::ScriptedMessageBox box;
     SerialLink link;
     ComPorts ports{link};
@@ -69,11 +69,12 @@ TEST_F(RadioLinkTest, EveryByteValueCrossesTheLine) {
     Sim sim({"--load", file("pattern.dat").toStdString(), "--split", "9"});
     openAsCom1(sim);
     EXPECT_TRUE(link.reportsBreaks()) << "0xFF arrives doubled and is undone by the decoder";
-    ASSERT_EQ(RunTransfer(transfer, 'R', 20000), TransferOutcome::Success);
-    const std::string& read = transfer.engine().state().readImageText;
-    ASSERT_EQ(read.size(), 2048u);
-    EXPECT_EQ(read.substr(0, 1696), BytesToImageText(pattern));
-    EXPECT_EQ(read.substr(1696), std::string(2048 - 1696, 'F')) << "blank memory beyond";
+    ASSERT_EQ(RunTransfer(transfer, TransferDirection::Read, 20000), TransferOutcome::Success);
+    const std::span<const uint8_t> read = transfer.session().memoryRead();
+    ASSERT_EQ(read.size(), 1024u);
+    EXPECT_EQ(Bytes(read.begin(), read.begin() + 848), pattern);
+    EXPECT_EQ(Bytes(read.begin() + 848, read.end()), Bytes(1024 - 848, 0xFF))
+        << "blank memory beyond";
 }
 
 TEST_F(RadioLinkTest, SilentRadioEndsWithCommunicationError) {
@@ -82,10 +83,29 @@ TEST_F(RadioLinkTest, SilentRadioEndsWithCommunicationError) {
     std::vector<bool> controls;
     QObject::connect(&transfer, &TransferController::controlsEnabledChanged,
                      [&](bool enabled) { controls.push_back(enabled); });
-    ASSERT_EQ(RunTransfer(transfer, 'W', 10000), TransferOutcome::CommunicationError);
-    EXPECT_EQ(box.shown.size(), 1u);
+    ASSERT_EQ(RunTransfer(transfer, TransferDirection::Write, 10000),
+              TransferOutcome::CommunicationError);
+    ASSERT_EQ(box.shown.size(), 1u);
+    EXPECT_EQ(box.shown[0].text,
+              std::string(msg::CommunicationError.text.en) + "\nThe radio gave no answer at all.");
+    EXPECT_EQ(box.shown[0].flags, 16);
     EXPECT_EQ(controls, (std::vector<bool>{false, true}));
     EXPECT_TRUE(ports.isOpen()) << "the port stays open after a failure";
+}
+
+// The transfer's messages go to the program's own box: the port not open, the band question.
+TEST_F(RadioLinkTest, MessagesAndTheBandQuestionGoToTheProgramsBox) {
+    EXPECT_FALSE(transfer.startRead());
+    Sim sim({"--silent"});
+    openAsCom1(sim);
+    editor.radio().band = 2;
+    box.answers = {IdNo};
+    EXPECT_EQ(RunTransfer(transfer, TransferDirection::Write, 10000), TransferOutcome::Declined);
+    ASSERT_EQ(box.shown.size(), 2u);
+    EXPECT_EQ(box.shown[0].text, msg::PortNotOpen.text.en);
+    EXPECT_EQ(box.shown[0].flags, 64);
+    EXPECT_EQ(box.shown[1].text, msg::BandMismatch.text.en);
+    EXPECT_EQ(box.shown[1].flags, 68);
 }
 
 // The other end hanging up (a cable pulled) ends a running transfer at once, not by the
@@ -95,8 +115,9 @@ TEST_F(RadioLinkTest, LostPortEndsTheTransferAndClosesThePort) {
     openAsCom1(*sim);
     const std::string device = sim->path().toStdString();
     QTimer::singleShot(300, [&] { sim.reset(); });
-    ASSERT_EQ(RunTransfer(transfer, 'R', 10000), TransferOutcome::CommunicationError);
-    EXPECT_EQ(transfer.engine().lastFailure().cause, FailureCause::PortLost);
+    ASSERT_EQ(RunTransfer(transfer, TransferDirection::Read, 10000),
+              TransferOutcome::CommunicationError);
+    EXPECT_EQ(transfer.session().lastFailure().cause, FailureCause::PortLost);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_TRUE(box.shown[0].text.ends_with("\nThe port was lost: " + device)) << box.shown[0].text;
     EXPECT_FALSE(link.isOpen());

@@ -1,11 +1,10 @@
 // The in-cell editors of the channel table, driven with the mouse and the keyboard.
 #include "WindowFixture.h"
 #include "editor/EditorOps.h"
-#include "editor/gui/DropDownComboBox.h"
 
 using namespace tlv;
 
-using Window = tlv::test::ShownWindow<>;
+using Window = tlv::test::ShownWindow;
 
 class CellEditorsTest : public QObject {
     Q_OBJECT
@@ -28,14 +27,13 @@ void CellEditorsTest::pressOnEmptyChannelOpensItsReceiveFrequency() {
     Window w;
     w.press(3, col::Power);
     QCOMPARE(w.editors.shown(), CellEditor::Frequency);
-    QVERIFY(w.editors.frequencyEditor->isVisible());
-    QCOMPARE(w.state.editRow, 3);
-    QCOMPARE(w.state.editCol, col::RxFrequency);
-    QCOMPARE(w.form.channelTable->currentRow(), 3);
-    QCOMPARE(w.form.channelTable->currentColumn(), col::RxFrequency);
-    QCOMPARE(w.editors.frequencyEditor->geometry(), w.cellRect(3, col::RxFrequency));
-    QVERIFY(!w.editors.optionLists[col::Power]->isVisible());
-    QVERIFY(!w.state.cellClickArmed);
+    QVERIFY(w.ui.frequencyEditor->isVisible());
+    QCOMPARE(w.editors.cursor().cell, (ChannelCell{3, col::RxFrequency}));
+    QCOMPARE(w.table->currentRow(), 3);
+    QCOMPARE(w.table->currentColumn(), col::RxFrequency);
+    QCOMPARE(w.ui.frequencyEditor->geometry(), w.cellRect(3, col::RxFrequency));
+    QVERIFY(!w.ui.optionLists[col::Power]->isVisible());
+    QVERIFY(!w.editors.cursor().clickArmed);
 }
 
 void CellEditorsTest::pressOnUsedPowerCellOpensListWithItsEntryAndPickWrites() {
@@ -44,7 +42,7 @@ void CellEditorsTest::pressOnUsedPowerCellOpensListWithItsEntryAndPickWrites() {
     QCOMPARE(w.cell(2, col::Power), QString("高"));
 
     w.press(2, col::Power);
-    QComboBox* power = w.editors.optionLists[col::Power];
+    QComboBox* power = w.ui.optionLists[col::Power];
     QCOMPARE(w.editors.shown(), CellEditor::Option);
     QVERIFY(power->isVisible());
     QCOMPARE(power->currentIndex(), 1);
@@ -53,12 +51,11 @@ void CellEditorsTest::pressOnUsedPowerCellOpensListWithItsEntryAndPickWrites() {
     QCOMPARE(power->geometry().topLeft(), cell.topLeft());
     QCOMPARE(power->width(), cell.width());
     // Selecting the cell's entry on opening is not a pick.
-    QCOMPARE(w.state.optionIndex.at(2, col::Power), 1);
+    QCOMPARE(w.state.radio().channel(2).power, Power::High);
 
     Window::pickFromPopup(power, 0);
     QCOMPARE(w.cell(2, col::Power), QString("低"));
-    QCOMPARE(w.state.table.at(2, col::Power), std::string("低"));
-    QCOMPARE(w.state.optionIndex.at(2, col::Power), 0);
+    QCOMPARE(w.state.radio().channel(2).power, Power::Low);
     QVERIFY(!power->isVisible());
     QCOMPARE(w.editors.shown(), CellEditor::None);
 }
@@ -67,21 +64,21 @@ void CellEditorsTest::leavingAnOptionListWithoutPickChangesNothing() {
     Window w;
     w.startChannel(4, "440");
     w.press(4, col::Scan);
-    QComboBox* scan = w.editors.optionLists[col::Scan];
+    QComboBox* scan = w.ui.optionLists[col::Scan];
     QTRY_VERIFY(scan->view()->isVisible());
     scan->hidePopup();
     // Browsing the closed list is not committed either until an entry is picked.
     w.press(4, col::Number);
     QVERIFY(!scan->isVisible());
     QCOMPARE(w.cell(4, col::Scan), QString("有"));
-    QCOMPARE(w.state.optionIndex.at(4, col::Scan), 1);
+    QVERIFY(w.state.radio().channel(4).scan);
     QVERIFY(w.box.shown.empty());
 }
 
 void CellEditorsTest::frequencyEditorFiltersKeysAndCoversItsCell() {
     Window w;
     w.press(7, col::RxFrequency);
-    QLineEdit* editor = w.editors.frequencyEditor;
+    QLineEdit* editor = w.ui.frequencyEditor;
     QCOMPARE(editor->geometry(), w.cellRect(7, col::RxFrequency));
     QTest::keyClicks(editor, "4a3");
     QCOMPARE(editor->text(), QString("43"));
@@ -90,7 +87,7 @@ void CellEditorsTest::frequencyEditorFiltersKeysAndCoversItsCell() {
     QCOMPARE(editor->text(), QString("4"));
     QTest::keyClick(editor, Qt::Key_Down);
     QTest::keyClick(editor, Qt::Key_PageUp);
-    QCOMPARE(w.form.channelTable->currentRow(), 7);
+    QCOMPARE(w.table->currentRow(), 7);
     QCOMPARE(w.editors.shown(), CellEditor::Frequency);
     QTest::keyClicks(editor, "38.1234567");
     QCOMPARE(editor->text(), QString("438.12345"));
@@ -102,56 +99,56 @@ void CellEditorsTest::keyboardAloneFillsAChannel() {
     Window w;
     w.typeChannel(1, "446.0062");
     QCOMPARE(w.editors.shown(), CellEditor::None);
-    QVERIFY(w.form.channelTable->hasFocus());
-    QCOMPARE(w.form.channelTable->currentRow(), 1);
-    QCOMPARE(w.form.channelTable->currentColumn(), col::RxFrequency);
+    QVERIFY(w.table->hasFocus());
+    QCOMPARE(w.table->currentRow(), 1);
+    QCOMPARE(w.table->currentColumn(), col::RxFrequency);
     const QStringList expected{"01", "446.00500", "关闭", "446.00500", "关闭",
                                "高", "关闭",      "宽带", "有"};
     for (int column = 0; column < kTableCols; ++column)
         QCOMPARE(w.cell(1, column), expected[column]);
 
     // Transmit frequency: arrow, Enter, type, Enter.
-    QTest::keyClick(w.form.channelTable, Qt::Key_Right);
-    QTest::keyClick(w.form.channelTable, Qt::Key_Right);
-    QTest::keyClick(w.form.channelTable, Qt::Key_Return);
+    QTest::keyClick(w.table, Qt::Key_Right);
+    QTest::keyClick(w.table, Qt::Key_Right);
+    QTest::keyClick(w.table, Qt::Key_Return);
     QCOMPARE(w.editors.shown(), CellEditor::Frequency);
-    QCOMPARE(w.editors.frequencyEditor->text(), QString("446.00500"));
-    QTest::keyClicks(w.editors.frequencyEditor, "450.0125");
-    QTest::keyClick(w.editors.frequencyEditor, Qt::Key_Return);
+    QCOMPARE(w.ui.frequencyEditor->text(), QString("446.00500"));
+    QTest::keyClicks(w.ui.frequencyEditor, "450.0125");
+    QTest::keyClick(w.ui.frequencyEditor, Qt::Key_Return);
     QCOMPARE(w.cell(1, col::TxFrequency), QString("450.01250"));
     QCOMPARE(w.cell(1, col::RxFrequency), QString("446.00500"));
 
     // Transmit tone: the list opens with its drop-down, typing goes into its text.
-    QTest::keyClick(w.form.channelTable, Qt::Key_Right);
-    QTest::keyClick(w.form.channelTable, Qt::Key_Return);
+    QTest::keyClick(w.table, Qt::Key_Right);
+    QTest::keyClick(w.table, Qt::Key_Return);
     QCOMPARE(w.editors.shown(), CellEditor::Tone);
-    QTRY_VERIFY(w.editors.toneList->view()->isVisible());
+    QTRY_VERIFY(w.ui.toneList->view()->isVisible());
     QTest::keyClicks(QApplication::focusWidget(), "d23n");
-    QCOMPARE(w.editors.toneList->currentText(), QString("D23N"));
+    QCOMPARE(w.ui.toneList->currentText(), QString("D23N"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(w.editors.shown(), CellEditor::None);
     QCOMPARE(w.cell(1, col::TxTone), QString("D023N"));
-    QCOMPARE(w.form.channelTable->currentColumn(), col::TxTone);
+    QCOMPARE(w.table->currentColumn(), col::TxTone);
 
     // Arrows only move the current cell; Enter on an option opens its list at the cell's entry.
-    QTest::keyClick(w.form.channelTable, Qt::Key_Down);
-    QTest::keyClick(w.form.channelTable, Qt::Key_Up);
+    QTest::keyClick(w.table, Qt::Key_Down);
+    QTest::keyClick(w.table, Qt::Key_Up);
     for (int i = 0; i < 3; ++i)
-        QTest::keyClick(w.form.channelTable, Qt::Key_Right);
+        QTest::keyClick(w.table, Qt::Key_Right);
     QCOMPARE(w.editors.shown(), CellEditor::None);
-    QCOMPARE(w.form.channelTable->currentColumn(), col::Bandwidth);
-    QTest::keyClick(w.form.channelTable, Qt::Key_Return);
-    QComboBox* bandwidth = w.editors.optionLists[col::Bandwidth];
+    QCOMPARE(w.table->currentColumn(), col::Bandwidth);
+    QTest::keyClick(w.table, Qt::Key_Return);
+    QComboBox* bandwidth = w.ui.optionLists[col::Bandwidth];
     QTRY_VERIFY(bandwidth->view()->isVisible());
     QCOMPARE(bandwidth->currentIndex(), 1);
-    QCOMPARE(w.state.editCol, col::Bandwidth);
+    QCOMPARE(w.editors.cursor().cell.column, col::Bandwidth);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
 
     // Deleting the channel: open its receive frequency, empty it, Enter.
-    w.form.channelTable->setCurrentCell(1, col::RxFrequency);
-    QTest::keyClick(w.form.channelTable, Qt::Key_Return);
-    QTest::keyClick(w.editors.frequencyEditor, Qt::Key_Backspace);
-    QTest::keyClick(w.editors.frequencyEditor, Qt::Key_Return);
+    w.table->setCurrentCell(1, col::RxFrequency);
+    QTest::keyClick(w.table, Qt::Key_Return);
+    QTest::keyClick(w.ui.frequencyEditor, Qt::Key_Backspace);
+    QTest::keyClick(w.ui.frequencyEditor, Qt::Key_Return);
     for (int column = 1; column < kTableCols; ++column)
         QVERIFY(w.cell(1, column).isEmpty());
     QCOMPARE(w.cell(1, 0), QString("01"));
@@ -162,7 +159,7 @@ void CellEditorsTest::outOfBandShowsTheMessageAndKeepsTheCell() {
     w.startChannel(8, "469.99999");
     QCOMPARE(w.cell(8, col::RxFrequency), QString("469.99500"));
     w.press(8, col::RxFrequency);
-    QTest::keyClicks(w.editors.frequencyEditor, "470");
+    QTest::keyClicks(w.ui.frequencyEditor, "470");
     // Leaving the editor with a press elsewhere commits as Enter does.
     w.press(9, col::Power);
     QCOMPARE(w.box.shown.size(), std::size_t(1));
@@ -170,20 +167,21 @@ void CellEditorsTest::outOfBandShowsTheMessageAndKeepsTheCell() {
     QCOMPARE(w.cell(8, col::RxFrequency), QString("469.99500"));
     // The press still opened the editor it asked for.
     QCOMPARE(w.editors.shown(), CellEditor::Frequency);
-    QCOMPARE(w.state.editRow, 9);
+    QCOMPARE(w.editors.cursor().cell.row, 9);
 }
 
 void CellEditorsTest::toneListTypingAndPicking() {
     Window w;
     w.startChannel(10, "440");
     w.press(10, col::RxTone);
-    QComboBox* tones = w.editors.toneList;
+    QComboBox* tones = w.ui.toneList;
     QCOMPARE(tones->currentIndex(), 0);
     QCOMPARE(tones->geometry().topLeft(), w.cellRect(10, col::RxTone).topLeft());
     QCOMPARE(tones->width(), w.cellRect(10, col::RxTone).width());
     Window::pickFromPopup(tones, 260);
     QCOMPARE(w.cell(10, col::RxTone), QString("D754I"));
-    QCOMPARE(w.state.optionIndex.at(10, col::RxTone), 260);
+    QCOMPARE(w.state.radio().channel(10).rxTone, Tone::Dcs(0754, true));
+    QCOMPARE(w.state.data.tones.at(10, col::RxTone), 260);
     QCOMPARE(w.editors.shown(), CellEditor::None);
 
     // A typed value out of range brings back the last pick; letters other than D N I stay out.
@@ -210,22 +208,22 @@ void CellEditorsTest::oneEditorAtATimeAndPressesThatOpenNothing() {
     QCOMPARE(w.editors.shown(), CellEditor::Frequency);
     w.press(11, col::TxTone);
     QCOMPARE(w.editors.shown(), CellEditor::Tone);
-    QVERIFY(!w.editors.frequencyEditor->isVisible());
+    QVERIFY(!w.ui.frequencyEditor->isVisible());
     QCOMPARE(w.cell(11, col::TxFrequency), QString("440.00000"));
     w.press(11, col::Forbid);
-    QVERIFY(!w.editors.toneList->isVisible());
+    QVERIFY(!w.ui.toneList->isVisible());
     QCOMPARE(w.editors.shown(), CellEditor::Option);
 
     // A right press only focuses the table; header row and number column open nothing.
     w.press(12, col::RxFrequency, Qt::RightButton);
     QCOMPARE(w.editors.shown(), CellEditor::None);
-    QVERIFY(w.form.channelTable->hasFocus());
+    QVERIFY(w.table->hasFocus());
     w.press(0, col::RxFrequency);
     w.press(12, col::Number);
     QCOMPARE(w.editors.shown(), CellEditor::None);
     for (QWidget* editor : std::initializer_list<QWidget*>{
-             w.editors.frequencyEditor, w.editors.toneList, w.editors.optionLists[5],
-             w.editors.optionLists[6], w.editors.optionLists[7], w.editors.optionLists[8]})
+             w.ui.frequencyEditor, w.ui.toneList, w.ui.optionLists[5], w.ui.optionLists[6],
+             w.ui.optionLists[7], w.ui.optionLists[8]})
         QVERIFY(!editor->isVisible());
     QVERIFY(w.box.shown.empty());
 }
@@ -235,46 +233,46 @@ void CellEditorsTest::bandPickAsksAndClearsOnOk() {
     w.startChannel(1, "440");
     // Cancel: the band and its limits change, the channels stay.
     w.box.answers = {IdCancel};
-    w.form.bandList->showPopup();
-    w.form.bandList->hidePopup();
-    w.form.bandList->setCurrentIndex(5);
+    w.ui.bandList->showPopup();
+    w.ui.bandList->hidePopup();
+    w.ui.bandList->setCurrentIndex(5);
     QCOMPARE(w.box.shown.size(), std::size_t(1));
     QCOMPARE(w.box.shown[0].flags, 4385);
     QCOMPARE(w.cell(1, col::RxFrequency), QString("440.00000"));
-    QCOMPARE(w.state.bandLow, 136);
-    QCOMPARE(w.state.previousBand, 0);
+    QCOMPARE(LimitsOfBand(w.state.radio().band).low, 136);
+    QCOMPARE(w.state.bandBeforeChange, 0);
 
     // OK after opening the list again: asked once more, and the channels are cleared.
     w.box.answers = {IdOk};
-    w.form.bandList->showPopup();
-    w.form.bandList->hidePopup();
-    QCOMPARE(w.state.previousBand, 5);
-    w.form.bandList->setCurrentIndex(6);
+    w.ui.bandList->showPopup();
+    w.ui.bandList->hidePopup();
+    QCOMPARE(w.state.bandBeforeChange, 5);
+    w.ui.bandList->setCurrentIndex(6);
     QCOMPARE(w.box.shown.size(), std::size_t(2));
     QVERIFY(w.cell(1, col::RxFrequency).isEmpty());
     QCOMPARE(w.cell(1, col::Number), QString("01"));
-    QCOMPARE(w.state.bandLow, 600);
-    QCOMPARE(w.state.previousBand, 6);
+    QCOMPARE(LimitsOfBand(w.state.radio().band).low, 600);
+    QCOMPARE(w.state.bandBeforeChange, 6);
 
     // Stepping through the closed list asks at every band other than the one compared with.
     w.box.fallback = IdCancel;
-    w.form.bandList->setFocus();
-    QTest::keyClick(w.form.bandList, Qt::Key_Up);
-    QTest::keyClick(w.form.bandList, Qt::Key_Up);
-    QTest::keyClick(w.form.bandList, Qt::Key_Down);
-    QTest::keyClick(w.form.bandList, Qt::Key_Down);
+    w.ui.bandList->setFocus();
+    QTest::keyClick(w.ui.bandList, Qt::Key_Up);
+    QTest::keyClick(w.ui.bandList, Qt::Key_Up);
+    QTest::keyClick(w.ui.bandList, Qt::Key_Down);
+    QTest::keyClick(w.ui.bandList, Qt::Key_Down);
     QCOMPARE(w.box.shown.size(), std::size_t(5));
-    QCOMPARE(w.state.currentBand, 6);
+    QCOMPARE(w.state.radio().band, 6);
 }
 
 void CellEditorsTest::lockedTableOpensNothing() {
     Window w;
-    w.state.editingLock = true;
-    w.form.refreshFromState();
+    w.state.session.editingLock = true;
+    w.ui.model.refresh();
     w.press(1, col::RxFrequency);
-    QTest::keyClick(w.form.channelTable, Qt::Key_Return);
+    QTest::keyClick(w.table, Qt::Key_Return);
     QCOMPARE(w.editors.shown(), CellEditor::None);
-    QVERIFY(!w.editors.frequencyEditor->isVisible());
+    QVERIFY(!w.ui.frequencyEditor->isVisible());
 }
 
 void CellEditorsTest::tableRewrittenUnderAnOpenEditorIsNotWritten() {
@@ -282,10 +280,10 @@ void CellEditorsTest::tableRewrittenUnderAnOpenEditorIsNotWritten() {
     w.startChannel(3, "440");
     // The transmit frequency is being typed when New clears the list.
     w.press(3, col::TxFrequency);
-    QTest::keyClicks(w.editors.frequencyEditor, "450");
+    QTest::keyClicks(w.ui.frequencyEditor, "450");
     ClearChannelsInUse(w.state);
-    w.form.refreshFromState();
-    QTest::keyClick(w.editors.frequencyEditor, Qt::Key_Return);
+    w.ui.model.refresh();
+    QTest::keyClick(w.ui.frequencyEditor, Qt::Key_Return);
     QCOMPARE(w.editors.shown(), CellEditor::None);
     for (int column = 1; column < kTableCols; ++column)
         QVERIFY(w.cell(3, column).isEmpty());
@@ -294,10 +292,10 @@ void CellEditorsTest::tableRewrittenUnderAnOpenEditorIsNotWritten() {
     w.startChannel(4, "440");
     w.press(4, col::Power);
     ClearChannelsInUse(w.state);
-    w.form.refreshFromState();
-    Window::pickFromPopup(w.editors.optionLists[col::Power], 0);
+    w.ui.model.refresh();
+    Window::pickFromPopup(w.ui.optionLists[col::Power], 0);
     QVERIFY(w.cell(4, col::Power).isEmpty());
-    QVERIFY(!w.editors.optionLists[col::Power]->isVisible());
+    QVERIFY(!w.ui.optionLists[col::Power]->isVisible());
 }
 
 QTEST_MAIN(CellEditorsTest)

@@ -8,10 +8,10 @@
 #include "dialogs/gui/PowerLevelDialog.h"
 #include "dialogs/gui/TestFrequencyDialog.h"
 #include "editor/Startup.h"
-#include "editor/gui/MainWindow.h"
 #include "help/HelpLinks.h"
 #include "help/gui/AboutDialog.h"
 #include "help/gui/HelpServices.h"
+#include "image/EditorImage.h"
 #include "image/ImageCodec.h"
 #include "localisation/Messages.h"
 
@@ -20,25 +20,25 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSlider>
 #include <QTableWidget>
-#include <QToolBar>
 #include <QtTest>
 
 using namespace tlv;
 
 namespace {
 
-struct Fixture : test::WindowServices {
+using test::Control;
+namespace optional = optional_functions_names;
+namespace power = power_level_names;
+
+struct Fixture : test::Window {
     QList<QUrl> opened;
-    MainWindow form{state, services};
     Fixture() {
         SetUrlOpener([this](const QUrl& url) {
             opened << url;
@@ -46,6 +46,8 @@ struct Fixture : test::WindowServices {
         });
     }
     ~Fixture() { SetUrlOpener({}); }
+
+    template <typename Dialog> Dialog* dialog() { return test::OwnedWindow<Dialog>(form); }
 };
 
 void pick(QComboBox* list, int index) {
@@ -54,6 +56,31 @@ void pick(QComboBox* list, int index) {
 
 void click(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton);
+}
+
+QComboBox* list(QWidget* dialog, const char* name) {
+    return Control<QComboBox>(dialog, name);
+}
+QLabel* label(QWidget* dialog, const char* name) {
+    return Control<QLabel>(dialog, name);
+}
+QLineEdit* textBox(QWidget* dialog, const char* name) {
+    return Control<QLineEdit>(dialog, name);
+}
+QSlider* slider(QWidget* dialog, const char* name) {
+    return Control<QSlider>(dialog, name);
+}
+QScrollBar* spinner(QWidget* dialog, const char* name) {
+    return Control<QScrollBar>(dialog, name);
+}
+QPushButton* okButton(QWidget* dialog) {
+    return Control<QPushButton>(dialog, radio_dialog_names::OkButton);
+}
+QPushButton* cancelButton(QWidget* dialog) {
+    return Control<QPushButton>(dialog, radio_dialog_names::CancelButton);
+}
+QTableWidget* grid(QWidget* dialog) {
+    return Control<QTableWidget>(dialog, test_frequency_names::Grid);
 }
 
 std::string text(const LocalText& t) {
@@ -68,16 +95,16 @@ class DialogsTest : public QObject {
   private slots:
     void menusOpenEachDialogModelessOwnedByTheMainWindow();
     void dialogsShowTheStartupValues();
-    void form5OkStoresCancelKeeps();
-    void form5FixedPriorityMessages();
-    void form5SpinnerKeepsItsOwnPosition();
-    void form5RefusesABadResumeDelay();
+    void optionalFunctionsOkStoresCancelKeeps();
+    void fixedPriorityMessages();
+    void resumeDelaySpinnerKeepsItsOwnPosition();
+    void optionalFunctionsRefuseABadResumeDelay();
     void serviceCaptionsSwitchOnAndServiceButtonSwitchesOff();
-    void form2SlidersOnlyInServiceMode();
-    void form4EditsNormaliseAndOkStores();
-    void form6OkStoresCancelKeeps();
+    void powerLevelSlidersOnlyInServiceMode();
+    void testFrequencyEditsNormaliseAndOkStores();
+    void keysOkStoresCancelKeeps();
     void enterPressesTheButtonTabbedTo();
-    void form7KeystrokeLimitAndAsciiCheck();
+    void embeddedTextsKeystrokeLimitAndAsciiCheck();
     void decodeRefreshesEveryDialog();
     void aboutBoxAndWebLinks();
     void userManualOfTheLanguageInForce();
@@ -87,12 +114,12 @@ class DialogsTest : public QObject {
 void DialogsTest::menusOpenEachDialogModelessOwnedByTheMainWindow() {
     Fixture f;
     const std::tuple<QAction*, QDialog*, const char*> menus[] = {
-        {f.form.optionalFunctionsAction, f.form.optionalFunctionsDialog, "Form5"},
-        {f.form.keysAction, f.form.keysDialog, "Form6"},
-        {f.form.embeddedTextsAction, f.form.embeddedTextsDialog, "Form7"},
-        {f.form.powerLevelsAction, f.form.powerLevelDialog, "Form2"},
-        {f.form.testFrequenciesAction, f.form.testFrequencyDialog, "Form4"},
-        {f.form.aboutAction, f.form.aboutDialog, "frmAbout"}};
+        {f.ui.optionalFunctionsAction, f.dialog<OptionalFunctionsDialog>(), "Form5"},
+        {f.ui.keysAction, f.dialog<KeysDialog>(), "Form6"},
+        {f.ui.embeddedTextsAction, f.dialog<EmbeddedTextsDialog>(), "Form7"},
+        {f.ui.powerLevelsAction, f.dialog<PowerLevelDialog>(), "Form2"},
+        {f.ui.testFrequenciesAction, f.dialog<TestFrequencyDialog>(), "Form4"},
+        {f.ui.aboutAction, f.dialog<AboutDialog>(), "frmAbout"}};
     for (const auto& [action, dialog, name] : menus) {
         QCOMPARE(dialog->objectName(), QString(name));
         QVERIFY(!dialog->isVisible());
@@ -102,370 +129,375 @@ void DialogsTest::menusOpenEachDialogModelessOwnedByTheMainWindow() {
         QCOMPARE(dialog->parentWidget(), &f.form);
     }
     // The close box only hides; the instance and its controls stay.
-    f.form.optionalFunctionsDialog->close();
-    QVERIFY(!f.form.optionalFunctionsDialog->isVisible());
+    f.dialog<OptionalFunctionsDialog>()->close();
+    QVERIFY(!f.dialog<OptionalFunctionsDialog>()->isVisible());
     QCOMPARE(f.form.findChildren<OptionalFunctionsDialog*>().size(), 1);
 }
 
 void DialogsTest::dialogsShowTheStartupValues() {
     Fixture f;
-    QCOMPARE(f.form.keysDialog->pf1List->currentIndex(), 10); // the start value, not 0
-    QCOMPARE(f.form.powerLevelDialog->highPowerValue->text(), QStringLiteral("208"));
-    QCOMPARE(f.form.powerLevelDialog->lowPowerSlider->value(), 92);
-    QCOMPARE(f.form.optionalFunctionsDialog->voxGainList->currentIndex(), 1);
-    QCOMPARE(f.form.optionalFunctionsDialog->revertTimeAList->itemText(91),
-             QStringLiteral("5.00 S"));
-    // OK everywhere right after start-up keeps every store.
-    const SettingsStores before = f.state.stores;
-    for (QPushButton* ok : {f.form.optionalFunctionsDialog->okButton, f.form.keysDialog->okButton,
-                            f.form.embeddedTextsDialog->okButton, f.form.powerLevelDialog->okButton,
-                            f.form.testFrequencyDialog->okButton})
-        click(ok);
-    QCOMPARE(f.state.stores.options.entry, before.options.entry);
-    QCOMPARE(f.state.stores.dtmf.value, before.dtmf.value);
-    QCOMPARE(f.state.stores.keyFunction1, before.keyFunction1);
-    QCOMPARE(f.state.stores.highPowerLevel, before.highPowerLevel);
-    QCOMPARE(f.state.stores.testFrequencies, before.testFrequencies);
+    QCOMPARE(list(f.dialog<KeysDialog>(), keys_names::Pf1List)->currentIndex(),
+             10); // the start value, not 0
+    QCOMPARE(label(f.dialog<PowerLevelDialog>(), power::HighPowerValue)->text(),
+             QStringLiteral("208"));
+    QCOMPARE(slider(f.dialog<PowerLevelDialog>(), power::LowPowerSlider)->value(), 92);
+    auto* options = f.dialog<OptionalFunctionsDialog>();
+    QCOMPARE(list(options, optional::VoxGainList)->currentIndex(), 1);
+    QCOMPARE(list(options, optional::RevertTimeAList)->itemText(91), QStringLiteral("5.00 S"));
+    // OK everywhere right after start-up keeps the data as they are.
+    const RadioData before = f.state.radio();
+    for (QDialog* dialog : std::initializer_list<QDialog*>{
+             options, f.dialog<KeysDialog>(), f.dialog<EmbeddedTextsDialog>(),
+             f.dialog<PowerLevelDialog>(), f.dialog<TestFrequencyDialog>()})
+        click(okButton(dialog));
+    QVERIFY(f.state.radio() == before);
     QVERIFY(f.box.shown.empty());
 }
 
-void DialogsTest::form5OkStoresCancelKeeps() {
+void DialogsTest::optionalFunctionsOkStoresCancelKeeps() {
     Fixture f;
-    OptionalFunctionsDialog* d = f.form.optionalFunctionsDialog;
-    f.form.optionalFunctionsAction->trigger();
-    pick(d->voxGainList, 6);
-    d->cancelOperationBox->click(); // start value 1: now unchecked
-    d->rxResumeDelayBox->setText(QStringLiteral("120"));
-    click(d->cancelButton);
+    auto* d = f.dialog<OptionalFunctionsDialog>();
+    const OptionalFunctions& stored = f.state.radio().options;
+    f.ui.optionalFunctionsAction->trigger();
+    pick(list(d, optional::VoxGainList), 6);
+    Control<QCheckBox>(d, optional::CancelOperationBox)->click(); // start value 1: now unchecked
+    textBox(d, optional::RxResumeDelayBox)->setText(QStringLiteral("120"));
+    click(cancelButton(d));
     QVERIFY(!d->isVisible());
-    QCOMPARE(f.state.stores.options.entry[OptionSettings::VoxGain], std::string("1"));
-    QCOMPARE(f.state.stores.options.entry[OptionSettings::CancelOperation], std::string("1"));
+    QCOMPARE(stored.voxGain, 1);
+    QVERIFY(stored.cancelOperation);
     // Shown again: the changes are still there, and OK stores them.
-    f.form.optionalFunctionsAction->trigger();
-    QCOMPARE(d->voxGainList->currentIndex(), 6);
-    QVERIFY(!d->cancelOperationBox->isChecked());
-    click(d->okButton);
+    f.ui.optionalFunctionsAction->trigger();
+    QCOMPARE(list(d, optional::VoxGainList)->currentIndex(), 6);
+    QVERIFY(!Control<QCheckBox>(d, optional::CancelOperationBox)->isChecked());
+    click(okButton(d));
     QVERIFY(!d->isVisible());
-    QCOMPARE(f.state.stores.options.entry[OptionSettings::VoxGain], std::string("6"));
-    QCOMPARE(f.state.stores.options.entry[OptionSettings::CancelOperation], std::string("0"));
-    QCOMPARE(f.state.stores.options.entry[OptionSettings::ScanRxResumeDelay], std::string("120"));
+    QCOMPARE(stored.voxGain, 6);
+    QVERIFY(!stored.cancelOperation);
+    QCOMPARE(stored.scanRxResumeDelay, std::optional<uint16_t>(120));
 }
 
-void DialogsTest::form5FixedPriorityMessages() {
+void DialogsTest::fixedPriorityMessages() {
     Fixture f;
-    OptionalFunctionsDialog* d = f.form.optionalFunctionsDialog;
-    f.form.optionalFunctionsAction->trigger();
+    auto* d = f.dialog<OptionalFunctionsDialog>();
+    QComboBox* mode = list(d, optional::PriorityModeList);
+    QComboBox* channel = list(d, optional::PriorityChannelList);
+    f.ui.optionalFunctionsAction->trigger();
     // All channels empty: Fixed is refused with the tip and the list goes back to "无".
-    pick(d->priorityModeList, 1);
+    pick(mode, 1);
     QCOMPARE(f.box.shown.size(), size_t(1));
     QCOMPARE(f.box.shown[0].text, text(msg::FixedNeedsChannel.text));
     QCOMPARE(f.box.shown[0].title, std::string("提示"));
-    QCOMPARE(d->priorityModeList->currentIndex(), 0);
+    QCOMPARE(mode->currentIndex(), 0);
 
-    f.state.table.at(4, col::RxFrequency) = "446.00625";
-    f.state.table.at(7, col::RxFrequency) = "446.10000";
-    pick(d->priorityModeList, 1);
-    QCOMPARE(d->priorityModeList->currentIndex(), 1);
-    QCOMPARE(d->priorityChannelList->currentText(), QStringLiteral("04"));
-    pick(d->priorityChannelList, 6); // "07" is in use
-    QCOMPARE(d->priorityChannelList->currentText(), QStringLiteral("07"));
+    f.state.radio().channel(4).rx = Frequency{44600625};
+    f.state.radio().channel(7).rx = Frequency{44610000};
+    pick(mode, 1);
+    QCOMPARE(mode->currentIndex(), 1);
+    QCOMPARE(channel->currentText(), QStringLiteral("04"));
+    pick(channel, 6); // "07" is in use
+    QCOMPARE(channel->currentText(), QStringLiteral("07"));
     QCOMPARE(f.box.shown.size(), size_t(1));
-    pick(d->priorityChannelList, 8); // "09" is empty: back to the Fixed search's channel, not "07"
+    pick(channel, 8); // "09" is empty: back to the Fixed search's channel, not "07"
     QCOMPARE(f.box.shown.size(), size_t(2));
     QCOMPARE(f.box.shown[1].text, text(msg::EmptyChannelChosen.text));
-    QCOMPARE(d->priorityChannelList->currentText(), QStringLiteral("04"));
+    QCOMPARE(channel->currentText(), QStringLiteral("04"));
     // Selected: any channel.
-    pick(d->priorityModeList, 2);
-    pick(d->priorityChannelList, 8);
-    QCOMPARE(d->priorityChannelList->currentText(), QStringLiteral("09"));
+    pick(mode, 2);
+    pick(channel, 8);
+    QCOMPARE(channel->currentText(), QStringLiteral("09"));
     QCOMPARE(f.box.shown.size(), size_t(2));
 }
 
-void DialogsTest::form5SpinnerKeepsItsOwnPosition() {
+void DialogsTest::resumeDelaySpinnerKeepsItsOwnPosition() {
     Fixture f;
-    OptionalFunctionsDialog* d = f.form.optionalFunctionsDialog;
-    f.state.optionalFunctions.scanRxResumeDelay = "120";
-    f.form.refreshFromState();
-    QCOMPARE(d->rxResumeDelayBox->text(), QStringLiteral("120"));
-    d->rxResumeDelaySpinner->triggerAction(
-        QAbstractSlider::SliderSingleStepSub); // upper arrow at 0
-    QCOMPARE(d->rxResumeDelayBox->text(), QStringLiteral("120"));
-    d->rxResumeDelaySpinner->triggerAction(QAbstractSlider::SliderSingleStepAdd); // lower arrow
-    QCOMPARE(d->rxResumeDelayBox->text(), QStringLiteral("1"));
-    QCOMPARE(f.state.optionalFunctions.scanRxResumeDelay, std::string("1"));
-    d->rxResumeDelaySpinner->triggerAction(QAbstractSlider::SliderPageStepAdd); // track: also one
-    QCOMPARE(d->rxResumeDelayBox->text(), QStringLiteral("2"));
-    QCOMPARE(d->rxResumeDelaySpinner->maximum(), 300);
-    QCOMPARE(d->txResumeDelaySpinner->maximum(), 300);
-    d->txResumeDelaySpinner->triggerAction(QAbstractSlider::SliderToMaximum);
-    QCOMPARE(d->txResumeDelayBox->text(), QStringLiteral("300"));
+    auto* d = f.dialog<OptionalFunctionsDialog>();
+    QLineEdit* rxBox = textBox(d, optional::RxResumeDelayBox);
+    QScrollBar* rxSpinner = spinner(d, optional::RxResumeDelaySpinner);
+    QScrollBar* txSpinner = spinner(d, optional::TxResumeDelaySpinner);
+    f.state.dialogs.optionalFunctions.scanRxResumeDelay = "120";
+    f.ui.model.refresh();
+    QCOMPARE(rxBox->text(), QStringLiteral("120"));
+    rxSpinner->triggerAction(QAbstractSlider::SliderSingleStepSub); // upper arrow at 0
+    QCOMPARE(rxBox->text(), QStringLiteral("120"));
+    rxSpinner->triggerAction(QAbstractSlider::SliderSingleStepAdd); // lower arrow
+    QCOMPARE(rxBox->text(), QStringLiteral("1"));
+    QCOMPARE(f.state.dialogs.optionalFunctions.scanRxResumeDelay, std::string("1"));
+    rxSpinner->triggerAction(QAbstractSlider::SliderPageStepAdd); // track: also one
+    QCOMPARE(rxBox->text(), QStringLiteral("2"));
+    QCOMPARE(rxSpinner->maximum(), 300);
+    QCOMPARE(txSpinner->maximum(), 300);
+    txSpinner->triggerAction(QAbstractSlider::SliderToMaximum);
+    QCOMPARE(textBox(d, optional::TxResumeDelayBox)->text(), QStringLiteral("300"));
 }
 
-void DialogsTest::form5RefusesABadResumeDelay() {
+void DialogsTest::optionalFunctionsRefuseABadResumeDelay() {
     Fixture f;
-    f.state.languageState = 1;
-    OptionalFunctionsDialog* d = f.form.optionalFunctionsDialog;
-    f.form.optionalFunctionsAction->trigger();
-    pick(d->voxEnableList, 0);
-    d->rxResumeDelayBox->setText(QStringLiteral("five"));
-    click(d->okButton);
+    f.state.session.language = Language::English;
+    auto* d = f.dialog<OptionalFunctionsDialog>();
+    const OptionalFunctions& stored = f.state.radio().options;
+    f.ui.optionalFunctionsAction->trigger();
+    pick(list(d, optional::VoxEnableList), 0);
+    textBox(d, optional::RxResumeDelayBox)->setText(QStringLiteral("five"));
+    click(okButton(d));
     QVERIFY(d->isVisible());
     QCOMPARE(f.box.shown.size(), size_t(1));
     QCOMPARE(f.box.shown[0].text, std::string(msg::RxResumeDelayInvalid.text.en));
     QCOMPARE(f.box.shown[0].title, std::string("Tip"));
-    QCOMPARE(f.state.stores.options.entry[OptionSettings::VoxEnable], std::string("1"));
-    d->rxResumeDelayBox->setText(QStringLiteral("300"));
-    d->txResumeDelayBox->setText(QStringLiteral("301"));
-    click(d->okButton);
+    QCOMPARE(stored.voxEnable, 1);
+    textBox(d, optional::RxResumeDelayBox)->setText(QStringLiteral("300"));
+    textBox(d, optional::TxResumeDelayBox)->setText(QStringLiteral("301"));
+    click(okButton(d));
     QCOMPARE(f.box.shown.back().text, std::string(msg::TxResumeDelayInvalid.text.en));
-    QCOMPARE(f.state.stores.options.entry[OptionSettings::VoxEnable], std::string("1"));
-    d->txResumeDelayBox->clear();
-    click(d->okButton);
+    QCOMPARE(stored.voxEnable, 1);
+    textBox(d, optional::TxResumeDelayBox)->clear();
+    click(okButton(d));
     QVERIFY(!d->isVisible());
-    QCOMPARE(f.state.stores.options.entry[OptionSettings::VoxEnable], std::string("0"));
+    QCOMPARE(stored.voxEnable, 0);
 }
 
 void DialogsTest::serviceCaptionsSwitchOnAndServiceButtonSwitchesOff() {
     Fixture f;
-    OptionalFunctionsDialog* d = f.form.optionalFunctionsDialog;
-    f.form.optionalFunctionsAction->trigger();
-    f.form.powerLevelsAction->trigger();
-    QAction* serviceButton = f.form.toolbarButton(ToolbarButton::Service);
+    auto* d = f.dialog<OptionalFunctionsDialog>();
+    QSlider* high = slider(f.dialog<PowerLevelDialog>(), power::HighPowerSlider);
+    f.ui.optionalFunctionsAction->trigger();
+    f.ui.powerLevelsAction->trigger();
+    QAction* serviceButton = f.ui.toolbarButton(ToolbarButton::Service);
     QVERIFY(!serviceButton->isVisible());
-    QVERIFY(!f.form.powerLevelDialog->highPowerSlider->isEnabled());
+    QVERIFY(!high->isEnabled());
 
     // Other captions are no part of the switch; the three within five seconds are.
     f.clock.now = 1000.0;
-    click(d->revertTimeALabel);
-    click(d->priorityModeLabel);
-    click(d->priorityChannelLabel);
-    QCOMPARE(f.state.serviceMode, 0);
+    click(label(d, optional::RevertTimeALabel));
+    click(label(d, optional::PriorityModeLabel));
+    click(label(d, optional::PriorityChannelLabel));
+    QVERIFY(!f.state.session.serviceMode);
     f.clock.now = 1002.0;
-    click(d->revertTimeBLabel);
-    QCOMPARE(f.state.serviceMode, 0);
+    click(label(d, optional::RevertTimeBLabel));
+    QVERIFY(!f.state.session.serviceMode);
     f.clock.now = 1004.0;
-    click(d->returnChannelLabel);
-    QCOMPARE(f.state.serviceMode, 1);
+    click(label(d, optional::ReturnChannelLabel));
+    QVERIFY(f.state.session.serviceMode);
     QVERIFY(serviceButton->isVisible());
-    QVERIFY(f.form.powerLevelDialog->highPowerSlider->isEnabled());
-    QVERIFY(f.form.powerLevelDialog->lowPowerSlider->isEnabled());
+    QVERIFY(high->isEnabled());
+    QVERIFY(slider(f.dialog<PowerLevelDialog>(), power::LowPowerSlider)->isEnabled());
 
     // Two quick clicks on the service button: off, sliders disabled, the sequence reset.
     f.clock.now = 2000.2;
     serviceButton->trigger();
     f.clock.now = 2000.6;
     serviceButton->trigger();
-    QCOMPARE(f.state.serviceMode, 0);
+    QVERIFY(!f.state.session.serviceMode);
     QVERIFY(!serviceButton->isVisible());
-    QVERIFY(!f.form.powerLevelDialog->highPowerSlider->isEnabled());
+    QVERIFY(!high->isEnabled());
     QVERIFY(!d->serviceSwitch().latched);
 }
 
-void DialogsTest::form2SlidersOnlyInServiceMode() {
+void DialogsTest::powerLevelSlidersOnlyInServiceMode() {
     Fixture f;
-    PowerLevelDialog* d = f.form.powerLevelDialog;
-    f.form.powerLevelsAction->trigger();
-    QVERIFY(!d->highPowerSlider->isEnabled());
-    QVERIFY(!d->lowPowerSlider->isEnabled());
-    QTest::keyClick(d->highPowerSlider, Qt::Key_Right); // a disabled slider does not move
-    QCOMPARE(d->highPowerSlider->value(), 208);
+    auto* d = f.dialog<PowerLevelDialog>();
+    QSlider* high = slider(d, power::HighPowerSlider);
+    QSlider* low = slider(d, power::LowPowerSlider);
+    const PowerLevels& stored = f.state.radio().powerLevels;
+    f.ui.powerLevelsAction->trigger();
+    QVERIFY(!high->isEnabled());
+    QVERIFY(!low->isEnabled());
+    QTest::keyClick(high, Qt::Key_Right); // a disabled slider does not move
+    QCOMPARE(high->value(), 208);
 
-    f.form.serviceModeOn();
-    QVERIFY(d->highPowerSlider->isEnabled());
-    d->highPowerSlider->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    QCOMPARE(d->highPowerSlider->value(), 213);
-    QCOMPARE(d->highPowerValue->text(), QStringLiteral("213"));
-    d->lowPowerSlider->triggerAction(QAbstractSlider::SliderSingleStepSub);
-    QCOMPARE(d->lowPowerValue->text(), QStringLiteral("91"));
+    f.ui.model.switchServiceModeOn();
+    QVERIFY(high->isEnabled());
+    high->triggerAction(QAbstractSlider::SliderPageStepAdd);
+    QCOMPARE(high->value(), 213);
+    QCOMPARE(label(d, power::HighPowerValue)->text(), QStringLiteral("213"));
+    low->triggerAction(QAbstractSlider::SliderSingleStepSub);
+    QCOMPARE(label(d, power::LowPowerValue)->text(), QStringLiteral("91"));
     // The close box stores nothing, the sliders keep their positions.
     d->close();
-    QCOMPARE(f.state.stores.highPowerLevel, int16_t(208));
-    f.form.powerLevelsAction->trigger();
-    QCOMPARE(d->highPowerSlider->value(), 213);
-    click(d->okButton);
+    QCOMPARE(stored.high, 208);
+    f.ui.powerLevelsAction->trigger();
+    QCOMPARE(high->value(), 213);
+    click(okButton(d));
     QVERIFY(!d->isVisible());
-    QCOMPARE(f.state.stores.highPowerLevel, int16_t(213));
-    QCOMPARE(f.state.stores.lowPowerLevel, int16_t(91));
-    QCOMPARE(d->highPowerSlider->maximum(), 255);
+    QCOMPARE(stored, (PowerLevels{213, 91}));
+    QCOMPARE(high->maximum(), 255);
 }
 
-void DialogsTest::form4EditsNormaliseAndOkStores() {
+void DialogsTest::testFrequencyEditsNormaliseAndOkStores() {
     Fixture f;
-    TestFrequencyDialog* d = f.form.testFrequencyDialog;
-    f.form.testFrequenciesAction->trigger();
+    auto* d = f.dialog<TestFrequencyDialog>();
+    const auto& stored = f.state.radio().testFrequencies;
+    f.ui.testFrequenciesAction->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(d));
-    QTableWidget* grid = d->testFrequencyGrid;
-    QCOMPARE(grid->horizontalHeaderItem(1)->text(), QStringLiteral("接收频率"));
+    QTableWidget* cells = grid(d);
+    QCOMPARE(cells->horizontalHeaderItem(1)->text(), QStringLiteral("接收频率"));
 
     // The transmit cell of a row without a receive frequency does not open.
-    grid->setCurrentCell(0, 2);
-    grid->editItem(grid->item(0, 2));
-    QVERIFY(!grid->isPersistentEditorOpen(grid->item(0, 2)));
+    cells->setCurrentCell(0, 2);
+    cells->editItem(cells->item(0, 2));
+    QVERIFY(!cells->isPersistentEditorOpen(cells->item(0, 2)));
     QVERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()) == nullptr);
 
     // Committed edits (the window-use test types them): the receive frequency fills the transmit
     // cell, which then opens; clearing it puts the receive frequency back.
-    grid->item(0, 1)->setText(QStringLiteral("446.0070"));
-    QCOMPARE(grid->item(0, 1)->text(), QStringLiteral("446.00625"));
-    QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("446.00625"));
-    grid->item(0, 2)->setText(QStringLiteral("447.1"));
-    QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("447.10000"));
-    grid->item(0, 2)->setText(QString());
-    QCOMPARE(grid->item(0, 2)->text(), QStringLiteral("446.00625"));
-    grid->item(1, 1)->setText(QStringLiteral("446.0115"));
-    QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("446.01000"));
-    // Cancel: the grid keeps the texts, the store does not have them.
-    click(d->cancelButton);
+    cells->item(0, 1)->setText(QStringLiteral("446.0070"));
+    QCOMPARE(cells->item(0, 1)->text(), QStringLiteral("446.00625"));
+    QCOMPARE(cells->item(0, 2)->text(), QStringLiteral("446.00625"));
+    cells->item(0, 2)->setText(QStringLiteral("447.1"));
+    QCOMPARE(cells->item(0, 2)->text(), QStringLiteral("447.10000"));
+    cells->item(0, 2)->setText(QString());
+    QCOMPARE(cells->item(0, 2)->text(), QStringLiteral("446.00625"));
+    cells->item(1, 1)->setText(QStringLiteral("446.0115"));
+    QCOMPARE(cells->item(1, 1)->text(), QStringLiteral("446.01000"));
+    // Cancel: the grid keeps the texts, the data do not have them.
+    click(cancelButton(d));
     QVERIFY(!d->isVisible());
-    QCOMPARE(f.state.stores.testFrequencies[0], std::string());
-    f.form.testFrequenciesAction->trigger();
-    QCOMPARE(grid->item(1, 1)->text(), QStringLiteral("446.01000"));
+    QCOMPARE(stored[0], TestFrequency{});
+    f.ui.testFrequenciesAction->trigger();
+    QCOMPARE(cells->item(1, 1)->text(), QStringLiteral("446.01000"));
     // A frequency the image cannot hold is refused at OK.
-    grid->item(2, 1)->setText(QStringLiteral("50"));
-    QCOMPARE(grid->item(2, 1)->text(), QStringLiteral("50.00000"));
-    click(d->okButton);
+    cells->item(2, 1)->setText(QStringLiteral("50"));
+    QCOMPARE(cells->item(2, 1)->text(), QStringLiteral("50.00000"));
+    click(okButton(d));
     QVERIFY(d->isVisible());
     QCOMPARE(f.box.shown.size(), size_t(1));
-    QCOMPARE(f.state.stores.testFrequencies[0], std::string());
-    grid->item(2, 1)->setText(QString());
-    click(d->okButton);
+    QCOMPARE(stored[0], TestFrequency{});
+    cells->item(2, 1)->setText(QString());
+    click(okButton(d));
     QVERIFY(!d->isVisible());
-    QCOMPARE(f.state.stores.testFrequencies[0], std::string("446.00625"));
-    QCOMPARE(f.state.stores.testFrequencies[16], std::string("446.00625"));
-    QCOMPARE(f.state.stores.testFrequencies[1], std::string("446.01000"));
-    QCOMPARE(f.state.stores.testFrequencies[17], std::string("446.01000"));
+    QCOMPARE(stored[0], (TestFrequency{Frequency{44600625}, Frequency{44600625}}));
+    QCOMPARE(stored[1], (TestFrequency{Frequency{44601000}, Frequency{44601000}}));
 }
 
-void DialogsTest::form6OkStoresCancelKeeps() {
+void DialogsTest::keysOkStoresCancelKeeps() {
     Fixture f;
-    KeysDialog* d = f.form.keysDialog;
-    f.form.keysAction->trigger();
-    QCOMPARE(d->pf1List->count(), 12);
-    QCOMPARE(d->pf1Label->text(), QStringLiteral("PF1"));
-    pick(d->pf2List, 9);
-    click(d->cancelButton);
-    QCOMPARE(f.state.stores.keyFunction2, int16_t(0));
-    f.form.keysAction->trigger();
-    QCOMPARE(d->pf2List->currentIndex(), 9);
-    click(d->okButton);
-    QCOMPARE(f.state.stores.keyFunction2, int16_t(9));
-    QCOMPARE(f.state.stores.keyFunction1, int16_t(10));
+    auto* d = f.dialog<KeysDialog>();
+    const KeyFunctions& stored = f.state.radio().keys;
+    f.ui.keysAction->trigger();
+    QCOMPARE(list(d, keys_names::Pf1List)->count(), 12);
+    QCOMPARE(label(d, keys_names::Pf1Label)->text(), QStringLiteral("PF1"));
+    pick(list(d, keys_names::Pf2List), 9);
+    click(cancelButton(d));
+    QCOMPARE(stored.pf2, 0);
+    f.ui.keysAction->trigger();
+    QCOMPARE(list(d, keys_names::Pf2List)->currentIndex(), 9);
+    click(okButton(d));
+    QCOMPARE(stored, (KeyFunctions{10, 9}));
 }
 
 void DialogsTest::enterPressesTheButtonTabbedTo() {
     Fixture f;
-    KeysDialog* d = f.form.keysDialog;
-    f.form.keysAction->trigger();
+    auto* d = f.dialog<KeysDialog>();
+    QComboBox* pf1 = list(d, keys_names::Pf1List);
+    f.ui.keysAction->trigger();
     d->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(d));
-    d->pf1List->setFocus();
-    QTest::keyClick(d->pf1List, Qt::Key_Down);
-    QTest::keyClick(d->pf1List, Qt::Key_Tab);
-    QTest::keyClick(d->pf2List, Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), d->okButton);
-    QTest::keyClick(d->okButton, Qt::Key_Return);
+    pf1->setFocus();
+    QTest::keyClick(pf1, Qt::Key_Down);
+    QTest::keyClick(pf1, Qt::Key_Tab);
+    QTest::keyClick(list(d, keys_names::Pf2List), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), okButton(d));
+    QTest::keyClick(okButton(d), Qt::Key_Return);
     QVERIFY(!d->isVisible());
-    QCOMPARE(f.state.stores.keyFunction1, int16_t(11));
+    QCOMPARE(f.state.radio().keys.pf1, 11);
 }
 
-void DialogsTest::form7KeystrokeLimitAndAsciiCheck() {
+void DialogsTest::embeddedTextsKeystrokeLimitAndAsciiCheck() {
     Fixture f;
-    EmbeddedTextsDialog* d = f.form.embeddedTextsDialog;
-    f.form.embeddedTextsAction->trigger();
-    QLineEdit* box = d->firstTextBox;
-    QTest::keyClicks(box, QString(32, QLatin1Char('a')));
-    QTest::keyClicks(box, QStringLiteral("b")); // the 33rd character is refused
-    QCOMPARE(box->text(), QString(32, QLatin1Char('a')));
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QCOMPARE(box->text().size(), 31);
-    QTest::keyClicks(box, QStringLiteral("z"));
-    box->setSelection(0, 1);
-    QTest::keyClicks(box, QStringLiteral("Q")); // replaces the selection
-    QCOMPARE(box->text(),
+    auto* d = f.dialog<EmbeddedTextsDialog>();
+    const auto& stored = f.state.radio().embeddedTexts;
+    QLineEdit* first = textBox(d, embedded_texts_names::FirstTextBox);
+    QLineEdit* second = textBox(d, embedded_texts_names::SecondTextBox);
+    f.ui.embeddedTextsAction->trigger();
+    QTest::keyClicks(first, QString(32, QLatin1Char('a')));
+    QTest::keyClicks(first, QStringLiteral("b")); // the 33rd character is refused
+    QCOMPARE(first->text(), QString(32, QLatin1Char('a')));
+    QTest::keyClick(first, Qt::Key_Backspace);
+    QCOMPARE(first->text().size(), 31);
+    QTest::keyClicks(first, QStringLiteral("z"));
+    first->setSelection(0, 1);
+    QTest::keyClicks(first, QStringLiteral("Q")); // replaces the selection
+    QCOMPARE(first->text(),
              QStringLiteral("Q") + QString(30, QLatin1Char('a')) + QStringLiteral("z"));
-    click(d->okButton);
-    QCOMPARE(f.state.stores.embeddedTexts[0], box->text().toStdString());
+    click(okButton(d));
+    QCOMPARE(stored[0], first->text().toStdString());
     QVERIFY(!d->isVisible());
 
     // Pasted text beyond the limit, or outside ASCII, is refused at OK.
-    f.form.embeddedTextsAction->trigger();
-    d->secondTextBox->setText(QStringLiteral("频道一"));
-    click(d->okButton);
+    f.ui.embeddedTextsAction->trigger();
+    second->setText(QStringLiteral("频道一"));
+    click(okButton(d));
     QVERIFY(d->isVisible());
     QCOMPARE(f.box.shown.size(), size_t(1));
     QCOMPARE(f.box.shown[0].text, text(msg::EmbeddedTextInvalid.text));
-    QCOMPARE(f.state.stores.embeddedTexts[1], std::string());
-    d->secondTextBox->setText(QString(33, QLatin1Char('x')));
-    click(d->okButton);
+    QCOMPARE(stored[1], std::string());
+    second->setText(QString(33, QLatin1Char('x')));
+    click(okButton(d));
     QCOMPARE(f.box.shown.size(), size_t(2));
-    // Cancel keeps the typed text in the box but not in the store.
-    click(d->cancelButton);
-    f.form.embeddedTextsAction->trigger();
-    QCOMPARE(d->secondTextBox->text().size(), 33);
-    QCOMPARE(f.state.stores.embeddedTexts[1], std::string());
+    // Cancel keeps the typed text in the box but not in the data.
+    click(cancelButton(d));
+    f.ui.embeddedTextsAction->trigger();
+    QCOMPARE(second->text().size(), 33);
+    QCOMPARE(stored[1], std::string());
 }
 
 void DialogsTest::decodeRefreshesEveryDialog() {
     Fixture f;
-    EditorState source = MakeStartupEditor();
-    source.table.at(2, col::RxFrequency) = "446.00625";
-    source.table.at(2, col::TxFrequency) = "446.00625";
-    source.stores.keyFunction1 = 4;
-    source.stores.keyFunction2 = 8;
-    source.stores.highPowerLevel = 150;
-    source.stores.lowPowerLevel = 40;
-    source.stores.testFrequencies[3] = "440.12500";
-    source.stores.testFrequencies[19] = "445.12500";
-    source.stores.embeddedTexts = {"FIRST LINE", "second"};
-    source.stores.options.entry[OptionSettings::VoxGain] = "7";
-    source.stores.options.entry[OptionSettings::PriorityMode] = "1";
-    source.stores.options.entry[OptionSettings::PriorityChannel] = "2";
-    source.stores.options.entry[OptionSettings::ScanRxResumeDelay] = "45";
-    const std::string image = EncodeImage(source);
+    RadioData source = MakeStartupEditor().radio();
+    source.channel(2).rx = source.channel(2).tx = Frequency{44600625};
+    source.keys = {4, 8};
+    source.powerLevels = {150, 40};
+    source.testFrequencies[3] = {Frequency{44012500}, Frequency{44512500}};
+    source.embeddedTexts = {"FIRST LINE", "second"};
+    source.options.voxGain = 7;
+    source.options.priorityMode = 1;
+    source.options.priorityChannel = 2;
+    source.options.scanRxResumeDelay = 45;
 
-    f.form.serviceModeOn();
-    QVERIFY(DecodeImage(f.state, image, f.box));
-    f.form.refreshFromState();
-    QCOMPARE(f.form.keysDialog->pf1List->currentText(), QStringLiteral("监听"));
-    QCOMPARE(f.form.keysDialog->pf2List->currentText(), QStringLiteral("照明灯开关"));
-    QCOMPARE(f.form.powerLevelDialog->highPowerSlider->value(), 150);
-    QCOMPARE(f.form.powerLevelDialog->lowPowerValue->text(), QStringLiteral("40"));
-    QCOMPARE(f.state.serviceMode, 0); // a decode ends the service mode ...
-    QVERIFY(f.form.powerLevelDialog->highPowerSlider
-                ->isEnabled()); // ... but leaves the sliders as they were
-    QCOMPARE(f.form.testFrequencyDialog->testFrequencyGrid->item(3, 1)->text(),
-             QStringLiteral("440.12500"));
-    QCOMPARE(f.form.testFrequencyDialog->testFrequencyGrid->item(3, 2)->text(),
-             QStringLiteral("445.12500"));
-    QCOMPARE(f.form.embeddedTextsDialog->firstTextBox->text(), QStringLiteral("FIRST LINE"));
-    QCOMPARE(f.form.optionalFunctionsDialog->voxGainList->currentIndex(), 7);
-    QCOMPARE(f.form.optionalFunctionsDialog->priorityModeList->currentIndex(), 1);
-    QCOMPARE(f.form.optionalFunctionsDialog->priorityChannelList->currentText(),
-             QStringLiteral("02"));
-    QCOMPARE(f.form.optionalFunctionsDialog->rxResumeDelayBox->text(), QStringLiteral("45"));
+    f.ui.model.switchServiceModeOn();
+    QVERIFY(LoadImage(f.state, EncodeImage(source)).empty());
+    f.ui.model.refresh();
+    auto* keys = f.dialog<KeysDialog>();
+    auto* power = f.dialog<PowerLevelDialog>();
+    auto* options = f.dialog<OptionalFunctionsDialog>();
+    QCOMPARE(list(keys, keys_names::Pf1List)->currentText(), QStringLiteral("监听"));
+    QCOMPARE(list(keys, keys_names::Pf2List)->currentText(), QStringLiteral("照明灯开关"));
+    QCOMPARE(slider(power, power::HighPowerSlider)->value(), 150);
+    QCOMPARE(label(power, power::LowPowerValue)->text(), QStringLiteral("40"));
+    QVERIFY(!f.state.session.serviceMode); // a decode ends the service mode ...
+    QVERIFY(slider(power, power::HighPowerSlider)->isEnabled()); // ... but not the sliders
+    QTableWidget* tests = grid(f.dialog<TestFrequencyDialog>());
+    QCOMPARE(tests->item(3, 1)->text(), QStringLiteral("440.12500"));
+    QCOMPARE(tests->item(3, 2)->text(), QStringLiteral("445.12500"));
+    QCOMPARE(textBox(f.dialog<EmbeddedTextsDialog>(), embedded_texts_names::FirstTextBox)->text(),
+             QStringLiteral("FIRST LINE"));
+    QCOMPARE(list(options, optional::VoxGainList)->currentIndex(), 7);
+    QCOMPARE(list(options, optional::PriorityModeList)->currentIndex(), 1);
+    QCOMPARE(list(options, optional::PriorityChannelList)->currentText(), QStringLiteral("02"));
+    QCOMPARE(textBox(options, optional::RxResumeDelayBox)->text(), QStringLiteral("45"));
     QVERIFY(f.box.shown.empty());
 }
 
 void DialogsTest::aboutBoxAndWebLinks() {
     Fixture f;
-    AboutDialog* d = f.form.aboutDialog;
-    f.form.aboutAction->trigger();
+    auto* d = f.dialog<AboutDialog>();
+    f.ui.aboutAction->trigger();
     QVERIFY(d->isVisible());
     QVERIFY(f.form.isEnabled()); // the main window stays usable
-    QCOMPARE(d->versionLabel->text(), QStringLiteral("简体中文版 V1.00"));
-    click(d->developerLink);
+    QCOMPARE(label(d, about_names::VersionLabel)->text(), QStringLiteral("简体中文版 V1.00"));
+    click(label(d, about_names::DeveloperLink));
     QCOMPARE(f.opened.size(), 1);
     QCOMPARE(f.opened[0].toString(), QString::fromLatin1(kMakerWebPage));
     QCOMPARE(f.opened[0].host(), QStringLiteral("www.example.com"));
-    click(d->okButton);
+    click(Control<QPushButton>(d, about_names::OkButton));
     QVERIFY(!d->isVisible());
     // The rights line of the main window opens the same page.
-    click(f.form.rightsLine);
+    click(f.ui.rightsLine);
     QCOMPARE(f.opened.size(), 2);
     QCOMPARE(f.opened[1], f.opened[0]);
     // A page the desktop cannot open is reported.
     SetUrlOpener([](const QUrl&) { return false; });
-    click(d->developerLink);
+    click(label(d, about_names::DeveloperLink));
     QCOMPARE(f.box.shown.size(), size_t(1));
     QVERIFY(f.box.shown[0].text.find(kMakerWebPage) != std::string::npos);
 }
@@ -481,16 +513,16 @@ void DialogsTest::userManualOfTheLanguageInForce() {
                                                    "/../manual/" + language + "/index.html"));
     };
     QTest::keyClick(&f.form, Qt::Key_F1);
-    f.form.englishAction->trigger();
+    f.ui.englishAction->trigger();
     QMenuBar* bar = f.form.menuBar();
     QTest::mouseClick(bar, Qt::LeftButton, {},
-                      bar->actionGeometry(f.form.helpMenu->menuAction()).center());
-    QTRY_VERIFY(f.form.helpMenu->isVisible());
-    QCOMPARE(f.form.userManualAction->text(), QStringLiteral("User manual"));
-    QTest::mouseClick(f.form.helpMenu, Qt::LeftButton, {},
-                      f.form.helpMenu->actionGeometry(f.form.userManualAction).center());
-    f.form.traditionalChineseAction->trigger();
-    QCOMPARE(f.form.userManualAction->text(), QStringLiteral("用戶手冊"));
+                      bar->actionGeometry(f.ui.helpMenu->menuAction()).center());
+    QTRY_VERIFY(f.ui.helpMenu->isVisible());
+    QCOMPARE(f.ui.userManualAction->text(), QStringLiteral("User manual"));
+    QTest::mouseClick(f.ui.helpMenu, Qt::LeftButton, {},
+                      f.ui.helpMenu->actionGeometry(f.ui.userManualAction).center());
+    f.ui.traditionalChineseAction->trigger();
+    QCOMPARE(f.ui.userManualAction->text(), QStringLiteral("用戶手冊"));
     QTest::keyClick(&f.form, Qt::Key_F1);
     QCOMPARE(f.opened, QList<QUrl>({page("zh-CN"), page("en"), page("zh-TW")}));
     for (const QUrl& url : f.opened)
@@ -500,36 +532,38 @@ void DialogsTest::userManualOfTheLanguageInForce() {
     // Without the manual the message names the page that is missing.
     test::TemporaryFolder nowhere;
     const QString program = QString::fromStdString(nowhere.file("bin"));
-    OpenUserManual(f.box, 1, program);
+    OpenUserManual(f.box, Language::English, program);
     QCOMPARE(f.box.shown.size(), size_t(1));
     QCOMPARE(f.box.shown[0].text, std::string(msg::HelpFileMissing.text.en) + "\n" +
-                                      ManualStartPage(program.toStdString(), 1));
+                                      ManualStartPage(program.toStdString(), Language::English));
     QCOMPARE(f.opened.size(), 3);
 }
 
 void DialogsTest::dialogsFollowTheLanguageMenus() {
     Fixture f;
-    f.form.englishAction->trigger();
-    QCOMPARE(f.form.optionalFunctionsDialog->revertTimeALabel->text(),
-             QStringLiteral("Retrace Time A"));
-    QCOMPARE(f.form.optionalFunctionsDialog->priorityModeList->itemText(1),
-             QStringLiteral("Fixed"));
-    QCOMPARE(f.form.keysDialog->pf1List->currentText(),
+    auto* options = f.dialog<OptionalFunctionsDialog>();
+    auto* about = f.dialog<AboutDialog>();
+    f.ui.englishAction->trigger();
+    QCOMPARE(label(options, optional::RevertTimeALabel)->text(), QStringLiteral("Retrace Time A"));
+    QCOMPARE(list(options, optional::PriorityModeList)->itemText(1), QStringLiteral("Fixed"));
+    QCOMPARE(list(f.dialog<KeysDialog>(), keys_names::Pf1List)->currentText(),
              QStringLiteral("Instant cancel static noise"));
-    QCOMPARE(f.form.embeddedTextsDialog->cancelButton->text(), QStringLiteral("Cancel"));
-    QCOMPARE(f.form.powerLevelDialog->highPowerMaxLabel->text(), QStringLiteral("Hight"));
-    QCOMPARE(f.form.testFrequencyDialog->testFrequencyGrid->horizontalHeaderItem(2)->text(),
+    QCOMPARE(cancelButton(f.dialog<EmbeddedTextsDialog>())->text(), QStringLiteral("Cancel"));
+    QCOMPARE(label(f.dialog<PowerLevelDialog>(), power::HighPowerMaxLabel)->text(),
+             QStringLiteral("Hight"));
+    QCOMPARE(grid(f.dialog<TestFrequencyDialog>())->horizontalHeaderItem(2)->text(),
              QStringLiteral("TX Frequency"));
-    QCOMPARE(f.form.aboutDialog->versionLabel->text(), QStringLiteral("English version V1.00"));
+    QCOMPARE(label(about, about_names::VersionLabel)->text(),
+             QStringLiteral("English version V1.00"));
     // The choice of a list survives the new entry texts.
-    QCOMPARE(f.form.optionalFunctionsDialog->voxGainList->currentIndex(), 1);
+    QCOMPARE(list(options, optional::VoxGainList)->currentIndex(), 1);
 
-    f.form.traditionalChineseAction->trigger();
-    QCOMPARE(f.form.optionalFunctionsDialog->revertTimeALabel->text(), QStringLiteral("回掃時間A"));
-    QCOMPARE(f.form.aboutDialog->versionLabel->text(), QStringLiteral("繁體中文版 V1.0"));
+    f.ui.traditionalChineseAction->trigger();
+    QCOMPARE(label(options, optional::RevertTimeALabel)->text(), QStringLiteral("回掃時間A"));
+    QCOMPARE(label(about, about_names::VersionLabel)->text(), QStringLiteral("繁體中文版 V1.0"));
     // Messages follow the language too.
-    f.form.optionalFunctionsAction->trigger();
-    pick(f.form.optionalFunctionsDialog->priorityModeList, 1);
+    f.ui.optionalFunctionsAction->trigger();
+    pick(list(options, optional::PriorityModeList), 1);
     QCOMPARE(f.box.shown.back().title, std::string("提示"));
     QVERIFY(f.box.shown.back().text.find("當設定為") == 0);
 }

@@ -1,7 +1,6 @@
 // The three languages over the main window: start-up in each language and every switch by
 // the language menu, checked on the widgets and on the editor state.
 #include "WindowFixture.h"
-#include "editor/gui/DropDownComboBox.h"
 #include "localisation/StartupLanguage.h"
 
 #include <QAction>
@@ -69,74 +68,76 @@ const char* const kTexts[][3] = {{"TLV6200 对讲机编程软件 V1.00", "TLV620
                                  {"高", "Hight", "高"},
                                  {"载波", "Carrow", "載波"}};
 
-QString text(Text which, int language) {
-    return QString::fromUtf8(kTexts[which][language]);
+QString text(Text which, Language language) {
+    return QString::fromUtf8(kTexts[which][LanguageCode(language)]);
 }
 
-QString cell(const MainWindow& form, int row, int column) {
-    return form.channelTable->item(row, column)->text();
+using test::MainWindowControls;
+
+QString cell(const MainWindowControls& ui, int row, int column) {
+    return ui.table->item(row, column)->text();
 }
 
 // Channel 1 in use: receive tone off, transmit tone D023N, high power, carrier inhibit.
-void addChannel(MainWindow& form) {
-    EditorState& state = form.state();
-    state.table.at(1, 1) = "438.12500";
-    state.table.at(1, 2) = state.lists.toneOff;
-    state.table.at(1, 3) = "438.12500";
-    state.table.at(1, 4) = "D023N";
-    state.optionIndex.at(1, 5) = 1;
-    state.table.at(1, 5) = state.lists.optionText(5, 1);
-    state.optionIndex.at(1, 6) = 1;
-    state.table.at(1, 6) = state.lists.optionText(6, 1);
-    form.refreshFromState();
+void addChannel(MainWindowControls& ui) {
+    Channel& channel = ui.model.state().radio().channel(1);
+    channel.rx = channel.tx = Frequency{43812500};
+    channel.txTone = Tone::Dcs(0023, false);
+    channel.power = Power::High;
+    channel.forbid = TransmitForbid::OnCarrier;
+    ui.model.refresh();
 }
 
 // `edited`: the editor holds unsaved changes, which the title marks with "*".
-void checkWindow(MainWindow& form, int language, bool timeOutListTranslated = true,
+void checkWindow(MainWindowControls& ui, Language language, bool timeOutListTranslated = true,
                  bool edited = false) {
     const auto e = [language](Text which) { return text(which, language); };
-    QCOMPARE(form.state().languageState, language);
-    QCOMPARE(form.windowTitle(), (edited ? "*" : "") + e(Title));
-    QCOMPARE(form.languageMenu->title(), e(LanguageMenu));
-    QCOMPARE(form.optionalFunctionsAction->text(), e(OptionalFunctionsItem));
-    QCOMPARE(form.bandFrame->title(), e(BandFrame));
-    QCOMPARE(form.timeOutLabel->text(), e(TimeOutLabel));
-    QCOMPARE(form.voicePromptList->itemText(2), e(VoicePromptEntry2));
+    QCOMPARE(ui.model.language(), language);
+    QCOMPARE(ui.form.windowTitle(), (edited ? "*" : "") + e(Title));
+    QCOMPARE(ui.languageMenu->title(), e(LanguageMenu));
+    QCOMPARE(ui.optionalFunctionsAction->text(), e(OptionalFunctionsItem));
+    QCOMPARE(ui.bandFrame->title(), e(BandFrame));
+    QCOMPARE(ui.timeOutLabel->text(), e(TimeOutLabel));
+    QCOMPARE(ui.voicePromptList->itemText(2), e(VoicePromptEntry2));
     // Until a table is written after start-up, the time-out list keeps the entries it was
     // filled with (" S"); converting them changes nothing.
-    QCOMPARE(form.timeOutList->itemText(0), timeOutListTranslated ? e(TimeOutEntry0) : "15 S");
-    QCOMPARE(form.timeOutList->count(), 40);
-    QCOMPARE(form.squelchList->itemText(9), e(SquelchEntry9));
-    QCOMPARE(cell(form, 0, 7), e(Header7));
-    QCOMPARE(QString::fromStdString(form.state().table.at(0, 7)), e(Header7));
-    QCOMPARE(form.toolbarButton(ToolbarButton::Read)->text(), e(Toolbar5));
-    QCOMPARE(QString::fromStdString(form.state().lists.toneOff), e(ToneOff));
+    QCOMPARE(ui.timeOutList->itemText(0), timeOutListTranslated ? e(TimeOutEntry0) : "15 S");
+    QCOMPARE(ui.timeOutList->count(), 40);
+    QCOMPARE(ui.squelchList->itemText(9), e(SquelchEntry9));
+    QCOMPARE(cell(ui, 0, 7), e(Header7));
+    QCOMPARE(ui.toolbarButton(ToolbarButton::Read)->text(), e(Toolbar5));
     // The in-cell editors' lists.
-    QCOMPARE(form.cellEditors->toneList->itemText(0), e(ToneOff));
-    QCOMPARE(form.cellEditors->toneList->itemText(1), QString("67.0"));
-    QCOMPARE(form.cellEditors->optionLists[5]->itemText(1), e(Power));
-    QCOMPARE(form.cellEditors->optionLists[6]->itemText(1), e(Forbid));
+    QCOMPARE(ui.toneList->itemText(0), e(ToneOff));
+    QCOMPARE(ui.toneList->itemText(1), QString("67.0"));
+    QCOMPARE(ui.optionLists[5]->itemText(1), e(Power));
+    QCOMPARE(ui.optionLists[6]->itemText(1), e(Forbid));
     // Every header stays readable in every language ("Channel" is wider than its column).
     for (int column = 0; column < kTableCols; ++column)
-        QVERIFY2(form.channelTable->columnWidth(column) >=
-                     form.channelTable->fontMetrics().horizontalAdvance(cell(form, 0, column)),
-                 qPrintable(cell(form, 0, column)));
+        QVERIFY2(ui.table->columnWidth(column) >=
+                     ui.table->fontMetrics().horizontalAdvance(cell(ui, 0, column)),
+                 qPrintable(cell(ui, 0, column)));
 }
 
-void checkChannel(const MainWindow& form, int language) {
-    QCOMPARE(cell(form, 1, 1), QString("438.12500"));
-    QCOMPARE(cell(form, 1, 2), text(ToneOff, language));
-    QCOMPARE(cell(form, 1, 4), QString("D023N"));
-    QCOMPARE(cell(form, 1, 5), text(Power, language));
-    QCOMPARE(cell(form, 1, 6), text(Forbid, language));
-    QCOMPARE(cell(form, 2, 0), QString("02"));
-    QVERIFY(cell(form, 2, 5).isEmpty());
+void checkChannel(const MainWindowControls& ui, Language language) {
+    QCOMPARE(cell(ui, 1, 1), QString("438.12500"));
+    QCOMPARE(cell(ui, 1, 2), text(ToneOff, language));
+    QCOMPARE(cell(ui, 1, 4), QString("D023N"));
+    QCOMPARE(cell(ui, 1, 5), text(Power, language));
+    QCOMPARE(cell(ui, 1, 6), text(Forbid, language));
+    QCOMPARE(cell(ui, 2, 0), QString("02"));
+    QVERIFY(cell(ui, 2, 5).isEmpty());
 }
 
-QAction* menuCommand(MainWindow& form, int language) {
-    return language == 0   ? form.simplifiedChineseAction
-           : language == 1 ? form.englishAction
-                           : form.traditionalChineseAction;
+QAction* menuCommand(const MainWindowControls& ui, Language language) {
+    switch (language) {
+    case Language::Simplified:
+        return ui.simplifiedChineseAction;
+    case Language::English:
+        return ui.englishAction;
+    case Language::Traditional:
+        break;
+    }
+    return ui.traditionalChineseAction;
 }
 
 } // namespace
@@ -147,7 +148,7 @@ class LanguageTest : public QObject {
   private slots:
     void startsInTheRequestedLanguage_data() {
         QTest::addColumn<QString>("request");
-        QTest::addColumn<int>("language");
+        QTest::addColumn<int>("code");
         QTest::newRow("none") << "" << 0;
         QTest::newRow("english") << "english" << 1;
         QTest::newRow("chinesetrad") << "chinesetrad" << 2;
@@ -155,88 +156,95 @@ class LanguageTest : public QObject {
     }
     void startsInTheRequestedLanguage() {
         QFETCH(QString, request);
-        QFETCH(int, language);
+        QFETCH(int, code);
+        const Language language = *LanguageOfCode(code);
         Fixture f(request.toStdString());
-        MainWindow form(f.state, f.services);
+        MainWindow window(f.state, f.services);
+        MainWindowControls ui(window);
         // The time-out list is filled after the captions, with " S" in every language.
-        QCOMPARE(form.timeOutList->itemText(0), QString("15 S"));
-        checkWindow(form, language, false);
+        QCOMPARE(ui.timeOutList->itemText(0), QString("15 S"));
+        checkWindow(ui, language, false);
         QCOMPARE(f.request.clears, request.isEmpty() ? 0 : 1);
     }
 
     void switchesEveryWay_data() {
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
+        QTest::addColumn<int>("fromCode");
+        QTest::addColumn<int>("toCode");
         for (int from = 0; from < 3; ++from)
             for (int to = 0; to < 3; ++to)
                 if (from != to) QTest::addRow("%d to %d", from, to) << from << to;
     }
     void switchesEveryWay() {
-        QFETCH(int, from);
-        QFETCH(int, to);
+        QFETCH(int, fromCode);
+        QFETCH(int, toCode);
+        const Language from = *LanguageOfCode(fromCode);
+        const Language to = *LanguageOfCode(toCode);
         Fixture f;
-        MainWindow form(f.state, f.services);
-        if (from != 0) menuCommand(form, from)->trigger();
-        addChannel(form);
-        checkWindow(form, from, from == 1, true);
-        checkChannel(form, from);
+        MainWindow window(f.state, f.services);
+        MainWindowControls ui(window);
+        if (from != Language::Simplified) menuCommand(ui, from)->trigger();
+        addChannel(ui);
+        checkWindow(ui, from, from == Language::English, true);
+        checkChannel(ui, from);
 
-        menuCommand(form, to)->trigger();
-        checkWindow(form, to, to != 2 || from == 1, true);
-        checkChannel(form, to);
+        menuCommand(ui, to)->trigger();
+        checkWindow(ui, to, to != Language::Traditional || from == Language::English, true);
+        checkChannel(ui, to);
     }
 
     // Qt's own texts follow the language: the standard context menu of a text field.
     void qtsOwnTextsFollowTheLanguage() {
         Fixture f;
-        MainWindow form(f.state, f.services);
+        MainWindow window(f.state, f.services);
+        MainWindowControls ui(window);
         const std::array<QString, 3> paste{QStringLiteral("粘贴"), QStringLiteral("Paste"),
                                            QStringLiteral("貼上")};
-        for (int language : {1, 2, 0}) {
-            menuCommand(form, language)->trigger();
+        for (Language language : {Language::English, Language::Traditional, Language::Simplified}) {
+            menuCommand(ui, language)->trigger();
             QLineEdit field;
             std::unique_ptr<QMenu> menu(field.createStandardContextMenu());
             QStringList texts;
             for (QAction* action : menu->actions())
                 texts << action->text();
-            QVERIFY2(texts.join(QLatin1Char(' ')).contains(paste[language]),
+            QVERIFY2(texts.join(QLatin1Char(' ')).contains(paste[LanguageCode(language)]),
                      qPrintable(texts.join(QLatin1Char(' '))));
         }
     }
 
     void choosingTheLanguageInForceChangesNothing() {
-        for (int language = 0; language < 3; ++language) {
+        for (Language language : {Language::Simplified, Language::English, Language::Traditional}) {
             Fixture f;
-            MainWindow form(f.state, f.services);
-            if (language != 0) menuCommand(form, language)->trigger();
-            addChannel(form);
+            MainWindow window(f.state, f.services);
+            MainWindowControls ui(window);
+            if (language != Language::Simplified) menuCommand(ui, language)->trigger();
+            addChannel(ui);
             // Marks that any rewrite would overwrite.
-            form.bandLabel->setText("mark");
-            form.openAction->setText("mark");
-            form.batterySaveList->setItemText(0, "mark");
-            form.state().table.at(1, 2) = "mark";
-            form.state().table.at(1, 5) = "mark";
-            form.refreshFromState();
+            ui.bandLabel->setText("mark");
+            ui.openAction->setText("mark");
+            ui.batterySaveList->setItemText(0, "mark");
+            ui.table->item(1, 2)->setText("mark");
+            ui.table->item(1, 5)->setText("mark");
 
-            menuCommand(form, language)->trigger();
-            QCOMPARE(form.state().languageState, language);
-            QCOMPARE(form.bandLabel->text(), QString("mark"));
-            QCOMPARE(form.openAction->text(), QString("mark"));
-            QCOMPARE(form.batterySaveList->itemText(0), QString("mark"));
-            QCOMPARE(cell(form, 1, 2), QString("mark"));
-            QCOMPARE(cell(form, 1, 5), QString("mark"));
+            menuCommand(ui, language)->trigger();
+            QCOMPARE(ui.model.language(), language);
+            QCOMPARE(ui.bandLabel->text(), QString("mark"));
+            QCOMPARE(ui.openAction->text(), QString("mark"));
+            QCOMPARE(ui.batterySaveList->itemText(0), QString("mark"));
+            QCOMPARE(cell(ui, 1, 2), QString("mark"));
+            QCOMPARE(cell(ui, 1, 5), QString("mark"));
         }
     }
 
     void backFromTraditionalKeepsConvertedTextsOutsideTheTables() {
         Fixture f;
-        MainWindow form(f.state, f.services);
-        form.transferStatus->setText("请稍后"); // the status line has no caption row
-        form.traditionalChineseAction->trigger();
-        QCOMPARE(form.transferStatus->text(), QString("請稍後"));
-        form.simplifiedChineseAction->trigger();
-        QCOMPARE(form.bandLabel->text(), QString("频段"));
-        QCOMPARE(form.transferStatus->text(), QString("請稍後"));
+        MainWindow window(f.state, f.services);
+        MainWindowControls ui(window);
+        ui.transferStatus->setText("请稍后"); // the status line has no caption row
+        ui.traditionalChineseAction->trigger();
+        QCOMPARE(ui.transferStatus->text(), QString("請稍後"));
+        ui.simplifiedChineseAction->trigger();
+        QCOMPARE(ui.bandLabel->text(), QString("频段"));
+        QCOMPARE(ui.transferStatus->text(), QString("請稍後"));
     }
 };
 

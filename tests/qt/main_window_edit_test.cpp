@@ -3,11 +3,8 @@
 #include "TemporaryFolder.h"
 #include "WindowFixture.h"
 #include "dialogs/gui/KeysDialog.h"
-#include "editor/gui/CellEditors.h"
-#include "editor/gui/DropDownComboBox.h"
-#include "editor/gui/MainWindow.h"
+#include "dialogs/gui/RadioDialog.h"
 #include "image/ImageCodec.h"
-#include "image/ImageLayout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -27,7 +24,7 @@ using namespace tlv;
 
 namespace {
 
-struct Window : test::ShownWindow<> {
+struct Window : test::ShownWindow {
     test::TemporaryFolder folder;
 
     Window() { table->setFocus(); }
@@ -51,18 +48,14 @@ struct Window : test::ShownWindow<> {
     // File > Import of `path` (the file dialog answers with it).
     void import(const std::string& path) {
         dialogs.openAnswers = {path};
-        choose(form.fileMenu, form.importAction);
+        choose(ui.fileMenu, ui.importAction);
     }
     // File > Save to `path`, by its key.
     void save(const std::string& path) {
         dialogs.saveAnswers = {path};
         keys(QKeySequence::Save);
     }
-    std::array<std::string, kTableCols> rowCells(int row) const {
-        auto cells = state.table.cell[row];
-        cells[col::Number].clear();
-        return cells;
-    }
+    const Channel& channel(int row) const { return state.radio().channel(row); }
 };
 
 } // namespace
@@ -85,62 +78,64 @@ class MainWindowEditTest : public QObject {
 
 void MainWindowEditTest::undoAndRedoStepsMadeWithKeysAndMouse() {
     Window w;
-    QVERIFY(!w.form.undoAction->isEnabled());
+    QVERIFY(!w.ui.undoAction->isEnabled());
     w.typeChannel(2, "438.125");
     QCOMPARE(w.cell(2, col::RxFrequency), QString("438.12500"));
-    QVERIFY(w.form.undoAction->isEnabled());
+    QVERIFY(w.ui.undoAction->isEnabled());
 
     // A pick in a panel list.
-    w.form.squelchList->setFocus();
-    QTest::keyClick(w.form.squelchList, Qt::Key_Down);
-    QCOMPARE(w.state.squelchLevel, 6);
+    w.ui.squelchList->setFocus();
+    QTest::keyClick(w.ui.squelchList, Qt::Key_Down);
+    QCOMPARE(w.state.radio().functions.squelchLevel, 6);
     // A band change that clears the channels (the box answers OK).
-    w.form.bandList->setFocus();
-    QTest::keyClick(w.form.bandList, Qt::Key_Down);
-    QCOMPARE(w.state.currentBand, 1);
+    w.ui.bandList->setFocus();
+    QTest::keyClick(w.ui.bandList, Qt::Key_Down);
+    QCOMPARE(w.state.radio().band, 1);
     QCOMPARE(w.cell(2, col::RxFrequency), QString());
     // A dialog's OK.
-    w.form.showKeys();
-    QComboBox* pf2 = w.form.keysDialog->pf2List;
+    w.ui.keysAction->trigger();
+    auto* keys = test::OwnedWindow<KeysDialog>(w.form);
+    QComboBox* pf2 = test::Control<QComboBox>(keys, keys_names::Pf2List);
     pf2->setFocus();
     QTest::keyClick(pf2, Qt::Key_Down);
-    QTest::mouseClick(w.form.keysDialog->okButton, Qt::LeftButton);
-    QCOMPARE(w.state.stores.keyFunction2, 1);
+    QTest::mouseClick(test::Control<QPushButton>(keys, radio_dialog_names::OkButton),
+                      Qt::LeftButton);
+    QCOMPARE(w.state.radio().keys.pf2, 1);
 
     w.form.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&w.form));
     w.table->setFocus();
     w.keys(QKeySequence::Undo);
-    QCOMPARE(w.state.stores.keyFunction2, 0);
+    QCOMPARE(w.state.radio().keys.pf2, 0);
     QCOMPARE(pf2->currentIndex(), 0);
     w.keys(QKeySequence::Undo);
-    QCOMPARE(w.state.currentBand, 0);
-    QCOMPARE(w.form.bandList->currentIndex(), 0);
+    QCOMPARE(w.state.radio().band, 0);
+    QCOMPARE(w.ui.bandList->currentIndex(), 0);
     QCOMPARE(w.cell(2, col::RxFrequency), QString("438.12500"));
     w.keys(QKeySequence::Undo);
-    QCOMPARE(w.form.squelchList->currentIndex(), 5);
+    QCOMPARE(w.ui.squelchList->currentIndex(), 5);
     w.keys(QKeySequence::Undo);
     QCOMPARE(w.cell(2, col::RxFrequency), QString());
-    QVERIFY(!w.form.undoAction->isEnabled());
+    QVERIFY(!w.ui.undoAction->isEnabled());
 
     // Redo from the Edit menu, all the way.
     for (int step = 0; step < 4; ++step)
-        w.form.redoAction->trigger();
-    QCOMPARE(w.state.stores.keyFunction2, 1);
-    QCOMPARE(w.state.currentBand, 1);
-    QVERIFY(!w.form.redoAction->isEnabled());
+        w.ui.redoAction->trigger();
+    QCOMPARE(w.state.radio().keys.pf2, 1);
+    QCOMPARE(w.state.radio().band, 1);
+    QVERIFY(!w.ui.redoAction->isEnabled());
 
     // New asks "Save changes?" first: Cancel changes nothing, not even the undo history;
     // Discard empties the channels, and undo brings them back.
-    w.form.bandList->setCurrentIndex(0);
+    w.ui.bandList->setCurrentIndex(0);
     w.typeChannel(4, "440");
-    const std::size_t steps = w.form.undoHistory.undoSteps();
+    const std::size_t steps = w.ui.model.history().undoSteps();
     w.box.answers = {IdCancel};
-    w.form.newAction->trigger();
+    w.ui.newAction->trigger();
     QCOMPARE(w.cell(4, col::RxFrequency), QString("440.00000"));
-    QCOMPARE(w.form.undoHistory.undoSteps(), steps);
+    QCOMPARE(w.ui.model.history().undoSteps(), steps);
     w.box.answers = {IdDiscard};
-    w.form.newAction->trigger();
+    w.ui.newAction->trigger();
     QCOMPARE(w.cell(4, col::RxFrequency), QString());
     w.keys(QKeySequence::Undo);
     QCOMPARE(w.cell(4, col::RxFrequency), QString("440.00000"));
@@ -171,7 +166,7 @@ void MainWindowEditTest::rowsGoOnTheClipboardAndComeBackElsewhere() {
 
     w.chooseRow(2);
     w.chooseRow(3, Qt::ShiftModifier);
-    QCOMPARE(w.form.selectedChannelRows(), (std::vector{2, 3}));
+    QCOMPARE(w.table->selectedChannelRows(), (std::vector{2, 3}));
     w.keys(QKeySequence::Copy);
     const QStringList lines = QApplication::clipboard()->text().split('\n');
     QCOMPARE(lines.size(), 4); // header, two rows, the end of the last line
@@ -180,14 +175,14 @@ void MainWindowEditTest::rowsGoOnTheClipboardAndComeBackElsewhere() {
 
     w.chooseRow(9);
     w.keys(QKeySequence::Paste);
-    QCOMPARE(w.rowCells(9), w.rowCells(2));
-    QCOMPARE(w.rowCells(10), w.rowCells(3));
-    QCOMPARE(w.state.optionIndex.entry[8], w.state.optionIndex.entry[1]);
-    QCOMPARE(w.form.selectedChannelRows(), (std::vector{9, 10}));
+    QCOMPARE(w.channel(9), w.channel(2));
+    QCOMPARE(w.channel(10), w.channel(3));
+    QCOMPARE(w.state.data.tones.position[8], w.state.data.tones.position[1]);
+    QCOMPARE(w.table->selectedChannelRows(), (std::vector{9, 10}));
 
     // Cut: the rows are empty and on the clipboard; one undo brings them back.
     w.keys(QKeySequence::Cut);
-    QVERIFY(!w.state.table.inUse(9) && !w.state.table.inUse(10));
+    QVERIFY(!w.state.radio().inUse(9) && !w.state.radio().inUse(10));
     QVERIFY(QApplication::clipboard()->text().contains("\n09\t438.12500\t"));
     w.keys(QKeySequence::Undo);
     QCOMPARE(w.cell(10, col::RxFrequency), QString("446.00625"));
@@ -199,7 +194,7 @@ void MainWindowEditTest::rowsGoOnTheClipboardAndComeBackElsewhere() {
 
 void MainWindowEditTest::aBadPasteChangesNothingAndSaysWhere() {
     Window w;
-    w.form.chooseEnglish();
+    w.ui.englishAction->trigger();
     w.typeChannel(5, "438");
     const EditorState before = w.state;
     QApplication::clipboard()->setText(
@@ -211,13 +206,13 @@ void MainWindowEditTest::aBadPasteChangesNothingAndSaysWhere() {
     QCOMPARE(QString::fromStdString(w.box.shown[0].text),
              QString("Nothing was pasted:\nRow 2 (channel 05), TX frequency: Beyond the "
                      "frequency range"));
-    QVERIFY(w.state.table == before.table);
+    QVERIFY(w.state.data == before.data);
     QCOMPARE(w.cell(4, col::RxFrequency), QString());
 
     QApplication::clipboard()->setText("just some words");
     w.keys(QKeySequence::Paste);
     QCOMPARE(w.box.shown.back().text, std::string("The clipboard holds no channel rows."));
-    QVERIFY(w.state.table == before.table);
+    QVERIFY(w.state.data == before.data);
 }
 
 void MainWindowEditTest::rowCommandsByKeysAndByTheRightClickMenu() {
@@ -232,12 +227,12 @@ void MainWindowEditTest::rowCommandsByKeysAndByTheRightClickMenu() {
     QCOMPARE(w.cell(3, col::RxFrequency), QString("432.00000"));
     QCOMPARE(w.cell(2, col::RxFrequency), QString("433.00000"));
     QTest::keyClick(w.table, Qt::Key_Up, Qt::ShiftModifier);
-    QCOMPARE(w.form.selectedChannelRows(), (std::vector{2, 3}));
+    QCOMPARE(w.table->selectedChannelRows(), (std::vector{2, 3}));
     QTest::keyClick(w.table, Qt::Key_Up, Qt::ControlModifier);
     QCOMPARE(w.cell(1, col::RxFrequency), QString("433.00000"));
     QCOMPARE(w.cell(2, col::RxFrequency), QString("432.00000"));
     QCOMPARE(w.cell(3, col::RxFrequency), QString("431.00000"));
-    QCOMPARE(w.form.selectedChannelRows(), (std::vector{1, 2}));
+    QCOMPARE(w.table->selectedChannelRows(), (std::vector{1, 2}));
 
     // Insert shifts the chosen row down; Delete empties rows.
     QTest::keyClick(w.table, Qt::Key_Insert);
@@ -258,9 +253,9 @@ void MainWindowEditTest::rowCommandsByKeysAndByTheRightClickMenu() {
     QApplication::sendEvent(w.table->viewport(), &rightPress);
     QMenu* menu = nullptr;
     QTRY_VERIFY((menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())));
-    QVERIFY(menu->actions().contains(w.form.moveUpAction));
-    QCOMPARE(w.form.selectedChannelRows(), (std::vector{3}));
-    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(w.form.moveUpAction).center());
+    QVERIFY(menu->actions().contains(w.ui.moveUpAction));
+    QCOMPARE(w.table->selectedChannelRows(), (std::vector{3}));
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(w.ui.moveUpAction).center());
     QCOMPARE(w.cell(2, col::RxFrequency), QString("432.00000"));
     QCOMPARE(w.cell(3, col::RxFrequency), QString("433.00000"));
 
@@ -277,33 +272,33 @@ void MainWindowEditTest::rowCommandKeysInAnOpenDropDownLeaveTheChannel() {
     w.typeChannel(1, "431");
     // The tone list opened by a click: Delete and Ctrl+A act on the tone's text.
     w.press(1, col::RxTone);
-    QTRY_VERIFY(w.editors.toneList->view()->isVisible());
+    QTRY_VERIFY(w.ui.toneList->view()->isVisible());
     w.key(Qt::Key_Delete);
     QCOMPARE(w.cell(1, col::RxFrequency), QString("431.00000"));
-    QCOMPARE(w.editors.toneList->lineEdit()->text(), QString());
+    QCOMPARE(w.ui.toneList->lineEdit()->text(), QString());
     w.type("D023N");
     w.key(Qt::Key_Return);
     QCOMPARE(w.cell(1, col::RxTone), QString("D023N"));
     // A pick-only list opened by a click: Delete and Ctrl+A choose and empty no rows.
     w.press(1, col::Power);
-    QTRY_VERIFY(w.editors.optionLists[col::Power]->view()->isVisible());
+    QTRY_VERIFY(w.ui.optionLists[col::Power]->view()->isVisible());
     w.key(Qt::Key_A, Qt::ControlModifier);
     w.key(Qt::Key_Delete);
     QCOMPARE(w.cell(1, col::RxFrequency), QString("431.00000"));
-    QCOMPARE(w.form.selectedChannelRows(), (std::vector{1}));
+    QCOMPARE(w.table->selectedChannelRows(), (std::vector{1}));
 }
 
 void MainWindowEditTest::theLockOffersNothingThatChanges() {
     Window w;
     w.typeChannel(1, "431");
-    w.form.lockAction->trigger();
+    w.ui.lockAction->trigger();
     for (QAction* action :
-         {w.form.undoAction, w.form.cutAction, w.form.pasteAction, w.form.deleteChannelsAction,
-          w.form.insertChannelAction, w.form.moveUpAction, w.form.moveDownAction})
+         {w.ui.undoAction, w.ui.cutAction, w.ui.pasteAction, w.ui.deleteChannelsAction,
+          w.ui.insertChannelAction, w.ui.moveUpAction, w.ui.moveDownAction})
         QVERIFY2(!action->isEnabled(), qPrintable(action->objectName()));
-    QVERIFY(w.form.copyAction->isEnabled());
-    w.form.lockAction->trigger();
-    QVERIFY(w.form.undoAction->isEnabled());
+    QVERIFY(w.ui.copyAction->isEnabled());
+    w.ui.lockAction->trigger();
+    QVERIFY(w.ui.undoAction->isEnabled());
 }
 
 void MainWindowEditTest::importOfChirpFilesMatchesTheCommandLine() {
@@ -317,10 +312,10 @@ void MainWindowEditTest::importOfChirpFilesMatchesTheCommandLine() {
     };
     for (const auto& c : cases) {
         Window w;
-        w.form.chooseEnglish();
+        w.ui.englishAction->trigger();
         const std::string csv = std::string(TLV_TEST_DATA_DIR) + "/chirp/" + c.file;
         w.import(csv);
-        QVERIFY2(w.state.table.inUse(1), c.file);
+        QVERIFY2(w.state.radio().inUse(1), c.file);
         QVERIFY(w.form.windowTitle().startsWith('*'));
         if (c.note) {
             QCOMPARE(w.box.shown.size(), std::size_t(1));
@@ -343,18 +338,18 @@ void MainWindowEditTest::importOfChirpFilesMatchesTheCommandLine() {
         // The import is one step: one undo empties the table again.
         w.keys(QKeySequence::Undo);
         for (int row = 1; row <= kChannelCount; ++row)
-            QVERIFY(!w.state.table.inUse(row));
+            QVERIFY(!w.state.radio().inUse(row));
     }
 }
 
 void MainWindowEditTest::aBadImportChangesNothingAndExportComesBack() {
     Window w;
-    w.form.chooseEnglish();
+    w.ui.englishAction->trigger();
     w.typeChannel(5, "438");
     w.save(w.folder.file("base.DAT"));
     const EditorState before = w.state;
     const QString title = w.form.windowTitle();
-    const std::size_t steps = w.form.undoHistory.undoSteps();
+    const std::size_t steps = w.ui.model.history().undoSteps();
     const std::string header = "Location,Frequency,Duplex,Offset,Mode\n";
 
     // A bad row: the message names it, and nothing changes, not even the undo history.
@@ -376,7 +371,7 @@ void MainWindowEditTest::aBadImportChangesNothingAndExportComesBack() {
                  w.box.shown[0].text.c_str());
         QVERIFY(w.state == before);
         QCOMPARE(w.form.windowTitle(), title);
-        QCOMPARE(w.form.undoHistory.undoSteps(), steps);
+        QCOMPARE(w.ui.model.history().undoSteps(), steps);
     }
     // A frequency outside the band: the band in force is the one to change.
     QVERIFY(w.box.shown[0].text.ends_with("the import uses the band chosen in the window. Choose "
@@ -395,26 +390,26 @@ void MainWindowEditTest::aBadImportChangesNothingAndExportComesBack() {
     const EditorState exported = w.state;
     for (const char* name : {"list", "all.json"}) {
         w.dialogs.saveAnswers = {w.folder.file(name)};
-        w.choose(w.form.fileMenu, w.form.exportAction);
+        w.choose(w.ui.fileMenu, w.ui.exportAction);
     }
     QVERIFY(test::ReadBytes(w.folder.file("list.csv")).starts_with("Location,Name,Frequency"));
     for (const char* name : {"list.csv", "all.json"}) {
         w.box.answers = {IdDiscard};
-        w.form.newAction->trigger();
-        QVERIFY(!w.state.table.inUse(1));
+        w.ui.newAction->trigger();
+        QVERIFY(!w.state.radio().inUse(1));
         w.import(w.folder.file(name));
-        QVERIFY2(w.state.table == exported.table, name);
-        QVERIFY2(w.state.optionIndex == exported.optionIndex, name);
+        QVERIFY2(w.state.radio().channels == exported.radio().channels, name);
+        QVERIFY2(w.state.data.tones == exported.data.tones, name);
     }
-    QVERIFY(EncodeImage(w.state) == EncodeImage(exported));
+    QVERIFY(EncodeImage(w.state.radio()) == EncodeImage(exported.radio()));
 }
 
 void MainWindowEditTest::pdfExportWritesTheChannelCard() {
     Window w;
-    w.form.chooseEnglish();
+    w.ui.englishAction->trigger();
     w.typeChannel(3, "438.125");
     w.dialogs.saveAnswers = {w.folder.file("card")};
-    w.form.exportPdfAction->trigger();
+    w.ui.exportPdfAction->trigger();
     const std::string pdf = test::ReadBytes(w.folder.file("card.pdf"));
     QVERIFY(pdf.rfind("%PDF-", 0) == 0);
     QVERIFY(pdf.size() > 2000);

@@ -15,20 +15,8 @@ using namespace tlv;
 
 namespace {
 
-struct Fixture : test::WindowServices {
-    test::TemporaryFolder folder;
-    std::string parameterFile = folder.file("parameter");
-
-    // Every COM number stands for a device that does not exist, so that the port scan of the
-    // start-up neither finds this machine's ports nor changes PortNumber.
-    Fixture() {
-        services.settingsFolder = folder.path().string();
-        std::string ports;
-        for (int n = 1; n <= 20; ++n)
-            ports += "COM" + std::to_string(n) + "=" + folder.file("no-device") + "\n";
-        test::WriteBytes(folder.file("ports"), ports);
-    }
-};
+using Fixture = test::PortlessServices;
+using test::MainWindowControls;
 
 std::string ChannelOneFile() {
     std::vector<uint8_t> image = test::GoldenStartupImageBytes();
@@ -38,15 +26,15 @@ std::string ChannelOneFile() {
     return "QDM74" + std::string(image.begin(), image.end());
 }
 
-QString cell(const MainWindow& form, int row, int column) {
-    return form.channelTable->item(row, column)->text();
+QString cell(const MainWindowControls& ui, int row, int column) {
+    return ui.table->item(row, column)->text();
 }
 
 // The user moves the squelch list one entry down with the keyboard.
-void changeSquelch(MainWindow& form) {
-    const int before = form.squelchList->currentIndex();
-    QTest::keyClick(form.squelchList, Qt::Key_Down);
-    QVERIFY(form.squelchList->currentIndex() != before);
+void changeSquelch(const MainWindowControls& ui) {
+    const int before = ui.squelchList->currentIndex();
+    QTest::keyClick(ui.squelchList, Qt::Key_Down);
+    QVERIFY(ui.squelchList->currentIndex() != before);
 }
 
 } // namespace
@@ -58,32 +46,33 @@ class MainWindowFilesTest : public QObject {
         Fixture f;
         test::WriteBytes(f.folder.file("a.DAT"), ChannelOneFile());
         MainWindow form(f.state, f.services);
+        MainWindowControls ui(form);
         const QString untitled = form.windowTitle();
         QVERIFY(!untitled.startsWith('*'));
-        changeSquelch(form);
+        changeSquelch(ui);
         QCOMPARE(form.windowTitle(), "*" + untitled);
-        QTest::keyClick(form.squelchList, Qt::Key_Up);
+        QTest::keyClick(ui.squelchList, Qt::Key_Up);
         QCOMPARE(form.windowTitle(), untitled); // changed back by hand: nothing to save
 
-        changeSquelch(form);
+        changeSquelch(ui);
         f.dialogs.saveAnswers = {f.folder.file("b")};
-        form.saveAction->trigger();
+        ui.saveAction->trigger();
         const QString saved = QString::fromStdString("TLV6200-" + f.folder.file("b.DAT"));
         QCOMPARE(form.windowTitle(), saved);
-        changeSquelch(form);
+        changeSquelch(ui);
         QCOMPARE(form.windowTitle(), "*" + saved);
 
         // Open after Discard; a language switch changes no data.
         f.box.answers = {IdDiscard};
         f.dialogs.openAnswers = {f.folder.file("a.DAT")};
-        form.openAction->trigger();
+        ui.openAction->trigger();
         const QString opened = QString::fromStdString("TLV6200-" + f.folder.file("a.DAT"));
         QCOMPARE(form.windowTitle(), opened);
-        form.englishAction->trigger();
+        ui.englishAction->trigger();
         QCOMPARE(form.windowTitle(), opened);
 
         f.box.answers = {IdOk};
-        form.newAction->trigger();
+        ui.newAction->trigger();
         QCOMPARE(form.windowTitle(), QString("TLV6200 Radio Software V1.00"));
     }
 
@@ -102,18 +91,19 @@ class MainWindowFilesTest : public QObject {
         Fixture f;
         test::WriteBytes(f.folder.file("a.DAT"), ChannelOneFile());
         MainWindow form(f.state, f.services);
+        MainWindowControls ui(form);
         QSignalSpy unloaded(&form, &MainWindow::unloaded);
         form.show();
         f.dialogs.openAnswers = {f.folder.file("a.DAT"), f.folder.file("a.DAT")};
-        form.openAction->trigger();
-        changeSquelch(form);
-        const int changed = form.squelchList->currentIndex();
+        ui.openAction->trigger();
+        changeSquelch(ui);
+        const int changed = ui.squelchList->currentIndex();
 
         f.box.answers = {answer};
         f.dialogs.saveAnswers = {f.folder.file("kept.DAT")};
-        QAction* action = command == "new"    ? form.newAction
-                          : command == "open" ? form.openAction
-                                              : form.quitAction;
+        QAction* action = command == "new"    ? ui.newAction
+                          : command == "open" ? ui.openAction
+                                              : ui.quitAction;
         action->trigger();
 
         // One question, the New confirmation included.
@@ -122,15 +112,15 @@ class MainWindowFilesTest : public QObject {
         QCOMPARE(f.dialogs.savesShown, answer == IdSave ? 1 : 0);
         QCOMPARE(std::filesystem::exists(f.folder.file("kept.DAT")), answer == IdSave);
         if (answer == IdCancel) {
-            QCOMPARE(cell(form, 1, 1), QString("446.00625"));
-            QCOMPARE(form.squelchList->currentIndex(), changed);
+            QCOMPARE(cell(ui, 1, 1), QString("446.00625"));
+            QCOMPARE(ui.squelchList->currentIndex(), changed);
             QVERIFY(form.windowTitle().startsWith('*'));
             QVERIFY(form.isVisible());
             QCOMPARE(unloaded.count(), 0);
             return;
         }
-        if (command == "new") QCOMPARE(cell(form, 1, 1), QString());
-        if (command == "open") QVERIFY(form.squelchList->currentIndex() != changed);
+        if (command == "new") QCOMPARE(cell(ui, 1, 1), QString());
+        if (command == "open") QVERIFY(ui.squelchList->currentIndex() != changed);
         QCOMPARE(unloaded.count(), command == "quit" ? 1 : 0);
         if (command != "quit") QVERIFY(!form.windowTitle().startsWith('*'));
     }
@@ -138,8 +128,9 @@ class MainWindowFilesTest : public QObject {
     void saveFromTheMenuWritesTheFileAndSetsTheCaption() {
         Fixture f;
         MainWindow form(f.state, f.services);
+        MainWindowControls ui(form);
         f.dialogs.saveAnswers = {f.folder.file("saved")};
-        form.saveAction->trigger();
+        ui.saveAction->trigger();
         const std::string path = f.folder.file("saved.DAT");
         QCOMPARE(form.windowTitle(), QString::fromStdString("TLV6200-" + path));
         std::vector<uint8_t> golden = test::GoldenStartupImageBytes();
@@ -149,9 +140,10 @@ class MainWindowFilesTest : public QObject {
     void failedSaveLeavesTheCaption() {
         Fixture f;
         MainWindow form(f.state, f.services);
+        MainWindowControls ui(form);
         const QString caption = form.windowTitle();
         f.dialogs.saveAnswers = {f.folder.file("none/saved.DAT")};
-        form.toolbarButton(ToolbarButton::Save)->trigger();
+        ui.toolbarButton(ToolbarButton::Save)->trigger();
         QCOMPARE(form.windowTitle(), caption);
         QCOMPARE(int(f.box.shown.size()), 1);
         QCOMPARE(f.box.shown[0].flags, 16);
@@ -161,14 +153,15 @@ class MainWindowFilesTest : public QObject {
         Fixture f;
         test::WriteBytes(f.folder.file("a.DAT"), ChannelOneFile());
         MainWindow form(f.state, f.services);
+        MainWindowControls ui(form);
         f.dialogs.openAnswers = {f.folder.file("a.DAT")};
-        form.openAction->trigger();
+        ui.openAction->trigger();
         f.box.answers = {IdCancel, IdOk};
-        form.newAction->trigger();
-        QCOMPARE(cell(form, 1, 1), QString("446.00625"));
-        form.toolbarButton(ToolbarButton::New)->trigger();
-        QCOMPARE(cell(form, 1, 1), QString());
-        QCOMPARE(cell(form, 1, 0), QString("01"));
+        ui.newAction->trigger();
+        QCOMPARE(cell(ui, 1, 1), QString("446.00625"));
+        ui.toolbarButton(ToolbarButton::New)->trigger();
+        QCOMPARE(cell(ui, 1, 1), QString());
+        QCOMPARE(cell(ui, 1, 0), QString("01"));
         QCOMPARE(int(f.box.shown.size()), 2);
         QCOMPARE(f.box.shown[1].flags, 305);
     }
@@ -182,12 +175,13 @@ class MainWindowFilesTest : public QObject {
             return true;
         });
         MainWindow form(f.state, f.services);
-        form.backupFolderAction->trigger();
+        MainWindowControls ui(form);
+        ui.backupFolderAction->trigger();
         QCOMPARE(opened,
                  QList<QUrl>{QUrl::fromLocalFile(QString::fromStdString(f.services.backupFolder))});
         QVERIFY(std::filesystem::is_directory(f.services.backupFolder)); // there before any backup
         SetUrlOpener([](const QUrl&) { return false; });
-        form.backupFolderAction->trigger();
+        ui.backupFolderAction->trigger();
         SetUrlOpener({});
         QCOMPARE(int(f.box.shown.size()), 1);
         QCOMPARE(f.box.shown[0].text, "无法打开备份文件夹：\n" + f.services.backupFolder);
@@ -212,12 +206,13 @@ class MainWindowFilesTest : public QObject {
         Fixture f;
         if (!bytes.isEmpty()) test::WriteBytes(f.parameterFile, bytes.toStdString());
         MainWindow form(f.state, f.services);
-        QCOMPARE(form.lockAction->isChecked(), locked);
-        QCOMPARE(form.channelTable->isEnabled(), !locked);
-        QCOMPARE(form.bandFrame->isEnabled(), !locked);
-        QCOMPARE(form.functionPanel->isEnabled(), !locked);
-        QCOMPARE(f.state.portNumber, port);
-        QCOMPARE(f.state.languageState, language);
+        MainWindowControls ui(form);
+        QCOMPARE(ui.lockAction->isChecked(), locked);
+        QCOMPARE(ui.table->isEnabled(), !locked);
+        QCOMPARE(ui.bandFrame->isEnabled(), !locked);
+        QCOMPARE(ui.functionPanel->isEnabled(), !locked);
+        QCOMPARE(f.state.session.portNumber, port);
+        QCOMPARE(LanguageCode(f.state.language()), language);
     }
 
     void lockSetBeforeTheEndComesBackAtTheNextStart() {
@@ -225,8 +220,9 @@ class MainWindowFilesTest : public QObject {
         test::WriteBytes(f.parameterFile, std::string("\x00\x04\x00\xAA\xBB", 5));
         {
             MainWindow form(f.state, f.services);
-            QVERIFY(!form.lockAction->isChecked());
-            form.lockAction->trigger();
+            MainWindowControls ui(form);
+            QVERIFY(!ui.lockAction->isChecked());
+            ui.lockAction->trigger();
             form.show();
             QVERIFY(form.close());
         }
@@ -234,17 +230,19 @@ class MainWindowFilesTest : public QObject {
         QCOMPARE(test::ReadBytes(f.parameterFile), std::string("\x01\x04\x00\xAA\xBB", 5));
         EditorState next;
         MainWindow again(next, f.services);
-        QVERIFY(again.lockAction->isChecked());
-        QVERIFY(!again.channelTable->isEnabled());
+        MainWindowControls againUi(again);
+        QVERIFY(againUi.lockAction->isChecked());
+        QVERIFY(!againUi.table->isEnabled());
     }
 
     void quitWritesTheParameterFileOnce() {
         Fixture f;
         MainWindow form(f.state, f.services);
+        MainWindowControls ui(form);
         QSignalSpy unloaded(&form, &MainWindow::unloaded);
         form.show();
-        f.state.portNumber = 7;
-        form.quitAction->trigger();
+        f.state.session.portNumber = 7;
+        ui.quitAction->trigger();
         QCOMPARE(unloaded.count(), 1);
         QCOMPARE(test::ReadBytes(f.parameterFile), std::string("\x00\x07\x00", 3));
     }
@@ -254,6 +252,7 @@ class MainWindowFilesTest : public QObject {
         f.services.settingsFolder = f.folder.file("none");
         f.parameterFile = f.folder.file("none/parameter");
         MainWindow form(f.state, f.services);
+        MainWindowControls ui(form);
         QSignalSpy unloaded(&form, &MainWindow::unloaded);
         form.show();
         QVERIFY(form.close());

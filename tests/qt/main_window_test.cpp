@@ -1,11 +1,8 @@
 // The main window driven through its widgets, with a scripted message box and a fixed clock.
-#include "RecordingMainWindow.h"
 #include "WindowFixture.h"
 #include "dialogs/gui/KeysDialog.h"
 #include "editor/EditorOps.h"
 #include "editor/gui/ApplicationIdentity.h"
-#include "editor/gui/DropDownComboBox.h"
-#include "editor/gui/MainWindow.h"
 #include "localisation/gui/QtMessageBox.h"
 
 #include <QAction>
@@ -28,16 +25,14 @@ using namespace tlv;
 
 namespace {
 
-using test::RecordingMainWindow;
+using Fixture = test::Window;
 
-using Fixture = test::WindowServices;
-
-QString cellText(const MainWindow& form, int row, int column) {
-    return form.channelTable->item(row, column)->text();
+QString cellText(const Fixture& f, int row, int column) {
+    return f.ui.table->item(row, column)->text();
 }
 
-QColor cellColour(const MainWindow& form, int row, int column) {
-    return form.channelTable->item(row, column)->background().color();
+QColor cellColour(const Fixture& f, int row, int column) {
+    return f.ui.table->item(row, column)->background().color();
 }
 
 } // namespace
@@ -61,43 +56,40 @@ class MainWindowTest : public QObject {
 
 void MainWindowTest::startupShowsNumberedEmptyStripedChannels() {
     Fixture f;
-    MainWindow form(f.state, f.services);
     const QColor shade(192, 192, 255);
     for (int row = 1; row <= 16; ++row) {
-        QCOMPARE(cellText(form, row, 0), QString::asprintf("%02d", row));
+        QCOMPARE(cellText(f, row, 0), QString::asprintf("%02d", row));
         for (int column = 0; column < kTableCols; ++column) {
-            QVERIFY(column == 0 || cellText(form, row, column).isEmpty());
-            QCOMPARE(cellColour(form, row, column) == shade, row % 2 == 0);
+            QVERIFY(column == 0 || cellText(f, row, column).isEmpty());
+            QCOMPARE(cellColour(f, row, column) == shade, row % 2 == 0);
         }
     }
-    QCOMPARE(cellColour(form, 0, 4), form.palette().color(QPalette::Button));
-    QCOMPARE(cellColour(form, 3, 0), form.palette().color(QPalette::Button));
+    QCOMPARE(cellColour(f, 0, 4), f.form.palette().color(QPalette::Button));
+    QCOMPARE(cellColour(f, 3, 0), f.form.palette().color(QPalette::Button));
     // Fixed cells cannot be selected; channel cells can, but are edited by their own editors.
-    QVERIFY(!(form.channelTable->item(0, 3)->flags() & Qt::ItemIsSelectable));
-    QVERIFY(!(form.channelTable->item(5, 0)->flags() & Qt::ItemIsSelectable));
-    QVERIFY(form.channelTable->item(5, 3)->flags() & Qt::ItemIsSelectable);
-    QVERIFY(!(form.channelTable->item(5, 3)->flags() & Qt::ItemIsEditable));
+    QVERIFY(!(f.ui.table->item(0, 3)->flags() & Qt::ItemIsSelectable));
+    QVERIFY(!(f.ui.table->item(5, 0)->flags() & Qt::ItemIsSelectable));
+    QVERIFY(f.ui.table->item(5, 3)->flags() & Qt::ItemIsSelectable);
+    QVERIFY(!(f.ui.table->item(5, 3)->flags() & Qt::ItemIsEditable));
 }
 
 void MainWindowTest::startupHidesTransferControlsAndServiceButton() {
     Fixture f;
-    MainWindow form(f.state, f.services);
-    form.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&form));
-    QVERIFY(!form.transferProgress->isVisible());
-    QCOMPARE(form.transferProgress->minimum(), 0);
-    QCOMPARE(form.transferProgress->maximum(), 460);
-    QVERIFY(!form.transferStatus->isVisible());
-    QVERIFY(form.rightsLine->isVisible());
-    QVERIFY(!form.toolbarButton(ToolbarButton::Service)->isVisible());
-    QVERIFY(form.channelTable->isEnabled());
-    QVERIFY(form.bandFrame->isEnabled());
-    QCOMPARE(f.state.serviceMode, 0);
+    f.form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&f.form));
+    QVERIFY(!f.ui.transferProgress->isVisible());
+    QCOMPARE(f.ui.transferProgress->minimum(), 0);
+    QCOMPARE(f.ui.transferProgress->maximum(), 460);
+    QVERIFY(!f.ui.transferStatus->isVisible());
+    QVERIFY(f.ui.rightsLine->isVisible());
+    QVERIFY(!f.ui.toolbarButton(ToolbarButton::Service)->isVisible());
+    QVERIFY(f.ui.table->isEnabled());
+    QVERIFY(f.ui.bandFrame->isEnabled());
+    QVERIFY(!f.state.session.serviceMode);
 }
 
 void MainWindowTest::everyMenuItemWithItsShortcut() {
     Fixture f;
-    MainWindow form(f.state, f.services);
     struct Item {
         const char* menu;
         QList<const char*> items;
@@ -117,7 +109,7 @@ void MainWindowTest::everyMenuItemWithItsShortcut() {
         {"mnuhelp", {"mnumainhelp", "mnumanual", "mnuBackupFolder", "mnuabout"}},
     };
     for (const Item& menu : menus) {
-        auto* qmenu = form.findChild<QMenu*>(menu.menu);
+        auto* qmenu = f.form.findChild<QMenu*>(menu.menu);
         QVERIFY2(qmenu, menu.menu);
         const QList<QAction*> actions = qmenu->actions();
         QCOMPARE(actions.size(), menu.items.size());
@@ -137,148 +129,156 @@ void MainWindowTest::everyMenuItemWithItsShortcut() {
                      name != "mnumainhelp" && name != "mnuUndo" && name != "mnuRedo");
         }
     }
-    QCOMPARE(form.readAction->shortcut(), QKeySequence("Ctrl+R"));
-    QCOMPARE(form.writeAction->shortcut(), QKeySequence("Ctrl+W"));
-    QCOMPARE(form.helpTopicsAction->shortcut(), QKeySequence("F1"));
-    QVERIFY(form.lockAction->isCheckable());
-    QVERIFY(!form.lockAction->isChecked());
-    QCOMPARE(form.fileMenu->title(), QString("文件(&F)"));
-    QCOMPARE(form.menuBar()->actions().size(), 5);
-    QCOMPARE(form.undoAction->shortcut(), QKeySequence(QKeySequence::Undo));
-    QCOMPARE(form.moveUpAction->shortcut(), QKeySequence("Ctrl+Up"));
-    QVERIFY(!form.findChild<QObject*>("mnuchannel"));
+    QCOMPARE(f.ui.readAction->shortcut(), QKeySequence("Ctrl+R"));
+    QCOMPARE(f.ui.writeAction->shortcut(), QKeySequence("Ctrl+W"));
+    QCOMPARE(f.ui.helpTopicsAction->shortcut(), QKeySequence("F1"));
+    QVERIFY(f.ui.lockAction->isCheckable());
+    QVERIFY(!f.ui.lockAction->isChecked());
+    QCOMPARE(f.ui.fileMenu->title(), QString("文件(&F)"));
+    QCOMPARE(f.form.menuBar()->actions().size(), 5);
+    QCOMPARE(f.ui.undoAction->shortcut(), QKeySequence(QKeySequence::Undo));
+    QCOMPARE(f.ui.moveUpAction->shortcut(), QKeySequence("Ctrl+Up"));
+    QVERIFY(!f.form.findChild<QObject*>("mnuchannel"));
 }
 
 void MainWindowTest::toolbarButtonsInOrder() {
     Fixture f;
-    MainWindow form(f.state, f.services);
     const QStringList keys{"new", "open", "save", "", "read", "write", "TAnMa"};
     const QStringList tips{"新建", "打开", "保存", "", "读频", "写频", ""};
-    QCOMPARE(form.mainToolbar->actions().size(), 7);
+    QCOMPARE(f.ui.toolbar->actions().size(), 7);
     for (int n = 1; n <= 7; ++n) {
-        QAction* button = form.toolbarButton(ToolbarButton(n));
-        QCOMPARE(form.mainToolbar->actions()[n - 1], button);
+        QAction* button = f.ui.toolbarButton(ToolbarButton(n));
+        QCOMPARE(f.ui.toolbar->actions()[n - 1], button);
         QCOMPARE(button->isSeparator(), n == 4);
         QCOMPARE(button->data().toString(), keys[n - 1]);
         // The tooltip names the button as its caption does, then says what it does.
         QCOMPARE(button->toolTip().section(QStringLiteral("："), 0, 0), tips[n - 1]);
         if (n != 4) QVERIFY2(!button->icon().isNull(), qPrintable(keys[n - 1]));
     }
-    QVERIFY(!form.toolbarButton(ToolbarButton::Service)->icon().pixmap(24, 24).isNull());
+    QVERIFY(!f.ui.toolbarButton(ToolbarButton::Service)->icon().pixmap(24, 24).isNull());
 }
 
 void MainWindowTest::panelListsAndTheStateFollowEachOther() {
     Fixture f;
-    MainWindow form(f.state, f.services);
-    QCOMPARE(form.bandList->currentText(), QString("400-470MHz"));
-    QCOMPARE(form.squelchList->currentIndex(), 5);
-    form.squelchList->setCurrentIndex(8);
-    form.timeOutList->setCurrentIndex(39);
-    form.timeOutWarningList->setCurrentIndex(10);
-    QCOMPARE(f.state.squelchLevel, 8);
-    QCOMPARE(f.state.timeOutTimer, 39);
-    QCOMPARE(f.state.timeOutWarning, 10);
+    QCOMPARE(f.ui.bandList->currentText(), QString("400-470MHz"));
+    QCOMPARE(f.ui.squelchList->currentIndex(), 5);
+    f.ui.squelchList->setCurrentIndex(8);
+    f.ui.timeOutList->setCurrentIndex(39);
+    f.ui.timeOutWarningList->setCurrentIndex(10);
+    FunctionSettings& functions = f.state.radio().functions;
+    QCOMPARE(functions.squelchLevel, 8);
+    QCOMPARE(functions.timeOutTimer, 39);
+    QCOMPARE(functions.timeOutWarning, 10);
     // A decoded or opened editor shows in the lists.
-    f.state.voicePrompt = 2;
-    f.state.beep = 0;
-    f.state.batterySave = 0;
-    f.state.currentBand = 5;
-    form.refreshFromState();
-    QCOMPARE(form.voicePromptList->currentIndex(), 2);
-    QCOMPARE(form.beepList->currentIndex(), 0);
-    QCOMPARE(form.batterySaveList->currentIndex(), 0);
-    QCOMPARE(form.bandList->currentIndex(), 5);
+    functions.voicePrompt = 2;
+    functions.beep = 0;
+    functions.batterySave = 0;
+    f.state.radio().band = 5;
+    f.ui.model.refresh();
+    QCOMPARE(f.ui.voicePromptList->currentIndex(), 2);
+    QCOMPARE(f.ui.beepList->currentIndex(), 0);
+    QCOMPARE(f.ui.batterySaveList->currentIndex(), 0);
+    QCOMPARE(f.ui.bandList->currentIndex(), 5);
     // Opening the band list remembers the band a new pick is compared with.
-    f.state.previousBand = 3;
-    form.bandList->showPopup();
-    QCOMPARE(f.state.previousBand, 5);
-    form.bandList->hidePopup();
+    f.state.bandBeforeChange = 3;
+    f.ui.bandList->showPopup();
+    QCOMPARE(f.state.bandBeforeChange, 5);
+    f.ui.bandList->hidePopup();
 }
 
-// (What clearing and relabelling do to the state is tested in the core.)
+// (What clearing does to the state and what each cell shows are tested in the core.)
 void MainWindowTest::refreshRendersEveryCellAndKeepsTheStripes() {
     Fixture f;
-    MainWindow form(f.state, f.services);
-    f.state.table.at(2, 1) = "438.12500";
-    f.state.table.at(4, 3) = "439.00000";
-    form.refreshFromState();
-    QCOMPARE(cellText(form, 2, 1), QString("438.12500"));
-    QCOMPARE(cellText(form, 4, 3), QString("439.00000"));
+    f.state.radio().channel(2).rx = Frequency{43812500};
+    f.state.radio().channel(4).rx = f.state.radio().channel(4).tx = Frequency{43900000};
+    f.ui.model.refresh();
+    QCOMPARE(cellText(f, 2, 1), QString("438.12500"));
+    QCOMPARE(cellText(f, 4, 3), QString("439.00000"));
     ClearAllChannels(f.state);
-    form.refreshFromState();
-    QVERIFY(cellText(form, 2, 1).isEmpty());
-    QVERIFY(cellText(form, 4, 3).isEmpty());
-    QCOMPARE(cellText(form, 4, 0), QString("04"));
-    QCOMPARE(cellColour(form, 4, 3), QColor(192, 192, 255));
+    f.ui.model.refresh();
+    QVERIFY(cellText(f, 2, 1).isEmpty());
+    QVERIFY(cellText(f, 4, 3).isEmpty());
+    QCOMPARE(cellText(f, 4, 0), QString("04"));
+    QCOMPARE(cellColour(f, 4, 3), QColor(192, 192, 255));
 }
 
+// Each command shows what it shows first: New its question, Open and Save their file dialogs
+// (cancelled), Read and Write the message that no port is open.
 void MainWindowTest::toolbarButtonsAndMenusReachTheCommands() {
-    Fixture f;
-    RecordingMainWindow form(f.state, f.services);
-    for (int n : {1, 2, 3, 5, 6})
-        form.toolbarButton(ToolbarButton(n))->trigger();
-    QCOMPARE(form.ran, QStringList({"new", "open", "save", "read", "write"}));
-    form.ran.clear();
-    for (QAction* item :
-         {form.newAction, form.openAction, form.saveAction, form.readAction, form.writeAction})
-        item->trigger();
-    QCOMPARE(form.ran, QStringList({"new", "open", "save", "read", "write"}));
+    for (bool toolbar : {true, false}) {
+        test::PortlessWindow f;
+        f.box.fallback = IdCancel;
+        const QList<QAction*> commands =
+            toolbar ? QList<QAction*>{f.ui.toolbarButton(ToolbarButton::New),
+                                      f.ui.toolbarButton(ToolbarButton::Open),
+                                      f.ui.toolbarButton(ToolbarButton::Save),
+                                      f.ui.toolbarButton(ToolbarButton::Read),
+                                      f.ui.toolbarButton(ToolbarButton::Write)}
+                    : QList<QAction*>{f.ui.newAction, f.ui.openAction, f.ui.saveAction,
+                                      f.ui.readAction, f.ui.writeAction};
+        for (QAction* command : commands)
+            command->trigger();
+        QCOMPARE(f.dialogs.opensShown, 1);
+        QCOMPARE(f.dialogs.savesShown, 1);
+        QStringList shown;
+        for (const test::ShownMessage& message : f.box.shown)
+            shown << QString::fromStdString(message.text);
+        QCOMPARE(shown, QStringList({msg::NewConfirm.text.zh, msg::PortNotOpen.text.zh,
+                                     msg::PortNotOpen.text.zh}));
+    }
 }
 
 void MainWindowTest::lockToggleDisablesOnlyTableAndFrames() {
     Fixture f;
-    MainWindow form(f.state, f.services);
-    form.lockAction->trigger();
-    QVERIFY(f.state.editingLock);
-    QVERIFY(form.lockAction->isChecked());
-    QVERIFY(!form.channelTable->isEnabled());
-    QVERIFY(!form.bandFrame->isEnabled());
-    QVERIFY(!form.functionPanel->isEnabled());
-    QVERIFY(!form.bandList->isEnabled());
-    QVERIFY(!form.beepList->isEnabled());
-    QVERIFY(form.mainToolbar->isEnabled());
-    QVERIFY(form.programmingMenu->isEnabled());
-    QVERIFY(form.openAction->isEnabled());
+    f.ui.lockAction->trigger();
+    QVERIFY(f.state.session.editingLock);
+    QVERIFY(f.ui.lockAction->isChecked());
+    QVERIFY(!f.ui.table->isEnabled());
+    QVERIFY(!f.ui.bandFrame->isEnabled());
+    QVERIFY(!f.ui.functionPanel->isEnabled());
+    QVERIFY(!f.ui.bandList->isEnabled());
+    QVERIFY(!f.ui.beepList->isEnabled());
+    QVERIFY(f.ui.toolbar->isEnabled());
+    QVERIFY(f.ui.programmingMenu->isEnabled());
+    QVERIFY(f.ui.openAction->isEnabled());
     // Decoding while locked still fills the table.
-    f.state.table.at(1, 1) = "446.00625";
-    form.refreshFromState();
-    QCOMPARE(cellText(form, 1, 1), QString("446.00625"));
-    QVERIFY(!form.channelTable->isEnabled());
+    f.state.radio().channel(1).rx = Frequency{44600625};
+    f.ui.model.refresh();
+    QCOMPARE(cellText(f, 1, 1), QString("446.00625"));
+    QVERIFY(!f.ui.table->isEnabled());
 
-    form.lockAction->trigger();
-    QVERIFY(!f.state.editingLock);
-    QVERIFY(!form.lockAction->isChecked());
-    QVERIFY(form.channelTable->isEnabled());
-    QVERIFY(form.bandFrame->isEnabled());
-    QVERIFY(form.functionPanel->isEnabled());
+    f.ui.lockAction->trigger();
+    QVERIFY(!f.state.session.editingLock);
+    QVERIFY(!f.ui.lockAction->isChecked());
+    QVERIFY(f.ui.table->isEnabled());
+    QVERIFY(f.ui.bandFrame->isEnabled());
+    QVERIFY(f.ui.functionPanel->isEnabled());
     // A lock in the state shows at the next refresh.
-    f.state.editingLock = true;
-    form.refreshFromState();
-    QVERIFY(form.lockAction->isChecked());
-    QVERIFY(!form.functionPanel->isEnabled());
+    f.state.session.editingLock = true;
+    f.ui.model.refresh();
+    QVERIFY(f.ui.lockAction->isChecked());
+    QVERIFY(!f.ui.functionPanel->isEnabled());
 }
 
 void MainWindowTest::closingEndsWithTheDialogs() {
     Fixture f;
-    MainWindow form(f.state, f.services);
-    form.show();
-    QSignalSpy unloaded(&form, &MainWindow::unloaded);
-    auto* dialog = new QDialog(&form);
+    f.form.show();
+    QSignalSpy unloaded(&f.form, &MainWindow::unloaded);
+    auto* dialog = new QDialog(&f.form);
     dialog->show();
     QVERIFY(dialog->isVisible());
-    form.quitAction->trigger();
-    QVERIFY(!form.isVisible());
+    f.ui.quitAction->trigger();
+    QVERIFY(!f.form.isVisible());
     QVERIFY(!dialog->isVisible());
     QCOMPARE(unloaded.count(), 1);
     QVERIFY(f.box.shown.empty()); // nothing is asked
 
     // The close box does the same, with the editing lock on.
     Fixture g;
-    MainWindow locked(g.state, g.services);
-    QSignalSpy lockedUnloaded(&locked, &MainWindow::unloaded);
-    locked.lockAction->trigger();
-    locked.show();
-    QVERIFY(locked.close());
+    QSignalSpy lockedUnloaded(&g.form, &MainWindow::unloaded);
+    g.ui.lockAction->trigger();
+    g.form.show();
+    QVERIFY(g.form.close());
     QCOMPARE(lockedUnloaded.count(), 1);
     QVERIFY(g.box.shown.empty());
 }
@@ -319,10 +319,10 @@ void MainWindowTest::messageBoxesFollowTheirFlagsAndTheLanguage() {
          IdSave,
          IdCancel},
     };
-    int language = 0;
+    Language language = Language::Simplified;
     QtMessageBox service([&language] { return language; });
     for (const Case& c : cases) {
-        language = c.language;
+        language = *LanguageOfCode(c.language);
         const QString at = QStringLiteral("flags %1, language %2").arg(c.flags).arg(c.language);
         auto box = service.buildBox("text", c.flags, "");
         QCOMPARE(box->windowTitle(), QString("TLV6200"));
@@ -364,7 +364,8 @@ void MainWindowTest::windowsCarryTheDesktopIdentity() {
     test::ScriptedMessageBox box;
     AppServices services{&box};
     MainWindow form(state, services);
-    for (QWidget* window : std::initializer_list<QWidget*>{&form, form.keysDialog}) {
+    for (QWidget* window :
+         std::initializer_list<QWidget*>{&form, test::OwnedWindow<KeysDialog>(form)}) {
         const QPixmap icon = window->windowIcon().pixmap(48, 48);
         QVERIFY(!icon.isNull());
         QCOMPARE(icon.size(), QSize(48, 48));

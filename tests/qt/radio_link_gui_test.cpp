@@ -49,18 +49,21 @@ struct Window : test::WindowServices {
         services.settingsFolder = folder.toStdString();
         services.backupFolder = backups.toStdString();
         form = std::make_unique<MainWindow>(state, services);
+        ui = std::make_unique<test::MainWindowControls>(*form);
     }
     // The same with `radio` as its only port, COM1, picked in the port window.
     Window(const QTemporaryDir& dir, const Sim& radio, const QString& backups = {})
         : Window((writePorts(dir, "COM1=" + radio.path()), dir.path()), backups) {
-        form->radioLink()->portDialog()->onPortPicked(0);
-        ended = std::make_unique<QSignalSpy>(&form->radioLink()->transfer(),
-                                             &TransferController::finished);
+        radioLink()->portDialog()->onPortPicked(0);
+        ended =
+            std::make_unique<QSignalSpy>(&radioLink()->transfer(), &TransferController::finished);
     }
     TransferOutcome outcome(int transfer) const {
         return ended->at(transfer).at(0).value<TransferOutcome>();
     }
+    RadioLinkWiring* radioLink() const { return form->findChild<RadioLinkWiring*>(); }
     std::unique_ptr<MainWindow> form;
+    std::unique_ptr<test::MainWindowControls> ui;
     std::unique_ptr<QSignalSpy> ended;
 };
 
@@ -101,10 +104,10 @@ void RadioLinkGuiTest::portDialogLayoutAndScan() {
     Sim sim;
     writePorts(dir, QStringLiteral("COM1=%1\nCOM2=/dev/nonexistent-tlv-port\n").arg(sim.path()));
     Window w(dir.path());
-    PortDialog* com = w.form->radioLink()->portDialog();
+    PortDialog* com = w.radioLink()->portDialog();
     QVERIFY(com != nullptr);
     QVERIFY(!com->isVisible());
-    w.form->portAction->trigger();
+    w.ui->portAction->trigger();
     QVERIFY(QTest::qWaitForWindowExposed(com));
     QCOMPARE(com->windowTitle(), QStringLiteral("Com"));
 
@@ -128,19 +131,19 @@ void RadioLinkGuiTest::portDialogLayoutAndScan() {
 
     // Picking the option opens the port and makes it PortNumber.
     clickOption(com, 0);
-    QCOMPARE(w.state.portNumber, 1);
-    QVERIFY(w.form->radioLink()->ports().isOpen());
+    QCOMPARE(w.state.session.portNumber, 1);
+    QVERIFY(w.radioLink()->ports().isOpen());
     QVERIFY(com->portOptions[0]->isChecked());
     com->close();
     QVERIFY(!com->isVisible());
-    QCOMPARE(w.form->radioLink()->portDialog(), com);
+    QCOMPARE(w.radioLink()->portDialog(), com);
 
-    w.form->englishAction->trigger();
-    w.form->portAction->trigger();
+    w.ui->englishAction->trigger();
+    w.ui->portAction->trigger();
     QCOMPARE(com->portDevices[1]->text(),
              QStringLiteral("/dev/nonexistent-tlv-port\ndevice missing"));
     QVERIFY(com->portOptions[0]->isChecked());
-    QVERIFY(w.form->radioLink()->ports().isOpen());
+    QVERIFY(w.radioLink()->ports().isOpen());
 }
 
 void RadioLinkGuiTest::portDialogLooksAgainEachTimeItOpens() {
@@ -148,45 +151,45 @@ void RadioLinkGuiTest::portDialogLooksAgainEachTimeItOpens() {
     auto first = std::make_unique<Sim>();
     writeOnlyPorts(dir, {first->path()});
     Window w(dir.path());
-    PortDialog* com = w.form->radioLink()->portDialog();
-    QCOMPARE(w.state.portNumber, 1); // the only port
-    QVERIFY(w.form->radioLink()->ports().isOpen());
+    PortDialog* com = w.radioLink()->portDialog();
+    QCOMPARE(w.state.session.portNumber, 1); // the only port
+    QVERIFY(w.radioLink()->ports().isOpen());
 
     // A radio plugged in later shows up when the window is opened again.
     auto second = std::make_unique<Sim>();
     writeOnlyPorts(dir, {first->path(), second->path()});
-    w.form->portAction->trigger();
+    w.ui->portAction->trigger();
     QVERIFY(com->portOptions[1]->isEnabled());
     QCOMPARE(com->portDevices[1]->text(), second->path());
     QVERIFY(com->portOptions[0]->isChecked());
-    QCOMPARE(w.form->radioLink()->link().device(), first->path());
+    QCOMPARE(w.radioLink()->link().device(), first->path());
 
     // The chosen port held by another program: no other port is taken in its place.
-    w.form->radioLink()->link().close();
+    w.radioLink()->link().close();
     SerialLink holder;
     QVERIFY(holder.open(first->path()));
     com->close();
-    w.form->portAction->trigger();
+    w.ui->portAction->trigger();
     QVERIFY(!com->portOptions[0]->isEnabled());
-    QCOMPARE(w.state.portNumber, 1);
-    QVERIFY(!w.form->radioLink()->ports().isOpen());
+    QCOMPARE(w.state.session.portNumber, 1);
+    QVERIFY(!w.radioLink()->ports().isOpen());
     holder.close();
 
     // The chosen port's radio goes away: its option is no longer offered or checked, and the
     // only port left is taken as at start-up.
     first.reset();
     com->close();
-    w.form->portAction->trigger();
+    w.ui->portAction->trigger();
     QVERIFY(!com->portOptions[0]->isEnabled());
     QVERIFY(!com->portOptions[0]->isChecked());
-    QCOMPARE(w.state.portNumber, 2);
-    QCOMPARE(w.form->radioLink()->link().device(), second->path());
+    QCOMPARE(w.state.session.portNumber, 2);
+    QCOMPARE(w.radioLink()->link().device(), second->path());
 
     // A port that went away after the window opened: picking it says why.
     auto third = std::make_unique<Sim>();
     writeOnlyPorts(dir, {QStringLiteral("/dev/nonexistent-tlv-1"), second->path(), third->path()});
     com->close();
-    w.form->portAction->trigger();
+    w.ui->portAction->trigger();
     QVERIFY(com->portOptions[2]->isEnabled());
     third.reset();
     clickOption(com, 2);
@@ -197,41 +200,41 @@ void RadioLinkGuiTest::portDialogLooksAgainEachTimeItOpens() {
     QVERIFY2(message.contains(QStringLiteral("设备不存在")), qPrintable(message));
     QVERIFY(!com->portOptions[2]->isEnabled());
     QVERIFY(!com->portOptions[2]->isChecked());
-    QVERIFY(!w.form->radioLink()->ports().isOpen());
+    QVERIFY(!w.radioLink()->ports().isOpen());
 }
 
 void RadioLinkGuiTest::readThroughTheMenuFillsTheTable() {
     QTemporaryDir dir;
-    EditorState radio = MakeStartupEditor(0);
-    radio.table.at(2, col::RxFrequency) = "446.00625";
-    radio.table.at(2, col::TxFrequency) = "446.01250";
+    EditorState radio = MakeStartupEditor();
+    radio.radio().channel(2).rx = Frequency{44600625};
+    radio.radio().channel(2).tx = Frequency{44601250};
     test::WriteBytes(dir.filePath(QStringLiteral("radio.dat")).toStdString(),
-                     test::DataFile(EncodeImage(radio)));
+                     test::DataFile(EncodeImage(radio.radio())));
     Sim sim({"--load", dir.filePath(QStringLiteral("radio.dat")).toStdString()});
     Window w(dir, sim);
-    QVERIFY(w.form->radioLink()->ports().isOpen());
+    QVERIFY(w.radioLink()->ports().isOpen());
 
-    w.form->lockAction->trigger(); // editing lock on: the band frame is disabled
-    QVERIFY(!w.form->bandFrame->isEnabled());
+    w.ui->lockAction->trigger(); // editing lock on: the band frame is disabled
+    QVERIFY(!w.ui->bandFrame->isEnabled());
 
-    w.form->readAction->trigger();
-    QVERIFY(w.form->bandFrame->isEnabled());
-    QVERIFY(!w.form->mainToolbar->isEnabled());
-    QVERIFY(!w.form->programmingMenu->isEnabled());
-    QVERIFY(!w.form->toolbarButton(ToolbarButton::Read)->isEnabled());
+    w.ui->readAction->trigger();
+    QVERIFY(w.ui->bandFrame->isEnabled());
+    QVERIFY(!w.ui->toolbar->isEnabled());
+    QVERIFY(!w.ui->programmingMenu->isEnabled());
+    QVERIFY(!w.ui->toolbarButton(ToolbarButton::Read)->isEnabled());
     QVERIFY(w.ended->wait(10000));
     QCOMPARE(w.outcome(0), TransferOutcome::Success);
-    QCOMPARE(w.form->channelTable->item(2, col::TxFrequency)->text(), QStringLiteral("446.01250"));
-    QCOMPARE(w.form->transferStatus->text(), QStringLiteral("读频成功！"));
-    QVERIFY(!w.form->transferProgress->isVisible());
-    QVERIFY(!w.form->mainToolbar->isEnabled());
+    QCOMPARE(w.ui->table->item(2, col::TxFrequency)->text(), QStringLiteral("446.01250"));
+    QCOMPARE(w.ui->transferStatus->text(), QStringLiteral("读频成功！"));
+    QVERIFY(!w.ui->transferProgress->isVisible());
+    QVERIFY(!w.ui->toolbar->isEnabled());
     // The end text blinks for six status ticks, then the controls come back.
-    QTRY_VERIFY_WITH_TIMEOUT(w.form->mainToolbar->isEnabled(), 5000);
-    QVERIFY(w.form->programmingMenu->isEnabled());
-    QVERIFY(w.form->toolbarButton(ToolbarButton::Read)->isEnabled());
-    QVERIFY(!w.form->transferStatus->isVisible());
+    QTRY_VERIFY_WITH_TIMEOUT(w.ui->toolbar->isEnabled(), 5000);
+    QVERIFY(w.ui->programmingMenu->isEnabled());
+    QVERIFY(w.ui->toolbarButton(ToolbarButton::Read)->isEnabled());
+    QVERIFY(!w.ui->transferStatus->isVisible());
     QVERIFY(w.box.shown.empty());
-    QVERIFY2(w.form->bandFrame->isEnabled(), "the band frame stays enabled until the lock toggles");
+    QVERIFY2(w.ui->bandFrame->isEnabled(), "the band frame stays enabled until the lock toggles");
 }
 
 // The backups in `folder` whose names end with `suffix`, as their contents.
@@ -253,30 +256,29 @@ QByteArray fileBytes(const QString& path) {
 void RadioLinkGuiTest::readAndWriteEachLeaveOneBackup() {
     QTemporaryDir dir;
     const QString backups = dir.filePath(QStringLiteral("backups"));
-    EditorState radio = MakeStartupEditor(0);
-    radio.table.at(4, col::RxFrequency) = "439.50000";
-    radio.table.at(4, col::TxFrequency) = "439.50000";
+    EditorState radio = MakeStartupEditor();
+    radio.radio().channel(4).rx = radio.radio().channel(4).tx = Frequency{43950000};
     const QString radioFile = dir.filePath(QStringLiteral("radio.dat"));
-    test::WriteBytes(radioFile.toStdString(), test::DataFile(EncodeImage(radio)));
+    test::WriteBytes(radioFile.toStdString(), test::DataFile(EncodeImage(radio.radio())));
     const QString saved = dir.filePath(QStringLiteral("saved.dat"));
     Sim sim({"--load", radioFile.toStdString(), "--save", saved.toStdString()});
     Window w(dir, sim, backups);
-    w.form->readAction->trigger();
+    w.ui->readAction->trigger();
     QVERIFY(w.ended->wait(10000));
     QCOMPARE(backupsIn(backups, "_read.DAT"), QList<QByteArray>{fileBytes(radioFile)});
     QVERIFY(!w.form->windowTitle().startsWith('*'));
 
-    QTRY_VERIFY_WITH_TIMEOUT(w.form->mainToolbar->isEnabled(), 5000);
-    w.state.table.at(5, col::RxFrequency) = "433.00000";
-    w.state.table.at(5, col::TxFrequency) = "433.00000";
-    w.form->toolbarButton(ToolbarButton::Write)->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(w.ui->toolbar->isEnabled(), 5000);
+    w.state.radio().channel(5).rx = w.state.radio().channel(5).tx = Frequency{43300000};
+    w.ui->toolbarButton(ToolbarButton::Write)->trigger();
     QVERIFY(w.ended->wait(10000));
     QCOMPARE(w.outcome(1), TransferOutcome::Success);
-    QCOMPARE(w.form->transferStatus->text(), QStringLiteral("写频成功！"));
+    QCOMPARE(w.ui->transferStatus->text(), QStringLiteral("写频成功！"));
     // The radio saves its memory after the read's end frame too: wait for the write's.
-    QTRY_COMPARE(fileBytes(saved), QByteArray::fromStdString(test::DataFile(EncodeImage(w.state))));
+    QTRY_COMPARE(fileBytes(saved),
+                 QByteArray::fromStdString(test::DataFile(EncodeImage(w.state.radio()))));
     QCOMPARE(backupsIn(backups, "_write.DAT"), QList<QByteArray>{fileBytes(saved)});
-    QVERIFY(!w.form->backupNotice->isVisible());
+    QVERIFY(!w.ui->backupNotice->isVisible());
 }
 
 // A write into a slow radio: commands held, the close box asks; a backup that cannot be saved is
@@ -285,14 +287,14 @@ void RadioLinkGuiTest::duringATransferNothingChangesTheEditorAndCloseAsks() {
     QTemporaryDir dir;
     Sim sim({"--latency", "20", "--save", dir.filePath(QStringLiteral("saved.dat")).toStdString()});
     Window w(dir, sim, dir.filePath(QStringLiteral("ports/backups"))); // "ports" is a file
-    MainWindow& form = *w.form;
-    form.show();
+    test::MainWindowControls& form = *w.ui;
+    w.form->show();
     // A change typed before the write, which Undo could take back.
-    form.channelTable->setFocus();
-    form.channelTable->setCurrentCell(1, col::RxFrequency);
-    QTest::keyClick(form.channelTable, Qt::Key_Return);
-    QTest::keyClicks(form.cellEditors->frequencyEditor, "438");
-    QTest::keyClick(form.cellEditors->frequencyEditor, Qt::Key_Return);
+    form.table->setFocus();
+    form.table->setCurrentCell(1, col::RxFrequency);
+    QTest::keyClick(form.table, Qt::Key_Return);
+    QTest::keyClicks(form.frequencyEditor, "438");
+    QTest::keyClick(form.frequencyEditor, Qt::Key_Return);
     QVERIFY(form.undoAction->isEnabled());
 
     form.toolbarButton(ToolbarButton::Write)->trigger();
@@ -317,10 +319,10 @@ void RadioLinkGuiTest::duringATransferNothingChangesTheEditorAndCloseAsks() {
                              form.moveUpAction,
                              form.moveDownAction})
         QVERIFY2(!command->isEnabled(), qPrintable(command->objectName()));
-    QTest::keySequence(&form, QKeySequence::Undo);
-    QCOMPARE(w.state.table.at(1, col::RxFrequency), std::string("438.00000"));
+    QTest::keySequence(w.form.get(), QKeySequence::Undo);
+    QCOMPARE(test::CellString(w.state, 1, col::RxFrequency), QStringLiteral("438.00000"));
     for (QWidget* control :
-         {static_cast<QWidget*>(form.channelTable), static_cast<QWidget*>(form.functionPanel),
+         {static_cast<QWidget*>(form.table), static_cast<QWidget*>(form.functionPanel),
           static_cast<QWidget*>(form.bandList)})
         QVERIFY2(!control->isEnabled(), qPrintable(control->objectName()));
     // The status line and the progress bar fit in the window at its start size.
@@ -330,9 +332,9 @@ void RadioLinkGuiTest::duringATransferNothingChangesTheEditorAndCloseAsks() {
     QVERIFY(!form.clientArea->horizontalScrollBar()->isVisible());
 
     w.box.answers = {IdNo};
-    QVERIFY(!form.close());
+    QVERIFY(!w.form->close());
     QCOMPARE(w.box.shown.back().text, std::string(msg::StopWriteAndQuit.text.zh));
-    QVERIFY(form.isVisible());
+    QVERIFY(w.form->isVisible());
     QVERIFY(w.ended->wait(15000));
     QCOMPARE(w.outcome(0), TransferOutcome::Success);
     QVERIFY(sim.waitSaved());
@@ -343,7 +345,7 @@ void RadioLinkGuiTest::duringATransferNothingChangesTheEditorAndCloseAsks() {
     for (QAction* command : {form.quitAction, form.importAction, form.printAction,
                              form.editMenu->menuAction(), form.undoAction})
         QVERIFY2(command->isEnabled(), qPrintable(command->objectName()));
-    QVERIFY(form.channelTable->isEnabled());
+    QVERIFY(form.table->isEnabled());
     QVERIFY(form.bandList->isEnabled());
 }
 
@@ -353,19 +355,19 @@ void RadioLinkGuiTest::bandQuestionComesBeforeAnythingReachesTheRadio() {
     Sim sim({"--save", saved.toStdString()});
     Window w(dir, sim);
     w.box.answers = {IdOk, IdNo}; // the band change clears the channels; No to the band question
-    QTest::keyClick(w.form->bandList, Qt::Key_Down);
-    QCOMPARE(w.state.currentBand, 1);
+    QTest::keyClick(w.ui->bandList, Qt::Key_Down);
+    QCOMPARE(w.state.radio().band, 1);
 
-    w.form->toolbarButton(ToolbarButton::Write)->trigger();
+    w.ui->toolbarButton(ToolbarButton::Write)->trigger();
     QCOMPARE(w.ended->count(), 1);
     QCOMPARE(w.outcome(0), TransferOutcome::Declined);
     QCOMPARE(w.box.shown.back().text, std::string(msg::BandMismatch.text.zh));
-    QCOMPARE(w.form->transferStatus->text(), QString::fromUtf8(msg::BandMismatch.text.zh));
+    QCOMPARE(w.ui->transferStatus->text(), QString::fromUtf8(msg::BandMismatch.text.zh));
     QVERIFY2(!sim.waitSaved(1500), "the radio got an end frame");
 
     // The same band asks no more: the write goes through.
-    QTRY_VERIFY_WITH_TIMEOUT(w.form->mainToolbar->isEnabled(), 5000);
-    w.form->toolbarButton(ToolbarButton::Write)->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(w.ui->toolbar->isEnabled(), 5000);
+    w.ui->toolbarButton(ToolbarButton::Write)->trigger();
     QVERIFY(w.ended->wait(10000));
     QCOMPARE(w.outcome(1), TransferOutcome::Success);
     QCOMPARE(int(w.box.shown.size()), 2);

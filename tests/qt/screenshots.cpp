@@ -4,23 +4,23 @@
 // named after the window ("main-window.png"), the others carry "-english" or "-traditional".
 // The folder comes from TLV_SCREENSHOT_DIR, or "screenshots" in the current folder.
 #include "FixedClock.h"
+#include "MainWindowControls.h"
 #include "ScriptedMessageBox.h"
 #include "dialogs/gui/EmbeddedTextsDialog.h"
 #include "dialogs/gui/KeysDialog.h"
 #include "dialogs/gui/OptionalFunctionsDialog.h"
 #include "dialogs/gui/PowerLevelDialog.h"
 #include "dialogs/gui/TestFrequencyDialog.h"
-#include "editor/gui/MainWindow.h"
 #include "help/gui/AboutDialog.h"
 #include "link/gui/PortDialog.h"
-#include "link/gui/RadioLinkWiring.h"
 
 #include <QDir>
 #include <QPixmap>
-#include <QTableWidget>
 #include <QtTest>
 
 using namespace tlv;
+using test::MainWindowControls;
+using test::OwnedWindow;
 
 class Screenshots : public QObject {
     Q_OBJECT
@@ -38,44 +38,38 @@ class Screenshots : public QObject {
 
     void mainWindowWithChannelsLockedInServiceMode() {
         shoot("main-window-locked-service.png", {}, [](MainWindow& form) {
-            auto& table = form.state().table;
-            const char* rows[][8] = {
-                {"438.12500", "关闭", "438.12500", "关闭", "高", "关闭", "宽带", "有"},
-                {"446.00625", "67.0", "446.00625", "67.0", "低", "关闭", "窄带", "有"},
-                {"462.56250", "D023N", "467.56250", "D023I", "高", "载波", "宽带", "无"},
-            };
-            for (int r = 0; r < 3; ++r)
-                for (int c = 0; c < 8; ++c)
-                    table.at(r + 1, c + 1) = rows[r][c];
-            form.state().editingLock = true;
-            form.refreshFromState();
-            form.serviceModeOn();
+            addSampleChannels(form);
+            form.model().state().session.editingLock = true;
+            form.model().refresh();
+            form.model().switchServiceModeOn();
         });
     }
 
     void mainWindowInEnglish() {
         shoot("main-window-english.png", {}, [](MainWindow& form) {
             addSampleChannels(form);
-            form.englishAction->trigger();
+            MainWindowControls(form).englishAction->trigger();
         });
     }
 
     void mainWindowInTraditionalChinese() {
         shoot("main-window-traditional.png", {}, [](MainWindow& form) {
             addSampleChannels(form);
-            form.traditionalChineseAction->trigger();
+            MainWindowControls(form).traditionalChineseAction->trigger();
         });
     }
 
     void dialogs() { shootDialogs(""); }
 
     void dialogsInEnglish() {
-        shootDialogs("-english", [](MainWindow& form) { form.englishAction->trigger(); });
+        shootDialogs("-english",
+                     [](MainWindow& form) { MainWindowControls(form).englishAction->trigger(); });
     }
 
     void dialogsInTraditionalChinese() {
-        shootDialogs("-traditional",
-                     [](MainWindow& form) { form.traditionalChineseAction->trigger(); });
+        shootDialogs("-traditional", [](MainWindow& form) {
+            MainWindowControls(form).traditionalChineseAction->trigger();
+        });
     }
 
   private:
@@ -87,26 +81,26 @@ class Screenshots : public QObject {
         test::FixedClock clock;
         AppServices services{&box, &clock};
         MainWindow form(state, services);
-        state.table.at(1, 1) = "446.00625";
-        state.testFrequencies.grid[1][1] = "446.00625";
-        state.testFrequencies.grid[1][2] = "446.00625";
-        state.testFrequencies.grid[2][1] = "438.12500";
-        state.testFrequencies.grid[2][2] = "433.12500";
-        state.embeddedTexts.firstText = "TLV6200 HANDHELD";
-        state.embeddedTexts.secondText = "CH1 446.00625";
-        state.optionalFunctions.scanRxResumeDelay = "5";
-        state.optionalFunctions.scanTxResumeDelay = "3";
-        form.refreshFromState();
-        form.serviceModeOn();
+        state.radio().channel(1).rx = Frequency{44600625};
+        auto& grid = state.dialogs.testFrequencies.grid;
+        grid[1][1] = "446.00625";
+        grid[1][2] = "446.00625";
+        grid[2][1] = "438.12500";
+        grid[2][2] = "433.12500";
+        state.dialogs.embeddedTexts = {"TLV6200 HANDHELD", "CH1 446.00625"};
+        state.dialogs.optionalFunctions.scanRxResumeDelay = "5";
+        state.dialogs.optionalFunctions.scanTxResumeDelay = "3";
+        form.model().refresh();
+        form.model().switchServiceModeOn();
         prepare(form);
         const std::array<std::pair<QWidget*, const char*>, 7> windows{{
-            {form.radioLink()->portDialog(), "port"},
-            {form.powerLevelDialog, "power-levels"},
-            {form.testFrequencyDialog, "test-frequencies"},
-            {form.optionalFunctionsDialog, "optional-functions"},
-            {form.keysDialog, "keys"},
-            {form.embeddedTextsDialog, "embedded-texts"},
-            {form.aboutDialog, "about"},
+            {OwnedWindow<PortDialog>(form), "port"},
+            {OwnedWindow<PowerLevelDialog>(form), "power-levels"},
+            {OwnedWindow<TestFrequencyDialog>(form), "test-frequencies"},
+            {OwnedWindow<OptionalFunctionsDialog>(form), "optional-functions"},
+            {OwnedWindow<KeysDialog>(form), "keys"},
+            {OwnedWindow<EmbeddedTextsDialog>(form), "embedded-texts"},
+            {OwnedWindow<AboutDialog>(form), "about"},
         }};
         for (const auto& [window, name] : windows)
             save(window, QString::fromLatin1(name) + QLatin1String(suffix) + ".png");
@@ -115,7 +109,9 @@ class Screenshots : public QObject {
     void save(QWidget* window, const QString& name) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
-        QCoreApplication::processEvents();
+        // The layout settles a moment after the window shows (the panel lists take their
+        // width): the picture waits for it, so that every run draws the same pixels.
+        QTest::qWait(300);
         const QPixmap picture = window->grab();
         QVERIFY(!picture.isNull());
         const QString path = QDir(folder_).filePath(name);
@@ -123,22 +119,23 @@ class Screenshots : public QObject {
         qInfo("%s", qPrintable(path));
     }
 
-    // Three channels in use, written as the editor writes them in Simplified Chinese.
+    // Three channels in use: tones off, CTCSS and DCS, each option both ways.
     static void addSampleChannels(MainWindow& form) {
-        EditorState& state = form.state();
-        const char* rows[][8] = {
-            {"438.12500", "关闭", "438.12500", "关闭", "高", "关闭", "宽带", "有"},
-            {"446.00625", "67.0", "446.00625", "67.0", "低", "关闭", "窄带", "有"},
-            {"462.56250", "D023N", "467.56250", "D023I", "高", "载波", "宽带", "无"},
-        };
-        const int positions[][4] = {{1, 0, 1, 1}, {0, 0, 0, 1}, {1, 1, 1, 0}};
-        for (int r = 0; r < 3; ++r) {
-            for (int c = 0; c < 8; ++c)
-                state.table.at(r + 1, c + 1) = rows[r][c];
-            for (int c = 5; c <= 8; ++c)
-                state.optionIndex.at(r + 1, c) = static_cast<int16_t>(positions[r][c - 5]);
-        }
-        form.refreshFromState();
+        RadioData& radio = form.model().state().radio();
+        radio.channel(1) = {Frequency{43812500}, Frequency{43812500}, Tone::Off(),     Tone::Off(),
+                            Power::High,         TransmitForbid::Off, Bandwidth::Wide, true};
+        radio.channel(2) = {
+            Frequency{44600625}, Frequency{44600625}, Tone::Ctcss(670),  Tone::Ctcss(670),
+            Power::Low,          TransmitForbid::Off, Bandwidth::Narrow, true};
+        radio.channel(3) = {Frequency{46256250},
+                            Frequency{46756250},
+                            Tone::Dcs(0023, false),
+                            Tone::Dcs(0023, true),
+                            Power::High,
+                            TransmitForbid::OnCarrier,
+                            Bandwidth::Wide,
+                            false};
+        form.model().refresh();
     }
 
     template <typename Prepare = void (*)(MainWindow&)>
@@ -151,14 +148,7 @@ class Screenshots : public QObject {
         MainWindow form(state, services);
         prepare(form);
         if (size.isValid()) form.resize(size);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QCoreApplication::processEvents();
-        const QPixmap picture = form.grab();
-        QVERIFY(!picture.isNull());
-        const QString path = QDir(folder_).filePath(name);
-        QVERIFY2(picture.save(path, "PNG"), qPrintable(path));
-        qInfo("%s", qPrintable(path));
+        save(&form, name);
     }
 
     QString folder_;

@@ -196,7 +196,7 @@ class FormConversionTest : public QObject {
     void aLateWindowTakesTheLanguageInForce() {
         const char* ok[] = {"确定", "OK", "確定"};
         const char* title[] = {"嵌入信息", "Embedded Information", "嵌入信息"};
-        for (int language : {0, 1, 2}) {
+        for (Language language : {Language::Simplified, Language::English, Language::Traditional}) {
             QDialog dialog;
             dialog.setObjectName("Form7");
             dialog.setWindowTitle("design");
@@ -204,12 +204,12 @@ class FormConversionTest : public QObject {
             okButton->setObjectName("Command1");
             auto* textBox = new QLineEdit("关闭", &dialog);
             ApplyCaptionsToWindow(&dialog, language);
-            QCOMPARE(okButton->text(), QString(ok[language]));
+            QCOMPARE(okButton->text(), QString(ok[LanguageCode(language)]));
             // Traditional writes the Simplified title, which the conversion leaves alone.
-            QCOMPARE(dialog.windowTitle(), QString(title[language]));
+            QCOMPARE(dialog.windowTitle(), QString(title[LanguageCode(language)]));
             QCOMPARE(textBox->text(), QString("关闭"));
         }
-        ApplyCaptionsToWindow(nullptr, 1);
+        ApplyCaptionsToWindow(nullptr, Language::English);
     }
 };
 

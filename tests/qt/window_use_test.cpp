@@ -1,9 +1,8 @@
 // The main window and the test-frequency dialog as people use them: keys and clicks on the real
 // widgets, a smaller or larger window, the editing lock as it looks, shortcuts and tooltips.
-#include "RecordingMainWindow.h"
 #include "WindowFixture.h"
+#include "dialogs/gui/RadioDialog.h"
 #include "dialogs/gui/TestFrequencyDialog.h"
-#include "editor/gui/DropDownComboBox.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -24,9 +23,9 @@ using namespace tlv;
 
 namespace {
 
-using test::RecordingMainWindow;
+using test::Control;
 
-struct Window : test::ShownWindow<RecordingMainWindow> {
+struct Window : test::ShownWindow {
     // A click as the window system delivers it: the release goes to whatever popup the press
     // opened, not to the widget that was pressed.
     void clickThroughTheWindow(int row, int column) {
@@ -74,18 +73,26 @@ class WindowUseTest : public QObject {
 
 // The test-frequency dialog opened from the menu, shown and active; null when it never showed.
 TestFrequencyDialog* openTestFrequencies(Window& w) {
-    w.form.testFrequenciesAction->trigger();
-    TestFrequencyDialog* dialog = w.form.testFrequencyDialog;
+    w.ui.testFrequenciesAction->trigger();
+    auto* dialog = test::OwnedWindow<TestFrequencyDialog>(w.form);
     if (!QTest::qWaitForWindowExposed(dialog)) return nullptr;
     dialog->activateWindow();
     return dialog;
+}
+
+QTableWidget* gridOf(TestFrequencyDialog* dialog) {
+    return Control<QTableWidget>(dialog, test_frequency_names::Grid);
+}
+
+QPushButton* okOf(QDialog* dialog) {
+    return Control<QPushButton>(dialog, radio_dialog_names::OkButton);
 }
 
 void WindowUseTest::testFrequencyRefusedCellTakesNoKeysAndRetypingOverwrites() {
     Window w;
     TestFrequencyDialog* dialog = openTestFrequencies(w);
     QVERIFY(dialog);
-    QTableWidget* grid = dialog->testFrequencyGrid;
+    QTableWidget* grid = gridOf(dialog);
 
     // Channel 7 gets a receive frequency; channel 6 has none, so its transmit cell is refused.
     clickGridCell(grid, 6, 1);
@@ -114,18 +121,18 @@ void WindowUseTest::testFrequencyRefusedCellTakesNoKeysAndRetypingOverwrites() {
     Window::key(Qt::Key_Return);
     QTRY_COMPARE(grid->item(6, 2)->text(), QStringLiteral("146.52000"));
 
-    QTest::mouseClick(dialog->okButton, Qt::LeftButton);
+    QTest::mouseClick(okOf(dialog), Qt::LeftButton);
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(w.state.stores.testFrequencies[6], std::string("146.52000"));
-    QCOMPARE(w.state.stores.testFrequencies[22], std::string("146.52000"));
-    QVERIFY(w.state.stores.testFrequencies[21].empty());
+    const auto& stored = w.state.radio().testFrequencies;
+    QCOMPARE(stored[6], (TestFrequency{Frequency{14652000}, Frequency{14652000}}));
+    QCOMPARE(stored[5], TestFrequency{});
 }
 
 void WindowUseTest::tabLeavesTheTestFrequencyGridAndEnterPressesOk() {
     Window w;
     TestFrequencyDialog* dialog = openTestFrequencies(w);
     QVERIFY(dialog);
-    QTableWidget* grid = dialog->testFrequencyGrid;
+    QTableWidget* grid = gridOf(dialog);
     clickGridCell(grid, 15, 1);
     QTRY_VERIFY(gridEditor() != nullptr);
     Window::type("146.52");
@@ -133,13 +140,13 @@ void WindowUseTest::tabLeavesTheTestFrequencyGridAndEnterPressesOk() {
     QTRY_COMPARE(grid->item(15, 2)->text(), QStringLiteral("146.52000"));
     // Tab goes on from the grid to the buttons instead of round its cells.
     Window::key(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), dialog->okButton);
+    QCOMPARE(QApplication::focusWidget(), okOf(dialog));
     Window::key(Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), grid);
     Window::key(Qt::Key_Tab);
     Window::key(Qt::Key_Return);
     QVERIFY(!dialog->isVisible());
-    QCOMPARE(w.state.stores.testFrequencies[15], std::string("146.52000"));
+    QCOMPARE(w.state.radio().testFrequencies[15].rx, Frequency{14652000});
 }
 
 void WindowUseTest::dropDownsOpenOnAClickAsTheWindowSystemDeliversIt() {
@@ -147,8 +154,7 @@ void WindowUseTest::dropDownsOpenOnAClickAsTheWindowSystemDeliversIt() {
     w.startChannel(4, "440");
     for (int column : {col::RxTone, col::Bandwidth}) {
         w.clickThroughTheWindow(4, column);
-        QComboBox* list =
-            column == col::RxTone ? w.editors.toneList : w.editors.optionLists[col::Bandwidth];
+        QComboBox* list = column == col::RxTone ? w.ui.toneList : w.ui.optionLists[col::Bandwidth];
         QVERIFY(list->isVisible());
         QTRY_VERIFY(list->view()->isVisible());
         QTest::qWait(QApplication::doubleClickInterval());
@@ -166,36 +172,36 @@ void WindowUseTest::tabCommitsTheOpenEditorAndLeavesTheTable() {
     Window::type("438.5");
     Window::key(Qt::Key_Tab);
     QCOMPARE(w.editors.shown(), CellEditor::None);
-    QVERIFY(!w.editors.frequencyEditor->isVisible());
+    QVERIFY(!w.ui.frequencyEditor->isVisible());
     QCOMPARE(w.cell(3, col::RxFrequency), QStringLiteral("438.50000"));
-    QCOMPARE(QApplication::focusWidget(), w.form.bandList);
+    QCOMPARE(QApplication::focusWidget(), w.ui.bandList);
     // Keys typed next go where the focus went, not into the channel.
     Window::type("9");
     QCOMPARE(w.cell(3, col::RxFrequency), QStringLiteral("438.50000"));
 
     // Shift+Tab from the tone list, its drop-down open: committed, and back past the table.
     w.press(3, col::TxTone);
-    QTRY_VERIFY(w.editors.toneList->view()->isVisible());
+    QTRY_VERIFY(w.ui.toneList->view()->isVisible());
     Window::type("88.5");
     Window::key(Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(w.editors.shown(), CellEditor::None);
     QCOMPARE(w.cell(3, col::TxTone), QStringLiteral("88.5"));
     QCOMPARE(QApplication::focusWidget(),
-             w.form.mainToolbar->widgetForAction(w.form.toolbarButton(ToolbarButton::Write)));
+             w.ui.toolbar->widgetForAction(w.ui.toolbarButton(ToolbarButton::Write)));
 
     // An option list is left without a pick: nothing changes.
     w.press(3, col::Power);
     Window::key(Qt::Key_Tab);
     QCOMPARE(w.editors.shown(), CellEditor::None);
     QCOMPARE(w.cell(3, col::Power), QStringLiteral("高"));
-    QCOMPARE(QApplication::focusWidget(), w.form.bandList);
+    QCOMPARE(QApplication::focusWidget(), w.ui.bandList);
 }
 
 void WindowUseTest::editingCommandsReachTheEditors() {
     Window w;
     w.startChannel(2, "438.125");
     w.press(2, col::RxFrequency);
-    QLineEdit* editor = w.editors.frequencyEditor;
+    QLineEdit* editor = w.ui.frequencyEditor;
     QCOMPARE(editor->text(), QStringLiteral("438.12500"));
     Window::key(Qt::Key_End);
     Window::type("7"); // nine characters already
@@ -215,13 +221,13 @@ void WindowUseTest::editingCommandsReachTheEditors() {
     QCOMPARE(w.cell(2, col::RxFrequency), QStringLiteral("446.50000"));
 
     w.press(2, col::RxTone);
-    QTRY_VERIFY(w.editors.toneList->view()->isVisible());
-    w.editors.toneList->hidePopup();
+    QTRY_VERIFY(w.ui.toneList->view()->isVisible());
+    w.ui.toneList->hidePopup();
     Window::key(Qt::Key_End);
     Window::key(Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(w.editors.toneList->lineEdit()->selectedText(), QStringLiteral("关闭"));
+    QCOMPARE(w.ui.toneList->lineEdit()->selectedText(), QStringLiteral("关闭"));
     Window::type("d23n");
-    QCOMPARE(w.editors.toneList->currentText(), QStringLiteral("D23N"));
+    QCOMPARE(w.ui.toneList->currentText(), QStringLiteral("D23N"));
 }
 
 void WindowUseTest::keyboardReachesEveryControlAndArrowsStayOnTheChannels() {
@@ -229,15 +235,15 @@ void WindowUseTest::keyboardReachesEveryControlAndArrowsStayOnTheChannels() {
     w.table->setFocus();
     w.table->setCurrentCell(5, col::TxFrequency);
     auto button = [&](ToolbarButton b) {
-        return w.form.mainToolbar->widgetForAction(w.form.toolbarButton(b));
+        return w.ui.toolbar->widgetForAction(w.ui.toolbarButton(b));
     };
-    const QList<QWidget*> order{w.form.bandList,
-                                w.form.voicePromptList,
-                                w.form.timeOutList,
-                                w.form.timeOutWarningList,
-                                w.form.squelchList,
-                                w.form.batterySaveList,
-                                w.form.beepList,
+    const QList<QWidget*> order{w.ui.bandList,
+                                w.ui.voicePromptList,
+                                w.ui.timeOutList,
+                                w.ui.timeOutWarningList,
+                                w.ui.squelchList,
+                                w.ui.batterySaveList,
+                                w.ui.beepList,
                                 button(ToolbarButton::New),
                                 button(ToolbarButton::Open),
                                 button(ToolbarButton::Save),
@@ -254,7 +260,7 @@ void WindowUseTest::keyboardReachesEveryControlAndArrowsStayOnTheChannels() {
     QCOMPARE(QApplication::focusWidget(), button(ToolbarButton::Write));
     w.table->setFocus();
     Window::key(Qt::Key_Tab, Qt::ControlModifier);
-    QCOMPARE(QApplication::focusWidget(), w.form.bandList);
+    QCOMPARE(QApplication::focusWidget(), w.ui.bandList);
     w.table->setFocus();
     Window::key(Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(QApplication::focusWidget(), button(ToolbarButton::Write));
@@ -282,7 +288,7 @@ void WindowUseTest::f2OrTypingOpensAnEditorAndEscapeKeepsTheCell() {
     w.table->setCurrentCell(5, col::TxFrequency);
     Window::type("4");
     QCOMPARE(w.editors.shown(), CellEditor::Frequency);
-    QCOMPARE(w.editors.frequencyEditor->text(), QStringLiteral("4"));
+    QCOMPARE(w.ui.frequencyEditor->text(), QStringLiteral("4"));
     Window::type("45");
     Window::key(Qt::Key_Return);
     QCOMPARE(w.cell(5, col::TxFrequency), QStringLiteral("445.00000"));
@@ -291,7 +297,7 @@ void WindowUseTest::f2OrTypingOpensAnEditorAndEscapeKeepsTheCell() {
     w.table->setCurrentCell(5, col::RxTone);
     Window::type("d");
     QCOMPARE(w.editors.shown(), CellEditor::Tone);
-    QVERIFY(!w.editors.toneList->view()->isVisible());
+    QVERIFY(!w.ui.toneList->view()->isVisible());
     Window::type("23n");
     Window::key(Qt::Key_Return);
     QCOMPARE(w.cell(5, col::RxTone), QStringLiteral("D023N"));
@@ -304,8 +310,7 @@ void WindowUseTest::f2OrTypingOpensAnEditorAndEscapeKeepsTheCell() {
     w.table->setCurrentCell(9, col::Power);
     Window::type("4");
     QCOMPARE(w.editors.shown(), CellEditor::Frequency);
-    QCOMPARE(w.state.editRow, 9);
-    QCOMPARE(w.state.editCol, col::RxFrequency);
+    QCOMPARE(w.editors.cursor().cell, (ChannelCell{9, col::RxFrequency}));
     Window::key(Qt::Key_Escape);
     QVERIFY(w.cell(9, col::RxFrequency).isEmpty());
 
@@ -321,8 +326,7 @@ void WindowUseTest::f2OrTypingOpensAnEditorAndEscapeKeepsTheCell() {
     for (int column : {col::TxTone, col::Forbid}) {
         w.table->setCurrentCell(5, column);
         Window::key(Qt::Key_F2);
-        QComboBox* list =
-            column == col::TxTone ? w.editors.toneList : w.editors.optionLists[column];
+        QComboBox* list = column == col::TxTone ? w.ui.toneList : w.ui.optionLists[column];
         QTRY_VERIFY(list->view()->isVisible());
         Window::key(Qt::Key_Down);
         Window::key(Qt::Key_Escape); // one Escape, in the open drop-down
@@ -337,25 +341,25 @@ void WindowUseTest::f2OrTypingOpensAnEditorAndEscapeKeepsTheCell() {
 void WindowUseTest::bandLimitsShownWhileAFrequencyIsTyped() {
     Window w;
     w.press(1, col::RxFrequency);
-    QVERIFY(w.form.editingHint->isVisible());
-    QCOMPARE(w.form.editingHint->text(),
+    QVERIFY(w.ui.editingHint->isVisible());
+    QCOMPARE(w.ui.editingHint->text(),
              QStringLiteral("频率范围：400 至 470 MHz（不含 470），最多 9 个字符"));
-    QCOMPARE(w.editors.frequencyEditor->toolTip(), w.form.editingHint->text());
+    QCOMPARE(w.ui.frequencyEditor->toolTip(), w.ui.editingHint->text());
     Window::key(Qt::Key_Escape);
-    QVERIFY(!w.form.editingHint->isVisible());
+    QVERIFY(!w.ui.editingHint->isVisible());
 
-    w.form.englishAction->trigger();
+    w.ui.englishAction->trigger();
     w.box.fallback = IdOk;
-    w.form.bandList->showPopup();
-    w.form.bandList->hidePopup();
-    w.form.bandList->setCurrentIndex(5);
+    w.ui.bandList->showPopup();
+    w.ui.bandList->hidePopup();
+    w.ui.bandList->setCurrentIndex(5);
     w.press(1, col::RxFrequency);
-    QCOMPARE(w.form.editingHint->text(),
+    QCOMPARE(w.ui.editingHint->text(),
              QStringLiteral("Frequency range: 136 to 174 MHz (174 not included), at most 9 "
                             "characters"));
     Window::type("175");
     Window::key(Qt::Key_Return);
-    QVERIFY(!w.form.editingHint->isVisible());
+    QVERIFY(!w.ui.editingHint->isVisible());
     QCOMPARE(w.box.shown.back().text, std::string("Beyond the frequency range"));
 }
 
@@ -363,7 +367,7 @@ void WindowUseTest::windowNeverOverlapsAndScrollsWhenSmall() {
     Window w;
     MainWindow& form = w.form;
     const QSize start = form.size();
-    QWidget* client = form.clientArea->widget();
+    QWidget* client = w.ui.clientArea->widget();
     const QSize smallest = client->minimumSizeHint();
     const QList<QSize> sizes{start, QSize(420, 260), QSize(start.width() - 60, start.height()),
                              QSize(start.width() + 400, start.height() + 200)};
@@ -375,17 +379,17 @@ void WindowUseTest::windowNeverOverlapsAndScrollsWhenSmall() {
         // Sixteen rows inside the table; table, frames and the rights line apart.
         const int rows = w.table->rowViewportPosition(16) + w.table->rowHeight(16);
         QVERIFY2(rows <= w.table->viewport()->height(), qPrintable(at));
-        QVERIFY2(!overlap(w.table, form.bandFrame), qPrintable(at));
-        QVERIFY2(!overlap(w.table, form.functionPanel), qPrintable(at));
-        QVERIFY2(!overlap(form.bandFrame, form.functionPanel), qPrintable(at));
-        QVERIFY2(!overlap(form.rightsLine, form.functionPanel), qPrintable(at));
-        QVERIFY2(!overlap(form.rightsLine, w.table), qPrintable(at));
+        QVERIFY2(!overlap(w.table, w.ui.bandFrame), qPrintable(at));
+        QVERIFY2(!overlap(w.table, w.ui.functionPanel), qPrintable(at));
+        QVERIFY2(!overlap(w.ui.bandFrame, w.ui.functionPanel), qPrintable(at));
+        QVERIFY2(!overlap(w.ui.rightsLine, w.ui.functionPanel), qPrintable(at));
+        QVERIFY2(!overlap(w.ui.rightsLine, w.table), qPrintable(at));
         QVERIFY2(client->width() >= smallest.width() && client->height() >= smallest.height(),
                  qPrintable(at));
         // Scroll bars only below the smallest client area.
-        const QSize view = form.clientArea->size();
-        QCOMPARE(form.clientArea->horizontalScrollBar()->isVisible() ||
-                     form.clientArea->verticalScrollBar()->isVisible(),
+        const QSize view = w.ui.clientArea->size();
+        QCOMPARE(w.ui.clientArea->horizontalScrollBar()->isVisible() ||
+                     w.ui.clientArea->verticalScrollBar()->isVisible(),
                  view.width() < smallest.width() || view.height() < smallest.height());
     }
     // Extra width goes to the table's columns; the frames keep their width.
@@ -395,7 +399,7 @@ void WindowUseTest::windowNeverOverlapsAndScrollsWhenSmall() {
     for (int column = 0; column < kTableCols; ++column)
         columns += w.table->columnWidth(column);
     QCOMPARE(columns, w.table->viewport()->width());
-    QCOMPARE(form.functionPanel->width(), form.bandFrame->width());
+    QCOMPARE(w.ui.functionPanel->width(), w.ui.bandFrame->width());
 }
 
 void WindowUseTest::lockedTableLooksDisabled() {
@@ -408,7 +412,7 @@ void WindowUseTest::lockedTableLooksDisabled() {
     };
     const QImage odd = picture(1);
     const QImage even = picture(2);
-    w.form.lockAction->trigger();
+    w.ui.lockAction->trigger();
     QVERIFY(!w.table->isEnabled());
     QVERIFY(picture(1) != odd);
     QVERIFY(picture(2) != even);
@@ -419,7 +423,7 @@ void WindowUseTest::lockedTableLooksDisabled() {
             palette.color(QPalette::Active, QPalette::Text));
     QVERIFY(palette.color(QPalette::Disabled, QPalette::Text) !=
             w.table->item(1, col::RxFrequency)->background().color());
-    w.form.lockAction->trigger();
+    w.ui.lockAction->trigger();
     QCOMPARE(picture(1), odd);
     QCOMPARE(picture(2), even);
 }
@@ -427,11 +431,15 @@ void WindowUseTest::lockedTableLooksDisabled() {
 void WindowUseTest::standardShortcutsReachTheFileCommands() {
     Window w;
     w.table->setFocus();
+    // New asks its question, Open and Save show their file dialogs (cancelled here).
     Window::key(Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(w.box.shown.size(), std::size_t(1));
+    QCOMPARE(w.box.shown[0].text, std::string(msg::NewConfirm.text.zh));
     Window::key(Qt::Key_O, Qt::ControlModifier);
     Window::key(Qt::Key_S, Qt::ControlModifier);
-    QCOMPARE(w.form.ran, QStringList({"new", "open", "save"}));
-    QCOMPARE(w.form.newAction->shortcut(), QKeySequence(QKeySequence::New));
+    QCOMPARE(w.dialogs.opensShown, 1);
+    QCOMPARE(w.dialogs.savesShown, 1);
+    QCOMPARE(w.ui.newAction->shortcut(), QKeySequence(QKeySequence::New));
     QSignalSpy unloaded(&w.form, &MainWindow::unloaded);
     Window::key(Qt::Key_Q, Qt::ControlModifier);
     QCOMPARE(unloaded.count(), 1);
@@ -446,21 +454,20 @@ void WindowUseTest::tooltipsInTheThreeLanguages() {
         QString receiveColumn;
     };
     const QList<Expected> languages{
-        {w.form.englishAction, "Read frequency: read the whole memory from the radio",
+        {w.ui.englishAction, "Read frequency: read the whole memory from the radio",
          "Receive frequency in MHz, such as 438.12500; empty: the channel is not in use"},
-        {w.form.traditionalChineseAction, "讀頻：從對講機讀出全部數據",
+        {w.ui.traditionalChineseAction, "讀頻：從對講機讀出全部數據",
          "接收頻率 (MHz)，例如 438.12500；空白表示該信道未使用"},
-        {w.form.simplifiedChineseAction, "读频：从对讲机读出全部数据",
+        {w.ui.simplifiedChineseAction, "读频：从对讲机读出全部数据",
          "接收频率 (MHz)，例如 438.12500；空白表示该信道未使用"},
     };
     for (const Expected& e : languages) {
         e.language->trigger();
-        QCOMPARE(w.form.toolbarButton(ToolbarButton::Read)->toolTip(), e.readButton);
+        QCOMPARE(w.ui.toolbarButton(ToolbarButton::Read)->toolTip(), e.readButton);
         QCOMPARE(w.table->item(0, col::RxFrequency)->toolTip(), e.receiveColumn);
         for (QWidget* list : std::initializer_list<QWidget*>{
-                 w.form.bandList, w.form.voicePromptList, w.form.timeOutList,
-                 w.form.timeOutWarningList, w.form.squelchList, w.form.batterySaveList,
-                 w.form.beepList})
+                 w.ui.bandList, w.ui.voicePromptList, w.ui.timeOutList, w.ui.timeOutWarningList,
+                 w.ui.squelchList, w.ui.batterySaveList, w.ui.beepList})
             QVERIFY2(!list->toolTip().isEmpty(), qPrintable(list->objectName()));
         for (int column = 0; column < kTableCols; ++column)
             QVERIFY(!w.table->item(0, column)->toolTip().isEmpty());

@@ -3,15 +3,15 @@
 // file dialogs, a fixed clock), and a window shown and active with the user's mouse and keys on
 // its table.
 #include "FixedClock.h"
+#include "MainWindowControls.h"
 #include "ScriptedFileDialog.h"
 #include "ScriptedMessageBox.h"
-#include "editor/gui/CellEditors.h"
-#include "editor/gui/MainWindow.h"
+#include "TemporaryFolder.h"
+#include "localisation/CellTexts.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTableWidget>
 #include <QtTest>
 
 namespace tlv::test {
@@ -28,11 +28,41 @@ struct WindowServices {
     }();
 };
 
-// `Form` is the main window or a subclass that records commands instead of running them.
-template <typename Form = MainWindow> struct ShownWindow : WindowServices {
-    Form form{state, services};
-    CellEditors& editors = *form.cellEditors;
-    QTableWidget* table = form.channelTable;
+// A main window of its own, not shown, with its controls.
+struct Window : WindowServices {
+    MainWindow form{state, services};
+    MainWindowControls ui{form};
+};
+
+// Services whose settings folder (parameter file, ports) is a folder of the test's own, where
+// every COM number stands for a device that does not exist: the start-up's port scan neither
+// finds this machine's ports nor changes the port number.
+struct PortlessServices : WindowServices {
+    TemporaryFolder folder;
+    std::string parameterFile = folder.file("parameter");
+
+    PortlessServices() {
+        services.settingsFolder = folder.path().string();
+        std::string ports;
+        for (int n = 1; n <= 20; ++n)
+            ports += "COM" + std::to_string(n) + "=" + folder.file("no-device") + "\n";
+        WriteBytes(folder.file("ports"), ports);
+    }
+};
+
+struct PortlessWindow : PortlessServices {
+    MainWindow form{state, services};
+    MainWindowControls ui{form};
+};
+
+// The text cell (row, column) shows, as CellText renders it.
+inline QString CellString(const EditorState& state, int row, int column) {
+    return QString::fromStdString(CellText(state, row, column));
+}
+
+struct ShownWindow : Window {
+    CellEditors& editors = *ui.editors;
+    ChannelTable* table = ui.table;
 
     ShownWindow() {
         form.show();
@@ -50,16 +80,16 @@ template <typename Form = MainWindow> struct ShownWindow : WindowServices {
     // A receive frequency typed into a channel's cell, then Enter.
     void startChannel(int row, const QString& frequency) {
         press(row, col::RxFrequency);
-        QTest::keyClicks(editors.frequencyEditor, frequency);
-        QTest::keyClick(editors.frequencyEditor, Qt::Key_Return);
+        QTest::keyClicks(ui.frequencyEditor, frequency);
+        QTest::keyClick(ui.frequencyEditor, Qt::Key_Return);
     }
     // The same with the keyboard alone: Enter on the cell, the frequency, Enter.
     void typeChannel(int row, const QString& frequency) {
         table->setFocus();
         table->setCurrentCell(row, col::RxFrequency);
         QTest::keyClick(table, Qt::Key_Return);
-        QTest::keyClicks(editors.frequencyEditor, frequency);
-        QTest::keyClick(editors.frequencyEditor, Qt::Key_Return);
+        QTest::keyClicks(ui.frequencyEditor, frequency);
+        QTest::keyClick(ui.frequencyEditor, Qt::Key_Return);
     }
     // Keys go wherever the focus is, as typed keys do.
     static void type(const QString& keys) { QTest::keyClicks(QApplication::focusWidget(), keys); }

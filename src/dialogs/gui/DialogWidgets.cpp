@@ -1,7 +1,5 @@
 #include "dialogs/gui/DialogWidgets.h"
 
-#include "localisation/LocalMsgBox.h"
-
 #include <QComboBox>
 #include <QEvent>
 #include <QKeyEvent>
@@ -77,15 +75,6 @@ bool ClickWatcher::eventFilter(QObject* watched, QEvent* event) {
         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         emit clicked();
     return QObject::eventFilter(watched, event);
-}
-
-MessageBoxService& SilentMessageBoxService() {
-    class Silent : public MessageBoxService {
-      public:
-        int LocalMsgBox(const std::string&, int, const std::string&) override { return IdOk; }
-    };
-    static Silent silent;
-    return silent;
 }
 
 } // namespace tlv

@@ -1,9 +1,8 @@
 #pragma once
-// Small helpers shared by the dialogs: the twips layout, named controls and clicks on labels.
+// Small helpers shared by the windows: the twips layout, named controls and clicks on labels.
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <string>
 
 class QComboBox;
 class QLabel;
@@ -12,15 +11,9 @@ class QWidget;
 
 namespace tlv {
 
-class MessageBoxService;
-
 // The dialogs are drawn in twips; the screen has 15 twips to the pixel.
 constexpr int twips(int t) {
     return (t + 7) / 15;
-}
-
-inline QString qs(const std::string& text) {
-    return QString::fromStdString(text);
 }
 
 // Controls carry their names as objectName, so that captions can find them.
@@ -52,9 +45,5 @@ class ClickWatcher : public QObject {
   private:
     using QObject::QObject;
 };
-
-// A message box that answers OK without showing anything, for a window whose services have
-// no box.
-MessageBoxService& SilentMessageBoxService();
 
 } // namespace tlv

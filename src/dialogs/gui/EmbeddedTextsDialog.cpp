@@ -2,7 +2,6 @@
 
 #include "dialogs/DialogInput.h"
 #include "dialogs/gui/DialogWidgets.h"
-#include "editor/gui/MainWindow.h"
 #include "localisation/gui/DesignText.h"
 
 #include <QKeyEvent>
@@ -11,47 +10,38 @@
 
 namespace tlv {
 
-// The designer's names of the embedded-texts dialog and its controls: each control's objectName, by
-// which the caption table addresses its texts and the language code and the tests find it.
-namespace embedded_texts_names {
-constexpr char Window[] = "Form7";
-constexpr char FirstTextBox[] = "Text1";
-constexpr char SecondTextBox[] = "Text2";
-constexpr char OkButton[] = "Command1";
-constexpr char CancelButton[] = "Command2";
-} // namespace embedded_texts_names
+namespace {
 
 namespace name = embedded_texts_names;
 
-EmbeddedTextsDialog::EmbeddedTextsDialog(MainWindow& main) : QDialog(&main), main_(main) {
-    setObjectName(QString::fromLatin1(name::Window));
-    setWindowTitle(DesignText(name::Window, {}, CaptionItem::WindowTitle));
-    setModal(false);
-    firstTextBox = new QLineEdit(this);
-    firstTextBox->setObjectName(QString::fromLatin1(name::FirstTextBox));
-    place(firstTextBox, 360, 360, 5295, 375);
-    secondTextBox = new QLineEdit(this);
-    secondTextBox->setObjectName(QString::fromLatin1(name::SecondTextBox));
-    place(secondTextBox, 360, 960, 5295, 375);
-    okButton = makeButton(this, name::OkButton, DesignText(name::Window, name::OkButton));
-    place(okButton, 3120, 1680, 1095, 375);
-    cancelButton =
-        makeButton(this, name::CancelButton, DesignText(name::Window, name::CancelButton));
-    place(cancelButton, 4560, 1680, 1095, 375);
+QLineEdit* makeTextBox(QWidget* parent, const char* objectName) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    return box;
+}
+
+} // namespace
+
+EmbeddedTextsDialog::EmbeddedTextsDialog(EditorModel& model, QWidget* parent)
+    : RadioDialog(model, name::Window, DesignText(name::Window, {}, CaptionItem::WindowTitle),
+                  parent) {
+    firstTextBox_ = makeTextBox(this, name::FirstTextBox);
+    place(firstTextBox_, 360, 360, 5295, 375);
+    secondTextBox_ = makeTextBox(this, name::SecondTextBox);
+    place(secondTextBox_, 360, 960, 5295, 375);
+    place(makeOkButton(), 3120, 1680, 1095, 375);
+    place(makeCancelButton(), 4560, 1680, 1095, 375);
     setFixedSize(twips(5970), twips(2235));
 
-    for (QLineEdit* box : {firstTextBox, secondTextBox})
+    for (QLineEdit* box : {firstTextBox_, secondTextBox_})
         box->installEventFilter(this);
-    connect(firstTextBox, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!refreshing_) main_.state().embeddedTexts.firstText = text.toStdString();
+    connect(firstTextBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!loading()) drafts().embeddedTexts.first = text.toStdString();
     });
-    connect(secondTextBox, &QLineEdit::textChanged, this, [this](const QString& text) {
-        if (!refreshing_) main_.state().embeddedTexts.secondText = text.toStdString();
+    connect(secondTextBox_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (!loading()) drafts().embeddedTexts.second = text.toStdString();
     });
-    connect(okButton, &QPushButton::clicked, this, &EmbeddedTextsDialog::onOk);
-    connect(cancelButton, &QPushButton::clicked, this, &EmbeddedTextsDialog::onCancel);
-    connect(&main_, &MainWindow::refreshed, this, &EmbeddedTextsDialog::refreshFromState);
-    refreshFromState();
+    load();
 }
 
 bool EmbeddedTextsDialog::eventFilter(QObject* watched, QEvent* event) {
@@ -67,26 +57,18 @@ bool EmbeddedTextsDialog::eventFilter(QObject* watched, QEvent* event) {
                                                        box->hasSelectedText(), backspace))
             return true;
     }
-    return QDialog::eventFilter(watched, event);
+    return RadioDialog::eventFilter(watched, event);
 }
 
-void EmbeddedTextsDialog::refreshFromState() {
-    refreshing_ = true;
-    const QString first = qs(main_.state().embeddedTexts.firstText);
-    const QString second = qs(main_.state().embeddedTexts.secondText);
-    if (firstTextBox->text() != first) firstTextBox->setText(first);
-    if (secondTextBox->text() != second) secondTextBox->setText(second);
-    refreshing_ = false;
+void EmbeddedTextsDialog::showDraft() {
+    const QString first = QString::fromStdString(drafts().embeddedTexts.first);
+    const QString second = QString::fromStdString(drafts().embeddedTexts.second);
+    if (firstTextBox_->text() != first) firstTextBox_->setText(first);
+    if (secondTextBox_->text() != second) secondTextBox_->setText(second);
 }
 
-void EmbeddedTextsDialog::onOk() {
-    MessageBoxService* box = main_.services().msgBox;
-    if (ConfirmEmbeddedTexts(main_.state(), box != nullptr ? *box : SilentMessageBoxService()))
-        hide();
-}
-
-void EmbeddedTextsDialog::onCancel() {
-    hide();
+std::optional<Notice> EmbeddedTextsDialog::confirm() {
+    return ConfirmEmbeddedTexts(state());
 }
 
 } // namespace tlv

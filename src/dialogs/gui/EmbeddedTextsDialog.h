@@ -1,38 +1,35 @@
 #pragma once
-// The embedded-information dialog: two texts of up to 32 characters. A view over
-// EditorState::form7; OK checks and stores both, Cancel and the close box only hide.
-#include <QDialog>
+// The embedded-information dialog: two texts of up to 32 characters, over the embedded-texts
+// draft. OK checks and stores both, Cancel and the close box only hide.
+#include "dialogs/gui/RadioDialog.h"
 
 class QLineEdit;
-class QPushButton;
 
 namespace tlv {
 
-class MainWindow;
+// The designer's names of the embedded-texts dialog and its controls (their objectNames); the
+// buttons are radio_dialog_names'.
+namespace embedded_texts_names {
+inline constexpr char Window[] = "Form7";
+inline constexpr char FirstTextBox[] = "Text1";
+inline constexpr char SecondTextBox[] = "Text2";
+} // namespace embedded_texts_names
 
-class EmbeddedTextsDialog : public QDialog {
+class EmbeddedTextsDialog : public RadioDialog {
     Q_OBJECT
   public:
-    explicit EmbeddedTextsDialog(MainWindow& main);
-
-    void refreshFromState();
-
-    QLineEdit* firstTextBox = nullptr;
-    QLineEdit* secondTextBox = nullptr;
-    QPushButton* okButton = nullptr;
-    QPushButton* cancelButton = nullptr;
-
-  public slots:
-    void onOk();
-    void onCancel();
+    EmbeddedTextsDialog(EditorModel& model, QWidget* parent);
 
   protected:
     // The keystroke limit of the two boxes.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    MainWindow& main_;
-    bool refreshing_ = false;
+    void showDraft() override;
+    std::optional<Notice> confirm() override;
+
+    QLineEdit* firstTextBox_ = nullptr;
+    QLineEdit* secondTextBox_ = nullptr;
 };
 
 } // namespace tlv

@@ -1,39 +1,34 @@
 #pragma once
-// The keys dialog: the functions of the programmable keys PF1 and PF2. A view over
-// EditorState::form6; OK stores both, Cancel and the close box only hide.
-#include <QDialog>
+// The keys dialog: the functions of the programmable keys PF1 and PF2, over the keys draft. OK
+// stores both, Cancel and the close box only hide.
+#include "dialogs/gui/RadioDialog.h"
 
 class QComboBox;
-class QLabel;
-class QPushButton;
 
 namespace tlv {
 
-class MainWindow;
-class RadioPicture;
+// The designer's names of the keys dialog and its controls (their objectNames); the buttons are
+// radio_dialog_names'.
+namespace keys_names {
+inline constexpr char Window[] = "Form6";
+inline constexpr char Pf1Label[] = "Label1";
+inline constexpr char Pf1List[] = "Combo1";
+inline constexpr char Pf2Label[] = "Label2";
+inline constexpr char Pf2List[] = "Combo2";
+inline constexpr char RadioPicture[] = "Image1";
+} // namespace keys_names
 
-class KeysDialog : public QDialog {
+class KeysDialog : public RadioDialog {
     Q_OBJECT
   public:
-    explicit KeysDialog(MainWindow& main);
-
-    void refreshFromState();
-
-    QLabel* pf1Label = nullptr;
-    QComboBox* pf1List = nullptr;
-    QLabel* pf2Label = nullptr;
-    QComboBox* pf2List = nullptr;
-    RadioPicture* radioPicture = nullptr;
-    QPushButton* okButton = nullptr;
-    QPushButton* cancelButton = nullptr;
-
-  public slots:
-    void onOk();
-    void onCancel();
+    KeysDialog(EditorModel& model, QWidget* parent);
 
   private:
-    MainWindow& main_;
-    bool refreshing_ = false;
+    void showDraft() override;
+    std::optional<Notice> confirm() override;
+
+    QComboBox* pf1List_ = nullptr;
+    QComboBox* pf2List_ = nullptr;
 };
 
 } // namespace tlv

@@ -1,88 +1,96 @@
 #pragma once
-// The optional-functions dialog: VOX, scan and priority, PTT ID and duplicate. A view over
-// EditorState::form5; every pick goes into the state at once, OK stores it, Cancel and the
-// close box only hide. Three captions of the scan group form the hidden service switch.
+// The optional-functions dialog: VOX, scan and priority, PTT ID and duplicate, over the
+// optional-functions draft. Every pick goes into the draft at once (the priority lists through
+// their rules), OK checks and stores it, Cancel and the close box only hide. Three captions of
+// the scan group form the hidden switch of the service mode.
 #include "dialogs/ServiceSwitch.h"
+#include "dialogs/gui/RadioDialog.h"
 
-#include <QDialog>
+#include <utility>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QScrollBar;
 
 namespace tlv {
 
-class MainWindow;
-struct EditorState;
-class MessageBoxService;
+struct OptionalFunctionsDraft;
 
-class OptionalFunctionsDialog : public QDialog {
+// The designer's names of the optional-functions dialog and its controls (their objectNames);
+// the buttons are radio_dialog_names'.
+namespace optional_functions_names {
+inline constexpr char Window[] = "Form5";
+inline constexpr char VoxFrame[] = "Frame1";
+inline constexpr char ScanFrame[] = "Frame2";
+inline constexpr char VoxEnableList[] = "Combo6";
+inline constexpr char VoxGainList[] = "Combo7";
+inline constexpr char VoxDelayList[] = "Combo8";
+inline constexpr char VoxToneList[] = "Combo9";
+inline constexpr char CancelOperationBox[] = "Check3";
+inline constexpr char VoxOffOnReceiveBox[] = "Check4";
+inline constexpr char PriorityModeList[] = "Combo11";
+inline constexpr char PriorityChannelList[] = "Combo12";
+inline constexpr char RevertTimeAList[] = "Combo13";
+inline constexpr char RevertTimeBList[] = "Combo14";
+inline constexpr char ReturnChannelList[] = "Combo15";
+inline constexpr char RxResumeDelayBox[] = "Text5";
+inline constexpr char TxResumeDelayBox[] = "Text6";
+inline constexpr char RxResumeDelaySpinner[] = "VScroll1";
+inline constexpr char TxResumeDelaySpinner[] = "VScroll2";
+inline constexpr char PttIdModeList[] = "Combo4";
+inline constexpr char DuplicateList[] = "Combo10";
+inline constexpr char VoxEnableLabel[] = "Label8";
+inline constexpr char VoxGainLabel[] = "Label10";
+inline constexpr char VoxDelayLabel[] = "Label9";
+inline constexpr char VoxToneLabel[] = "Label7";
+inline constexpr char PriorityModeLabel[] = "Label14";
+inline constexpr char PriorityChannelLabel[] = "Label15";
+inline constexpr char RevertTimeALabel[] = "Label17";
+inline constexpr char RevertTimeBLabel[] = "Label16";
+inline constexpr char ReturnChannelLabel[] = "Label18";
+inline constexpr char RxResumeDelayLabel[] = "Label19";
+inline constexpr char TxResumeDelayLabel[] = "Label20";
+inline constexpr char PttIdModeLabel[] = "Label4";
+inline constexpr char DuplicateLabel[] = "Label11";
+} // namespace optional_functions_names
+
+class OptionalFunctionsDialog : public RadioDialog {
     Q_OBJECT
   public:
-    explicit OptionalFunctionsDialog(MainWindow& main);
+    OptionalFunctionsDialog(EditorModel& model, QWidget* parent);
 
-    // Shows the state's control values.
-    void refreshFromState();
+    // The hidden switch's clicks so far.
     const ServiceSwitch& serviceSwitch() const { return serviceSwitch_; }
 
-    QGroupBox* voxFrame = nullptr;  // VOX
-    QGroupBox* scanFrame = nullptr; // scan
-    QComboBox* voxEnableList = nullptr;
-    QComboBox* voxGainList = nullptr;
-    QComboBox* voxDelayList = nullptr;
-    QComboBox* voxToneList = nullptr;
-    QCheckBox* cancelOperationBox = nullptr;
-    QCheckBox* voxOffOnReceiveBox = nullptr;
-    QComboBox* priorityModeList = nullptr;
-    QComboBox* priorityChannelList = nullptr;
-    QComboBox* revertTimeAList = nullptr;
-    QComboBox* revertTimeBList = nullptr;
-    QComboBox* returnChannelList = nullptr;
-    QLineEdit* rxResumeDelayBox = nullptr;
-    QLineEdit* txResumeDelayBox = nullptr;
-    QScrollBar* rxResumeDelaySpinner = nullptr;
-    QScrollBar* txResumeDelaySpinner = nullptr;
-    QComboBox* pttIdModeList = nullptr;
-    QComboBox* duplicateList = nullptr;
-    QLabel* voxEnableLabel = nullptr;
-    QLabel* voxGainLabel = nullptr;
-    QLabel* voxDelayLabel = nullptr;
-    QLabel* voxToneLabel = nullptr;
-    QLabel* priorityModeLabel = nullptr;
-    QLabel* priorityChannelLabel = nullptr;
-    QLabel* revertTimeALabel = nullptr;
-    QLabel* revertTimeBLabel = nullptr;
-    QLabel* returnChannelLabel = nullptr;
-    QLabel* rxResumeDelayLabel = nullptr;
-    QLabel* txResumeDelayLabel = nullptr;
-    QLabel* pttIdModeLabel = nullptr;
-    QLabel* duplicateLabel = nullptr;
-    QPushButton* okButton = nullptr;
-    QPushButton* cancelButton = nullptr;
-
-  public slots:
-    void onOk();
-    void onCancel();
-    // A click on one of the three switch captions.
-    void serviceCaptionClicked(ServiceCaption caption);
-    // The service mode was switched off: the click sequence starts from scratch.
-    void resetServiceSwitch();
-
   private:
+    using ListSetting = int OptionalFunctionsDraft::*;
+
     void buildVoxGroup();
     void buildScanGroup();
     void buildLowerControls();
+    // A list of the draft's setting; the lists of the priority rules take their picks through
+    // the rules.
+    QComboBox* addList(QWidget* parent, const char* name, const QStringList& entries,
+                       ListSetting setting);
     void connectControls();
-    EditorState& state();
-    MessageBoxService& box();
+    void showDraft() override;
+    std::optional<Notice> confirm() override;
+    // A click on one of the three switch captions.
+    void serviceCaptionClicked(ServiceCaption caption);
 
-    MainWindow& main_;
+    std::vector<std::pair<QComboBox*, ListSetting>> lists_;
+    QComboBox* priorityModeList_ = nullptr;
+    QComboBox* priorityChannelList_ = nullptr;
+    QCheckBox* cancelOperationBox_ = nullptr;
+    QCheckBox* voxOffOnReceiveBox_ = nullptr;
+    QLineEdit* rxResumeDelayBox_ = nullptr;
+    QLineEdit* txResumeDelayBox_ = nullptr;
+    QScrollBar* rxResumeDelaySpinner_ = nullptr;
+    QScrollBar* txResumeDelaySpinner_ = nullptr;
     ServiceSwitch serviceSwitch_;
-    bool refreshing_ = false;
 };
 
 } // namespace tlv

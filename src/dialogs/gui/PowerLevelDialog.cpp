@@ -2,8 +2,7 @@
 
 #include "dialogs/DialogState.h"
 #include "dialogs/gui/DialogWidgets.h"
-#include "editor/gui/MainWindow.h"
-#include "localisation/gui/DesignText.h"
+#include "editor/gui/EditorModel.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -15,111 +14,90 @@
 
 namespace tlv {
 
-// The designer's names of the power-level dialog and its controls: each control's objectName, by
-// which the caption table addresses its texts and the language code and the tests find it.
-namespace power_level_names {
-constexpr char Window[] = "Form2";
-constexpr char HighPowerFrame[] = "Frame1";
-constexpr char HighPowerSlider[] = "Slider1";
-constexpr char HighPowerMinLabel[] = "Label3";
-constexpr char HighPowerMaxLabel[] = "Label8";
-constexpr char HighPowerValue[] = "Lblpower1";
-constexpr char LowPowerFrame[] = "Frame2";
-constexpr char LowPowerSlider[] = "Slider3";
-constexpr char LowPowerMinLabel[] = "Label6";
-constexpr char LowPowerMaxLabel[] = "Label7";
-constexpr char LowPowerValue[] = "Lblpower3";
-constexpr char OkButton[] = "Command1";
-} // namespace power_level_names
+namespace {
 
 namespace name = power_level_names;
 
-PowerLevelDialog::PowerLevelDialog(MainWindow& main) : QDialog(&main), main_(main) {
-    setObjectName(QString::fromLatin1(name::Window));
-    setWindowTitle(QStringLiteral("Debug"));
-    setModal(false);
-    highPowerFrame = buildLevelFrame(
-        name::HighPowerFrame, DesignText(name::Window, name::HighPowerFrame), highPowerSlider,
-        name::HighPowerSlider, highPowerMinLabel, name::HighPowerMinLabel, highPowerMaxLabel,
-        name::HighPowerMaxLabel, highPowerValue, name::HighPowerValue);
-    lowPowerFrame = buildLevelFrame(
-        name::LowPowerFrame, DesignText(name::Window, name::LowPowerFrame), lowPowerSlider,
-        name::LowPowerSlider, lowPowerMinLabel, name::LowPowerMinLabel, lowPowerMaxLabel,
-        name::LowPowerMaxLabel, lowPowerValue, name::LowPowerValue);
-    okButton = makeButton(this, name::OkButton, DesignText(name::Window, name::OkButton));
-    okButton->setFixedSize(twips(1095), twips(375));
+} // namespace
+
+PowerLevelDialog::PowerLevelDialog(EditorModel& model, QWidget* parent)
+    : RadioDialog(model, name::Window, QStringLiteral("Debug"), parent) {
+    QGroupBox* highFrame = buildLevelFrame(high_, {name::HighPowerFrame, name::HighPowerSlider,
+                                                   name::HighPowerMinLabel, name::HighPowerMaxLabel,
+                                                   name::HighPowerValue});
+    QGroupBox* lowFrame =
+        buildLevelFrame(low_, {name::LowPowerFrame, name::LowPowerSlider, name::LowPowerMinLabel,
+                               name::LowPowerMaxLabel, name::LowPowerValue});
+    QPushButton* ok = makeOkButton();
+    ok->setFixedSize(twips(1095), twips(375));
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(okButton);
+    buttons->addWidget(ok);
     buttons->addStretch();
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(highPowerFrame);
-    layout->addWidget(lowPowerFrame);
+    layout->addWidget(highFrame);
+    layout->addWidget(lowFrame);
     layout->addLayout(buttons);
     setFixedWidth(twips(5400));
 
-    connect(highPowerSlider, &QSlider::valueChanged, this, [this](int value) {
-        highPowerValue->setText(QString::number(value));
-        if (refreshing_) return;
-        main_.state().powerLevels.highLevel = value;
-        main_.state().powerLevels.highLevelText = std::to_string(value);
-    });
-    connect(lowPowerSlider, &QSlider::valueChanged, this, [this](int value) {
-        lowPowerValue->setText(QString::number(value));
-        if (refreshing_) return;
-        main_.state().powerLevels.lowLevel = value;
-        main_.state().powerLevels.lowLevelText = std::to_string(value);
-    });
-    connect(okButton, &QPushButton::clicked, this, &PowerLevelDialog::onOk);
-    connect(&main_, &MainWindow::refreshed, this, &PowerLevelDialog::refreshFromState);
-    connect(&main_, &MainWindow::serviceModeSwitchedOn, this, &PowerLevelDialog::refreshFromState);
-    connect(&main_, &MainWindow::serviceModeSwitchedOff, this, &PowerLevelDialog::refreshFromState);
-    refreshFromState();
+    const std::array<std::pair<Level*, int PowerLevelsDraft::*>, 2> levels{
+        {{&high_, &PowerLevelsDraft::high}, {&low_, &PowerLevelsDraft::low}}};
+    const std::array<std::string PowerLevelsDraft::*, 2> texts{&PowerLevelsDraft::highText,
+                                                               &PowerLevelsDraft::lowText};
+    for (std::size_t i = 0; i < levels.size(); ++i) {
+        Level& level = *levels[i].first;
+        connect(level.slider, &QSlider::valueChanged, this,
+                [this, &level, value = levels[i].second, text = texts[i]](int position) {
+                    level.value->setText(QString::number(position));
+                    if (loading()) return;
+                    drafts().powerLevels.*value = position;
+                    drafts().powerLevels.*text = std::to_string(position);
+                });
+    }
+    // The sliders follow the service mode.
+    connect(&model, &EditorModel::serviceModeChanged, this, &PowerLevelDialog::load);
+    load();
 }
 
-QGroupBox* PowerLevelDialog::buildLevelFrame(const char* frameName, const QString& caption,
-                                             QSlider*& slider, const char* sliderName, QLabel*& low,
-                                             const char* lowName, QLabel*& high,
-                                             const char* highName, QLabel*& value,
-                                             const char* valueName) {
-    auto* frame = new QGroupBox(caption, this);
+QGroupBox* PowerLevelDialog::buildLevelFrame(Level& level,
+                                             const std::array<const char*, 5>& names) {
+    const auto [frameName, sliderName, lowName, highName, valueName] = names;
+    auto* frame = new QGroupBox(designText(frameName), this);
     frame->setObjectName(QString::fromLatin1(frameName));
-    slider = new QSlider(Qt::Horizontal, frame);
-    slider->setObjectName(QString::fromLatin1(sliderName));
-    slider->setRange(0, 255);
-    slider->setSingleStep(1);
-    slider->setPageStep(5);
-    slider->setTickPosition(QSlider::TicksBelow);
-    slider->setTickInterval(16);
-    low = makeLabel(frame, lowName, DesignText(name::Window, lowName));
-    high = makeLabel(frame, highName, DesignText(name::Window, highName));
-    value = makeLabel(frame, valueName, QStringLiteral("0"));
-    value->setAlignment(Qt::AlignCenter);
-    value->setMinimumWidth(twips(600));
+    level.slider = new QSlider(Qt::Horizontal, frame);
+    level.slider->setObjectName(QString::fromLatin1(sliderName));
+    level.slider->setRange(0, 255);
+    level.slider->setSingleStep(1);
+    level.slider->setPageStep(5);
+    level.slider->setTickPosition(QSlider::TicksBelow);
+    level.slider->setTickInterval(16);
+    QLabel* low = makeLabel(frame, lowName, designText(lowName));
+    QLabel* high = makeLabel(frame, highName, designText(highName));
+    level.value = makeLabel(frame, valueName, QStringLiteral("0"));
+    level.value->setAlignment(Qt::AlignCenter);
+    level.value->setMinimumWidth(twips(600));
     auto* grid = new QGridLayout(frame);
     grid->addWidget(low, 0, 0);
-    grid->addWidget(slider, 0, 1);
+    grid->addWidget(level.slider, 0, 1);
     grid->addWidget(high, 0, 2);
-    grid->addWidget(value, 1, 1);
+    grid->addWidget(level.value, 1, 1);
     return frame;
 }
 
-void PowerLevelDialog::refreshFromState() {
-    refreshing_ = true;
-    const PowerLevels& form = main_.state().powerLevels;
-    highPowerSlider->setValue(form.highLevel);
-    lowPowerSlider->setValue(form.lowLevel);
-    highPowerValue->setText(qs(form.highLevelText));
-    lowPowerValue->setText(qs(form.lowLevelText));
-    highPowerSlider->setEnabled(form.slidersEnabled);
-    lowPowerSlider->setEnabled(form.slidersEnabled);
-    refreshing_ = false;
+void PowerLevelDialog::showDraft() {
+    const PowerLevelsDraft& draft = drafts().powerLevels;
+    high_.slider->setValue(draft.high);
+    low_.slider->setValue(draft.low);
+    high_.value->setText(QString::fromStdString(draft.highText));
+    low_.value->setText(QString::fromStdString(draft.lowText));
+    high_.slider->setEnabled(draft.slidersEnabled);
+    low_.slider->setEnabled(draft.slidersEnabled);
 }
 
-void PowerLevelDialog::onOk() {
-    StorePowerLevels(main_.state());
-    hide();
+std::optional<Notice> PowerLevelDialog::confirm() {
+    StorePowerLevels(state());
+    return std::nullopt;
 }
 
 } // namespace tlv

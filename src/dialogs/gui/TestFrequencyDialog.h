@@ -1,17 +1,21 @@
 #pragma once
-// The test-frequency dialog: sixteen receive/transmit pairs in the grid testFrequencyGrid. A view
-// over EditorState::form4; every commit is normalised into the state at once, OK stores the grid,
-// Cancel and the close box only hide.
-#include <QDialog>
+// The test-frequency dialog: sixteen receive/transmit pairs in a grid, over the test-frequency
+// draft. Every committed cell is normalised into the draft at once, OK checks and stores the
+// grid, Cancel and the close box only hide.
+#include "dialogs/gui/RadioDialog.h"
+
 #include <QTableWidget>
 
 #include <functional>
 
-class QPushButton;
-
 namespace tlv {
 
-class MainWindow;
+// The designer's names of the test-frequency dialog and its grid (their objectNames); the
+// buttons are radio_dialog_names'.
+namespace test_frequency_names {
+inline constexpr char Window[] = "Form4";
+inline constexpr char Grid[] = "mfgrid1";
+} // namespace test_frequency_names
 
 // The grid: row r (0-based) is test channel r + 1, column 0 the channel number, columns 1 and
 // 2 receive and transmit; the header row is the table's horizontal header. An editor opens only
@@ -30,28 +34,19 @@ class TestFrequencyGrid : public QTableWidget {
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
 };
 
-class TestFrequencyDialog : public QDialog {
+class TestFrequencyDialog : public RadioDialog {
     Q_OBJECT
   public:
-    explicit TestFrequencyDialog(MainWindow& main);
+    TestFrequencyDialog(EditorModel& model, QWidget* parent);
     ~TestFrequencyDialog() override;
 
-    void refreshFromState();
-
-    TestFrequencyGrid* testFrequencyGrid = nullptr;
-    QPushButton* okButton = nullptr;
-    QPushButton* cancelButton = nullptr;
-
-  public slots:
-    void onOk();
-    void onCancel();
-
   private:
-    void cellCommitted(QTableWidgetItem* item);
+    void buildGrid();
+    void showDraft() override;
+    std::optional<Notice> confirm() override;
     void commitCell(int row, int column, const QString& text);
 
-    MainWindow& main_;
-    bool refreshing_ = false;
+    TestFrequencyGrid* grid_ = nullptr;
 };
 
 } // namespace tlv

@@ -1,81 +1,68 @@
 #pragma once
 // The in-cell editors of the channel table: the frequency editor, the tone list and the option
-// lists of columns 5..8. A left press, Enter or F2 on a cell opens its editor, and so does a
-// character typed on it, which starts the editor's text. The editor covers the cell, commits
+// lists of columns 5..8. The table opens them (a left press, Enter or F2 on a cell, or a
+// character typed on it, which starts the editor's text). The editor covers the cell, commits
 // through the editing rules on Enter or when it loses the focus, and hands the focus back to
 // the table; Escape closes it and keeps the cell as it was; Tab and Shift+Tab commit it and
-// move on past the table. At most one is shown.
+// move on past the table. At most one is shown. The cell being edited and the click that armed
+// the table are kept here (CellCursor), not in the editor state.
 #include "editor/EditingRules.h"
 
 #include <QObject>
+#include <QString>
+
 #include <array>
 #include <string>
 
 class QComboBox;
 class QKeyEvent;
 class QLineEdit;
-class QMouseEvent;
-class QTableWidget;
 class QWidget;
 
 namespace tlv {
 
-class MainWindow;
-
-// The window's message box; one that answers Cancel when the window was given none.
-MessageBoxService& WindowMessageBox(MainWindow& form);
+class ChannelTable;
+class EditorModel;
 
 class CellEditors : public QObject {
     Q_OBJECT
   public:
-    // Creates the editors, hidden, over the channel table of `form`, and starts watching the table.
-    explicit CellEditors(MainWindow& form);
-
-    // Frequency editor: nine characters, centred, pale yellow.
-    QLineEdit* frequencyEditor = nullptr;
-    // Tone list: the 261 tone entries; the user may also type.
-    QComboBox* toneList = nullptr;
-    // Option lists, pick only: [5] power, [6] transmit inhibit, [7] bandwidth, [8] scan
-    // add (indices 0..4 unused).
-    std::array<QComboBox*, 9> optionLists{};
-
-    // The editor shown, CellEditor::None when idle.
-    CellEditor shown() const { return shown_; }
-    // The widget of the editor shown, nullptr when idle.
-    QWidget* shownWidget() const;
-
-    // Commits the editor shown (as its focus loss does) and hides it.
-    void closeEditor();
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-  private:
     // What opened an editor: a left press (a drop-down opens when the button is released, so
     // that the release does not close it again), Enter or F2 (a drop-down opens at once), or a
     // typed character (which starts the editor's text; no drop-down).
     enum class OpenedBy { Press, Key, Typing };
 
-    QTableWidget* table() const;
+    // Creates the editors, hidden, over the viewport of `table`.
+    CellEditors(ChannelTable& table, EditorModel& model);
 
-    // The table's events.
-    bool onTablePress(QMouseEvent* event);
-    bool onTableRelease();
-    bool onTableKey(QKeyEvent* event);
-    // Opens the editor of cell (row, column) when a left press or a key armed it.
-    void onCellSelected(int row, int column, OpenedBy openedBy);
+    // The editor shown, CellEditor::None when idle.
+    CellEditor shown() const { return shown_; }
+    // The cell edited last, and whether the table is armed to open an editor.
+    const CellCursor& cursor() const { return cursor_; }
 
-    // The table's own keys while no editor is shown (see the bindings in CellEditors.cpp).
-    // Each returns true when it used the key.
-    bool openCurrentCell(QKeyEvent* event);
-    bool leaveTableForward(QKeyEvent* event);
-    bool leaveTableBackward(QKeyEvent* event);
-    bool extendChosenRows(QKeyEvent* event);
-    bool startTyping(QKeyEvent* event);
-    // Gives the focus to the control after (or before) the table, as Tab (Shift+Tab) does.
-    void leaveTable(bool forward);
-    // Keeps the current cell on the channels' editable cells (rows 1..16, columns 1..8).
-    void keepCurrentCellOnChannels(int row, int column);
+    // Opens the editor a selection of cell (row, column) asks for (SelectCell).
+    void open(int row, int column, OpenedBy openedBy);
+    // A character typed on cell (row, column) while no editor is shown: true when it opened the
+    // cell's editor and started its text.
+    bool openByTyping(int row, int column, int code);
+    // The button of the press that opened an editor was released: its drop-down opens now.
+    void pressReleased();
+    // Commits the editor shown (as its focus loss does) and hides it.
+    void closeEditor();
+    // A press on the table: the editor shown is committed, nothing waits for the release.
+    void closeForPress();
+
+  signals:
+    // The text the status line shows while a cell is edited (the band's limits while a
+    // frequency is typed); empty when nothing is edited.
+    void editingHint(const QString& text);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    QWidget* shownWidget() const;
+    ChannelCell cell() const { return cursor_.cell; }
 
     void openFrequencyEditor();
     void openToneList(OpenedBy openedBy);
@@ -85,9 +72,9 @@ class CellEditors : public QObject {
     void placeOverCell(QWidget* editor, bool sameHeight);
     void showEditor(QWidget* editor, CellEditor kind);
 
-    // Keys every editor shares: Escape, Tab and Shift+Tab (also with Ctrl). True when used.
+    // Keys (CellEditorKeys.cpp). Each returns true when the key was used.
+    // Escape, Tab and Shift+Tab (also with Ctrl), which every editor shares.
     bool onEditorKey(QKeyEvent* event);
-    // Key filters. Return true when the key was consumed.
     bool onFrequencyKey(QKeyEvent* event);
     bool onToneKey(QKeyEvent* event);
     bool onTonePopupKey(QKeyEvent* event);
@@ -99,23 +86,31 @@ class CellEditors : public QObject {
     void onTonePicked(int position);
     void onOptionPicked(int column, int position);
 
-    // Closes the editor shown without writing anything: the cell stays as it was.
-    void cancelEditor();
     // Hides the editor shown without committing, and gives the focus to the table.
-    CellEditor hideShown();
+    void hideShown();
     void refresh();
+    // The cell's text when its editor opened differs from its text now: the table was
+    // rewritten under the open editor (a file opened, a radio read, New, a language change),
+    // and the editor is closed without writing, so that nothing lands in a channel the user no
+    // longer sees.
     bool cellRewrittenBehind() const;
+    std::string cellText() const;
 
-    MainWindow& form_;
-    EditorState& state_;
+    ChannelTable& table_;
+    EditorModel& model_;
+    // Frequency editor: nine characters, centred, pale yellow.
+    QLineEdit* frequencyEditor_ = nullptr;
+    // Tone list: the 261 tone entries; the user may also type.
+    QComboBox* toneList_ = nullptr;
+    // Option lists, pick only: [5] power, [6] transmit inhibit, [7] bandwidth, [8] scan add
+    // (indices 0..4 unused).
+    std::array<QComboBox*, kTableCols> optionLists_{};
+    CellCursor cursor_;
     CellEditor shown_ = CellEditor::None;
     // The tone list's selected position: the entry last picked, -1 after typing.
     int toneSelected_ = -1;
     // The drop-down that opens when the press that opened its list is released.
     QComboBox* dropDownOnRelease_ = nullptr;
-    // The text of the edited cell when its editor opened. When the table is rewritten under an
-    // open editor (a file opened, a radio read, New, a language change), the editor is closed
-    // without writing, so that nothing lands in a channel the user no longer sees.
     std::string openedText_;
 };
 

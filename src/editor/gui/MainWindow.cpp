@@ -1,4 +1,4 @@
-// The main window's start-up sequence and the end of the program.
+// The main window's start-up sequence, its layout and the end of the program.
 #include "editor/gui/MainWindow.h"
 
 #include "dialogs/gui/DialogWidgets.h"
@@ -8,21 +8,31 @@
 #include "dialogs/gui/PowerLevelDialog.h"
 #include "dialogs/gui/TestFrequencyDialog.h"
 #include "editor/ParameterFile.h"
-#include "editor/Startup.h"
 #include "editor/gui/CellEditors.h"
+#include "editor/gui/ChannelTable.h"
+#include "editor/gui/DocumentCommands.h"
+#include "editor/gui/EditCommands.h"
+#include "editor/gui/EditorModel.h"
+#include "editor/gui/MainWindowNames.h"
+#include "editor/gui/SettingsPanels.h"
 #include "help/gui/AboutDialog.h"
+#include "link/TransferSession.h"
 #include "link/gui/RadioLinkWiring.h"
+#include "link/qt/TransferController.h"
 #include "localisation/StartupLanguage.h"
+#include "localisation/gui/DesignText.h"
 #include "localisation/gui/LanguageCommands.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QHBoxLayout>
 #include <QLabel>
-#include <QLayout>
 #include <QProgressBar>
 #include <QScrollArea>
-#include <QTableWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
 #include <filesystem>
 
 // The icons live in the resources of the static window library, which the linker would drop
@@ -36,127 +46,217 @@ static void initTlvResources() {
 
 namespace tlv {
 
+namespace {
+
+namespace name = mainwindow_names;
+
+// The client area's scroller, as large as what it holds would like to be: the window starts at
+// the size of its content, and only a smaller window scrolls.
+class ClientScrollArea : public QScrollArea {
+  public:
+    using QScrollArea::QScrollArea;
+    QSize sizeHint() const override {
+        const int frame = 2 * frameWidth();
+        return widget() ? widget()->sizeHint() + QSize(frame, frame) : QScrollArea::sizeHint();
+    }
+};
+
+} // namespace
+
 MainWindow::MainWindow(EditorState& state, AppServices& services, QWidget* parent)
-    : QMainWindow(parent), state_(state), services_(services) {
+    : QMainWindow(parent), model_(new EditorModel(state, services, this)) {
     initTlvResources();
-    buildMenus();
-    buildToolbar();
-    buildChannelTable();
-    buildBandFrame();
-    buildFunctionPanel();
+    setObjectName(QString::fromLatin1(name::Window));
+    setWindowTitle(DesignText(name::Window, {}, CaptionItem::WindowTitle));
+    menus_ = BuildMainMenus(*this);
+    toolbar_ = BuildMainToolbar(*this);
+    table_ = new ChannelTable(this);
+    bandFrame_ = new BandFrame(*model_, this);
+    functionPanel_ = new FunctionPanel(*model_, this);
     buildLayout();
     setKeyboardOrder();
-    connectCommands();
-    connectPanelLists();
-    runStartup();
-    cellEditors = new CellEditors(*this);
-    connectEditCommands();
+    connect(model_, &EditorModel::refreshed, this, &MainWindow::showState);
+    connect(model_, &EditorModel::changed, this, &MainWindow::showTitle);
+
+    // The start-up, one step each, in order.
+    createDialogs();
+    readParameterFile();
+    ApplyStartupCaptions(*this, *model_);
+    startRadioLink();
+    functionPanel_->fillTimeOutList();
+    RunStartup(state, startup_);
+    transferProgress_->setVisible(false);
+    transferStatus_->setVisible(false);
+    model_->matchDocument({});
+    model_->refresh();
+    table_->setCurrentCell(-1, -1);
+    table_->setFocus();
+    finishStartup();
 }
 
 MainWindow::~MainWindow() {
-    // The editors stop watching the table before the widgets go.
-    delete cellEditors;
+    // The editors stop watching their widgets before the widgets go.
+    delete editors_;
 }
 
-// ---------------------------------------------------------------------------------------------
-// Start-up
+// ---- Building ----------------------------------------------------------------------------
 
-void MainWindow::runStartup() {
-    createDialogs();
-    setColumnWidths();
-    centreColumns();
-    setRowHeights();
-    shadeEvenRows();
-    readParameterFile();
-    // The default power levels are part of the core start-up below.
-    decideLanguage();
-    applyLanguageCaptions();
-    loadPortDialog();
-    connectTransferGuard();
-    fillTimeOutList();
-    runCoreStartup();
-    hideTransferControls();
-    editorMatches({});
-    refreshFromState();
-    channelTable->setCurrentCell(-1, -1);
-    channelTable->setFocus();
+void MainWindow::buildLayout() {
+    editingHint_ = makeLabel(this, name::EditingHint, {});
+    editingHint_->hide();
+    transferStatus_ = makeLabel(this, name::TransferStatus, {});
+    transferProgress_ = new QProgressBar(this);
+    transferProgress_->setObjectName(QString::fromLatin1(name::TransferProgress));
+    transferProgress_->setRange(0, kProgressMaximum);
+    transferProgress_->setValue(0);
+    transferProgress_->setTextVisible(false);
+    // Shown only while the last automatic backup could not be saved.
+    backupNotice_ = makeLabel(this, name::BackupNotice, {});
+    backupNotice_->setVisible(false);
+    rightsLine_ = makeLabel(this, name::RightsLine, DesignText(name::Window, name::RightsLine));
+    rightsLine_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    QPalette rightsPalette = rightsLine_->palette();
+    rightsPalette.setColor(QPalette::WindowText,
+                           palette().color(QPalette::Disabled, QPalette::WindowText));
+    rightsLine_->setPalette(rightsPalette);
 
-    // Default size: the designed client area, grown by the menu bar and the toolbar. A smaller
-    // window scrolls its client area.
-    // The client's layout computed its sizes before the table was given its size: again.
-    clientArea->widget()->layout()->activate();
-    resize(std::max(twips(12225), clientArea->widget()->minimumSizeHint().width()),
-           sizeHint().height());
+    auto* central = new QWidget(this);
+    central->setObjectName(QString::fromLatin1(name::Client));
+    auto* outer = new QVBoxLayout(central);
+    outer->setContentsMargins(twips(120), twips(120), twips(120), twips(90));
+    outer->setSpacing(twips(90));
+
+    auto* top = new QHBoxLayout;
+    top->setSpacing(twips(90));
+    top->addWidget(table_, 1);
+    auto* side = new QVBoxLayout;
+    side->setSpacing(twips(120));
+    // The frames start a little below the table's top and stay at the top when the window grows.
+    side->addSpacing(twips(300));
+    side->addWidget(bandFrame_);
+    side->addWidget(functionPanel_);
+    side->addStretch(1);
+    top->addLayout(side);
+    outer->addLayout(top, 1);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(twips(120));
+    bottom->addWidget(editingHint_);
+    bottom->addWidget(transferStatus_);
+    bottom->addWidget(transferProgress_, 1);
+    bottom->addWidget(backupNotice_);
+    bottom->addStretch(0);
+    bottom->addWidget(rightsLine_);
+    // The progress bar is no taller than the line of text it replaces, so that showing it during
+    // a transfer never makes the client area taller than the window (which would scroll it).
+    transferProgress_->setMaximumHeight(rightsLine_->sizeHint().height());
+    outer->addLayout(bottom);
+
+    // The client area never shrinks below what shows all sixteen channels and both panels; a
+    // smaller window scrolls it.
+    clientArea_ = new ClientScrollArea(this);
+    clientArea_->setFrameShape(QFrame::NoFrame);
+    clientArea_->setWidgetResizable(true);
+    clientArea_->setFocusPolicy(Qt::NoFocus);
+    clientArea_->setWidget(central);
+    setCentralWidget(clientArea_);
 }
 
-// Every dialog is created once, hidden, before the captions are applied; each shows the editor
-// state and follows it through the refreshed() signal.
+// Tab goes from the channel table through the band list and the six panel lists to the
+// toolbar's buttons and back to the table; the arrows stay inside the table.
+void MainWindow::setKeyboardOrder() {
+    QList<QWidget*> order{table_, bandFrame_->bandList()};
+    for (QComboBox* list : functionPanel_->lists())
+        order << list;
+    for (ToolbarButton button :
+         {ToolbarButton::New, ToolbarButton::Open, ToolbarButton::Save, ToolbarButton::Read,
+          ToolbarButton::Write, ToolbarButton::Service}) {
+        if (QWidget* widget = toolbar_.bar->widgetForAction(toolbar_.button(button))) {
+            widget->setFocusPolicy(Qt::TabFocus);
+            order << widget;
+        }
+    }
+    for (qsizetype i = 0; i + 1 < order.size(); ++i)
+        setTabOrder(order[i], order[i + 1]);
+}
+
+// ---- Start-up ----------------------------------------------------------------------------
+
+// Every dialog is created once, hidden, before the captions are written; each shows its draft
+// of the editor whenever the model shows the state again.
 void MainWindow::createDialogs() {
-    powerLevelDialog = new PowerLevelDialog(*this);
-    testFrequencyDialog = new TestFrequencyDialog(*this);
-    optionalFunctionsDialog = new OptionalFunctionsDialog(*this);
-    keysDialog = new KeysDialog(*this);
-    embeddedTextsDialog = new EmbeddedTextsDialog(*this);
-    aboutDialog = new AboutDialog(*this);
-    rightsLine->setCursor(Qt::PointingHandCursor);
-    rightsLine->installEventFilter(this);
+    powerLevelDialog_ = new PowerLevelDialog(*model_, this);
+    testFrequencyDialog_ = new TestFrequencyDialog(*model_, this);
+    optionalFunctionsDialog_ = new OptionalFunctionsDialog(*model_, this);
+    keysDialog_ = new KeysDialog(*model_, this);
+    embeddedTextsDialog_ = new EmbeddedTextsDialog(*model_, this);
+    aboutDialog_ = new AboutDialog(*model_, this);
+    // The rights line opens the maker's web page.
+    rightsLine_->setCursor(Qt::PointingHandCursor);
+    rightsLine_->installEventFilter(this);
 }
 
 std::string MainWindow::parameterFilePath() const {
-    if (services_.settingsFolder.empty()) return {};
-    return (std::filesystem::path(services_.settingsFolder) / kParameterFileName).string();
+    const std::string& folder = model_->services().settingsFolder;
+    if (folder.empty()) return {};
+    return (std::filesystem::path(folder) / kParameterFileName).string();
 }
 
+// The lock and the port of the last run, and the language: the saved one, unless a start-up
+// request says otherwise (once).
 void MainWindow::readParameterFile() {
     const std::string path = parameterFilePath();
-    if (path.empty()) return;
-    const ParameterBytes bytes = ReadParameterFile(path);
-    startup_.lockByte = bytes.lock;
-    startup_.portNumber = bytes.portNumber;
-    startup_.languageState = bytes.language;
-}
-
-void MainWindow::decideLanguage() {
-    // The saved language, unless a start-up request says otherwise (once).
+    const ParameterBytes saved = path.empty() ? ParameterBytes{} : ReadParameterFile(path);
+    startup_.editingLock = saved.lockOn();
+    startup_.portNumber = saved.portNumber;
     NoLanguageRequest noRequest;
-    startup_.languageState = LoadStartupLanguage(
-        services_.languageRequest ? *services_.languageRequest : noRequest, startup_.languageState);
-    state_.languageState = startup_.languageState;
-    state_.serviceMode = 0;
+    LanguageRequestStore* request = model_->services().languageRequest;
+    startup_.language = LoadStartupLanguage(request ? *request : noRequest, saved.language);
+    EditorState& state = model_->state();
+    state.session.language = startup_.language;
+    state.session.serviceMode = false;
 }
 
-void MainWindow::applyLanguageCaptions() {
-    ApplyStartupCaptions(*this);
+// The port dialog is created hidden and its scan opens the remembered port (or the only one,
+// which then becomes the port number).
+void MainWindow::startRadioLink() {
+    EditorState& state = model_->state();
+    state.session.portNumber = startup_.portNumber;
+    const std::string& settings = model_->services().settingsFolder;
+    const std::string folder =
+        settings.empty() ? QCoreApplication::applicationDirPath().toStdString() : settings;
+    radioLink_ = new RadioLinkWiring(*model_, folder, *this);
+    startup_.portNumber = state.session.portNumber;
+    connectTransfer();
 }
 
-void MainWindow::loadPortDialog() {
-    // The port dialog is created hidden and its scan opens the remembered port (or the only
-    // one, which then becomes the port number).
-    state_.portNumber = startup_.portNumber;
-    std::string folder = services_.settingsFolder.empty()
-                             ? QCoreApplication::applicationDirPath().toStdString()
-                             : services_.settingsFolder;
-    radioLink_ = new RadioLinkWiring(*this, folder);
-    startup_.portNumber = state_.portNumber;
+// The in-cell editors and the commands, the undo history from the start-up state, and the
+// window's first size.
+void MainWindow::finishStartup() {
+    editors_ = new CellEditors(*table_, *model_);
+    table_->setEditors(editors_);
+    connect(editors_, &CellEditors::editingHint, this, [this](const QString& text) {
+        editingHint_->setText(text);
+        editingHint_->setVisible(!text.isEmpty());
+    });
+    editCommands_ = new EditCommands(*model_, *table_, *editors_, menus_, *this);
+    documents_ = new DocumentCommands(*model_, *editors_, *this);
+    connectCommands();
+    model_->startHistory();
+    // The model outlives every window and widget that shows it (an editor still open when the
+    // window goes commits into it): it goes last of the window's children.
+    model_->setParent(nullptr);
+    model_->setParent(this);
+
+    // Default size: the designed client area, grown by the menu bar and the toolbar. A smaller
+    // window scrolls its client area. The client's layout computed its sizes before the table
+    // was given its size: again.
+    clientArea_->widget()->layout()->activate();
+    resize(std::max(twips(12225), clientArea_->widget()->minimumSizeHint().width()),
+           sizeHint().height());
 }
 
-void MainWindow::fillTimeOutList() {
-    timeOutList->clear();
-    for (int n = 1; n <= 40; ++n)
-        timeOutList->addItem(QString::number(n * 15) + QStringLiteral(" S"));
-}
-
-void MainWindow::runCoreStartup() {
-    RunStartup(state_, startup_);
-}
-
-void MainWindow::hideTransferControls() {
-    transferProgress->setVisible(false);
-    transferStatus->setVisible(false);
-}
-
-// ---------------------------------------------------------------------------------------------
-// The end of the program
+// ---- The end of the program --------------------------------------------------------------
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (!unloaded_ && !mayClose()) {
@@ -165,6 +265,26 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
     unload();
     event->accept();
+}
+
+// The close box and Quit: a running transfer is stopped only after a Yes, then unsaved changes
+// are settled.
+bool MainWindow::mayClose() {
+    if (!stopTransferToClose()) return false;
+    bool asked = false;
+    return documents_->settleUnsavedChanges(asked);
+}
+
+bool MainWindow::stopTransferToClose() {
+    TransferController& transfer = radioLink_->transfer();
+    if (!transfer.running()) return true;
+    const bool writing = transfer.session().direction() == TransferDirection::Write;
+    if (model_->services().msgBox != nullptr &&
+        model_->show(writing ? msg::StopWriteAndQuit : msg::StopReadAndQuit) != IdYes)
+        return false;
+    // The transfer may have ended while the question was open; then there is nothing to stop.
+    transfer.stop();
+    return true;
 }
 
 void MainWindow::unload() {
@@ -181,8 +301,9 @@ void MainWindow::writeParameterFile() {
     // A file that cannot be written is skipped: the program ends all the same.
     const std::string path = parameterFilePath();
     if (path.empty()) return;
+    const EditorSession& session = model_->state().session;
     WriteParameterFile(
-        path, MakeParameterBytes(state_.editingLock, state_.portNumber, state_.languageState));
+        path, MakeParameterBytes(session.editingLock, session.portNumber, session.language));
 }
 
 } // namespace tlv

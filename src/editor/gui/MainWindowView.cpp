@@ -1,196 +1,240 @@
-// Rendering the editor state in the main window: the channel table's cells, column widths and
-// shading, the panel lists, the band list and the editing lock.
+// The main window's commands joined to what they run, and the window as a view: the state shown
+// in the table, the frames and the title, the editing lock, and the commands a transfer holds.
 #include "editor/gui/MainWindow.h"
 
-#include "dialogs/gui/DialogWidgets.h"
-#include "editor/gui/DropDownComboBox.h"
+#include "editor/gui/CellEditors.h"
+#include "editor/gui/ChannelTable.h"
+#include "editor/gui/DocumentCommands.h"
+#include "editor/gui/EditCommands.h"
+#include "editor/gui/EditorModel.h"
+#include "editor/gui/SettingsPanels.h"
+#include "help/gui/HelpServices.h"
+#include "image/FileCommands.h"
+#include "link/gui/PortDialog.h"
+#include "link/gui/RadioLinkWiring.h"
+#include "link/qt/SerialLink.h"
+#include "link/qt/TransferController.h"
+#include "localisation/CaptionTables.h"
 #include "localisation/WindowTexts.h"
+#include "localisation/gui/LanguageCommands.h"
 
 #include <QAction>
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDialog>
 #include <QEvent>
-#include <QGroupBox>
+#include <QFile>
 #include <QLabel>
-#include <QTableWidget>
+#include <QMenu>
+#include <QProgressBar>
 #include <QToolBar>
-#include <cmath>
 
 namespace tlv {
 
-namespace {
+void MainWindow::connectCommands() {
+    const auto on = [this](QAction* action, auto command) {
+        connect(action, &QAction::triggered, this, command);
+    };
+    for (QAction* action : {menus_.newFile, toolbar_.button(ToolbarButton::New)})
+        on(action, [this] { documents_->newDocument(); });
+    for (QAction* action : {menus_.open, toolbar_.button(ToolbarButton::Open)})
+        on(action, [this] { documents_->open(); });
+    for (QAction* action : {menus_.save, toolbar_.button(ToolbarButton::Save)})
+        on(action, [this] { documents_->save(); });
+    for (QAction* action : {menus_.read, toolbar_.button(ToolbarButton::Read)})
+        on(action, [this] { readFromRadio(); });
+    for (QAction* action : {menus_.write, toolbar_.button(ToolbarButton::Write)})
+        on(action, [this] { radioLink_->startWrite(); });
+    on(toolbar_.button(ToolbarButton::Service), [this] { model_->serviceButtonClicked(); });
+    on(menus_.importFile, [this] { documents_->importFile(); });
+    on(menus_.exportFile, [this] { documents_->exportFile(); });
+    on(menus_.print, [this] { documents_->printChannelCard(); });
+    on(menus_.exportPdf, [this] { documents_->exportChannelCardPdf(); });
+    connect(menus_.quit, &QAction::triggered, this, &QWidget::close);
 
-constexpr std::array<int, kTableCols> kColumnTwips{500, 1330, 1000, 1330, 1000,
-                                                   800, 850,  1000, 900};
-constexpr int kChannelRowTwips = 300;
-const QColor kEvenRowColour(192, 192, 255);
+    const std::pair<QAction*, QDialog*> dialogs[] = {
+        {menus_.optionalFunctions, optionalFunctionsDialog_},
+        {menus_.keys, keysDialog_},
+        {menus_.embeddedTexts, embeddedTextsDialog_},
+        {menus_.powerLevels, powerLevelDialog_},
+        {menus_.testFrequencies, testFrequencyDialog_},
+        {menus_.about, aboutDialog_},
+    };
+    for (const auto& [action, dialog] : dialogs)
+        on(action, [this, dialog = dialog] { showDialog(dialog); });
+    on(menus_.lock, [this] { toggleEditingLock(); });
+    on(menus_.port, [this] { radioLink_->showPortDialog(); });
+    const std::pair<QAction*, Language> languages[] = {
+        {menus_.simplifiedChinese, Language::Simplified},
+        {menus_.traditionalChinese, Language::Traditional},
+        {menus_.english, Language::English},
+    };
+    for (const auto& [action, language] : languages)
+        on(action, [this, language = language] { SwitchLanguage(*this, *model_, language); });
+    on(menus_.helpTopics, [this] { openHelp(); });
+    on(menus_.userManual, [this] { openHelp(); });
+    on(menus_.backupFolder, [this] {
+        if (model_->services().msgBox != nullptr)
+            OpenBackupFolder(*model_->services().msgBox, model_->language(),
+                             model_->services().backupFolder);
+    });
+    connect(model_, &EditorModel::serviceModeChanged, this,
+            [this](bool on) { toolbar_.button(ToolbarButton::Service)->setVisible(on); });
+}
 
-} // namespace
+// Shows a modeless dialog, or brings it to the front when it is already shown.
+void MainWindow::showDialog(QDialog* dialog) {
+    dialog->show();
+    dialog->raise();
+    dialog->activateWindow();
+}
 
-void MainWindow::refreshFromState() {
-    refreshing_ = true;
-    for (int row = 0; row < kTableRows; ++row)
-        for (int column = 0; column < kTableCols; ++column)
-            channelTable->item(row, column)->setText(qs(state_.table.at(row, column)));
-    // The header texts may have changed language: keep every header readable.
-    setColumnWidths();
-    fitColumnsToWidth();
+void MainWindow::readFromRadio() {
+    if (model_->transferRunning()) return;
+    // A closed port gets its message from the transfer: nothing would replace the editor.
+    bool asked = false;
+    if (radioLink_->link().isOpen() && !documents_->settleUnsavedChanges(asked)) return;
+    radioLink_->startRead();
+}
 
-    const std::array<std::pair<QComboBox*, int>, 6> lists{{
-        {voicePromptList, state_.voicePrompt},
-        {timeOutList, state_.timeOutTimer},
-        {timeOutWarningList, state_.timeOutWarning},
-        {squelchList, state_.squelchLevel},
-        {batterySaveList, state_.batterySave},
-        {beepList, state_.beep},
-    }};
-    for (const auto& [list, position] : lists)
-        list->setCurrentIndex(position >= 0 && position < list->count() ? position : -1);
-    bandList->setCurrentIndex(state_.currentBand >= 0 && state_.currentBand < bandList->count()
-                                  ? state_.currentBand
-                                  : -1);
+void MainWindow::openHelp() {
+    if (model_->services().msgBox != nullptr)
+        OpenUserManual(*model_->services().msgBox, model_->language(),
+                       QCoreApplication::applicationDirPath());
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    // The rights line opens the maker's web page.
+    if (watched == rightsLine_ && event->type() == QEvent::MouseButtonPress &&
+        model_->services().msgBox != nullptr)
+        OpenMakerWebPage(*model_->services().msgBox, model_->language());
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- Showing the state -------------------------------------------------------------------
+
+void MainWindow::showState() {
+    const EditorState& state = model_->state();
+    table_->showState(state);
+    functionPanel_->showState(state);
+    bandFrame_->showState(state);
     applyEditingLock();
     applyToolTips();
-    refreshing_ = false;
     showTitle();
-    emit refreshed();
 }
 
 void MainWindow::applyEditingLock() {
-    lockAction->setChecked(state_.editingLock);
-    bandFrame->setEnabled(!state_.editingLock);
+    const bool locked = model_->state().session.editingLock;
+    const bool transfer = model_->transferRunning();
+    menus_.lock->setChecked(locked);
+    bandFrame_->setEnabled(!locked);
     // A transfer keeps them disabled whatever the lock (setTransferRunning).
-    functionPanel->setEnabled(!state_.editingLock && !transferRunning_);
-    channelTable->setEnabled(!state_.editingLock && !transferRunning_);
-    // A locked table looks it: grey cells (the stripes kept) and grey text.
-    if (cellsShownLocked_ == int(state_.editingLock)) return;
-    cellsShownLocked_ = int(state_.editingLock);
-    for (int row = 0; row < kTableRows; ++row)
-        for (int column = 0; column < kTableCols; ++column)
-            channelTable->item(row, column)
-                ->setBackground(cellBackground(row, column, state_.editingLock));
+    functionPanel_->setEnabled(!locked && !transfer);
+    table_->setEnabled(!locked && !transfer);
+    table_->showLock(locked);
 }
 
-// Header row and number column in the button face; channel rows white, even rows shaded. The
-// channel rows of a locked table turn grey: light grey and the shade's own grey.
-QColor MainWindow::cellBackground(int row, int column, bool locked) const {
-    const bool fixed = row == 0 || column == 0;
-    if (row > 0 && row % 2 == 0) {
-        if (!locked) return kEvenRowColour;
-        const int grey = qGray(kEvenRowColour.rgb());
-        return QColor(grey, grey, grey);
-    }
-    if (fixed) return palette().color(QPalette::Button);
-    return palette().color(locked ? QPalette::Window : QPalette::Base);
+void MainWindow::toggleEditingLock() {
+    bool& locked = model_->state().session.editingLock;
+    locked = !locked;
+    applyEditingLock();
+    editCommands_->update();
 }
 
-// The tooltips of the toolbar, the band and panel lists and the table's columns, in the
-// language in force (written again only when the language changed).
+// The tooltips of the toolbar's buttons in the language in force (written again only when the
+// language changed).
 void MainWindow::applyToolTips() {
-    if (toolTipLanguage_ == state_.languageState) return;
-    toolTipLanguage_ = state_.languageState;
-    const int language = state_.languageState;
-    auto local = [language](const LocalText& text) { return qs(Localise(language, text)); };
+    const Language language = model_->language();
+    if (toolTipLanguage_ == language) return;
+    toolTipLanguage_ = language;
     for (int n = 1; n <= int(tip::ToolbarButtons.size()); ++n)
         if (ToolbarButton(n) != ToolbarButton::Separator)
-            toolbarButton(ToolbarButton(n))->setToolTip(local(tip::ToolbarButtons[n - 1]));
-    bandList->setToolTip(local(tip::BandList));
-    const std::array<QComboBox*, 6> panelLists{voicePromptList, timeOutList,     timeOutWarningList,
-                                               squelchList,     batterySaveList, beepList};
-    for (std::size_t i = 0; i < panelLists.size(); ++i)
-        panelLists[i]->setToolTip(local(tip::PanelLists[i]));
-    for (int column = 0; column < kTableCols; ++column)
-        channelTable->item(0, column)->setToolTip(local(tip::ChannelColumns[column]));
+            toolbar_.button(ToolbarButton(n))
+                ->setToolTip(
+                    QString::fromStdString(Localise(language, tip::ToolbarButtons[n - 1])));
 }
 
-void MainWindow::showEditingHint(const QString& text) {
-    editingHint->setText(text);
-    editingHint->setVisible(!text.isEmpty());
-}
-
-// The designed column widths. Where a header text (in the language in force) would not fit
-// its column, the column is widened and the width is taken from columns with room to spare,
-// so that no header is cut short and the table keeps its designed width.
-std::array<int, kTableCols> MainWindow::designedColumnWidths() const {
-    std::array<int, kTableCols> width{};
-    std::array<int, kTableCols> room{};
-    int deficit = 0;
-    int roomTotal = 0;
-    for (int column = 0; column < kTableCols; ++column) {
-        width[column] = twips(kColumnTwips[column]);
-        const QTableWidgetItem* header = channelTable->item(0, column);
-        const int text =
-            header ? channelTable->fontMetrics().horizontalAdvance(header->text()) + 8 : 0;
-        if (text > width[column]) {
-            deficit += text - width[column];
-            width[column] = text;
-        } else {
-            room[column] = width[column] - text;
-            roomTotal += room[column];
-        }
+// The title: "*" when modified, then the caption of the language or "TLV6200-" and the file.
+void MainWindow::showTitle() {
+    QString title;
+    if (!model_->documentPath().empty()) {
+        title = QFile::decodeName(QByteArray::fromStdString(SavedCaption(model_->documentPath())));
+    } else if (const CaptionRow* row =
+                   FindCaption(objectName().toStdString(), {}, CaptionItem::WindowTitle)) {
+        // The title is not converted to Traditional Chinese: it keeps the Simplified text.
+        title = QString::fromStdString(row->text(model_->language()));
     }
-    int remaining = deficit;
-    for (int column = 0; column < kTableCols && remaining > 0; ++column) {
-        if (room[column] == 0) continue;
-        const int share = (deficit * room[column] + roomTotal - 1) / roomTotal;
-        const int take = std::min({room[column], remaining, share});
-        width[column] -= take;
-        remaining -= take;
-    }
-    return width;
+    if (model_->modified()) title.prepend(QLatin1Char('*'));
+    if (windowTitle() != title) setWindowTitle(title);
 }
 
-void MainWindow::setColumnWidths() {
-    const auto designed = designedColumnWidths();
-    for (int column = 0; column < kTableCols; ++column)
-        channelTable->setColumnWidth(column, designed[column]);
-    int total = 0;
-    for (int column = 0; column < kTableCols; ++column)
-        total += channelTable->columnWidth(column);
-    const int frame = 2 * channelTable->frameWidth();
-    channelTable->setMinimumWidth(std::max(total + frame, twips(8835)));
+// ---- Transfers ---------------------------------------------------------------------------
+
+void MainWindow::connectTransfer() {
+    TransferController& transfer = radioLink_->transfer();
+    connect(&transfer, &TransferController::statusTextChanged, transferStatus_, &QLabel::setText);
+    connect(&transfer, &TransferController::statusVisibleChanged, transferStatus_,
+            &QWidget::setVisible);
+    connect(&transfer, &TransferController::progressChanged, this, [this](bool visible, int value) {
+        transferProgress_->setValue(value);
+        transferProgress_->setVisible(visible);
+    });
+    connect(&transfer, &TransferController::controlsEnabledChanged, this, [this](bool enabled) {
+        setTransferControlsEnabled(enabled);
+        setTransferRunning(!enabled);
+    });
+    connect(&transfer, &TransferController::bandListFocusRequested, this, [this] {
+        bandFrame_->setEnabled(true);
+        bandFrame_->bandList()->setFocus();
+    });
+    connect(&transfer, &TransferController::finished, this, &MainWindow::transferFinished);
+    connect(&transfer, &TransferController::backupSaved, this,
+            [this] { backupNotice_->setVisible(false); });
+    connect(&transfer, &TransferController::backupFailed, this, &MainWindow::showBackupFailure);
 }
 
-void MainWindow::centreColumns() {
-    for (int row = 0; row < kTableRows; ++row)
-        for (int column = 0; column < kTableCols; ++column)
-            channelTable->item(row, column)->setTextAlignment(Qt::AlignCenter);
+void MainWindow::setTransferControlsEnabled(bool enabled) {
+    toolbar_.bar->setEnabled(enabled);
+    toolbar_.button(ToolbarButton::Read)->setEnabled(enabled);
+    toolbar_.button(ToolbarButton::Write)->setEnabled(enabled);
+    menus_.programming->setEnabled(enabled);
+    menus_.programming->menuAction()->setEnabled(enabled);
 }
 
-void MainWindow::setRowHeights() {
-    for (int row = 1; row < kTableRows; ++row)
-        channelTable->setRowHeight(row, twips(kChannelRowTwips));
-    int total = 0;
-    for (int row = 0; row < kTableRows; ++row)
-        total += channelTable->rowHeight(row);
-    channelTable->setMinimumHeight(std::max(total + 2 * channelTable->frameWidth(), twips(5190)));
+void MainWindow::setTransferRunning(bool running) {
+    for (QAction* command :
+         {menus_.newFile, menus_.open, menus_.save, menus_.importFile, menus_.exportFile,
+          menus_.print, menus_.exportPdf, menus_.quit, menus_.lock, menus_.port})
+        command->setEnabled(!running);
+    menus_.file->menuAction()->setEnabled(!running);
+    menus_.edit->menuAction()->setEnabled(!running);
+    // The model tells the Edit commands and the dialogs' OK buttons.
+    model_->setTransferRunning(running);
+    // The band frame keeps the state the transfer gave it; the list in it takes no pick.
+    bandFrame_->bandList()->setEnabled(!running);
+    const bool locked = model_->state().session.editingLock;
+    functionPanel_->setEnabled(!running && !locked);
+    table_->setEnabled(!running && !locked);
+    // Another port picked now would cut the transfer off.
+    radioLink_->portDialog()->setEnabled(!running);
 }
 
-void MainWindow::shadeEvenRows() {
-    for (int row = 2; row < kTableRows; row += 2)
-        for (int column = 0; column < kTableCols; ++column)
-            channelTable->item(row, column)->setBackground(cellBackground(row, column, false));
+// A read has filled the editor (the link has shown it): the band frame the read's start enabled
+// stays enabled, also under the editing lock, until the lock is toggled; a successful read is
+// what the editor now matches.
+void MainWindow::transferFinished(TransferOutcome outcome) {
+    if (radioLink_->transfer().session().direction() != TransferDirection::Read) return;
+    bandFrame_->setEnabled(true);
+    if (outcome == TransferOutcome::Success) model_->matchDocument({});
 }
 
-// Shares the width of an enlarged table among the columns in their designed proportions.
-void MainWindow::fitColumnsToWidth() {
-    const int available = channelTable->viewport()->width();
-    const auto widths = designedColumnWidths();
-    int designed = 0;
-    for (int width : widths)
-        designed += width;
-    if (available <= designed) {
-        for (int column = 0; column < kTableCols; ++column)
-            channelTable->setColumnWidth(column, widths[column]);
-        return;
-    }
-    int used = 0;
-    for (int column = 0; column < kTableCols; ++column) {
-        const int width = column + 1 < kTableCols
-                              ? int(std::lround(double(widths[column]) * available / designed))
-                              : available - used;
-        channelTable->setColumnWidth(column, width);
-        used += width;
-    }
+void MainWindow::showBackupFailure(const QString& reason) {
+    backupNotice_->setText(
+        QString::fromStdString(Localise(model_->language(), status::BackupFailed)) +
+        QLatin1Char(' ') + reason);
+    backupNotice_->setToolTip(
+        QFile::decodeName(QByteArray::fromStdString(model_->services().backupFolder)));
+    backupNotice_->setVisible(true);
 }
 
 } // namespace tlv

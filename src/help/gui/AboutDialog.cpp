@@ -2,7 +2,7 @@
 
 #include "dialogs/gui/DialogWidgets.h"
 #include "dialogs/gui/RadioPicture.h"
-#include "editor/gui/MainWindow.h"
+#include "editor/gui/EditorModel.h"
 #include "help/gui/HelpServices.h"
 #include "localisation/gui/DesignText.h"
 
@@ -14,18 +14,6 @@
 
 namespace tlv {
 
-// The designer's names of the about box and its controls: each control's objectName, by which the
-// caption table addresses its texts and the language code and the tests find it.
-namespace about_names {
-constexpr char Window[] = "frmAbout";
-constexpr char RadioPicture[] = "Picture1";
-constexpr char TitleLabel[] = "lblTitle";
-constexpr char VersionLabel[] = "lblVersion";
-constexpr char IssueLabel[] = "Label2";
-constexpr char DeveloperLink[] = "lblDescription";
-constexpr char OkButton[] = "cmdOK";
-} // namespace about_names
-
 namespace name = about_names;
 
 namespace {
@@ -36,22 +24,22 @@ QLabel* designLabel(QWidget* parent, const char* name) {
 
 } // namespace
 
-AboutDialog::AboutDialog(MainWindow& main) : QDialog(&main), main_(main) {
+AboutDialog::AboutDialog(EditorModel& model, QWidget* parent) : QDialog(parent), model_(model) {
     setObjectName(QString::fromLatin1(name::Window));
     setWindowTitle(QStringLiteral("TLV6200"));
     setModal(false);
 
-    radioPicture = new RadioPicture(this);
+    auto* radioPicture = new RadioPicture(this);
     radioPicture->setObjectName(QString::fromLatin1(name::RadioPicture));
     radioPicture->setFixedSize(80, 182);
-    titleLabel = designLabel(this, name::TitleLabel);
+    QLabel* titleLabel = designLabel(this, name::TitleLabel);
     QFont titleFont = titleLabel->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.5);
     titleFont.setBold(true);
     titleLabel->setFont(titleFont);
-    versionLabel = designLabel(this, name::VersionLabel);
-    issueLabel = designLabel(this, name::IssueLabel);
-    developerLink = designLabel(this, name::DeveloperLink);
+    QLabel* versionLabel = designLabel(this, name::VersionLabel);
+    QLabel* issueLabel = designLabel(this, name::IssueLabel);
+    QLabel* developerLink = designLabel(this, name::DeveloperLink);
     QPalette linkPalette = developerLink->palette();
     linkPalette.setColor(QPalette::WindowText, QColor(0, 0, 192));
     developerLink->setPalette(linkPalette);
@@ -60,7 +48,8 @@ AboutDialog::AboutDialog(MainWindow& main) : QDialog(&main), main_(main) {
     developerLink->setFont(linkFont);
     developerLink->setCursor(Qt::PointingHandCursor);
     developerLink->setToolTip(QStringLiteral("https://www.example.com/tlv6200"));
-    okButton = makeButton(this, name::OkButton, DesignText(name::Window, name::OkButton));
+    QPushButton* okButton =
+        makeButton(this, name::OkButton, DesignText(name::Window, name::OkButton));
     okButton->setFixedSize(twips(1095), twips(375));
     okButton->setDefault(true);
 
@@ -85,19 +74,9 @@ AboutDialog::AboutDialog(MainWindow& main) : QDialog(&main), main_(main) {
     layout->addLayout(texts, 1);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    connect(okButton, &QPushButton::clicked, this, &AboutDialog::onOk);
+    connect(okButton, &QPushButton::clicked, this, &QWidget::hide);
     connect(ClickWatcher::watch(developerLink), &ClickWatcher::clicked, this,
-            &AboutDialog::onDeveloperLinkClicked);
-}
-
-void AboutDialog::onOk() {
-    hide();
-}
-
-void AboutDialog::onDeveloperLinkClicked() {
-    MessageBoxService* box = main_.services().msgBox;
-    OpenMakerWebPage(box != nullptr ? *box : SilentMessageBoxService(),
-                     main_.state().languageState);
+            [this] { OpenMakerWebPage(model_.messageBox(), model_.language()); });
 }
 
 } // namespace tlv

@@ -3,32 +3,29 @@
 // web page. Shown modeless; OK and the close box hide it.
 #include <QDialog>
 
-class QLabel;
-class QPushButton;
-
 namespace tlv {
 
-class MainWindow;
-class RadioPicture;
+class EditorModel;
+
+// The designer's names of the about box and its controls (their objectNames).
+namespace about_names {
+inline constexpr char Window[] = "frmAbout";
+inline constexpr char RadioPicture[] = "Picture1";
+inline constexpr char TitleLabel[] = "lblTitle";
+inline constexpr char VersionLabel[] = "lblVersion";
+inline constexpr char IssueLabel[] = "Label2";
+inline constexpr char DeveloperLink[] = "lblDescription";
+inline constexpr char OkButton[] = "cmdOK";
+} // namespace about_names
 
 class AboutDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit AboutDialog(MainWindow& main);
-
-    RadioPicture* radioPicture = nullptr;
-    QLabel* titleLabel = nullptr;
-    QLabel* versionLabel = nullptr;
-    QLabel* issueLabel = nullptr;
-    QLabel* developerLink = nullptr;
-    QPushButton* okButton = nullptr;
-
-  public slots:
-    void onOk();
-    void onDeveloperLinkClicked();
+    // The developer line opens the web page and tells a failure in the model's language.
+    AboutDialog(EditorModel& model, QWidget* parent);
 
   private:
-    MainWindow& main_;
+    EditorModel& model_;
 };
 
 } // namespace tlv

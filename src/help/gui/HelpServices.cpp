@@ -27,26 +27,26 @@ void SetUrlOpener(UrlOpener replacement) {
     opener() = std::move(replacement);
 }
 
-void OpenUserManual(MessageBoxService& box, int languageState, const QString& programFolder) {
+void OpenUserManual(MessageBoxService& box, Language language, const QString& programFolder) {
     const QString path = QFile::decodeName(QByteArray::fromStdString(
-        ManualStartPage(QFile::encodeName(programFolder).toStdString(), languageState)));
+        ManualStartPage(QFile::encodeName(programFolder).toStdString(), language)));
     if (!QFileInfo(path).isFile()) {
-        ShowMessage(box, languageState, msg::HelpFileMissing, path.toStdString());
+        ShowMessage(box, language, msg::HelpFileMissing, path.toStdString());
         return;
     }
     if (!open(QUrl::fromLocalFile(path)))
-        ShowMessage(box, languageState, msg::HelpOpenFailed, path.toStdString());
+        ShowMessage(box, language, msg::HelpOpenFailed, path.toStdString());
 }
 
-void OpenBackupFolder(MessageBoxService& box, int languageState, const std::string& folder) {
+void OpenBackupFolder(MessageBoxService& box, Language language, const std::string& folder) {
     const QString path = QFile::decodeName(QByteArray::fromStdString(folder));
     if (path.isEmpty() || !QDir().mkpath(path) || !open(QUrl::fromLocalFile(path)))
-        ShowMessage(box, languageState, msg::BackupFolderFailed, folder);
+        ShowMessage(box, language, msg::BackupFolderFailed, folder);
 }
 
-void OpenMakerWebPage(MessageBoxService& box, int languageState) {
+void OpenMakerWebPage(MessageBoxService& box, Language language) {
     const QUrl url(QString::fromLatin1(kMakerWebPage));
-    if (!open(url)) ShowMessage(box, languageState, msg::WebPageFailed, kMakerWebPage);
+    if (!open(url)) ShowMessage(box, language, msg::WebPageFailed, kMakerWebPage);
 }
 
 } // namespace tlv

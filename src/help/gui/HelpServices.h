@@ -1,6 +1,8 @@
 #pragma once
 // Opening the user manual and the maker's web page with the desktop's programs. The opener can
 // be replaced (tests record the addresses instead of starting a browser).
+#include "localisation/Language.h"
+
 #include <QString>
 #include <QUrl>
 #include <functional>
@@ -19,13 +21,13 @@ void SetUrlOpener(UrlOpener opener);
 // the installed manual, or the build folder's for a program of the build tree (`programFolder`
 // is the program's folder). A missing manual, or one the desktop cannot open, is reported in a
 // message box in the user's language.
-void OpenUserManual(MessageBoxService& box, int languageState, const QString& programFolder);
+void OpenUserManual(MessageBoxService& box, Language language, const QString& programFolder);
 
 // Opens the maker's web page; a failure is reported in a message box.
-void OpenMakerWebPage(MessageBoxService& box, int languageState);
+void OpenMakerWebPage(MessageBoxService& box, Language language);
 
 // Opens the folder of the automatic backups in the desktop's file manager, creating it first
 // so that it opens before the first backup too; a failure is reported in a message box.
-void OpenBackupFolder(MessageBoxService& box, int languageState, const std::string& folder);
+void OpenBackupFolder(MessageBoxService& box, Language language, const std::string& folder);
 
 } // namespace tlv

@@ -26,16 +26,15 @@ constexpr int twips(int t) {
     return (t + 7) / 15;
 }
 
-QString local(int languageState, const LocalText& text) {
-    return QString::fromStdString(Localise(languageState, text));
+QString local(Language language, const LocalText& text) {
+    return QString::fromStdString(Localise(language, text));
 }
 
 } // namespace
 
-PortDialog::PortDialog(ComPorts& ports, int& portNumber, const int& languageState,
+PortDialog::PortDialog(ComPorts& ports, int& portNumber, const Language& language,
                        MessageBoxService& box, QWidget* parent)
-    : QDialog(parent), ports_(ports), portNumber_(portNumber), languageState_(languageState),
-      box_(box) {
+    : QDialog(parent), ports_(ports), portNumber_(portNumber), language_(language), box_(box) {
     setObjectName(QString::fromLatin1(name::Window));
     setWindowTitle(QStringLiteral("Com"));
     setModal(false);
@@ -96,8 +95,8 @@ void PortDialog::onPortPicked(int index) {
     const ComPorts::Option& option = ports_.option(index);
     const QString detail =
         QStringLiteral("COM%1  %2\n").arg(index + 1).arg(option.device) +
-        DescribeOpenFailure(option.failure, option.device, option.reason, languageState_);
-    ShowMessage(box_, languageState_, msg::PortOpenFailed, detail.toStdString());
+        DescribeOpenFailure(option.failure, option.device, option.reason, language_);
+    ShowMessage(box_, language_, msg::PortOpenFailed, detail.toStdString());
 }
 
 void PortDialog::showOptions() {
@@ -111,18 +110,18 @@ void PortDialog::showOptions() {
         QString text = option.device;
         QString tip = option.device;
         if (option.device.isEmpty()) {
-            tip = local(languageState_, port::NoDevice);
+            tip = local(language_, port::NoDevice);
         } else if (!option.enabled) {
-            text += QLatin1Char('\n') + OpenFailureSummary(option.failure, languageState_);
-            tip += QLatin1Char('\n') + DescribeOpenFailure(option.failure, option.device,
-                                                           option.reason, languageState_);
+            text += QLatin1Char('\n') + OpenFailureSummary(option.failure, language_);
+            tip += QLatin1Char('\n') +
+                   DescribeOpenFailure(option.failure, option.device, option.reason, language_);
             refused = refused || option.failure == SerialLink::OpenFailure::PermissionDenied;
         }
         device->setText(text);
         button->setToolTip(tip);
         device->setToolTip(tip);
     }
-    permissionHint->setText(local(languageState_, port::PermissionHint));
+    permissionHint->setText(local(language_, port::PermissionHint));
     permissionHint->setVisible(refused);
     // Only the checked option shows a mark; the exclusive group cannot show none, so it is
     // switched off while setting.

@@ -5,6 +5,8 @@
 // that a cable plugged in later shows up. Picking a port makes it PortNumber and opens it at
 // once; when it does not open, a message says why. Its close box only hides it (a dialog's
 // close); it lives until the main window ends.
+#include "localisation/Language.h"
+
 #include <QDialog>
 
 #include <array>
@@ -20,9 +22,9 @@ class MessageBoxService;
 class PortDialog : public QDialog {
     Q_OBJECT
   public:
-    // `portNumber` is PortNumber and `languageState` the language in force; both must outlive
-    // the window, as must `box`, which tells why a picked port did not open.
-    PortDialog(ComPorts& ports, int& portNumber, const int& languageState, MessageBoxService& box,
+    // `portNumber` is the editor's port number and `language` the language in force; both must
+    // outlive the window, as must `box`, which tells why a picked port did not open.
+    PortDialog(ComPorts& ports, int& portNumber, const Language& language, MessageBoxService& box,
                QWidget* parent = nullptr);
 
     // The start-up scan; runs once, when the main window loads the window hidden.
@@ -44,7 +46,7 @@ class PortDialog : public QDialog {
   private:
     ComPorts& ports_;
     int& portNumber_;
-    const int& languageState_;
+    const Language& language_;
     MessageBoxService& box_;
 };
 

@@ -1,15 +1,18 @@
 #pragma once
-// The radio link inside the main window: the serial port, the port dialog, the
-// transfer controller with its two timers, and their wiring to the main window's transfer status,
-// progress bar, toolbar (Read and Write buttons), programming menu and band list.
+// The radio link of the main window: the serial port, the port dialog and the transfer
+// controller with its two timers. Read and write start here; a read shows the editor again when
+// it has filled it. The window shows the transfer's status, progress and controls itself, from
+// the controller's signals.
 #include <QObject>
 
 #include <filesystem>
 
+class QWidget;
+
 namespace tlv {
 
 class ComPorts;
-class MainWindow;
+class EditorModel;
 class PortDialog;
 class SerialLink;
 class TransferController;
@@ -18,12 +21,14 @@ class RadioLinkWiring : public QObject {
     Q_OBJECT
   public:
     // During start-up: builds the port table from `settingsFolder`/"ports" and this machine's
-    // serial devices, creates the port window hidden and runs its scan, which may open the
-    // port of form.state().portNumber (or set it by the one-port rule).
-    RadioLinkWiring(MainWindow& form, const std::filesystem::path& settingsFolder);
+    // serial devices, creates the port window hidden over `window` and runs its scan, which may
+    // open the port of the editor's port number (or set it by the one-port rule).
+    RadioLinkWiring(EditorModel& model, const std::filesystem::path& settingsFolder,
+                    QWidget& window);
     ~RadioLinkWiring() override;
 
-    // Read Frequency / Write Frequency (menu, toolbar, Ctrl+R / Ctrl+W).
+    // Read Frequency / Write Frequency (menu, toolbar, Ctrl+R / Ctrl+W); nothing while the
+    // transfer holds the programming commands.
     void startRead();
     void startWrite();
     // Settings > Communication port: shows the port dialog, modeless.
@@ -35,13 +40,12 @@ class RadioLinkWiring : public QObject {
     TransferController& transfer() { return *transfer_; }
 
   private:
-    void setControlsEnabled(bool enabled);
-
-    MainWindow& form_;
     SerialLink* link_;
     ComPorts* ports_;
     TransferController* transfer_;
     PortDialog* portDialog_;
+    // The transfer's controls (toolbar, Read and Write, the programming menu) are enabled.
+    bool controlsEnabled_ = true;
 };
 
 } // namespace tlv

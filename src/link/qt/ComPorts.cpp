@@ -13,8 +13,8 @@ namespace tlv {
 
 namespace {
 
-QString local(int languageState, const LocalText& text) {
-    return QString::fromStdString(Localise(languageState, text));
+QString local(Language language, const LocalText& text) {
+    return QString::fromStdString(Localise(language, text));
 }
 
 } // namespace
@@ -132,11 +132,10 @@ bool ComPorts::choose(int number, int& portNumber) {
     return opened;
 }
 
-bool ComPorts::openByName(const QString& nameOrPath, QString* reason, int languageState) {
+bool ComPorts::openByName(const QString& nameOrPath, QString* reason, Language language) {
     std::string device = table_.resolve(nameOrPath.toStdString());
     if (device.empty()) {
-        if (reason)
-            *reason = nameOrPath + QStringLiteral(": ") + local(languageState, port::NoDevice);
+        if (reason) *reason = nameOrPath + QStringLiteral(": ") + local(language, port::NoDevice);
         return false;
     }
     SerialLink::OpenFailure failure = SerialLink::OpenFailure::None;
@@ -144,22 +143,22 @@ bool ComPorts::openByName(const QString& nameOrPath, QString* reason, int langua
     if (link_.open(QString::fromStdString(device), &failure, &text)) return true;
     if (reason)
         *reason = QString::fromStdString(device) + QStringLiteral(": ") +
-                  DescribeOpenFailure(failure, QString::fromStdString(device), text, languageState);
+                  DescribeOpenFailure(failure, QString::fromStdString(device), text, language);
     return false;
 }
 
-QString OpenFailureSummary(SerialLink::OpenFailure failure, int languageState) {
+QString OpenFailureSummary(SerialLink::OpenFailure failure, Language language) {
     switch (failure) {
     case SerialLink::OpenFailure::NotFound:
-        return local(languageState, port::Missing);
+        return local(language, port::Missing);
     case SerialLink::OpenFailure::InUse:
-        return local(languageState, port::InUse);
+        return local(language, port::InUse);
     case SerialLink::OpenFailure::PermissionDenied:
-        return local(languageState, port::NoPermission);
+        return local(language, port::NoPermission);
     case SerialLink::OpenFailure::Lost:
-        return local(languageState, port::Gone);
+        return local(language, port::Gone);
     case SerialLink::OpenFailure::Other:
-        return local(languageState, port::CannotOpen);
+        return local(language, port::CannotOpen);
     case SerialLink::OpenFailure::None:
         break;
     }
@@ -171,33 +170,31 @@ namespace {
 // Who holds a port in use, named by its lock file; a lock left by a process that has ended
 // keeps the port blocked when it cannot be removed (it belongs to another user). Empty when
 // no lock file names a holder.
-QString lockHolder(const QString& device, int languageState) {
+QString lockHolder(const QString& device, Language language) {
     std::optional<PortLock> lock = FindPortLock(device.toStdString());
     if (!lock || lock->pid == 0) return {};
     std::string process = std::to_string(lock->pid);
     if (!lock->processName.empty()) process += " (" + lock->processName + ")";
     if (lock->running)
-        return QString::fromStdString(
-            Localise(languageState, portstate::LockedBy, process, lock->path));
-    return QString::fromStdString(
-        Localise(languageState, portstate::StaleLock, lock->path, process));
+        return QString::fromStdString(Localise(language, portstate::LockedBy, process, lock->path));
+    return QString::fromStdString(Localise(language, portstate::StaleLock, lock->path, process));
 }
 
 } // namespace
 
 QString DescribeOpenFailure(SerialLink::OpenFailure failure, const QString& device,
-                            const QString& systemText, int languageState) {
-    QStringList lines{OpenFailureSummary(failure, languageState)};
+                            const QString& systemText, Language language) {
+    QStringList lines{OpenFailureSummary(failure, language)};
     if (!systemText.isEmpty()) lines << systemText;
     switch (failure) {
     case SerialLink::OpenFailure::PermissionDenied:
-        lines << local(languageState, port::PermissionHint);
+        lines << local(language, port::PermissionHint);
         break;
     case SerialLink::OpenFailure::InUse:
-        lines << lockHolder(device, languageState);
+        lines << lockHolder(device, language);
         break;
     case SerialLink::OpenFailure::Lost:
-        lines << QString::fromStdString(Localise(languageState, portstate::Lost));
+        lines << QString::fromStdString(Localise(language, portstate::Lost));
         break;
     default:
         break;

@@ -4,7 +4,7 @@
 // open ports by COM name or device path the same way.
 #include "link/PortTable.h"
 #include "link/qt/SerialLink.h"
-#include "localisation/LanguageState.h"
+#include "localisation/Language.h"
 
 #include <QObject>
 #include <QString>
@@ -55,9 +55,9 @@ class ComPorts : public QObject {
     bool choose(int number, int& portNumber);
 
     // Opens a port named "COMn" (by the table) or given by its device path; `reason` says why
-    // not, in the language `languageState`.
+    // not, in `language`.
     bool openByName(const QString& nameOrPath, QString* reason = nullptr,
-                    int languageState = lang::English);
+                    Language language = Language::English);
 
     bool isOpen() const { return link_.isOpen(); }
     const Option& option(int index) const { return options_.at(static_cast<std::size_t>(index)); }
@@ -83,13 +83,12 @@ class ComPorts : public QObject {
     int checked_ = -1;
 };
 
-// Why a port does not open, in a few words ("in use by another program"), in the language
-// `languageState`.
-QString OpenFailureSummary(SerialLink::OpenFailure failure, int languageState);
+// Why a port does not open, in a few words ("in use by another program"), in `language`.
+QString OpenFailureSummary(SerialLink::OpenFailure failure, Language language);
 // Why the port of `device` does not open, for the user: the summary, the system's own text and
 // what to do: for a refused device how to get the permission, for a port in use the holder
 // named by its lock file (and whether it still runs), for a lost one to plug it in again.
 QString DescribeOpenFailure(SerialLink::OpenFailure failure, const QString& device,
-                            const QString& systemText, int languageState);
+                            const QString& systemText, Language language);
 
 } // namespace tlv

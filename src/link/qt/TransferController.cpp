@@ -11,24 +11,20 @@ namespace tlv {
 
 TransferController::TransferController(EditorState& editor, MessageBoxService& box,
                                        SerialLink& link, QObject* parent)
-    : QObject(parent), link_(link), engine_(editor, box, *this) {
+    : QObject(parent), editor_(editor), box_(box), link_(link), session_(editor, *this) {
     supervisionTimer_.setInterval(kSupervisionIntervalMs);
     statusTimer_.setInterval(kStatusIntervalMs);
     supervisionTimer_.setTimerType(Qt::PreciseTimer);
     statusTimer_.setTimerType(Qt::PreciseTimer);
-    connect(&supervisionTimer_, &QTimer::timeout, this, [this] { engine_.onSupervisionTick(); });
-    connect(&statusTimer_, &QTimer::timeout, this, [this] { engine_.onStatusTick(); });
+    connect(&supervisionTimer_, &QTimer::timeout, this, [this] { session_.onSupervisionTick(); });
+    connect(&statusTimer_, &QTimer::timeout, this, [this] { session_.onStatusTick(); });
     connect(&link_, &SerialLink::received, this, [this](const QByteArray& data) {
-        engine_.onBytes(std::span(reinterpret_cast<const uint8_t*>(data.constData()),
-                                  static_cast<std::size_t>(data.size())));
+        session_.onBytes(std::span(reinterpret_cast<const uint8_t*>(data.constData()),
+                                   static_cast<std::size_t>(data.size())));
     });
-    connect(&link_, &SerialLink::breakReceived, this, [this] { engine_.onBreak(); });
+    connect(&link_, &SerialLink::breakReceived, this, [this] { session_.onBreak(); });
     connect(&link_, &SerialLink::lost, this,
-            [this](const QString& device) { engine_.onPortLost(device.toStdString()); });
-}
-
-bool TransferController::start(char direction) {
-    return engine_.StartTransfer(direction);
+            [this](const QString& device) { session_.onPortLost(device.toStdString()); });
 }
 
 bool TransferController::portIsOpen() const {
@@ -56,6 +52,16 @@ void TransferController::setStatusTimer(bool on) {
     }
 }
 
+void TransferController::tell(const Notice& notice) {
+    if (notice.message != nullptr)
+        ShowMessage(box_, editor_.language(), *notice.message, notice.detail);
+}
+
+// Any answer but No goes on.
+bool TransferController::confirmBandMismatch() {
+    return ShowMessage(box_, editor_.language(), msg::BandMismatch) != IdNo;
+}
+
 void TransferController::setStatusText(const std::string& text) {
     emit statusTextChanged(QString::fromStdString(text));
 }
@@ -80,18 +86,18 @@ void TransferController::transferEnded(TransferOutcome outcome) {
     emit finished(outcome);
 }
 
-void TransferController::imageAboutToBeWritten(std::string_view imageText) {
-    saveBackup(imageText, false);
+void TransferController::imageAboutToBeWritten(const MemoryImage& image) {
+    saveBackup(image, false);
 }
 
-void TransferController::imageRead(std::string_view imageText) {
-    saveBackup(imageText, true);
+void TransferController::imageRead(const MemoryImage& image) {
+    saveBackup(image, true);
 }
 
-void TransferController::saveBackup(std::string_view imageText, bool read) {
+void TransferController::saveBackup(const MemoryImage& image, bool read) {
     if (backupFolder_.empty()) return;
     const BackupResult saved = SaveBackup(
-        backupFolder_, imageText, read ? BackupKind::Read : BackupKind::Write, std::time(nullptr));
+        backupFolder_, image, read ? BackupKind::Read : BackupKind::Write, std::time(nullptr));
     if (saved.status.ok) {
         emit backupSaved(QFile::decodeName(QByteArray::fromStdString(saved.path)));
     } else {
@@ -99,8 +105,8 @@ void TransferController::saveBackup(std::string_view imageText, bool read) {
     }
 }
 
-std::optional<TransferOutcome> RunTransfer(TransferController& transfer, char direction,
-                                           int timeoutMs) {
+std::optional<TransferOutcome> RunTransfer(TransferController& transfer,
+                                           TransferDirection direction, int timeoutMs) {
     std::optional<TransferOutcome> outcome;
     QEventLoop loop;
     QTimer guard;

@@ -1,28 +1,29 @@
 #pragma once
-// A transfer over a real port: joins the TransferEngine to a SerialLink and to the two timers
-// the supervision timer (500 ms) and the status timer (200 ms), and reports what the engine shows
-// through signals. No widgets: the window connects the signals to its label, progress bar and
-// controls; the command line waits for `finished`.
+// A transfer over a real port: drives a TransferSession over a SerialLink and the two timers,
+// the supervision timer (500 ms) and the status timer (200 ms), shows the session's messages
+// with the program's message box, and reports what the session shows through signals. No
+// widgets: the window connects the signals to its label, progress bar and controls; the command
+// line waits for `finished`.
 //
 // Typical use without widgets (one controller per port; several may run side by side):
 //
 //     SerialLink link;               ComPorts ports(link);
 //     ports.loadTable(folder);       ports.openByName("COM1");   // or "/dev/ttyUSB0"
-//     EditorState editor = MakeStartupEditor(1);
-//     MyMessageBox box;              // answers the band question (IdYes / IdNo)
+//     EditorState editor = MakeStartupEditor(Language::English);
+//     MyMessageBox box;              // shows the messages, answers the band question
 //     TransferController transfer(editor, box, link);
-//     auto outcome = RunTransfer(transfer, 'R', 30000); // progress: progressChanged(0..460)
+//     auto outcome = RunTransfer(transfer, TransferDirection::Read, 30000);
+//     // progress: progressChanged(visible, 0..kProgressMaximum)
 //
-// `finished` carries TransferOutcome::Success (read decoded into `editor`, or all blocks
+// `finished` carries TransferOutcome::Success (read loaded into `editor`, or all blocks
 // written), CommunicationError (the radio fell silent; the message went to `box`), Declined
-// (No to the band question), ImageRejected (the decoder refused the image read) or Stopped
-// (stop() was called).
+// (No to the band question) or Stopped (stop() was called).
 //
 // With a backup folder set (setBackupFolder), the image of every read and the image every write
 // is about to send are saved there (SaveBackup) and reported by `backupSaved`; a backup that
 // cannot be saved is reported by `backupFailed` and the transfer goes on.
 #include "editor/EditorState.h"
-#include "link/TransferEngine.h"
+#include "link/TransferSession.h"
 #include "link/qt/SerialLink.h"
 #include "localisation/LocalMsgBox.h"
 
@@ -32,33 +33,32 @@
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace tlv {
 
 class TransferController : public QObject, private TransferHost {
     Q_OBJECT
   public:
-    // Keeps references to all three; they must outlive the controller.
+    // Keeps references to all three; they must outlive the controller. `box` is the program's
+    // own: the window's message box, the command line's console.
     TransferController(EditorState& editor, MessageBoxService& box, SerialLink& link,
                        QObject* parent = nullptr);
 
-    // StartTransfer('R') / ('W'); false when the port is closed (after the port-not-open
-    // message) or a transfer is running.
-    bool startRead() { return start('R'); }
-    bool startWrite() { return start('W'); }
-    bool start(char direction);
+    // False when the port is closed (after the port-not-open message), when No was the answer
+    // to the band question, or while a transfer is running.
+    bool startRead() { return start(TransferDirection::Read); }
+    bool startWrite() { return start(TransferDirection::Write); }
+    bool start(TransferDirection direction) { return session_.start(direction); }
 
-    // Stops a running transfer (TransferEngine::StopTransfer).
-    void stop() { engine_.StopTransfer(); }
+    // Stops a running transfer (TransferSession::stop).
+    void stop() { session_.stop(); }
 
-    bool running() const { return engine_.running(); }
+    bool running() const { return session_.running(); }
 
     // The folder of the automatic backups; empty (the default) keeps none.
     void setBackupFolder(std::string folder) { backupFolder_ = std::move(folder); }
     const std::string& backupFolder() const { return backupFolder_; }
-    TransferEngine& engine() { return engine_; }
-    const TransferEngine& engine() const { return engine_; }
+    const TransferSession& session() const { return session_; }
 
   signals:
     void statusTextChanged(const QString& text);
@@ -79,26 +79,30 @@ class TransferController : public QObject, private TransferHost {
     void sendBytes(std::span<const uint8_t> frame) override;
     void setSupervisionTimer(bool on) override;
     void setStatusTimer(bool on) override;
+    void tell(const Notice& notice) override;
+    bool confirmBandMismatch() override;
     void setStatusText(const std::string& text) override;
     void setStatusVisible(bool visible) override;
     void setProgress(bool visible, int value) override;
     void setTransferControlsEnabled(bool enabled) override;
     void focusBandList() override;
     void transferEnded(TransferOutcome outcome) override;
-    void imageAboutToBeWritten(std::string_view imageText) override;
-    void imageRead(std::string_view imageText) override;
-    void saveBackup(std::string_view imageText, bool read);
+    void imageAboutToBeWritten(const MemoryImage& image) override;
+    void imageRead(const MemoryImage& image) override;
+    void saveBackup(const MemoryImage& image, bool read);
 
+    EditorState& editor_;
+    MessageBoxService& box_;
     SerialLink& link_;
-    TransferEngine engine_;
+    TransferSession session_;
     QTimer supervisionTimer_;
     QTimer statusTimer_;
     std::string backupFolder_;
 };
 
-// Starts a transfer and runs the event loop until it ends. nullopt when it did not start (port
+// Starts a transfer and runs the event loop until it ends. Nothing when it did not start (port
 // closed, or already running) or did not end within `timeoutMs` milliseconds.
-std::optional<TransferOutcome> RunTransfer(TransferController& transfer, char direction,
-                                           int timeoutMs);
+std::optional<TransferOutcome> RunTransfer(TransferController& transfer,
+                                           TransferDirection direction, int timeoutMs);
 
 } // namespace tlv

@@ -1,14 +1,13 @@
 #include "localisation/gui/LanguageCommands.h"
 
-#include "editor/gui/MainWindow.h"
+#include "editor/gui/EditorModel.h"
 #include "localisation/LanguageSwitch.h"
 #include "localisation/gui/ConvertFormToTraditional.h"
-#include "localisation/gui/GridHeaderAccess.h"
 #include "localisation/gui/QtCaptionTarget.h"
 #include "localisation/gui/QtTranslations.h"
 #include "localisation/gui/WindowControls.h"
 
-#include <QTableWidget>
+#include <QWidget>
 
 namespace tlv {
 
@@ -16,40 +15,28 @@ namespace {
 
 // The program's windows as the main window sees them: itself, the windows it owns, then any
 // other top-level window of that name.
-QWidget* findWindow(MainWindow& form, const QString& name) {
-    if (name == form.objectName()) return &form;
-    for (QWidget* child : form.findChildren<QWidget*>(name))
+QWidget* findWindow(QWidget& mainWindow, const QString& name) {
+    if (name == mainWindow.objectName()) return &mainWindow;
+    for (QWidget* child : mainWindow.findChildren<QWidget*>(name))
         if (child->isWindow()) return child;
     return FindWindowByName(name);
 }
 
-// The channel table shows row 0 of the editor's table as its header row.
-void attachChannelTableHeader(MainWindow& form) {
-    SetGridHeaderAccess(
-        form.channelTable,
-        {[] { return kTableCols; },
-         [&form](int column) { return QString::fromStdString(form.state().table.at(0, column)); },
-         [&form](int column, const QString& text) {
-             form.state().table.at(0, column) = text.toStdString();
-             if (QTableWidgetItem* item = form.channelTable->item(0, column)) item->setText(text);
-         }});
-}
-
 class MainWindowLanguageHost : public LanguageHost {
   public:
-    explicit MainWindowLanguageHost(MainWindow& form)
-        : form_(form), target_([&form](const QString& name) { return findWindow(form, name); }) {
-        attachChannelTableHeader(form);
-    }
+    MainWindowLanguageHost(QWidget& mainWindow, EditorModel& model)
+        : mainWindow_(mainWindow), model_(model),
+          target_([&mainWindow](const QString& name) { return findWindow(mainWindow, name); }) {}
     CaptionTarget& captions() override { return target_; }
     void convertToTraditional(std::string_view window) override {
         ConvertFormToTraditional(
-            findWindow(form_, QString::fromUtf8(window.data(), qsizetype(window.size()))));
+            findWindow(mainWindow_, QString::fromUtf8(window.data(), qsizetype(window.size()))));
     }
-    void showState() override { form_.refreshFromState(); }
+    void showState() override { model_.refresh(); }
 
   private:
-    MainWindow& form_;
+    QWidget& mainWindow_;
+    EditorModel& model_;
     QtCaptionTarget target_;
 };
 
@@ -71,22 +58,22 @@ class WindowLanguageHost : public LanguageHost {
 
 } // namespace
 
-void ApplyCaptionsToWindow(QWidget* window, int languageState) {
+void ApplyCaptionsToWindow(QWidget* window, Language language) {
     if (window == nullptr) return;
     WindowLanguageHost host(window);
-    ApplyWindowLanguage(window->objectName().toStdString(), languageState, host);
+    ApplyWindowLanguage(window->objectName().toStdString(), language, host);
 }
 
-void ApplyStartupCaptions(MainWindow& form) {
-    MainWindowLanguageHost host(form);
-    ApplyStartupLanguage(form.state(), host);
-    UseQtTranslations(form.state().languageState);
+void ApplyStartupCaptions(QWidget& mainWindow, EditorModel& model) {
+    MainWindowLanguageHost host(mainWindow, model);
+    ApplyStartupLanguage(model.state(), host);
+    UseQtTranslations(model.language());
 }
 
-bool SwitchLanguage(MainWindow& form, int languageState) {
-    MainWindowLanguageHost host(form);
-    const bool switched = ChooseLanguage(form.state(), languageState, host);
-    UseQtTranslations(form.state().languageState);
+bool SwitchLanguage(QWidget& mainWindow, EditorModel& model, Language language) {
+    MainWindowLanguageHost host(mainWindow, model);
+    const bool switched = ChooseLanguage(model.state(), language, host);
+    UseQtTranslations(model.language());
     return switched;
 }
 

@@ -1,23 +1,25 @@
 #pragma once
-// The main window's language steps: the captions at start-up and the three language menu
-// commands, over every window of the program found by name.
+// The language steps of the windows: the captions at start-up and the three language menu
+// commands, over the main window and every window it owns, found by name.
+#include "localisation/Language.h"
 
 class QWidget;
 
 namespace tlv {
 
-class MainWindow;
+class EditorModel;
 
-// At start-up: the captions of the language in force (for Traditional Chinese the
-// Simplified ones converted), written into MainWindow and every dialog that exists.
-void ApplyStartupCaptions(MainWindow& form);
+// At start-up: the captions of the editor's language (for Traditional Chinese the Simplified
+// ones converted), written into `mainWindow` and every window that exists.
+void ApplyStartupCaptions(QWidget& mainWindow, EditorModel& model);
 
-// The language menu: Simplified (0), English (1), Traditional (2): switches the language when it is
-// not the one in force, rewrites the channel cells and shows the window again.
-bool SwitchLanguage(MainWindow& form, int languageState);
+// The language menu: switches to `language` when it is not the one in force, rewrites the
+// captions of every window and shows the editor again in the new language. Returns whether the
+// language changed.
+bool SwitchLanguage(QWidget& mainWindow, EditorModel& model, Language language);
 
 // The captions of a window created after start-up (found by its objectName) in the language
-// in force; MainWindow writes every existing window itself.
-void ApplyCaptionsToWindow(QWidget* window, int languageState);
+// in force; the main window's steps write every existing window themselves.
+void ApplyCaptionsToWindow(QWidget* window, Language language);
 
 } // namespace tlv

@@ -59,8 +59,8 @@ QMessageBox::Icon iconOf(MsgBoxIcon icon) {
 
 } // namespace
 
-QtMessageBox::QtMessageBox(std::function<int()> languageState, QWidget* owner)
-    : languageState_(std::move(languageState)), owner_(owner) {}
+QtMessageBox::QtMessageBox(std::function<Language()> language, QWidget* owner)
+    : language_(std::move(language)), owner_(owner) {}
 
 std::unique_ptr<QMessageBox> QtMessageBox::buildBox(const std::string& text, int flags,
                                                     const std::string& title) const {
@@ -69,7 +69,7 @@ std::unique_ptr<QMessageBox> QtMessageBox::buildBox(const std::string& text, int
     box->setWindowTitle(QString::fromStdString(title.empty() ? std::string(kAppTitle) : title));
     box->setText(QString::fromStdString(text));
     box->setIcon(iconOf(layout.icon));
-    const int language = languageState_ ? languageState_() : 0;
+    const Language language = language_ ? language_() : Language::Simplified;
     for (int id : layout.buttons) {
         QAbstractButton* button = box->addButton(standardButtonOf(id));
         if (auto caption = MsgBoxButtonText(language, id))

@@ -1,6 +1,7 @@
 #pragma once
 // The program's message box: a modal QMessageBox whose button texts follow the language in
 // force, whatever the language of the system.
+#include "localisation/Language.h"
 #include "localisation/LocalMsgBox.h"
 
 #include <QPointer>
@@ -15,8 +16,8 @@ namespace tlv {
 
 class QtMessageBox : public MessageBoxService {
   public:
-    // `languageState` is asked at every box (0 Simplified, 1 English, 2 Traditional).
-    explicit QtMessageBox(std::function<int()> languageState, QWidget* owner = nullptr);
+    // `language` is asked at every box.
+    explicit QtMessageBox(std::function<Language()> language, QWidget* owner = nullptr);
 
     // The main window, which owns every box.
     void setOwner(QWidget* owner) { owner_ = owner; }
@@ -30,7 +31,7 @@ class QtMessageBox : public MessageBoxService {
     static int resultOf(const QMessageBox& box, const QAbstractButton* clicked);
 
   private:
-    std::function<int()> languageState_;
+    std::function<Language()> language_;
     QPointer<QWidget> owner_;
 };
 

@@ -1,26 +1,24 @@
 #include "localisation/gui/QtTranslations.h"
 
-#include "localisation/LanguageState.h"
-
 #include <QCoreApplication>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 namespace tlv {
 
-void UseQtTranslations(int languageState) {
+void UseQtTranslations(Language language) {
     static QTranslator* translator = nullptr;
-    static int loaded = lang::English;
-    if (languageState == loaded && translator) return;
+    static Language loaded = Language::English;
+    if (language == loaded && translator) return;
     if (translator) {
         QCoreApplication::removeTranslator(translator);
         delete translator;
         translator = nullptr;
     }
-    loaded = languageState;
-    const char* name = languageState == lang::Simplified    ? "qtbase_zh_CN"
-                       : languageState == lang::Traditional ? "qtbase_zh_TW"
-                                                            : nullptr;
+    loaded = language;
+    const char* name = language == Language::Simplified    ? "qtbase_zh_CN"
+                       : language == Language::Traditional ? "qtbase_zh_TW"
+                                                           : nullptr;
     if (!name) return;
     auto* next = new QTranslator(QCoreApplication::instance());
     if (next->load(QString::fromLatin1(name), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
