@@ -2,7 +2,7 @@
 
 #include "image/DataFile.h"
 #include "image/FileIo.h"
-#include "link/TransferEngine.h"
+#include "link/RadioFrames.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,13 +12,16 @@
 namespace tlv::sim {
 
 namespace {
-// The frames are the programming software's own, seen from the radio's side.
-constexpr uint8_t kAck = frame::Ack;
-constexpr uint8_t kIdentRequest = frame::IdentRequest;
-constexpr uint8_t kRead = frame::ReadRequest;
-constexpr uint8_t kWrite = frame::Block;
-constexpr uint8_t kEnd = frame::End;
-constexpr std::string_view kHandshake = frame::Handshake;
+// The mark of another model, for the wrong-identification fault.
+constexpr std::string_view kOtherModelMark = "LK460";
+
+// The radio's identification: its model's mark between a lead byte and two trailing bytes.
+std::vector<uint8_t> identification(std::string_view mark) {
+    std::vector<uint8_t> answer{0x50};
+    answer.insert(answer.end(), mark.begin(), mark.end());
+    answer.insert(answer.end(), {0x00, 0x10});
+    return answer;
+}
 } // namespace
 
 RadioSim::RadioSim() : RadioSim(Faults{}) {}
@@ -38,15 +41,15 @@ bool RadioSim::loadDat(const std::string& path, std::string& error) {
         error = path + " is not a channel data file (\"QDM74\" and 848 bytes)";
         return false;
     }
-    std::copy_n(data.begin() + kDataFileMagicBytes, kDatImageBytes,
-                memory_.begin() + kImageAddress);
+    std::copy_n(data.begin() + kDataFileMagicBytes, kImageBytes,
+                memory_.begin() + kImageBaseAddress);
     return true;
 }
 
 bool RadioSim::saveDat(const std::string& path, std::string& error) const {
-    std::string content(kDataFileMagic);
-    content.append(reinterpret_cast<const char*>(memory_.data() + kImageAddress), kDatImageBytes);
-    const FileStatus status = WriteFileAtomically(path, content);
+    MemoryImage image;
+    std::copy_n(memory_.begin() + kImageBaseAddress, kImageBytes, image.begin());
+    const FileStatus status = WriteFileAtomically(path, DataFileContent(image));
     if (!status.ok) error = "cannot write " + path + ": " + status.reason;
     return status.ok;
 }
@@ -73,21 +76,21 @@ std::vector<Reply> RadioSim::receive(const std::vector<uint8_t>& bytes) {
         const uint8_t* p = pending_.data() + used;
         std::size_t left = pending_.size() - used;
         // The handshake starts a new session from any phase.
-        if (p[0] == 'R') {
-            std::size_t n = std::min(left, kHandshake.size());
-            bool prefix = std::memcmp(p, kHandshake.data(), n) == 0;
-            if (prefix && n == kHandshake.size()) {
+        if (p[0] == frame::Handshake[0]) {
+            std::size_t n = std::min(left, frame::Handshake.size());
+            bool prefix = std::memcmp(p, frame::Handshake.data(), n) == 0;
+            if (prefix && n == frame::Handshake.size()) {
                 used += n;
                 phase_ = Phase::Identify;
                 blocks_ = 0;
                 stopped_ = false;
                 secondAckDue_ = faults_.doubleHandshake;
-                answer(out, {kAck}, false);
+                answer(out, {frame::Ack}, false);
                 continue;
             }
             if (prefix && phase_ != Phase::Data) break; // wait for the rest
         }
-        if (p[0] == kEnd && phase_ != Phase::Idle) {
+        if (p[0] == frame::End && phase_ != Phase::Idle) {
             phase_ = Phase::Idle;
             stopped_ = false;
             ended_ = true;
@@ -99,48 +102,49 @@ std::vector<Reply> RadioSim::receive(const std::vector<uint8_t>& bytes) {
             ++used;
             break;
         case Phase::Identify:
-            if (p[0] == kIdentRequest && secondAckDue_) {
+            if (p[0] == frame::IdentificationRequest && secondAckDue_) {
                 // The second answer to the handshake comes after the program has reacted to
                 // the first, so that the two cannot arrive together.
                 secondAckDue_ = false;
-                answer(out, {kAck}, false);
-            } else if (p[0] == kIdentRequest) {
-                std::vector<uint8_t> ident{0x50, 'L', 'K', '4', '7', '0', 0x00, 0x10};
-                if (faults_.wrongIdentification)
-                    ident = {0x50, 'L', 'K', '4', '6', '0', 0x00, 0x10};
-                answer(out, ident, false);
+                answer(out, {frame::Ack}, false);
+            } else if (p[0] == frame::IdentificationRequest) {
+                answer(out,
+                       identification(faults_.wrongIdentification ? kOtherModelMark
+                                                                  : frame::IdentificationMark),
+                       false);
                 phase_ = Phase::Data;
             }
             ++used;
             break;
         case Phase::Data:
-            if (p[0] == kAck) {
-                answer(out, {kAck}, false, true);
+            if (p[0] == frame::Ack) {
+                answer(out, {frame::Ack}, false, true);
                 ++used;
-            } else if (p[0] == kRead) {
-                if (left < 4) goto incomplete;
-                uint16_t address = static_cast<uint16_t>(p[1] << 8 | p[2]);
+            } else if (p[0] == frame::ReadRequest) {
+                if (left < frame::BlockHeaderBytes) goto incomplete;
+                const uint16_t address = AddressOf(p[1], p[2]);
                 std::size_t length = p[3];
-                std::vector<uint8_t> reply{kWrite, p[1], p[2], p[3]};
+                std::vector<uint8_t> reply{frame::Block, p[1], p[2], p[3]};
                 for (std::size_t i = 0; i < length; ++i) {
                     std::size_t a = address + i;
                     reply.push_back(a < kMemoryBytes ? memory_[a] : 0xFF);
                 }
                 answer(out, std::move(reply), true, true);
-                used += 4;
-            } else if (p[0] == kWrite) {
-                if (left < 4 || left < 4u + p[3]) goto incomplete;
-                uint16_t address = static_cast<uint16_t>(p[1] << 8 | p[2]);
+                used += frame::BlockHeaderBytes;
+            } else if (p[0] == frame::Block) {
+                if (left < frame::BlockHeaderBytes || left < frame::BlockHeaderBytes + p[3])
+                    goto incomplete;
+                const uint16_t address = AddressOf(p[1], p[2]);
                 std::size_t length = p[3];
                 if (!faults_.silent && !stopped_) {
                     for (std::size_t i = 0; i < length; ++i) {
                         const std::size_t cell = address + i;
                         if (cell < kMemoryBytes && static_cast<int>(cell) != faults_.stuckAddress)
-                            memory_[cell] = p[4 + i];
+                            memory_[cell] = p[frame::BlockHeaderBytes + i];
                     }
                 }
-                answer(out, {kAck}, true, true);
-                used += 4 + length;
+                answer(out, {frame::Ack}, true, true);
+                used += frame::BlockHeaderBytes + length;
             } else {
                 ++used; // 0x02 repeated after a double handshake answer, or noise
             }

@@ -1,27 +1,24 @@
 #pragma once
 // The simulated radio's side of the programming protocol: memory, frame parsing and answers,
-// with switchable faults. Pure logic; main.cpp moves the bytes over a pseudo-terminal.
-#include "image/ImageLayout.h"
-
+// with switchable faults. Pure logic; main.cpp moves the bytes over a pseudo-terminal. The
+// frames and addresses are the ones link/RadioFrames.h describes for both ends of the cable.
 #include <array>
+#include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <vector>
 
 namespace tlv::sim {
 
-inline constexpr std::size_t kMemoryBytes = 0x1000;          // radio addresses 0x0000-0x0FFF
-inline constexpr uint16_t kImageAddress = kImageBaseAddress; // first byte of a .DAT image
-inline constexpr std::size_t kDatImageBytes = kImageBytes;
+inline constexpr std::size_t kMemoryBytes = 0x1000; // radio addresses 0x0000-0x0FFF
 
 struct Faults {
     bool silent = false;              // answer nothing at all
-    bool wrongIdentification = false; // identification without LK470
+    bool wrongIdentification = false; // identification of another model (LK460)
     int stopAfterBlocks = -1;         // stop answering after this many blocks (read or write)
     bool doubleHandshake = false;     // answer the handshake with 0x06 twice
     int splitChunk = 0;               // send answers in chunks of this many bytes (0: whole)
-    bool breakBeforeReply = false;    // a break (seen as a NUL byte) before every read reply
+    bool breakBeforeReply = false;    // a break (seen as a NUL byte) before every data-phase answer
     int stuckAddress = -1;            // a memory cell that keeps its value on every write
 };
 
