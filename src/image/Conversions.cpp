@@ -8,8 +8,6 @@ namespace tlv {
 
 namespace {
 
-constexpr char kHexDigits[] = "0123456789ABCDEF";
-
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -24,16 +22,6 @@ std::optional<double> parseWholeNumber(std::string_view text) {
 }
 
 } // namespace
-
-std::string WordToHex(int16_t value) {
-    auto word = static_cast<uint16_t>(value);
-    std::string hex(4, '0');
-    for (int i = 3; i >= 0; --i) {
-        hex[i] = kHexDigits[word % 16];
-        word /= 16;
-    }
-    return hex;
-}
 
 std::optional<double> SnapFrequency(std::string_view text) {
     if (text.size() < 4) return std::nullopt;
@@ -116,14 +104,6 @@ double TextValue(std::string_view text) {
         value = whole.find_first_not_of('0') != std::string_view::npos ? HUGE_VAL : 0.0;
     }
     return negative ? -value : value;
-}
-
-long long TextInteger(std::string_view text) {
-    double value = TextValue(text);
-    if (std::isnan(value)) return 0;
-    if (value > 1e15) return 1000000000000000LL;
-    if (value < -1e15) return -1000000000000000LL;
-    return std::llround(value);
 }
 
 } // namespace tlv

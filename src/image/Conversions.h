@@ -8,9 +8,6 @@
 
 namespace tlv {
 
-// Four upper-case hexadecimal digits of the 16-bit two's complement: -1 gives "FFFF".
-std::string WordToHex(int16_t value);
-
 // The frequency (MHz) of a text with at least four decimals, lowered to the nearest 5 kHz or
 // 6.25 kHz raster point at or below it. nullopt when the last four characters are not digits
 // or the text is not a number.
@@ -30,8 +27,5 @@ double TextValue(std::string_view text);
 // locale: a Qt program takes the user's locale, whose decimal point may be a comma). A value
 // that is not finite is written as 0.
 std::string FormatFixed(double value, int decimals);
-
-// TextValue rounded to the nearest whole number (halves away from zero), limited to +-1e15.
-long long TextInteger(std::string_view text);
 
 } // namespace tlv

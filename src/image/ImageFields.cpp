@@ -1,27 +1,12 @@
 #include "image/ImageFields.h"
 
-#include "image/Conversions.h"
-
 #include <algorithm>
-#include <cmath>
-#include <cstdio>
 
 namespace tlv {
 
 namespace {
 
 constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
 
 // Next code point of a UTF-8 text; an invalid sequence yields one byte as a code point that
 // is not printable ASCII.
@@ -50,13 +35,6 @@ char32_t nextCodePoint(std::string_view text, std::size_t& pos) {
     return code;
 }
 
-bool isNineCharacterFrequency(std::string_view text) {
-    if (text.size() != 9 || text[3] != '.') return false;
-    for (int i : {0, 1, 2, 4, 5, 6, 7, 8})
-        if (!isDigit(text[i])) return false;
-    return true;
-}
-
 // The digit text of a byte, as the decoder forms frequency texts.
 std::string byteDigits(uint8_t value) {
     return {kHexDigits[value >> 4], kHexDigits[value & 15]};
@@ -65,27 +43,6 @@ std::string byteDigits(uint8_t value) {
 } // namespace
 
 namespace imagefield {
-
-std::array<uint8_t, 4> FrequencyBytes(std::string_view text) {
-    std::array<uint8_t, 4> none{0xFF, 0xFF, 0xFF, 0xFF};
-    if (text.empty()) return none;
-    std::string digits; // eight digits: hundreds of MHz down to tens of hertz
-    if (isNineCharacterFrequency(text)) {
-        digits = std::string(text.substr(0, 3)) + std::string(text.substr(4, 5));
-    } else {
-        double megahertz = TextValue(text);
-        if (!std::isfinite(megahertz)) return none;
-        double units = std::round(megahertz * 100000.0);
-        if (units < 10000000.0 || units >= 100000000.0) return none;
-        char buffer[16];
-        std::snprintf(buffer, sizeof buffer, "%08lld", static_cast<long long>(units));
-        digits = buffer;
-    }
-    auto pair = [&](int i) {
-        return static_cast<uint8_t>((digits[i] - '0') * 16 + (digits[i + 1] - '0'));
-    };
-    return {pair(6), pair(4), pair(2), pair(0)};
-}
 
 std::string FrequencyText(const uint8_t* code) {
     if (code[0] == 0xFF && code[1] == 0xFF && code[2] == 0xFF && code[3] == 0xFF) return {};
@@ -114,25 +71,5 @@ void AppendCharacter(std::string& text, uint8_t byte) {
 }
 
 } // namespace imagefield
-
-std::optional<std::vector<uint8_t>> ImageTextToBytes(std::string_view text) {
-    if (text.size() % 2 != 0) return std::nullopt;
-    std::vector<uint8_t> bytes(text.size() / 2);
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        int high = hexValue(text[2 * i]);
-        int low = hexValue(text[2 * i + 1]);
-        if (high < 0 || low < 0) return std::nullopt;
-        bytes[i] = static_cast<uint8_t>(high * 16 + low);
-    }
-    return bytes;
-}
-
-std::string BytesToImageText(const uint8_t* bytes, std::size_t count) {
-    std::string text;
-    text.reserve(2 * count);
-    for (std::size_t i = 0; i < count; ++i)
-        text += byteDigits(bytes[i]);
-    return text;
-}
 
 } // namespace tlv

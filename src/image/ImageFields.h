@@ -1,27 +1,13 @@
 #pragma once
-// The field codes of the memory image that need nothing of the editor: image text (hex digits)
-// and bytes, frequencies in BCD, and the image's one-byte characters. Shared by the image codec,
-// the dialogs' input checks, the transfer and the simulated radio.
-#include <array>
+// The image's one-byte characters and the digits of a frequency code as they stand, for the
+// image codec.
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 namespace tlv {
 
-// Hex text <-> bytes. nullopt for an odd length or a character that is not a hex digit.
-std::optional<std::vector<uint8_t>> ImageTextToBytes(std::string_view text);
-std::string BytesToImageText(const uint8_t* bytes, std::size_t count);
-inline std::string BytesToImageText(const std::vector<uint8_t>& bytes) {
-    return BytesToImageText(bytes.data(), bytes.size());
-}
-
 namespace imagefield {
-// The four bytes of a frequency text (BCD, least significant first); FF FF FF FF for an empty
-// text or one that cannot be encoded.
-std::array<uint8_t, 4> FrequencyBytes(std::string_view text);
 // The frequency text of four bytes (digits taken as they are); empty for FF FF FF FF.
 std::string FrequencyText(const uint8_t* code);
 // The image characters of a text (printable ASCII, "?" for any other character), cut to

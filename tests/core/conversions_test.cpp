@@ -93,9 +93,6 @@ TEST(TextValue, ReadsTheLeadingNumber) {
                                                     {"1.2.3", 1.2},   {"300", 300}};
     for (const auto& [text, value] : cases)
         EXPECT_DOUBLE_EQ(TextValue(text), value) << text;
-    EXPECT_EQ(TextInteger("2.5"), 3);
-    EXPECT_EQ(TextInteger("-2.5"), -3);
-    EXPECT_EQ(TextInteger(std::string(400, '9')), 1000000000000000LL);
 }
 
 TEST(FormatFixed, WritesExactlyTheDecimalsWithAPointWhateverTheLocale) {
