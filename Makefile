@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Top-level entry points. `make run` and `make test` install what is missing first.
 BUILD ?= build
 TYPE ?= Debug

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/EditorState.h"
 #include "editor/gui/AppServices.h"
 #include "editor/gui/ApplicationIdentity.h"

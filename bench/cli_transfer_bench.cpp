@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tlv6200-cli against the simulated radio paced at 9600 baud, as a dealer runs it: the whole
 // process (start, port, transfer, file, exit) for a read and a write, as a ratio to the wire
 // time of the bytes exchanged; and the time from the start of the process to the first byte

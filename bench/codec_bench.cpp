@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the image codec and of the remainder used by the test-frequency checks.
 #include <benchmark/benchmark.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed of the channel data files: the format alone, Open (read and load) and Save (atomic
 // replacement, flushed to the disk).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Speed and memory of the editing comforts: pasting sixteen channel rows, recording an undo
 // step, undo and redo, and what a full undo history of 1000 steps holds.
 #include <benchmark/benchmark.h>

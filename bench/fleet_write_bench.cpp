@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing one data file into several radios at once with tlv6200-cli, against simulated radios
 // paced at 9600 baud: the transfers run side by side, so three radios should take hardly longer
 // than one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads and writes against tlv6200-radio-sim over a pseudo-terminal, through the program's own
 // serial code: milliseconds per transfer unpaced, and, paced at 9600 baud, the ratio of a
 // transfer's time to the wire time of the bytes it exchanged.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of the command-line program that the window program has no counterpart for, in the
 // same two stored forms as the system's own messages (Traditional Chinese is converted).

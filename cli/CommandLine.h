@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Argument parsing of tlv6200-cli: a verb followed by its options and operands.
 #include "localisation/Language.h"

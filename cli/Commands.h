@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The verbs of tlv6200-cli. Each returns the exit code.
 #include "CommandLine.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The terminal side of the command-line program: messages on standard error, the answer to
 // the band question, and progress bars when standard error is a terminal.

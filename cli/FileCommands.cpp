@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // new, show, export, import: the data-file verbs.
 #include "CliTexts.h"
 #include "Commands.h"

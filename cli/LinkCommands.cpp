@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // read, write, ports: the verbs that talk to radios. Each port gets its own serial link,
 // editor copy and transfer controller (the window's own transfer); all run side by side in one
 // event loop, so several radios are written at once without threads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tlv6200-cli: the programming software's engine without the window.
 #include "CliTexts.h"
 #include "CommandLine.h"

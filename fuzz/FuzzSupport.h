@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared pieces of the fuzz targets: invariant checks that end the run with a message.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSV import in CHIRP's memory format (tlv6200-cli import FILE.csv): any text.
 #include "exchange/ChannelCsv.h"
 #include "import_fuzz.h"

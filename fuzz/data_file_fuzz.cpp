@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes of a .DAT file, opened as the File menu opens one: a file that is not a channel
 // data file is refused; one that is carries its bytes after the magic as the image, opens,
 // saves as 853 bytes, and that saved file opens and saves unchanged.

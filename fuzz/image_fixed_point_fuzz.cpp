@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Image bytes -> load -> save -> load -> save: one save reaches a fixed point, so that opening
 // and saving a damaged file twice gives the same file, whether it is opened into a fresh editor
 // or into the one that opened it before; and a saved image holds no damaged frequency.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One body for the JSON and the CSV import targets: parse, apply to the start-up editor, and
 // check what an accepted import gives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JSON import (tlv6200-cli import FILE.json): any text.
 #include "exchange/JsonExport.h"
 #include "exchange/qt/JsonImport.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel rows pasted from the clipboard (text of a spreadsheet, an editor or another copy of the
 // program): any text, in any of the three languages, onto any first row. A refused paste
 // changes nothing; one that is taken writes only its own rows, and what the table shows of

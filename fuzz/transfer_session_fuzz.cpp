@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer session fed a script of events: chunks of bytes (arbitrary, or the answers a
 // radio gives), breaks, supervision and status ticks, starts, a closed port and a lost port,
 // with a host whose messages and band question run further events while they are open, as a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the five radio dialogs show: their controls' values from the last load until their OK
 // stores them into the radio data. A dialog closed with Cancel keeps what the user set; a load

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Input checks of the optional-functions, test-frequency and embedded-information dialogs: what
 // their OK buttons refuse, and with which message, before anything is stored.

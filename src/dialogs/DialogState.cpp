@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/DialogState.h"
 
 #include "dialogs/DialogInput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Load and OK steps of the five radio dialogs: OptionalFunctionsDialog (optional functions),
 // KeysDialog (keys), EmbeddedTextsDialog (embedded texts), PowerLevelDialog (power levels)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The priority selection rules of the optional-functions dialog: the Fixed search of the priority
 // mode list and the channel check of the priority channel list. They run whenever a program step or

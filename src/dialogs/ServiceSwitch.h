@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The hidden switch of the optional-functions dialog: three captions of its scan group which,
 // clicked all three (in any order) within five seconds, switch the service mode on.

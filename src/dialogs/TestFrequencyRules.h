@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Editing rules of the test-frequency grid (rows 1..16; column 1 receive, column 2
 // transmit), kept in the dialog's draft. Frequencies are MHz texts with five decimals, lowered

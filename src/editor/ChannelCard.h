@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel card: the channel list and the settings of the editor on one page, in the
 // language in force, for a dealer to print or hand out as PDF. The texts are the window's own

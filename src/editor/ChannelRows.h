@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole channel rows: the row commands of the channel table (delete, insert an empty row, move)
 // and the rows as tab-separated text for the clipboard, which a spreadsheet or a text editor

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The time of day, behind an interface so that timing rules can be tested with a fixed clock.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of editing the channel table in place: which keys the in-cell editors accept,
 // what a committed frequency, tone or option does to a channel, which editor a cell selection

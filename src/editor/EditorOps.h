@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Core operations of the main window on the editor: clearing channels, the start-up defaults
 // and selecting a band without the band question.

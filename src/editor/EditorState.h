@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor: the radio's data being edited, what the channel table remembers beside it, what
 // the five dialogs show until their OK, and the session around it all. Plain data; the windows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ParameterFile: the three bytes that survive from one run to the next - the editing lock,
 // the port number and the language - kept in a file named "parameter".

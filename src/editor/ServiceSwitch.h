@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The service mode: switched on by the hidden sequence of the optional-functions dialog,
 // switched off by two quick clicks on the toolbar's service button.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The core steps of the main window's start-up, in order, and a ready-made start-up editor.
 #include "editor/EditorState.h"

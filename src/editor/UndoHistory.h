@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Undo and redo of the editor's data. Each step is a snapshot of the data taken after a change
 // (a committed cell, a pick, a band change, a dialog's OK, New, Open, a read, an import, a

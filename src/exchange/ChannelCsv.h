@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel list in CHIRP's memory CSV: one row per channel in use, Location 1..16.
 #include "exchange/ImportPatch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The differences between the radio data of two data files by name: the band, each channel's
 // values, the settings, the DTMF memories, the test frequencies and the embedded texts, in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two exchange formats, told apart by the file name's extension: JSON (every value, by
 // name) and CHIRP's memory CSV (the channel list).

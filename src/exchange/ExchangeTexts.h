@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts of the import and export of channel lists and settings (JSON, CHIRP's CSV), in the same
 // two stored forms as the system's own messages (Traditional Chinese is converted). "%1" and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The values an import brings in, as read from JSON or CSV, before they are checked: every
 // field is optional (a missing key keeps the base's value). ApplyImport checks each value

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio data as JSON: band, the 16 channels (null = not in use), the settings by name, the
 // DTMF memories, the test frequencies and the embedded texts.

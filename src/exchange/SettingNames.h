@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio data by name, as the JSON export, the import and the comparison of two data files
 // address it: the settings with a number or a text value, each bound to its field of the radio

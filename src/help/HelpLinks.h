@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the user manual and the maker's web page are.
 #include "localisation/Language.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a program tells an installed copy of itself from one run in its build folder, and where
 // an installed copy keeps its documentation. An installed program keeps the user's files in the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Automatic backups of the radio's memory: every image read from a radio, and every image about
 // to be written into one, is kept as a channel data file in a backup folder, so that neither

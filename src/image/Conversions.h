@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Conversions between numbers and hexadecimal texts, and the real-number helpers of the
 // frequency checks.

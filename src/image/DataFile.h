@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Channel data files (.DAT): the five bytes "QDM74" followed by the 848-byte memory image.
 // The format alone; an editor's files are saved and loaded by image/EditorImage.h.

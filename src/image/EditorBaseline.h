@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether the editor holds changes the user has not saved: it does when its memory image
 // differs from the image taken at the last open, save, read, New or start-up. Comparing images

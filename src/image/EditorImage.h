@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The memory image of the editor, an image loaded into the editor (the radio data, the
 // tone-list entries of the table and the dialogs follow it), and the editor's channel data

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The File commands of the main window - New, Open and Save of channel data files - as plain
 // flows over the editor state, the message box and the file dialogs. The window calls them and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The open and save file dialogs of the channel data files, behind an interface: the program
 // shows real dialogs, tests hand over paths from a script.

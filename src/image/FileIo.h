@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small, bounded file operations with the system's reason on failure: reading the head of a
 // file without blocking on special files, and replacing a file atomically.

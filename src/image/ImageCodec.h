@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The memory image and the radio data: EncodeImage writes the data's image, DecodeImage reads
 // an image into the data. Both follow the one layout of ImageLayout.h.

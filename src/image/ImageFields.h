@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The image's one-byte characters and the digits of a frequency code as they stand, for the
 // image codec.

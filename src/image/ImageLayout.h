@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The layout of the memory image, in one place: every field's offset and encoding, for the
 // encoder and the decoder alike. `VisitImageLayout` walks the fields in image order and hands

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The memory image: the 848 bytes of the radio's memory from address 0x0010, as a data file
 // holds them behind its magic and a transfer carries them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Splits the input of a terminal set to mark line conditions (termios PARMRK) into received
 // data and breaks, so that a break on the line can be reported like the receive notification

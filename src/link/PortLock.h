@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lock file with which a serial device is claimed: "LCK..NAME" in the system's lock folder,
 // NAME being the device path without "/dev/" and with '/' as '_' (the form Qt's serial port

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // COM1..COM20 on this machine: which serial device each number stands for.
 //

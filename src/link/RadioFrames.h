@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frames of the programming cable and the radio addresses a transfer uses, in one place for
 // both ends of the cable: the programming software (RadioProtocol) and the simulated radio

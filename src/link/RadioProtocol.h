@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The programming software's side of the radio protocol, over bytes: the frames to send, and
 // which of the bytes the radio sent are an answer. No clock, no port, no editor and no messages:

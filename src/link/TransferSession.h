@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A read or a write of the radio as the user follows it, above the radio protocol: the band
 // question, the supervision of the answers and of the whole transfer, the status text and its

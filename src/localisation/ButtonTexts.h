@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Button texts of the message boxes for each language, and the layout of a box described by
 // its flag value.

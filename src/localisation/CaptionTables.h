@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The caption tables: every fixed text of the windows in Simplified Chinese and English, one
 // row per text, written into the windows by ApplyLanguageCaptions. Traditional Chinese has no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts of the channel table in a language: the header row, the off text of the tone list,
 // the entries of the option lists of columns 5..8, and every cell of a channel rendered from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language of the user interface: the caption table in force and the texts the windows
 // show. Saved as the third byte of the parameter file by its code.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language steps of start-up and the three language menu commands, over the windows as
 // a LanguageHost sees them.

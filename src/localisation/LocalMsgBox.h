@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message box of the system goes through this interface: the program shows a real
 // modal box, tests answer from a script.

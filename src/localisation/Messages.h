@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The system's own message and status texts, each with its Simplified Chinese and English
 // form. Traditional Chinese is made at run time from the Simplified form.

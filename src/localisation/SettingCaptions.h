@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The labels and list entries the windows show for the settings, by setting, for whatever
 // prints the settings outside a window (the channel card, the command line's show). They come

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The start-up language: the saved language state, overridden once by a request that another
 // program (an installer) leaves in the per-user settings of the program.

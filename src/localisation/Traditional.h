@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Simplified-to-Traditional Chinese conversion of user-interface texts.
 #include <memory>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts the windows show beyond their captions: the tooltips of the toolbar buttons, the band
 // and panel lists and the channel table's columns; the band limits shown while a frequency is

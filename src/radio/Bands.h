@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio's bands: the entries of the band list and the limits a channel frequency must keep.
 #include <array>

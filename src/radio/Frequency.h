@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A frequency as the radio holds it: eight decimal digits in units of 10 Hz, shown in MHz with
 // three integer digits and five decimals ("446.00625").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio's memory as values: what a memory image, a data file and a transfer carry, and
 // what undo, the unsaved-changes check and the exchange formats work on. No texts of the

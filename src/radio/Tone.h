@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The squelch tone of a channel's receive or transmit side: off, a CTCSS tone in tenths of a
 // hertz, or a DCS code with its polarity; and the tone list the in-cell editor offers: off,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tlv6200-cli as a process on real files: usage, new, show, export and import.
 #include "CliProcess.h"
 #include "GoldenImage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tlv6200-cli read and write against simulated radios on pseudo-terminals.
 #include "CliProcess.h"
 #include "TemporaryFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Automatic backups on real files in a temporary folder.
 #include "GoldenImage.h"
 #include "TemporaryFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The service mode's hidden switch and button, and the dialog rules whose edge cases the dialog
 // tests in tests/qt do not reach: grid normalisation, input checks, priority refusals.
 #include "dialogs/DialogInput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // New, Open and Save of channel data files on real files in a temporary folder, with scripted
 // dialogs and message boxes.
 #include "GoldenImage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TemporaryFolder.h"
 #include "Unprivileged.h"
 #include "image/FileIo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the user manual opens from, and how a program tells an installed copy of itself from
 // one in its build folder.
 #include "TemporaryFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "RecordingCaptionTarget.h"
 #include "editor/EditorState.h"
 #include "localisation/LanguageSwitch.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The include rules of docs/architecture.md, checked on the source tree: the core includes no
 // Qt and nothing of the serial adapter or the windows, the serial adapter nothing of the
 // windows, nothing under src/ a program's folder, the command-line program no window, the

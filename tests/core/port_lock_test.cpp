@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lock file of a serial port: its name, and who holds it.
 #include "TemporaryFolder.h"
 #include "link/PortLock.h"

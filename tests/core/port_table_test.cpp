@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // COM numbers for this machine's devices, and the decoding of marked line conditions. (The
 // "ports" file beside a program and COM names on the command line are tested through
 // tlv6200-cli.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A transfer session driven event by event: frames, progress, status, supervision, band
 // question, images handed over, failure causes.
 #include "editor/Startup.h"

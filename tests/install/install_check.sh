@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a temporary staging folder (DESTDIR), as `cmake --install` would
 # install it for a user, and checks what the desktop, man, bash and the programs find there.
 #

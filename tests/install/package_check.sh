@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package of `make package` from this build with CPack (installed under /usr,
 # as `make package` configures it) and checks what dpkg would install: the dependencies that
 # dpkg-shlibdeps found, the files, and that the programs run from the unpacked package as

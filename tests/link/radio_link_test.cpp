@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The serial code a cable uses, over a real pseudo-terminal against tlv6200-radio-sim: bytes the
 // line marks, failures and lost ports, the port scan. Every wait is bounded. (The transfer's
 // frames are tested on the session; whole reads and writes through the programs.)

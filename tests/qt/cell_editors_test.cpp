@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The in-cell editors of the channel table, driven with the mouse and the keyboard.
 #include "WindowFixture.h"
 #include "editor/EditorOps.h"

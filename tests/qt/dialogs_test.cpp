@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs driven through their widgets from the main window's menus, with a scripted
 // message box, a fixed clock and a recording web opener.
 #include "TemporaryFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one-shot language request in the per-user settings, read through the real QSettings
 // store in a private settings folder.
 #include "localisation/StartupLanguage.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three languages over the main window: start-up in each language and every switch by
 // the language menu, checked on the widgets and on the editor state.
 #include "WindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Edit menu, the table's right-click menu and the channel card, driven with the keyboard and
 // the mouse on the main window, with scripted message boxes and file dialogs and real files.
 #include "TemporaryFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu and toolbar of the main window on real files, and the parameter file read at
 // start-up and written at the end, with scripted dialogs and message boxes.
 #include "GoldenImage.h"

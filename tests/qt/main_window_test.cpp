@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven through its widgets, with a scripted message box and a fixed clock.
 #include "WindowFixture.h"
 #include "dialogs/gui/KeysDialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the parameter file goes: the program's folder of a build tree when it can be written, the
 // per-user configuration folder for an installed program.
 #include "TemporaryFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The port window and the read/write commands of the main window, against the simulated radio
 // on a pseudo-terminal named in a "ports" file.
 #include "CliProcess.h"

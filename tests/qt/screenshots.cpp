@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Renders the main window offscreen into PNG files for a person to look at and for the user
 // manual and the software centres: the window with a few channels in the three languages, as it
 // starts (enlarged), locked in service mode, and each dialog. Files in Simplified Chinese are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt side of the captions on a window built here: writing captions by name and
 // converting a window to Traditional Chinese.
 #include "localisation/gui/ConvertFormToTraditional.h"

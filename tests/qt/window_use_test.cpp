@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window and the test-frequency dialog as people use them: keys and clicks on the real
 // widgets, a smaller or larger window, the editing lock as it looks, shortcuts and tooltips.
 #include "WindowFixture.h"

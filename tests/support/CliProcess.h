@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Running tlv6200-cli and tlv6200-radio-sim as child processes with bounded waits: every wait
 // has a deadline, and a child still running at its deadline or when its owner goes is killed.

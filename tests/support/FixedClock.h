@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A clock that shows whatever time the test sets.
 #include "editor/Clock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The memory image of the start-up editor, written out byte for byte from the image layout
 // (never produced by the encoder), for tests of everything that carries an image; and channel

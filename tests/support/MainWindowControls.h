@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's controls as a test drives them, found as a user's program would find them:
 // by their names (objectNames), within the window they belong to.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A caption target that keeps the texts written into it, addressed like the windows address
 // their controls, and the order of the writes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // File dialogs that never block: each call takes the next scripted answer (a path, or nothing
 // for Cancel) and counts how often each dialog was shown.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A message box that never blocks: records every call and answers from a script.
 #include "localisation/LocalMsgBox.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Permission cases for tests that may run as the superuser (CI does), for whom file
 // permissions do not bind: the case runs in a child process as the unprivileged user "nobody"

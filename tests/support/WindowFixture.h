@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window for tests: what it is built with (an editor state, a scripted message box and
 // file dialogs, a fixed clock), and a window shown and active with the user's mouse and keys on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tlv6200-manual: builds the HTML user manual from its sources at build time.
 //
 //   tlv6200-manual SOURCE_FOLDER OUTPUT_FOLDER

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulated radio's side of the programming protocol: memory, frame parsing and answers,
 // with switchable faults. Pure logic; main.cpp moves the bytes over a pseudo-terminal. The

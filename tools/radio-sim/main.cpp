@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tlv6200-radio-sim: a simulated TLV6200 on a pseudo-terminal, for trying the programming
 // software without a radio and for the link tests.
 #include "RadioSim.h"

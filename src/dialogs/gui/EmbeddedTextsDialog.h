@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The embedded-information dialog: two texts of up to 32 characters, over the embedded-texts
 // draft. OK checks and stores both, Cancel and the close box only hide.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys dialog: the functions of the programmable keys PF1 and PF2, over the keys draft. OK
 // stores both, Cancel and the close box only hide.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The optional-functions dialog: VOX, scan and priority, PTT ID and duplicate, over the
 // optional-functions draft. Every pick goes into the draft at once (the priority lists through

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The debug dialog: the high and low transmit power levels on two sliders, over the power-level
 // draft, usable only in service mode. OK stores the levels, the close box only hides.

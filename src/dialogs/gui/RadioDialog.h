@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The skeleton the five radio dialogs share: a modeless window over the main window, named by
 // its designer's name, that shows its draft of the editor (state.dialogs) each time the model

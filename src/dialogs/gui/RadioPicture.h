@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A drawing of the handheld radio with its two programmable side keys, for the keys dialog and
 // the about box.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/gui/TestFrequencyDialog.h"
 
 #include "dialogs/DialogInput.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The test-frequency dialog: sixteen receive/transmit pairs in a grid, over the test-frequency
 // draft. Every committed cell is normalised into the draft at once, OK checks and stores the

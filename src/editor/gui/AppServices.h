@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The effects the main window reaches through interfaces: the program passes the real ones,
 // tests pass scripted ones.

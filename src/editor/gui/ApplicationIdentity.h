@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's identity on the desktop: its name (which also names the per-user configuration
 // folder), version, window icon and the desktop entry it belongs to (the Wayland app id, by

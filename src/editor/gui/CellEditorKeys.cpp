@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keys of the in-cell editors: what each editor takes, what commits or closes it, and the
 // keys that leave it.
 #include "editor/gui/CellEditors.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The in-cell editors of the channel table: the frequency editor, the tone list and the option
 // lists of columns 5..8. The table opens them (a left press, Enter or F2 on a cell, or a

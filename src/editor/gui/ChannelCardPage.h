@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel card on a page: the layout of the core's ChannelCard for a printer or a PDF file.
 #include "editor/ChannelCard.h"

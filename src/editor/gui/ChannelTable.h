@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel table: 17 x 9 cells, row 0 the header row, column 0 the channel numbers, even rows
 // shaded. It shows the editor state in the language in force (every cell rendered from the

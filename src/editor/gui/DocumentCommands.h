@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The File menu's commands over the editor: New, Open and Save of channel data files, import and
 // export of CHIRP's CSV and JSON, the channel card printed or as PDF, and the "Save changes?"

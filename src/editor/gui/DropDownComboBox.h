@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A pick-only drop-down list that tells when the user opens it.
 #include <QComboBox>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Edit menu and the channel table's right-click menu: undo and redo over the undo history,
 // channel rows on the clipboard and the row commands. The rules and texts are the core's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editor as the windows see it: the editor state and the program's services, the undo
 // history, the file the editor matches, the service mode and whether a transfer runs. Every

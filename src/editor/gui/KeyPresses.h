@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a key press means to the channel table and its in-cell editors.
 #include "editor/EditingRules.h"

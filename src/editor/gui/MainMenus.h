@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window's menus and toolbar: every command as an action, named by its designer's name
 // (MainWindowNames.h), captioned with its Simplified design text and given its keys. Built here,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's start-up sequence, its layout and the end of the program.
 #include "editor/gui/MainWindow.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: the channel table with its in-cell editors, the band frame, the function
 // panel, the toolbar, the menus and the status line, and the windows it owns (the five radio

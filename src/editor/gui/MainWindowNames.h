@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The designer's names of the main window and its controls. They are each control's objectName:
 // the caption table addresses the texts by them, and the language code and the tests find the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands joined to what they run, and the window as a view: the state shown
 // in the table, the frames and the title, the editing lock, and the commands a transfer holds.
 #include "editor/gui/MainWindow.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two frames beside the channel table: the band frame (the band list) and the function
 // panel (six lists of radio settings). Each shows the editor state and puts the user's picks

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the parameter file lives: for an installed program, in the per-user configuration folder
 // of the program (also for root, so that nothing is written beside the installed programs); for

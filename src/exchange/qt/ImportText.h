@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An import as the window and the command line run it: the text is read in its format and
 // every value applied to the editor through the editor's own rules.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the JSON of an import (QJsonDocument) into a patch of values to be checked.
 #include "exchange/ImportPatch.h"

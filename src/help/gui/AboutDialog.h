@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The about box: title, version, issue date and the developer line, which opens the maker's
 // web page. Shown modeless; OK and the close box hide it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening the user manual and the maker's web page with the desktop's programs. The opener can
 // be replaced (tests record the addresses instead of starting a browser).

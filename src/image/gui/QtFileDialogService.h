@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file dialogs of the channel data files as Qt dialogs.
 #include "image/FileDialogService.h"

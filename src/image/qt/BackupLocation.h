@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the automatic backups of radio images live: the folder "backups" in the program's
 // per-user data folder (QStandardPaths::AppDataLocation; on Linux

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The port window: twenty options COM1..COM20 in four rows of five, each with the device it
 // stands for written under it and, when the device does not open, why. The scan enables the

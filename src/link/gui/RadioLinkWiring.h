@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio link of the main window: the serial port, the port dialog and the transfer
 // controller with its two timers. Read and write start here; a read shows the editor again when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The port choice: the COM1..COM20 table of this machine, the start-up scan of the port
 // dialog, OpenCom and the check before a transfer. Widget-free, so that the command line can

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The serial port of the programming cable over QSerialPort: 9600 baud, 8 data bits, no
 // parity, 1 stop bit, no flow control, raw bytes (every value delivered unchanged). Received

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A transfer over a real port: drives a TransferSession over a SerialLink and the two timers,
 // the supervision timer (500 ms) and the status timer (200 ms), shows the session's messages

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Converting the texts a user sees in one window to Traditional Chinese.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The windows' design texts, taken from the Simplified rows of the caption tables so that
 // each text is typed once: a window is built with the texts the caption step would write

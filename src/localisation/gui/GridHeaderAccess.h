@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the language code reads and writes the header row of a grid. A QTableWidget's header
 // items and any other item view's model header are found by themselves; a window whose grid

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language steps of the windows: the captions at start-up and the three language menu
 // commands, over the main window and every window it owns, found by name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The caption target over the program's Qt windows: windows and controls are found by their
 // objectName; what is not there is passed over.

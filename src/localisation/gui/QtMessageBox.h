@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's message box: a modal QMessageBox whose button texts follow the language in
 // force, whatever the language of the system.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Qt's own texts (the standard context menu of a text field, the print and file dialogs) in the
 // language in force, from Qt's translations installed on the system.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Finding windows and their controls by name (objectName), the way the caption tables
 // address them.

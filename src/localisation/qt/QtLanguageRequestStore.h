@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one-shot language request in the program's per-user settings (QSettings, organisation
 // and application "TLV6200", value "Languages"; on Linux the file
