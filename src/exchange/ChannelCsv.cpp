@@ -50,6 +50,12 @@ ChirpTone chirpTone(Tone tone) {
 }
 
 std::string field(const std::string& value) {
+    return CsvField(value);
+}
+
+} // namespace
+
+std::string CsvField(const std::string& value) {
     if (value.find_first_of(",\"\r\n") == std::string::npos) return value;
     std::string out = "\"";
     for (char c : value)
@@ -57,9 +63,7 @@ std::string field(const std::string& value) {
     return out + "\"";
 }
 
-// Splits CSV text into records of fields (quotes with doubled quote characters; CR, LF or
-// CRLF line ends). Returns false on an unbalanced quote.
-bool splitCsv(const std::string& text,
+bool SplitCsv(const std::string& text,
               std::vector<std::pair<int, std::vector<std::string>>>& rows) {
     std::vector<std::string> fields;
     std::string current;
@@ -109,6 +113,8 @@ bool splitCsv(const std::string& text,
     if (fieldStarted || !current.empty() || !fields.empty()) endRecord();
     return true;
 }
+
+namespace {
 
 std::string trim(const std::string& text) {
     const auto begin = text.find_first_not_of(" \t");
@@ -161,7 +167,7 @@ class CsvReader {
         std::string text = input;
         if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
         std::vector<std::pair<int, std::vector<std::string>>> records;
-        if (!splitCsv(text, records)) {
+        if (!SplitCsv(text, records)) {
             error(Localise(language_, text::AtCsvFile), text::UnbalancedQuote);
             return patch_;
         }

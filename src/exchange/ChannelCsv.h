@@ -4,6 +4,8 @@
 #include "exchange/ImportPatch.h"
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tlv {
 
@@ -24,5 +26,11 @@ std::string ExportCsv(const RadioData& radio);
 // radio cannot keep (names, comments, priority scan, digits finer than 10 Hz) gives a note.
 ImportPatch ParseCsv(const std::string& text, bool renumber, Language language,
                      ImportReport& report);
+
+// Splits CSV text into records of fields, each with the line it starts on (quotes with doubled
+// quote characters; CR, LF or CRLF line ends). Returns false on an unbalanced quote.
+bool SplitCsv(const std::string& text, std::vector<std::pair<int, std::vector<std::string>>>& rows);
+// One CSV field: quoted (quotes doubled) when it holds a comma, a quote or a line end.
+std::string CsvField(const std::string& value);
 
 } // namespace tlv

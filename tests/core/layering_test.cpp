@@ -85,6 +85,8 @@ int coreLevel(const std::string& pathFromSrc) {
         {"dialogs/DialogDrafts", 1},
         {"editor/Clock", 1},
         {"exchange/ExchangeTexts", 1},
+        {"line/LineRows", 1},
+        {"line/LineTexts", 1},
         // 3: whole-image operations over the editor.
         {"image/EditorImage", 3},
         {"image/FileCommands", 3},
@@ -97,6 +99,8 @@ int coreLevel(const std::string& pathFromSrc) {
         {"exchange/JsonExport", 3},
         {"exchange/ExchangeFormat", 3},
         {"exchange/EditorComparison", 3},
+        {"line/UnitsList", 3},
+        {"line/LineRecord", 3},
         // 4: the transfer session, which loads what it reads into the editor.
         {"link/TransferSession", 4},
     };
