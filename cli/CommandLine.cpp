@@ -17,7 +17,7 @@ struct VerbInfo {
     const char* description;
 };
 
-constexpr std::array<VerbInfo, 8> kVerbs{{
+constexpr std::array<VerbInfo, 9> kVerbs{{
     {Verb::New, "new", "new -o FILE.DAT",
      "Writes the start-up editor (no channels, default settings) as a data file."},
     {Verb::Show, "show", "show FILE.DAT [--lang en|zh-CN|zh-TW]",
@@ -50,6 +50,18 @@ constexpr std::array<VerbInfo, 8> kVerbs{{
      "  after the write and compares every written address. Before the first block, the\n"
      "  image being written goes to the backup folder unless --no-backup is given."},
     {Verb::Ports, "ports", "ports", "Lists the port table COM1..COM20 and the devices behind it."},
+    {Verb::Line, "line",
+     "line BASE.DAT --units UNITS.csv [--port PORT ...] [--watch] [--verify] [--log LOG.csv]\n"
+     "  [--start-at N] [--yes] [--service] [--no-backup]",
+     "Production line: writes BASE.DAT into radio after radio, each with the next unused row of\n"
+     "  UNITS.csv applied (a header row of names as the JSON export has them: IdCode,\n"
+     "  PttIdStartCode, PttIdEndCode, embeddedTexts[0], channels[2].rx ...; an empty cell keeps\n"
+     "  the base's value). Every row is checked before any radio is touched. Without --watch\n"
+     "  each PORT gets one radio; with --watch every cable is served each time a radio\n"
+     "  appears behind it (every new serial device of the machine when no PORT is given),\n"
+     "  until the rows run out or Ctrl+C. A radio that fails leaves its row to the next one.\n"
+     "  One line per radio on standard output and in LOG.csv; a restart with the same log goes\n"
+     "  on at the first row not done, --start-at N starts at row N instead."},
 }};
 
 const VerbInfo* findVerb(Verb verb) {
@@ -72,10 +84,13 @@ bool accepts(Verb verb, const std::string& option) {
     if (option == "--base" || option == "--band" || option == "--renumber")
         return verb == Verb::Import;
     if (option == "--json") return verb == Verb::Diff;
-    if (option == "--verify") return verb == Verb::Write;
-    if (option == "--port") return verb == Verb::Read || verb == Verb::Write;
-    if (option == "--service" || option == "--yes") return verb == Verb::Write;
-    if (option == "--no-backup") return verb == Verb::Read || verb == Verb::Write;
+    if (option == "--verify" || option == "--port" || option == "--service" || option == "--yes")
+        return verb == Verb::Write || verb == Verb::Line ||
+               (option == "--port" && verb == Verb::Read);
+    if (option == "--no-backup")
+        return verb == Verb::Read || verb == Verb::Write || verb == Verb::Line;
+    if (option == "--units" || option == "--log" || option == "--start-at" || option == "--watch")
+        return verb == Verb::Line;
     return false;
 }
 
@@ -193,7 +208,8 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             continue;
         }
         const bool takesValue = option == "-o" || option == "--base" || option == "--port" ||
-                                option == "--lang" || option == "--band";
+                                option == "--lang" || option == "--band" || option == "--units" ||
+                                option == "--log" || option == "--start-at";
         if (option != "--lang" && !accepts(line.verb, option)) {
             result.error = "unknown option '" + arg + "' for " + VerbName(line.verb);
             return result;
@@ -209,6 +225,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             if (option == "--json") line.json = true;
             if (option == "--verify") line.verify = true;
             if (option == "--no-backup") line.noBackup = true;
+            if (option == "--watch") line.watch = true;
             continue;
         }
         if (!hasInlineValue) {
@@ -238,6 +255,18 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
                 return result;
             }
             line.band = value[0] - '0';
+        } else if (option == "--units") {
+            line.units = value;
+        } else if (option == "--log") {
+            line.log = value;
+        } else if (option == "--start-at") {
+            const bool digits =
+                value.size() <= 6 && value.find_first_not_of("0123456789") == std::string::npos;
+            if (!digits || std::stoi(value) < 1) {
+                result.error = "--start-at takes a row number from 1";
+                return result;
+            }
+            line.startAt = std::stoi(value);
         } else if (option == "--port") {
             line.ports.push_back(value);
         } else if (option == "--lang") {
@@ -282,6 +311,17 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
         operands = 1;
         if (line.ports.empty()) {
             result.error = "write needs at least one --port";
+            return result;
+        }
+        break;
+    case Verb::Line:
+        operands = 1;
+        if (line.units.empty()) {
+            result.error = "line needs --units UNITS.csv";
+            return result;
+        }
+        if (line.ports.empty() && !line.watch) {
+            result.error = "line needs at least one --port, or --watch";
             return result;
         }
         break;

@@ -9,7 +9,7 @@
 
 namespace tlv::cli {
 
-enum class Verb { None, New, Show, Export, Import, Diff, Read, Write, Ports };
+enum class Verb { None, New, Show, Export, Import, Diff, Read, Write, Ports, Line };
 
 struct CommandLine {
     Verb verb = Verb::None;
@@ -25,6 +25,10 @@ struct CommandLine {
     bool json = false;                 // --json (diff)
     bool verify = false;               // --verify (write)
     bool noBackup = false;             // --no-backup
+    std::string units;                 // --units (line)
+    std::string log;                   // --log (line)
+    std::optional<int> startAt;        // --start-at N (line)
+    bool watch = false;                // --watch (line)
     bool help = false;                 // --help / -h
     bool version = false;              // --version
     Language language() const;         // the language --lang names

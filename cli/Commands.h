@@ -16,6 +16,7 @@ int RunDiff(const CommandLine& line);
 int RunRead(const CommandLine& line, int argc, char** argv);
 int RunWrite(const CommandLine& line, int argc, char** argv);
 int RunPorts(const CommandLine& line, int argc, char** argv);
+int RunLine(const CommandLine& line, int argc, char** argv);
 
 // Opens a data file as the window's Open does: the start-up editor, then the image loaded into
 // it. Its messages go to standard error; returns kExitOk or kExitFile.

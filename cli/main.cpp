@@ -48,6 +48,8 @@ int main(int argc, char* argv[]) {
         return RunWrite(line, argc, argv);
     case Verb::Ports:
         return RunPorts(line, argc, argv);
+    case Verb::Line:
+        return RunLine(line, argc, argv);
     case Verb::None:
         break;
     }

@@ -50,6 +50,11 @@ Options:
   --break-before-reply precede every answer in the data phase by a break; a pseudo-terminal
                        carries no break, so it arrives as the NUL character a UART without
                        break reporting would deliver
+  --appear-after MS    make the --link path appear MS milliseconds after the start, as a
+                       cable plugged in then
+  --leave-after N      leave after the N-th end frame (1 after a write, 2 after a write
+                       and its read-back): the --link path is removed and the terminal
+                       closed, as a cable pulled out; SIGUSR1 leaves at once
   --help               show this text
   --version            show the version
 
@@ -71,6 +76,8 @@ struct Options {
     std::string link;
     bool paced = false;
     int latencyMs = 0;
+    int appearAfterMs = 0;
+    int leaveAfterEnds = 0; // 0: stays
 };
 
 void sleepUntil(Clock::time_point when) {
@@ -129,6 +136,8 @@ bool parseOptions(int argc, char** argv, Options& o) {
             o.save = v;
         } else if (a == "--link" && next(v)) {
             o.link = v;
+        } else if (a == "--appear-after" && next(v) && parseInt(v, o.appearAfterMs)) {
+        } else if (a == "--leave-after" && next(v) && parseInt(v, o.leaveAfterEnds)) {
         } else if (a == "--paced") {
             o.paced = true;
         } else if (a == "--latency" && next(v) && parseInt(v, o.latencyMs)) {
@@ -187,23 +196,34 @@ int main(int argc, char** argv) {
     }
     ::fcntl(master, F_SETFL, ::fcntl(master, F_GETFL) | O_NONBLOCK);
 
-    if (!options.link.empty()) {
-        ::unlink(options.link.c_str());
-        if (::symlink(name, options.link.c_str()) != 0) {
-            std::fprintf(stderr, "tlv6200-radio-sim: cannot link %s: %s\n", options.link.c_str(),
-                         std::strerror(errno));
-            return 1;
-        }
-    }
-
     struct sigaction sa {};
     sa.sa_handler = onSignal;
     ::sigaction(SIGINT, &sa, nullptr);
     ::sigaction(SIGTERM, &sa, nullptr);
+    ::sigaction(SIGUSR1, &sa, nullptr);
     std::signal(SIGPIPE, SIG_IGN);
 
     std::printf("%s\n", name);
     std::fflush(stdout);
+
+    // The cable is plugged in: the link appears (after the delay asked for).
+    if (!options.link.empty()) {
+        sleepUntil(Clock::now() + std::chrono::milliseconds(options.appearAfterMs));
+        if (stopRequested) return 0;
+        // Made beside the path and renamed onto it, so that a watcher never sees a half-made
+        // link and a link left by an earlier radio is replaced in one step.
+        const std::string made = options.link + ".new" + std::to_string(::getpid());
+        ::unlink(made.c_str());
+        if (::symlink(name, made.c_str()) != 0 ||
+            ::rename(made.c_str(), options.link.c_str()) != 0) {
+            std::fprintf(stderr, "tlv6200-radio-sim: cannot link %s: %s\n", options.link.c_str(),
+                         std::strerror(errno));
+            return 1;
+        }
+        std::printf("appeared %s\n", options.link.c_str());
+        std::fflush(stdout);
+    }
+    int endFrames = 0;
 
     auto lineFree = Clock::now(); // when the simulated wire is next free
     std::vector<uint8_t> buffer(4096);
@@ -248,13 +268,16 @@ int main(int argc, char** argv) {
                 }
             }
         }
-        if (radio.takeEnded() && !options.save.empty()) {
-            if (radio.saveDat(options.save, error)) {
-                std::printf("saved %s\n", options.save.c_str());
-                std::fflush(stdout);
-            } else {
-                std::fprintf(stderr, "tlv6200-radio-sim: %s\n", error.c_str());
+        if (radio.takeEnded()) {
+            if (!options.save.empty()) {
+                if (radio.saveDat(options.save, error)) {
+                    std::printf("saved %s\n", options.save.c_str());
+                    std::fflush(stdout);
+                } else {
+                    std::fprintf(stderr, "tlv6200-radio-sim: %s\n", error.c_str());
+                }
             }
+            if (options.leaveAfterEnds > 0 && ++endFrames >= options.leaveAfterEnds) break;
         }
     }
     if (!options.link.empty()) ::unlink(options.link.c_str());
