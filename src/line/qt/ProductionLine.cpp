@@ -104,7 +104,7 @@ void ProductionLine::start() {
     if (options_.ports.empty())
         for (const std::string& device : ComPorts::MachineDevices())
             machineAtStart_.insert(device);
-    watchFolders();
+    if (options_.watchFolders) watchFolders();
     poll_.start();
     look();
 }

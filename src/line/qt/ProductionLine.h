@@ -35,6 +35,7 @@ struct LineOptions {
     std::filesystem::path settingsFolder; // where the "ports" file of the COM names lives
     Language language = Language::English;
     int pollMs = 500;
+    bool watchFolders = true; // false: the half-second look alone (for measuring it)
 };
 
 enum class StationState { Waiting, Opening, Writing, Verifying, Done, Failed };
