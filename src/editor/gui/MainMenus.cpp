@@ -114,6 +114,11 @@ void buildProgrammingMenu(QMainWindow& window, MainMenus& m) {
     for (QAction* item :
          {m.optionalFunctions, m.keys, m.embeddedTexts, m.powerLevels, m.testFrequencies})
         m.programming->addAction(item);
+    // Programming > Production line: a window of its own, with no designer caption.
+    m.programming->addSeparator();
+    m.productionLine = new QAction(&window);
+    m.productionLine->setObjectName(QStringLiteral("productionLineAction"));
+    m.programming->addAction(m.productionLine);
 }
 
 void buildSettingsMenu(QMainWindow& window, MainMenus& m) {

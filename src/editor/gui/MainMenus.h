@@ -47,6 +47,7 @@ struct MainMenus {
     QAction* embeddedTexts = nullptr;
     QAction* powerLevels = nullptr;
     QAction* testFrequencies = nullptr;
+    QAction* productionLine = nullptr;
     QMenu* settings = nullptr;
     QAction* lock = nullptr;
     QAction* port = nullptr;

@@ -11,6 +11,8 @@
 #include "editor/gui/SettingsPanels.h"
 #include "help/gui/HelpServices.h"
 #include "image/FileCommands.h"
+#include "line/LineTexts.h"
+#include "line/gui/ProductionLineWindow.h"
 #include "link/gui/PortDialog.h"
 #include "link/gui/RadioLinkWiring.h"
 #include "link/qt/SerialLink.h"
@@ -65,6 +67,19 @@ void MainWindow::connectCommands() {
         on(action, [this, dialog = dialog] { showDialog(dialog); });
     on(menus_.lock, [this] { toggleEditingLock(); });
     on(menus_.port, [this] { radioLink_->showPortDialog(); });
+    on(menus_.productionLine, [this] {
+        auto* window = findChild<ProductionLineWindow*>();
+        if (!window)
+            window = new ProductionLineWindow(model_->language(), model_->messageBox(), this);
+        window->show();
+        window->raise();
+    });
+    const auto nameProductionLine = [this] {
+        menus_.productionLine->setText(
+            QString::fromStdString(Localise(model_->language(), text::LineWindowTitle) + "..."));
+    };
+    nameProductionLine();
+    connect(model_, &EditorModel::refreshed, this, nameProductionLine);
     const std::pair<QAction*, Language> languages[] = {
         {menus_.simplifiedChinese, Language::Simplified},
         {menus_.traditionalChinese, Language::Traditional},
