@@ -171,6 +171,8 @@ class SimulatedRadio {
             device_ = child_->out().substr(0, child_->out().find('\n'));
     }
     const std::string& device() const { return device_; }
+    // What it has said on standard output so far.
+    const std::string& out() const { return child_->out(); }
     QString path() const { return QString::fromStdString(device_); }
     // Waits until the simulator has announced `count` saved files.
     bool waitForSaves(int count, int timeoutMs = 5000) {

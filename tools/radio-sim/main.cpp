@@ -54,7 +54,9 @@ Options:
                        cable plugged in then
   --leave-after N      leave after the N-th end frame (1 after a write, 2 after a write
                        and its read-back): the --link path is removed and the terminal
-                       closed, as a cable pulled out; SIGUSR1 leaves at once
+                       closed, as a cable pulled out; SIGUSR1 leaves at once. With
+                       --link, the time from its appearance to the first byte received is
+                       announced as "first byte after MS ms"
   --help               show this text
   --version            show the version
 
@@ -223,6 +225,8 @@ int main(int argc, char** argv) {
         std::printf("appeared %s\n", options.link.c_str());
         std::fflush(stdout);
     }
+    const auto appeared = Clock::now();
+    bool firstByteTold = options.link.empty();
     int endFrames = 0;
 
     auto lineFree = Clock::now(); // when the simulated wire is next free
@@ -237,6 +241,13 @@ int main(int argc, char** argv) {
         ssize_t n = ::read(master, buffer.data(), buffer.size());
         if (n <= 0) continue;
         auto now = Clock::now();
+        if (!firstByteTold) {
+            // How long the program took to notice the cable: from the link's appearance.
+            std::printf("first byte after %.1f ms\n",
+                        std::chrono::duration<double, std::milli>(now - appeared).count());
+            std::fflush(stdout);
+            firstByteTold = true;
+        }
         lineFree = options.paced ? std::max(lineFree, now) + kByteTime * n : now;
 
         auto replies = radio.receive(std::vector<uint8_t>(buffer.begin(), buffer.begin() + n));
