@@ -61,7 +61,8 @@ constexpr std::array<VerbInfo, 9> kVerbs{{
      "  appears behind it (every new serial device of the machine when no PORT is given),\n"
      "  until the rows run out or Ctrl+C. A radio that fails leaves its row to the next one.\n"
      "  One line per radio on standard output and in LOG.csv; a restart with the same log goes\n"
-     "  on at the first row not done, --start-at N starts at row N instead."},
+     "  on at the first row not done, --start-at N starts at row N instead. UNITS.json holds\n"
+     "  an array of objects with the same names as keys."},
 }};
 
 const VerbInfo* findVerb(Verb verb) {

@@ -15,6 +15,7 @@
 #include "line/LineRows.h"
 #include "line/UnitsList.h"
 #include "line/qt/ProductionLine.h"
+#include "line/qt/UnitsJson.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -65,7 +66,8 @@ int RunLine(const CommandLine& line, int argc, char** argv) {
     if (line.service) base.session.serviceMode = true;
 
     // The units list, every row checked before any radio is touched.
-    if (ExchangeFormatOf(line.units) != ExchangeFormat::Csv) {
+    const ExchangeFormat format = ExchangeFormatOf(line.units);
+    if (format == ExchangeFormat::Unknown) {
         ErrorLine(line.units + ": " + Localise(language, text::UnknownFormat));
         return kExitUsage;
     }
@@ -76,7 +78,9 @@ int RunLine(const CommandLine& line, int argc, char** argv) {
         return kExitFile;
     }
     UnitsReport report;
-    std::vector<Unit> units = ReadUnitsCsv(content, base, language, report);
+    std::vector<Unit> units = format == ExchangeFormat::Json
+                                  ? ReadUnitsJson(content, base, language, report)
+                                  : ReadUnitsCsv(content, base, language, report);
     for (const UnitsIssue& note : report.notes)
         ErrorLine(line.units + ": " + UnitsIssueText(note, language));
     if (!report.ok()) {

@@ -166,6 +166,16 @@ TEST_F(CliLine, ABadUnitsListChangesNothingAndNamesRowAndColumn) {
                                           "(at most 16 characters)"),
               std::string::npos)
         << result.err;
+    // The same list as JSON: one object per radio, keyed by the same names.
+    const std::string json = folder.file("units.json");
+    WriteBytes(json, R"([{"IdCode": "101"}, {"IdCode": "102", "VoxGain": "loud"}])");
+    const ProcessResult fromJson =
+        RunCli({"line", base, "--units", json, "--port", radio.device(), "--log", log});
+    EXPECT_EQ(fromJson.exitCode, 4);
+    EXPECT_NE(fromJson.err.find(json + ": row 2, column VoxGain: wrong type (expected a whole "
+                                       "number)"),
+              std::string::npos)
+        << fromJson.err;
     EXPECT_FALSE(radio.waitForSaves(1, 300));
     EXPECT_FALSE(std::filesystem::exists(log));
 }

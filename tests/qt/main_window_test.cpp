@@ -104,7 +104,7 @@ void MainWindowTest::everyMenuItemWithItsShortcut() {
           "mnuDelete", "mnuInsert", "mnuMoveUp", "mnuMoveDown"}},
         {"mnupro",
          {"mnureadFre", "mnuwriteFre", nullptr, "mnudtmf", "Key_enactment", "mnusetin", "mnudebug",
-          "mnutestfre"}},
+          "mnutestfre", nullptr, "productionLineAction"}},
         {"mnuset", {"mnulock", "mnucom", "mnuLanguage"}},
         {"mnuLanguage", {"mnuChineseJ", "mnuChineseF", "mnuEnglish"}},
         {"mnuhelp", {"mnumainhelp", "mnumanual", "mnuBackupFolder", "mnuabout"}},

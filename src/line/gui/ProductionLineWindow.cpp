@@ -8,6 +8,7 @@
 #include "image/qt/BackupLocation.h"
 #include "line/LineTexts.h"
 #include "line/qt/ProductionLine.h"
+#include "line/qt/UnitsJson.h"
 #include "localisation/LocalMsgBox.h"
 #include "localisation/Messages.h"
 
@@ -137,7 +138,9 @@ bool ProductionLineWindow::loadUnits() {
         return false;
     }
     UnitsReport report;
-    std::vector<Unit> units = ReadUnitsCsv(content, base, language, report);
+    std::vector<Unit> units = ExchangeFormatOf(unitsPath) == ExchangeFormat::Json
+                                  ? ReadUnitsJson(content, base, language, report)
+                                  : ReadUnitsCsv(content, base, language, report);
     for (const UnitsIssue& issue : report.errors)
         log_->appendPlainText(q(unitsPath + ": " + UnitsIssueText(issue, language)));
     if (!report.ok()) return false;
