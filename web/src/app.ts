@@ -1,0 +1,666 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page of the web edition: menus and toolbar with the window program's commands, the band
+// list, the channel table, the function panel and the status line, all rendered from one editor
+// of the core in the language in force.
+import type { Core, Editor, MessageText, TransferDirection } from "./core-api";
+import { ChannelTable } from "./channel-table";
+import { answer, showMessage } from "./message-box";
+import { htmlLang, rememberLanguage, type PageLanguage } from "./language";
+import { csvFileType, dataFileType, download, jsonFileType, pickFile, saveFile } from "./files";
+import { backupFileName, listBackups, saveBackup } from "./backups";
+import { runSerialTransfer, serialAvailable, stopSerialTransfer } from "./serial";
+
+const form = "Form1";
+
+// A menu text without its access-key mark: "Read Frequency(&R)" -> "Read Frequency".
+export function plainCaption(text: string): string {
+  return text.replace(/\(&.\)/, "").replace(/&(.)/, "$1").trim();
+}
+
+interface Command {
+  name: string; // the designer name of the menu item (its caption-table key and element id)
+  run: () => void | Promise<void>;
+  keys?: string; // aria-keyshortcuts form
+  enabled?: () => boolean;
+  checked?: () => boolean;
+  tableOnly?: boolean;
+}
+
+export class ProgrammerPage {
+  private editor: Editor;
+  private table: ChannelTable;
+  private fileName = "";
+  private transferRunning = false;
+  private commands = new Map<string, Command>();
+  private menuButtons: HTMLButtonElement[] = [];
+  private root: HTMLElement;
+
+  constructor(private core: Core, language: PageLanguage, root: HTMLElement) {
+    this.root = root;
+    this.editor = new core.Editor(language);
+    (globalThis as { tlvConstants?: unknown }).tlvConstants = core.constants;
+    this.table = new ChannelTable({
+      editor: () => this.editor,
+      show: (m) => this.show(m),
+      changed: () => this.changed(),
+      editable: () => !this.transferRunning,
+    });
+    this.defineCommands();
+    this.build();
+    this.showNotices(this.editor.loadDialogs());
+    this.render();
+    window.addEventListener("beforeunload", (event) => {
+      if (this.editor.modified() || this.transferRunning) {
+        event.preventDefault();
+        event.returnValue = "";
+      }
+    });
+    document.addEventListener("keydown", (e) => this.onKey(e));
+    document.addEventListener("copy", (e) => this.onClipboard(e, "copy"));
+    document.addEventListener("cut", (e) => this.onClipboard(e, "cut"));
+    document.addEventListener("paste", (e) => this.onClipboard(e, "paste"));
+  }
+
+  // For the tests and the console: the editor behind the page.
+  get currentEditor(): Editor {
+    return this.editor;
+  }
+
+  private show(message: MessageText): Promise<number> {
+    return showMessage(this.editor, message);
+  }
+
+  private async showNotices(notices: MessageText[]): Promise<void> {
+    for (const notice of notices) await this.show(notice);
+  }
+
+  private caption(control: string): string {
+    return plainCaption(this.editor.caption(form, control));
+  }
+
+  // After a change the user made: the undo step is recorded and every view shows the state.
+  private changed(): void {
+    this.editor.record();
+    this.render();
+  }
+
+  private defineCommands(): void {
+    const table = () => this.table;
+    const idle = () => !this.transferRunning;
+    const list: Command[] = [
+      { name: "mnuNew", run: () => this.newFile(), keys: "Control+Alt+N", enabled: idle },
+      { name: "mnuOpen", run: () => this.openFile(), keys: "Control+O", enabled: idle },
+      { name: "mnuAssave", run: () => this.saveFile(), keys: "Control+S", enabled: idle },
+      { name: "mnuImport", run: () => this.importFile(), enabled: idle },
+      { name: "mnuExport", run: () => this.exportFile() },
+      { name: "mnuPrint", run: () => this.print(), keys: "Control+P" },
+      { name: "mnuPdf", run: () => this.print() },
+      { name: "mnuUndo", run: () => this.undo(false), keys: "Control+Z", enabled: () => idle() && this.editor.canUndo() },
+      { name: "mnuRedo", run: () => this.undo(true), keys: "Control+Y Control+Shift+Z", enabled: () => idle() && this.editor.canRedo() },
+      { name: "mnuCut", run: () => this.clipboardCommand("cut"), keys: "Control+X", tableOnly: true, enabled: idle },
+      { name: "mnuCopy", run: () => this.clipboardCommand("copy"), keys: "Control+C", tableOnly: true },
+      { name: "mnuPaste", run: () => this.clipboardCommand("paste"), keys: "Control+V", tableOnly: true, enabled: idle },
+      { name: "mnuSelectAll", run: () => table().selectRows(1, 16), keys: "Control+A", tableOnly: true },
+      { name: "mnuDelete", run: () => this.rowCommand(() => this.editor.deleteChannels(table().selectedRows())), keys: "Delete", tableOnly: true, enabled: idle },
+      { name: "mnuInsert", run: () => this.insertRow(), keys: "Insert", tableOnly: true, enabled: idle },
+      { name: "mnuMoveUp", run: () => this.move(-1), keys: "Control+ArrowUp", tableOnly: true, enabled: idle },
+      { name: "mnuMoveDown", run: () => this.move(1), keys: "Control+ArrowDown", tableOnly: true, enabled: idle },
+      { name: "mnureadFre", run: () => this.transfer("read"), keys: "Control+R", enabled: () => idle() && serialAvailable() },
+      { name: "mnuwriteFre", run: () => this.transfer("write"), keys: "Control+Alt+W", enabled: () => idle() && serialAvailable() },
+      { name: "mnulock", run: () => this.toggleLock(), checked: () => this.editor.editingLock(), enabled: idle },
+      { name: "mnuChineseJ", run: () => this.setLanguage("zh-CN"), checked: () => this.editor.language() === "zh-CN" },
+      { name: "mnuChineseF", run: () => this.setLanguage("zh-TW"), checked: () => this.editor.language() === "zh-TW" },
+      { name: "mnuEnglish", run: () => this.setLanguage("en"), checked: () => this.editor.language() === "en" },
+      { name: "mnumanual", run: () => this.openManual(), keys: "F1" },
+      { name: "mnuBackupFolder", run: () => this.showBackups() },
+      { name: "mnuabout", run: () => this.about() },
+    ];
+    for (const command of list) this.commands.set(command.name, command);
+  }
+
+  private readonly menus: Array<[string, Array<string | null>]> = [
+    ["mnuFile", ["mnuNew", "mnuOpen", "mnuAssave", null, "mnuImport", "mnuExport", null, "mnuPrint", "mnuPdf"]],
+    ["mnuEdit", ["mnuUndo", "mnuRedo", null, "mnuCut", "mnuCopy", "mnuPaste", null, "mnuSelectAll", "mnuDelete", "mnuInsert", "mnuMoveUp", "mnuMoveDown"]],
+    ["mnupro", ["mnureadFre", "mnuwriteFre"]],
+    ["mnuset", ["mnulock", null, "mnuChineseJ", "mnuChineseF", "mnuEnglish"]],
+    ["mnuhelp", ["mnumanual", "mnuBackupFolder", "mnuabout"]],
+  ];
+
+  private build(): void {
+    this.root.innerHTML = `
+      <header>
+        <nav id="menubar" role="menubar"></nav>
+        <div id="Toolbar1" role="toolbar"></div>
+        <p id="no-serial" role="note" hidden></p>
+      </header>
+      <main id="Form1Client">
+        <fieldset id="Frame1"><legend></legend>
+          <label id="Label3" for="Combo1"></label> <select id="Combo1"></select>
+          <span id="band-limits" class="hint"></span>
+        </fieldset>
+        <div id="table-area"></div>
+        <fieldset id="Frame2"><legend></legend><div id="panel-lists"></div></fieldset>
+      </main>
+      <footer>
+        <span id="Label" role="status" aria-live="polite"></span>
+        <progress id="ProgressBar1" hidden></progress>
+        <span id="BackupNotice" aria-live="polite"></span>
+        <span id="Label2"></span>
+      </footer>
+      <section id="channel-card" aria-hidden="true"></section>`;
+    const bar = this.root.querySelector("#menubar")!;
+    for (const [menu, items] of this.menus) {
+      const wrapper = document.createElement("div");
+      wrapper.className = "menu";
+      const button = document.createElement("button");
+      button.type = "button";
+      button.id = menu;
+      button.setAttribute("role", "menuitem");
+      button.setAttribute("aria-haspopup", "menu");
+      button.setAttribute("aria-expanded", "false");
+      const popup = document.createElement("div");
+      popup.setAttribute("role", "menu");
+      popup.hidden = true;
+      for (const item of items) {
+        if (item === null) {
+          const line = document.createElement("hr");
+          line.setAttribute("role", "separator");
+          popup.append(line);
+          continue;
+        }
+        const command = this.commands.get(item)!;
+        const entry = document.createElement("button");
+        entry.type = "button";
+        entry.id = item;
+        entry.setAttribute("role", command.checked ? "menuitemcheckbox" : "menuitem");
+        entry.tabIndex = -1;
+        if (command.keys) entry.setAttribute("aria-keyshortcuts", command.keys);
+        entry.addEventListener("click", () => {
+          this.closeMenus();
+          this.runCommand(item);
+        });
+        popup.append(entry);
+      }
+      button.addEventListener("click", () => {
+        const open = popup.hidden;
+        this.closeMenus();
+        if (open) this.openMenu(button, popup);
+      });
+      button.addEventListener("keydown", (e) => {
+        if (e.key === "ArrowDown") {
+          e.preventDefault();
+          this.openMenu(button, popup);
+        }
+      });
+      popup.addEventListener("keydown", (e) => this.onMenuKey(e, button, popup));
+      wrapper.append(button, popup);
+      bar.append(wrapper);
+      this.menuButtons.push(button);
+    }
+    bar.addEventListener("keydown", (e) => {
+      const ev = e as KeyboardEvent;
+      if (ev.key !== "ArrowLeft" && ev.key !== "ArrowRight") return;
+      const index = this.menuButtons.indexOf(document.activeElement?.closest(".menu")?.querySelector("button[aria-haspopup]") as HTMLButtonElement);
+      if (index < 0) return;
+      const next = this.menuButtons[(index + (ev.key === "ArrowRight" ? 1 : this.menuButtons.length - 1)) % this.menuButtons.length];
+      const wasOpen = !(next.nextElementSibling as HTMLElement).hidden || this.menuButtons.some((b) => b.getAttribute("aria-expanded") === "true");
+      this.closeMenus();
+      if (wasOpen) this.openMenu(next, next.nextElementSibling as HTMLElement); else next.focus();
+      ev.preventDefault();
+    });
+    document.addEventListener("mousedown", (e) => {
+      if (!(e.target as HTMLElement).closest("#menubar")) this.closeMenus();
+    });
+
+    const toolbar = this.root.querySelector("#Toolbar1")!;
+    const tools: Array<[number, string, string]> = [
+      [1, "Toolbar1_new", "mnuNew"], [2, "Toolbar1_open", "mnuOpen"], [3, "Toolbar1_save", "mnuAssave"],
+      [5, "Toolbar1_read", "mnureadFre"], [6, "Toolbar1_write", "mnuwriteFre"],
+    ];
+    for (const [number, id, command] of tools) {
+      const button = document.createElement("button");
+      button.type = "button";
+      button.id = id;
+      button.dataset.number = String(number);
+      button.dataset.command = command;
+      button.addEventListener("click", () => this.runCommand(command));
+      toolbar.append(button);
+      if (number === 3) toolbar.append(Object.assign(document.createElement("span"), { className: "separator" }));
+    }
+
+    const bandList = this.root.querySelector<HTMLSelectElement>("#Combo1")!;
+    bandList.addEventListener("focus", () => this.editor.bandDropDownOpened());
+    bandList.addEventListener("change", () => this.bandSelected(bandList.selectedIndex));
+    this.table.attach(this.root.querySelector("#table-area")!);
+    this.table.element.setAttribute("aria-labelledby", "Frame1-legend");
+
+    if (!serialAvailable()) {
+      const note = this.root.querySelector<HTMLElement>("#no-serial")!;
+      note.hidden = false;
+    }
+  }
+
+  private openMenu(button: HTMLButtonElement, popup: HTMLElement): void {
+    this.renderCommands();
+    popup.hidden = false;
+    button.setAttribute("aria-expanded", "true");
+    popup.querySelector<HTMLButtonElement>("button:not([disabled])")?.focus();
+  }
+
+  private closeMenus(): void {
+    for (const button of this.menuButtons) {
+      button.setAttribute("aria-expanded", "false");
+      (button.nextElementSibling as HTMLElement).hidden = true;
+    }
+  }
+
+  private onMenuKey(event: KeyboardEvent, button: HTMLButtonElement, popup: HTMLElement): void {
+    const items = [...popup.querySelectorAll<HTMLButtonElement>("button:not([disabled])")];
+    const index = items.indexOf(document.activeElement as HTMLButtonElement);
+    if (event.key === "ArrowDown" || event.key === "ArrowUp") {
+      event.preventDefault();
+      items[(index + (event.key === "ArrowDown" ? 1 : items.length - 1)) % items.length]?.focus();
+    } else if (event.key === "Escape") {
+      event.preventDefault();
+      this.closeMenus();
+      button.focus();
+    } else if (event.key === "Home" || event.key === "End") {
+      event.preventDefault();
+      items[event.key === "Home" ? 0 : items.length - 1]?.focus();
+    }
+  }
+
+  // Keys of the commands, as in the window program. The browser keeps Ctrl+N and Ctrl+W for its
+  // own windows, so New and Write Frequency answer Ctrl+Alt+N and Ctrl+Alt+W as well.
+  private onKey(event: KeyboardEvent): void {
+    if (document.querySelector("dialog[open]")) return;
+    const inTable = this.table.element.contains(document.activeElement) && !this.table.editing();
+    const parts: string[] = [];
+    if (event.ctrlKey || event.metaKey) parts.push("Control");
+    if (event.altKey) parts.push("Alt");
+    if (event.shiftKey) parts.push("Shift");
+    const key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
+    const pressed = [...parts, key].join("+");
+    for (const command of this.commands.values()) {
+      if (!command.keys?.split(" ").includes(pressed)) continue;
+      if (command.tableOnly && !inTable) return;
+      // Clipboard keys in the table go through the browser's own copy/cut/paste events.
+      if (["mnuCut", "mnuCopy", "mnuPaste"].includes(command.name)) return;
+      // Undo and redo inside a text box are the text box's own.
+      if ((command.name === "mnuUndo" || command.name === "mnuRedo") && this.table.editing()) return;
+      event.preventDefault();
+      this.runCommand(command.name);
+      return;
+    }
+  }
+
+  private runCommand(name: string): void {
+    const command = this.commands.get(name);
+    if (!command || (command.enabled && !command.enabled())) return;
+    Promise.resolve(command.run()).catch((error) => console.error(error));
+  }
+
+  // Shows everything again from the editor: texts in the language, cells, lists, commands.
+  render(): void {
+    const editor = this.editor;
+    document.documentElement.lang = htmlLang(editor.language());
+    const title = editor.caption(form, "", "windowTitle");
+    document.title = `${editor.modified() ? "*" : ""}${this.fileName ? this.fileName + " - " : ""}${title}`;
+    for (const [menu] of this.menus) this.root.querySelector(`#${menu}`)!.textContent = this.caption(menu);
+    for (const name of this.commands.keys()) {
+      const item = this.root.querySelector<HTMLButtonElement>(`#${name}`);
+      if (item) item.textContent = this.caption(name);
+    }
+    for (const button of this.root.querySelectorAll<HTMLButtonElement>("#Toolbar1 button")) {
+      const text = editor.caption(form, "Toolbar1", "toolbarButton", Number(button.dataset.number));
+      button.textContent = text;
+      button.setAttribute("aria-label", this.caption(button.dataset.command!));
+    }
+    this.root.querySelector("#Toolbar1")!.setAttribute("aria-label", this.caption("mnupro"));
+    const bandFrame = this.root.querySelector("#Frame1 legend")!;
+    bandFrame.id = "Frame1-legend";
+    bandFrame.textContent = editor.bandFrameCaption();
+    this.root.querySelector("#Label3")!.textContent = editor.bandLabel();
+    const bandList = this.root.querySelector<HTMLSelectElement>("#Combo1")!;
+    bandList.replaceChildren(...editor.bandList().map((text, i) => new Option(text, String(i))));
+    bandList.selectedIndex = editor.band();
+    bandList.disabled = this.transferRunning || editor.editingLock();
+    this.root.querySelector("#band-limits")!.textContent = editor.bandLimitsHint();
+    this.root.querySelector("#Frame2 legend")!.textContent = editor.functionPanelCaption();
+    this.renderPanel();
+    this.root.querySelector("#Label2")!.textContent = editor.caption(form, "Label2");
+    const noSerial = this.root.querySelector("#no-serial")!;
+    noSerial.textContent = editor.noSerialText();
+    this.table.render();
+    this.renderCommands();
+  }
+
+  private renderPanel(): void {
+    const area = this.root.querySelector("#panel-lists")!;
+    const lists = this.editor.panelLists();
+    const names = ["Combo2", "Combo3", "Combo4", "Combo9", "Combo6", "Combo7"];
+    const labels = ["Label4", "Label5", "Label1", "Label6", "Label7", "Label8"];
+    if (area.children.length !== lists.length) {
+      area.replaceChildren(
+        ...lists.map((_, i) => {
+          const row = document.createElement("div");
+          row.className = "panel-row";
+          const label = document.createElement("label");
+          label.id = labels[i] ?? `panel-label-${i}`;
+          const select = document.createElement("select");
+          select.id = names[i] ?? `panel-list-${i}`;
+          label.htmlFor = select.id;
+          select.addEventListener("change", () => {
+            this.editor.pickPanel(i, select.selectedIndex);
+            this.changed();
+          });
+          row.append(label, select);
+          return row;
+        }),
+      );
+    }
+    lists.forEach((list, i) => {
+      const row = area.children[i];
+      row.querySelector("label")!.textContent = list.label;
+      const select = row.querySelector("select")!;
+      if (list.tooltip) select.title = list.tooltip;
+      select.replaceChildren(...list.entries.map((text, n) => new Option(text, String(n))));
+      select.selectedIndex = list.position;
+      select.disabled = this.transferRunning || this.editor.editingLock();
+    });
+  }
+
+  private renderCommands(): void {
+    for (const command of this.commands.values()) {
+      const enabled = !command.enabled || command.enabled();
+      for (const element of this.root.querySelectorAll<HTMLButtonElement>(`#${command.name}, [data-command="${command.name}"]`)) {
+        element.disabled = !enabled;
+        if (command.checked) element.setAttribute("aria-checked", String(command.checked()));
+      }
+    }
+  }
+
+  private async bandSelected(index: number): Promise<void> {
+    const result = this.editor.bandSelected(index);
+    if (result === "ask") {
+      const reply = await this.show(this.editor.message("BandChange"));
+      this.editor.answerBandQuestion(reply === answer.yes);
+    }
+    this.changed();
+  }
+
+  private undo(redo: boolean): void {
+    if (redo ? this.editor.redo() : this.editor.undo()) {
+      this.showNotices(this.editor.loadDialogs());
+      this.render();
+    }
+  }
+
+  private rowCommand(run: () => void): void {
+    run();
+    this.changed();
+    this.table.focus();
+  }
+
+  private async insertRow(): Promise<void> {
+    const refusal = this.editor.insertEmptyChannel(this.table.currentRow());
+    if (refusal) await this.show(refusal);
+    else this.changed();
+    this.table.focus();
+  }
+
+  private move(step: number): void {
+    const rows = this.table.selectedRows();
+    const moved = this.editor.moveChannels(rows, step);
+    this.changed();
+    this.table.selectRows(moved[0], moved[moved.length - 1]);
+  }
+
+  private async clipboardCommand(kind: "copy" | "cut" | "paste"): Promise<void> {
+    try {
+      if (kind === "paste") await this.paste(await navigator.clipboard.readText());
+      else {
+        await navigator.clipboard.writeText(this.editor.copyRows(this.table.selectedRows()));
+        if (kind === "cut") this.rowCommand(() => this.editor.deleteChannels(this.table.selectedRows()));
+      }
+    } catch (error) {
+      console.warn("clipboard", error);
+    }
+    this.table.focus();
+  }
+
+  private onClipboard(event: ClipboardEvent, kind: "copy" | "cut" | "paste"): void {
+    if (!this.table.element.contains(document.activeElement) || this.table.editing()) return;
+    event.preventDefault();
+    if (kind === "paste") {
+      this.paste(event.clipboardData?.getData("text/plain") ?? "");
+      return;
+    }
+    event.clipboardData?.setData("text/plain", this.editor.copyRows(this.table.selectedRows()));
+    if (kind === "cut" && !this.transferRunning) this.rowCommand(() => this.editor.deleteChannels(this.table.selectedRows()));
+  }
+
+  private async paste(text: string): Promise<void> {
+    if (this.transferRunning) return;
+    const result = this.editor.pasteRows(this.table.currentRow(), text);
+    if (result.message) await this.show(result.message);
+    if (result.rows > 0) this.changed();
+  }
+
+  private toggleLock(): void {
+    this.editor.setEditingLock(!this.editor.editingLock());
+    this.render();
+  }
+
+  private setLanguage(language: PageLanguage): void {
+    this.editor.setLanguage(language);
+    rememberLanguage(language);
+    const url = new URL(location.href);
+    if (url.searchParams.has("lang")) {
+      url.searchParams.set("lang", language);
+      history.replaceState(null, "", url);
+    }
+    this.render();
+  }
+
+  // "Save changes?" before New, Open and Read: true when the user may go on.
+  private async settleUnsavedChanges(): Promise<boolean> {
+    if (!this.editor.modified()) return true;
+    const reply = await this.show(this.editor.message("SaveChanges"));
+    if (reply === answer.save || reply === answer.yes) return (await this.saveFile()) === true;
+    return reply === answer.discard || reply === answer.no;
+  }
+
+  private async newFile(): Promise<void> {
+    if (!(await this.settleUnsavedChanges())) return;
+    this.editor.newImage();
+    this.fileName = "";
+    this.showNotices(this.editor.loadDialogs());
+    this.render();
+  }
+
+  private async openFile(): Promise<void> {
+    if (!(await this.settleUnsavedChanges())) return;
+    const file = await pickFile([dataFileType]);
+    if (!file) return;
+    await this.openBytes(file.name, file.bytes);
+  }
+
+  private async openBytes(name: string, bytes: Uint8Array): Promise<void> {
+    const result = this.editor.openDat(bytes);
+    if (result.status !== "loaded") {
+      if (result.message) await this.show(result.message);
+      return;
+    }
+    this.fileName = name;
+    this.render();
+    await this.showNotices([...result.notices, ...this.editor.loadDialogs()]);
+  }
+
+  private async saveFile(): Promise<boolean> {
+    const bytes = this.editor.saveDat();
+    try {
+      const name = await saveFile(bytes, this.fileName || "TLV6200.DAT", [dataFileType]);
+      if (name === null) {
+        this.editor.record(); // the baseline was taken by saveDat: the editor is modified again
+        this.render();
+        return false;
+      }
+      this.fileName = name;
+      this.render();
+      return true;
+    } catch (error) {
+      await this.show({ ...this.editor.message("SaveFailed"), detail: String(error) });
+      return false;
+    }
+  }
+
+  private async importFile(): Promise<void> {
+    const file = await pickFile([csvFileType, jsonFileType]);
+    if (!file) return;
+    const format = file.name.toLowerCase().endsWith(".json") ? "json" : "csv";
+    const result = this.editor.importText(new TextDecoder().decode(file.bytes), format);
+    if (result.ok) {
+      this.changed();
+      await this.showNotices(this.editor.loadDialogs());
+    }
+    if (result.message) await this.show(result.message);
+  }
+
+  private async exportFile(): Promise<void> {
+    const base = (this.fileName || "TLV6200").replace(/\.[^.]*$/, "");
+    const picker = (globalThis as { showSaveFilePicker?: unknown }).showSaveFilePicker;
+    if (picker) {
+      // One picker with both kinds: the name chosen says which.
+      const csv = new TextEncoder().encode(this.editor.exportText("csv"));
+      const name = await saveFile(csv, `${base}.csv`, [csvFileType, jsonFileType]);
+      if (name && name.toLowerCase().endsWith(".json")) {
+        await saveFile(new TextEncoder().encode(this.editor.exportText("json")), name, [jsonFileType]);
+      }
+      return;
+    }
+    download(new TextEncoder().encode(this.editor.exportText("csv")), `${base}.csv`, "text/csv");
+    download(new TextEncoder().encode(this.editor.exportText("json")), `${base}.json`, "application/json");
+  }
+
+  // The channel card: the table's texts on a page of its own, printed through the print
+  // stylesheet (the browser's print dialog also saves it as PDF).
+  private print(): void {
+    const card = this.root.querySelector("#channel-card")!;
+    const heading = document.createElement("h1");
+    heading.textContent = `${this.editor.caption(form, "", "windowTitle")}${this.fileName ? " - " + this.fileName : ""}`;
+    const band = document.createElement("p");
+    band.textContent = `${this.editor.bandLabel()} ${this.editor.bandList()[this.editor.band()] ?? ""}`;
+    const table = document.createElement("table");
+    const head = table.createTHead().insertRow();
+    for (let c = 0; c < 9; ++c) head.append(Object.assign(document.createElement("th"), { textContent: this.editor.header(c) }));
+    const body = table.createTBody();
+    for (const line of this.editor.tableTexts()) {
+      const row = body.insertRow();
+      for (const text of line) row.insertCell().textContent = text;
+    }
+    card.replaceChildren(heading, band, table);
+    window.print();
+  }
+
+  private async transfer(direction: TransferDirection): Promise<void> {
+    if (direction === "read" && !(await this.settleUnsavedChanges())) return;
+    const status = this.root.querySelector<HTMLElement>("#Label")!;
+    const progress = this.root.querySelector<HTMLProgressElement>("#ProgressBar1")!;
+    const backupNotice = this.root.querySelector<HTMLElement>("#BackupNotice")!;
+    progress.max = this.core.constants.progressMaximum;
+    this.transferRunning = true;
+    this.render();
+    const keep = (kind: "read" | "write", image: Uint8Array) => {
+      saveBackup(kind, image).then(
+        () => (backupNotice.textContent = ""),
+        (error) => (backupNotice.textContent = String(error)),
+      );
+    };
+    try {
+      const outcome = await runSerialTransfer(this.core, this.editor, direction, {
+        host: {
+          setStatusText: (text) => (status.textContent = text),
+          setStatusVisible: (visible) => (status.hidden = !visible),
+          setProgress: (visible, value) => {
+            progress.hidden = !visible;
+            progress.value = value;
+          },
+          tell: (message) => void this.show(message),
+          imageAboutToBeWritten: (image) => keep("write", image),
+          imageRead: (image) => keep("read", image),
+        },
+        confirmBandMismatch: async () => (await this.show(this.editor.message("BandMismatch"))) === answer.yes,
+      });
+      if (direction === "read" && outcome === "success") {
+        this.fileName = "";
+        await this.showNotices(this.editor.loadDialogs());
+      }
+    } finally {
+      this.transferRunning = false;
+      this.render();
+    }
+  }
+
+  stopTransfer(): void {
+    if (this.transferRunning) stopSerialTransfer();
+  }
+
+  private openManual(): void {
+    const folder = this.editor.language() === "en" ? "en" : "zh-CN";
+    window.open(`manual/${folder}/web.html`, "_blank", "noopener");
+  }
+
+  private about(): void {
+    void this.show({ text: this.editor.caption(form, "", "windowTitle"), title: this.caption("mnuabout"), flags: 64, detail: this.editor.caption(form, "Label2") });
+  }
+
+  // The backups kept in the browser, newest first, each to download or to open in the editor.
+  private async showBackups(): Promise<void> {
+    const backups = await listBackups();
+    const dialog = document.createElement("dialog");
+    dialog.className = "backups";
+    const heading = document.createElement("h2");
+    heading.id = "backups-title";
+    heading.textContent = this.caption("mnuBackupFolder");
+    dialog.setAttribute("aria-labelledby", heading.id);
+    const list = document.createElement("ul");
+    for (const backup of backups) {
+      const item = document.createElement("li");
+      const name = backupFileName(backup);
+      const bytes = this.dataFile(backup.image);
+      const save = document.createElement("button");
+      save.type = "button";
+      save.textContent = name;
+      save.addEventListener("click", () => download(bytes, name));
+      const open = document.createElement("button");
+      open.type = "button";
+      open.textContent = this.caption("mnuOpen");
+      open.setAttribute("aria-label", `${this.caption("mnuOpen")} ${name}`);
+      open.addEventListener("click", async () => {
+        dialog.close();
+        if (await this.settleUnsavedChanges()) await this.openBytes(name, bytes);
+      });
+      item.append(save, " ", open);
+      list.append(item);
+    }
+    const close = document.createElement("button");
+    close.type = "button";
+    close.textContent = (this.editor as unknown as { buttonText?: (id: number) => string }).buttonText?.(answer.ok) ?? "OK";
+    close.addEventListener("click", () => dialog.close());
+    dialog.append(heading, list, close);
+    dialog.addEventListener("close", () => dialog.remove());
+    document.body.append(dialog);
+    dialog.showModal();
+  }
+
+  // The channel data file of a backed-up image.
+  private dataFile(image: Uint8Array): Uint8Array {
+    const core = this.editor as unknown as { dataFile?: (image: Uint8Array) => Uint8Array };
+    if (core.dataFile) return core.dataFile(image);
+    const file = new Uint8Array(5 + image.length);
+    file.set(new TextEncoder().encode("QDM74"));
+    file.set(image, 5);
+    return file;
+  }
+}
