@@ -2,12 +2,13 @@
 // The page of the web edition: menus and toolbar with the window program's commands, the band
 // list, the channel table, the function panel and the status line, all rendered from one editor
 // of the core in the language in force.
-import type { Core, Editor, MessageText, TransferDirection } from "./core-api";
+import type { Core, DialogName, Editor, MessageText, TransferDirection } from "./core-api";
 import { ChannelTable } from "./channel-table";
 import { answer, showMessage } from "./message-box";
 import { htmlLang, rememberLanguage, type PageLanguage } from "./language";
 import { csvFileType, dataFileType, download, jsonFileType, pickFile, saveFile } from "./files";
 import { backupFileName, listBackups, saveBackup } from "./backups";
+import { openRadioDialog, radioDialogs, secondsSinceMidnight } from "./radio-dialogs";
 import { runSerialTransfer, serialAvailable, stopSerialTransfer } from "./serial";
 
 const form = "Form1";
@@ -47,7 +48,7 @@ export class ProgrammerPage {
     });
     this.defineCommands();
     this.build();
-    this.showNotices(this.editor.loadDialogs());
+    void this.reloadDialogs();
     this.render();
     window.addEventListener("beforeunload", (event) => {
       if (this.editor.modified() || this.transferRunning) {
@@ -70,6 +71,16 @@ export class ProgrammerPage {
     return showMessage(this.editor, message);
   }
 
+  // After the data was loaded again (undo, redo, open, read, import, New): the dialogs load their
+  // drafts from the data, and an open dialog shows them.
+  private async reloadDialogs(): Promise<void> {
+    const notices = this.editor.loadDialogs();
+    for (const name of Object.keys(radioDialogs) as DialogName[]) {
+      if (document.getElementById(`dialog-${name}`)) openRadioDialog(this.dialogHost, name);
+    }
+    await this.showNotices(notices);
+  }
+
   private async showNotices(notices: MessageText[]): Promise<void> {
     for (const notice of notices) await this.show(notice);
   }
@@ -83,6 +94,14 @@ export class ProgrammerPage {
     this.editor.record();
     this.render();
   }
+
+  private readonly dialogHost = {
+    editor: () => this.editor,
+    show: (message: MessageText) => this.show(message),
+    stored: () => this.changed(),
+    serviceModeChanged: () => this.render(),
+    okAllowed: () => !this.transferRunning,
+  };
 
   private defineCommands(): void {
     const table = () => this.table;
@@ -107,6 +126,10 @@ export class ProgrammerPage {
       { name: "mnuMoveDown", run: () => this.move(1), keys: "Control+ArrowDown", tableOnly: true, enabled: idle },
       { name: "mnureadFre", run: () => this.transfer("read"), keys: "Control+R", enabled: () => idle() && serialAvailable() },
       { name: "mnuwriteFre", run: () => this.transfer("write"), keys: "Control+Alt+W", enabled: () => idle() && serialAvailable() },
+      ...(Object.keys(radioDialogs) as DialogName[]).map((dialog) => ({
+        name: radioDialogs[dialog].menu,
+        run: () => openRadioDialog(this.dialogHost, dialog),
+      })),
       { name: "mnulock", run: () => this.toggleLock(), checked: () => this.editor.editingLock(), enabled: idle },
       { name: "mnuChineseJ", run: () => this.setLanguage("zh-CN"), checked: () => this.editor.language() === "zh-CN" },
       { name: "mnuChineseF", run: () => this.setLanguage("zh-TW"), checked: () => this.editor.language() === "zh-TW" },
@@ -121,7 +144,7 @@ export class ProgrammerPage {
   private readonly menus: Array<[string, Array<string | null>]> = [
     ["mnuFile", ["mnuNew", "mnuOpen", "mnuAssave", null, "mnuImport", "mnuExport", null, "mnuPrint", "mnuPdf"]],
     ["mnuEdit", ["mnuUndo", "mnuRedo", null, "mnuCut", "mnuCopy", "mnuPaste", null, "mnuSelectAll", "mnuDelete", "mnuInsert", "mnuMoveUp", "mnuMoveDown"]],
-    ["mnupro", ["mnureadFre", "mnuwriteFre"]],
+    ["mnupro", ["mnureadFre", "mnuwriteFre", null, "mnudtmf", "Key_enactment", "mnusetin", "mnudebug", "mnutestfre"]],
     ["mnuset", ["mnulock", null, "mnuChineseJ", "mnuChineseF", "mnuEnglish"]],
     ["mnuhelp", ["mnumanual", "mnuBackupFolder", "mnuabout"]],
   ];
@@ -228,6 +251,16 @@ export class ProgrammerPage {
       if (number === 3) toolbar.append(Object.assign(document.createElement("span"), { className: "separator" }));
     }
 
+    // The service button: shown while the service mode is on; two quick clicks switch it off.
+    const service = document.createElement("button");
+    service.type = "button";
+    service.id = "Toolbar1_TAnMa";
+    service.hidden = true;
+    service.addEventListener("click", () => {
+      if (this.editor.serviceButtonClick(secondsSinceMidnight()) === "switchedOff") this.render();
+    });
+    toolbar.append(service);
+
     const bandList = this.root.querySelector<HTMLSelectElement>("#Combo1")!;
     bandList.addEventListener("focus", () => this.editor.bandDropDownOpened());
     bandList.addEventListener("change", () => this.bandSelected(bandList.selectedIndex));
@@ -273,7 +306,7 @@ export class ProgrammerPage {
   // Keys of the commands, as in the window program. The browser keeps Ctrl+N and Ctrl+W for its
   // own windows, so New and Write Frequency answer Ctrl+Alt+N and Ctrl+Alt+W as well.
   private onKey(event: KeyboardEvent): void {
-    if (document.querySelector("dialog[open]")) return;
+    if (document.querySelector("dialog:modal")) return;
     const inTable = this.table.element.contains(document.activeElement) && !this.table.editing();
     const parts: string[] = [];
     if (event.ctrlKey || event.metaKey) parts.push("Control");
@@ -317,6 +350,10 @@ export class ProgrammerPage {
       button.setAttribute("aria-label", this.caption(button.dataset.command!));
     }
     this.root.querySelector("#Toolbar1")!.setAttribute("aria-label", this.caption("mnupro"));
+    const service = this.root.querySelector<HTMLButtonElement>("#Toolbar1_TAnMa")!;
+    service.hidden = !editor.serviceMode();
+    service.textContent = "⚙";
+    service.setAttribute("aria-label", editor.dialogTitle("powerLevels"));
     const bandFrame = this.root.querySelector("#Frame1 legend")!;
     bandFrame.id = "Frame1-legend";
     bandFrame.textContent = editor.bandFrameCaption();
@@ -391,7 +428,7 @@ export class ProgrammerPage {
 
   private undo(redo: boolean): void {
     if (redo ? this.editor.redo() : this.editor.undo()) {
-      this.showNotices(this.editor.loadDialogs());
+      void this.reloadDialogs();
       this.render();
     }
   }
@@ -475,7 +512,7 @@ export class ProgrammerPage {
     if (!(await this.settleUnsavedChanges())) return;
     this.editor.newImage();
     this.fileName = "";
-    this.showNotices(this.editor.loadDialogs());
+    void this.reloadDialogs();
     this.render();
   }
 
@@ -494,7 +531,8 @@ export class ProgrammerPage {
     }
     this.fileName = name;
     this.render();
-    await this.showNotices([...result.notices, ...this.editor.loadDialogs()]);
+    await this.showNotices(result.notices);
+    await this.reloadDialogs();
   }
 
   private async saveFile(): Promise<boolean> {
@@ -522,7 +560,7 @@ export class ProgrammerPage {
     const result = this.editor.importText(new TextDecoder().decode(file.bytes), format);
     if (result.ok) {
       this.changed();
-      await this.showNotices(this.editor.loadDialogs());
+      await this.reloadDialogs();
     }
     if (result.message) await this.show(result.message);
   }
@@ -594,7 +632,7 @@ export class ProgrammerPage {
       });
       if (direction === "read" && outcome === "success") {
         this.fileName = "";
-        await this.showNotices(this.editor.loadDialogs());
+        await this.reloadDialogs();
       }
     } finally {
       this.transferRunning = false;
