@@ -344,7 +344,7 @@ export class ProgrammerPage {
       const item = this.root.querySelector<HTMLButtonElement>(`#${name}`);
       if (item) item.textContent = this.caption(name);
     }
-    for (const button of this.root.querySelectorAll<HTMLButtonElement>("#Toolbar1 button")) {
+    for (const button of this.root.querySelectorAll<HTMLButtonElement>("#Toolbar1 button[data-command]")) {
       const text = editor.caption(form, "Toolbar1", "toolbarButton", Number(button.dataset.number));
       button.textContent = text;
       button.setAttribute("aria-label", this.caption(button.dataset.command!));
