@@ -645,7 +645,7 @@ export class ProgrammerPage {
   }
 
   private openManual(): void {
-    const folder = this.editor.language() === "en" ? "en" : "zh-CN";
+    const folder = this.editor.language();
     window.open(`manual/${folder}/web.html`, "_blank", "noopener");
   }
 
