@@ -180,6 +180,7 @@ export class ProgrammerPage {
       button.id = menu;
       button.setAttribute("role", "menuitem");
       button.setAttribute("aria-haspopup", "menu");
+      button.tabIndex = this.menuButtons.length === 0 ? 0 : -1;
       button.setAttribute("aria-expanded", "false");
       const popup = document.createElement("div");
       popup.setAttribute("role", "menu");
@@ -313,6 +314,18 @@ export class ProgrammerPage {
     if (event.altKey) parts.push("Alt");
     if (event.shiftKey) parts.push("Shift");
     const key = event.key.length === 1 ? event.key.toUpperCase() : event.key;
+    // Alt and a menu's access key ("File(&F)") opens that menu, as in the window program.
+    if (event.altKey && !event.ctrlKey && !event.metaKey && key.length === 1) {
+      for (const button of this.menuButtons) {
+        const mark = /&(.)/.exec(this.editor.caption(form, button.id));
+        if (mark && mark[1].toUpperCase() === key) {
+          event.preventDefault();
+          this.closeMenus();
+          this.openMenu(button, button.nextElementSibling as HTMLElement);
+          return;
+        }
+      }
+    }
     const pressed = [...parts, key].join("+");
     for (const command of this.commands.values()) {
       if (!command.keys?.split(" ").includes(pressed)) continue;
@@ -339,7 +352,12 @@ export class ProgrammerPage {
     document.documentElement.lang = htmlLang(editor.language());
     const title = editor.caption(form, "", "windowTitle");
     document.title = `${editor.modified() ? "*" : ""}${this.fileName ? this.fileName + " - " : ""}${title}`;
-    for (const [menu] of this.menus) this.root.querySelector(`#${menu}`)!.textContent = this.caption(menu);
+    for (const [menu] of this.menus) {
+      const button = this.root.querySelector(`#${menu}`)!;
+      button.textContent = this.caption(menu);
+      const mark = /&(.)/.exec(editor.caption(form, menu));
+      if (mark) button.setAttribute("aria-keyshortcuts", `Alt+${mark[1].toUpperCase()}`);
+    }
     for (const name of this.commands.keys()) {
       const item = this.root.querySelector<HTMLButtonElement>(`#${name}`);
       if (item) item.textContent = this.caption(name);
