@@ -86,7 +86,7 @@ export class ProgrammerPage {
   }
 
   private caption(control: string): string {
-    return plainCaption(this.editor.caption(form, control));
+    return plainCaption(this.editor.caption(form, control, "caption", 0));
   }
 
   // After a change the user made: the undo step is recorded and every view shows the state.
@@ -317,7 +317,7 @@ export class ProgrammerPage {
     // Alt and a menu's access key ("File(&F)") opens that menu, as in the window program.
     if (event.altKey && !event.ctrlKey && !event.metaKey && key.length === 1) {
       for (const button of this.menuButtons) {
-        const mark = /&(.)/.exec(this.editor.caption(form, button.id));
+        const mark = /&(.)/.exec(this.editor.caption(form, button.id, "caption", 0));
         if (mark && mark[1].toUpperCase() === key) {
           event.preventDefault();
           this.closeMenus();
@@ -350,12 +350,12 @@ export class ProgrammerPage {
   render(): void {
     const editor = this.editor;
     document.documentElement.lang = htmlLang(editor.language());
-    const title = editor.caption(form, "", "windowTitle");
+    const title = editor.caption(form, "", "windowTitle", 0);
     document.title = `${editor.modified() ? "*" : ""}${this.fileName ? this.fileName + " - " : ""}${title}`;
     for (const [menu] of this.menus) {
       const button = this.root.querySelector(`#${menu}`)!;
       button.textContent = this.caption(menu);
-      const mark = /&(.)/.exec(editor.caption(form, menu));
+      const mark = /&(.)/.exec(editor.caption(form, menu, "caption", 0));
       if (mark) button.setAttribute("aria-keyshortcuts", `Alt+${mark[1].toUpperCase()}`);
     }
     for (const name of this.commands.keys()) {
@@ -383,7 +383,7 @@ export class ProgrammerPage {
     this.root.querySelector("#band-limits")!.textContent = editor.bandLimitsHint();
     this.root.querySelector("#Frame2 legend")!.textContent = editor.functionPanelCaption();
     this.renderPanel();
-    this.root.querySelector("#Label2")!.textContent = editor.caption(form, "Label2");
+    this.root.querySelector("#Label2")!.textContent = editor.caption(form, "Label2", "caption", 0);
     const noSerial = this.root.querySelector("#no-serial")!;
     noSerial.textContent = editor.noSerialText();
     this.table.render();
@@ -438,7 +438,7 @@ export class ProgrammerPage {
   private async bandSelected(index: number): Promise<void> {
     const result = this.editor.bandSelected(index);
     if (result === "ask") {
-      const reply = await this.show(this.editor.message("BandChange"));
+      const reply = await this.show(this.editor.message("BandChange", ""));
       this.editor.answerBandQuestion(reply === answer.yes);
     }
     this.changed();
@@ -521,7 +521,7 @@ export class ProgrammerPage {
   // "Save changes?" before New, Open and Read: true when the user may go on.
   private async settleUnsavedChanges(): Promise<boolean> {
     if (!this.editor.modified()) return true;
-    const reply = await this.show(this.editor.message("SaveChanges"));
+    const reply = await this.show(this.editor.message("SaveChanges", ""));
     if (reply === answer.save || reply === answer.yes) return (await this.saveFile()) === true;
     return reply === answer.discard || reply === answer.no;
   }
@@ -566,7 +566,7 @@ export class ProgrammerPage {
       this.render();
       return true;
     } catch (error) {
-      await this.show({ ...this.editor.message("SaveFailed"), detail: String(error) });
+      await this.show({ ...this.editor.message("SaveFailed", ""), detail: String(error) });
       return false;
     }
   }
@@ -575,7 +575,7 @@ export class ProgrammerPage {
     const file = await pickFile([csvFileType, jsonFileType]);
     if (!file) return;
     const format = file.name.toLowerCase().endsWith(".json") ? "json" : "csv";
-    const result = this.editor.importText(new TextDecoder().decode(file.bytes), format);
+    const result = this.editor.importText(new TextDecoder().decode(file.bytes), format, {});
     if (result.ok) {
       this.changed();
       await this.reloadDialogs();
@@ -604,7 +604,7 @@ export class ProgrammerPage {
   private print(): void {
     const card = this.root.querySelector("#channel-card")!;
     const heading = document.createElement("h1");
-    heading.textContent = `${this.editor.caption(form, "", "windowTitle")}${this.fileName ? " - " + this.fileName : ""}`;
+    heading.textContent = `${this.editor.caption(form, "", "windowTitle", 0)}${this.fileName ? " - " + this.fileName : ""}`;
     const band = document.createElement("p");
     band.textContent = `${this.editor.bandLabel()} ${this.editor.bandList()[this.editor.band()] ?? ""}`;
     const table = document.createElement("table");
@@ -646,7 +646,7 @@ export class ProgrammerPage {
           imageAboutToBeWritten: (image) => keep("write", image),
           imageRead: (image) => keep("read", image),
         },
-        confirmBandMismatch: async () => (await this.show(this.editor.message("BandMismatch"))) === answer.yes,
+        confirmBandMismatch: async () => (await this.show(this.editor.message("BandMismatch", ""))) === answer.yes,
       });
       if (direction === "read" && outcome === "success") {
         this.fileName = "";
@@ -668,7 +668,7 @@ export class ProgrammerPage {
   }
 
   private about(): void {
-    void this.show({ text: this.editor.caption(form, "", "windowTitle"), title: this.caption("mnuabout"), flags: 64, detail: this.editor.caption(form, "Label2") });
+    void this.show({ text: this.editor.caption(form, "", "windowTitle", 0), title: this.caption("mnuabout"), flags: 64, detail: this.editor.caption(form, "Label2", "caption", 0) });
   }
 
   // The backups kept in the browser, newest first, each to download or to open in the editor.

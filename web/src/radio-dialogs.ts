@@ -97,7 +97,7 @@ export function openRadioDialog(host: DialogHost, name: DialogName): void {
   const form = document.createElement("form");
   form.method = "dialog";
   form.className = "fields";
-  const caption = (control: string) => plain(editor.caption(design.window, control));
+  const caption = (control: string) => plain(editor.caption(design.window, control, "caption", 0));
   const setDraft = () => editor.setDraft(name, draft);
 
   for (const field of design.fields) {
