@@ -240,6 +240,13 @@ export function openRadioDialog(host: DialogHost, name: DialogName): void {
     buttons.append(cancel);
   }
   dialog.addEventListener("close", () => dialog.remove());
+  // Escape is Cancel; the power-level dialog, which has no Cancel, closes with its OK only.
+  dialog.addEventListener("keydown", (event) => {
+    if (event.key !== "Escape" || !design.cancel) return;
+    event.preventDefault();
+    event.stopPropagation();
+    dialog.close();
+  });
   dialog.append(title, form, buttons);
   document.body.append(dialog);
   dialog.show();
