@@ -2,7 +2,7 @@
 // The page of the web edition: menus and toolbar with the window program's commands, the band
 // list, the channel table, the function panel and the status line, all rendered from one editor
 // of the core in the language in force.
-import type { Core, DialogName, Editor, MessageText, TransferDirection } from "./core-api";
+import type { Core, DialogName, Editor, MessageText, Serial, SerialPort, TransferDirection } from "./core-api";
 import { ChannelTable } from "./channel-table";
 import { answer, showMessage } from "./message-box";
 import { htmlLang, rememberLanguage, type PageLanguage } from "./language";
@@ -32,6 +32,7 @@ export class ProgrammerPage {
   private table: ChannelTable;
   private fileName = "";
   private transferRunning = false;
+  private port: SerialPort | undefined; // the cable chosen under Settings, for this visit
   private commands = new Map<string, Command>();
   private menuButtons: HTMLButtonElement[] = [];
   private root: HTMLElement;
@@ -131,6 +132,7 @@ export class ProgrammerPage {
         run: () => openRadioDialog(this.dialogHost, dialog),
       })),
       { name: "mnulock", run: () => this.toggleLock(), checked: () => this.editor.editingLock(), enabled: idle },
+      { name: "mnucom", run: () => this.choosePort(), enabled: () => idle() && serialAvailable() },
       { name: "mnuChineseJ", run: () => this.setLanguage("zh-CN"), checked: () => this.editor.language() === "zh-CN" },
       { name: "mnuChineseF", run: () => this.setLanguage("zh-TW"), checked: () => this.editor.language() === "zh-TW" },
       { name: "mnuEnglish", run: () => this.setLanguage("en"), checked: () => this.editor.language() === "en" },
@@ -145,7 +147,7 @@ export class ProgrammerPage {
     ["mnuFile", ["mnuNew", "mnuOpen", "mnuAssave", null, "mnuImport", "mnuExport", null, "mnuPrint", "mnuPdf"]],
     ["mnuEdit", ["mnuUndo", "mnuRedo", null, "mnuCut", "mnuCopy", "mnuPaste", null, "mnuSelectAll", "mnuDelete", "mnuInsert", "mnuMoveUp", "mnuMoveDown"]],
     ["mnupro", ["mnureadFre", "mnuwriteFre", null, "mnudtmf", "Key_enactment", "mnusetin", "mnudebug", "mnutestfre"]],
-    ["mnuset", ["mnulock", null, "mnuChineseJ", "mnuChineseF", "mnuEnglish"]],
+    ["mnuset", ["mnulock", "mnucom", null, "mnuChineseJ", "mnuChineseF", "mnuEnglish"]],
     ["mnuhelp", ["mnumanual", "mnuBackupFolder", "mnuabout"]],
   ];
 
@@ -646,6 +648,7 @@ export class ProgrammerPage {
           imageAboutToBeWritten: (image) => keep("write", image),
           imageRead: (image) => keep("read", image),
         },
+        port: this.port,
         confirmBandMismatch: async () => (await this.show(this.editor.message("BandMismatch", ""))) === answer.yes,
       });
       if (direction === "read" && outcome === "success") {
@@ -655,6 +658,16 @@ export class ProgrammerPage {
     } finally {
       this.transferRunning = false;
       this.render();
+    }
+  }
+
+  // Settings > Communication port: the browser's port list chooses the cable for the next
+  // transfers of this visit (otherwise each transfer asks).
+  private async choosePort(): Promise<void> {
+    try {
+      this.port = await (navigator as unknown as { serial: Serial }).serial.requestPort();
+    } catch {
+      // The list was closed without a choice: the previous cable stays chosen.
     }
   }
 
