@@ -24,7 +24,8 @@ export class ChannelTable {
   private headerCells: HTMLTableCellElement[] = [];
   private row = 1;
   private column = 1;
-  private anchorRow = 1; // the other end of a row selection
+  private anchorRow = 1; // where a range of chosen rows starts
+  private chosen = new Set<number>(); // rows chosen for the row commands (by their numbers)
   private open: { kind: CellEditorKind; row: number; column: number; control: HTMLElement; done: boolean } | null = null;
   private toneOptions: HTMLDataListElement;
 
@@ -75,11 +76,9 @@ export class ChannelTable {
     parent.append(this.element, this.toneOptions);
   }
 
-  // The channel rows the row commands work on: the selected range, else the current row.
+  // The channel rows the row commands work on: the chosen rows, else the current row.
   selectedRows(): number[] {
-    const first = Math.min(this.row, this.anchorRow);
-    const last = Math.max(this.row, this.anchorRow);
-    return Array.from({ length: last - first + 1 }, (_, i) => first + i);
+    return this.chosen.size ? [...this.chosen].sort((a, b) => a - b) : [this.row];
   }
 
   currentRow(): number {
@@ -87,8 +86,20 @@ export class ChannelTable {
   }
 
   selectRows(first: number, last: number): void {
+    this.chooseRange(first, last);
     this.anchorRow = first;
-    this.moveTo(last, this.column, true);
+    this.moveTo(last, Math.max(1, this.column));
+  }
+
+  private chooseRange(from: number, to: number): void {
+    this.chosen = new Set(Array.from({ length: Math.abs(to - from) + 1 }, (_, i) => Math.min(from, to) + i));
+    this.showChosen();
+  }
+
+  private showChosen(): void {
+    const selected = new Set(this.selectedRows());
+    for (let r = 1; r <= rows; ++r)
+      this.cells[r - 1][0].parentElement!.setAttribute("aria-selected", String(selected.has(r)));
   }
 
   editing(): boolean {
@@ -129,19 +140,37 @@ export class ChannelTable {
     return cell && cell.dataset.row ? cell : null;
   }
 
-  private moveTo(row: number, column: number, keepAnchor = false): void {
+  // Makes (row, column) the current cell. Moving to another row lets go of chosen rows that do
+  // not hold it, as a press on a cell or an arrow key starts afresh in the window program.
+  private moveTo(row: number, column: number): void {
     row = Math.max(1, Math.min(rows, row));
     column = Math.max(0, Math.min(columns - 1, column));
     this.cells[this.row - 1][this.column].tabIndex = -1;
     this.row = row;
     this.column = column;
-    if (!keepAnchor) this.anchorRow = row;
+    if (!this.chosen.has(row)) this.chosen.clear();
     const cell = this.cells[row - 1][column];
     cell.tabIndex = 0;
     cell.focus();
-    const selected = new Set(this.selectedRows());
-    for (let r = 1; r <= rows; ++r)
-      this.cells[r - 1][0].parentElement!.setAttribute("aria-selected", String(selected.has(r)));
+    this.showChosen();
+  }
+
+  // A press on a channel's number: that row alone, with Shift the range from the last one, with
+  // Ctrl added to or taken from the chosen rows.
+  private chooseRow(row: number, event: MouseEvent): void {
+    if (event.shiftKey) this.chooseRange(this.anchorRow, row);
+    else if (event.ctrlKey || event.metaKey) {
+      if (this.chosen.size === 0) this.chosen.add(this.row);
+      if (this.chosen.has(row)) this.chosen.delete(row); else this.chosen.add(row);
+      this.anchorRow = row;
+    } else {
+      this.chosen = new Set([row]);
+      this.anchorRow = row;
+    }
+    const keep = new Set(this.chosen);
+    this.moveTo(row, 0);
+    this.chosen = keep;
+    this.showChosen();
   }
 
   private onPress(event: MouseEvent): void {
@@ -150,12 +179,15 @@ export class ChannelTable {
     if (this.open && this.open.control.contains(event.target as Node)) return;
     const r = Number(cell.dataset.row);
     const c = Number(cell.dataset.column);
-    const again = r === this.row && c === this.column && !this.open;
     event.preventDefault();
-    this.commitOpen();
-    this.moveTo(r, c, event.shiftKey);
-    // A press on the cell that already has the focus opens its editor, as in the window program.
-    if (again && c > 0) this.openEditor("");
+    void this.commitOpen();
+    if (c === 0) {
+      this.chooseRow(r, event);
+      return;
+    }
+    // A press on a cell opens its editor, as in the window program.
+    this.moveTo(r, c);
+    this.openEditor("");
   }
 
   private onDoubleClick(event: MouseEvent): void {
@@ -163,13 +195,27 @@ export class ChannelTable {
     if (cell && Number(cell.dataset.column) > 0 && !this.open) this.openEditor("");
   }
 
+  // Shift+Up and Shift+Down choose the rows from where the range started.
+  private extendRows(step: number): void {
+    if (!this.chosen.has(this.anchorRow)) this.anchorRow = this.row;
+    const next = Math.max(1, Math.min(rows, this.row + step));
+    const range = Array.from({ length: Math.abs(next - this.anchorRow) + 1 }, (_, i) => Math.min(next, this.anchorRow) + i);
+    this.chosen = new Set(range);
+    this.moveTo(next, this.column);
+  }
+
   private onKey(event: KeyboardEvent): void {
     if (this.open) return; // the editor's own keys
     const ctrl = event.ctrlKey || event.metaKey;
     const move = (r: number, c: number) => {
       event.preventDefault();
-      this.moveTo(r, c, event.shiftKey);
+      this.moveTo(r, c);
     };
+    if (event.shiftKey && !ctrl && (event.key === "ArrowUp" || event.key === "ArrowDown")) {
+      event.preventDefault();
+      this.extendRows(event.key === "ArrowUp" ? -1 : 1);
+      return;
+    }
     switch (event.key) {
       case "ArrowUp": if (!ctrl) move(this.row - 1, this.column); return;
       case "ArrowDown": if (!ctrl) move(this.row + 1, this.column); return;
