@@ -226,11 +226,8 @@ export class ChannelTable {
       case "PageUp": return move(1, this.column);
       case "PageDown": return move(rows, this.column);
       case "Tab":
-        if (ctrl) return; // Ctrl+Tab leaves the table
-        if (event.shiftKey ? this.column > 1 || this.row > 1 : this.column < columns - 1 || this.row < rows) {
-          event.preventDefault();
-          this.step(event.shiftKey ? -1 : 1);
-        }
+        // Tab leaves the table for the next control, as in the window program; the arrow keys
+        // move between the cells.
         return;
       case "Enter":
       case "F2":
@@ -248,12 +245,14 @@ export class ChannelTable {
     }
   }
 
-  private step(direction: number): void {
-    let r = this.row;
-    let c = this.column + direction;
-    if (c >= columns) { c = 1; r += 1; }
-    if (c < 1) { c = columns - 1; r -= 1; }
-    this.moveTo(r, c);
+  // Moves the focus to the control after (or before) the table, as Tab does from the table.
+  private leave(forward: boolean): void {
+    const focusable = [...document.querySelectorAll<HTMLElement>(
+      "button:not([disabled]), select:not([disabled]), input:not([disabled]), [tabindex='0']",
+    )].filter((e) => e.offsetParent !== null && (!this.element.contains(e) || e === this.cells[this.row - 1][this.column]));
+    const here = focusable.indexOf(this.cells[this.row - 1][this.column]);
+    const next = focusable[here + (forward ? 1 : -1)];
+    (next ?? this.cells[this.row - 1][this.column]).focus();
   }
 
   // Opens the editor the core chooses for the current cell, with `typed` as its first key.
@@ -335,8 +334,8 @@ export class ChannelTable {
     } else if (event.key === "Tab") {
       event.preventDefault();
       event.stopPropagation();
-      const direction = event.shiftKey ? -1 : 1;
-      this.commitOpen().then(() => this.step(direction));
+      const forward = !event.shiftKey;
+      this.commitOpen().then(() => this.leave(forward));
     }
   }
 
