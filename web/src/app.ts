@@ -556,19 +556,15 @@ export class ProgrammerPage {
   }
 
   private async saveFile(): Promise<boolean> {
-    const bytes = this.editor.saveDat();
     try {
-      const name = await saveFile(bytes, this.fileName || "TLV6200.DAT", [dataFileType]);
-      if (name === null) {
-        this.editor.record(); // the baseline was taken by saveDat: the editor is modified again
-        this.render();
-        return false;
-      }
+      const name = await saveFile(() => this.editor.saveDat(), this.fileName || "TLV6200.DAT", [dataFileType]);
+      if (name === null) return false;
       this.fileName = name;
       this.render();
       return true;
     } catch (error) {
-      await this.show({ ...this.editor.message("SaveFailed", ""), detail: String(error) });
+      this.render();
+      await this.show(this.editor.message("SaveFailed", String(error)));
       return false;
     }
   }
@@ -587,18 +583,16 @@ export class ProgrammerPage {
 
   private async exportFile(): Promise<void> {
     const base = (this.fileName || "TLV6200").replace(/\.[^.]*$/, "");
+    const text = (name: string) =>
+      new TextEncoder().encode(this.editor.exportText(name.toLowerCase().endsWith(".json") ? "json" : "csv"));
     const picker = (globalThis as { showSaveFilePicker?: unknown }).showSaveFilePicker;
     if (picker) {
-      // One picker with both kinds: the name chosen says which.
-      const csv = new TextEncoder().encode(this.editor.exportText("csv"));
-      const name = await saveFile(csv, `${base}.csv`, [csvFileType, jsonFileType]);
-      if (name && name.toLowerCase().endsWith(".json")) {
-        await saveFile(new TextEncoder().encode(this.editor.exportText("json")), name, [jsonFileType]);
-      }
+      // One save window with both kinds: the name chosen says which.
+      await saveFile(text, `${base}.csv`, [csvFileType, jsonFileType]);
       return;
     }
-    download(new TextEncoder().encode(this.editor.exportText("csv")), `${base}.csv`, "text/csv");
-    download(new TextEncoder().encode(this.editor.exportText("json")), `${base}.json`, "application/json");
+    download(text(`${base}.csv`), `${base}.csv`, "text/csv");
+    download(text(`${base}.json`), `${base}.json`, "application/json");
   }
 
   // The channel card: the table's texts on a page of its own, printed through the print

@@ -56,14 +56,19 @@ export async function pickFile(types: FileType[]): Promise<PickedFile | null> {
   });
 }
 
-// Saves `bytes` under a name the user picks (or downloads them under `suggestedName`); the name
-// saved under, or null when cancelled.
-export async function saveFile(bytes: Uint8Array, suggestedName: string, types: FileType[]): Promise<string | null> {
+// Saves the bytes `content` gives for the chosen name under a name the user picks (or downloads
+// them under `suggestedName`); the name saved under, or null when cancelled. `content` is asked
+// only once a name is chosen, so a cancelled save leaves the editor as it was.
+export async function saveFile(
+  content: (name: string) => Uint8Array,
+  suggestedName: string,
+  types: FileType[],
+): Promise<string | null> {
   if (pickers.showSaveFilePicker) {
     try {
       const handle = await pickers.showSaveFilePicker({ suggestedName, types: acceptOf(types) });
       const writable = await handle.createWritable();
-      await writable.write(bytes as Uint8Array<ArrayBuffer>);
+      await writable.write(content(handle.name) as Uint8Array<ArrayBuffer>);
       await writable.close();
       return handle.name;
     } catch (error) {
@@ -71,7 +76,7 @@ export async function saveFile(bytes: Uint8Array, suggestedName: string, types: 
       throw error;
     }
   }
-  download(bytes, suggestedName, types[0]?.mime ?? "application/octet-stream");
+  download(content(suggestedName), suggestedName, types[0]?.mime ?? "application/octet-stream");
   return suggestedName;
 }
 
