@@ -674,8 +674,15 @@ export class ProgrammerPage {
     window.open(`manual/${folder}/web.html`, "_blank", "noopener");
   }
 
+  // The about box: the texts of the window program's about window.
   private about(): void {
-    void this.show({ text: this.editor.caption(form, "", "windowTitle", 0), title: this.caption("mnuabout"), flags: 64, detail: this.editor.caption(form, "Label2", "caption", 0) });
+    const line = (control: string) => this.editor.caption("frmAbout", control, "caption", 0);
+    void this.show({
+      text: line("lblTitle"),
+      title: this.caption("mnuabout"),
+      flags: 64,
+      detail: [line("lblVersion"), line("Label2"), line("lblDescription")].filter(Boolean).join("\n"),
+    });
   }
 
   // The backups kept in the browser, newest first, each to download or to open in the editor.
