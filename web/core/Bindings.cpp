@@ -8,6 +8,7 @@
 #include "dialogs/DialogInput.h"
 #include "dialogs/DialogState.h"
 #include "dialogs/ServiceSwitch.h"
+#include "editor/ChannelCard.h"
 #include "editor/ChannelRows.h"
 #include "editor/EditingRules.h"
 #include "editor/EditorOps.h"
@@ -23,6 +24,7 @@
 #include "image/EditorImage.h"
 #include "image/ImageCodec.h"
 #include "link/TransferSession.h"
+#include "localisation/ButtonTexts.h"
 #include "localisation/CaptionTables.h"
 #include "localisation/CellTexts.h"
 #include "localisation/Messages.h"
@@ -483,11 +485,8 @@ class WebEditor {
         out.set("notices", noticeTexts(language(), notices));
         return out;
     }
-    val saveDat() {
-        const std::string content = BuildDataFile(state_.radio());
-        baseline_.Reset(state_.radio());
-        return bytes(content);
-    }
+    // The file's bytes only: the page calls markSaved() once the browser has written them.
+    val saveDat() const { return bytes(BuildDataFile(state_.radio())); }
     val image() const {
         const MemoryImage memory = EditorImage(state_);
         return bytes(std::span<const uint8_t>(memory.data(), memory.size()));
@@ -498,6 +497,41 @@ class WebEditor {
     void matchDocument() {
         history_.record(state_);
         baseline_.Reset(state_.radio());
+    }
+
+    std::string buttonText(int itemId) const {
+        const auto text = MsgBoxButtonText(language(), itemId);
+        return text ? std::string(*text) : std::string();
+    }
+    val channelCard() const {
+        const ChannelCard card = MakeChannelCard(state_);
+        val out = val::object();
+        out.set("title", card.title);
+        val band = val::object();
+        band.set("label", card.band.label);
+        band.set("value", card.band.value);
+        out.set("band", band);
+        out.set("columns", stringList({card.columns.begin(), card.columns.end()}));
+        val channels = val::array();
+        for (const auto& row : card.channels)
+            channels.call<void>("push", stringList({row.begin(), row.end()}));
+        out.set("channels", channels);
+        val sections = val::array();
+        for (const auto& section : card.sections) {
+            val entry = val::object();
+            entry.set("title", section.title);
+            val settings = val::array();
+            for (const auto& setting : section.settings) {
+                val pair = val::object();
+                pair.set("label", setting.label);
+                pair.set("value", setting.value);
+                settings.call<void>("push", pair);
+            }
+            entry.set("settings", settings);
+            sections.call<void>("push", entry);
+        }
+        out.set("sections", sections);
+        return out;
     }
 
     // ---- Import and export
@@ -823,6 +857,30 @@ class WebTransfer {
     WebEditor& editor_;
 };
 
+// The .DAT file of a memory image (a backup to download or reopen); empty for a wrong size.
+val dataFile(const val& image) {
+    const std::vector<uint8_t> content = bytesOf(image);
+    MemoryImage memory{};
+    if (content.size() != memory.size()) return bytes(std::string());
+    std::copy(content.begin(), content.end(), memory.begin());
+    return bytes(DataFileContent(memory));
+}
+
+// The buttons, icon and default of a message box's flags.
+val msgBoxLayout(int flags) {
+    const MsgBoxLayout layout = DecodeMsgBoxFlags(flags);
+    static constexpr const char* kIcons[] = {"none", "stop", "question", "warning", "information"};
+    val out = val::object();
+    val buttons = val::array();
+    for (int id : layout.buttons)
+        buttons.call<void>("push", id);
+    out.set("buttons", buttons);
+    out.set("icon", std::string(kIcons[static_cast<int>(layout.icon)]));
+    out.set("defaultButton", layout.defaultButton);
+    out.set("escapeButton", layout.escapeButton);
+    return out;
+}
+
 // The numbers the page needs; web/core/pre.js puts them on the module as `constants`.
 val coreConstants() {
     val constants = val::object();
@@ -897,6 +955,8 @@ EMSCRIPTEN_BINDINGS(tlv6200_core) {
         .function("image", &WebEditor::image)
         .function("modified", &WebEditor::modified)
         .function("markSaved", &WebEditor::markSaved)
+        .function("buttonText", &WebEditor::buttonText)
+        .function("channelCard", &WebEditor::channelCard)
         .function("exportText", &WebEditor::exportText)
         .function("importText", &WebEditor::importText)
         .function("dialogTitle", &WebEditor::dialogTitle)
@@ -925,4 +985,6 @@ EMSCRIPTEN_BINDINGS(tlv6200_core) {
         .function("failureText", &WebTransfer::failureText)
         .function("failureCause", &WebTransfer::failureCause);
     function("coreConstants", &tlv::coreConstants);
+    function("dataFile", &tlv::dataFile);
+    function("msgBoxLayout", &tlv::msgBoxLayout);
 }

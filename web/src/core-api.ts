@@ -140,6 +140,21 @@ export interface EmbeddedTextsDraft {
 }
 export type DialogName = "optionalFunctions" | "keys" | "powerLevels" | "testFrequencies" | "embeddedTexts";
 
+export interface ChannelCard {
+  title: string;
+  band: { label: string; value: string };
+  columns: string[]; // the 9 column titles
+  channels: string[][]; // 16 rows of 9 texts
+  sections: { title: string; settings: { label: string; value: string }[] }[];
+}
+
+export interface MsgBoxLayout {
+  buttons: number[]; // item ids, left to right
+  icon: "none" | "stop" | "question" | "warning" | "information";
+  defaultButton: number;
+  escapeButton: number; // 0: none
+}
+
 export interface CaptionRow {
   window: string; // designer name, e.g. "Form1"
   control: string; // designer name, e.g. "mnureadFre"; empty for the window title
@@ -217,12 +232,16 @@ export interface Editor {
   /** New: every channel cleared, defaults set; the baseline is taken (not modified). */
   newImage(): void;
   openDat(bytes: Uint8Array): OpenResult;
-  /** The .DAT file's bytes of the editor; takes the baseline (not modified any more). */
+  /** The .DAT file's bytes of the editor; call markSaved() once they are written. */
   saveDat(): Uint8Array;
   /** The memory image (848 bytes) of the editor. */
   image(): Uint8Array;
   modified(): boolean;
   markSaved(): void;
+  /** A message box's button text (item ids 1 OK, 2 Cancel, 6 Yes, 7 No, 12 Save, 13 Discard). */
+  buttonText(itemId: number): string;
+  /** The channel card's texts for printing. */
+  channelCard(): ChannelCard;
 
   // Import and export
   exportText(format: "csv" | "json"): string;
@@ -294,6 +313,9 @@ export interface Transfer {
 
 export interface Core {
   Editor: new (language: LanguageCode) => Editor;
+  /** The .DAT file of an 848-byte memory image (a backup); empty for another size. */
+  dataFile(image: Uint8Array): Uint8Array;
+  msgBoxLayout(flags: number): MsgBoxLayout;
   /** The session over an editor; the editor must outlive it. */
   Transfer: new (editor: Editor, host: TransferHost) => Transfer;
   constants: {
