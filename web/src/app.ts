@@ -69,7 +69,10 @@ export class ProgrammerPage {
   }
 
   private show(message: MessageText): Promise<number> {
-    return showMessage(this.editor, message);
+    return showMessage(
+      { msgBoxLayout: (flags) => this.core.msgBoxLayout(flags), buttonText: (id) => this.editor.buttonText(id) },
+      message,
+    );
   }
 
   // After the data was loaded again (undo, redo, open, read, import, New): the dialogs load their
@@ -559,6 +562,8 @@ export class ProgrammerPage {
     try {
       const name = await saveFile(() => this.editor.saveDat(), this.fileName || "TLV6200.DAT", [dataFileType]);
       if (name === null) return false;
+      // Saved: this is now the state "Save changes?" compares with.
+      this.editor.markSaved();
       this.fileName = name;
       this.render();
       return true;
@@ -598,20 +603,34 @@ export class ProgrammerPage {
   // The channel card: the table's texts on a page of its own, printed through the print
   // stylesheet (the browser's print dialog also saves it as PDF).
   private print(): void {
-    const card = this.root.querySelector("#channel-card")!;
+    const card = this.editor.channelCard();
     const heading = document.createElement("h1");
-    heading.textContent = `${this.editor.caption(form, "", "windowTitle", 0)}${this.fileName ? " - " + this.fileName : ""}`;
+    heading.textContent = `${card.title}${this.fileName ? " - " + this.fileName : ""}`;
     const band = document.createElement("p");
-    band.textContent = `${this.editor.bandLabel()} ${this.editor.bandList()[this.editor.band()] ?? ""}`;
+    band.textContent = `${card.band.label} ${card.band.value}`;
     const table = document.createElement("table");
     const head = table.createTHead().insertRow();
-    for (let c = 0; c < 9; ++c) head.append(Object.assign(document.createElement("th"), { textContent: this.editor.header(c) }));
+    for (const title of card.columns) head.append(Object.assign(document.createElement("th"), { textContent: title }));
     const body = table.createTBody();
-    for (const line of this.editor.tableTexts()) {
+    for (const line of card.channels) {
       const row = body.insertRow();
       for (const text of line) row.insertCell().textContent = text;
     }
-    card.replaceChildren(heading, band, table);
+    const sections = card.sections.map((section) => {
+      const part = document.createElement("section");
+      const title = document.createElement("h2");
+      title.textContent = section.title;
+      const list = document.createElement("dl");
+      for (const setting of section.settings) {
+        list.append(
+          Object.assign(document.createElement("dt"), { textContent: setting.label }),
+          Object.assign(document.createElement("dd"), { textContent: setting.value }),
+        );
+      }
+      part.append(title, list);
+      return part;
+    });
+    this.root.querySelector("#channel-card")!.replaceChildren(heading, band, table, ...sections);
     window.print();
   }
 
@@ -698,7 +717,7 @@ export class ProgrammerPage {
     for (const backup of backups) {
       const item = document.createElement("li");
       const name = backupFileName(backup);
-      const bytes = this.dataFile(backup.image);
+      const bytes = this.core.dataFile(backup.image);
       const save = document.createElement("button");
       save.type = "button";
       save.textContent = name;
@@ -716,21 +735,11 @@ export class ProgrammerPage {
     }
     const close = document.createElement("button");
     close.type = "button";
-    close.textContent = (this.editor as unknown as { buttonText?: (id: number) => string }).buttonText?.(answer.ok) ?? "OK";
+    close.textContent = this.editor.buttonText(answer.ok);
     close.addEventListener("click", () => dialog.close());
     dialog.append(heading, list, close);
     dialog.addEventListener("close", () => dialog.remove());
     document.body.append(dialog);
     dialog.showModal();
-  }
-
-  // The channel data file of a backed-up image.
-  private dataFile(image: Uint8Array): Uint8Array {
-    const core = this.editor as unknown as { dataFile?: (image: Uint8Array) => Uint8Array };
-    if (core.dataFile) return core.dataFile(image);
-    const file = new Uint8Array(5 + image.length);
-    file.set(new TextEncoder().encode("QDM74"));
-    file.set(image, 5);
-    return file;
   }
 }

@@ -3,7 +3,7 @@
 // with ?mock). It keeps sixteen plain channels and a few English texts; the real rules, texts and
 // messages are the core's.
 import type {
-  BandChangeResult, CaptionRow, CellEditorKind, Core, DialogName, Editor, FilteredKey,
+  BandChangeResult, CaptionRow, ChannelCard, MsgBoxLayout, CellEditorKind, Core, DialogName, Editor, FilteredKey,
   FrequencyCommitResult, ImportResult, LanguageCode, MessageText, OpenResult, PanelList, PasteResult,
   ToneCommitOutcome, Transfer, TransferHost,
 } from "./core-api";
@@ -231,6 +231,12 @@ class MockEditor implements Editor {
   serviceButtonClick(): string { return "armed"; }
   editingLock(): boolean { return this.lock; }
   setEditingLock(on: boolean): void { this.lock = on; }
+  buttonText(id: number): string {
+    return ({ 1: "OK", 2: "Cancel", 6: "Yes", 7: "No", 12: "Save", 13: "Discard" } as Record<number, string>)[id] ?? "";
+  }
+  channelCard(): ChannelCard {
+    return { title: "TLV6200", band: { label: "Channel", value: this.bandList()[this.bandIndex] }, columns: headers, channels: this.tableTexts(), sections: [] };
+  }
   delete(): void {}
 }
 
@@ -251,10 +257,20 @@ class MockTransfer implements Transfer {
   delete(): void {}
 }
 
+function mockBoxLayout(flags: number): MsgBoxLayout {
+  const sets: Record<number, number[]> = { 0: [1], 1: [1, 2], 4: [6, 7], 7: [12, 13, 2] };
+  const buttons = sets[flags & 7] ?? [1];
+  const icons: Record<number, MsgBoxLayout["icon"]> = { 16: "stop", 32: "question", 48: "warning", 64: "information" };
+  const escapeButton = buttons.includes(2) ? 2 : buttons.length === 1 ? buttons[0] : 0;
+  return { buttons, icon: icons[flags & 0xf0] ?? "none", defaultButton: buttons[Math.min((flags & 0xf00) >> 8, buttons.length - 1)], escapeButton };
+}
+
 export function createMockCore(): Core {
   return {
     Editor: MockEditor,
     Transfer: MockTransfer as unknown as Core["Transfer"],
+    msgBoxLayout: mockBoxLayout,
+    dataFile: (image: Uint8Array) => (image.length === 848 ? new Uint8Array(853) : new Uint8Array(0)),
     constants: {
       tableRows: 17, tableColumns: 9, progressMaximum: 100, supervisionIntervalMs: 10000, statusIntervalMs: 500,
       imageBytes: 848, frequencyEditorMaxLength: 9, keyEnter: 13, keyBackspace: 8,
