@@ -688,9 +688,18 @@ export class ProgrammerPage {
     if (this.transferRunning) stopSerialTransfer();
   }
 
-  private openManual(): void {
-    const folder = this.editor.language();
-    window.open(`manual/${folder}/web.html`, "_blank", "noopener");
+  // Help > User manual: the web edition's page of the manual in the language in force (the
+  // Simplified pages where a host carries no Traditional ones).
+  private async openManual(): Promise<void> {
+    const shown = window.open("about:blank", "_blank");
+    let folder: string = this.editor.language();
+    if (folder === "zh-TW") {
+      const found = await fetch("manual/zh-TW/web.html", { method: "HEAD" }).then((r) => r.ok, () => false);
+      if (!found) folder = "zh-CN";
+    }
+    const address = `manual/${folder}/web.html`;
+    if (shown) shown.location.href = address;
+    else window.open(address, "_blank");
   }
 
   // The about box: the texts of the window program's about window.
