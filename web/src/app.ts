@@ -393,6 +393,9 @@ export class ProgrammerPage {
     noSerial.textContent = editor.noSerialText();
     this.table.render();
     this.renderCommands();
+    // The dialogs' OK waits while a transfer runs, as the window program's does.
+    for (const ok of document.querySelectorAll<HTMLButtonElement>(".radio-dialog button[id$='-Command1']"))
+      ok.disabled = this.transferRunning;
   }
 
   private renderPanel(): void {
