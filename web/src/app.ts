@@ -180,6 +180,7 @@ export class ProgrammerPage {
     for (const [menu, items] of this.menus) {
       const wrapper = document.createElement("div");
       wrapper.className = "menu";
+      wrapper.setAttribute("role", "none");
       const button = document.createElement("button");
       button.type = "button";
       button.id = menu;
@@ -271,7 +272,6 @@ export class ProgrammerPage {
     bandList.addEventListener("focus", () => this.editor.bandDropDownOpened());
     bandList.addEventListener("change", () => this.bandSelected(bandList.selectedIndex));
     this.table.attach(this.root.querySelector("#table-area")!);
-    this.table.element.setAttribute("aria-labelledby", "Frame1-legend");
 
     if (!serialAvailable()) {
       const note = this.root.querySelector<HTMLElement>("#no-serial")!;
@@ -391,6 +391,7 @@ export class ProgrammerPage {
     this.root.querySelector("#Label2")!.textContent = editor.caption(form, "Label2", "caption", 0);
     const noSerial = this.root.querySelector("#no-serial")!;
     noSerial.textContent = editor.noSerialText();
+    this.table.element.setAttribute("aria-label", plainCaption(title));
     this.table.render();
     this.renderCommands();
     // The dialogs' OK waits while a transfer runs, as the window program's does.
