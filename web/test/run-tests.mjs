@@ -104,6 +104,156 @@ const cases = {
   },
 };
 
+// ---- Transfers over the Web Serial stand-in ----------------------------------------------------
+
+// A radio memory to work with: the CHIRP file of sixteen channels, imported by the command line.
+function sourceFile(env) {
+  const path = join(env.folder, "source.DAT");
+  cli(options.cli, ["import", join(options.data, "chirp", "sixteen-channels-5W.csv"), "-o", path]);
+  return path;
+}
+
+async function withRadio(env, args, run) {
+  const radio = await startRadio(options.sim, args);
+  const bridge = await startBridge(() => radio.terminal);
+  // A radio the command line talks to is not bridged; the bridge opens the terminal only for a
+  // page's connection.
+  try {
+    return await run(radio, bridge);
+  } finally {
+    await bridge.close();
+    await radio.stop();
+  }
+}
+
+async function transferPage(env, bridge, lang = "en") {
+  const page = await openPage(env.context, env.url, { lang, bridgeUrl: bridge.url });
+  await page.addInitScript(noSavePicker);
+  await page.reload();
+  await page.waitForSelector("#app[data-ready]");
+  return page;
+}
+
+// Runs Read or Write from its command and waits until the transfer has ended (the commands are
+// enabled again); answers a band question with Yes.
+async function runTransfer(page, name) {
+  await command(page, name);
+  const readAgain = page.getByRole("button", { name: "Read Frequency", exact: true }).first();
+  for (;;) {
+    const box = page.locator("dialog.message-box[open]");
+    if ((await box.count()) > 0) return;
+    if (await readAgain.isEnabled()) {
+      await page.waitForTimeout(100);
+      if (await readAgain.isEnabled()) return;
+    }
+    await page.waitForTimeout(50);
+  }
+}
+
+async function tableTexts(page) {
+  return page.evaluate(() => window.tlvPage.currentEditor.tableTexts());
+}
+
+const transferCases = {
+  async "a read fills the table and saves what the command line's read saves"(env) {
+    const source = sourceFile(env);
+    let fromPage;
+    await withRadio(env, ["--load", source], async (radio, bridge) => {
+      const page = await transferPage(env, bridge);
+      await runTransfer(page, "Read Frequency");
+      assert.equal(await page.locator("dialog.message-box[open]").count(), 0);
+      assert.notEqual(await cell(page, 1, 1).textContent(), "");
+      assert.equal(__serialOptionsOf(await page.evaluate(() => globalThis.__serialOptions)), "9600 8 1 none");
+      fromPage = await saveByDownload(page, env.folder, "page-read.DAT");
+      await page.close();
+    });
+    // The command line reads a radio holding the same memory.
+    const fromCli = join(env.folder, "cli-read.DAT");
+    await withRadio(env, ["--load", source], async (radio) => {
+      cli(options.cli, ["read", "--port", radio.terminal, "-o", fromCli, "--no-backup"]);
+    });
+    assert.deepEqual(readFileSync(fromPage), readFileSync(fromCli));
+  },
+
+  async "a write leaves the radio holding what the command line's write leaves"(env) {
+    const source = sourceFile(env);
+    const byPage = join(env.folder, "radio-page.DAT");
+    await withRadio(env, ["--save", byPage], async (radio, bridge) => {
+      const page = await transferPage(env, bridge);
+      const choosing = page.waitForEvent("filechooser");
+      await page.keyboard.press("Control+O");
+      await (await choosing).setFiles(source);
+      await page.waitForFunction(() => window.tlvPage.currentEditor.cellText(1, 1) !== "");
+      await runTransfer(page, "Write Frequency");
+      let box = page.locator("dialog.message-box[open]");
+      if ((await box.count()) > 0) {
+        await box.locator('button[data-answer="6"]').click(); // the band question: Yes
+        await runTransfer(page, "");
+      }
+      assert.equal(await page.locator("dialog.message-box[open]").count(), 0);
+      await page.close();
+      for (let i = 0; i < 50 && radio.saved.length === 0; ++i) await new Promise((r) => setTimeout(r, 50));
+    });
+    const byCli = join(env.folder, "radio-cli.DAT");
+    await withRadio(env, ["--save", byCli], async (radio) => {
+      cli(options.cli, ["write", "--port", radio.terminal, source, "--yes", "--no-backup"]);
+      for (let i = 0; i < 50 && radio.saved.length === 0; ++i) await new Promise((r) => setTimeout(r, 50));
+    });
+    assert.deepEqual(readFileSync(byPage), readFileSync(byCli));
+  },
+
+  async "failed reads end with the window program's causes and change nothing"(env) {
+    const source = sourceFile(env);
+    const failures = [
+      [["--silent"], {}, /^The radio gave no answer at all\.$/],
+      [["--wrong-id"], {}, /^The radio did not identify itself as this model \(received: [0-9A-F ]+\)\.$/],
+      [["--stop-after", "5"], {}, /^The read stopped after block 5 of \d+\.$/],
+      [[], { pullAfter: 8 + 68 * 3 + 1 }, /^The port was lost: /],
+    ];
+    for (const [args, cable, cause] of failures) {
+      await withRadio(env, ["--load", source, ...args], async (radio, bridge) => {
+        Object.assign(bridge, cable);
+        const page = await transferPage(env, bridge);
+        const before = await tableTexts(page);
+        await runTransfer(page, "Read Frequency");
+        const box = await messageBox(page);
+        assert.equal(box.text, "Communication error, please check the intercom model, fault, attachment and computer serial choice!", args.join(" "));
+        assert.match(box.detail.trim(), cause, args.join(" "));
+        await box.answer(1);
+        assert.deepEqual(await tableTexts(page), before, args.join(" "));
+        assert.equal(await page.evaluate(() => window.tlvPage.currentEditor.modified()), false);
+        await page.close();
+      });
+    }
+  },
+};
+Object.assign(cases, transferCases);
+
+cases["the CHIRP files import as the command line imports them"] = async (env) => {
+  const folder = join(options.data, "chirp");
+  for (const name of readdirSync(folder).filter((file) => file.endsWith(".csv"))) {
+    const byCli = join(env.folder, `cli-${name}.DAT`);
+    cli(options.cli, ["import", join(folder, name), "-o", byCli]);
+    const page = await openPage(env.context, env.url);
+    await page.addInitScript(noSavePicker);
+    await page.reload();
+    await page.waitForSelector("#app[data-ready]");
+    const choosing = page.waitForEvent("filechooser");
+    await command(page, "Import...");
+    await (await choosing).setFiles(join(folder, name));
+    const box = page.locator("dialog.message-box[open]");
+    await page.waitForTimeout(200);
+    if ((await box.count()) > 0) await box.locator("button").first().click(); // notes
+    const byPage = await saveByDownload(page, env.folder, `page-${name}.DAT`);
+    assert.deepEqual(readFileSync(byPage), readFileSync(byCli), name);
+    await page.close();
+  }
+};
+
+function __serialOptionsOf(o) {
+  return o ? `${o.baudRate} ${o.dataBits} ${o.stopBits} ${o.parity}` : "";
+}
+
 // ---- Running -----------------------------------------------------------------------------------
 
 const env = { folder: temporaryFolder() };
@@ -115,12 +265,19 @@ let failed = 0;
 for (const [name, run] of Object.entries(cases)) {
   if (options.only && !name.includes(options.only)) continue;
   const started = Date.now();
+  let timer;
   try {
-    await run(env);
+    // A case that hangs fails instead of holding up `make test`.
+    await Promise.race([
+      run(env),
+      new Promise((_, fail) => (timer = setTimeout(() => fail(new Error("no end within 90 s")), 90000))),
+    ]);
     console.log(`ok    ${name} (${Date.now() - started} ms)`);
   } catch (error) {
     failed += 1;
     console.log(`FAIL  ${name}\n${error?.stack ?? error}`);
+  } finally {
+    clearTimeout(timer);
   }
 }
 await browser.close();
