@@ -239,7 +239,8 @@ cases["the CHIRP files import as the command line imports them"] = async (env) =
     await page.reload();
     await page.waitForSelector("#app[data-ready]");
     const choosing = page.waitForEvent("filechooser");
-    await command(page, "Import...");
+    await page.getByRole("menuitem", { name: /^File/ }).first().click();
+    await page.getByRole("menuitem", { name: /^Import CSV\/JSON/ }).click();
     await (await choosing).setFiles(join(folder, name));
     const box = page.locator("dialog.message-box[open]");
     await page.waitForTimeout(200);
