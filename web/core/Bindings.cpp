@@ -596,7 +596,13 @@ class WebEditor {
     }
 
     // ---- Dialogs
+    // Two dialogs keep the window program's fixed titles (PowerLevelDialog.cpp,
+    // TestFrequencyDialog.cpp); Traditional Chinese converts them as it converts every window.
     std::string dialogTitle(const std::string& dialog) const {
+        if (dialog == "powerLevels") return "Debug";
+        if (dialog == "testFrequencies")
+            return Localise(language() == Language::Traditional ? language() : Language::Simplified,
+                            LocalText{"测试频率", ""});
         return CaptionText(language(), windowOf(dialog), {}, CaptionItem::WindowTitle);
     }
     val loadDialogs() { return noticeTexts(language(), LoadAllDialogs(state_)); }
@@ -741,12 +747,13 @@ class WebEditor {
     void setEditingLock(bool on) { state_.session.editingLock = on; }
 
   private:
+    // The dialogs' designer windows (the names of src/dialogs/gui/*Dialog.h).
     static std::string windowOf(const std::string& dialog) {
-        if (dialog == "optionalFunctions") return "Form2";
-        if (dialog == "testFrequencies") return "Form3";
-        if (dialog == "powerLevels") return "Form4";
-        if (dialog == "embeddedTexts") return "Form5";
+        if (dialog == "powerLevels") return "Form2";
+        if (dialog == "testFrequencies") return "Form4";
+        if (dialog == "optionalFunctions") return "Form5";
         if (dialog == "keys") return "Form6";
+        if (dialog == "embeddedTexts") return "Form7";
         return "Form1";
     }
 
