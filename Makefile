@@ -10,7 +10,7 @@ LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 FUZZ_SECONDS ?= 60
 FUZZ_CXX ?= clang++-16
 
-.PHONY: all deps configure build run test sanitize fuzz bench screenshot package format clean web web-serve
+.PHONY: all deps configure build run test sanitize fuzz bench screenshot package format clean web web-serve web-bench
 
 all: build
 
@@ -37,6 +37,11 @@ web: configure
 	@scripts/install-deps web
 	cmake --build $(BUILD) -j $(JOBS) --target tlv6200-traditional-table
 	web/tools/build-web $(BUILD) $(JOBS)
+
+# The web edition's figures (sizes, page load, a paced read over the Web Serial stand-in).
+web-bench: web
+	node web/test/bench.mjs --web build-web --cli $(BUILD)/cli/tlv6200-cli \
+	  --sim $(BUILD)/tools/radio-sim/tlv6200-radio-sim
 
 # Serves build-web/ on 127.0.0.1 (Web Serial needs a secure context; localhost is one).
 WEB_PORT ?= 8620

@@ -101,12 +101,14 @@ export async function startBridge(getTerminal) {
       if (room <= 0) return end();
       const part = chunk.length > room ? chunk.subarray(0, room) : chunk;
       bridge.fromRadio += part.length;
+      bridge.lastFromRadio = performance.now();
       socket.send(part);
       if (bridge.fromRadio >= bridge.pullAfter) setTimeout(end, 20);
     });
     input.on("error", () => end());
     socket.on("message", (data) => {
       if (!open) return;
+      if (bridge.toRadio === 0) bridge.firstToRadio = performance.now();
       bridge.toRadio += data.length;
       write(fd, data, () => {});
     });
