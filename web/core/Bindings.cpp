@@ -153,10 +153,8 @@ const std::map<std::string, const Message*>& namedMessages() {
 
 const std::map<std::string, const LocalText*>& namedStatusTexts() {
     static const std::map<std::string, const LocalText*> texts{
-        {"Communicating", &status::Communicating},
-        {"ReadSuccess", &status::ReadSuccess},
-        {"WriteSuccess", &status::WriteSuccess},
-        {"BackupFailed", &status::BackupFailed},
+        {"Communicating", &status::Communicating}, {"ReadSuccess", &status::ReadSuccess},
+        {"WriteSuccess", &status::WriteSuccess},   {"BackupFailed", &status::BackupFailed},
         {"PartlyWritten", &cause::PartlyWritten},
     };
     return texts;
@@ -250,7 +248,8 @@ std::string panelEntry(Language language, PanelList list, int position) {
 
 class WebEditor {
   public:
-    explicit WebEditor(const std::string& language) : state_(MakeStartupEditor(languageOf(language))) {
+    explicit WebEditor(const std::string& language)
+        : state_(MakeStartupEditor(languageOf(language))) {
         history_.reset(state_);
         baseline_.Reset(state_.radio());
     }
@@ -291,7 +290,8 @@ class WebEditor {
         const auto& messages = namedMessages();
         const auto found = messages.find(name);
         const std::string extra = detail.isUndefined() ? std::string() : detail.as<std::string>();
-        if (found == messages.end()) return messageText(language(), Message{{"", ""}, {"", ""}, 0}, extra);
+        if (found == messages.end())
+            return messageText(language(), Message{{"", ""}, {"", ""}, 0}, extra);
         return messageText(language(), *found->second, extra);
     }
 
@@ -536,7 +536,8 @@ class WebEditor {
 
     // ---- Import and export
     std::string exportText(const std::string& format) const {
-        return ExportText(state_.radio(), format == "csv" ? ExchangeFormat::Csv : ExchangeFormat::Json);
+        return ExportText(state_.radio(),
+                          format == "csv" ? ExchangeFormat::Csv : ExchangeFormat::Json);
     }
     val importText(const std::string& text, const std::string& format, const val& options) {
         const ExchangeFormat kind = format == "csv" ? ExchangeFormat::Csv : ExchangeFormat::Json;
@@ -548,8 +549,9 @@ class WebEditor {
         const Language lang = language();
         const auto run = [&](const ImportOptions& chosen, EditorState& target) {
             ImportReport report;
-            ImportPatch patch = kind == ExchangeFormat::Json ? ParseJsonText(text, lang, report)
-                                                             : ParseCsv(text, chosen.renumber, lang, report);
+            ImportPatch patch = kind == ExchangeFormat::Json
+                                    ? ParseJsonText(text, lang, report)
+                                    : ParseCsv(text, chosen.renumber, lang, report);
             if (chosen.band) patch.band = chosen.band;
             if (report.ok()) ApplyImport(target, patch, lang, report);
             return report;
@@ -796,8 +798,7 @@ class WebTransferHost : public TransferHost {
             host_.call<void>("setTransferControlsEnabled", enabled);
     }
     void transferEnded(TransferOutcome outcome) override {
-        if (outcome == TransferOutcome::Success &&
-            ended_direction_ == TransferDirection::Read)
+        if (outcome == TransferOutcome::Success && ended_direction_ == TransferDirection::Read)
             editor_.matchDocument();
         static constexpr const char* kOutcomes[] = {"success", "communicationError", "declined",
                                                     "stopped"};
@@ -818,7 +819,9 @@ class WebTransferHost : public TransferHost {
     TransferDirection ended_direction_ = TransferDirection::Read;
 
   private:
-    bool has(const char* member) const { return host_[member].typeOf().as<std::string>() == "function"; }
+    bool has(const char* member) const {
+        return host_[member].typeOf().as<std::string>() == "function";
+    }
 
     WebEditor& editor_;
     val host_;

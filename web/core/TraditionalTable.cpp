@@ -17,9 +17,10 @@ namespace {
 template <std::size_t N>
 const char* lookUp(const traditional::Pair (&table)[N], std::string_view text) {
     const auto* end = table + N;
-    const auto* found = std::lower_bound(
-        table, end, text,
-        [](const traditional::Pair& pair, std::string_view key) { return pair.simplified < key; });
+    const auto* found =
+        std::lower_bound(table, end, text, [](const traditional::Pair& pair, std::string_view key) {
+            return pair.simplified < key;
+        });
     return found != end && found->simplified == text ? found->traditional : nullptr;
 }
 

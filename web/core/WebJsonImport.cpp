@@ -15,7 +15,6 @@ namespace {
 
 using emscripten::val;
 
-
 class JsonReader {
   public:
     JsonReader(Language language, ImportReport& report) : language_(language), report_(report) {}

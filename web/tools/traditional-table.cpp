@@ -98,9 +98,12 @@ std::vector<std::string> charactersOf(const std::string& text) {
     for (size_t i = 0; i < text.size();) {
         size_t length = 1;
         const auto lead = static_cast<unsigned char>(text[i]);
-        if (lead >= 0xF0) length = 4;
-        else if (lead >= 0xE0) length = 3;
-        else if (lead >= 0xC0) length = 2;
+        if (lead >= 0xF0)
+            length = 4;
+        else if (lead >= 0xE0)
+            length = 3;
+        else if (lead >= 0xC0)
+            length = 2;
         if (length > 1) characters.push_back(text.substr(i, length));
         i += length;
     }
@@ -133,7 +136,8 @@ int main(int argc, char** argv) {
     for (const auto& text : texts) {
         const std::string converted = tlv::ToTraditional(text);
         if (converted != text) table.emplace(text, converted);
-        for (auto& character : charactersOf(text)) characters.insert(character);
+        for (auto& character : charactersOf(text))
+            characters.insert(character);
     }
     std::map<std::string, std::string> characterTable;
     for (const auto& character : characters) {
@@ -146,7 +150,8 @@ int main(int argc, char** argv) {
         << "    const char* traditional;\n};\n\n";
     const auto writeTable = [&](const char* name, const std::map<std::string, std::string>& t) {
         out << "inline constexpr Pair " << name << "[] = {\n";
-        for (const auto& [from, to] : t) out << "    {" << cLiteral(from) << ", " << cLiteral(to) << "},\n";
+        for (const auto& [from, to] : t)
+            out << "    {" << cLiteral(from) << ", " << cLiteral(to) << "},\n";
         if (t.empty()) out << "    {\"\", \"\"},\n";
         out << "};\n\n";
     };
