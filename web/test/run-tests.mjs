@@ -137,7 +137,7 @@ async function transferPage(env, bridge, lang = "en") {
 // Runs Read or Write from its command and waits until the transfer has ended (the commands are
 // enabled again); answers a band question with Yes.
 async function runTransfer(page, name) {
-  await command(page, name);
+  if (name) await command(page, name);
   const readAgain = page.getByRole("button", { name: "Read Frequency", exact: true }).first();
   for (;;) {
     const box = page.locator("dialog.message-box[open]");
@@ -222,6 +222,36 @@ const transferCases = {
         await box.answer(1);
         assert.deepEqual(await tableTexts(page), before, args.join(" "));
         assert.equal(await page.evaluate(() => window.tlvPage.currentEditor.modified()), false);
+        await page.close();
+      });
+    }
+  },
+
+  async "failed writes end with the window program's causes and leave the editor as it was"(env) {
+    const source = sourceFile(env);
+    const failures = [
+      [["--silent"], /^The radio gave no answer at all\.$/],
+      [["--stop-after", "5"], /^The write stopped after block 5 of \d+\.[\s\S]*write it again!$/],
+    ];
+    for (const [args, cause] of failures) {
+      await withRadio(env, args, async (radio, bridge) => {
+        const page = await transferPage(env, bridge);
+        const choosing = page.waitForEvent("filechooser");
+        await page.keyboard.press("Control+O");
+        await (await choosing).setFiles(source);
+        await page.waitForFunction(() => window.tlvPage.currentEditor.cellText(1, 1) !== "");
+        const before = await tableTexts(page);
+        await runTransfer(page, "Write Frequency");
+        let box = await messageBox(page);
+        if (box.text.startsWith("Frequency band")) {
+          await box.answer(6);
+          await runTransfer(page, "");
+          box = await messageBox(page);
+        }
+        assert.equal(box.text, "Communication error, please check the intercom model, fault, attachment and computer serial choice!", args.join(" "));
+        assert.match(box.detail.trim(), cause, args.join(" "));
+        await box.answer(1);
+        assert.deepEqual(await tableTexts(page), before, args.join(" "));
         await page.close();
       });
     }
