@@ -6,6 +6,7 @@
 #include "WebJsonImport.h"
 
 #include "dialogs/DialogInput.h"
+#include "dialogs/DialogLists.h"
 #include "dialogs/DialogState.h"
 #include "dialogs/ServiceSwitch.h"
 #include "editor/ChannelCard.h"
@@ -718,6 +719,14 @@ class WebEditor {
         return refusal ? noticeText(language(), *refusal) : val::null();
     }
     val listEntries(const std::string& window, const std::string& control) const {
+        // The optional functions dialog's computed lists (DialogLists), by designer name.
+        if (window == "Form5") {
+            if (control == "Combo7") return stringList(VoxGainEntries(language()));
+            if (control == "Combo8") return stringList(VoxDelayEntries());
+            if (control == "Combo12") return stringList(PriorityChannelEntries());
+            if (control == "Combo13" || control == "Combo14")
+                return stringList(RevertTimeEntries(language()));
+        }
         std::vector<std::string> entries;
         for (const CaptionRow& row : CaptionRowsOf(window)) {
             if (row.control != control || row.item != CaptionItem::ListEntry) continue;
