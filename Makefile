@@ -35,7 +35,7 @@ test: build web
 # The web edition: static files in build-web/ (the WebAssembly core, the page, the manifest).
 web: configure
 	@scripts/install-deps web
-	cmake --build $(BUILD) -j $(JOBS) --target tlv6200-traditional-table
+	cmake --build $(BUILD) -j $(JOBS) --target tlv6200-traditional-table manual/pages.stamp
 	web/tools/build-web $(BUILD) $(JOBS)
 
 # The web edition's figures (sizes, page load, a paced read over the Web Serial stand-in).

@@ -3,7 +3,8 @@
 // driven by playwright-core (no browser of its own), the simulated radio on a pseudo-terminal and
 // a bridge that carries a test-only Web Serial stand-in's bytes over a WebSocket to it.
 import { spawn, execFileSync } from "node:child_process";
-import { mkdtempSync, rmSync, openSync, closeSync, createReadStream, write } from "node:fs";
+import { mkdtempSync, rmSync, openSync, write } from "node:fs";
+import { ReadStream } from "node:tty";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { createInterface } from "node:readline";
@@ -84,15 +85,15 @@ export async function startBridge(getTerminal) {
   server.on("connection", (socket) => {
     bridge.connections += 1;
     const fd = openSync(getTerminal(), "r+");
-    const input = createReadStream(null, { fd, autoClose: false, highWaterMark: 256 });
+    // A terminal stream (polled by the event loop, not read in the thread pool): each byte
+    // comes on as soon as the radio sends it, and closing leaves no read behind.
+    const input = new ReadStream(fd);
+    input.setRawMode(true);
     let open = true;
     const end = () => {
       if (!open) return;
       open = false;
       input.destroy();
-      try {
-        closeSync(fd);
-      } catch {}
       socket.terminate();
     };
     input.on("data", (chunk) => {
