@@ -92,7 +92,8 @@ export function openRadioDialog(host: DialogHost, name: DialogName): void {
   dialog.className = "radio-dialog";
   const title = document.createElement("h2");
   title.id = `${dialog.id}-title`;
-  title.textContent = editor.dialogTitle(name);
+  // Dialogs without a title of their own are named by their menu item.
+  title.textContent = editor.dialogTitle(name) || plain(editor.caption("Form1", design.menu, "caption", 0));
   dialog.setAttribute("aria-labelledby", title.id);
   const form = document.createElement("form");
   form.method = "dialog";
