@@ -150,6 +150,15 @@ async function runTransfer(page, name) {
   }
 }
 
+// File > Open, the file given to the browser's file input.
+async function openFile(page, path) {
+  const choosing = page.waitForEvent("filechooser");
+  await page.getByRole("menuitem", { name: /^File/ }).first().click();
+  await page.getByRole("menuitem", { name: /^Open/ }).first().click();
+  await (await choosing).setFiles(path);
+  await page.waitForFunction(() => window.tlvPage.currentEditor.cellText(1, 1) !== "");
+}
+
 async function tableTexts(page) {
   return page.evaluate(() => window.tlvPage.currentEditor.tableTexts());
 }
@@ -180,10 +189,7 @@ const transferCases = {
     const byPage = join(env.folder, "radio-page.DAT");
     await withRadio(env, ["--save", byPage], async (radio, bridge) => {
       const page = await transferPage(env, bridge);
-      const choosing = page.waitForEvent("filechooser");
-      await page.keyboard.press("Control+O");
-      await (await choosing).setFiles(source);
-      await page.waitForFunction(() => window.tlvPage.currentEditor.cellText(1, 1) !== "");
+      await openFile(page, source);
       await runTransfer(page, "Write Frequency");
       let box = page.locator("dialog.message-box[open]");
       if ((await box.count()) > 0) {
@@ -236,10 +242,7 @@ const transferCases = {
     for (const [args, cause] of failures) {
       await withRadio(env, args, async (radio, bridge) => {
         const page = await transferPage(env, bridge);
-        const choosing = page.waitForEvent("filechooser");
-        await page.keyboard.press("Control+O");
-        await (await choosing).setFiles(source);
-        await page.waitForFunction(() => window.tlvPage.currentEditor.cellText(1, 1) !== "");
+        await openFile(page, source);
         const before = await tableTexts(page);
         await runTransfer(page, "Write Frequency");
         let box = await messageBox(page);
