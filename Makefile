@@ -10,7 +10,7 @@ LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 FUZZ_SECONDS ?= 60
 FUZZ_CXX ?= clang++-16
 
-.PHONY: all deps configure build run test sanitize fuzz bench screenshot package format clean
+.PHONY: all deps configure build run test sanitize fuzz bench screenshot package format clean web web-serve web-bench
 
 all: build
 
@@ -28,8 +28,25 @@ build: configure
 run: build
 	$(BUILD)/app/tlv6200
 
-test: build
+# The browser tests of the web edition (ctest web_browser) run the page of `make web`.
+test: build web
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The web edition: static files in build-web/ (the WebAssembly core, the page, the manifest).
+web: configure
+	@scripts/install-deps web
+	cmake --build $(BUILD) -j $(JOBS) --target tlv6200-traditional-table manual/pages.stamp
+	web/tools/build-web $(BUILD) $(JOBS)
+
+# The web edition's figures (sizes, page load, a paced read over the Web Serial stand-in).
+web-bench: web
+	node web/test/bench.mjs --web build-web --cli $(BUILD)/cli/tlv6200-cli \
+	  --sim $(BUILD)/tools/radio-sim/tlv6200-radio-sim
+
+# Serves build-web/ on 127.0.0.1 (Web Serial needs a secure context; localhost is one).
+WEB_PORT ?= 8620
+web-serve: web
+	node web/tools/serve.mjs build-web $(WEB_PORT)
 
 sanitize:
 	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DTLV_SANITIZE=ON"
@@ -59,4 +76,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf build build-asan build-release build-fuzz
+	rm -rf build build-asan build-release build-fuzz build-web build-web-core

@@ -12,7 +12,9 @@ void Frame::append(std::span<const uint8_t> bytes) {
 }
 
 bool Frame::operator==(const Frame& other) const {
-    return std::ranges::equal(bytes(), other.bytes());
+    const auto mine = bytes();
+    const auto theirs = other.bytes();
+    return std::equal(mine.begin(), mine.end(), theirs.begin(), theirs.end());
 }
 
 bool HoldsIdentificationMark(std::span<const uint8_t> identification) {

@@ -272,7 +272,8 @@ std::span<const CaptionRow> CaptionRowsOf(std::string_view window) {
                               [&](const CaptionRow& row) { return row.window == window; });
     auto last = std::find_if(first, table.end(),
                              [&](const CaptionRow& row) { return row.window != window; });
-    return {first, last};
+    // From pointer and count: older standard libraries have no span from two iterators.
+    return {table.data() + (first - table.begin()), static_cast<std::size_t>(last - first)};
 }
 
 const CaptionRow* FindCaption(std::string_view window, std::string_view control, CaptionItem item,

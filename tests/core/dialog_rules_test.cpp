@@ -2,6 +2,7 @@
 // The service mode's hidden switch and button, and the dialog rules whose edge cases the dialog
 // tests in tests/qt do not reach: grid normalisation, input checks, priority refusals.
 #include "dialogs/DialogInput.h"
+#include "dialogs/DialogLists.h"
 #include "dialogs/DialogState.h"
 #include "dialogs/PriorityRules.h"
 #include "dialogs/ServiceSwitch.h"
@@ -219,4 +220,21 @@ TEST_F(PriorityRules, IndicesOutsideTheListsChangeNothing) {
     SelectPriorityChannel(state, -2);
     EXPECT_EQ(draft.priorityMode, 2);
     EXPECT_EQ(draft.priorityChannel, 4);
+}
+
+// The computed lists match the sizes the drafts index them with, and their first entries follow
+// the language (the window's dialog and the web edition show the same entries).
+TEST(DialogLists, ComputedListsHaveTheDraftsSizesAndTheLanguagesFirstEntry) {
+    EXPECT_EQ(VoxGainEntries(Language::English).size(), std::size_t(optionListSize::VoxGain));
+    EXPECT_EQ(VoxGainEntries(Language::English).front(), "Off");
+    EXPECT_EQ(VoxGainEntries(Language::Simplified).front(), "关闭");
+    EXPECT_EQ(VoxGainEntries(Language::English).back(), "10");
+    EXPECT_EQ(VoxDelayEntries().size(), std::size_t(optionListSize::VoxDelay));
+    EXPECT_EQ(PriorityChannelEntries().front(), "01");
+    EXPECT_EQ(PriorityChannelEntries().size(), std::size_t(optionListSize::PriorityChannel));
+    const auto revert = RevertTimeEntries(Language::English);
+    ASSERT_EQ(revert.size(), std::size_t(optionListSize::RevertTime));
+    EXPECT_EQ(revert[0], "Empty");
+    EXPECT_EQ(revert[1], "0.50 S");
+    EXPECT_EQ(revert[91], "5.00 S");
 }

@@ -2,6 +2,7 @@
 #include "dialogs/gui/OptionalFunctionsDialog.h"
 
 #include "dialogs/DialogInput.h"
+#include "dialogs/DialogLists.h"
 #include "dialogs/DialogState.h"
 #include "dialogs/PriorityRules.h"
 #include "dialogs/gui/DialogWidgets.h"
@@ -16,7 +17,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include <cstdio>
 #include <tuple>
 
 namespace tlv {
@@ -29,24 +29,11 @@ QStringList designEntries(const char* list, int count) {
     return DesignEntries(name::Window, list, count);
 }
 
-// The first entry from the caption table (the empty choice), then 0.50 S ... 5.00 S in steps of
-// 0.05 s.
-QStringList retraceTimes(const char* list) {
-    QStringList entries = designEntries(list, 1);
-    for (int i = 1; i < optionListSize::RevertTime; ++i) {
-        const int hundredths = 50 + 5 * (i - 1);
-        char text[16];
-        std::snprintf(text, sizeof text, "%d.%02d S", hundredths / 100, hundredths % 100);
-        entries << QString::fromLatin1(text);
-    }
-    return entries;
-}
-
-QStringList numbered(int first, int last, int width) {
-    QStringList entries;
-    for (int n = first; n <= last; ++n)
-        entries << QStringLiteral("%1").arg(n, width, 10, QLatin1Char('0'));
-    return entries;
+QStringList listOf(const std::vector<std::string>& entries) {
+    QStringList list;
+    for (const std::string& entry : entries)
+        list << QString::fromStdString(entry);
+    return list;
 }
 
 // A label right-aligned in the space left of its control.
@@ -103,16 +90,12 @@ void OptionalFunctionsDialog::buildVoxGroup() {
     auto* frame = new QGroupBox(QStringLiteral("VOX"), this);
     frame->setObjectName(QString::fromLatin1(name::VoxFrame));
     place(frame, 240, 240, 4455, 3255);
-    QStringList gain = designEntries(name::VoxGainList, 1);
-    for (int n = 1; n < optionListSize::VoxGain; ++n)
-        gain << QString::number(n);
     const std::array<QComboBox*, 4> lists{
         addList(frame, name::VoxEnableList, designEntries(name::VoxEnableList, 2),
                 &OptionalFunctionsDraft::voxEnable),
-        addList(frame, name::VoxGainList, gain, &OptionalFunctionsDraft::voxGain),
-        addList(frame, name::VoxDelayList,
-                {QStringLiteral("0.3S"), QStringLiteral("0.5S"), QStringLiteral("1S"),
-                 QStringLiteral("1.5S"), QStringLiteral("2S"), QStringLiteral("3S")},
+        addList(frame, name::VoxGainList, listOf(VoxGainEntries(Language::Simplified)),
+                &OptionalFunctionsDraft::voxGain),
+        addList(frame, name::VoxDelayList, listOf(VoxDelayEntries()),
                 &OptionalFunctionsDraft::voxDelay),
         addList(frame, name::VoxToneList, designEntries(name::VoxToneList, 2),
                 &OptionalFunctionsDraft::voxTone),
@@ -137,13 +120,13 @@ void OptionalFunctionsDialog::buildScanGroup() {
                                 designEntries(name::PriorityModeList, optionListSize::PriorityMode),
                                 &OptionalFunctionsDraft::priorityMode);
     priorityChannelList_ =
-        addList(frame, name::PriorityChannelList, numbered(1, optionListSize::PriorityChannel, 2),
+        addList(frame, name::PriorityChannelList, listOf(PriorityChannelEntries()),
                 &OptionalFunctionsDraft::priorityChannel);
     QComboBox* revertTimeA =
-        addList(frame, name::RevertTimeAList, retraceTimes(name::RevertTimeAList),
+        addList(frame, name::RevertTimeAList, listOf(RevertTimeEntries(Language::Simplified)),
                 &OptionalFunctionsDraft::revertTimeA);
     QComboBox* revertTimeB =
-        addList(frame, name::RevertTimeBList, retraceTimes(name::RevertTimeBList),
+        addList(frame, name::RevertTimeBList, listOf(RevertTimeEntries(Language::Simplified)),
                 &OptionalFunctionsDraft::revertTimeB);
     QComboBox* returnChannel =
         addList(frame, name::ReturnChannelList,

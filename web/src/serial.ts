@@ -1,0 +1,213 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Read and Write over Web Serial: the port the user picks in the browser, opened at 9600 baud 8N1,
+// carries the core's transfer session. Bytes from the port go to the session, its frames go to
+// the port, and the page's timers drive its supervision and status ticks as the window
+// program's timers do. The session decides everything else (answers, failures, the image).
+import type {
+  Core,
+  Editor,
+  Serial,
+  SerialPort,
+  SerialTransferOptions,
+  Transfer,
+  TransferDirection,
+  TransferOutcome,
+} from "./core-api";
+
+const kPortOptions = { baudRate: 9600, dataBits: 8, stopBits: 1, parity: "none" };
+
+function serialOf(): Serial | undefined {
+  return (navigator as unknown as { serial?: Serial }).serial;
+}
+
+/** Whether this browser can talk to the cable (Web Serial in a secure context). */
+export function serialAvailable(): boolean {
+  return serialOf() !== undefined && (globalThis.isSecureContext ?? true);
+}
+
+// One session per editor, as the window program keeps one: the band question of a write is
+// asked once for each band the list is set to.
+interface Link {
+  transfer: Transfer;
+  host: SerialTransferOptions["host"];
+  send: (frame: Uint8Array) => void;
+  ended: ((outcome: TransferOutcome) => void) | null;
+}
+const links = new WeakMap<Editor, Link>();
+
+let current: { link: Link; finish: () => void } | null = null;
+let timers: { supervision: number; status: number } | null = null;
+
+function linkOf(core: Core, editor: Editor): Link {
+  let link = links.get(editor);
+  if (link) return link;
+  const made: Link = {
+    transfer: null as unknown as Transfer,
+    host: {},
+    send: () => {},
+    ended: null,
+  };
+  // The session calls these; they pass on to the page's host of the transfer running now.
+  made.transfer = new core.Transfer(editor, {
+    sendBytes: (frame) => made.send(frame),
+    setStatusText: (text) => made.host.setStatusText?.(text),
+    setStatusVisible: (visible) => made.host.setStatusVisible?.(visible),
+    setProgress: (visible, value) => made.host.setProgress?.(visible, value),
+    setTransferControlsEnabled: (enabled) => made.host.setTransferControlsEnabled?.(enabled),
+    tell: (message) => made.host.tell?.(message),
+    imageAboutToBeWritten: (image) => made.host.imageAboutToBeWritten?.(image),
+    imageRead: (image) => made.host.imageRead?.(image),
+    transferEnded: (outcome) => {
+      made.host.transferEnded?.(outcome);
+      const ended = made.ended;
+      made.ended = null;
+      ended?.(outcome);
+    },
+  });
+  links.set(editor, made);
+  return made;
+}
+
+// The supervision and status timers run while the session wants them (the end text blinks on
+// after a transfer has ended).
+function runTimers(core: Core, link: Link): void {
+  stopTimers();
+  const { supervisionIntervalMs, statusIntervalMs } = core.constants;
+  const check = () => {
+    if (!link.transfer.running() && !link.transfer.supervisionTimerOn() && !link.transfer.statusTimerOn())
+      stopTimers();
+  };
+  timers = {
+    supervision: window.setInterval(() => {
+      if (link.transfer.supervisionTimerOn()) link.transfer.onSupervisionTick();
+      check();
+    }, supervisionIntervalMs),
+    status: window.setInterval(() => {
+      if (link.transfer.statusTimerOn()) link.transfer.onStatusTick();
+      check();
+    }, statusIntervalMs),
+  };
+}
+
+function stopTimers(): void {
+  if (!timers) return;
+  window.clearInterval(timers.supervision);
+  window.clearInterval(timers.status);
+  timers = null;
+}
+
+function portName(port: SerialPort): string {
+  const info = port.getInfo?.() ?? {};
+  if (info.usbVendorId === undefined) return "serial port";
+  const hex = (n: number | undefined) => (n ?? 0).toString(16).padStart(4, "0");
+  return `USB ${hex(info.usbVendorId)}:${hex(info.usbProductId)}`;
+}
+
+/**
+ * Runs a read or a write over the port the user picks (or `options.port`). Resolves with the
+ * session's outcome once it has ended; everything on the way is reported through options.host.
+ */
+export async function runSerialTransfer(
+  core: Core,
+  editor: Editor,
+  direction: TransferDirection,
+  options: SerialTransferOptions,
+): Promise<TransferOutcome> {
+  if (current) return "stopped";
+  const serial = serialOf();
+  if (!serial) {
+    options.host.tell?.(editor.message("PortNotOpen"));
+    return "communicationError";
+  }
+  const link = linkOf(core, editor);
+  link.host = options.host;
+
+  // The band question of a write comes before the port is opened and anything is sent.
+  let bandAnswer = true;
+  if (direction === "write" && link.transfer.needsBandQuestion())
+    bandAnswer = await options.confirmBandMismatch();
+  if (!bandAnswer) {
+    link.send = () => {};
+    const declined = new Promise<TransferOutcome>((done) => (link.ended = done));
+    link.transfer.start("write", false);
+    runTimers(core, link);
+    return declined;
+  }
+
+  let port: SerialPort;
+  try {
+    port = options.port ?? (await serial.requestPort());
+  } catch {
+    return "stopped"; // the picker was cancelled
+  }
+  try {
+    await port.open(kPortOptions);
+  } catch (error) {
+    options.host.tell?.(editor.message("PortOpenFailed", String((error as Error)?.message ?? error)));
+    return "communicationError";
+  }
+
+  const writer = port.writable!.getWriter();
+  const reader = port.readable!.getReader();
+  let writing: Promise<void> = Promise.resolve();
+  let lost = false;
+  const loseport = () => {
+    if (lost || !link.transfer.running()) return;
+    lost = true;
+    link.transfer.onPortLost(portName(port));
+  };
+  link.send = (frame) => {
+    writing = writing.then(() => writer.write(frame)).catch(loseport);
+  };
+  const outcome = new Promise<TransferOutcome>((done) => (link.ended = done));
+  let finished = false;
+  const finish = () => {
+    if (finished) return;
+    finished = true;
+    link.send = () => {};
+    current = null;
+    void (async () => {
+      await writing.catch(() => {});
+      await reader.cancel().catch(() => {});
+      reader.releaseLock();
+      writer.releaseLock();
+      await port.close().catch(() => {});
+    })();
+  };
+  current = { link, finish };
+
+  if (!link.transfer.start(direction, true)) {
+    finish();
+    return "stopped";
+  }
+  runTimers(core, link);
+
+  // Bytes from the port to the session until the transfer has ended.
+  void (async () => {
+    try {
+      while (link.transfer.running()) {
+        const { value, done } = await reader.read();
+        if (done) break;
+        if (value && value.length > 0) link.transfer.onBytes(value);
+      }
+      if (link.transfer.running()) loseport();
+    } catch {
+      loseport();
+    }
+  })();
+
+  const result = await outcome;
+  finish();
+  return result;
+}
+
+/** Stops the transfer that runs (the user's stop, or leaving the page). */
+export function stopSerialTransfer(): void {
+  if (!current) return;
+  const { link, finish } = current;
+  if (link.transfer.running()) link.transfer.stop();
+  const ended = link.ended;
+  link.ended = null;
+  ended?.("stopped");
+  finish();
+}

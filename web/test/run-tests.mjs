@@ -1,0 +1,320 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The browser tests of the web edition (ctest web_browser, run by `make test`):
+//   node web/test/run-tests.mjs --web build-web --cli .../tlv6200-cli --sim .../tlv6200-radio-sim
+//        [--only NAME]
+// Each case uses the page as a user does (keys typed into the table, the commands' buttons by
+// their accessible names) in Debian's headless Chromium; the transfers go over the Web Serial
+// stand-in to the simulated radio, and the command-line program judges the files.
+import assert from "node:assert/strict";
+import { readFileSync, writeFileSync, readdirSync } from "node:fs";
+import { join } from "node:path";
+import { parseArgs } from "node:util";
+import {
+  cli,
+  launchBrowser,
+  openPage,
+  startBridge,
+  startRadio,
+  startServer,
+  temporaryFolder,
+} from "./harness.mjs";
+
+const { values: options } = parseArgs({
+  options: {
+    web: { type: "string", default: "build-web" },
+    cli: { type: "string" },
+    sim: { type: "string" },
+    data: { type: "string", default: "tests/data" },
+    only: { type: "string" },
+  },
+});
+
+// ---- Helpers that act as the user ------------------------------------------------------------
+
+// The page offers a download where the browser has no save picker: the tests take the download.
+const noSavePicker = "delete window.showSaveFilePicker; delete window.showOpenFilePicker;";
+
+function cell(page, row, column) {
+  return page.locator(`[role=grid] [role=row][aria-rowindex="${row + 1}"] > :nth-child(${column + 1})`);
+}
+
+async function typeIntoCell(page, row, column, text) {
+  await cell(page, row, column).click();
+  await page.keyboard.type(text);
+  await page.keyboard.press("Enter");
+}
+
+async function messageBox(page) {
+  const box = page.locator("dialog.message-box[open]");
+  await box.waitFor();
+  return {
+    title: await box.locator("h2").textContent(),
+    text: await box.locator("#message-box-text").textContent(),
+    detail: (await box.locator("pre.detail").count()) ? await box.locator("pre.detail").textContent() : "",
+    answer: (id) => box.locator(`button[data-answer="${id}"]`).click(),
+  };
+}
+
+async function command(page, name) {
+  await page.getByRole("button", { name, exact: true }).first().click();
+}
+
+async function saveByDownload(page, folder, name) {
+  const downloading = page.waitForEvent("download");
+  await page.keyboard.press("Control+S");
+  const download = await downloading;
+  const path = join(folder, name);
+  await download.saveAs(path);
+  return path;
+}
+
+// ---- The cases ---------------------------------------------------------------------------------
+
+const cases = {
+  async "an edit typed in the table is saved and shown by the command line"(env) {
+    const page = await openPage(env.context, env.url);
+    await page.addInitScript(noSavePicker);
+    await page.reload();
+    await page.waitForSelector("#app[data-ready]");
+    await typeIntoCell(page, 3, 1, "438.125");
+    assert.equal(await cell(page, 3, 1).textContent(), "438.12500");
+    assert.equal(await cell(page, 3, 3).textContent(), "438.12500");
+    const saved = await saveByDownload(page, env.folder, "edit.DAT");
+    const shown = cli(options.cli, ["show", saved]);
+    assert.match(shown, /^\s*0?3\b.*438\.12500.*438\.12500/m, shown);
+    assert.deepEqual(page.errors, []);
+    await page.close();
+  },
+
+  async "bad input in a cell gets the window program's message in each language"(env) {
+    const expected = {
+      en: "Beyond the frequency range",
+      "zh-CN": "超出频段范围",
+      "zh-TW": "超出頻段範圍",
+    };
+    for (const [lang, text] of Object.entries(expected)) {
+      const page = await openPage(env.context, env.url, { lang });
+      await typeIntoCell(page, 1, 1, "100");
+      const box = await messageBox(page);
+      assert.equal(box.text, text, lang);
+      await box.answer(1);
+      assert.equal(await cell(page, 1, 1).textContent(), "", lang);
+      await page.close();
+    }
+  },
+};
+
+// ---- Transfers over the Web Serial stand-in ----------------------------------------------------
+
+// A radio memory to work with: the CHIRP file of sixteen channels, imported by the command line.
+function sourceFile(env) {
+  const path = join(env.folder, "source.DAT");
+  cli(options.cli, ["import", join(options.data, "chirp", "sixteen-channels-5W.csv"), "-o", path]);
+  return path;
+}
+
+async function withRadio(env, args, run) {
+  const radio = await startRadio(options.sim, args);
+  const bridge = await startBridge(() => radio.terminal);
+  // A radio the command line talks to is not bridged; the bridge opens the terminal only for a
+  // page's connection.
+  try {
+    return await run(radio, bridge);
+  } finally {
+    await bridge.close();
+    await radio.stop();
+  }
+}
+
+async function transferPage(env, bridge, lang = "en") {
+  const page = await openPage(env.context, env.url, { lang, bridgeUrl: bridge.url });
+  await page.addInitScript(noSavePicker);
+  await page.reload();
+  await page.waitForSelector("#app[data-ready]");
+  return page;
+}
+
+// Runs Read or Write from its command and waits until the transfer has ended (the commands are
+// enabled again); answers a band question with Yes.
+async function runTransfer(page, name) {
+  if (name) await command(page, name);
+  const readAgain = page.getByRole("button", { name: "Read Frequency", exact: true }).first();
+  for (;;) {
+    const box = page.locator("dialog.message-box[open]");
+    if ((await box.count()) > 0) return;
+    if (await readAgain.isEnabled()) {
+      await page.waitForTimeout(100);
+      if (await readAgain.isEnabled()) return;
+    }
+    await page.waitForTimeout(50);
+  }
+}
+
+// File > Open, the file given to the browser's file input.
+async function openFile(page, path) {
+  const choosing = page.waitForEvent("filechooser");
+  await page.getByRole("menuitem", { name: /^File/ }).first().click();
+  await page.getByRole("menuitem", { name: /^Open/ }).first().click();
+  await (await choosing).setFiles(path);
+  await page.waitForFunction(() => window.tlvPage.currentEditor.cellText(1, 1) !== "");
+}
+
+async function tableTexts(page) {
+  return page.evaluate(() => window.tlvPage.currentEditor.tableTexts());
+}
+
+const transferCases = {
+  async "a read fills the table and saves what the command line's read saves"(env) {
+    const source = sourceFile(env);
+    let fromPage;
+    await withRadio(env, ["--load", source], async (radio, bridge) => {
+      const page = await transferPage(env, bridge);
+      await runTransfer(page, "Read Frequency");
+      assert.equal(await page.locator("dialog.message-box[open]").count(), 0);
+      assert.notEqual(await cell(page, 1, 1).textContent(), "");
+      assert.equal(__serialOptionsOf(await page.evaluate(() => globalThis.__serialOptions)), "9600 8 1 none");
+      fromPage = await saveByDownload(page, env.folder, "page-read.DAT");
+      await page.close();
+    });
+    // The command line reads a radio holding the same memory.
+    const fromCli = join(env.folder, "cli-read.DAT");
+    await withRadio(env, ["--load", source], async (radio) => {
+      cli(options.cli, ["read", "--port", radio.terminal, "-o", fromCli, "--no-backup"]);
+    });
+    assert.deepEqual(readFileSync(fromPage), readFileSync(fromCli));
+  },
+
+  async "a write leaves the radio holding what the command line's write leaves"(env) {
+    const source = sourceFile(env);
+    const byPage = join(env.folder, "radio-page.DAT");
+    await withRadio(env, ["--save", byPage], async (radio, bridge) => {
+      const page = await transferPage(env, bridge);
+      await openFile(page, source);
+      await runTransfer(page, "Write Frequency");
+      let box = page.locator("dialog.message-box[open]");
+      if ((await box.count()) > 0) {
+        await box.locator('button[data-answer="6"]').click(); // the band question: Yes
+        await runTransfer(page, "");
+      }
+      assert.equal(await page.locator("dialog.message-box[open]").count(), 0);
+      await page.close();
+      for (let i = 0; i < 50 && radio.saved.length === 0; ++i) await new Promise((r) => setTimeout(r, 50));
+    });
+    const byCli = join(env.folder, "radio-cli.DAT");
+    await withRadio(env, ["--save", byCli], async (radio) => {
+      cli(options.cli, ["write", "--port", radio.terminal, source, "--yes", "--no-backup"]);
+      for (let i = 0; i < 50 && radio.saved.length === 0; ++i) await new Promise((r) => setTimeout(r, 50));
+    });
+    assert.deepEqual(readFileSync(byPage), readFileSync(byCli));
+  },
+
+  async "failed reads end with the window program's causes and change nothing"(env) {
+    const source = sourceFile(env);
+    const failures = [
+      [["--silent"], {}, /^The radio gave no answer at all\.$/],
+      [["--wrong-id"], {}, /^The radio did not identify itself as this model \(received: [0-9A-F ]+\)\.$/],
+      [["--stop-after", "5"], {}, /^The read stopped after block 5 of \d+\.$/],
+      [[], { pullAfter: 8 + 68 * 3 + 1 }, /^The port was lost: /],
+    ];
+    for (const [args, cable, cause] of failures) {
+      await withRadio(env, ["--load", source, ...args], async (radio, bridge) => {
+        Object.assign(bridge, cable);
+        const page = await transferPage(env, bridge);
+        const before = await tableTexts(page);
+        await runTransfer(page, "Read Frequency");
+        const box = await messageBox(page);
+        assert.equal(box.text, "Communication error, please check the intercom model, fault, attachment and computer serial choice!", args.join(" "));
+        assert.match(box.detail.trim(), cause, args.join(" "));
+        await box.answer(1);
+        assert.deepEqual(await tableTexts(page), before, args.join(" "));
+        assert.equal(await page.evaluate(() => window.tlvPage.currentEditor.modified()), false);
+        await page.close();
+      });
+    }
+  },
+
+  async "failed writes end with the window program's causes and leave the editor as it was"(env) {
+    const source = sourceFile(env);
+    const failures = [
+      [["--silent"], /^The radio gave no answer at all\.$/],
+      [["--stop-after", "5"], /^The write stopped after block 5 of \d+\.[\s\S]*write it again!$/],
+    ];
+    for (const [args, cause] of failures) {
+      await withRadio(env, args, async (radio, bridge) => {
+        const page = await transferPage(env, bridge);
+        await openFile(page, source);
+        const before = await tableTexts(page);
+        await runTransfer(page, "Write Frequency");
+        let box = await messageBox(page);
+        if (box.text.startsWith("Frequency band")) {
+          await box.answer(6);
+          await runTransfer(page, "");
+          box = await messageBox(page);
+        }
+        assert.equal(box.text, "Communication error, please check the intercom model, fault, attachment and computer serial choice!", args.join(" "));
+        assert.match(box.detail.trim(), cause, args.join(" "));
+        await box.answer(1);
+        assert.deepEqual(await tableTexts(page), before, args.join(" "));
+        await page.close();
+      });
+    }
+  },
+};
+Object.assign(cases, transferCases);
+
+cases["the CHIRP files import as the command line imports them"] = async (env) => {
+  const folder = join(options.data, "chirp");
+  for (const name of readdirSync(folder).filter((file) => file.endsWith(".csv"))) {
+    const byCli = join(env.folder, `cli-${name}.DAT`);
+    cli(options.cli, ["import", join(folder, name), "-o", byCli]);
+    const page = await openPage(env.context, env.url);
+    await page.addInitScript(noSavePicker);
+    await page.reload();
+    await page.waitForSelector("#app[data-ready]");
+    const choosing = page.waitForEvent("filechooser");
+    await page.getByRole("menuitem", { name: /^File/ }).first().click();
+    await page.getByRole("menuitem", { name: /^Import CSV\/JSON/ }).click();
+    await (await choosing).setFiles(join(folder, name));
+    const box = page.locator("dialog.message-box[open]");
+    await page.waitForTimeout(200);
+    if ((await box.count()) > 0) await box.locator("button").first().click(); // notes
+    const byPage = await saveByDownload(page, env.folder, `page-${name}.DAT`);
+    assert.deepEqual(readFileSync(byPage), readFileSync(byCli), name);
+    await page.close();
+  }
+};
+
+function __serialOptionsOf(o) {
+  return o ? `${o.baudRate} ${o.dataBits} ${o.stopBits} ${o.parity}` : "";
+}
+
+// ---- Running -----------------------------------------------------------------------------------
+
+const env = { folder: temporaryFolder() };
+const { server, url } = await startServer(options.web);
+env.url = url;
+const browser = await launchBrowser();
+env.context = browser.context;
+let failed = 0;
+for (const [name, run] of Object.entries(cases)) {
+  if (options.only && !name.includes(options.only)) continue;
+  const started = Date.now();
+  let timer;
+  try {
+    // A case that hangs fails instead of holding up `make test`.
+    await Promise.race([
+      run(env),
+      new Promise((_, fail) => (timer = setTimeout(() => fail(new Error("no end within 90 s")), 90000))),
+    ]);
+    console.log(`ok    ${name} (${Date.now() - started} ms)`);
+  } catch (error) {
+    failed += 1;
+    console.log(`FAIL  ${name}\n${error?.stack ?? error}`);
+  } finally {
+    clearTimeout(timer);
+  }
+}
+await browser.close();
+server.close();
+console.log(failed ? `${failed} failed` : "all passed");
+process.exit(failed ? 1 : 0);
