@@ -63,6 +63,7 @@ fuzz:
 bench:
 	$(MAKE) build BUILD=build-release TYPE=Release
 	build-release/bench/tlv6200-bench
+	bench/startup-bench build-release
 
 screenshot: build
 	TLV_SCREENSHOT_DIR=$(abspath $(BUILD))/screenshots QT_QPA_PLATFORM=offscreen $(BUILD)/tests/tlv6200-screenshots

@@ -10,6 +10,7 @@
 #include "localisation/gui/QtMessageBox.h"
 #include "localisation/qt/QtLanguageRequestStore.h"
 
+#include "StartupProbe.h"
 #include "help/ProgramVersion.h"
 
 #include <QApplication>
@@ -35,6 +36,7 @@ int main(int argc, char* argv[]) {
     tlv::QtLanguageRequestStore languageRequest;
     services.languageRequest = &languageRequest;
     tlv::QtFileDialogService fileDialogs;
+    fileDialogs.setLanguage([&state] { return state.language(); });
     services.fileDialogs = &fileDialogs;
     services.settingsFolder = tlv::ParameterFolder();
     services.backupFolder = tlv::BackupFolder();
@@ -46,5 +48,6 @@ int main(int argc, char* argv[]) {
     QObject::connect(&window, &tlv::MainWindow::unloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.show();
+    tlv::StartupProbe::watch(window);
     return app.exec();
 }

@@ -7,6 +7,11 @@
 
 namespace tlv::text {
 inline constexpr LocalText UsageError{"用法错误：%1", "usage error: %1"};
+// Before a write: the file's channels outside its band are listed after this line.
+inline constexpr LocalText WriteOutsideBand{
+    "未写入：以下信道的频率超出文件的频段（用 --force 仍然写入）：",
+    "Not written: these channels have frequencies outside the file's band (--force writes "
+    "them all the same):"};
 inline constexpr LocalText BandQuestionDeclined{"未写入：频段不符的问题回答为“否”。",
                                                 "Nothing written: the band question was "
                                                 "answered No."};
@@ -18,6 +23,10 @@ inline constexpr LocalText CsvBandHint{
     "CSV 文件不含频段：用 --band N 选择频段（%1），或用 --base FILE.DAT 取数据文件的频段和设置。",
     "A CSV file holds no band: choose it with --band N (%1), or take the band and the settings "
     "of a data file with --base FILE.DAT."};
+// The same when --base gave the band: only --band can choose another.
+inline constexpr LocalText CsvBandOfBaseHint{
+    "用 --band N 选择能容纳这些频率的频段（%1）。",
+    "Choose a band that holds these frequencies with --band N (%1)."};
 inline constexpr LocalText Verified{"已校验：写入的每个地址读回相同。",
                                     "Verified: every written address reads back the same."};
 inline constexpr LocalText VerifyDifference{"校验失败：地址 %1 读回的值与写入的不同。",

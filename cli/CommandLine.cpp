@@ -43,12 +43,14 @@ constexpr std::array<VerbInfo, 9> kVerbs{{
      "  read also goes to the backup folder (~/.local/share/TLV6200/backups, the newest\n"
      "  200 kept) unless --no-backup is given; its path is printed."},
     {Verb::Write, "write",
-     "write --port PORT [--port PORT ...] FILE.DAT [--service] [--yes] [--verify] [--no-backup]",
+     "write --port PORT [--port PORT ...] FILE.DAT [--service] [--yes] [--verify] [--force]\n"
+     "      [--no-backup]",
      "Writes the data file into the radio on every PORT at once. --service also writes the\n"
      "  power-level block; --yes answers Yes to the band question (asked on the terminal\n"
      "  when standard input is one, answered No otherwise); --verify reads each radio back\n"
-     "  after the write and compares every written address. Before the first block, the\n"
-     "  image being written goes to the backup folder unless --no-backup is given."},
+     "  after the write and compares every written address. A file with channels outside its\n"
+     "  band is refused (they are listed, exit 3) unless --force is given. Before the first\n"
+     "  block, the image being written goes to the backup folder unless --no-backup is given."},
     {Verb::Ports, "ports", "ports", "Lists the port table COM1..COM20 and the devices behind it."},
     {Verb::Line, "line",
      "line BASE.DAT --units UNITS.csv [--port PORT ...] [--watch] [--verify] [--log LOG.csv]\n"
@@ -85,6 +87,7 @@ bool accepts(Verb verb, const std::string& option) {
     if (option == "--base" || option == "--band" || option == "--renumber")
         return verb == Verb::Import;
     if (option == "--json") return verb == Verb::Diff;
+    if (option == "--force") return verb == Verb::Write;
     if (option == "--verify" || option == "--port" || option == "--service" || option == "--yes")
         return verb == Verb::Write || verb == Verb::Line ||
                (option == "--port" && verb == Verb::Read);
@@ -225,6 +228,7 @@ ParseResult ParseCommandLine(const std::vector<std::string>& args) {
             if (option == "--renumber") line.renumber = true;
             if (option == "--json") line.json = true;
             if (option == "--verify") line.verify = true;
+            if (option == "--force") line.force = true;
             if (option == "--no-backup") line.noBackup = true;
             if (option == "--watch") line.watch = true;
             continue;

@@ -24,6 +24,7 @@ struct CommandLine {
     bool renumber = false;             // --renumber (import)
     bool json = false;                 // --json (diff)
     bool verify = false;               // --verify (write)
+    bool force = false;                // --force (write)
     bool noBackup = false;             // --no-backup
     std::string units;                 // --units (line)
     std::string log;                   // --log (line)

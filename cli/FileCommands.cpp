@@ -146,7 +146,9 @@ int RunImport(const CommandLine& line) {
             ErrorLine(input + ": " + IssueText(error));
         if (report.hinted(ImportHint::Renumber)) ErrorLine(Localise(language, text::RenumberHint));
         if (report.hinted(ImportHint::Band) && format == ExchangeFormat::Csv)
-            ErrorLine(Localise(language, text::CsvBandHint, BandChoices()));
+            ErrorLine(Localise(language,
+                               line.base.empty() ? text::CsvBandHint : text::CsvBandOfBaseHint,
+                               BandChoices()));
         ErrorLine(Localise(language, text::NothingWritten));
         return kExitInvalidImport;
     }

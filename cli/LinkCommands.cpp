@@ -14,6 +14,7 @@
 #include "link/qt/ComPorts.h"
 #include "link/qt/SerialLink.h"
 #include "link/qt/TransferController.h"
+#include "localisation/WindowTexts.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -281,6 +282,13 @@ int RunWrite(const CommandLine& line, int argc, char** argv) {
     if (int code = OpenDataFile(line.operands[0], language, editor)) return code;
     // Opening a file switches the service functions off; --service switches them on again.
     if (line.service) editor.session.serviceMode = true;
+    // Channels the band does not hold (a band changed with Cancel kept them) are not sent
+    // without --force.
+    if (const std::string outside = ChannelsOutsideBand(editor.radio());
+        !outside.empty() && !line.force) {
+        ErrorLine(Localise(language, text::WriteOutsideBand) + "\n" + outside);
+        return kExitCommunication;
+    }
 
     // A write asks the band question when the file's band is not the band the link last agreed
     // (the first band, in a new program). It is settled once, before any radio is touched, and

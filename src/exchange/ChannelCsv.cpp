@@ -291,6 +291,22 @@ class CsvReader {
         };
 
         ChannelPatch channel;
+        // Where a value of the channel stands: its line, the column's name and number.
+        const auto place = [&](const char* name) {
+            const auto it = columns_.find(name);
+            return at + " " + name +
+                   (it == columns_.end()
+                        ? std::string()
+                        : " (" +
+                              Localise(language_, text::AtColumn, std::to_string(it->second + 1)) +
+                              ")");
+        };
+        channel.places["rx"] = place("Frequency");
+        channel.places["tx"] =
+            place(has(row, "Duplex") && !get("Duplex").empty() ? "Offset" : "Frequency");
+        channel.places["bandwidth"] = place("Mode");
+        channel.places["scan"] = place("Skip");
+        channel.places["power"] = place("Power");
         const std::string rx = get("Frequency");
         const auto rxUnits = frequency("Frequency", rx);
         channel.rx = rxUnits ? mhz(*rxUnits, 5) : rx;
@@ -321,7 +337,7 @@ class CsvReader {
             }
         }
 
-        if (has(row, "Tone")) readTones(row, at, channel);
+        if (has(row, "Tone")) readTones(row, at, channel, place);
 
         if (has(row, "Mode")) {
             const std::string mode = get("Mode");
@@ -366,7 +382,9 @@ class CsvReader {
     // (transmit, receive); Cross gives each direction by CrossMode, the receive side from
     // cToneFreq or RxDtcsCode. As in CHIRP, a file with only one of rToneFreq and cToneFreq
     // uses it for both, and a missing column has CHIRP's default value.
-    void readTones(const CsvRow& row, const std::string& at, ChannelPatch& channel) {
+    template <typename Place>
+    void readTones(const CsvRow& row, const std::string& at, ChannelPatch& channel,
+                   const Place& place) {
         const char* transmitTone = column("rToneFreq") ? "rToneFreq" : "cToneFreq";
         const char* receiveTone = column("cToneFreq") ? "cToneFreq" : "rToneFreq";
         auto value = [&](const char* name, const char* fallback) -> std::optional<std::string> {
@@ -378,6 +396,9 @@ class CsvReader {
             }
             return v;
         };
+        // Each tone is placed at the column it was read from.
+        const char* txColumn = "Tone";
+        const char* rxColumn = "Tone";
         auto ctcss = [&](const char* name) { return value(name, "88.5"); };
         auto dcs = [&](const char* name, std::size_t direction) -> std::optional<std::string> {
             auto code = value(name, "023");
@@ -401,11 +422,14 @@ class CsvReader {
         if (mode.empty()) {
         } else if (mode == "Tone") {
             txTone = ctcss(transmitTone);
+            txColumn = transmitTone;
         } else if (mode == "TSQL") {
             txTone = rxTone = ctcss(receiveTone);
+            txColumn = rxColumn = receiveTone;
         } else if (mode == "DTCS") {
             txTone = dcs("DtcsCode", 0);
             rxTone = dcs("DtcsCode", 1);
+            txColumn = rxColumn = "DtcsCode";
         } else if (mode == "TSQL-R" || mode == "DTCS-R") {
             error(at + " Tone", text::ReverseSquelch, mode);
             return;
@@ -421,6 +445,10 @@ class CsvReader {
                 error(at + " CrossMode", text::UnknownValue, cross);
                 return;
             }
+            if (txPart == "Tone") txColumn = transmitTone;
+            if (txPart == "DTCS") txColumn = "DtcsCode";
+            if (rxPart == "Tone") rxColumn = receiveTone;
+            if (rxPart == "DTCS") rxColumn = "RxDtcsCode";
             if (txPart == "Tone") txTone = ctcss(transmitTone);
             if (txPart == "DTCS") txTone = dcs("DtcsCode", 0);
             if (rxPart == "Tone") rxTone = ctcss(receiveTone);
@@ -430,6 +458,8 @@ class CsvReader {
             return;
         }
         if (!txTone || !rxTone) return;
+        channel.places["rxTone"] = place(rxColumn);
+        channel.places["txTone"] = place(txColumn);
         channel.rxTone = *rxTone;
         // A channel without transmit frequency keeps no transmit tone unless it has one.
         channel.txTone = (channel.tx && channel.tx->empty() && *txTone == "Off") ? "" : *txTone;

@@ -13,7 +13,11 @@ inline constexpr LocalText AtLine{"第 %1 行", "line %1"};
 inline constexpr LocalText AtChannelLine{"信道 %1（第 %2 行）", "channel %1 (line %2)"};
 inline constexpr LocalText AtCsvFile{"CSV 文件", "csv"};
 inline constexpr LocalText NotANumber{"不是数字", "not a number"};
-inline constexpr LocalText UnknownTone{"未知的亚音频", "unknown tone"};
+inline constexpr LocalText UnknownTone{
+    "%1 既不是 67.0 至 254.1 的 CTCSS 值，也不是 DCS 码（D、三位八进制数字、N 或 I）",
+    "%1 is neither a CTCSS value from 67.0 to 254.1 nor a DCS code (D, three octal digits, N "
+    "or I)"};
+inline constexpr LocalText AtColumn{"第 %1 列", "column %1"};
 inline constexpr LocalText ToneWithoutFrequency{"只有发射频率为空时亚音频才可为空",
                                                 "a tone may be empty only beside an empty "
                                                 "frequency"};

@@ -36,6 +36,11 @@ class Applier {
 
     void channel(int number, const ChannelPatch& patch) {
         const std::string where = Localise(language_, text::AtChannel, std::to_string(number));
+        // The place of a field in the input, or the channel and the field's name.
+        const auto at = [&](const char* field) {
+            const auto place = patch.places.find(field);
+            return place != patch.places.end() ? place->second : where + " " + field;
+        };
         if (patch.clear) {
             ClearChannel(state_, number);
             return;
@@ -43,7 +48,7 @@ class Applier {
         Channel& channel = state_.radio().channel(number);
         if (patch.rx) {
             if (patch.rx->empty()) {
-                error(where + " rx", text::ReceiveEmpty);
+                error(at("rx"), text::ReceiveEmpty);
                 return;
             }
             // The editor treats a receive frequency entered beside no transmit frequency as a
@@ -52,7 +57,7 @@ class Applier {
             const Channel before = channel;
             const int16_t rxToneEntry = state_.data.tones.at(number, col::RxTone);
             const int16_t txToneEntry = state_.data.tones.at(number, col::TxTone);
-            if (!frequency({number, col::RxFrequency}, *patch.rx, where + " rx")) return;
+            if (!frequency({number, col::RxFrequency}, *patch.rx, at("rx"))) return;
             if (before.inUse()) {
                 const std::optional<Frequency> rx = channel.rx;
                 channel = before;
@@ -71,16 +76,15 @@ class Applier {
                 channel.tx.reset();
                 channel.txTone = Tone::Off();
             } else {
-                frequency({number, col::TxFrequency}, *patch.tx, where + " tx");
+                frequency({number, col::TxFrequency}, *patch.tx, at("tx"));
             }
         }
-        if (patch.rxTone) tone({number, col::RxTone}, *patch.rxTone, where + " rxTone");
-        if (patch.txTone) tone({number, col::TxTone}, *patch.txTone, where + " txTone");
-        if (patch.power) option({number, col::Power}, *patch.power, where + " power");
-        if (patch.forbid) option({number, col::Forbid}, *patch.forbid, where + " forbid");
-        if (patch.bandwidth)
-            option({number, col::Bandwidth}, *patch.bandwidth, where + " bandwidth");
-        if (patch.scan) option({number, col::Scan}, *patch.scan, where + " scan");
+        if (patch.rxTone) tone({number, col::RxTone}, *patch.rxTone, at("rxTone"));
+        if (patch.txTone) tone({number, col::TxTone}, *patch.txTone, at("txTone"));
+        if (patch.power) option({number, col::Power}, *patch.power, at("power"));
+        if (patch.forbid) option({number, col::Forbid}, *patch.forbid, at("forbid"));
+        if (patch.bandwidth) option({number, col::Bandwidth}, *patch.bandwidth, at("bandwidth"));
+        if (patch.scan) option({number, col::Scan}, *patch.scan, at("scan"));
     }
 
     void number(const std::string& name, int value) {
@@ -255,7 +259,7 @@ class Applier {
         const Tone before = tone;
         if (CommitTone(state_, cell, upper, -1) != ToneCommit::Written) {
             tone = before;
-            error(where, text::UnknownTone);
+            error(where, text::UnknownTone, value);
         }
     }
 

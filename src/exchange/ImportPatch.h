@@ -17,6 +17,10 @@ struct ChannelPatch {
     bool clear = false; // null in JSON: the channel is not in use
     std::optional<std::string> rx, rxTone, tx, txTone;
     std::optional<int> power, forbid, bandwidth, scan;
+    // Where each value stands in the input, by field ("rx", "txTone", "power" ...): the channel
+    // with the line and column of a CSV file or the key path of a JSON file. A finding about
+    // the value names that place.
+    std::map<std::string, std::string> places;
 };
 
 struct TestFrequencyPatch {
@@ -77,8 +81,9 @@ std::string FormatFrequencyUnits(long long units);
 // True when a frequency text has a non-zero digit finer than 10 Hz (beyond the fifth decimal).
 bool FinerThanTenHertz(const std::string& text);
 
-// Applies the patch to the editor (the base); checks every value. On errors the state may
-// be partly changed: the caller discards it.
+// Applies the patch to the editor (the base); checks every value, also after errors found
+// while reading the input, so that one pass reports them all. On errors the state may be
+// partly changed: the caller discards it.
 void ApplyImport(EditorState& state, const ImportPatch& patch, Language language,
                  ImportReport& report);
 

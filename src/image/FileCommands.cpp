@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "image/FileCommands.h"
 
+#include "dialogs/DialogState.h"
 #include "editor/EditorOps.h"
 #include "image/DataFile.h"
 #include "image/EditorImage.h"
@@ -58,6 +59,8 @@ bool FileCommands::New(bool alreadyConfirmed) {
     if (!alreadyConfirmed && ShowMessage(box_, state_.language(), msg::NewConfirm) != IdOk)
         return false;
     ClearChannelsInUse(state_);
+    // The dialogs show the data of the new document, not what was typed into them before.
+    LoadDialogsAfterImage(state_);
     return true;
 }
 
@@ -80,8 +83,8 @@ OpenOutcome FileCommands::Open(std::string* openedPath) {
     return OpenOutcome::Failed;
 }
 
-SaveChangesOutcome FileCommands::AskToSaveChanges() {
-    switch (ShowMessage(box_, state_.language(), msg::SaveChanges)) {
+SaveChangesOutcome FileCommands::AskToSaveChanges(const Message& question) {
+    switch (ShowMessage(box_, state_.language(), question)) {
     case IdSave:
         if (std::optional<std::string> path = Save())
             return {SaveChangesAnswer::Saved, std::move(*path)};

@@ -7,6 +7,7 @@
 #include "image/FileDialogService.h"
 #include "image/FileIo.h"
 #include "localisation/LocalMsgBox.h"
+#include "localisation/Messages.h"
 
 #include <optional>
 #include <string>
@@ -45,16 +46,17 @@ class FileCommands {
         : state_(state), box_(box), dialogs_(dialogs) {}
 
     // New: asks the confirmation (unless the user has just answered "Save changes?"); on OK
-    // empties every channel in use (ClearChannelsInUse). The settings, the band and the
-    // dialogs keep their values. True when the channels were cleared.
+    // empties every channel in use (ClearChannelsInUse). The settings and the band keep their
+    // values; the dialogs show them again, so a value typed but never confirmed is gone. True
+    // when the channels were cleared.
     bool New(bool alreadyConfirmed = false);
 
     // Open: asks for a file and loads it into the editor; `openedPath` gets its path.
     OpenOutcome Open(std::string* openedPath = nullptr);
 
-    // Asks "Save changes?" with Save, Discard and Cancel; Save runs Save(). Call it only when
-    // the editor holds unsaved changes.
-    SaveChangesOutcome AskToSaveChanges();
+    // Asks "Save changes?" (or `question`, with the same three answers) with Save, Discard and
+    // Cancel; Save runs Save(). Call it only when the editor holds unsaved changes.
+    SaveChangesOutcome AskToSaveChanges(const Message& question = msg::SaveChanges);
 
     // Save: asks for a path (again after "No" to the overwrite question) and replaces the file
     // with the editor's data file. The saved path, or nothing when cancelled or failed (the

@@ -84,6 +84,12 @@ inline constexpr Message CommunicationError{
     NoTitle,
     16};
 inline constexpr Message OutOfBand{{"超出频段范围", "Beyond the frequency range"}, NoTitle, 0};
+// Before a write: channels whose frequencies lie outside the band, listed after the text.
+inline constexpr Message WriteOutsideBand{
+    {"以下信道的频率超出所选频段，仍然写入对讲机吗？",
+     "These channels have frequencies outside the chosen band. Write them to the radio anyway?"},
+    NoTitle,
+    mb::OkCancel | mb::IconQuestion};
 inline constexpr Message BandChange{
     {"改变频段将清除频道列表，确定吗？", "Change frequency channel list will remove, sure?"},
     {"注意！", "Attention!"},
@@ -124,10 +130,10 @@ inline constexpr Message TestFrequencyOutOfRange{
     {"提示", "Tip"}, 48};
 inline constexpr Message HelpFileMissing{
     {"找不到帮助文件：", "The help file was not found:"}, NoTitle, 48};
-inline constexpr Message HelpOpenFailed{
-    {"无法打开帮助文件：", "The help file could not be opened:"}, NoTitle, 48};
-inline constexpr Message WebPageFailed{
-    {"无法打开网页：", "The web page could not be opened:"}, NoTitle, 48};
+// The desktop has no program (browser, file manager) to open a page or a folder with.
+inline constexpr Message NoOpeningProgram{
+    {"找不到可以打开它的程序。请手动打开：", "No program to open it was found. Open it by hand:"},
+    NoTitle, 48};
 // Channel rows on the clipboard and the row commands of the channel table.
 inline constexpr Message PasteRefused{
     {"没有粘贴任何信道：", "Nothing was pasted:"}, {"提示", "Tip"}, 48};
@@ -151,6 +157,11 @@ inline constexpr Message SaveChanges{
     {"信道数据已修改，是否保存修改？",
      "The channel data has been changed. Save changes?"},
     NoTitle, mb::SaveDiscardCancel | mb::IconQuestion};
+// New with unsaved changes: the New warning and "Save changes?" as one question.
+inline constexpr Message NewWithChanges{
+    {"所有信道的数据将被清除！\n信道数据已修改，是否先保存修改？",
+     "All channel data will be clear.\nThe channel data has been changed. Save changes first?"},
+    {"警告", "Warnning"}, mb::SaveDiscardCancel | mb::IconWarning};
 inline constexpr Message StopWriteAndQuit{
     {"正在写频。现在退出将中断写频，对讲机中将只有部分新数据，必须重新写频。是否中断写频并退出？",
      "A write to the radio is running. Quitting now stops it and leaves the radio with only part "
@@ -225,6 +236,11 @@ inline constexpr LocalText WriteSuccess{"写频成功！", "Write frequency succ
 // Followed by the system's reason.
 inline constexpr LocalText BackupFailed{"自动备份未能保存：",
                                         "The automatic backup could not be saved:"};
+// Why a tone cell kept its tone, after the text typed into it.
+inline constexpr LocalText ToneNotCtcss{"不是 67.0 至 254.1 之间的 CTCSS 值，未采用。",
+                                        "not a CTCSS value from 67.0 to 254.1; not taken."};
+inline constexpr LocalText ToneNotDcs{"不是由三位八进制数字组成的 DCS 码，未采用。",
+                                      "not a DCS code of three octal digits; not taken."};
 } // namespace status
 
 } // namespace tlv

@@ -2,6 +2,9 @@
 #include "localisation/WindowTexts.h"
 
 #include "editor/EditingRules.h"
+#include "radio/Bands.h"
+
+#include <cstdio>
 
 namespace tlv {
 
@@ -26,6 +29,27 @@ std::string BandLimitsHint(const EditorState& state) {
     replaceAll(text, "%2", std::to_string(limits.high));
     replaceAll(text, "%3", std::to_string(kFrequencyEditorMaxLength));
     return text;
+}
+
+std::string ChannelsOutsideBand(const RadioData& radio) {
+    if (!IsBand(radio.band)) return {};
+    const BandLimits limits = LimitsOfBand(radio.band);
+    const auto outside = [&limits](const std::optional<Frequency>& frequency) {
+        return frequency && (frequency->tens < uint32_t(limits.low) * 100000 ||
+                             frequency->tens >= uint32_t(limits.high) * 100000);
+    };
+    std::string lines;
+    for (int number = 1; number <= kChannelCount; ++number) {
+        const Channel& channel = radio.channel(number);
+        if (!channel.inUse() || !(outside(channel.rx) || outside(channel.tx))) continue;
+        char name[8];
+        std::snprintf(name, sizeof name, "CH%02d", number);
+        lines += std::string(lines.empty() ? "" : "\n") + name;
+        if (channel.rx) lines += " RX " + FrequencyText(*channel.rx);
+        if (channel.tx) lines += " TX " + FrequencyText(*channel.tx);
+        lines += " (" + std::string(kBands[static_cast<std::size_t>(radio.band)].text) + ")";
+    }
+    return lines;
 }
 
 } // namespace tlv

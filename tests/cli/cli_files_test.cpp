@@ -246,7 +246,8 @@ TEST_F(CliFiles, OffRasterFrequenciesAreSnappedWithANote) {
     put("snap.json", R"({"channels": [{"rx": "446.0062"}]})");
     const ProcessResult result = RunCli({"import", path("snap.json"), "-o", path("s.DAT")});
     ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_NE(result.err.find("channel 1 rx: snapped to the channel raster: 446.0062 -> 446.00500"),
+    EXPECT_NE(result.err.find("channel 1 (channels[0].rx): snapped to the channel raster: "
+                              "446.0062 -> 446.00500"),
               std::string::npos)
         << result.err;
     const QJsonObject channel = exportJson(path("s.DAT"))["channels"].toArray()[0].toObject();
@@ -286,21 +287,22 @@ INSTANTIATE_TEST_SUITE_P(
     Faults, CliInvalidImport,
     ::testing::Values(
         InvalidImport{"OutOfBand", "a.json", R"({"channels": [{"rx": "470"}]})",
-                      "channel 1 rx: Beyond the frequency range"},
+                      "channel 1 (channels[0].rx): Beyond the frequency range"},
         InvalidImport{"BelowBand", "a.json", R"({"band": 5, "channels": [null, {"rx": "440"}]})",
-                      "channel 2 rx: Beyond the frequency range"},
+                      "channel 2 (channels[1].rx): Beyond the frequency range"},
         InvalidImport{"NotANumber", "a.json", R"({"channels": [{"rx": "4a6"}]})",
-                      "channel 1 rx: not a number"},
+                      "channel 1 (channels[0].rx): not a number"},
         InvalidImport{"TxNotANumber", "a.json", R"({"channels": [{"rx": "446", "tx": "."}]})",
-                      "channel 1 tx: not a number"},
+                      "channel 1 (channels[0].tx): not a number"},
         InvalidImport{"CtcssOutOfRange", "a.json",
                       R"({"channels": [{"rx": "446", "rxTone": "300.0"}]})",
-                      "channel 1 rxTone: unknown tone"},
+                      "channel 1 (channels[0].rxTone): 300.0 is neither a CTCSS value from 67.0 to "
+                      "254.1 nor a DCS code"},
         InvalidImport{"DcsNotOctal", "a.json",
                       R"({"channels": [{"rx": "446", "txTone": "D089N"}]})",
-                      "channel 1 txTone: unknown tone"},
+                      "channel 1 (channels[0].txTone): D089N is neither a CTCSS value"},
         InvalidImport{"OptionOutsideList", "a.json", R"({"channels": [{"rx": "446", "power": 2}]})",
-                      "channel 1 power: outside its list (0..1)"},
+                      "channel 1 (channels[0].power): outside its list (0..1)"},
         InvalidImport{"ChannelNotInUse", "a.json", R"({"channels": [{"power": 1}]})",
                       "channel 1: channel not in use"},
         InvalidImport{"BandOutsideList", "a.json", R"({"band": 7})",
@@ -345,18 +347,51 @@ INSTANTIATE_TEST_SUITE_P(
         InvalidImport{"CsvMissingColumn", "a.csv", "Location,Name\n1,x\n",
                       "missing column Frequency"},
         InvalidImport{"CsvOutOfBand", "a.csv", "Location,Frequency\n3,146.52\n",
-                      "channel 3 rx: Beyond the frequency range: 146.52000 is not in the band "
+                      "channel 3 (line 2) Frequency (column 2): Beyond the frequency range: "
+                      "146.52000 is not in the "
+                      "band "
                       "400-470MHz (400.00000..469.99999 MHz)\nA CSV file holds no band: choose it "
                       "with --band N (0 400-470MHz, 1 450-490MHz, "},
         InvalidImport{"CsvQuote", "a.csv", "Location,Frequency\n1,\"446.0\n", "unbalanced quote"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// One pass finds every error, each at its line and column (CSV) or key path (JSON); an unknown
+// key hides none of the others, and the band hint offers --base only when it was not given.
+TEST_F(CliFiles, AnImportReportsEveryErrorAtItsPlaceInOnePass) {
+    put("a.csv", "Location,Frequency,Tone,rToneFreq,Mode\n1,446.0,,88.5,FM\n2,146.52,,88.5,FM\n"
+                 "3,446.1,Tone,300.0,FM\n4,446.2,,88.5,AM\n");
+    ProcessResult result = RunCli({"import", path("a.csv"), "-o", path("x.DAT")});
+    EXPECT_EQ(result.exitCode, kExitInvalid);
+    for (const char* expected :
+         {"channel 2 (line 3) Frequency (column 2): Beyond the frequency range",
+          "channel 3 (line 4) rToneFreq (column 4): 300.0 is neither a CTCSS value",
+          "channel 4 (line 5) Mode: the radio cannot do mode AM", "or take the band"})
+        EXPECT_NE(result.err.find(expected), std::string::npos) << expected << "\n" << result.err;
+    put("base.json", "{}");
+    ASSERT_EQ(RunCli({"import", path("base.json"), "-o", path("base.DAT")}).exitCode, 0);
+    result = RunCli({"import", path("a.csv"), "--base", path("base.DAT"), "-o", path("x.DAT")});
+    EXPECT_EQ(result.err.find("--base FILE.DAT"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("Choose a band that holds these frequencies with --band N"),
+              std::string::npos)
+        << result.err;
+
+    put("a.json", R"({"channels": [{"rx": "446", "colour": "red", "power": 2}],
+                      "settings": {"VoxGian": 1, "VoxGain": 11}})");
+    result = RunCli({"import", path("a.json"), "-o", path("x.DAT")});
+    for (const char* expected :
+         {"channel 1 (channels[0].colour): unknown key", "settings.VoxGian: unknown key",
+          "channel 1 (channels[0].power): outside its list (0..1)",
+          "settings.VoxGain: outside its list (0..10)"})
+        EXPECT_NE(result.err.find(expected), std::string::npos) << expected << "\n" << result.err;
+}
 
 TEST_F(CliFiles, ShowListsTheChannelsAsTheWindowDoesAndTextsFollowTheLanguage) {
     put("a.json", R"({"channels": [{"rx": "470"}]})");
     ProcessResult result =
         RunCli({"import", path("a.json"), "-o", path("x.DAT"), "--lang", "zh-CN"});
     EXPECT_EQ(result.exitCode, kExitInvalid);
-    EXPECT_NE(result.err.find("信道 1 rx: 超出频段范围"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("信道 1 (channels[0].rx): 超出频段范围"), std::string::npos)
+        << result.err;
     EXPECT_NE(result.err.find("输入有错，未写入任何文件。"), std::string::npos);
     put("b.csv", "Location,Frequency\n0,446\n");
     result = RunCli({"import", path("b.csv"), "-o", path("x.DAT"), "--lang", "zh-CN"});

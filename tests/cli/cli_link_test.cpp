@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // tlv6200-cli read and write against simulated radios on pseudo-terminals.
 #include "CliProcess.h"
+#include "GoldenImage.h"
 #include "TemporaryFolder.h"
 
+#include "editor/Startup.h"
+#include "image/ImageCodec.h"
 #include "link/PortLock.h"
 
 #include <algorithm>
@@ -204,6 +207,28 @@ TEST_F(CliLink, BandQuestionIsAnsweredByYesOrDeclinedWithoutATerminal) {
     ASSERT_EQ(result.exitCode, 0) << result.err;
     ASSERT_TRUE(radio.waitForSaves(1));
     EXPECT_EQ(ReadBytes(folder.file("radio.DAT")), ReadBytes(bandFile));
+}
+
+// A file whose channels lie outside its band (the band list's Cancel keeps them) is not sent
+// without --force: the channels are listed.
+TEST_F(CliLink, ChannelsOutsideTheBandAreRefusedUnlessForced) {
+    tlv::EditorState editor = tlv::MakeStartupEditor();
+    editor.radio().band = 5;
+    editor.radio().channel(3).rx = editor.radio().channel(3).tx = tlv::Frequency{44000000};
+    const std::string outside = folder.file("outside.DAT");
+    WriteBytes(outside, DataFile(tlv::EncodeImage(editor.radio())));
+    SimulatedRadio radio({"--save", folder.file("radio.DAT")});
+
+    ProcessResult result = RunCli({"write", "--port", radio.device(), outside, "--yes"});
+    EXPECT_EQ(result.exitCode, kExitCommunication);
+    EXPECT_NE(result.err.find("outside the file's band"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("CH03 RX 440.00000 TX 440.00000 (136-174MHz)"), std::string::npos)
+        << result.err;
+    EXPECT_FALSE(std::filesystem::exists(folder.file("radio.DAT")));
+
+    result = RunCli({"write", "--port", radio.device(), outside, "--yes", "--force"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    ASSERT_TRUE(radio.waitForSaves(1));
 }
 
 TEST_F(CliLink, VerifyReadsEachRadioBackAndComparesTheWrittenAddresses) {

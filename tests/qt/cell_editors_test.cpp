@@ -193,12 +193,34 @@ void CellEditorsTest::toneListTypingAndPicking() {
     QCOMPARE(tones->currentText(), QString("300"));
     QTest::keyClick(tones, Qt::Key_Return);
     QCOMPARE(w.cell(10, col::RxTone), QString("D754I"));
+    // The status line says why, in the language in force.
+    QVERIFY(w.ui.editingHint->isVisible());
+    QCOMPARE(w.ui.editingHint->text(),
+             QString("300: ") + QString::fromUtf8(status::ToneNotCtcss.zh));
+
+    w.ui.englishAction->trigger();
+    w.press(10, col::RxTone);
+    QVERIFY(!w.ui.editingHint->isVisible()); // the next edit starts without the note
+    tones->hidePopup();
+    QTest::keyClicks(tones, "D089N");
+    QTest::keyClick(tones, Qt::Key_Return);
+    QCOMPARE(w.cell(10, col::RxTone), QString("D754I"));
+    QCOMPARE(w.ui.editingHint->text(),
+             QString("D089N: not a DCS code of three octal digits; not taken."));
+    w.ui.traditionalChineseAction->trigger();
+    w.press(10, col::RxTone);
+    tones->hidePopup();
+    QTest::keyClicks(tones, "66.9");
+    QTest::keyClick(tones, Qt::Key_Return);
+    QCOMPARE(w.ui.editingHint->text(),
+             QString::fromUtf8("66.9: 不是 67.0 至 254.1 之間的 CTCSS 值，未採用。"));
 
     w.press(10, col::RxTone);
     tones->hidePopup();
     QTest::keyClicks(tones, "88.5");
     w.press(10, col::Power); // focus elsewhere commits
     QCOMPARE(w.cell(10, col::RxTone), QString("88.5"));
+    QVERIFY(!w.ui.editingHint->isVisible());
     QCOMPARE(w.editors.shown(), CellEditor::Option);
 }
 
@@ -255,14 +277,22 @@ void CellEditorsTest::bandPickAsksAndClearsOnOk() {
     QCOMPARE(LimitsOfBand(w.state.radio().band).low, 600);
     QCOMPARE(w.state.bandBeforeChange, 6);
 
-    // Stepping through the closed list asks at every band other than the one compared with.
+    // With no channel in use there is nothing to clear: stepping through the closed list
+    // changes the band without a question.
     w.box.fallback = IdCancel;
     w.ui.bandList->setFocus();
     QTest::keyClick(w.ui.bandList, Qt::Key_Up);
     QTest::keyClick(w.ui.bandList, Qt::Key_Up);
+    QCOMPARE(w.box.shown.size(), std::size_t(2));
+    QCOMPARE(w.state.radio().band, 4);
+    QCOMPARE(w.state.bandBeforeChange, 4);
+
+    // With a channel in use, every band other than the one compared with asks.
+    w.startChannel(2, "360");
+    w.ui.bandList->setFocus();
     QTest::keyClick(w.ui.bandList, Qt::Key_Down);
     QTest::keyClick(w.ui.bandList, Qt::Key_Down);
-    QCOMPARE(w.box.shown.size(), std::size_t(5));
+    QCOMPARE(w.box.shown.size(), std::size_t(4));
     QCOMPARE(w.state.radio().band, 6);
 }
 

@@ -105,8 +105,10 @@ class DialogsTest : public QObject {
     void testFrequencyEditsNormaliseAndOkStores();
     void keysOkStoresCancelKeeps();
     void enterPressesTheButtonTabbedTo();
+    void enterPressesOkAndEscapeCancelsInEveryDialog();
     void embeddedTextsKeystrokeLimitAndAsciiCheck();
     void decodeRefreshesEveryDialog();
+    void everyDialogShowsTheDataAfterUndoImportAndNew();
     void aboutBoxAndWebLinks();
     void userManualOfTheLanguageInForce();
     void dialogsFollowTheLanguageMenus();
@@ -403,6 +405,61 @@ void DialogsTest::enterPressesTheButtonTabbedTo() {
     QCOMPARE(f.state.radio().keys.pf1, 11);
 }
 
+// Enter in a list or a text box presses OK, Escape is Cancel; the test-frequency grid keeps
+// Enter for its cells.
+void DialogsTest::enterPressesOkAndEscapeCancelsInEveryDialog() {
+    Fixture f;
+    const auto shown = [&](QAction* action, QDialog* d, QWidget* focus) {
+        action->trigger();
+        d->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(d));
+        focus->setFocus();
+    };
+    auto* keys = f.dialog<KeysDialog>();
+    QComboBox* pf1 = list(keys, keys_names::Pf1List);
+    shown(f.ui.keysAction, keys, pf1);
+    QTest::keyClick(pf1, Qt::Key_Down);
+    QTest::keyClick(pf1, Qt::Key_Escape);
+    QVERIFY(!keys->isVisible());
+    QCOMPARE(f.state.radio().keys.pf1, 10);
+    shown(f.ui.keysAction, keys, pf1);
+    QTest::keyClick(pf1, Qt::Key_Down);
+    QTest::keyClick(pf1, Qt::Key_Return);
+    QVERIFY(!keys->isVisible());
+    QCOMPARE(f.state.radio().keys.pf1, 11);
+
+    auto* texts = f.dialog<EmbeddedTextsDialog>();
+    QLineEdit* first = textBox(texts, embedded_texts_names::FirstTextBox);
+    shown(f.ui.embeddedTextsAction, texts, first);
+    QTest::keyClicks(first, "HELLO");
+    QTest::keyClick(first, Qt::Key_Enter);
+    QVERIFY(!texts->isVisible());
+    QCOMPARE(f.state.radio().embeddedTexts[0], std::string("HELLO"));
+
+    auto* options = f.dialog<OptionalFunctionsDialog>();
+    QLineEdit* rxDelay = textBox(options, optional::RxResumeDelayBox);
+    shown(f.ui.optionalFunctionsAction, options, rxDelay);
+    rxDelay->selectAll();
+    QTest::keyClicks(rxDelay, "25");
+    QTest::keyClick(rxDelay, Qt::Key_Return);
+    QVERIFY(!options->isVisible());
+    QCOMPARE(f.state.radio().options.scanRxResumeDelay, std::optional<uint16_t>(25));
+
+    auto* tests = f.dialog<TestFrequencyDialog>();
+    QTableWidget* cells = grid(tests);
+    shown(f.ui.testFrequenciesAction, tests, cells);
+    cells->setCurrentCell(0, 1);
+    QTest::keyClick(cells, Qt::Key_Return); // opens the cell
+    QVERIFY(tests->isVisible());
+    auto* editor = cells->viewport()->findChild<QLineEdit*>();
+    QVERIFY(editor != nullptr && editor->isVisible());
+    QTest::keyClick(editor, Qt::Key_Escape); // closes the cell's editor only
+    QVERIFY(tests->isVisible());
+    QTest::keyClick(cells, Qt::Key_Escape);
+    QVERIFY(!tests->isVisible());
+    QCOMPARE(f.state.radio().testFrequencies[0], TestFrequency{});
+}
+
 void DialogsTest::embeddedTextsKeystrokeLimitAndAsciiCheck() {
     Fixture f;
     auto* d = f.dialog<EmbeddedTextsDialog>();
@@ -479,6 +536,69 @@ void DialogsTest::decodeRefreshesEveryDialog() {
     QVERIFY(f.box.shown.empty());
 }
 
+// The optional-functions dialog of the report: a refused OK is no step; after undo, redo, an
+// import and New every dialog, open or hidden, shows the data, not what was typed before.
+void DialogsTest::everyDialogShowsTheDataAfterUndoImportAndNew() {
+    Fixture f;
+    test::TemporaryFolder folder;
+    f.ui.englishAction->trigger();
+    auto* options = f.dialog<OptionalFunctionsDialog>();
+    auto* keys = f.dialog<KeysDialog>();
+    QLineEdit* rxDelay = textBox(options, optional::RxResumeDelayBox);
+    const auto type = [&](const char* text) {
+        rxDelay->selectAll();
+        QTest::keyClicks(rxDelay, QString::fromLatin1(text));
+    };
+    const auto storedDelay = [&] {
+        const std::optional<uint16_t>& delay = f.state.radio().options.scanRxResumeDelay;
+        return delay ? QString::number(*delay) : QString();
+    };
+    const QString startDelay = storedDelay();
+    const RadioData start = f.state.radio();
+
+    f.ui.optionalFunctionsAction->trigger();
+    type("40000");
+    click(okButton(options));
+    QCOMPARE(f.box.shown.size(), std::size_t(1));
+    QVERIFY(f.state.radio() == start);
+    QVERIFY(!f.ui.model.history().canUndo());
+    type("300");
+    click(okButton(options));
+    QVERIFY(!options->isVisible());
+    QCOMPARE(storedDelay(), QStringLiteral("300"));
+    QCOMPARE(f.ui.model.history().undoSteps(), std::size_t(1));
+
+    // Typed again but cancelled, then undone: the dialog shows the data of the start.
+    f.ui.optionalFunctionsAction->trigger();
+    type("40000");
+    click(cancelButton(options));
+    f.ui.undoAction->trigger();
+    QCOMPARE(storedDelay(), startDelay);
+    QCOMPARE(rxDelay->text(), startDelay);
+    f.ui.redoAction->trigger();
+    QCOMPARE(rxDelay->text(), QStringLiteral("300"));
+
+    // An import while the dialogs hold typed values: they show what was imported.
+    f.ui.optionalFunctionsAction->trigger();
+    type("12");
+    f.ui.keysAction->trigger();
+    list(keys, keys_names::Pf1List)->setCurrentIndex(7);
+    const std::string json = folder.file("settings.json");
+    test::WriteBytes(json, R"({"settings": {"ScanRxResumeDelay": 45, "KeyFunction1": 4}})");
+    f.dialogs.openAnswers = {json};
+    f.ui.importAction->trigger();
+    QCOMPARE(storedDelay(), QStringLiteral("45"));
+    QCOMPARE(rxDelay->text(), QStringLiteral("45"));
+    QCOMPARE(list(keys, keys_names::Pf1List)->currentIndex(), 4);
+
+    // New after a value typed but not confirmed: the dialog shows the data again.
+    type("99");
+    f.box.answers = {IdDiscard};
+    f.ui.newAction->trigger();
+    QCOMPARE(rxDelay->text(), storedDelay());
+    QCOMPARE(f.state.dialogs.optionalFunctions.scanRxResumeDelay, storedDelay().toStdString());
+}
+
 void DialogsTest::aboutBoxAndWebLinks() {
     Fixture f;
     auto* d = f.dialog<AboutDialog>();
@@ -496,11 +616,26 @@ void DialogsTest::aboutBoxAndWebLinks() {
     click(f.ui.rightsLine);
     QCOMPARE(f.opened.size(), 2);
     QCOMPARE(f.opened[1], f.opened[0]);
-    // A page the desktop cannot open is reported.
+    // With no program to open them, the link, F1 and the backup folder say so and give the
+    // place to open by hand.
     SetUrlOpener([](const QUrl&) { return false; });
+    test::TemporaryFolder folder;
+    f.services.backupFolder = folder.file("backups");
+    f.ui.englishAction->trigger();
+    f.form.show();
+    f.form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&f.form));
+    QTest::keyClick(&f.form, Qt::Key_F1);
+    f.ui.backupFolderAction->trigger();
+    f.ui.aboutAction->trigger();
     click(label(d, about_names::DeveloperLink));
-    QCOMPARE(f.box.shown.size(), size_t(1));
-    QVERIFY(f.box.shown[0].text.find(kMakerWebPage) != std::string::npos);
+    const std::string noProgram = std::string(msg::NoOpeningProgram.text.en) + "\n";
+    const std::string manual =
+        ManualStartPage(QCoreApplication::applicationDirPath().toStdString(), Language::English);
+    QCOMPARE(f.box.shown.size(), size_t(3));
+    QCOMPARE(f.box.shown[0].text, noProgram + manual);
+    QCOMPARE(f.box.shown[1].text, noProgram + folder.file("backups"));
+    QCOMPARE(f.box.shown[2].text, noProgram + kMakerWebPage);
 }
 
 void DialogsTest::userManualOfTheLanguageInForce() {

@@ -88,6 +88,25 @@ class FileDialogTest : public QObject {
         QCOMPARE(QString::fromStdString(*path), existing);
     }
 
+    // The import dialog is titled for an import in the language in force, not "Open".
+    void importAndExportAreTitledSo() {
+        Language language = Language::English;
+        QtFileDialogService service;
+        service.setLanguage([&language] { return language; });
+        QString title;
+        const auto closeAndKeepTitle = [&title](QWidget* modal) {
+            title = modal->windowTitle();
+            modal->close();
+        };
+        WhenModal(closeAndKeepTitle);
+        QVERIFY(!service.ShowOpenFor(FileKind::Exchange).has_value());
+        QCOMPARE(title, QStringLiteral("Import"));
+        language = Language::Traditional;
+        WhenModal(closeAndKeepTitle);
+        service.ShowSaveFor(FileKind::Exchange);
+        QCOMPARE(title, QString::fromUtf8("導出"));
+    }
+
     void cancelGivesNothing() {
         QtFileDialogService service;
         WhenModal([](QWidget* modal) { modal->close(); });

@@ -360,7 +360,12 @@ void MainWindowEditTest::aBadImportChangesNothingAndExportComesBack() {
     } bad[] = {
         {"1,446.00625,,0,FM\n2,446.0125,,0,AM\n",
          "channel 2 (line 3) Mode: the radio cannot do mode AM (FM wide and NFM narrow only)"},
-        {"1,446.00625,,0,FM\n3,999,,0,FM\n", "channel 3 rx: "},
+        {"1,446.00625,,0,FM\n3,999,,0,FM\n", "channel 3 (line 3) Frequency (column 2): "},
+        // Every error in one pass, each at its line and column.
+        {"1,446.00625,,0,FM\n2,146.52,,0,FM\n3,446.1,,0,AM\n",
+         "channel 3 (line 4) Mode: the radio cannot do mode AM (FM wide and NFM narrow only)\n"
+         "channel 2 (line 3) Frequency (column 2): Beyond the frequency range: 146.52000 is not "
+         "in the band 400-470MHz"},
     };
     for (const auto& b : bad) {
         w.box.shown.clear();

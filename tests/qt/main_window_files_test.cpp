@@ -107,9 +107,12 @@ class MainWindowFilesTest : public QObject {
                                               : ui.quitAction;
         action->trigger();
 
-        // One question, the New confirmation included.
+        // One question; New's is its warning with the offer to save first.
         QCOMPARE(int(f.box.shown.size()), 1);
-        QCOMPARE(f.box.shown[0].text, std::string("信道数据已修改，是否保存修改？"));
+        QCOMPARE(f.box.shown[0].text,
+                 std::string(command == "new" ? "所有信道的数据将被清除！\n"
+                                                "信道数据已修改，是否先保存修改？"
+                                              : "信道数据已修改，是否保存修改？"));
         QCOMPARE(f.dialogs.savesShown, answer == IdSave ? 1 : 0);
         QCOMPARE(std::filesystem::exists(f.folder.file("kept.DAT")), answer == IdSave);
         if (answer == IdCancel) {
@@ -185,7 +188,13 @@ class MainWindowFilesTest : public QObject {
         ui.backupFolderAction->trigger();
         SetUrlOpener({});
         QCOMPARE(int(f.box.shown.size()), 1);
-        QCOMPARE(f.box.shown[0].text, "无法打开备份文件夹：\n" + f.services.backupFolder);
+        QCOMPARE(f.box.shown[0].text,
+                 std::string(msg::NoOpeningProgram.text.zh) + "\n" + f.services.backupFolder);
+        // A folder that cannot be made is another matter.
+        test::WriteBytes(f.folder.file("file"), "x");
+        f.services.backupFolder = f.folder.file("file/backups");
+        ui.backupFolderAction->trigger();
+        QCOMPARE(f.box.shown[1].text, "无法打开备份文件夹：\n" + f.services.backupFolder);
     }
 
     void parameterBytesAtStartUp_data() {

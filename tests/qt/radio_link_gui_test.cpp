@@ -5,6 +5,7 @@
 #include "GoldenImage.h"
 #include "TemporaryFolder.h"
 #include "WindowFixture.h"
+#include "editor/ParameterFile.h"
 #include "editor/Startup.h"
 #include "editor/gui/CellEditors.h"
 #include "editor/gui/DropDownComboBox.h"
@@ -18,6 +19,7 @@
 
 #include <QAction>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -98,6 +100,10 @@ class RadioLinkGuiTest : public QObject {
     void readAndWriteEachLeaveOneBackup();
     void duringATransferNothingChangesTheEditorAndCloseAsks();
     void bandQuestionComesBeforeAnythingReachesTheRadio();
+    void closingDuringAWriteAsksEverythingBeforeStopping();
+    void theStartSizeHoldsATransferInEveryLanguage();
+    void aCablePluggedInAgainIsTakenBack();
+    void channelsOutsideTheBandAreListedBeforeAWrite();
 };
 
 void RadioLinkGuiTest::portDialogLayoutAndScan() {
@@ -355,7 +361,7 @@ void RadioLinkGuiTest::bandQuestionComesBeforeAnythingReachesTheRadio() {
     const QString saved = dir.filePath(QStringLiteral("saved.dat"));
     Sim sim({"--save", saved.toStdString()});
     Window w(dir, sim);
-    w.box.answers = {IdOk, IdNo}; // the band change clears the channels; No to the band question
+    w.box.answers = {IdNo}; // no channel in use: the band changes unasked; No to the write's
     QTest::keyClick(w.ui->bandList, Qt::Key_Down);
     QCOMPARE(w.state.radio().band, 1);
 
@@ -371,7 +377,137 @@ void RadioLinkGuiTest::bandQuestionComesBeforeAnythingReachesTheRadio() {
     w.ui->toolbarButton(ToolbarButton::Write)->trigger();
     QVERIFY(w.ended->wait(10000));
     QCOMPARE(w.outcome(1), TransferOutcome::Success);
-    QCOMPARE(int(w.box.shown.size()), 2);
+    QCOMPARE(int(w.box.shown.size()), 1);
+    QVERIFY(sim.waitSaved());
+}
+
+// The close box during a write with unsaved changes: both questions come first; a Cancel to the
+// second leaves the write running to its end; Yes and Discard stop it and close.
+void RadioLinkGuiTest::closingDuringAWriteAsksEverythingBeforeStopping() {
+    QTemporaryDir dir;
+    Sim sim({"--latency", "20"});
+    Window w(dir, sim);
+    w.form->show();
+    w.ui->table->setFocus();
+    w.ui->table->setCurrentCell(1, col::RxFrequency);
+    QTest::keyClick(w.ui->table, Qt::Key_Return);
+    QTest::keyClicks(w.ui->frequencyEditor, "438");
+    QTest::keyClick(w.ui->frequencyEditor, Qt::Key_Return);
+    QVERIFY(w.form->windowTitle().startsWith('*'));
+
+    w.ui->toolbarButton(ToolbarButton::Write)->trigger();
+    w.box.answers = {IdYes, IdCancel};
+    QVERIFY(!w.form->close());
+    QCOMPARE(w.box.shown.size(), std::size_t(2));
+    QCOMPARE(w.box.shown[0].text, std::string(msg::StopWriteAndQuit.text.zh));
+    QVERIFY(w.radioLink()->transfer().running());
+    QVERIFY(w.ended->wait(15000));
+    QCOMPARE(w.outcome(0), TransferOutcome::Success);
+
+    QTRY_VERIFY_WITH_TIMEOUT(w.ui->toolbar->isEnabled(), 5000);
+    w.ui->toolbarButton(ToolbarButton::Write)->trigger();
+    QVERIFY(w.radioLink()->transfer().running());
+    w.box.answers = {IdYes, IdDiscard};
+    QVERIFY(w.form->close());
+    QCOMPARE(w.ended->count(), 2);
+    QCOMPARE(w.outcome(1), TransferOutcome::Stopped);
+}
+
+// The chosen port's device goes away and comes back on the same path: Read opens it again
+// without the port window, and asks "Save changes?" only once the port is open.
+void RadioLinkGuiTest::aCablePluggedInAgainIsTakenBack() {
+    QTemporaryDir dir;
+    const QString cable = dir.filePath(QStringLiteral("cable"));
+    auto first = std::make_unique<Sim>();
+    QVERIFY(QFile::link(first->path(), cable));
+    writeOnlyPorts(dir, {cable});
+    Window w(dir.path());
+    QVERIFY(w.radioLink()->ports().isOpen());
+    w.state.radio().channel(3).rx = w.state.radio().channel(3).tx = Frequency{43300000};
+    w.ui->model.refresh();
+
+    // Pulled: the port closes; Read says so before asking about the changes.
+    first.reset();
+    QFile::remove(cable);
+    QTRY_VERIFY(!w.radioLink()->ports().isOpen());
+    w.ui->readAction->trigger();
+    QCOMPARE(w.box.shown.size(), std::size_t(1));
+    QCOMPARE(w.box.shown[0].text, std::string(msg::PortNotOpen.text.zh));
+
+    // Plugged in again: the port opens, then the changes are asked about.
+    Sim second;
+    QVERIFY(QFile::link(second.path(), cable));
+    QSignalSpy ended(&w.radioLink()->transfer(), &TransferController::finished);
+    w.box.answers = {IdDiscard};
+    w.ui->readAction->trigger();
+    QCOMPARE(w.box.shown.size(), std::size_t(2));
+    QVERIFY(w.radioLink()->ports().isOpen());
+    QVERIFY(ended.wait(10000));
+    QCOMPARE(ended.at(0).at(0).value<TransferOutcome>(), TransferOutcome::Success);
+}
+
+// Started in English, a write shows its status text, its progress bar and the rights line
+// whole, without scroll bars; the same after a switch to Traditional Chinese at that size.
+void RadioLinkGuiTest::theStartSizeHoldsATransferInEveryLanguage() {
+    QTemporaryDir dir;
+    QVERIFY(WriteParameterFile(dir.filePath(kParameterFileName).toStdString(),
+                               MakeParameterBytes(false, 1, Language::English)));
+    Sim sim({"--latency", "20"});
+    Window w(dir, sim);
+    QCOMPARE(w.state.language(), Language::English);
+    w.form->show();
+    test::MainWindowControls& form = *w.ui;
+    const auto writeShowsWhole = [&](int transfer) {
+        form.toolbarButton(ToolbarButton::Write)->trigger();
+        QTRY_VERIFY(form.transferProgress->isVisible() && form.transferStatus->isVisible());
+        QCoreApplication::processEvents();
+        QVERIFY(!form.clientArea->verticalScrollBar()->isVisible());
+        QVERIFY(!form.clientArea->horizontalScrollBar()->isVisible());
+        QVERIFY(form.transferStatus->width() >= form.transferStatus->sizeHint().width());
+        QVERIFY(form.rightsLine->width() >= form.rightsLine->sizeHint().width());
+        QVERIFY(form.transferProgress->width() >= form.transferProgress->minimumWidth());
+        QVERIFY(w.ended->wait(15000));
+        QCOMPARE(w.outcome(transfer), TransferOutcome::Success);
+        QTRY_VERIFY_WITH_TIMEOUT(form.toolbar->isEnabled(), 5000);
+    };
+    writeShowsWhole(0);
+    w.ui->traditionalChineseAction->trigger();
+    QCoreApplication::processEvents();
+    QVERIFY(form.rightsLine->width() >= form.rightsLine->sizeHint().width());
+    writeShowsWhole(1);
+}
+
+// The band list's Cancel keeps channels the new band does not hold; a write lists them and
+// sends nothing unless the user says OK.
+void RadioLinkGuiTest::channelsOutsideTheBandAreListedBeforeAWrite() {
+    QTemporaryDir dir;
+    const QString saved = dir.filePath(QStringLiteral("saved.dat"));
+    Sim sim({"--save", saved.toStdString()});
+    Window w(dir, sim);
+    w.ui->englishAction->trigger();
+    w.form->show();
+    w.ui->table->setFocus();
+    w.ui->table->setCurrentCell(3, col::RxFrequency);
+    QTest::keyClick(w.ui->table, Qt::Key_Return);
+    QTest::keyClicks(w.ui->frequencyEditor, "440");
+    QTest::keyClick(w.ui->frequencyEditor, Qt::Key_Return);
+    w.box.answers = {IdCancel}; // the band question: keep the channels
+    w.ui->bandList->setCurrentIndex(5);
+    QCOMPARE(w.state.radio().band, 5);
+    QVERIFY(w.state.radio().inUse(3));
+
+    w.box.answers = {IdCancel};
+    w.ui->toolbarButton(ToolbarButton::Write)->trigger();
+    QCOMPARE(w.box.shown.size(), std::size_t(2));
+    QCOMPARE(w.box.shown[1].text, std::string(msg::WriteOutsideBand.text.en) +
+                                      "\nCH03 RX 440.00000 TX 440.00000 (136-174MHz)");
+    QVERIFY(!w.radioLink()->transfer().running());
+    QCOMPARE(w.ended->count(), 0);
+
+    w.box.answers = {IdOk, IdOk}; // write anyway; the band question
+    w.ui->toolbarButton(ToolbarButton::Write)->trigger();
+    QVERIFY(w.ended->wait(10000));
+    QCOMPARE(w.outcome(0), TransferOutcome::Success);
     QVERIFY(sim.waitSaved());
 }
 

@@ -401,6 +401,16 @@ void WindowUseTest::windowNeverOverlapsAndScrollsWhenSmall() {
         columns += w.table->columnWidth(column);
     QCOMPARE(columns, w.table->viewport()->width());
     QCOMPARE(w.ui.functionPanel->width(), w.ui.bandFrame->width());
+    // Extra height goes to the channel rows: nothing is left below channel 16.
+    const int designedRow = w.table->rowHeight(1);
+    const int headerRow = w.table->rowHeight(0);
+    form.resize(start.width(), start.height() + 300);
+    QTRY_COMPARE(form.size(), QSize(start.width(), start.height() + 300));
+    QCoreApplication::processEvents();
+    QCOMPARE(w.table->rowViewportPosition(16) + w.table->rowHeight(16),
+             w.table->viewport()->height());
+    QVERIFY(w.table->rowHeight(1) > designedRow);
+    QCOMPARE(w.table->rowHeight(0), headerRow);
 }
 
 void WindowUseTest::lockedTableLooksDisabled() {

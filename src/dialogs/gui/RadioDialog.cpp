@@ -34,6 +34,9 @@ QPushButton* RadioDialog::makeOkButton() {
     QPushButton* ok =
         makeButton(this, radio_dialog_names::OkButton, designText(radio_dialog_names::OkButton));
     connect(ok, &QPushButton::clicked, this, &RadioDialog::onOk);
+    // Enter presses OK wherever the focus is (a focused button presses itself); Escape is
+    // Cancel (QDialog's reject, which hides).
+    ok->setDefault(true);
     // A transfer reads or writes the data: nothing is stored meanwhile.
     connect(&model_, &EditorModel::transferRunningChanged, ok,
             [ok](bool running) { ok->setEnabled(!running); });
@@ -54,10 +57,12 @@ void RadioDialog::load() {
 }
 
 void RadioDialog::onOk() {
-    if (const std::optional<Notice> refusal = confirm())
+    // A refused OK stores nothing: the data stay as they are and no undo step is recorded.
+    if (const std::optional<Notice> refusal = confirm()) {
         model_.show(*refusal->message, refusal->detail);
-    else
-        hide();
+        return;
+    }
+    hide();
     model_.dataChanged();
 }
 

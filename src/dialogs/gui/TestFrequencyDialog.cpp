@@ -8,6 +8,7 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
@@ -44,6 +45,15 @@ class EveryEditCommits : public QStyledItemDelegate {
 
 TestFrequencyGrid::TestFrequencyGrid(QWidget* parent)
     : QTableWidget(kChannelCount, kGridColumns, parent) {}
+
+void TestFrequencyGrid::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        if (currentIndex().isValid()) edit(currentIndex(), EditKeyPressed, event);
+        event->accept();
+        return;
+    }
+    QTableWidget::keyPressEvent(event);
+}
 
 bool TestFrequencyGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {
     // Asked before every editor opens, whatever opens it.

@@ -33,6 +33,9 @@ class TestFrequencyGrid : public QTableWidget {
 
   protected:
     bool edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) override;
+    // Enter is the grid's own: it opens the current cell (an open cell's editor commits on
+    // it), and never reaches the dialog's OK.
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 class TestFrequencyDialog : public RadioDialog {

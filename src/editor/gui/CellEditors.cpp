@@ -196,6 +196,7 @@ void CellEditors::openFrequencyEditor() {
 }
 
 void CellEditors::openToneList(OpenedBy openedBy) {
+    emit editingHint({}); // the note of an earlier refusal goes
     // The off text follows the language in force.
     toneList_->setItemText(0, qs(ToneOffText(model_.language())));
     const std::string text = cellText();
@@ -264,7 +265,14 @@ void CellEditors::closeEditor() {
         const std::string text = toneList_->currentText().toStdString();
         const int selected = toneSelected_;
         hideShown();
-        CommitTone(model_.state(), cell(), text, selected);
+        const ToneCommit commit = CommitTone(model_.state(), cell(), text, selected);
+        // A refused text is said in the status line, so that the cell's old tone is no riddle.
+        const LocalText* why = nullptr;
+        if (commit == ToneCommit::Restored && !text.empty())
+            why = &status::ToneNotCtcss;
+        else if (commit == ToneCommit::Unchanged && selected != 0 && text.starts_with('D'))
+            why = &status::ToneNotDcs;
+        emit editingHint(why ? qs(text + ": " + Localise(model_.language(), *why)) : QString());
         refresh();
         break;
     }

@@ -162,6 +162,17 @@ void ChannelTable::setRowHeights() {
     setMinimumHeight(std::max(total + 2 * frameWidth(), twips(5190)));
 }
 
+// Shares the height of an enlarged table among the sixteen channel rows, so that no empty
+// space is left below channel 16; the header row keeps its height.
+void ChannelTable::fitRowsToHeight() {
+    const int channels = kTableRows - 1;
+    const int spare = viewport()->height() - rowHeight(0) - channels * twips(kChannelRowTwips);
+    const int extra = std::max(spare, 0);
+    for (int row = 1; row < kTableRows; ++row)
+        setRowHeight(row, twips(kChannelRowTwips) + extra / channels +
+                              (row - 1 < extra % channels ? 1 : 0));
+}
+
 // The designed column widths. Where a header text (in the language in force) would not fit its
 // column, the column is widened and the width is taken from columns with room to spare, so that
 // no header is cut short and the table keeps its designed width.
@@ -225,7 +236,10 @@ void ChannelTable::fitColumnsToWidth() {
 }
 
 bool ChannelTable::viewportEvent(QEvent* event) {
-    if (event->type() == QEvent::Resize) fitColumnsToWidth();
+    if (event->type() == QEvent::Resize) {
+        fitColumnsToWidth();
+        fitRowsToHeight();
+    }
     return QTableWidget::viewportEvent(event);
 }
 

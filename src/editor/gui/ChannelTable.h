@@ -64,6 +64,7 @@ class ChannelTable : public QTableWidget {
     void setRowHeights();
     void setColumnWidths();
     void fitColumnsToWidth();
+    void fitRowsToHeight();
     std::array<int, kTableCols> designedColumnWidths() const;
     QColor cellBackground(int row, int column, bool locked) const;
     void showToolTips(Language language);

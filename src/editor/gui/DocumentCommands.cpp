@@ -35,9 +35,10 @@ bool DocumentCommands::mayRun() const {
 
 void DocumentCommands::newDocument() {
     if (!mayRun()) return;
-    // Answering "Save changes?" stands in for the New confirmation.
+    // One question either way: the New warning, which with unsaved changes also offers to
+    // save them first.
     bool asked = false;
-    if (!settleUnsavedChanges(asked)) return;
+    if (!settleUnsavedChanges(asked, msg::NewWithChanges)) return;
     FileCommands files(model_.state(), *model_.services().msgBox, *model_.services().fileDialogs);
     if (!files.New(asked)) return;
     model_.matchDocument({});
@@ -61,7 +62,7 @@ void DocumentCommands::save() {
     if (std::optional<std::string> path = files.Save()) model_.matchDocument(*path);
 }
 
-bool DocumentCommands::settleUnsavedChanges(bool& asked) {
+bool DocumentCommands::settleUnsavedChanges(bool& asked, const Message& question) {
     asked = false;
     // A value still being typed in a cell is one of the changes.
     editors_.closeEditor();
@@ -70,7 +71,7 @@ bool DocumentCommands::settleUnsavedChanges(bool& asked) {
         return true;
     asked = true;
     FileCommands files(model_.state(), *services.msgBox, *services.fileDialogs);
-    const SaveChangesOutcome outcome = files.AskToSaveChanges();
+    const SaveChangesOutcome outcome = files.AskToSaveChanges(question);
     if (outcome.answer == SaveChangesAnswer::Saved) model_.matchDocument(outcome.savedPath);
     return outcome.answer != SaveChangesAnswer::Cancelled;
 }

@@ -7,6 +7,7 @@
 // message box and file dialogs and show the result. Nothing runs during a transfer, or in a
 // program built without a message box or file dialogs.
 #include "image/FileDialogService.h"
+#include "localisation/Messages.h"
 
 #include <QObject>
 
@@ -36,8 +37,9 @@ class DocumentCommands : public QObject {
 
     // Before New, Open, a read and the end of the program: when the editor holds unsaved
     // changes, asks whether to save them. False when the user cancelled (the command must not
-    // go on); `asked` tells whether the question was shown.
-    bool settleUnsavedChanges(bool& asked);
+    // go on); `asked` tells whether the question was shown. `question` is asked in place of
+    // "Save changes?" (with the same answers).
+    bool settleUnsavedChanges(bool& asked, const Message& question = msg::SaveChanges);
 
   private:
     // The message box and the file dialogs are there and no transfer runs.

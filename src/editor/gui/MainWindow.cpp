@@ -20,6 +20,7 @@
 #include "link/TransferSession.h"
 #include "link/gui/RadioLinkWiring.h"
 #include "link/qt/TransferController.h"
+#include "localisation/CaptionTables.h"
 #include "localisation/StartupLanguage.h"
 #include "localisation/gui/DesignText.h"
 #include "localisation/gui/LanguageCommands.h"
@@ -31,10 +32,13 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QScrollArea>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <filesystem>
+#include <vector>
 
 // The icons live in the resources of the static window library, which the linker would drop
 // unless they are registered by name once.
@@ -111,6 +115,8 @@ void MainWindow::buildLayout() {
     transferProgress_->setRange(0, kProgressMaximum);
     transferProgress_->setValue(0);
     transferProgress_->setTextVisible(false);
+    // Wide enough to be read as a bar, also beside the longest status text.
+    transferProgress_->setMinimumWidth(twips(2400));
     // Shown only while the last automatic backup could not be saved.
     backupNotice_ = makeLabel(this, name::BackupNotice, {});
     backupNotice_->setVisible(false);
@@ -253,8 +259,65 @@ void MainWindow::finishStartup() {
     // window scrolls its client area. The client's layout computed its sizes before the table
     // was given its size: again.
     clientArea_->widget()->layout()->activate();
-    resize(std::max(twips(12225), clientArea_->widget()->minimumSizeHint().width()),
-           sizeHint().height());
+    // Wide enough for what a transfer shows in the status line in English and Chinese (the
+    // Traditional texts are measured when Traditional Chinese is in force or chosen).
+    std::vector<Language> languages{Language::Simplified, Language::English};
+    if (model_->language() == Language::Traditional) languages.push_back(Language::Traditional);
+    const QSize client = clientArea_->widget()->minimumSizeHint();
+    const QSize transfer = transferLineSize(languages);
+    resize(std::max({twips(12225), client.width(), transfer.width()}),
+           sizeHint().height() + std::max(0, transfer.height() - client.height()));
+}
+
+// The client area's size that shows the status line of a transfer whole in each of
+// `languages`: the status text with the progress bar beside it while the transfer runs, an end
+// text alone, and the rights line of that language. A text may need a taller line than the
+// window's own font gives (the ellipsis of the English status text comes from a CJK font).
+QSize MainWindow::transferLineSize(const std::vector<Language>& languages) {
+    QWidget* client = clientArea_->widget();
+    const QString shownStatus = transferStatus_->text();
+    const QString shownRights = rightsLine_->text();
+    const bool statusShown = !transferStatus_->isHidden();
+    const bool progressShown = !transferProgress_->isHidden();
+    QSize size;
+    const auto measure = [&](const std::string& status, bool progress) {
+        transferStatus_->setText(QString::fromStdString(status));
+        transferProgress_->setVisible(progress);
+        client->layout()->activate();
+        size = size.expandedTo(client->minimumSizeHint());
+    };
+    transferStatus_->setVisible(true);
+    for (Language language : languages) {
+        rightsLine_->setText(
+            QString::fromStdString(language == model_->language()
+                                       ? shownRights.toStdString()
+                                       : CaptionText(language, name::Window, name::RightsLine)));
+        measure(Localise(language, status::Communicating), true);
+        for (const LocalText& end :
+             {status::ReadSuccess, status::WriteSuccess, msg::BandMismatch.text})
+            measure(Localise(language, end), false);
+    }
+    transferStatus_->setText(shownStatus);
+    rightsLine_->setText(shownRights);
+    transferStatus_->setVisible(statusShown);
+    transferProgress_->setVisible(progressShown);
+    client->layout()->activate();
+    // The texts measured may have made the client area wider than the window for a moment:
+    // the scroll area looks again at what it holds now.
+    clientArea_->setWidgetResizable(true);
+    return size;
+}
+
+void MainWindow::holdTransferLine() {
+    // Once the window has laid out the new texts (the menu bar and the toolbar may have grown
+    // with them), the space the client area gets is compared with what it needs.
+    QTimer::singleShot(0, this, [this] {
+        const QSize space = clientArea_->size(); // the client area without scroll bars
+        const QSize needed = transferLineSize({model_->language()});
+        const QSize grow(std::max(0, needed.width() - space.width()),
+                         std::max(0, needed.height() - space.height()));
+        if (!grow.isNull()) resize(size() + grow);
+    });
 }
 
 // ---- The end of the program --------------------------------------------------------------
@@ -268,24 +331,23 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-// The close box and Quit: a running transfer is stopped only after a Yes, then unsaved changes
-// are settled.
+// The close box and Quit: every question first (stop the running transfer? save the changes?),
+// and only when the user has confirmed all of them is the transfer stopped. A Cancel or No
+// anywhere leaves everything as it was: the transfer goes on.
 bool MainWindow::mayClose() {
-    if (!stopTransferToClose()) return false;
+    if (!confirmStopTransfer()) return false;
     bool asked = false;
-    return documents_->settleUnsavedChanges(asked);
+    if (!documents_->settleUnsavedChanges(asked)) return false;
+    // The transfer may have ended while a question was open; then there is nothing to stop.
+    radioLink_->transfer().stop();
+    return true;
 }
 
-bool MainWindow::stopTransferToClose() {
+bool MainWindow::confirmStopTransfer() {
     TransferController& transfer = radioLink_->transfer();
-    if (!transfer.running()) return true;
+    if (!transfer.running() || model_->services().msgBox == nullptr) return true;
     const bool writing = transfer.session().direction() == TransferDirection::Write;
-    if (model_->services().msgBox != nullptr &&
-        model_->show(writing ? msg::StopWriteAndQuit : msg::StopReadAndQuit) != IdYes)
-        return false;
-    // The transfer may have ended while the question was open; then there is nothing to stop.
-    transfer.stop();
-    return true;
+    return model_->show(writing ? msg::StopWriteAndQuit : msg::StopReadAndQuit) == IdYes;
 }
 
 void MainWindow::unload() {

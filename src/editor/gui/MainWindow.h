@@ -17,6 +17,7 @@
 #include <QMainWindow>
 
 #include <optional>
+#include <vector>
 
 class QCloseEvent;
 class QDialog;
@@ -63,9 +64,15 @@ class MainWindow : public QMainWindow {
     void decideLanguage();
     void startRadioLink();
     void finishStartup();
+    // The client area's size the status line of a transfer needs in each of `languages`.
+    QSize transferLineSize(const std::vector<Language>& languages);
+    // After a language switch: the window grows when the status line of a transfer in the
+    // language now in force would not fit (it never shrinks).
+    void holdTransferLine();
     // The end of the program.
     bool mayClose();
-    bool stopTransferToClose();
+    // Whether the user agrees to stop a running transfer (asked only while one runs).
+    bool confirmStopTransfer();
     void unload();
     void writeParameterFile();
     // The parameter file in the settings folder; empty when there is none.

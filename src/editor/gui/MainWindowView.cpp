@@ -86,7 +86,10 @@ void MainWindow::connectCommands() {
         {menus_.english, Language::English},
     };
     for (const auto& [action, language] : languages)
-        on(action, [this, language = language] { SwitchLanguage(*this, *model_, language); });
+        on(action, [this, language = language] {
+            SwitchLanguage(*this, *model_, language);
+            holdTransferLine();
+        });
     on(menus_.helpTopics, [this] { openHelp(); });
     on(menus_.userManual, [this] { openHelp(); });
     on(menus_.backupFolder, [this] {
@@ -107,9 +110,10 @@ void MainWindow::showDialog(QDialog* dialog) {
 
 void MainWindow::readFromRadio() {
     if (model_->transferRunning()) return;
-    // A closed port gets its message from the transfer: nothing would replace the editor.
+    // What the read needs comes first: a port that does not open gets its message from the
+    // transfer, and nothing would replace the editor, so "Save changes?" is not asked.
     bool asked = false;
-    if (radioLink_->link().isOpen() && !documents_->settleUnsavedChanges(asked)) return;
+    if (radioLink_->takeBackPort() && !documents_->settleUnsavedChanges(asked)) return;
     radioLink_->startRead();
 }
 

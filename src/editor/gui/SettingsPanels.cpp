@@ -87,11 +87,20 @@ void BandFrame::showState(const EditorState& state) {
 }
 
 // A pick, a keyboard step or a program step: a band other than the one compared with asks
-// before the channels are cleared; Cancel keeps them with the new band.
+// before the channels are cleared; Cancel keeps them with the new band. With no channel in use
+// there is nothing to clear: the band changes without a question, and the next step through
+// the list is compared with it.
 void BandFrame::onBandPicked(int index) {
     EditorState& state = model_.state();
-    if (BandSelected(state, index) == BandChange::Ask)
-        AnswerBandQuestion(state, model_.show(msg::BandChange) == IdOk);
+    if (BandSelected(state, index) == BandChange::Ask) {
+        bool channelsInUse = false;
+        for (int channel = 1; channel <= kChannelCount; ++channel)
+            channelsInUse = channelsInUse || state.radio().inUse(channel);
+        if (channelsInUse)
+            AnswerBandQuestion(state, model_.show(msg::BandChange) == IdOk);
+        else
+            BandDropDownOpened(state); // the band now in force is the one compared with
+    }
     model_.refresh();
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/qt/ImportText.h"
 
+#include "dialogs/DialogState.h"
 #include "exchange/ChannelCsv.h"
 #include "exchange/ExchangeTexts.h"
 #include "exchange/qt/JsonImport.h"
@@ -20,7 +21,8 @@ ImportReport ImportText(const std::string& text, ExchangeFormat format,
                             ? ParseJson(text, language, report)
                             : ParseCsv(text, options.renumber, language, report);
     if (options.band) patch.band = options.band;
-    if (report.ok()) ApplyImport(state, patch, language, report);
+    // The values read are checked also after errors in reading, so that one pass finds all.
+    ApplyImport(state, patch, language, report);
     return report;
 }
 
@@ -35,7 +37,11 @@ ImportReport ImportIntoEditor(const std::string& text, ExchangeFormat format, La
             report.notes.insert(report.notes.begin(),
                                 {"", Localise(language, text::PlacedInLocationOrder)});
     }
-    if (report.ok()) state = std::move(imported);
+    if (!report.ok()) return report;
+    state = std::move(imported);
+    // The dialogs show the imported data, not what was typed into them before; the priority
+    // rules' messages are not repeated (the import checked the values).
+    LoadDialogsAfterImage(state);
     return report;
 }
 

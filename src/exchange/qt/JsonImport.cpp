@@ -106,7 +106,10 @@ class JsonReader {
         }
         const QJsonArray array = value.toArray();
         for (qsizetype i = 0; i < array.size(); ++i) {
-            const std::string where = Localise(language_, text::AtChannel, std::to_string(i + 1));
+            const std::string channelName =
+                Localise(language_, text::AtChannel, std::to_string(i + 1));
+            const std::string path = "channels[" + std::to_string(i) + "]";
+            const std::string where = channelName + " (" + path + ")";
             ChannelPatch channel;
             if (array[i].isNull()) {
                 channel.clear = true;
@@ -117,7 +120,8 @@ class JsonReader {
                 const QJsonObject object = array[i].toObject();
                 for (auto it = object.begin(); it != object.end(); ++it) {
                     const std::string key = it.key().toStdString();
-                    const std::string at = where + " " + key;
+                    const std::string at = channelName + " (" + path + "." + key + ")";
+                    channel.places[key] = at;
                     if (key == "rx")
                         channel.rx = string(at, it.value());
                     else if (key == "rxTone")

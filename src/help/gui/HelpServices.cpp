@@ -35,19 +35,23 @@ void OpenUserManual(MessageBoxService& box, Language language, const QString& pr
         ShowMessage(box, language, msg::HelpFileMissing, path.toStdString());
         return;
     }
+    // The page is there: what failed is the program to show it.
     if (!open(QUrl::fromLocalFile(path)))
-        ShowMessage(box, language, msg::HelpOpenFailed, path.toStdString());
+        ShowMessage(box, language, msg::NoOpeningProgram, path.toStdString());
 }
 
 void OpenBackupFolder(MessageBoxService& box, Language language, const std::string& folder) {
     const QString path = QFile::decodeName(QByteArray::fromStdString(folder));
-    if (path.isEmpty() || !QDir().mkpath(path) || !open(QUrl::fromLocalFile(path)))
+    if (path.isEmpty() || !QDir().mkpath(path)) {
         ShowMessage(box, language, msg::BackupFolderFailed, folder);
+        return;
+    }
+    if (!open(QUrl::fromLocalFile(path))) ShowMessage(box, language, msg::NoOpeningProgram, folder);
 }
 
 void OpenMakerWebPage(MessageBoxService& box, Language language) {
     const QUrl url(QString::fromLatin1(kMakerWebPage));
-    if (!open(url)) ShowMessage(box, language, msg::WebPageFailed, kMakerWebPage);
+    if (!open(url)) ShowMessage(box, language, msg::NoOpeningProgram, kMakerWebPage);
 }
 
 } // namespace tlv

@@ -2,8 +2,11 @@
 #pragma once
 // The file dialogs of the channel data files as Qt dialogs.
 #include "image/FileDialogService.h"
+#include "localisation/Language.h"
 
 #include <QString>
+
+#include <functional>
 
 class QFileDialog;
 class QWidget;
@@ -20,6 +23,9 @@ class QtFileDialogService : public FileDialogService {
     explicit QtFileDialogService(QWidget* parent = nullptr) : parent_(parent) {}
     // The window the dialogs are centred on.
     void setParent(QWidget* parent) { parent_ = parent; }
+    // The language in force, in which an import or export dialog is titled (without it, in
+    // Simplified Chinese).
+    void setLanguage(std::function<Language()> language) { language_ = std::move(language); }
 
     std::optional<std::string> ShowOpen() override;
     std::optional<std::string> ShowSave() override;
@@ -30,11 +36,15 @@ class QtFileDialogService : public FileDialogService {
     // letter case (Qt's own dialog, as a native one may compare the case), and for Save no
     // overwrite question of its own - the command asks it.
     static void Configure(QFileDialog& dialog, bool save, FileKind kind = FileKind::ChannelData);
+    // The title of the dialog for `kind` in `language`: an import or export is called so; the
+    // channel data files keep Qt's own "Open" and "Save As" (empty).
+    static QString Title(bool save, FileKind kind, Language language);
 
   private:
     std::optional<std::string> show(bool save, FileKind kind);
 
     QWidget* parent_;
+    std::function<Language()> language_;
     QString folder_; // the folder of the last chosen file, where the next dialog opens
 };
 

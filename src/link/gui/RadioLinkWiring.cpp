@@ -6,6 +6,7 @@
 #include "link/qt/ComPorts.h"
 #include "link/qt/SerialLink.h"
 #include "link/qt/TransferController.h"
+#include "localisation/WindowTexts.h"
 
 #include <QWidget>
 
@@ -13,7 +14,7 @@ namespace tlv {
 
 RadioLinkWiring::RadioLinkWiring(EditorModel& model, const std::filesystem::path& settingsFolder,
                                  QWidget& window)
-    : QObject(&window) {
+    : QObject(&window), model_(model) {
     EditorState& state = model.state();
     link_ = new SerialLink(this);
     ports_ = new ComPorts(*link_, this);
@@ -40,11 +41,29 @@ RadioLinkWiring::~RadioLinkWiring() = default;
 
 void RadioLinkWiring::startRead() {
     // The shortcut of a menu entry can fire while its menu is disabled.
-    if (controlsEnabled_) transfer_->startRead();
+    if (!controlsEnabled_) return;
+    takeBackPort();
+    transfer_->startRead();
 }
 
 void RadioLinkWiring::startWrite() {
-    if (controlsEnabled_) transfer_->startWrite();
+    if (!controlsEnabled_) return;
+    // What the write needs comes first (the port), then what the user must decide: channels
+    // the band does not hold are listed, and Cancel sends nothing.
+    if (takeBackPort() && !transfer_->running()) {
+        const std::string outside = ChannelsOutsideBand(model_.state().radio());
+        if (!outside.empty() && model_.show(msg::WriteOutsideBand, outside) != IdOk) return;
+    }
+    transfer_->startWrite();
+}
+
+bool RadioLinkWiring::takeBackPort() {
+    if (link_->isOpen()) return true;
+    if (transfer_->running()) return false;
+    int& number = model_.state().session.portNumber;
+    if (number < 1 || number > kPortCount || ports_->table().device(number).empty()) return false;
+    // The port window shows the outcome beside the port, as after a pick of the user.
+    return ports_->choose(number, number);
 }
 
 void RadioLinkWiring::showPortDialog() {

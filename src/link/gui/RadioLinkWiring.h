@@ -32,6 +32,9 @@ class RadioLinkWiring : public QObject {
     // transfer holds the programming commands.
     void startRead();
     void startWrite();
+    // A command needs the port: when it is not open but the chosen port's device is there
+    // (a cable pulled and plugged in again), it is opened again, silently. Whether it is open.
+    bool takeBackPort();
     // Settings > Communication port: shows the port dialog, modeless.
     void showPortDialog();
 
@@ -41,6 +44,7 @@ class RadioLinkWiring : public QObject {
     TransferController& transfer() { return *transfer_; }
 
   private:
+    EditorModel& model_;
     SerialLink* link_;
     ComPorts* ports_;
     TransferController* transfer_;
