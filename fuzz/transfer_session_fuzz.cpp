@@ -154,8 +154,7 @@ class Run {
         case 8: {
             const std::size_t frames = host.frames;
             const int nested = host.eventsRun;
-            const bool wasRunning = session.running();
-            if (!wasRunning) strayBytes = false;
+            if (!session.running()) strayBytes = false;
             if (!session.start(op & 0x10 ? TransferDirection::Write : TransferDirection::Read) &&
                 host.eventsRun == nested)
                 fuzz::Require(host.frames == frames, "a refused start sends nothing");
