@@ -6,8 +6,11 @@ JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache,)
 
-# Seconds each fuzz target runs in `make fuzz`.
-FUZZ_SECONDS ?= 60
+# How long each fuzz target runs in `make fuzz`: FUZZ_SECONDS, or FUZZ_RUNS runs (then without
+# a time limit unless FUZZ_SECONDS is given too); FUZZ_TARGETS to run only some.
+FUZZ_RUNS ?=
+FUZZ_SECONDS ?= $(if $(FUZZ_RUNS),0,60)
+FUZZ_TARGETS ?=
 FUZZ_CXX ?= clang++-16
 
 .PHONY: all deps configure build run test sanitize fuzz bench screenshot package format clean web web-serve web-bench
@@ -52,13 +55,14 @@ sanitize:
 	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DTLV_SANITIZE=ON"
 
 # libFuzzer targets built with clang (the compiler comes with `scripts/install-deps fuzz`),
-# each run for FUZZ_SECONDS from the seed corpus in fuzz/corpus.
+# each run for FUZZ_SECONDS or FUZZ_RUNS from the seed corpus in fuzz/corpus, at most 2 GB each
+# (scripts/run-fuzz sets -rss_limit_mb and the sanitizer's options).
 fuzz:
 	@scripts/install-deps fuzz
 	cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTLV_FUZZ=ON \
 		-DCMAKE_CXX_COMPILER=$(FUZZ_CXX) $(LAUNCHER)
 	cmake --build build-fuzz -j $(JOBS) --target fuzzers
-	scripts/run-fuzz build-fuzz $(FUZZ_SECONDS)
+	scripts/run-fuzz build-fuzz "$(FUZZ_SECONDS)" "$(FUZZ_RUNS)" $(FUZZ_TARGETS)
 
 bench:
 	$(MAKE) build BUILD=build-release TYPE=Release

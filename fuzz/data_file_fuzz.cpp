@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The bytes of a .DAT file, opened as the File menu opens one: a file that is not a channel
 // data file is refused; one that is carries its bytes after the magic as the image, opens,
-// saves as 853 bytes, and that saved file opens and saves unchanged.
+// saves as 853 bytes, and that saved file opens and saves unchanged. The file's length chooses
+// the language of the editor that opens it.
 #include "FuzzSupport.h"
 #include "editor/Startup.h"
 #include "image/DataFile.h"
@@ -26,14 +27,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
                       "the image is the bytes after the magic, completed with 0xFF");
     }
 
-    EditorState editor = MakeStartupEditor(Language::English);
+    const Language language = fuzz::LanguageOf(size);
+    EditorState editor = fuzz::StartupEditor(language);
     LoadImage(editor, *image);
     const std::string saved = BuildDataFile(editor.radio());
     fuzz::Require(saved.size() == kDataFileBytes && saved.starts_with(kDataFileMagic),
                   "a save is the magic and 848 bytes");
     const std::optional<MemoryImage> reopened = DataFileImage(saved);
     fuzz::Require(reopened && *reopened == EditorImage(editor), "a saved file holds the image");
-    EditorState again = MakeStartupEditor(Language::English);
+    EditorState again = fuzz::StartupEditor(language);
     LoadImage(again, *reopened);
     fuzz::Require(BuildDataFile(again.radio()) == saved, "a saved file opens and saves unchanged");
     return 0;

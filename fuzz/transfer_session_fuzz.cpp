@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer session fed a script of events: chunks of bytes (arbitrary, or the answers a
-// radio gives), breaks, supervision and status ticks, starts, a closed port and a lost port,
-// with a host whose messages and band question run further events while they are open, as a
-// nested event loop does.
+// radio gives), breaks, supervision and status ticks, starts and stops, a closed port and a lost
+// port, band and service-mode changes, in any of the three languages, with a host whose
+// messages and band question run further events while they are open, as a nested event loop
+// does.
 //
 // Checked after every event: the unconsumed bytes and the bytes read stay within their caps,
-// every frame put on the wire is one the protocol knows (with an address a transfer uses), a
-// refused start sends nothing, a read that succeeds took exactly its 16 blocks, and without
-// input every transfer ends within the time limit.
+// every frame put on the wire is one the protocol knows (with an address a transfer uses; the
+// power-level block only in service mode), each written block carries the editor's image as
+// it was when the radio identified itself, a refused start sends nothing, a stop ends the
+// transfer at once, a write that succeeds sent every block (46, or 47 with the power-level
+// block), a read that succeeds took exactly its 16 blocks and, when no stray bytes came in,
+// holds the memory the radio served; and without input every transfer ends within the time
+// limit.
 #include "FuzzSupport.h"
-#include "editor/Startup.h"
 #include "link/TransferSession.h"
 
 #include <algorithm>
@@ -43,7 +47,7 @@ class Script {
     std::size_t at_ = 0;
 };
 
-bool knownFrame(std::span<const uint8_t> frame) {
+bool knownFrame(std::span<const uint8_t> frame, bool serviceMode) {
     if (frame.size() == frame::Handshake.size())
         return std::memcmp(frame.data(), frame::Handshake.data(), frame.size()) == 0;
     if (frame.size() == 1)
@@ -56,7 +60,7 @@ bool knownFrame(std::span<const uint8_t> frame) {
                (address - kFirstBlockAddress) % kReadBlockBytes == 0;
     if (frame.size() == 4 + kWriteBlockBytes)
         return frame[0] == frame::Block && frame[3] == kWriteBlockBytes &&
-               address % kWriteBlockBytes == 0 && IsWrittenBlock(address, true);
+               address % kWriteBlockBytes == 0 && IsWrittenBlock(address, serviceMode);
     return false;
 }
 
@@ -73,13 +77,27 @@ class Host : public TransferHost {
     int lastRequest = -1; // address of the last read request
     std::size_t frames = 0;
     std::vector<TransferOutcome> outcomes;
+    // The write under way: the image and the service mode at the radio's identification, and
+    // the blocks sent since.
+    MemoryImage written{};
+    bool writtenInServiceMode = false;
+    std::vector<bool> blockSent = std::vector<bool>(kImageBytes / kWriteBlockBytes);
+
     bool portIsOpen() const override { return open; }
     void tell(const Notice&) override { runNested(); }
     bool confirmBandMismatch() override;
     void runNested();
+    void imageAboutToBeWritten(const MemoryImage& image) override;
     void sendBytes(std::span<const uint8_t> frame) override {
-        fuzz::Require(knownFrame(frame), "only frames of the protocol go on the wire");
+        fuzz::Require(knownFrame(frame, writtenInServiceMode),
+                      "only frames of the protocol go on the wire");
         if (frame.size() == 4) lastRequest = frame[1] << 8 | frame[2];
+        if (frame.size() == 4 + kWriteBlockBytes) {
+            const int at = (frame[1] << 8 | frame[2]) - kFirstBlockAddress;
+            fuzz::Require(std::equal(frame.begin() + 4, frame.end(), written.begin() + at),
+                          "a written block carries the editor's image");
+            blockSent[static_cast<std::size_t>(at / kWriteBlockBytes)] = true;
+        }
         ++frames;
     }
     void setSupervisionTimer(bool) override {}
@@ -89,7 +107,8 @@ class Host : public TransferHost {
 
 class Run {
   public:
-    Run(const uint8_t* data, std::size_t size) : script(data, size) {
+    Run(const uint8_t* data, std::size_t size)
+        : script(data, size), editor(fuzz::StartupEditor(fuzz::LanguageOf(size))) {
         host.run = this;
         memory.assign(0x1000, 0xFF);
         for (std::size_t i = 0; i < std::min<std::size_t>(size, 64); ++i)
@@ -98,10 +117,13 @@ class Run {
 
     void step() {
         const uint8_t op = script.next();
-        switch (op % 11) {
-        case 0:
-            feed(script.take(script.next() % 40));
+        switch (op % 12) {
+        case 0: {
+            const Bytes chunk = script.take(script.next() % 40);
+            strayBytes = strayBytes || !chunk.empty();
+            feed(chunk);
             break;
+        }
         case 1:
             feed({frame::Ack});
             break;
@@ -132,19 +154,33 @@ class Run {
         case 8: {
             const std::size_t frames = host.frames;
             const int nested = host.eventsRun;
+            if (!session.running()) strayBytes = false;
             if (!session.start(op & 0x10 ? TransferDirection::Write : TransferDirection::Read) &&
                 host.eventsRun == nested)
                 fuzz::Require(host.frames == frames, "a refused start sends nothing");
             break;
         }
+        case 11:
+            if (session.running() && op & 0x10) {
+                const std::size_t ended = host.outcomes.size();
+                session.stop();
+                fuzz::Require(!session.running() || host.outcomes.size() == ended,
+                              "a stop ends the transfer");
+                if (!session.running() && host.outcomes.size() > ended)
+                    fuzz::Require(host.outcomes.back() == TransferOutcome::Stopped,
+                                  "a stopped transfer ends as stopped");
+            }
+            break;
         case 9:
             host.open = !host.open;
             if (!host.open) session.onPortLost("/dev/ttyUSB0");
             break;
-        default:
-            editor.radio().band = script.next() % 7;
-            editor.session.serviceMode = op & 1;
+        default: {
+            const uint8_t choice = script.next();
+            editor.radio().band = choice % 7;
+            editor.session.serviceMode = choice & 0x80;
             break;
+        }
         }
         check();
     }
@@ -157,10 +193,25 @@ class Run {
                       "unconsumed bytes capped");
         fuzz::Require(session.memoryRead().size() <= std::size_t{kReadBytes}, "bytes read capped");
         for (std::size_t i = checkedOutcomes; i < host.outcomes.size(); ++i) {
-            if (host.outcomes[i] == TransferOutcome::Success &&
-                session.direction() == TransferDirection::Read)
-                fuzz::Require(session.memoryRead().size() == std::size_t{kReadBytes},
+            if (host.outcomes[i] != TransferOutcome::Success) continue;
+            if (session.direction() == TransferDirection::Read) {
+                const std::span<const uint8_t> read = session.memoryRead();
+                fuzz::Require(read.size() == std::size_t{kReadBytes},
                               "a successful read took its 16 blocks");
+                if (!strayBytes)
+                    fuzz::Require(
+                        std::equal(read.begin(), read.end(), memory.begin() + kFirstBlockAddress),
+                        "a successful read holds the memory the radio served");
+            } else {
+                for (std::size_t block = 0; block < host.blockSent.size(); ++block)
+                    fuzz::Require(
+                        host.blockSent[block] ==
+                            IsWrittenBlock(static_cast<uint16_t>(kFirstBlockAddress +
+                                                                 block * kWriteBlockBytes),
+                                           host.writtenInServiceMode),
+                        "a successful write sent every block (46, or 47 in service "
+                        "mode) once");
+            }
         }
         checkedOutcomes = host.outcomes.size();
     }
@@ -173,12 +224,20 @@ class Run {
     }
 
     Script script;
-    EditorState editor = MakeStartupEditor(Language::English);
+    EditorState editor;
     Host host;
     TransferSession session{editor, host};
     Bytes memory;
     std::size_t checkedOutcomes = 0;
+    bool strayBytes = false; // arbitrary bytes came in since the transfer started
 };
+
+void Host::imageAboutToBeWritten(const MemoryImage& image) {
+    fuzz::Require(image == EncodeImage(run->editor.radio()), "a write sends the editor's image");
+    written = image;
+    writtenInServiceMode = run->editor.session.serviceMode;
+    blockSent.assign(blockSent.size(), false);
+}
 
 void Host::runNested() {
     if (depth >= 2 || run == nullptr) return;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <map>
 #include <vector>
 
@@ -465,14 +466,26 @@ class CsvReader {
         channel.txTone = (channel.tx && channel.tx->empty() && *txTone == "Off") ? "" : *txTone;
     }
 
-    // Power given as watts: the file's highest value is high, anything lower low.
+    // Power given as watts. Several values: the file's highest is high, anything lower low,
+    // whatever figures the radio that wrote it has. One value only: the nearer of this radio's
+    // nominal levels (5.0 W high, 1.0 W low; high at equal distance), so that an export whose
+    // channels are all low comes back low.
     void assignPower() {
-        long long highest = -1;
-        for (const auto& [channel, watts] : powerOf_)
+        if (powerOf_.empty()) return;
+        long long highest = powerOf_.begin()->second, lowest = highest;
+        for (const auto& [channel, watts] : powerOf_) {
             highest = std::max(highest, watts);
-        for (const auto& [channel, watts] : powerOf_)
-            if (patch_.channels[channel - 1])
-                patch_.channels[channel - 1]->power = watts == highest;
+            lowest = std::min(lowest, watts);
+        }
+        static const long long nominalHigh = *milliwatts(kHighPowerWatts);
+        static const long long nominalLow = *milliwatts(kLowPowerWatts);
+        for (const auto& [channel, watts] : powerOf_) {
+            if (!patch_.channels[channel - 1]) continue;
+            const bool high = highest != lowest ? watts == highest
+                                                : std::llabs(watts - nominalHigh) <=
+                                                      std::llabs(watts - nominalLow);
+            patch_.channels[channel - 1]->power = high;
+        }
     }
 
     bool renumber_;

@@ -45,6 +45,18 @@ int InjectedError(const WriteFault& fault, WriteStep step) {
     return fault ? fault(step) : 0;
 }
 
+void Report(const WriteReport& report, WriteStep step) {
+    if (report) report(step);
+}
+
+// Flushes the file's content to the disk; 0 or the errno of fsync. Reported as the flush step
+// only once the system has done it, so that a test sees it before the rename.
+int FlushToDisk(int fd, const WriteReport& report) {
+    if (::fsync(fd) != 0) return errno;
+    Report(report, WriteStep::Flush);
+    return 0;
+}
+
 int WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
         ssize_t written = ::write(fd, bytes.data(), bytes.size());
@@ -134,7 +146,8 @@ int OverwriteFile(int fd, std::string_view bytes) {
 // is written and flushed. When the write fails, the old content is put back; if even that
 // fails, the copy stays and the reason names it.
 FileStatus WriteInPlace(const std::filesystem::path& target, const struct stat& info,
-                        std::string_view bytes, const WriteFault& fault) {
+                        std::string_view bytes, const WriteFault& fault,
+                        const WriteReport& report) {
     std::string old;
     FileStatus read = ReadFileHead(target.string(), static_cast<std::size_t>(info.st_size), old);
     if (!read.ok) return read;
@@ -143,6 +156,7 @@ FileStatus WriteInPlace(const std::filesystem::path& target, const struct stat& 
     std::filesystem::path copy;
     Descriptor copyFile(CreateSideFile(target, ".copy", 0600, copy));
     if (!copyFile.valid()) return FileStatus::Failure(errno);
+    Report(report, WriteStep::CreateTemporary);
     error = WriteAll(copyFile.get(), old);
     if (error == 0 && ::fsync(copyFile.get()) != 0) error = errno;
     if (error == 0) error = copyFile.close();
@@ -158,10 +172,10 @@ FileStatus WriteInPlace(const std::filesystem::path& target, const struct stat& 
         return FileStatus::Failure(error);
     }
     error = InjectedError(fault, WriteStep::Write);
-    if (error == 0) error = OverwriteFile(file.get(), bytes);
-    if (error == 0 && (error = InjectedError(fault, WriteStep::Flush)) == 0 &&
-        ::fsync(file.get()) != 0)
-        error = errno;
+    if (error == 0 && (error = OverwriteFile(file.get(), bytes)) == 0)
+        Report(report, WriteStep::Write);
+    if (error == 0 && (error = InjectedError(fault, WriteStep::Flush)) == 0)
+        error = FlushToDisk(file.get(), report);
     if (error == 0) error = file.close();
     if (error == 0) {
         ::unlink(copy.c_str());
@@ -212,7 +226,7 @@ FileStatus ReadFileHead(const std::string& path, std::size_t maxBytes, std::stri
 }
 
 FileStatus WriteFileAtomically(const std::string& path, std::string_view bytes,
-                               const WriteFault& fault) {
+                               const WriteFault& fault, const WriteReport& report) {
     std::filesystem::path target(path);
     if (target.filename().empty()) return FileStatus::Failure(EISDIR);
 
@@ -233,13 +247,14 @@ FileStatus WriteFileAtomically(const std::string& path, std::string_view bytes,
     }
     if (target.parent_path().empty()) target = std::filesystem::path(".") / target;
     RemoveStaleTemporaries(target.parent_path());
-    if (exists && info.st_nlink > 1) return WriteInPlace(target, info, bytes, fault);
+    if (exists && info.st_nlink > 1) return WriteInPlace(target, info, bytes, fault, report);
 
     std::filesystem::path temporary;
     int error = InjectedError(fault, WriteStep::CreateTemporary);
     if (error != 0) return FileStatus::Failure(error);
     Descriptor file(CreateSideFile(target, ".tmp", 0666, temporary));
     if (!file.valid()) return FileStatus::Failure(errno);
+    Report(report, WriteStep::CreateTemporary);
     if (exists) {
         // The new file takes the old one's owner and group where the system allows (the
         // superuser, or a group the user belongs to), then its permissions: a change of owner
@@ -259,11 +274,13 @@ FileStatus WriteFileAtomically(const std::string& path, std::string_view bytes,
 
     if ((error = InjectedError(fault, WriteStep::Write)) != 0) return fail(error);
     if ((error = WriteAll(file.get(), bytes)) != 0) return fail(error);
+    Report(report, WriteStep::Write);
     if ((error = InjectedError(fault, WriteStep::Flush)) != 0) return fail(error);
-    if (::fsync(file.get()) != 0) return fail(errno);
+    if ((error = FlushToDisk(file.get(), report)) != 0) return fail(error);
     if ((error = file.close()) != 0) return fail(error);
     if ((error = InjectedError(fault, WriteStep::Rename)) != 0) return fail(error);
     if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(errno);
+    Report(report, WriteStep::Rename);
     SyncFolder(target.parent_path());
     return FileStatus::Success();
 }

@@ -22,10 +22,12 @@ struct FileStatus {
 // A path that is not a regular file (a folder, a pipe, a device) is refused without blocking.
 FileStatus ReadFileHead(const std::string& path, std::size_t maxBytes, std::string& bytes);
 
-// The steps of an atomic replacement, for injecting failures in tests.
+// The steps of an atomic replacement, for injecting failures in tests and seeing their order.
 enum class WriteStep { CreateTemporary, Write, Flush, Rename };
 // Called before each step; a non-zero errno value makes that step fail with it.
 using WriteFault = std::function<int(WriteStep)>;
+// Called after the system call of each step succeeded (the flush once fsync returned).
+using WriteReport = std::function<void(WriteStep)>;
 
 // Replaces the file at `path` with `bytes`: writes a temporary file ".NAME.tmpPID-N" in the
 // same folder, flushes it to the disk and renames it over the target. On any failure the
@@ -36,6 +38,6 @@ using WriteFault = std::function<int(WriteStep)>;
 // that is removed again once the new content is on the disk. Temporary files left in the
 // folder by processes that have ended (a save killed half-way) are removed first.
 FileStatus WriteFileAtomically(const std::string& path, std::string_view bytes,
-                               const WriteFault& fault = {});
+                               const WriteFault& fault = {}, const WriteReport& report = {});
 
 } // namespace tlv

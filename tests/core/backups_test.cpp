@@ -66,8 +66,10 @@ TEST(Backups, TheNewestAreKeptAndOtherFilesLeftAlone) {
     test::TemporaryFolder folder;
     const std::string backups = folder.file("backups");
     fs::create_directories(backups);
-    // kBackupsKept older backups of 2023, and files that only look like backups.
-    for (int day = 1; day <= kBackupsKept; ++day) {
+    // 200 older backups of 2023 (the count the folder keeps, written out so that a change of
+    // the constant fails here), and files that only look like backups.
+    constexpr int kKept = 200;
+    for (int day = 1; day <= kKept; ++day) {
         char name[64];
         std::snprintf(name, sizeof name, "2023-%02d-%02d_10-00-00_%s.DAT", 1 + (day - 1) / 28,
                       1 + (day - 1) % 28, day % 2 ? "read" : "write-3");
@@ -82,7 +84,7 @@ TEST(Backups, TheNewestAreKeptAndOtherFilesLeftAlone) {
     ASSERT_TRUE(
         SaveBackup(backups, test::GoldenStartupImage(), BackupKind::Read, firstOfMay()).status.ok);
     const std::set<std::string> names = namesIn(backups);
-    EXPECT_EQ(names.size(), kBackupsKept + strangers.size());
+    EXPECT_EQ(names.size(), kKept + strangers.size());
     EXPECT_FALSE(names.count("2023-01-01_10-00-00_read.DAT")) << "the oldest backup goes";
     EXPECT_TRUE(names.count("2023-01-02_10-00-00_write-3.DAT"));
     EXPECT_TRUE(names.count("2024-05-01_14-03-22_read.DAT"));

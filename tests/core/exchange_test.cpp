@@ -82,6 +82,11 @@ TEST(ChirpCsvImport, ToneColumnsAsChirpDefinesThem) {
         EXPECT_EQ(in.tone(1, col::TxTone), c.transmit) << c.row;
         EXPECT_EQ(in.tone(1, col::RxTone), c.receive) << c.row;
     }
+    // A short code is the same entry of the tone list as its three-digit form.
+    const std::string row = std::string(kToneHeader) + "1,446.00625,Cross,100.0,123.0,";
+    const CsvImport shortCodes(row + "25,NN,73,DTCS->DTCS\n");
+    const CsvImport fullCodes(row + "025,NN,073,DTCS->DTCS\n");
+    EXPECT_EQ(shortCodes.state.data.tones, fullCodes.state.data.tones);
 }
 
 TEST(ChirpCsvImport, OneToneColumnServesBothDirectionsAndMissingColumnsHaveChirpsDefaults) {
@@ -113,14 +118,22 @@ TEST(ChirpCsvImport, WhatTheRadioCannotDoIsAnErrorNamingTheChannel) {
     }
 }
 
-TEST(ChirpCsvImport, PowerInWattsTheHighestIsHigh) {
+// Several wattages: the highest is high. One wattage only: the nearer of 5.0 W and 1.0 W.
+TEST(ChirpCsvImport, PowerInWattsTheHighestIsHighOneValueTheNearerLevel) {
     struct PowerCase {
         std::vector<const char*> powers;
         std::vector<int> expected; // power option per channel
     } cases[] = {
-        {{"5.0W", "1.0W"}, {1, 0}},           {{"50W", "5.0W", "0.5W"}, {1, 0, 0}},
-        {{"5", "2.5 W", "5.00w"}, {1, 0, 1}}, {{"1.0W"}, {1}},
+        {{"5.0W", "1.0W"}, {1, 0}},
+        {{"50W", "5.0W", "0.5W"}, {1, 0, 0}},
+        {{"5", "2.5 W", "5.00w"}, {1, 0, 1}},
+        {{"1.0W"}, {0}},
+        {{"0.5W", "0.5W"}, {0, 0}},
+        {{"2.9W"}, {0}},
+        {{"3.0W"}, {1}},
+        {{"50W", "50W"}, {1, 1}},
         {{"High", "Low", "low"}, {1, 0, 0}},
+        {{"Low", "1.0W", "High"}, {0, 0, 1}},
     };
     for (const auto& c : cases) {
         std::string csv = "Location,Frequency,Power\n";
@@ -136,6 +149,12 @@ TEST(ChirpCsvImport, PowerInWattsTheHighestIsHigh) {
         const CsvImport in(std::string("Location,Frequency,Power\n1,446.00625,") + wrong + "\n");
         EXPECT_FALSE(in.report.ok()) << wrong;
     }
+    // An export imports back as it went out, a list of low channels too.
+    const CsvImport low("Location,Frequency,Power\n3,438.000000,Low\n");
+    ASSERT_TRUE(low.report.ok()) << low.errors();
+    const CsvImport back(ExportCsv(low.state.radio()));
+    ASSERT_TRUE(back.report.ok()) << back.errors();
+    EXPECT_EQ(back.state.radio(), low.state.radio());
 }
 
 // (Locations outside 1..16 without --renumber, more than sixteen channels and CHIRP's new-file
@@ -150,6 +169,10 @@ TEST(ChirpCsvImport, RenumberingKeepsTheOrderOfTheLocations) {
     // A memory of the user's own at Location 0 is no new-file memory: it needs renumbering.
     const CsvImport named("Location,Name,Frequency\n0,Calling,146.010000\n");
     EXPECT_TRUE(named.report.hinted(ImportHint::Renumber));
+    // 146.010 MHz without name or tone is the new-file memory only at Location 0.
+    const CsvImport plain("Location,Frequency\n5,146.010000\n", false, 5);
+    ASSERT_TRUE(plain.report.ok()) << plain.errors();
+    EXPECT_EQ(plain.rx(5), "146.01000");
 }
 
 TEST(ImportFile, IsReadWholeOrRefusedNeverCutOff) {
@@ -256,13 +279,15 @@ TEST(EditorComparison, NamesEveryDifferenceOnce) {
     after.channel(2) = Channel{}; // channel 2 no longer in use
     after.dtmf.memories[0] = "";
     after.functions.voicePrompt = 2;
+    after.testFrequencies[2].tx = Frequency{44012500};
     const auto differences = CompareRadioData(before.state.radio(), after, kEnglish);
     EXPECT_EQ(DifferencesText(differences),
               "channel 1: rx 446.00625 -> 446.01250\n"
               "channel 2: rx 446.01250, rxTone Off, tx 446.01250, txTone Off, power 1, forbid 0, "
               "bandwidth 1, scan 1 -> not in use\n"
               "settings.VoicePrompt: 1 -> 2\n"
-              "dtmfMemory[0]: 1 -> \"\"\n");
+              "dtmfMemory[0]: 1 -> \"\"\n"
+              "testFrequencies[2].tx: \"\" -> 440.12500\n");
     const std::string json = DifferencesJson(differences);
     EXPECT_NE(json.find("{\"where\": \"channel 1\", \"field\": \"rx\", \"old\": \"446.00625\", "
                         "\"new\": \"446.01250\"}"),

@@ -9,6 +9,9 @@
 #include <chrono>
 #include <cstring>
 #include <filesystem>
+#include <vector>
+
+#include <fcntl.h>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -57,7 +60,12 @@ TEST(WriteFileAtomically, ReplacesALongerFileWhole) {
     std::string path = folder.file("a.DAT");
     WriteBytes(path, std::string(2000, 'o'));
     ::chmod(path.c_str(), 0640);
-    ASSERT_TRUE(WriteFileAtomically(path, "new").ok);
+    // The new content is on the disk before its name replaces the old file's.
+    std::vector<WriteStep> steps;
+    ASSERT_TRUE(
+        WriteFileAtomically(path, "new", {}, [&](WriteStep step) { steps.push_back(step); }).ok);
+    EXPECT_EQ(steps, (std::vector<WriteStep>{WriteStep::CreateTemporary, WriteStep::Write,
+                                             WriteStep::Flush, WriteStep::Rename}));
     EXPECT_EQ(ReadBytes(path), "new");
     struct stat info {};
     ::stat(path.c_str(), &info);
@@ -92,10 +100,32 @@ TEST(WriteFileAtomically, KeepsOwnerGroupAndEveryName) {
     if (superuser) {
         EXPECT_EQ(info.st_uid, 65534u);
         EXPECT_EQ(info.st_gid, 65534u);
+        // A group-shared file of another user, saved by a member of its group: the new file
+        // cannot be given the owner, but keeps the group.
+        constexpr gid_t kShared = 4242;
+        TemporaryFolder team;
+        const std::string shared = team.file("shared.DAT");
+        WriteBytes(shared, "old");
+        ASSERT_EQ(::chown(shared.c_str(), 0, kShared), 0);
+        ::chmod(shared.c_str(), 0664);
+        test::ExpectUnprivileged(
+            [&] {
+                ASSERT_TRUE(WriteFileAtomically(shared, "new").ok);
+                struct stat saved {};
+                ASSERT_EQ(::stat(shared.c_str(), &saved), 0);
+                EXPECT_EQ(saved.st_gid, kShared);
+                EXPECT_EQ(saved.st_mode & 0777, 0664u);
+            },
+            {team.path()}, {kShared});
     }
 
     std::filesystem::create_hard_link(path, folder.file("b.DAT"));
-    ASSERT_TRUE(WriteFileAtomically(path, "newer and longer").ok);
+    std::vector<WriteStep> steps;
+    ASSERT_TRUE(WriteFileAtomically(path, "newer and longer", {}, [&](WriteStep step) {
+                    steps.push_back(step);
+                }).ok);
+    EXPECT_EQ(steps, (std::vector<WriteStep>{WriteStep::CreateTemporary, WriteStep::Write,
+                                             WriteStep::Flush}));
     EXPECT_EQ(ReadBytes(folder.file("b.DAT")), "newer and longer");
     ASSERT_TRUE(WriteFileAtomically(folder.file("b.DAT"), "short").ok);
     EXPECT_EQ(ReadBytes(path), "short");
@@ -112,35 +142,41 @@ TEST(WriteFileAtomically, KeepsOwnerGroupAndEveryName) {
 }
 
 // A save removes the temporary files that saves killed half-way left in the folder: those of
-// its own naming whose process has ended, once they are a minute old.
+// its own naming whose process has ended, once they are a minute old. It runs as an
+// unprivileged user, for whom another user's running process cannot be signalled.
 TEST(WriteFileAtomically, RemovesStaleTemporariesOfEndedProcesses) {
     TemporaryFolder folder;
     const pid_t ended = ::fork();
     if (ended == 0) ::_exit(0);
     ::waitpid(ended, nullptr, 0);
-    const std::string gone = std::to_string(ended), running = std::to_string(::getppid());
-    struct Case {
-        std::string name;
-        bool old;
-        bool removed;
-    } cases[] = {
-        {".a.DAT.tmp" + gone + "-0", true, true},     {".other.dat.tmp" + gone + "-12", true, true},
-        {".a.DAT.tmp" + gone + "-1", false, false},   // young: perhaps another machine's
-        {".a.DAT.tmp" + running + "-0", true, false}, // its process runs
-        {".a.DAT.copy" + gone + "-0", true, false},   // a safety copy: the user's to judge
-        {".a.DAT.tmp" + gone, true, false},           // not our naming
-        {"a.DAT.tmp" + gone + "-0", true, false},     // not hidden
-    };
-    for (const Case& c : cases) {
-        WriteBytes(folder.file(c.name), "x");
-        if (c.old)
-            std::filesystem::last_write_time(folder.file(c.name),
-                                             std::filesystem::file_time_type::clock::now() -
-                                                 std::chrono::minutes(5));
-    }
-    ASSERT_TRUE(WriteFileAtomically(folder.file("a.DAT"), "new").ok);
-    for (const Case& c : cases)
-        EXPECT_EQ(std::filesystem::exists(folder.file(c.name)), !c.removed) << c.name;
+    test::ExpectUnprivileged(
+        [&] {
+            const std::string gone = std::to_string(ended), running = std::to_string(::getppid());
+            struct Case {
+                std::string name;
+                int age; // seconds
+                bool removed;
+            } cases[] = {
+                {".a.DAT.tmp" + gone + "-0", 300, true},
+                {".other.dat.tmp" + gone + "-12", 61, true},
+                {".a.DAT.tmp" + gone + "-1", 50, false},     // young: perhaps another machine's
+                {".a.DAT.tmp" + running + "-0", 300, false}, // its process runs
+                {".a.DAT.tmp1-0", 300, false},               // another user's process runs
+                {".a.DAT.copy" + gone + "-0", 300, false},   // a safety copy: the user's to judge
+                {".a.DAT.tmp" + gone, 300, false},           // not our naming
+                {"a.DAT.tmp" + gone + "-0", 300, false},     // not hidden
+            };
+            for (const Case& c : cases) {
+                WriteBytes(folder.file(c.name), "x");
+                const timespec then{::time(nullptr) - c.age, 0};
+                const timespec times[2] = {then, then};
+                ASSERT_EQ(::utimensat(AT_FDCWD, folder.file(c.name).c_str(), times, 0), 0);
+            }
+            ASSERT_TRUE(WriteFileAtomically(folder.file("a.DAT"), "new").ok);
+            for (const Case& c : cases)
+                EXPECT_EQ(std::filesystem::exists(folder.file(c.name)), !c.removed) << c.name;
+        },
+        {folder.path()});
 }
 
 class InterruptedWrite : public testing::TestWithParam<WriteStep> {};

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The lock file of a serial port: its name, and who holds it.
 #include "TemporaryFolder.h"
+#include "Unprivileged.h"
 #include "link/PortLock.h"
 
 #include <gtest/gtest.h>
+
+#include <csignal>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -55,6 +58,20 @@ TEST(PortLock, NamesTheHolderAndWhetherItStillRuns) {
         EXPECT_EQ(lock->running, c.running);
         EXPECT_EQ(lock->processName, c.name);
     }
+
+    // Another user's program runs too, though the system refuses this user to signal it: this
+    // test's own process seen by the unprivileged user, or the system's first process.
+    const long other = ::geteuid() == 0 ? ::getpid() : 1;
+    if (::geteuid() != 0 && ::kill(1, 0) == 0) GTEST_SKIP() << "process 1 is this user's";
+    WriteBytes(locks.file("LCK..ttyUSB0"), std::to_string(other) + "\n");
+    test::ExpectUnprivileged(
+        [&] {
+            std::optional<PortLock> lock = FindPortLock("/dev/ttyUSB0", folders);
+            ASSERT_TRUE(lock.has_value());
+            EXPECT_EQ(lock->pid, other);
+            EXPECT_TRUE(lock->running);
+        },
+        {locks.path()});
 }
 
 } // namespace

@@ -33,8 +33,9 @@ class RecordingHost : public TransferHost {
     std::vector<Notice> told;
     int bandQuestions = 0;
     bool goOnWithBand = true;
-    // Runs while the band question is open, as a nested event loop would.
+    // Run while the band question or the next message is open, as a nested event loop would.
     std::function<void()> whileAsked;
+    std::function<void()> whileTelling;
     std::vector<MemoryImage> imagesToWrite;
     std::vector<MemoryImage> imagesRead;
 
@@ -44,7 +45,10 @@ class RecordingHost : public TransferHost {
     }
     void setSupervisionTimer(bool on) override { supervisionTimer = on; }
     void setStatusTimer(bool on) override { statusTimer = on; }
-    void tell(const Notice& notice) override { told.push_back(notice); }
+    void tell(const Notice& notice) override {
+        told.push_back(notice);
+        if (whileTelling) std::exchange(whileTelling, nullptr)();
+    }
     bool confirmBandMismatch() override {
         ++bandQuestions;
         if (whileAsked) std::exchange(whileAsked, nullptr)();
@@ -222,6 +226,8 @@ TEST_F(TransferSessionTest, ReadKeepsTheBandOfTheRadiosImageAndShowsWhatTheImage
     Bytes memory = radioMemory(radio);
     const uint8_t damaged[] = {0x25, 0x06, 0x60, 0x4A}; // channel 1 receive: 4A6.00625
     std::copy_n(damaged, 4, memory.begin() + 0x10);
+    // The cable is pulled while the message is open: the read has finished, nothing more is said.
+    host.whileTelling = [&] { session.onPortLost("/dev/ttyUSB0"); };
     readAll(memory);
     EXPECT_EQ(editor.radio().band, 5);
     EXPECT_EQ(session.agreedBand(), 0);
