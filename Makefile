@@ -10,7 +10,7 @@ LAUNCHER := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache
 FUZZ_SECONDS ?= 60
 FUZZ_CXX ?= clang++-16
 
-.PHONY: all deps configure build run test sanitize fuzz bench screenshot package format clean
+.PHONY: all deps configure build run test check-fast sanitize fuzz bench screenshot package format clean
 
 all: build
 
@@ -31,8 +31,14 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
+# The edit-test loop: every test but those that wait for a radio's time-out (label slow) and
+# those of the installation and the package (label install). `ctest -L core` (window, link,
+# cli, install, slow) in the build folder runs one part.
+check-fast: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE 'slow|install'
+
 sanitize:
-	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DTLV_SANITIZE=ON"
+	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="$(CMAKE_FLAGS) -DTLV_SANITIZE=ON"
 
 # libFuzzer targets built with clang (the compiler comes with `scripts/install-deps fuzz`),
 # each run for FUZZ_SECONDS from the seed corpus in fuzz/corpus.
@@ -55,7 +61,7 @@ package: deps
 	cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) -DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build build-release -j $(JOBS) --target package
 
-format:
+format: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
