@@ -13,7 +13,7 @@ FUZZ_SECONDS ?= $(if $(FUZZ_RUNS),0,60)
 FUZZ_TARGETS ?=
 FUZZ_CXX ?= clang++-16
 
-.PHONY: all deps configure build run test sanitize fuzz bench screenshot package format clean web web-serve web-bench
+.PHONY: all deps configure build run test check-fast sanitize fuzz bench screenshot package format clean web web-serve web-bench
 
 all: build
 
@@ -51,8 +51,14 @@ WEB_PORT ?= 8620
 web-serve: web
 	node web/tools/serve.mjs build-web $(WEB_PORT)
 
+# The edit-test loop: every test but those that wait for a radio's time-out (label slow) and
+# those of the installation and the package (label install). `ctest -L core` (window, link,
+# cli, install, slow) in the build folder runs one part.
+check-fast: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE 'slow|install'
+
 sanitize:
-	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="-DTLV_SANITIZE=ON"
+	$(MAKE) test BUILD=build-asan CMAKE_FLAGS="$(CMAKE_FLAGS) -DTLV_SANITIZE=ON"
 
 # libFuzzer targets built with clang (the compiler comes with `scripts/install-deps fuzz`),
 # each run for FUZZ_SECONDS or FUZZ_RUNS from the seed corpus in fuzz/corpus, at most 2 GB each
@@ -77,7 +83,7 @@ package: deps
 	cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release $(LAUNCHER) -DCMAKE_INSTALL_PREFIX=/usr
 	cmake --build build-release -j $(JOBS) --target package
 
-format:
+format: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:

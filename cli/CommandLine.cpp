@@ -140,9 +140,11 @@ std::string UsageText(Verb verb) {
             // The band list, wrapped like the descriptions.
             std::string line = "  Bands:";
             for (int band = 0; band < kBandCount; ++band) {
-                const std::string entry = " " + std::to_string(band) + " " +
-                                          std::string(kBands[band].text) +
-                                          (band + 1 < kBandCount ? "," : "");
+                std::string entry(1, ' ');
+                entry += std::to_string(band);
+                entry += ' ';
+                entry += kBands[band].text;
+                if (band + 1 < kBandCount) entry += ',';
                 if (line.size() + entry.size() > 88) {
                     bands += line + "\n";
                     line = "        ";

@@ -193,27 +193,44 @@ int RunShow(const CommandLine& line) {
         out += text + "\n";
     }
 
+    // A line of a setting: indented, the name padded to `width` columns, the value.
+    const auto addLine = [&out](const std::string& name, std::size_t width,
+                                const std::string& value) {
+        out += "  ";
+        out += pad(name, width);
+        out += value;
+        out += '\n';
+    };
+    const auto quoted = [](const std::string& text) {
+        std::string result(1, '"');
+        result += text;
+        result += '"';
+        return result;
+    };
+
     // Function panel, as the main window shows it.
-    out += "\n" + FunctionPanelCaption(language) + "\n";
+    out += '\n';
+    out += FunctionPanelCaption(language);
+    out += '\n';
     for (PanelList list : kPanelLists)
-        out += "  " + pad(PanelListLabel(language, list), 18) +
-               PanelListEntry(language, list, PanelListPosition(radio.functions, list)) + "\n";
+        addLine(PanelListLabel(language, list), 18,
+                PanelListEntry(language, list, PanelListPosition(radio.functions, list)));
 
     // The other settings, by name.
-    out += "\n";
-    for (const SettingKey& key : SettingKeys()) {
-        out += "  " + pad(key.name, 20) +
-               (key.text ? "\"" + SettingText(radio, key.name) + "\""
-                         : std::to_string(SettingNumber(radio, key.name))) +
-               "\n";
+    out += '\n';
+    for (const SettingKey& key : SettingKeys())
+        addLine(key.name, 20,
+                key.text ? quoted(SettingText(radio, key.name))
+                         : std::to_string(SettingNumber(radio, key.name)));
+    std::string memories;
+    for (std::size_t i = 0; i < radio.dtmf.memories.size(); ++i) {
+        if (i) memories += ' ';
+        memories += quoted(radio.dtmf.memories[i]);
     }
-    out += "  " + pad("dtmfMemory", 20);
-    for (std::size_t i = 0; i < radio.dtmf.memories.size(); ++i)
-        out += (i ? " " : "") + ("\"" + radio.dtmf.memories[i] + "\"");
-    out += "\n";
+    addLine("dtmfMemory", 20, memories);
     for (std::size_t i = 0; i < radio.embeddedTexts.size(); ++i)
-        out += "  " + pad("embeddedText" + std::to_string(i + 1), 20) + "\"" +
-               radio.embeddedTexts[i] + "\"\n";
+        addLine(std::string("embeddedText").append(std::to_string(i + 1)), 20,
+                quoted(radio.embeddedTexts[i]));
     std::fwrite(out.data(), 1, out.size(), stdout);
     return std::fflush(stdout) == 0 ? kExitOk : kExitFile;
 }

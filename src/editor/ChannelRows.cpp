@@ -214,14 +214,19 @@ std::vector<int> MoveChannels(EditorState& state, std::span<const int> rows, int
 
 std::string ChannelRowsText(const EditorState& state, std::span<const int> rows) {
     std::string text;
-    for (int column = 0; column < kTableCols; ++column)
-        text += (column ? "\t" : "") + CellText(state, 0, column);
-    text += "\n";
+    // Appended piece by piece: no temporary strings for each cell.
+    for (int column = 0; column < kTableCols; ++column) {
+        if (column) text += '\t';
+        text += CellText(state, 0, column);
+    }
+    text += '\n';
     for (int row : ChannelRowSet(rows)) {
         text += ChannelNumberText(row);
-        for (int column = 1; column < kTableCols; ++column)
-            text += "\t" + CellText(state, row, column);
-        text += "\n";
+        for (int column = 1; column < kTableCols; ++column) {
+            text += '\t';
+            text += CellText(state, row, column);
+        }
+        text += '\n';
     }
     return text;
 }

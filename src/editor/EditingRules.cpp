@@ -55,10 +55,10 @@ double toDouble(std::string_view number) {
 // `number` (a decimal number) with exactly one decimal, rounded half up on its digits.
 std::string oneDecimal(std::string_view number) {
     std::size_t point = number.find('.');
-    std::string whole(number.substr(0, point));
+    const std::string_view wholeDigits = number.substr(0, point);
+    std::string whole(wholeDigits.empty() ? std::string_view("0") : wholeDigits);
     std::string fraction =
         point == std::string_view::npos ? "" : std::string(number.substr(point + 1));
-    if (whole.empty()) whole = "0";
     int tenths = fraction.empty() ? 0 : fraction[0] - '0';
     bool roundUp = fraction.size() > 1 && fraction[1] >= '5';
     if (roundUp && ++tenths == 10) {

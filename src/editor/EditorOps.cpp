@@ -39,8 +39,8 @@ void SetDefaults(EditorState& state) {
     options.returnChannel = 1;
     options.cancelOperation = true;
     options.voxOffOnReceive = true;
-    radio.codes.pttIdStartCode = "1";
-    radio.codes.pttIdEndCode = "2";
+    // PTT ID codes "1" at the start and "2" at the end; the ID code stays.
+    radio.codes = IdentityCodes{radio.codes.idCode, "1", "2"};
     radio.dtmf.dtmfRate = 0;
     radio.dtmf.firstDigitTime = 1;
     radio.dtmf.firstDigitDelay = 0;

@@ -571,8 +571,10 @@ std::string ExportCsv(const RadioData& radio) {
                                               "",
                                               "",
                                               ""};
-        for (std::size_t i = 0; i < fields.size(); ++i)
-            out += (i ? "," : "") + field(fields[i]);
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            if (i) out += ',';
+            out += field(fields[i]);
+        }
         out += "\r\n";
     }
     return out;

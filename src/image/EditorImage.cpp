@@ -56,10 +56,11 @@ std::vector<Notice> LoadImage(EditorState& state, const MemoryImage& image) {
 
     std::vector<Notice> notices = LoadDialogsAfterImage(state);
     std::string detail;
-    for (const DamagedField& field : damagedFields)
-        detail +=
-            (detail.empty() ? "" : "\n") + Localise(state.language(), damagedFieldText(field.kind),
-                                                    std::to_string(field.number), field.digits);
+    for (const DamagedField& field : damagedFields) {
+        if (!detail.empty()) detail += '\n';
+        detail += Localise(state.language(), damagedFieldText(field.kind),
+                           std::to_string(field.number), field.digits);
+    }
     if (!detail.empty()) notices.push_back({&msg::DamagedFrequencies, detail});
     return notices;
 }

@@ -79,8 +79,12 @@ void SyncFolder(const std::filesystem::path& folder) {
 // write: hidden, beside the target, named after the process that made them.
 std::filesystem::path SideFileName(const std::filesystem::path& target, const char* kind) {
     static std::atomic<unsigned> counter{0};
-    std::string name = "." + target.filename().string() + kind + std::to_string(::getpid()) + "-" +
-                       std::to_string(counter++);
+    std::string name = ".";
+    name += target.filename().string();
+    name += kind;
+    name += std::to_string(::getpid());
+    name += '-';
+    name += std::to_string(counter++);
     return target.parent_path() / name;
 }
 

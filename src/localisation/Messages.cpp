@@ -22,7 +22,8 @@ std::string Localise(Language language, const LocalText& text) {
 std::string FillText(std::string text, std::initializer_list<std::string_view> values) {
     int number = 1;
     for (std::string_view value : values) {
-        const std::string mark = "%" + std::to_string(number++);
+        std::string mark(1, '%');
+        mark += std::to_string(number++);
         if (auto at = text.find(mark); at != std::string::npos)
             text.replace(at, mark.size(), value);
     }

@@ -106,7 +106,10 @@ TEST_P(OpenOfALength, FillsTheTableAndTheStores) {
 }
 
 // The shortest file with all decoded bytes, the file as written, two extra bytes as read, more.
-INSTANTIATE_TEST_SUITE_P(Lengths, OpenOfALength, testing::Values(821u, 853u, 855u, 900u));
+INSTANTIATE_TEST_SUITE_P(Lengths, OpenOfALength, testing::Values(821u, 853u, 855u, 900u),
+                         [](const auto& info) {
+                             return std::string("Bytes").append(std::to_string(info.param));
+                         });
 
 struct RefusedFile {
     const char* name;

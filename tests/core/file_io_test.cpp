@@ -193,9 +193,16 @@ TEST_P(InterruptedWrite, LeavesTheOldFileAndNoTemporary) {
     EXPECT_EQ(FilesIn(folder.path()), 1);
 }
 
+// The case's name: the step that fails.
+std::string StepName(const testing::TestParamInfo<WriteStep>& info) {
+    static const char* const names[] = {"CreateTemporary", "Write", "Flush", "Rename"};
+    return names[static_cast<int>(info.param)];
+}
+
 INSTANTIATE_TEST_SUITE_P(AtEveryStep, InterruptedWrite,
                          testing::Values(WriteStep::CreateTemporary, WriteStep::Write,
-                                         WriteStep::Flush, WriteStep::Rename));
+                                         WriteStep::Flush, WriteStep::Rename),
+                         StepName);
 
 // (A missing folder, a folder and a read-only folder are reported through Save.)
 TEST(WriteFileAtomically, ReportsAPathThroughAFile) {

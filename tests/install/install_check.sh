@@ -24,7 +24,7 @@ rm -f "$stage.log"
 # The files of the installation.
 for program in tlv6200 tlv6200-cli tlv6200-radio-sim; do
     [ -x "$root/$bindir/$program" ] || fail "program $bindir/$program"
-    [ -f "$root/$mandir/man1/$program.1" ] || fail "man page $mandir/man1/$program.1"
+    [ -f "$root/$mandir/man1/$program.1.gz" ] || fail "man page $mandir/man1/$program.1.gz"
 done
 expected=(
     "$datadir/applications/$appid.desktop"
@@ -60,6 +60,15 @@ fi
 [ "$("$root/$bindir/tlv6200-cli" --version)" = "tlv6200-cli $version" ] || fail "tlv6200-cli --version"
 [ "$("$root/$bindir/tlv6200-radio-sim" --version)" = "tlv6200-radio-sim $version" ] ||
     fail "tlv6200-radio-sim --version"
+# The window program answers --help and --version without a display, and without one it says
+# so in one line and ends with 1 (Qt alone would abort).
+nodisplay=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+[ "$("${nodisplay[@]}" "$root/$bindir/tlv6200" --version)" = "tlv6200 $version" ] || fail "tlv6200 --version"
+"${nodisplay[@]}" "$root/$bindir/tlv6200" --help | head -1 | grep -q '^Usage: tlv6200 ' || fail "tlv6200 --help"
+out=$("${nodisplay[@]}" "$root/$bindir/tlv6200" 2>&1)
+status=$?
+[ "$status" -eq 1 ] && [ "$(wc -l <<<"$out")" -eq 1 ] && grep -q '^tlv6200: no display' <<<"$out" ||
+    fail "tlv6200 without a display (exit code $status): $out"
 
 # An installed program keeps its files in the per-user configuration folder, even when it may
 # write its own folder (as root may): the ports file there is the one it reads.
@@ -89,11 +98,16 @@ else
 fi
 
 # The man pages render without a warning.
-for page in "$root/$mandir"/man1/tlv6200*.1; do
-    out=$(LC_ALL=C.UTF-8 groff -man -ww -z "$page" 2>&1)
+for page in "$root/$mandir"/man1/tlv6200*.1.gz; do
+    out=$(gzip -dc "$page" | LC_ALL=C.UTF-8 groff -man -ww -z 2>&1)
     [ -z "$out" ] || fail "groff warnings in $(basename "$page"): $out"
-    grep -q "TLV6200 $version" "$page" || fail "$(basename "$page") does not name version $version"
+    gzip -dc "$page" | grep -q "TLV6200 $version" || fail "$(basename "$page") does not name version $version"
 done
+
+# The licence and the releases, where Debian keeps them.
+[ -s "$root/$docdir/copyright" ] || fail "missing $docdir/copyright"
+gzip -dc "$root/$docdir/changelog.gz" | head -1 | grep -q "^tlv6200 ($version) " ||
+    fail "$docdir/changelog.gz does not start with release $version"
 
 # The manual: the same pages in the three languages, in their languages, and every link and
 # picture of every page leads to a file of the installation.

@@ -3,7 +3,9 @@
 # Builds the Debian package of `make package` from this build with CPack (installed under /usr,
 # as `make package` configures it) and checks what dpkg would install: the dependencies that
 # dpkg-shlibdeps found, the files, and that the programs run from the unpacked package as
-# installed programs although the build was configured for another prefix.
+# installed programs although the build was configured for another prefix. When lintian is
+# installed, the package must pass it without an error or a warning (information is allowed:
+# a Debug build of `make test` lacks the hardening of a Release build).
 #
 #   package_check.sh BUILD_FOLDER APP_ID
 set -uo pipefail
@@ -30,7 +32,8 @@ done
 dpkg-deb -x "$deb" "$stage/root" || fail "dpkg-deb -x"
 for file in usr/bin/tlv6200 usr/bin/tlv6200-cli usr/bin/tlv6200-radio-sim \
     "usr/share/applications/$appid.desktop" "usr/share/metainfo/$appid.metainfo.xml" \
-    usr/share/man/man1/tlv6200-cli.1 usr/share/doc/tlv6200/manual/en/index.html; do
+    usr/share/man/man1/tlv6200-cli.1.gz usr/share/doc/tlv6200/manual/en/index.html \
+    usr/share/doc/tlv6200/copyright usr/share/doc/tlv6200/changelog.gz; do
     [ -e "$stage/root/$file" ] || fail "the package lacks /$file"
 done
 
@@ -40,6 +43,13 @@ echo "COM9=/dev/tlv6200-packaged" >"$home/.config/TLV6200/ports"
 ports=$(HOME=$home XDG_CONFIG_HOME= "$stage/root/usr/bin/tlv6200-cli" ports 2>&1)
 grep -q "COM9.*/dev/tlv6200-packaged" <<<"$ports" ||
     fail "the packaged program does not read the ports file of the user: $ports"
+
+if command -v lintian >/dev/null; then
+    out=$(lintian --fail-on error,warning --tag-display-limit 0 "$deb" 2>&1) ||
+        fail "lintian: $out"
+else
+    echo "skipped: lintian is not installed"
+fi
 
 [ "$failures" -eq 0 ] && echo "package checked: $(basename "$deb")"
 exit $((failures > 0))

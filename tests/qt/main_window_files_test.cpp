@@ -83,7 +83,8 @@ class MainWindowFilesTest : public QObject {
         for (const char* command : {"new", "open", "quit"})
             for (auto [answer, name] : {std::pair{IdSave, "save"}, std::pair{IdDiscard, "discard"},
                                         std::pair{IdCancel, "cancel"}})
-                QTest::addRow("%s, %s", command, name) << QString(command) << int(answer);
+                QTest::newRow(QByteArray(command).append(", ").append(name).constData())
+                    << QString(command) << int(answer);
     }
 
     void saveChangesBeforeNewOpenAndQuit() {

@@ -98,8 +98,10 @@ void DocumentCommands::importFile() {
     const ImportReport report = ImportIntoEditor(text, format, language, model_.state());
     if (!report.ok()) {
         std::string detail = IssueLines(report.errors, language, kIssuesShown);
-        if (format == ExchangeFormat::Csv && report.hinted(ImportHint::Band))
-            detail += "\n" + Localise(language, text::CsvUsesWindowBand);
+        if (format == ExchangeFormat::Csv && report.hinted(ImportHint::Band)) {
+            detail += '\n';
+            detail += Localise(language, text::CsvUsesWindowBand);
+        }
         model_.show(msg::ImportRefused, detail);
         return;
     }
