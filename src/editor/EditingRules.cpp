@@ -190,13 +190,12 @@ FrequencyResult CommitFrequency(EditorState& state, ChannelCell cell, std::strin
     const BandLimits limits = LimitsOfBand(state.radio().band);
     const std::optional<uint64_t> tens = decimalTens(text);
     const auto digits = std::count_if(text.begin(), text.end(), [](char c) { return c != '.'; });
-    const bool outOfBand =
-        tens && digits <= 15
-            ? *tens < uint64_t(limits.low) * 100000 || *tens >= uint64_t(limits.high) * 100000
-            : toDouble(text) < limits.low || toDouble(text) >= limits.high;
-    if (outOfBand) return {FrequencyCommit::OutOfBand, &msg::OutOfBand};
-    if (!tens || rasterTens(*tens) > Frequency::kMaxTens) return {FrequencyCommit::Unchanged};
-    const Frequency normalised{static_cast<uint32_t>(rasterTens(*tens))};
+    const double megahertz = tens && digits <= 15 ? double(*tens) / 100000 : toDouble(text);
+    if (megahertz < limits.low || megahertz >= limits.high)
+        return {FrequencyCommit::OutOfBand, &msg::OutOfBand};
+    const uint64_t snapped = tens ? rasterTens(*tens) : 0;
+    if (!tens || snapped > Frequency::kMaxTens) return {FrequencyCommit::Unchanged};
+    const Frequency normalised{static_cast<uint32_t>(snapped)};
 
     if (cell.column == col::TxFrequency) {
         channel.tx = normalised;

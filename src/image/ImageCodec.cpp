@@ -97,11 +97,9 @@ class ImageWriter {
         std::replace(&image_[at], &image_[at] + 16, uint8_t{'0'}, uint8_t{0x3A});
     }
     void scanBits(int at, const std::array<Channel, kChannelCount>& channels) {
+        image_[at] = image_[at + 1] = 0;
         for (int n = 0; n < kChannelCount; ++n)
-            if (channels[n].inUse() && channels[n].scan)
-                image_[at + n / 8] |= 1 << (n % 8);
-            else
-                image_[at + n / 8] &= static_cast<uint8_t>(~(1 << (n % 8)));
+            if (channels[n].inUse() && channels[n].scan) image_[at + n / 8] |= 1 << (n % 8);
     }
     void testFrequency(int at, const TestFrequency& test, int) {
         put4(at, frequencyCode(test.rx));

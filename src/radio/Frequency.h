@@ -25,9 +25,4 @@ std::string FrequencyText(Frequency frequency);
 // the fourth place); nothing for any other text.
 std::optional<Frequency> FrequencyOfCellText(std::string_view text);
 
-// Whole MHz below the frequency (446.00625 gives 446).
-constexpr int WholeMegahertz(Frequency frequency) {
-    return static_cast<int>(frequency.tens / 100'000);
-}
-
 } // namespace tlv
