@@ -106,6 +106,7 @@ export class ProgrammerPage {
     stored: () => this.changed(),
     serviceModeChanged: () => this.render(),
     okAllowed: () => !this.transferRunning,
+    constants: () => this.core.constants,
   };
 
   private defineCommands(): void {

@@ -236,11 +236,13 @@ function standIn(url) {
 }
 
 /** Opens the page in a fresh tab and waits until the table is editable. */
-export async function openPage(context, url, { lang = "en", bridgeUrl } = {}) {
+export async function openPage(context, url, { lang = "en", bridgeUrl, withoutSerial = false } = {}) {
   const page = await context.newPage();
   const errors = [];
   page.on("pageerror", (error) => errors.push(String(error)));
   if (bridgeUrl) await page.addInitScript(serialStandIn(bridgeUrl));
+  // A browser without Web Serial (Firefox, Safari).
+  if (withoutSerial) await page.addInitScript("delete Navigator.prototype.serial;");
   await page.goto(`${url}?lang=${lang}`);
   await page.waitForSelector("#app[data-ready]");
   page.errors = errors;
