@@ -395,8 +395,16 @@ export class ProgrammerPage {
     setText(noSerial, editor.noSerialText());
     setAttribute(this.table.element, "aria-label", plainCaption(title));
     this.table.render();
+    this.renderControls();
+  }
+
+  // Which controls take input: the commands, the lists (not while a transfer runs or editing is
+  // locked) and the dialogs' OK, which waits while a transfer runs, as the window program's does.
+  private renderControls(): void {
+    const locked = this.transferRunning || this.editor.editingLock();
+    this.root.querySelector<HTMLSelectElement>("#Combo1")!.disabled = locked;
+    for (const select of this.root.querySelectorAll<HTMLSelectElement>("#panel-lists select")) select.disabled = locked;
     this.renderCommands();
-    // The dialogs' OK waits while a transfer runs, as the window program's does.
     for (const ok of document.querySelectorAll<HTMLButtonElement>(".radio-dialog button[id$='-Command1']"))
       ok.disabled = this.transferRunning;
   }
@@ -669,9 +677,9 @@ export class ProgrammerPage {
         port: this.port,
         confirmBandMismatch: async () => (await this.show(this.editor.message("BandMismatch", ""))) === answer.yes,
       });
-      // The controls are shown disabled while the port opens: the transfer has asked for the
-      // port before this, so the page's redrawing does not hold up its first frame.
-      this.render();
+      // The controls are shown disabled once the transfer has had its turn: nothing of the page
+      // comes before its first frame to the radio.
+      setTimeout(() => this.renderControls(), 0);
       const outcome = await running;
       if (direction === "read" && outcome === "success") {
         this.fileName = "";
