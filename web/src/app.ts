@@ -386,7 +386,6 @@ export class ProgrammerPage {
     const bandList = this.root.querySelector<HTMLSelectElement>("#Combo1")!;
     setOptions(bandList, editor.bandList());
     bandList.selectedIndex = editor.band();
-    bandList.disabled = this.transferRunning || editor.editingLock();
     setText(this.root.querySelector("#band-limits")!, editor.bandLimitsHint());
     setText(this.root.querySelector("#Frame2 legend")!, editor.functionPanelCaption());
     this.renderPanel();
@@ -440,7 +439,6 @@ export class ProgrammerPage {
       if (list.tooltip) select.title = list.tooltip;
       setOptions(select, list.entries);
       select.selectedIndex = list.position;
-      select.disabled = this.transferRunning || this.editor.editingLock();
     });
   }
 
