@@ -13,7 +13,7 @@ FUZZ_SECONDS ?= $(if $(FUZZ_RUNS),0,60)
 FUZZ_TARGETS ?=
 FUZZ_CXX ?= clang++-16
 
-.PHONY: all deps configure build run test check-fast sanitize fuzz bench screenshot package format clean web web-serve web-bench
+.PHONY: all deps configure build run test check-fast sanitize fuzz bench screenshot package format clean web web-serve web-bench web-pictures
 
 all: build
 
@@ -43,8 +43,16 @@ web: configure
 
 # The web edition's figures (sizes, page load, a paced read over the Web Serial stand-in).
 web-bench: web
+	cmake --build $(BUILD) -j $(JOBS) --target tlv6200-cli tlv6200-radio-sim
 	node web/test/bench.mjs --web build-web --cli $(BUILD)/cli/tlv6200-cli \
 	  --sim $(BUILD)/tools/radio-sim/tlv6200-radio-sim
+
+# The pictures of the manual's web-edition page (docs/manual/web-images), taken from the page of
+# `make web` in headless Chromium; pngquant, where installed, makes them small.
+web-pictures: web
+	cmake --build $(BUILD) -j $(JOBS) --target tlv6200-cli tlv6200-radio-sim
+	node web/tools/manual-pictures.mjs --web build-web --cli $(BUILD)/cli/tlv6200-cli \
+	  --sim $(BUILD)/tools/radio-sim/tlv6200-radio-sim --out docs/manual/web-images
 
 # Serves build-web/ on 127.0.0.1 (Web Serial needs a secure context; localhost is one).
 WEB_PORT ?= 8620

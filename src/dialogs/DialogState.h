@@ -45,6 +45,10 @@ void LoadEmbeddedTexts(EditorState& state);
 void StoreEmbeddedTexts(EditorState& state);
 
 // The levels and their texts; the sliders follow the service mode.
+// The range of the power-level sliders: a level is one byte of the image.
+inline constexpr int kPowerLevelMinimum = 0;
+inline constexpr int kPowerLevelMaximum = 255;
+
 void LoadPowerLevels(EditorState& state);
 void StorePowerLevels(EditorState& state);
 

@@ -8,7 +8,9 @@
 #include "dialogs/DialogInput.h"
 #include "dialogs/DialogLists.h"
 #include "dialogs/DialogState.h"
+#include "dialogs/PriorityRules.h"
 #include "dialogs/ServiceSwitch.h"
+#include "dialogs/TestFrequencyRules.h"
 #include "editor/ChannelCard.h"
 #include "editor/ChannelRows.h"
 #include "editor/EditingRules.h"
@@ -167,6 +169,11 @@ constexpr LocalText kNoSerial{
     "This browser cannot talk to the programming cable: reading and writing the radio needs a "
     "browser with Web Serial, such as Chrome, Edge or Opera on a computer. Editing, opening and "
     "saving files work in this browser as usual."};
+// The same line as readers in Taiwan and Hong Kong write it: the character conversion of the
+// Simplified line keeps mainland words (支持, 文件, 打开, 保存).
+constexpr const char* kNoSerialTraditional =
+    "此瀏覽器無法連接寫頻線：讀頻和寫頻需要支援 Web Serial 的瀏覽器，例如電腦上的 Chrome、Edge "
+    "或 Opera。檔案的編輯、開啟和儲存在此瀏覽器中照常可用。";
 
 const char* editorKindName(CellEditor kind) {
     switch (kind) {
@@ -302,7 +309,10 @@ class WebEditor {
         return found == texts.end() ? std::string() : Localise(language(), *found->second);
     }
 
-    std::string noSerialText() const { return Localise(language(), kNoSerial); }
+    std::string noSerialText() const {
+        if (language() == Language::Traditional) return kNoSerialTraditional;
+        return Localise(language(), kNoSerial);
+    }
 
     // ---- Channel table
     std::string header(int column) const { return ChannelTableHeader(language(), column); }
@@ -704,6 +714,24 @@ class WebEditor {
             text("second", d.embeddedTexts.second);
         }
     }
+    // The priority lists of the optional-functions dialog run their rules at each pick, as in
+    // the window program: either list may move back, and the message (or null) says why.
+    val selectPriorityMode(int index) {
+        const Message* message = SelectPriorityMode(state_, index);
+        return message != nullptr ? messageText(language(), *message) : val::null();
+    }
+    val selectPriorityChannel(int index) {
+        const Message* message = SelectPriorityChannel(state_, index);
+        return message != nullptr ? messageText(language(), *message) : val::null();
+    }
+    // The test-frequency grid: whether a cell's editor may open (a key on any other cell does
+    // nothing), and a cell's commit (normalised, the row's other cell updated).
+    bool testFrequencyCellEditable(int row, int column) const {
+        return TestFrequencyCellEditable(state_, row, column);
+    }
+    void commitTestFrequency(int row, int column, const std::string& text) {
+        CommitTestFrequency(state_, row, column, text);
+    }
     val confirm(const std::string& dialog) {
         std::optional<Notice> refusal;
         if (dialog == "optionalFunctions")
@@ -912,6 +940,8 @@ val coreConstants() {
     constants.set("frequencyEditorMaxLength", kFrequencyEditorMaxLength);
     constants.set("keyEnter", kKeyEnter);
     constants.set("keyBackspace", kKeyBackspace);
+    constants.set("powerLevelMinimum", kPowerLevelMinimum);
+    constants.set("powerLevelMaximum", kPowerLevelMaximum);
     return constants;
 }
 
@@ -982,6 +1012,10 @@ EMSCRIPTEN_BINDINGS(tlv6200_core) {
         .function("loadDialogs", &WebEditor::loadDialogs)
         .function("draft", &WebEditor::draft)
         .function("setDraft", &WebEditor::setDraft)
+        .function("selectPriorityMode", &WebEditor::selectPriorityMode)
+        .function("selectPriorityChannel", &WebEditor::selectPriorityChannel)
+        .function("testFrequencyCellEditable", &WebEditor::testFrequencyCellEditable)
+        .function("commitTestFrequency", &WebEditor::commitTestFrequency)
         .function("confirm", &WebEditor::confirm)
         .function("listEntries", &WebEditor::listEntries)
         .function("serviceMode", &WebEditor::serviceMode)

@@ -10,6 +10,7 @@ import { csvFileType, dataFileType, download, jsonFileType, pickFile, saveFile }
 import { backupFileName, listBackups, saveBackup } from "./backups";
 import { openRadioDialog, radioDialogs, secondsSinceMidnight } from "./radio-dialogs";
 import { runSerialTransfer, serialAvailable, stopSerialTransfer } from "./serial";
+import { setAttribute, setOptions, setText } from "./dom";
 
 const form = "Form1";
 
@@ -105,6 +106,7 @@ export class ProgrammerPage {
     stored: () => this.changed(),
     serviceModeChanged: () => this.render(),
     okAllowed: () => !this.transferRunning,
+    constants: () => this.core.constants,
   };
 
   private defineCommands(): void {
@@ -359,42 +361,49 @@ export class ProgrammerPage {
     document.title = `${editor.modified() ? "*" : ""}${this.fileName ? this.fileName + " - " : ""}${title}`;
     for (const [menu] of this.menus) {
       const button = this.root.querySelector(`#${menu}`)!;
-      button.textContent = this.caption(menu);
+      setText(button, this.caption(menu));
       const mark = /&(.)/.exec(editor.caption(form, menu, "caption", 0));
-      if (mark) button.setAttribute("aria-keyshortcuts", `Alt+${mark[1].toUpperCase()}`);
+      if (mark) setAttribute(button, "aria-keyshortcuts", `Alt+${mark[1].toUpperCase()}`);
     }
     for (const name of this.commands.keys()) {
       const item = this.root.querySelector<HTMLButtonElement>(`#${name}`);
-      if (item) item.textContent = this.caption(name);
+      if (item) setText(item, this.caption(name));
     }
     for (const button of this.root.querySelectorAll<HTMLButtonElement>("#Toolbar1 button[data-command]")) {
       const text = editor.caption(form, "Toolbar1", "toolbarButton", Number(button.dataset.number));
-      button.textContent = text;
-      button.setAttribute("aria-label", this.caption(button.dataset.command!));
+      setText(button, text);
+      setAttribute(button, "aria-label", this.caption(button.dataset.command!));
     }
-    this.root.querySelector("#Toolbar1")!.setAttribute("aria-label", this.caption("mnupro"));
+    setAttribute(this.root.querySelector("#Toolbar1")!, "aria-label", this.caption("mnupro"));
     const service = this.root.querySelector<HTMLButtonElement>("#Toolbar1_TAnMa")!;
     service.hidden = !editor.serviceMode();
-    service.textContent = "⚙";
-    service.setAttribute("aria-label", editor.dialogTitle("powerLevels"));
+    setText(service, "⚙");
+    setAttribute(service, "aria-label", editor.dialogTitle("powerLevels"));
     const bandFrame = this.root.querySelector("#Frame1 legend")!;
     bandFrame.id = "Frame1-legend";
-    bandFrame.textContent = editor.bandFrameCaption();
-    this.root.querySelector("#Label3")!.textContent = editor.bandLabel();
+    setText(bandFrame, editor.bandFrameCaption());
+    setText(this.root.querySelector("#Label3")!, editor.bandLabel());
     const bandList = this.root.querySelector<HTMLSelectElement>("#Combo1")!;
-    bandList.replaceChildren(...editor.bandList().map((text, i) => new Option(text, String(i))));
+    setOptions(bandList, editor.bandList());
     bandList.selectedIndex = editor.band();
-    bandList.disabled = this.transferRunning || editor.editingLock();
-    this.root.querySelector("#band-limits")!.textContent = editor.bandLimitsHint();
-    this.root.querySelector("#Frame2 legend")!.textContent = editor.functionPanelCaption();
+    setText(this.root.querySelector("#band-limits")!, editor.bandLimitsHint());
+    setText(this.root.querySelector("#Frame2 legend")!, editor.functionPanelCaption());
     this.renderPanel();
-    this.root.querySelector("#Label2")!.textContent = editor.caption(form, "Label2", "caption", 0);
+    setText(this.root.querySelector("#Label2")!, editor.caption(form, "Label2", "caption", 0));
     const noSerial = this.root.querySelector("#no-serial")!;
-    noSerial.textContent = editor.noSerialText();
-    this.table.element.setAttribute("aria-label", plainCaption(title));
+    setText(noSerial, editor.noSerialText());
+    setAttribute(this.table.element, "aria-label", plainCaption(title));
     this.table.render();
+    this.renderControls();
+  }
+
+  // Which controls take input: the commands, the lists (not while a transfer runs or editing is
+  // locked) and the dialogs' OK, which waits while a transfer runs, as the window program's does.
+  private renderControls(): void {
+    const locked = this.transferRunning || this.editor.editingLock();
+    this.root.querySelector<HTMLSelectElement>("#Combo1")!.disabled = locked;
+    for (const select of this.root.querySelectorAll<HTMLSelectElement>("#panel-lists select")) select.disabled = locked;
     this.renderCommands();
-    // The dialogs' OK waits while a transfer runs, as the window program's does.
     for (const ok of document.querySelectorAll<HTMLButtonElement>(".radio-dialog button[id$='-Command1']"))
       ok.disabled = this.transferRunning;
   }
@@ -425,12 +434,11 @@ export class ProgrammerPage {
     }
     lists.forEach((list, i) => {
       const row = area.children[i];
-      row.querySelector("label")!.textContent = list.label;
+      setText(row.querySelector("label")!, list.label);
       const select = row.querySelector("select")!;
       if (list.tooltip) select.title = list.tooltip;
-      select.replaceChildren(...list.entries.map((text, n) => new Option(text, String(n))));
+      setOptions(select, list.entries);
       select.selectedIndex = list.position;
-      select.disabled = this.transferRunning || this.editor.editingLock();
     });
   }
 
@@ -439,7 +447,7 @@ export class ProgrammerPage {
       const enabled = !command.enabled || command.enabled();
       for (const element of this.root.querySelectorAll<HTMLButtonElement>(`#${command.name}, [data-command="${command.name}"]`)) {
         element.disabled = !enabled;
-        if (command.checked) element.setAttribute("aria-checked", String(command.checked()));
+        if (command.checked) setAttribute(element, "aria-checked", String(command.checked()));
       }
     }
   }
@@ -645,7 +653,6 @@ export class ProgrammerPage {
     const backupNotice = this.root.querySelector<HTMLElement>("#BackupNotice")!;
     progress.max = this.core.constants.progressMaximum;
     this.transferRunning = true;
-    this.render();
     const keep = (kind: "read" | "write", image: Uint8Array) => {
       saveBackup(kind, image).then(
         () => (backupNotice.textContent = ""),
@@ -653,9 +660,9 @@ export class ProgrammerPage {
       );
     };
     try {
-      const outcome = await runSerialTransfer(this.core, this.editor, direction, {
+      const running = runSerialTransfer(this.core, this.editor, direction, {
         host: {
-          setStatusText: (text) => (status.textContent = text),
+          setStatusText: (text) => setText(status, text),
           setStatusVisible: (visible) => (status.hidden = !visible),
           setProgress: (visible, value) => {
             progress.hidden = !visible;
@@ -668,6 +675,10 @@ export class ProgrammerPage {
         port: this.port,
         confirmBandMismatch: async () => (await this.show(this.editor.message("BandMismatch", ""))) === answer.yes,
       });
+      // The controls are shown disabled once the transfer has had its turn: nothing of the page
+      // comes before its first frame to the radio.
+      setTimeout(() => this.renderControls(), 0);
+      const outcome = await running;
       if (direction === "read" && outcome === "success") {
         this.fileName = "";
         await this.reloadDialogs();

@@ -5,6 +5,7 @@
 // drop-down list for the options. Enter, Tab or leaving the cell commits through the core's
 // rules; Escape closes the editor without writing.
 import type { CellEditorKind, Editor, MessageText } from "./core-api";
+import { setAttribute, setText } from "./dom";
 
 export interface TableHost {
   editor(): Editor;
@@ -110,7 +111,7 @@ export class ChannelTable {
   render(): void {
     const editor = this.host.editor();
     for (let c = 0; c < columns; ++c) {
-      this.headerCells[c].textContent = editor.header(c);
+      setText(this.headerCells[c], editor.header(c));
       const tip = editor.columnTooltip(c);
       if (tip) this.headerCells[c].title = tip; else this.headerCells[c].removeAttribute("title");
     }
@@ -120,10 +121,10 @@ export class ChannelTable {
       for (let c = 0; c < columns; ++c) {
         const cell = this.cells[r - 1][c];
         if (this.open && this.open.row === r && this.open.column === c) continue;
-        cell.textContent = texts[r - 1][c];
-        if (c > 0) cell.setAttribute("aria-readonly", String(editor.editorForCell(r, c) === "none"));
+        setText(cell, texts[r - 1][c]);
+        if (c > 0) setAttribute(cell, "aria-readonly", String(editor.editorForCell(r, c) === "none"));
       }
-      this.cells[r - 1][0].parentElement!.setAttribute("aria-selected", String(selected.has(r)));
+      setAttribute(this.cells[r - 1][0].parentElement!, "aria-selected", String(selected.has(r)));
     }
     const list = editor.toneList();
     if (this.toneOptions.options.length !== list.length || this.toneOptions.options[0]?.value !== list[0]) {

@@ -252,6 +252,15 @@ export interface Editor {
   loadDialogs(): MessageText[]; // loads every draft from the data; notices to show
   draft<T = unknown>(dialog: DialogName): T;
   setDraft(dialog: DialogName, draft: object): void;
+  /** A pick in the optional-functions dialog's priority mode (Combo11) or priority channel
+   *  (Combo12) list, through the window program's rules: either list may move back in the draft;
+   *  the message to show, or null. */
+  selectPriorityMode(index: number): MessageText | null;
+  selectPriorityChannel(index: number): MessageText | null;
+  /** Whether a test-frequency cell (row 1..16, column 1 receive, 2 transmit) may be edited. */
+  testFrequencyCellEditable(row: number, column: number): boolean;
+  /** A test-frequency cell's commit: the text normalised, the row's other cell updated. */
+  commitTestFrequency(row: number, column: number, text: string): void;
   /** OK: checks and stores the draft; null when stored, else the refusal to show. */
   confirm(dialog: DialogName): MessageText | null;
   /** The entries of a dialog's drop-down list, by the designer name of the control. */
@@ -328,6 +337,8 @@ export interface Core {
     frequencyEditorMaxLength: number;
     keyEnter: number;
     keyBackspace: number;
+    powerLevelMinimum: number; // the power-level sliders' range
+    powerLevelMaximum: number;
   };
 }
 

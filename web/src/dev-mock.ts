@@ -224,6 +224,10 @@ class MockEditor implements Editor {
   loadDialogs(): MessageText[] { return []; }
   draft<T = unknown>(dialog: DialogName): T { return structuredClone(this.drafts[dialog]) as T; }
   setDraft(dialog: DialogName, draft: object): void { this.drafts[dialog] = structuredClone(draft); }
+  selectPriorityMode(): MessageText | null { return null; }
+  selectPriorityChannel(): MessageText | null { return null; }
+  testFrequencyCellEditable(): boolean { return true; }
+  commitTestFrequency(): void {}
   confirm(): MessageText | null { return null; }
   listEntries(): string[] { return ["Off", "On"]; }
   serviceMode(): boolean { return false; }
@@ -274,6 +278,7 @@ export function createMockCore(): Core {
     constants: {
       tableRows: 17, tableColumns: 9, progressMaximum: 100, supervisionIntervalMs: 10000, statusIntervalMs: 500,
       imageBytes: 848, frequencyEditorMaxLength: 9, keyEnter: 13, keyBackspace: 8,
+      powerLevelMinimum: 0, powerLevelMaximum: 255,
     },
   };
 }

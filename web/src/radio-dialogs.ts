@@ -3,7 +3,7 @@
 // shows the core's draft, writes the user's changes back into the draft, and on OK asks the core
 // to check and store it; a refusal is shown and the dialog stays open. Cancel keeps the draft as
 // the user left it, as the window program's dialogs do.
-import type { DialogName, Editor, MessageText } from "./core-api";
+import type { Core, DialogName, Editor, MessageText } from "./core-api";
 
 type Field =
   | { kind: "list"; control: string; label: string; key: string }
@@ -73,6 +73,13 @@ export interface DialogHost {
   stored(): void; // a dialog's OK stored its draft: record the step and show everything
   serviceModeChanged(): void;
   okAllowed(): boolean; // no transfer running
+  constants(): Core["constants"];
+}
+
+interface OptionalFunctionsDraft {
+  priorityMode: number;
+  priorityChannel: number;
+  priorityFallbackChannel: number;
 }
 
 export function secondsSinceMidnight(now = new Date()): number {
@@ -117,6 +124,22 @@ export function openRadioDialog(host: DialogHost, name: DialogName): void {
         draft[field.key] = select.selectedIndex;
         setDraft();
       });
+      if (field.key === "priorityMode" || field.key === "priorityChannel") {
+        // The priority lists run their rules at each pick, which may move either list back.
+        select.addEventListener("change", () => {
+          const message =
+            field.key === "priorityMode"
+              ? editor.selectPriorityMode(select.selectedIndex)
+              : editor.selectPriorityChannel(select.selectedIndex);
+          const now = editor.draft<OptionalFunctionsDraft>(name);
+          for (const key of ["priorityMode", "priorityChannel", "priorityFallbackChannel"] as const) draft[key] = now[key];
+          for (const [key, control] of [["priorityMode", "Combo11"], ["priorityChannel", "Combo12"]] as const) {
+            const list = dialog.querySelector<HTMLSelectElement>(`#${design.window}-${control}`);
+            if (list) list.selectedIndex = now[key];
+          }
+          if (message) void host.show(message);
+        });
+      }
       const switchIndex = design.window === "Form5" ? serviceCaptions.indexOf(field.label) : -1;
       if (switchIndex >= 0) {
         label.addEventListener("click", (event) => {
@@ -162,8 +185,9 @@ export function openRadioDialog(host: DialogHost, name: DialogName): void {
       legend.textContent = caption(field.frame);
       const slider = document.createElement("input");
       slider.type = "range";
-      slider.min = "0";
-      slider.max = "255";
+      const { powerLevelMinimum, powerLevelMaximum } = host.constants();
+      slider.min = String(powerLevelMinimum);
+      slider.max = String(powerLevelMaximum);
       slider.id = `${design.window}-${field.control}`;
       slider.value = String(draft[field.key]);
       slider.disabled = !draft.slidersEnabled;
@@ -193,22 +217,54 @@ export function openRadioDialog(host: DialogHost, name: DialogName): void {
         head.append(Object.assign(document.createElement("th"), { textContent: editor.caption(design.window, field.control, "gridHeader", c) }));
       }
       const body = table.createTBody();
+      const inputs: HTMLInputElement[][] = [];
+      // Shows the core's grid again: the texts, and which cells take keys (a transmit cell only
+      // when its receive cell holds text; keys on any other cell do nothing).
+      const showGrid = () => {
+        const now = editor.draft<{ grid: string[][] }>(name).grid;
+        for (let r = 1; r < grid.length; ++r) {
+          for (let c = 1; c <= 2; ++c) {
+            grid[r][c] = now[r][c];
+            const input = inputs[r][c];
+            input.value = now[r][c];
+            input.readOnly = !editor.testFrequencyCellEditable(r, c);
+            input.setAttribute("aria-readonly", String(input.readOnly));
+          }
+        }
+      };
       for (let r = 1; r < grid.length; ++r) {
         const line = body.insertRow();
         line.append(Object.assign(document.createElement("th"), { textContent: grid[r][0], scope: "row" }));
+        inputs[r] = [];
         for (let c = 1; c <= 2; ++c) {
           const input = document.createElement("input");
           input.type = "text";
           input.inputMode = "decimal";
-          input.value = grid[r][c];
+          input.id = `${design.window}-${field.control}-${r}-${c}`;
           input.setAttribute("aria-label", `${head.cells[c].textContent} ${grid[r][0]}`);
-          input.addEventListener("input", () => {
-            grid[r][c] = input.value;
-            setDraft();
+          inputs[r][c] = input;
+          // A cell's text is committed by Enter (also when unchanged: a receive frequency typed
+          // again is copied into the transmit cell again) and by leaving a cell typed into.
+          let typed = false;
+          const commit = () => {
+            typed = false;
+            if (input.readOnly) return;
+            editor.commitTestFrequency(r, c, input.value);
+            showGrid();
+          };
+          input.addEventListener("input", () => (typed = true));
+          input.addEventListener("keydown", (event) => {
+            if (event.key !== "Enter") return;
+            event.preventDefault();
+            commit();
+          });
+          input.addEventListener("blur", () => {
+            if (typed) commit();
           });
           line.insertCell().append(input);
         }
       }
+      showGrid();
       row.append(table);
     }
     form.append(row);

@@ -5,8 +5,10 @@
 // - page load to an editable table in headless Chromium (navigation start to the page's
 //   "tlv-ready"), median of 7 loads, cache off;
 // - a read over the Web Serial stand-in from the simulator at real speed (--paced): the time
-//   from the Read command to the success text, as a ratio to the wire time of the bytes both
-//   sides sent (10 bits a byte at 9600 baud).
+//   from the Read command's click to the success text on the page's clock, as a ratio to the
+//   wire time of the bytes both sides sent (10 bits a byte at 9600 baud), median of 5; and where
+//   the time beyond the wire went: the page's own work, the stand-in's WebSocket, the
+//   pseudo-terminal and the simulator.
 import { readdirSync, readFileSync, statSync } from "node:fs";
 import { join } from "node:path";
 import { parseArgs } from "node:util";
@@ -68,33 +70,81 @@ for (let i = 0; i < 8; ++i) {
 }
 console.log(`page load to an editable table: median ${median(loads).toFixed(0)} ms (of ${loads.map((v) => v.toFixed(0)).join(", ")})`);
 
+// Where the time of a read goes over the exchanges of one trace (the page's or the bridge's):
+// after each frame out, the wait to the answer's first byte and the answer's bytes; after the
+// last byte in, the time to the next frame out.
+function exchanges(trace) {
+  const result = { turnaround: 0, answerWait: 0, count: 0 };
+  let lastIn = null, outAt = null, outBytes = 0;
+  for (const [kind, at, bytes] of trace) {
+    if (kind === "out") {
+      if (lastIn !== null) result.turnaround += at - lastIn;
+      result.count += 1;
+      lastIn = null;
+      outAt = at;
+      outBytes = bytes;
+    } else if (kind === "in") {
+      // The first byte of an answer: beyond the frame's own wire time and its own byte.
+      if (outAt !== null) result.answerWait += at - outAt - ((outBytes + 1) * 10) / 9.6;
+      outAt = null;
+      lastIn = at;
+    }
+  }
+  return result;
+}
+
 if (options.sim && options.cli) {
   const folder = temporaryFolder();
   const source = join(folder, "source.DAT");
   cli(options.cli, ["import", join(options.data, "chirp", "sixteen-channels-5W.csv"), "-o", source]);
-  const ratios = [];
-  for (let i = 0; i < 3; ++i) {
+  const ratios = [], own = [];
+  for (let i = 0; i < 5; ++i) {
     const radio = await startRadio(options.sim, ["--paced", "--load", source]);
     const bridge = await startBridge(() => radio.terminal);
+    bridge.trace = [];
     const page = await openPage(browser.context, url, { bridgeUrl: bridge.url });
-    const success = "Read frequency success!";
-    const started = Date.now();
-    await page.getByRole("button", { name: "Read Frequency", exact: true }).first().click();
-    await page.waitForFunction((text) => document.querySelector("#Label")?.textContent === text, success, {
-      polling: "raf",
-      timeout: 30000,
+    // The page's own clock: from the Read command's click to the success text.
+    await page.evaluate(() => {
+      const success = "Read frequency success!";
+      document.addEventListener("click", () => (window.__clickAt ??= performance.now()), true);
+      new MutationObserver(() => {
+        if (document.querySelector("#Label")?.textContent === success) window.__doneAt ??= performance.now();
+      }).observe(document.body, { subtree: true, childList: true, characterData: true });
     });
-    const seconds = (Date.now() - started) / 1000;
-    const wire = ((bridge.toRadio + bridge.fromRadio) * 10) / 9600;
+    await page.getByRole("button", { name: "Read Frequency", exact: true }).first().click();
+    await page.waitForFunction(() => window.__doneAt !== undefined, null, { timeout: 30000 });
+    const { clickAt, doneAt, trace } = await page.evaluate(() => ({
+      clickAt: window.__clickAt,
+      doneAt: window.__doneAt,
+      trace: globalThis.__serialTrace,
+    }));
+    const bytes = bridge.toRadio + bridge.fromRadio;
+    const wire = (bytes * 10) / 9600;
+    const seconds = (doneAt - clickAt) / 1000;
     ratios.push(seconds / wire);
-    const onCable = (bridge.lastFromRadio - bridge.firstToRadio) / 1000;
-    console.log(`  on the stand-in's cable (first byte out to last byte in): ${onCable.toFixed(3)} s: ${(onCable / wire).toFixed(3)}`);
-    console.log(`paced read: ${seconds.toFixed(3)} s for ${bridge.toRadio + bridge.fromRadio} bytes (wire ${wire.toFixed(3)} s): ${(seconds / wire).toFixed(3)}`);
+    // The page's own part: from the click to its first frame, from each answer's last byte to
+    // its next frame, from the last byte to the success text.
+    const inPage = exchanges(trace);
+    const firstOut = trace.find(([kind]) => kind === "out")[1];
+    const lastIn = trace.findLast(([kind]) => kind === "in")[1];
+    const pageMs = firstOut - clickAt + inPage.turnaround + (doneAt - lastIn);
+    own.push((wire * 1000 + pageMs) / (wire * 1000));
+    // The stand-in's part: the WebSocket both ways (the bridge's turnaround less the page's) and
+    // the pseudo-terminal with the simulator (the wait for an answer beyond its wire time).
+    const onBridge = exchanges(bridge.trace);
+    console.log(
+      `paced read: ${seconds.toFixed(3)} s for ${bytes} bytes (wire ${wire.toFixed(3)} s): ${(seconds / wire).toFixed(3)}` +
+        `\n  the page: ${(firstOut - clickAt).toFixed(1)} ms to its first frame, ${inPage.turnaround.toFixed(1)} ms answering ${inPage.count - 1} answers,` +
+        ` ${(doneAt - lastIn).toFixed(1)} ms from the last byte to the success text: wire + page ${own.at(-1).toFixed(3)}` +
+        `\n  the stand-in: WebSocket ${(onBridge.turnaround - inPage.turnaround).toFixed(1)} ms,` +
+        ` pseudo-terminal and simulator ${onBridge.answerWait.toFixed(1)} ms`,
+    );
     await page.close();
     await bridge.close();
     await radio.stop();
   }
   console.log(`paced read over the stand-in, time / wire time: median ${median(ratios).toFixed(3)}`);
+  console.log(`the same, the page's own time only (wire + page) / wire: median ${median(own).toFixed(3)}`);
 }
 await browser.close();
 server.close();

@@ -3,7 +3,7 @@
 // driven by playwright-core (no browser of its own), the simulated radio on a pseudo-terminal and
 // a bridge that carries a test-only Web Serial stand-in's bytes over a WebSocket to it.
 import { spawn, execFileSync } from "node:child_process";
-import { mkdtempSync, rmSync, openSync, write } from "node:fs";
+import { mkdtempSync, rmSync, openSync, writeSync } from "node:fs";
 import { ReadStream } from "node:tty";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
@@ -75,48 +75,70 @@ export async function startRadio(simulator, args = []) {
 
 /**
  * The cable: a WebSocket server on 127.0.0.1 that joins each connection of the page's Web
- * Serial stand-in to the terminal. `pullAfter` bytes from the radio pull the cable (the socket
- * is dropped) to test a lost port.
+ * Serial stand-in to the terminal. A connection stands for the cable plugged in; its text
+ * message "open" is the port's open, and only then is the terminal opened, so that a radio
+ * started between two transfers of one page is the one the next transfer reaches.
+ * `pullAfter` bytes from the radio pull the cable (the socket is dropped) to test a lost port;
+ * `trace`, an array, gets each chunk's direction, time and size.
  */
 export async function startBridge(getTerminal) {
   const server = new WebSocketServer({ host: "127.0.0.1", port: 0 });
   await new Promise((done) => server.once("listening", done));
   const bridge = { pullAfter: Infinity, toRadio: 0, fromRadio: 0, connections: 0 };
   server.on("connection", (socket) => {
-    bridge.connections += 1;
-    const fd = openSync(getTerminal(), "r+");
-    // A terminal stream (polled by the event loop, not read in the thread pool): each byte
-    // comes on as soon as the radio sends it, and closing leaves no read behind.
-    const input = new ReadStream(fd);
-    input.setRawMode(true);
+    let fd = null;
+    let input = null;
     let open = true;
     const end = () => {
       if (!open) return;
       open = false;
-      input.destroy();
+      input?.destroy();
       socket.terminate();
     };
-    input.on("data", (chunk) => {
+    const openTerminal = () => {
+      bridge.connections += 1;
+      fd = openSync(getTerminal(), "r+");
+      // A terminal stream (polled by the event loop, not read in the thread pool): each byte
+      // comes on as soon as the radio sends it, and closing leaves no read behind.
+      input = new ReadStream(fd);
+      input.setRawMode(true);
+      input.on("data", (chunk) => {
+        if (!open) return;
+        const room = bridge.pullAfter - bridge.fromRadio;
+        if (room <= 0) return end();
+        const part = chunk.length > room ? chunk.subarray(0, room) : chunk;
+        bridge.fromRadio += part.length;
+        bridge.lastFromRadio = performance.now();
+        bridge.trace?.push(["in", bridge.lastFromRadio, part.length]);
+        socket.send(part);
+        if (bridge.fromRadio >= bridge.pullAfter) setTimeout(end, 20);
+      });
+      input.on("error", () => end());
+    };
+    socket.on("message", (data, binary) => {
       if (!open) return;
-      const room = bridge.pullAfter - bridge.fromRadio;
-      if (room <= 0) return end();
-      const part = chunk.length > room ? chunk.subarray(0, room) : chunk;
-      bridge.fromRadio += part.length;
-      bridge.lastFromRadio = performance.now();
-      socket.send(part);
-      if (bridge.fromRadio >= bridge.pullAfter) setTimeout(end, 20);
-    });
-    input.on("error", () => end());
-    socket.on("message", (data) => {
-      if (!open) return;
+      if (!binary) {
+        if (String(data) === "open" && fd === null) openTerminal();
+        return;
+      }
+      if (fd === null) return;
       if (bridge.toRadio === 0) bridge.firstToRadio = performance.now();
       bridge.toRadio += data.length;
-      write(fd, data, () => {});
+      bridge.trace?.push(["out", performance.now(), data.length]);
+      // A few bytes into the terminal at once, not through the thread pool.
+      try {
+        writeSync(fd, data);
+      } catch {
+        end();
+      }
     });
     socket.on("close", end);
   });
   bridge.url = `ws://127.0.0.1:${server.address().port}/`;
-  bridge.close = () => new Promise((done) => server.close(done));
+  bridge.close = () => {
+    for (const client of server.clients) client.terminate();
+    return new Promise((done) => server.close(done));
+  };
   return bridge;
 }
 
@@ -127,12 +149,24 @@ export function serialStandIn(bridgeUrl) {
 
 // Runs in the page: the standard Web Serial interface, its bytes over a WebSocket.
 function standIn(url) {
+  // The cable is plugged in before the user reads: the stand-in's connection to the bridge is
+  // made ahead of the port's open (and again after each close), so that open() costs what a
+  // serial port's open costs, not a WebSocket's handshake.
+  const plugIn = () => {
+    const socket = new WebSocket(url);
+    socket.binaryType = "arraybuffer";
+    return new Promise((done) => {
+      socket.onopen = () => done(socket);
+      socket.onerror = () => done(null);
+    });
+  };
   class StandInPort extends EventTarget {
     constructor() {
       super();
       this.readable = null;
       this.writable = null;
       this.socket = null;
+      this.cable = plugIn();
     }
     getInfo() {
       return { usbVendorId: 0x1a86, usbProductId: 0x7523 };
@@ -142,12 +176,12 @@ function standIn(url) {
       if (!options || typeof options.baudRate !== "number")
         throw new TypeError("baudRate is required");
       globalThis.__serialOptions = options;
-      const socket = new WebSocket(url);
-      socket.binaryType = "arraybuffer";
-      await new Promise((done, fail) => {
-        socket.onopen = done;
-        socket.onerror = () => fail(new DOMException("Failed to open serial port.", "NetworkError"));
-      });
+      const socket = await this.cable;
+      if (!socket || socket.readyState !== WebSocket.OPEN) {
+        this.cable = plugIn();
+        throw new DOMException("Failed to open serial port.", "NetworkError");
+      }
+      socket.send("open");
       this.socket = socket;
       let controller;
       this.readable = new ReadableStream({
@@ -155,7 +189,12 @@ function standIn(url) {
           controller = c;
         },
       });
-      socket.onmessage = (event) => controller.enqueue(new Uint8Array(event.data));
+      // The times of the port's traffic as the page sees it (read by the benchmark).
+      const trace = (globalThis.__serialTrace = [["open", performance.now()]]);
+      socket.onmessage = (event) => {
+        trace.push(["in", performance.now(), event.data.byteLength]);
+        controller.enqueue(new Uint8Array(event.data));
+      };
       socket.onclose = () => {
         if (this.socket !== socket) return;
         try {
@@ -166,6 +205,7 @@ function standIn(url) {
         write(chunk) {
           if (socket.readyState !== WebSocket.OPEN)
             throw new DOMException("The device has been lost.", "NetworkError");
+          trace.push(["out", performance.now(), chunk.length]);
           socket.send(chunk);
         },
       });
@@ -175,7 +215,10 @@ function standIn(url) {
       this.socket = null;
       this.readable = null;
       this.writable = null;
-      if (socket) socket.close();
+      if (socket) {
+        socket.close();
+        this.cable = plugIn();
+      }
     }
   }
   const port = new StandInPort();
@@ -193,11 +236,13 @@ function standIn(url) {
 }
 
 /** Opens the page in a fresh tab and waits until the table is editable. */
-export async function openPage(context, url, { lang = "en", bridgeUrl } = {}) {
+export async function openPage(context, url, { lang = "en", bridgeUrl, withoutSerial = false } = {}) {
   const page = await context.newPage();
   const errors = [];
   page.on("pageerror", (error) => errors.push(String(error)));
   if (bridgeUrl) await page.addInitScript(serialStandIn(bridgeUrl));
+  // A browser without Web Serial (Firefox, Safari).
+  if (withoutSerial) await page.addInitScript("delete Navigator.prototype.serial;");
   await page.goto(`${url}?lang=${lang}`);
   await page.waitForSelector("#app[data-ready]");
   page.errors = errors;

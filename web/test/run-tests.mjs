@@ -59,6 +59,12 @@ async function command(page, name) {
   await page.getByRole("button", { name, exact: true }).first().click();
 }
 
+// A command of the menu bar: the menu, then its item.
+async function menuCommand(page, menu, item) {
+  await page.getByRole("menuitem", { name: menu }).first().click();
+  await page.getByRole("menuitem", { name: item, exact: true }).click();
+}
+
 async function saveByDownload(page, folder, name) {
   const downloading = page.waitForEvent("download");
   await page.keyboard.press("Control+S");
@@ -86,14 +92,22 @@ const cases = {
     await page.close();
   },
 
-  async "bad input in a cell gets the window program's message in each language"(env) {
+  async "bad input in a cell gets the window program's message in each language; no Web Serial is said in it"(env) {
     const expected = {
       en: "Beyond the frequency range",
       "zh-CN": "超出频段范围",
       "zh-TW": "超出頻段範圍",
     };
+    const noSerial = {
+      en: /^This browser cannot talk to the programming cable: .* Chrome, Edge or Opera /,
+      "zh-CN": /^此浏览器不能连接写频线：.*Chrome、Edge 或 Opera/,
+      "zh-TW": /^此瀏覽器無法連接寫頻線：讀頻和寫頻需要支援 Web Serial 的瀏覽器，例如電腦上的 Chrome、Edge 或 Opera。檔案的編輯、開啟和儲存在此瀏覽器中照常可用。$/,
+    };
     for (const [lang, text] of Object.entries(expected)) {
-      const page = await openPage(env.context, env.url, { lang });
+      const page = await openPage(env.context, env.url, { lang, withoutSerial: true });
+      const line = page.locator("#no-serial");
+      assert.equal(await line.isVisible(), true, lang);
+      assert.match(await line.textContent(), noSerial[lang], lang);
       await typeIntoCell(page, 1, 1, "100");
       const box = await messageBox(page);
       assert.equal(box.text, text, lang);
@@ -101,6 +115,49 @@ const cases = {
       assert.equal(await cell(page, 1, 1).textContent(), "", lang);
       await page.close();
     }
+  },
+
+  async "the dialogs' rules run as the user picks and types, as in the window program"(env) {
+    const page = await openPage(env.context, env.url);
+    const dialog = page.locator("#dialog-optionalFunctions");
+    const mode = dialog.locator("#Form5-Combo11");
+    const channel = dialog.locator("#Form5-Combo12");
+    // Fixed with no channel in use: told at once, and the list goes back.
+    await menuCommand(page, /^Programming/, "Optional function");
+    await mode.selectOption({ index: 1 });
+    let box = await messageBox(page);
+    assert.equal(box.text, "When set to 'fixed' channel not is empty, please reset!");
+    await box.answer(1);
+    assert.equal(await mode.evaluate((list) => list.selectedIndex), 0);
+    await dialog.locator("#Form5-Command2").click();
+    // With channel 3 in use Fixed picks it; an empty channel is refused and the list goes back.
+    await typeIntoCell(page, 3, 1, "438.125");
+    await menuCommand(page, /^Programming/, "Optional function");
+    await mode.selectOption({ index: 1 });
+    assert.equal(await channel.evaluate((list) => list.value), "2");
+    await channel.selectOption({ index: 4 });
+    box = await messageBox(page);
+    assert.equal(box.text, "Do not choose empty channel, please choose again!");
+    await box.answer(1);
+    assert.equal(await channel.evaluate((list) => list.value), "2");
+    await dialog.locator("#Form5-Command2").click();
+
+    // The test-frequency grid: keys on a transmit cell without a receive frequency do nothing;
+    // a receive frequency is put on the raster and copied into the transmit cell.
+    await menuCommand(page, /^Programming/, "Debug frequency");
+    const grid = page.locator("#dialog-testFrequencies");
+    const receive = grid.locator("#Form4-mfgrid1-2-1");
+    const transmit = grid.locator("#Form4-mfgrid1-2-2");
+    await transmit.click();
+    await page.keyboard.type("145");
+    assert.equal(await transmit.inputValue(), "");
+    await receive.click();
+    await page.keyboard.type("146.013");
+    await page.keyboard.press("Enter");
+    assert.equal(await receive.inputValue(), "146.01250");
+    assert.equal(await transmit.inputValue(), "146.01250");
+    assert.deepEqual(page.errors, []);
+    await page.close();
   },
 };
 
@@ -236,11 +293,13 @@ const transferCases = {
   async "failed writes end with the window program's causes and leave the editor as it was"(env) {
     const source = sourceFile(env);
     const failures = [
-      [["--silent"], /^The radio gave no answer at all\.$/],
-      [["--stop-after", "5"], /^The write stopped after block 5 of \d+\.[\s\S]*write it again!$/],
+      [["--silent"], {}, /^The radio gave no answer at all\.$/],
+      [["--stop-after", "5"], {}, /^The write stopped after block 5 of \d+\.[\s\S]*write it again!$/],
+      [[], { pullAfter: 8 + 1 + 1 + 3 }, /^The port was lost: [\s\S]*write it again!$/],
     ];
-    for (const [args, cause] of failures) {
+    for (const [args, cable, cause] of failures) {
       await withRadio(env, args, async (radio, bridge) => {
+        Object.assign(bridge, cable);
         const page = await transferPage(env, bridge);
         await openFile(page, source);
         const before = await tableTexts(page);
@@ -255,6 +314,16 @@ const transferCases = {
         assert.match(box.detail.trim(), cause, args.join(" "));
         await box.answer(1);
         assert.deepEqual(await tableTexts(page), before, args.join(" "));
+        if (cable.pullAfter) {
+          // The image about to be written was kept: the newest backup is the editor's image.
+          const saved = await saveByDownload(page, env.folder, "pulled-editor.DAT");
+          await menuCommand(page, /^Help/, "Open backup folder");
+          const downloading = page.waitForEvent("download");
+          await page.locator("dialog.backups button", { hasText: /_write\.DAT$/ }).first().click();
+          const backup = join(env.folder, "pulled-backup.DAT");
+          await (await downloading).saveAs(backup);
+          assert.deepEqual(readFileSync(backup), readFileSync(saved));
+        }
         await page.close();
       });
     }
