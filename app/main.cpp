@@ -96,6 +96,7 @@ int main(int argc, char* argv[]) {
     QObject::connect(&window, &tlv::MainWindow::unloaded, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     window.show();
+    tlv::SetApplicationIcon(&window);
     tlv::StartupProbe::watch(window);
     return app.exec();
 }

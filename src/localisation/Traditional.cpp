@@ -5,12 +5,15 @@
 
 #include <opencc.h>
 
+#include <dlfcn.h>
+
 #include <filesystem>
 #include <fstream>
 #include <mutex>
 #include <regex>
 #include <sstream>
 #include <system_error>
+#include <type_traits>
 #include <unordered_map>
 
 #include <stdlib.h>
@@ -20,6 +23,43 @@ namespace tlv {
 namespace {
 
 const opencc_t kNoConverter = reinterpret_cast<opencc_t>(-1);
+
+// OpenCC is loaded when the first text is converted, not at the start of the program: a program
+// that never shows Traditional Chinese never maps OpenCC and its dictionary library. It stays
+// loaded to the end, as the converters opened with it do.
+struct Opencc {
+    decltype(&opencc_open) open = nullptr;
+    decltype(&opencc_close) close = nullptr;
+    decltype(&opencc_convert_utf8) convertUtf8 = nullptr;
+    decltype(&opencc_convert_utf8_free) convertUtf8Free = nullptr;
+
+    bool loaded() const { return open && close && convertUtf8 && convertUtf8Free; }
+
+    // The library the program was built with, by its soname; none when it is not installed.
+    static const Opencc& library() {
+        static const Opencc loaded = [] {
+            Opencc functions;
+            void* handle = dlopen(TLV_OPENCC_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+            if (handle == nullptr) return functions;
+            const auto symbol = [handle](auto& function, const char* name) {
+                function = reinterpret_cast<std::remove_reference_t<decltype(function)>>(
+                    dlsym(handle, name));
+            };
+            symbol(functions.open, "opencc_open");
+            symbol(functions.close, "opencc_close");
+            symbol(functions.convertUtf8, "opencc_convert_utf8");
+            symbol(functions.convertUtf8Free, "opencc_convert_utf8_free");
+            return functions.loaded() ? functions : Opencc{};
+        }();
+        return loaded;
+    }
+};
+
+// opencc_open through the loaded library; no converter when OpenCC is not there.
+opencc_t openConverter(const char* config) {
+    const Opencc& opencc = Opencc::library();
+    return opencc.loaded() ? opencc.open(config) : kNoConverter;
+}
 
 // Length of the UTF-8 sequence that starts with `lead`, 0 for a byte that cannot start one.
 int sequenceLength(unsigned char lead) {
@@ -58,10 +98,11 @@ bool isAscii(const std::string& text) {
 
 // One conversion through OpenCC; false when OpenCC reports an error.
 bool runConverter(opencc_t converter, const std::string& text, std::string& out) {
-    char* converted = opencc_convert_utf8(converter, text.data(), text.size());
+    const Opencc& opencc = Opencc::library();
+    char* converted = opencc.convertUtf8(converter, text.data(), text.size());
     if (converted == nullptr) return false;
     out = converted;
-    opencc_convert_utf8_free(converted);
+    opencc.convertUtf8Free(converted);
     return true;
 }
 
@@ -111,7 +152,7 @@ opencc_t openConfigText(const std::string& json) {
         std::ofstream out(file, std::ios::binary);
         out << json;
     }
-    if (std::filesystem::exists(file, error)) converter = opencc_open(file.c_str());
+    if (std::filesystem::exists(file, error)) converter = openConverter(file.c_str());
     std::filesystem::remove_all(folder, error);
     return converter;
 }
@@ -128,7 +169,7 @@ opencc_t openSystemConfig(const std::string& name) {
             return openConfigText(withAbsoluteDictionaries(json.str(), folder));
         }
     }
-    return opencc_open(name.c_str());
+    return openConverter(name.c_str());
 }
 
 // Opens the bundled character-only configuration.
@@ -155,8 +196,9 @@ struct TraditionalConverter::Handles {
     mutable std::mutex mutex;
 
     ~Handles() {
-        if (phrases != kNoConverter) opencc_close(phrases);
-        if (characters != kNoConverter) opencc_close(characters);
+        // A converter exists only when the library was loaded.
+        if (phrases != kNoConverter) Opencc::library().close(phrases);
+        if (characters != kNoConverter) Opencc::library().close(characters);
     }
 
     std::string byCharacter(const std::string& text) const {
@@ -182,8 +224,8 @@ struct TraditionalConverter::Handles {
 TraditionalConverter::TraditionalConverter(const std::string& phraseConfig,
                                            const std::string& characterConfig)
     : handles_(std::make_unique<Handles>()) {
-    handles_->phrases = opencc_open(phraseConfig.c_str());
-    handles_->characters = opencc_open(characterConfig.c_str());
+    handles_->phrases = openConverter(phraseConfig.c_str());
+    handles_->characters = openConverter(characterConfig.c_str());
 }
 
 TraditionalConverter::TraditionalConverter() : handles_(std::make_unique<Handles>()) {

@@ -25,9 +25,12 @@ packages=("$stage"/out/*.deb)
 deb=${packages[0]}
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for library in libqt6widgets6 libqt6serialport6 libopencc libqt6svg6 libopencc-data; do
+for library in libqt6widgets6 libqt6serialport6 libqt6svg6 libopencc-data; do
     grep -q "$library" <<<"$depends" || fail "Depends lacks $library: $depends"
 done
+# OpenCC's library is loaded when Traditional Chinese is first needed, not linked: the package
+# names it itself (libopencc1.1 for libopencc.so.1.1).
+grep -Eq '(^|, )libopencc[0-9]' <<<"$depends" || fail "Depends lacks OpenCC's library: $depends"
 
 dpkg-deb -x "$deb" "$stage/root" || fail "dpkg-deb -x"
 for file in usr/bin/tlv6200 usr/bin/tlv6200-cli usr/bin/tlv6200-radio-sim \

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -143,10 +144,27 @@ QAction* menuCommand(const MainWindowControls& ui, Language language) {
 
 } // namespace
 
+// Whether OpenCC's library is mapped into this program.
+bool openccLoaded() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    return maps.open(QIODevice::ReadOnly) && maps.readAll().contains("libopencc");
+}
+
 class LanguageTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // First of this program's tests: nothing has converted a text yet. A start in Simplified
+    // Chinese does not load OpenCC; choosing Traditional Chinese does.
+    void traditionalConversionIsLoadedWhenFirstChosen() {
+        Fixture f;
+        MainWindow form(f.state, f.services);
+        test::MainWindowControls ui(form);
+        QVERIFY(!openccLoaded());
+        ui.traditionalChineseAction->trigger();
+        QCOMPARE(f.state.language(), Language::Traditional);
+        QVERIFY(openccLoaded());
+    }
     void startsInTheRequestedLanguage_data() {
         QTest::addColumn<QString>("request");
         QTest::addColumn<int>("code");

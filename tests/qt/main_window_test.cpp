@@ -365,6 +365,11 @@ void MainWindowTest::windowsCarryTheDesktopIdentity() {
     test::ScriptedMessageBox box;
     AppServices services{&box};
     MainWindow form(state, services);
+    // The icon comes right after the window's first paint, as the program sets it.
+    SetApplicationIcon(&form);
+    QVERIFY(form.windowIcon().pixmap(48, 48).isNull());
+    form.show();
+    QTRY_VERIFY(!form.windowIcon().pixmap(48, 48).isNull());
     for (QWidget* window :
          std::initializer_list<QWidget*>{&form, test::OwnedWindow<KeysDialog>(form)}) {
         const QPixmap icon = window->windowIcon().pixmap(48, 48);

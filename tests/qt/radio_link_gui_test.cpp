@@ -53,6 +53,8 @@ struct Window : test::WindowServices {
         services.backupFolder = backups.toStdString();
         form = std::make_unique<MainWindow>(state, services);
         ui = std::make_unique<test::MainWindowControls>(*form);
+        // The ports are looked at once the program waits for events.
+        QTRY_VERIFY(radioLink()->portsLookedAt());
     }
     // The same with `radio` as its only port, COM1, picked in the port window.
     Window(const QTemporaryDir& dir, const Sim& radio, const QString& backups = {})
@@ -82,6 +84,15 @@ void writeOnlyPorts(const QTemporaryDir& dir, const QStringList& devices) {
     writePorts(dir, text);
 }
 
+// Whether the watched window has had a paint event.
+struct PaintWatcher : QObject {
+    bool painted = false;
+    bool eventFilter(QObject*, QEvent* event) override {
+        painted = painted || event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 // A click on the round mark of port option `index`.
 void clickOption(PortDialog* dialog, int index) {
     QRadioButton* option = dialog->portOptions[static_cast<std::size_t>(index)];
@@ -96,6 +107,7 @@ class RadioLinkGuiTest : public QObject {
   private slots:
     void portDialogLayoutAndScan();
     void portDialogLooksAgainEachTimeItOpens();
+    void theWindowIsShownBeforeThePortsAreLookedAt();
     void readThroughTheMenuFillsTheTable();
     void readAndWriteEachLeaveOneBackup();
     void duringATransferNothingChangesTheEditorAndCloseAsks();
@@ -208,6 +220,40 @@ void RadioLinkGuiTest::portDialogLooksAgainEachTimeItOpens() {
     QVERIFY(!com->portOptions[2]->isEnabled());
     QVERIFY(!com->portOptions[2]->isChecked());
     QVERIFY(!w.radioLink()->ports().isOpen());
+}
+
+// The start shows the window first; the only port is taken right after its first paint, and a
+// Read at once waits for nothing.
+void RadioLinkGuiTest::theWindowIsShownBeforeThePortsAreLookedAt() {
+    QTemporaryDir dir;
+    Sim sim;
+    writeOnlyPorts(dir, {sim.path()});
+    test::WindowServices services;
+    services.services.settingsFolder = dir.path().toStdString();
+    MainWindow form(services.state, services.services);
+    auto* radioLink = form.findChild<RadioLinkWiring*>();
+    PaintWatcher painted;
+    form.installEventFilter(&painted);
+    bool paintedBeforeLook = false;
+    QObject::connect(radioLink, &RadioLinkWiring::portsFound, &form,
+                     [&] { paintedBeforeLook = painted.painted; });
+    form.show();
+    QVERIFY(!radioLink->portsLookedAt());
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QTRY_VERIFY(radioLink->portsLookedAt());
+    QVERIFY(paintedBeforeLook);
+    QCOMPARE(services.state.session.portNumber, 1);
+    QVERIFY(radioLink->ports().isOpen());
+
+    // A window not yet on the screen: a command that needs the port looks at the ports itself.
+    test::WindowServices other;
+    other.services.settingsFolder = dir.path().toStdString();
+    radioLink->link().close();
+    MainWindow hidden(other.state, other.services);
+    auto* hiddenLink = hidden.findChild<RadioLinkWiring*>();
+    QVERIFY(!hiddenLink->portsLookedAt());
+    QVERIFY(hiddenLink->takeBackPort());
+    QCOMPARE(other.state.session.portNumber, 1);
 }
 
 void RadioLinkGuiTest::readThroughTheMenuFillsTheTable() {

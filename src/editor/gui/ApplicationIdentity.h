@@ -5,12 +5,19 @@
 // which the desktop finds its icon and name).
 #include <QString>
 
+class QWidget;
+
 namespace tlv {
 
 // The application id: the desktop entry's name without ".desktop", and the icon's name.
 QString ApplicationId();
 
-// Sets the identity on the running application; every window takes the icon.
+// Sets the identity on the running application: name, version, desktop entry.
 void SetApplicationIdentity();
+
+// Sets the window icon that every window takes. Drawing the scalable icon at the sizes a
+// window system wants takes a few milliseconds, so with `firstWindow` it is set right after
+// that window's first paint: the window is on the screen first, its icon a moment later.
+void SetApplicationIcon(QWidget* firstWindow = nullptr);
 
 } // namespace tlv

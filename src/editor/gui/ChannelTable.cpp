@@ -10,10 +10,16 @@
 #include "localisation/WindowTexts.h"
 #include "localisation/gui/GridHeaderAccess.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QPaintEvent>
+#include <QPainter>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
 #include <cmath>
@@ -41,6 +47,34 @@ bool contains(const std::vector<int>& rows, int row) {
     return std::find(rows.begin(), rows.end(), row) != rows.end();
 }
 
+// The application's style with the table's grid colour. It stays with the table: the widgets
+// inside it (the in-cell editors) keep the application's style.
+class GridLineStyle : public QProxyStyle {
+  public:
+    explicit GridLineStyle(QObject* owner)
+        : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {
+        setParent(owner);
+    }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returned) const override {
+        if (hint == SH_Table_GridLineColor) return static_cast<int>(kGridLineColour.rgba());
+        return QProxyStyle::styleHint(hint, option, widget, returned);
+    }
+    // The table's frame takes its shades from the colour beyond the cells.
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        if (element != PE_Frame || frame == nullptr) {
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+            return;
+        }
+        QStyleOptionFrame shaded(*frame);
+        for (QPalette::ColorRole role : {QPalette::Base, QPalette::Button, QPalette::Window})
+            shaded.palette.setBrush(role, kBelowRowsColour);
+        QProxyStyle::drawPrimitive(element, &shaded, painter, widget);
+    }
+};
+
 } // namespace
 
 ChannelTable::ChannelTable(QWidget* parent) : QTableWidget(kTableRows, kTableCols, parent) {
@@ -56,9 +90,11 @@ ChannelTable::ChannelTable(QWidget* parent) : QTableWidget(kTableRows, kTableCol
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     setWordWrap(false);
     setCornerButtonEnabled(false);
-    // Grid lines and the area beyond the cells; the cells paint their own backgrounds.
-    setStyleSheet(QStringLiteral("QTableWidget { gridline-color: %1; background-color: %2; }")
-                      .arg(kGridLineColour.name(), kBelowRowsColour.name()));
+    // Grid lines and the area beyond the cells; the cells paint their own backgrounds. A style
+    // sheet would do the same, but at a cost of milliseconds at every start: the table keeps the
+    // application's style with its own grid colour, and paints the area beyond the cells itself
+    // (viewportEvent and event), so that the in-cell editors keep the window's colours.
+    setStyle(new GridLineStyle(this));
 
     // The cells take the colours of the window, not those of the table's style sheet.
     const QColor fixedColour = window()->palette().color(QPalette::Button);
@@ -240,7 +276,17 @@ bool ChannelTable::viewportEvent(QEvent* event) {
         fitColumnsToWidth();
         fitRowsToHeight();
     }
+    // The area beyond the cells, under the cells and grid the table paints next.
+    if (event->type() == QEvent::Paint)
+        QPainter(viewport()).fillRect(static_cast<QPaintEvent*>(event)->rect(), kBelowRowsColour);
     return QTableWidget::viewportEvent(event);
+}
+
+bool ChannelTable::event(QEvent* event) {
+    // The table's own background, under its frame.
+    if (event->type() == QEvent::Paint)
+        QPainter(this).fillRect(static_cast<QPaintEvent*>(event)->rect(), kBelowRowsColour);
+    return QTableWidget::event(event);
 }
 
 // ---- Choosing rows -----------------------------------------------------------------------

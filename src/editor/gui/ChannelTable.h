@@ -58,6 +58,7 @@ class ChannelTable : public QTableWidget {
     void mouseMoveEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool viewportEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
   private:
     void centreCells();

@@ -224,8 +224,8 @@ void MainWindow::readParameterFile() {
     state.session.serviceMode = false;
 }
 
-// The port dialog is created hidden and its scan opens the remembered port (or the only one,
-// which then becomes the port number).
+// The port dialog is created hidden. Its scan, once the window is on the screen, opens the
+// remembered port (or the only one, which then becomes the port number).
 void MainWindow::startRadioLink() {
     EditorState& state = model_->state();
     state.session.portNumber = startup_.portNumber;
@@ -233,7 +233,6 @@ void MainWindow::startRadioLink() {
     const std::string folder =
         settings.empty() ? QCoreApplication::applicationDirPath().toStdString() : settings;
     radioLink_ = new RadioLinkWiring(*model_, folder, *this);
-    startup_.portNumber = state.session.portNumber;
     connectTransfer();
 }
 

@@ -8,22 +8,29 @@
 #include "link/qt/TransferController.h"
 #include "localisation/WindowTexts.h"
 
+#include <QEvent>
+#include <QTimer>
 #include <QWidget>
 
 namespace tlv {
 
 RadioLinkWiring::RadioLinkWiring(EditorModel& model, const std::filesystem::path& settingsFolder,
                                  QWidget& window)
-    : QObject(&window), model_(model) {
+    : QObject(&window), model_(model), window_(window), settingsFolder_(settingsFolder) {
     EditorState& state = model.state();
     link_ = new SerialLink(this);
     ports_ = new ComPorts(*link_, this);
-    ports_->loadTable(settingsFolder);
     transfer_ = new TransferController(state, model.messageBox(), *link_, this);
     transfer_->setBackupFolder(model.services().backupFolder);
     portDialog_ = new PortDialog(*ports_, state.session.portNumber, state.session.language,
                                  model.messageBox(), &window);
-    portDialog_->scanPorts();
+    // The first paint of the window means it is on the screen: the ports are looked at right
+    // after it. A window that is not shown by the time the program waits for events has them
+    // looked at then.
+    window.installEventFilter(this);
+    QTimer::singleShot(0, this, [this] {
+        if (!window_.isVisible()) lookAtPorts();
+    });
     // The reasons beside the ports follow the language (a hidden window is rendered anew when it
     // is shown).
     connect(&model, &EditorModel::refreshed, portDialog_, [dialog = portDialog_] {
@@ -39,15 +46,34 @@ RadioLinkWiring::RadioLinkWiring(EditorModel& model, const std::filesystem::path
 
 RadioLinkWiring::~RadioLinkWiring() = default;
 
+bool RadioLinkWiring::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == &window_ && event->type() == QEvent::Paint) {
+        window_.removeEventFilter(this);
+        QTimer::singleShot(0, this, &RadioLinkWiring::lookAtPorts);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void RadioLinkWiring::lookAtPorts() {
+    if (portsLookedAt_) return;
+    portsLookedAt_ = true;
+    window_.removeEventFilter(this);
+    ports_->loadTable(settingsFolder_);
+    portDialog_->scanPorts();
+    emit portsFound();
+}
+
 void RadioLinkWiring::startRead() {
     // The shortcut of a menu entry can fire while its menu is disabled.
     if (!controlsEnabled_) return;
+    lookAtPorts();
     takeBackPort();
     transfer_->startRead();
 }
 
 void RadioLinkWiring::startWrite() {
     if (!controlsEnabled_) return;
+    lookAtPorts();
     // What the write needs comes first (the port), then what the user must decide: channels
     // the band does not hold are listed, and Cancel sends nothing.
     if (takeBackPort() && !transfer_->running()) {
@@ -58,6 +84,7 @@ void RadioLinkWiring::startWrite() {
 }
 
 bool RadioLinkWiring::takeBackPort() {
+    lookAtPorts();
     if (link_->isOpen()) return true;
     if (transfer_->running()) return false;
     int& number = model_.state().session.portNumber;
@@ -68,7 +95,10 @@ bool RadioLinkWiring::takeBackPort() {
 
 void RadioLinkWiring::showPortDialog() {
     // The ports are looked at again, as at start-up; never under a running transfer.
-    if (!transfer_->running()) portDialog_->rescanPorts();
+    if (!portsLookedAt_)
+        lookAtPorts();
+    else if (!transfer_->running())
+        portDialog_->rescanPorts();
     portDialog_->show();
     portDialog_->raise();
     portDialog_->activateWindow();

@@ -21,12 +21,19 @@ class TransferController;
 class RadioLinkWiring : public QObject {
     Q_OBJECT
   public:
-    // During start-up: builds the port table from `settingsFolder`/"ports" and this machine's
-    // serial devices, creates the port window hidden over `window` and runs its scan, which may
-    // open the port of the editor's port number (or set it by the one-port rule).
+    // During start-up: creates the port window hidden over `window`. The ports are looked at
+    // once the window is on the screen (lookAtPorts), so that the start shows the window without
+    // waiting for the machine's serial devices; a window not shown has them looked at as soon as
+    // the program waits for events.
     RadioLinkWiring(EditorModel& model, const std::filesystem::path& settingsFolder,
                     QWidget& window);
     ~RadioLinkWiring() override;
+
+    // Builds the port table from `settingsFolder`/"ports" and this machine's serial devices and
+    // runs the port window's scan, which may open the port of the editor's port number (or set
+    // it by the one-port rule). Once; every command that needs the port asks for it first.
+    void lookAtPorts();
+    bool portsLookedAt() const { return portsLookedAt_; }
 
     // Read Frequency / Write Frequency (menu, toolbar, Ctrl+R / Ctrl+W); nothing while the
     // transfer holds the programming commands.
@@ -43,14 +50,24 @@ class RadioLinkWiring : public QObject {
     SerialLink& link() { return *link_; }
     TransferController& transfer() { return *transfer_; }
 
+  signals:
+    // The start-up's look at the ports is done (lookAtPorts).
+    void portsFound();
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
     EditorModel& model_;
+    QWidget& window_;
+    std::filesystem::path settingsFolder_;
     SerialLink* link_;
     ComPorts* ports_;
     TransferController* transfer_;
     PortDialog* portDialog_;
     // The transfer's controls (toolbar, Read and Write, the programming menu) are enabled.
     bool controlsEnabled_ = true;
+    bool portsLookedAt_ = false;
 };
 
 } // namespace tlv

@@ -26,12 +26,25 @@ QtCaptionTarget::QtCaptionTarget() : QtCaptionTarget(FindWindowByName) {}
 
 QtCaptionTarget::QtCaptionTarget(WindowFinder findWindow) : findWindow_(std::move(findWindow)) {}
 
-QObject* QtCaptionTarget::control(std::string_view window, std::string_view name) const {
-    return FindControl(findWindow_(qs(window)), qs(name));
+QWidget* QtCaptionTarget::window(std::string_view name) {
+    const QString key = qs(name);
+    const auto found = windows_.constFind(key);
+    if (found != windows_.constEnd()) return found.value();
+    QWidget* window = findWindow_(key);
+    windows_.insert(key, window);
+    return window;
 }
 
-void QtCaptionTarget::setWindowTitle(std::string_view window, const std::string& text) {
-    if (QWidget* widget = findWindow_(qs(window))) widget->setWindowTitle(qs(text));
+QObject* QtCaptionTarget::control(std::string_view windowName, std::string_view name) {
+    QWidget* found = window(windowName);
+    if (found == nullptr || name.empty()) return nullptr;
+    auto controls = controls_.find(found);
+    if (controls == controls_.end()) controls = controls_.insert(found, ControlsByName(found));
+    return controls->value(qs(name));
+}
+
+void QtCaptionTarget::setWindowTitle(std::string_view name, const std::string& text) {
+    if (QWidget* widget = window(name)) widget->setWindowTitle(qs(text));
 }
 
 void QtCaptionTarget::setCaption(std::string_view window, std::string_view name,

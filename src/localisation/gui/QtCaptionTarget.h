@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The caption target over the program's Qt windows: windows and controls are found by their
-// objectName; what is not there is passed over.
+// objectName; what is not there is passed over. A target serves one caption pass: each window
+// is looked up once and its controls are indexed by name on its first caption, so that a pass
+// over hundreds of captions walks each window's controls once.
 #include "localisation/CaptionTables.h"
 
+#include <QHash>
 #include <QString>
 
 #include <functional>
@@ -32,8 +35,11 @@ class QtCaptionTarget : public CaptionTarget {
                           const std::string& text) override;
 
   private:
-    QObject* control(std::string_view window, std::string_view name) const;
+    QWidget* window(std::string_view name);
+    QObject* control(std::string_view window, std::string_view name);
     WindowFinder findWindow_;
+    QHash<QString, QWidget*> windows_;
+    QHash<QWidget*, QHash<QString, QObject*>> controls_;
 };
 
 } // namespace tlv

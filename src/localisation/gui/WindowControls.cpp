@@ -33,6 +33,19 @@ QList<QObject*> ControlsOf(QWidget* window) {
     return controls;
 }
 
+QHash<QString, QObject*> ControlsByName(QWidget* window) {
+    QHash<QString, QObject*> controls;
+    if (window == nullptr) return controls;
+    for (QObject* object : window->findChildren<QObject*>()) {
+        const QString name = object->objectName();
+        if (name.isEmpty() || WindowOf(object) != window) continue;
+        // As FindControl: the first widget of the name, else the first object.
+        QObject*& kept = controls[name];
+        if (kept == nullptr || (!kept->isWidgetType() && object->isWidgetType())) kept = object;
+    }
+    return controls;
+}
+
 QObject* FindControl(QWidget* window, const QString& name) {
     if (window == nullptr || name.isEmpty()) return nullptr;
     QObject* found = nullptr;

@@ -2,6 +2,7 @@
 #pragma once
 // Finding windows and their controls by name (objectName), the way the caption tables
 // address them.
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -24,5 +25,8 @@ QList<QObject*> ControlsOf(QWidget* window);
 // The control of `window` named `name`, or null. A widget is preferred to a non-widget of the
 // same name (a menu to the action that shows its title).
 QObject* FindControl(QWidget* window, const QString& name);
+
+// Every named control of `window` by its name, each name standing for what FindControl finds.
+QHash<QString, QObject*> ControlsByName(QWidget* window);
 
 } // namespace tlv
