@@ -68,7 +68,7 @@ QGroupBox* PowerLevelDialog::buildLevelFrame(Level& level,
     frame->setObjectName(QString::fromLatin1(frameName));
     level.slider = new QSlider(Qt::Horizontal, frame);
     level.slider->setObjectName(QString::fromLatin1(sliderName));
-    level.slider->setRange(0, 255);
+    level.slider->setRange(kPowerLevelMinimum, kPowerLevelMaximum);
     level.slider->setSingleStep(1);
     level.slider->setPageStep(5);
     level.slider->setTickPosition(QSlider::TicksBelow);
