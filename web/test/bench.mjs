@@ -11,18 +11,10 @@
 //   pseudo-terminal and the simulator.
 import { readdirSync, readFileSync, statSync } from "node:fs";
 import { join } from "node:path";
-import { parseArgs } from "node:util";
 import { brotliCompressSync, constants, gzipSync } from "node:zlib";
-import { cli, launchBrowser, openPage, startBridge, startRadio, startServer, temporaryFolder } from "./harness.mjs";
+import { cli, launchBrowser, openPage, scriptOptions, startBridge, startRadio, startServer, temporaryFolder } from "./harness.mjs";
 
-const { values: options } = parseArgs({
-  options: {
-    web: { type: "string", default: "build-web" },
-    sim: { type: "string" },
-    cli: { type: "string" },
-    data: { type: "string", default: "tests/data" },
-  },
-});
+const options = scriptOptions();
 
 function files(folder) {
   return readdirSync(folder).flatMap((name) => {

@@ -8,11 +8,26 @@ import { ReadStream } from "node:tty";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
 import { createInterface } from "node:readline";
+import { parseArgs } from "node:util";
 import { chromium } from "playwright-core";
 import { WebSocketServer } from "ws";
 import { serveFolder } from "../tools/serve.mjs";
 
 export const chromiumPath = process.env.TLV_CHROMIUM ?? "/usr/bin/chromium";
+
+// The command line every browser script takes: the built page, the command-line program, the
+// simulator and the test data, plus the script's own options.
+export function scriptOptions(own = {}) {
+  return parseArgs({
+    options: {
+      web: { type: "string", default: "build-web" },
+      cli: { type: "string" },
+      sim: { type: "string" },
+      data: { type: "string", default: "tests/data" },
+      ...own,
+    },
+  }).values;
+}
 
 export function temporaryFolder() {
   return mkdtempSync(join(tmpdir(), "tlv6200-web-"));

@@ -8,26 +8,18 @@
 import assert from "node:assert/strict";
 import { readFileSync, writeFileSync, readdirSync } from "node:fs";
 import { join } from "node:path";
-import { parseArgs } from "node:util";
 import {
   cli,
   launchBrowser,
   openPage,
+  scriptOptions,
   startBridge,
   startRadio,
   startServer,
   temporaryFolder,
 } from "./harness.mjs";
 
-const { values: options } = parseArgs({
-  options: {
-    web: { type: "string", default: "build-web" },
-    cli: { type: "string" },
-    sim: { type: "string" },
-    data: { type: "string", default: "tests/data" },
-    only: { type: "string" },
-  },
-});
+const options = scriptOptions({ only: { type: "string" } });
 
 // ---- Helpers that act as the user ------------------------------------------------------------
 

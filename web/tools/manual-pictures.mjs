@@ -12,18 +12,9 @@
 import { execFileSync } from "node:child_process";
 import { mkdirSync } from "node:fs";
 import { join } from "node:path";
-import { parseArgs } from "node:util";
-import { cli, launchBrowser, openPage, startBridge, startRadio, startServer, temporaryFolder } from "../test/harness.mjs";
+import { cli, launchBrowser, openPage, scriptOptions, startBridge, startRadio, startServer, temporaryFolder } from "../test/harness.mjs";
 
-const { values: options } = parseArgs({
-  options: {
-    web: { type: "string", default: "build-web" },
-    sim: { type: "string" },
-    cli: { type: "string" },
-    data: { type: "string", default: "tests/data" },
-    out: { type: "string", default: "docs/manual/web-images" },
-  },
-});
+const options = scriptOptions({ out: { type: "string", default: "docs/manual/web-images" } });
 mkdirSync(options.out, { recursive: true });
 const viewport = { width: 1100, height: 650 };
 const languages = [
