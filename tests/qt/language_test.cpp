@@ -278,9 +278,9 @@ class LanguageTest : public QObject {
         }
     }
 
-    // The radio dialogs, the about box and the port window are made after the window's first
-    // paint; whenever they are made, they read exactly as windows made at start would: in the
-    // start-up language, and after language switches made before they were.
+    // The radio dialogs, the about box, the port window and the in-cell editors are made after
+    // the window's first paint; whenever they are made, they read exactly as windows made at start
+    // would: in the start-up language, and after language switches made before they were.
     void windowsMadeLaterReadAsIfMadeAtStart_data() {
         QTest::addColumn<QString>("request");
         QTest::addColumn<QList<int>>("switches");
@@ -305,8 +305,12 @@ class LanguageTest : public QObject {
             menuCommand(ui, *LanguageOfCode(code))->trigger();
         }
         QVERIFY(late.findChild<QDialog*>() == nullptr);
+        QVERIFY(test::Control<QLineEdit>(&late, mainwindow_names::FrequencyEditor) == nullptr);
 
         late.finishDeferredBuild();
+        // The in-cell editors, made in the language in force.
+        QCOMPARE(textsOf(test::MainWindowControls(late).table->viewport()),
+                 textsOf(ui.table->viewport()));
         const QList<QDialog*> made = early.findChildren<QDialog*>();
         QCOMPARE(made.size(), 7);
         QCOMPARE(late.findChildren<QDialog*>().size(), 7);

@@ -232,6 +232,7 @@ void MainWindow::finishDeferredBuild() {
     aboutDialog_ = new AboutDialog(*model_, this);
     captioned(aboutDialog_);
     radioLink_->portDialog();
+    editors_->make();
 }
 
 std::string MainWindow::parameterFilePath() const {

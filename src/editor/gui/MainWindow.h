@@ -47,10 +47,10 @@ class MainWindow : public QMainWindow {
     // The editor the window shows, for the program and its tests.
     EditorModel& model() { return *model_; }
 
-    // Creates what the first paint does not show: the radio dialogs, the about box and the port
-    // window, hidden, with the captions of the language in force. Runs by itself right after
-    // the window's first paint (a window that is never shown: as soon as the program waits for
-    // events), and before any command that opens one of them; once.
+    // Creates what the first paint does not show: the radio dialogs, the about box, the port
+    // window and the in-cell editors, hidden, with the captions of the language in force. Runs by
+    // itself right after the window's first paint (a window that is never shown: as soon as the
+    // program waits for events), and before any command that opens one of them; once.
     void finishDeferredBuild();
 
   signals:
