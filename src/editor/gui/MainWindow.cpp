@@ -256,7 +256,7 @@ void MainWindow::readParameterFile() {
     state.session.serviceMode = false;
 }
 
-// The port dialog is created hidden. Its scan, once the window is on the screen, opens the
+// The link to the radio. Its look at the ports, once the window is on the screen, opens the
 // remembered port (or the only one, which then becomes the port number).
 void MainWindow::startRadioLink() {
     EditorState& state = model_->state();
