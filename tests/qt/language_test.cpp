@@ -4,8 +4,10 @@
 #include "WindowFixture.h"
 #include "localisation/StartupLanguage.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDialog>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -142,6 +144,28 @@ QAction* menuCommand(const MainWindowControls& ui, Language language) {
     return ui.traditionalChineseAction;
 }
 
+// Every text a user reads in `window`: its title and each control's caption, entries and
+// cells, with the control's name.
+QStringList textsOf(QWidget* window) {
+    QStringList texts{window->windowTitle()};
+    for (QWidget* control : window->findChildren<QWidget*>()) {
+        const QString name = control->objectName() + QLatin1Char('=');
+        if (auto* label = qobject_cast<QLabel*>(control)) texts << name + label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(control)) texts << name + button->text();
+        if (auto* frame = qobject_cast<QGroupBox*>(control)) texts << name + frame->title();
+        if (auto* field = qobject_cast<QLineEdit*>(control)) texts << name + field->text();
+        if (auto* list = qobject_cast<QComboBox*>(control))
+            for (int i = 0; i < list->count(); ++i)
+                texts << name + list->itemText(i);
+        if (auto* grid = qobject_cast<QTableWidget*>(control))
+            for (int row = 0; row < grid->rowCount(); ++row)
+                for (int column = 0; column < grid->columnCount(); ++column)
+                    if (const QTableWidgetItem* item = grid->item(row, column))
+                        texts << name + item->text();
+    }
+    return texts;
+}
+
 } // namespace
 
 // Whether OpenCC's library is mapped into this program.
@@ -252,6 +276,54 @@ class LanguageTest : public QObject {
             QCOMPARE(cell(ui, 1, 2), QString("mark"));
             QCOMPARE(cell(ui, 1, 5), QString("mark"));
         }
+    }
+
+    // The radio dialogs, the about box, the port window and the in-cell editors are made after
+    // the window's first paint; whenever they are made, they read exactly as windows made at start
+    // would: in the start-up language, and after language switches made before they were.
+    void windowsMadeLaterReadAsIfMadeAtStart_data() {
+        QTest::addColumn<QString>("request");
+        QTest::addColumn<QList<int>>("switches");
+        QTest::newRow("traditional") << "chinesetrad" << QList<int>{};
+        QTest::newRow("traditional, english") << "chinesetrad" << QList<int>{1};
+        QTest::newRow("simplified, traditional") << "" << QList<int>{2};
+        QTest::newRow("english, traditional, simplified") << "english" << QList<int>{2, 0};
+    }
+    void windowsMadeLaterReadAsIfMadeAtStart() {
+        QFETCH(QString, request);
+        QFETCH(QList<int>, switches);
+        Fixture lateServices(request.toStdString());
+        MainWindow late(lateServices.state, lateServices.services);
+        Fixture earlyServices(request.toStdString());
+        MainWindow early(earlyServices.state, earlyServices.services);
+        MainWindowControls ui(early); // finishes building at once
+        const char* const commands[] = {mainwindow_names::SimplifiedChineseAction,
+                                        mainwindow_names::EnglishAction,
+                                        mainwindow_names::TraditionalChineseAction};
+        for (int code : switches) {
+            test::Control<QAction>(&late, commands[code])->trigger();
+            menuCommand(ui, *LanguageOfCode(code))->trigger();
+        }
+        QVERIFY(late.findChild<QDialog*>() == nullptr);
+        QVERIFY(test::Control<QLineEdit>(&late, mainwindow_names::FrequencyEditor) == nullptr);
+
+        late.finishDeferredBuild();
+        // The in-cell editors, made in the language in force.
+        QCOMPARE(textsOf(test::MainWindowControls(late).table->viewport()),
+                 textsOf(ui.table->viewport()));
+        const QList<QDialog*> made = early.findChildren<QDialog*>();
+        QCOMPARE(made.size(), 7);
+        QCOMPARE(late.findChildren<QDialog*>().size(), 7);
+        for (QDialog* dialog : made) {
+            auto* twin = late.findChild<QDialog*>(dialog->objectName());
+            QVERIFY2(twin != nullptr, qPrintable(dialog->objectName()));
+            QCOMPARE(textsOf(twin), textsOf(dialog));
+        }
+        const std::array<QString, 3> scan{QStringLiteral("扫描"), QStringLiteral("Scan"),
+                                          QStringLiteral("掃描")};
+        auto* optionalFunctions = late.findChild<QDialog*>("Form5");
+        QCOMPARE(test::Control<QGroupBox>(optionalFunctions, "Frame2")->title(),
+                 scan[LanguageCode(lateServices.state.language())]);
     }
 
     void backFromTraditionalKeepsConvertedTextsOutsideTheTables() {

@@ -82,6 +82,7 @@ class Screenshots : public QObject {
         test::FixedClock clock;
         AppServices services{&box, &clock};
         MainWindow form(state, services);
+        form.finishDeferredBuild();
         state.radio().channel(1).rx = Frequency{44600625};
         auto& grid = state.dialogs.testFrequencies.grid;
         grid[1][1] = "446.00625";

@@ -43,6 +43,7 @@ struct MainWindowControls {
 
     MainWindow& form;
     EditorModel& model;
+    bool built = (form.finishDeferredBuild(), true);
     ChannelTable* table = Control<ChannelTable>(&form, mainwindow_names::ChannelTable);
     CellEditors* editors = table->findChild<CellEditors*>();
     QLineEdit* frequencyEditor = Control<QLineEdit>(&form, mainwindow_names::FrequencyEditor);

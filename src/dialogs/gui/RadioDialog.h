@@ -27,6 +27,10 @@ inline constexpr char CancelButton[] = "Command2";
 
 class RadioDialog : public QDialog {
     Q_OBJECT
+  public:
+    // Shows the draft; what the controls report while it runs is not the user's doing.
+    void load();
+
   protected:
     // `window` is the designer's name: the dialog's objectName, by which its caption rows and
     // design texts are found.
@@ -42,8 +46,6 @@ class RadioDialog : public QDialog {
     QPushButton* makeOkButton();
     QPushButton* makeCancelButton();
 
-    // Shows the draft; what the controls report while it runs is not the user's doing.
-    void load();
     bool loading() const { return loading_; }
 
     // Writes the draft into the controls.

@@ -42,8 +42,18 @@ class FrequencyTextValidator : public QValidator {
 
 CellEditors::CellEditors(ChannelTable& table, EditorModel& model)
     : QObject(&table), table_(table), model_(model) {
-    QWidget* viewport = table.viewport();
-    const Language language = model.language();
+    // An editor follows its cell when the columns are fitted to a new width.
+    auto follow = [this] {
+        if (QWidget* editor = shownWidget()) placeOverCell(editor, editor == frequencyEditor_);
+    };
+    connect(table.horizontalHeader(), &QHeaderView::sectionResized, this, follow);
+    connect(table.verticalHeader(), &QHeaderView::sectionResized, this, follow);
+}
+
+void CellEditors::make() {
+    if (frequencyEditor_ != nullptr) return;
+    QWidget* viewport = table_.viewport();
+    const Language language = model_.language();
 
     frequencyEditor_ = new QLineEdit(viewport);
     frequencyEditor_->setObjectName(QString::fromLatin1(name::FrequencyEditor));
@@ -90,13 +100,6 @@ CellEditors::CellEditors(ChannelTable& table, EditorModel& model)
                 [this, column](int position) { onOptionPicked(column, position); });
         optionLists_[column] = list;
     }
-
-    // An editor follows its cell when the columns are fitted to a new width.
-    auto follow = [this] {
-        if (QWidget* editor = shownWidget()) placeOverCell(editor, editor == frequencyEditor_);
-    };
-    connect(table.horizontalHeader(), &QHeaderView::sectionResized, this, follow);
-    connect(table.verticalHeader(), &QHeaderView::sectionResized, this, follow);
 }
 
 QWidget* CellEditors::shownWidget() const {
@@ -120,6 +123,7 @@ std::string CellEditors::cellText() const {
 // ---- Opening -----------------------------------------------------------------------------
 
 void CellEditors::open(int row, int column, OpenedBy openedBy) {
+    make();
     cursor_.clickArmed = true;
     const CellEditor editor = SelectCell(model_.state(), cursor_, row, column);
     if (editor == CellEditor::None) return;

@@ -33,8 +33,13 @@ class CellEditors : public QObject {
     // typed character (which starts the editor's text; no drop-down).
     enum class OpenedBy { Press, Key, Typing };
 
-    // Creates the editors, hidden, over the viewport of `table`.
+    // Over the viewport of `table`; the editors themselves are made by make().
     CellEditors(ChannelTable& table, EditorModel& model);
+
+    // Creates the editors, hidden, in the language in force (their texts follow the language
+    // each time one opens); once. The first edit makes them, or the window right after its
+    // first paint.
+    void make();
 
     // The editor shown, CellEditor::None when idle.
     CellEditor shown() const { return shown_; }

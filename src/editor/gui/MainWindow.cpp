@@ -22,6 +22,7 @@
 #include "link/qt/TransferController.h"
 #include "localisation/CaptionTables.h"
 #include "localisation/StartupLanguage.h"
+#include "localisation/gui/ConvertFormToTraditional.h"
 #include "localisation/gui/DesignText.h"
 #include "localisation/gui/LanguageCommands.h"
 
@@ -84,9 +85,10 @@ MainWindow::MainWindow(EditorState& state, AppServices& services, QWidget* paren
     connect(model_, &EditorModel::changed, this, &MainWindow::showTitle);
 
     // The start-up, one step each, in order.
-    createDialogs();
+    connectRightsLine();
     readParameterFile();
     ApplyStartupCaptions(*this, *model_);
+    traditionalShown_ = model_->language() == Language::Traditional;
     startRadioLink();
     functionPanel_->fillTimeOutList();
     RunStartup(state, startup_);
@@ -189,18 +191,48 @@ void MainWindow::setKeyboardOrder() {
 
 // ---- Start-up ----------------------------------------------------------------------------
 
-// Every dialog is created once, hidden, before the captions are written; each shows its draft
-// of the editor whenever the model shows the state again.
-void MainWindow::createDialogs() {
-    powerLevelDialog_ = new PowerLevelDialog(*model_, this);
-    testFrequencyDialog_ = new TestFrequencyDialog(*model_, this);
-    optionalFunctionsDialog_ = new OptionalFunctionsDialog(*model_, this);
-    keysDialog_ = new KeysDialog(*model_, this);
-    embeddedTextsDialog_ = new EmbeddedTextsDialog(*model_, this);
-    aboutDialog_ = new AboutDialog(*model_, this);
+void MainWindow::connectRightsLine() {
     // The rights line opens the maker's web page.
     rightsLine_->setCursor(Qt::PointingHandCursor);
     rightsLine_->installEventFilter(this);
+    // The first paint of the window means it is on the screen: what it does not show is built
+    // right after it. A window that is not shown by the time the program waits for events is
+    // finished then.
+    installEventFilter(this);
+    QTimer::singleShot(0, this, [this] {
+        if (!isVisible()) finishDeferredBuild();
+    });
+}
+
+// Every dialog is created once, hidden, with the captions the start-up or the last language
+// switch would have written into it; each shows its draft of the editor now and whenever the
+// model shows the state again.
+void MainWindow::finishDeferredBuild() {
+    if (deferredBuildDone_) return;
+    deferredBuildDone_ = true;
+    removeEventFilter(this);
+    const Language language = model_->language();
+    const auto captioned = [this, language](QDialog* dialog) {
+        // A window made at start would have been converted when Traditional Chinese was in
+        // force, and its texts outside the caption rows would have stayed so.
+        if (traditionalShown_ && language != Language::Traditional)
+            ConvertFormToTraditional(dialog);
+        ApplyCaptionsToWindow(dialog, language);
+    };
+    const auto made = [&captioned](RadioDialog* dialog) {
+        captioned(dialog);
+        dialog->load();
+        return dialog;
+    };
+    powerLevelDialog_ = made(new PowerLevelDialog(*model_, this));
+    testFrequencyDialog_ = made(new TestFrequencyDialog(*model_, this));
+    optionalFunctionsDialog_ = made(new OptionalFunctionsDialog(*model_, this));
+    keysDialog_ = made(new KeysDialog(*model_, this));
+    embeddedTextsDialog_ = made(new EmbeddedTextsDialog(*model_, this));
+    aboutDialog_ = new AboutDialog(*model_, this);
+    captioned(aboutDialog_);
+    radioLink_->portDialog();
+    editors_->make();
 }
 
 std::string MainWindow::parameterFilePath() const {
@@ -224,7 +256,7 @@ void MainWindow::readParameterFile() {
     state.session.serviceMode = false;
 }
 
-// The port dialog is created hidden. Its scan, once the window is on the screen, opens the
+// The link to the radio. Its look at the ports, once the window is on the screen, opens the
 // remembered port (or the only one, which then becomes the port number).
 void MainWindow::startRadioLink() {
     EditorState& state = model_->state();

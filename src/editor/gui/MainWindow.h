@@ -47,6 +47,12 @@ class MainWindow : public QMainWindow {
     // The editor the window shows, for the program and its tests.
     EditorModel& model() { return *model_; }
 
+    // Creates what the first paint does not show: the radio dialogs, the about box, the port
+    // window and the in-cell editors, hidden, with the captions of the language in force. Runs by
+    // itself right after the window's first paint (a window that is never shown: as soon as the
+    // program waits for events), and before any command that opens one of them; once.
+    void finishDeferredBuild();
+
   signals:
     // The window has been closed and its unload step has run: the program ends.
     void unloaded();
@@ -59,7 +65,7 @@ class MainWindow : public QMainWindow {
     // Building and start-up (MainWindow.cpp), in order.
     void buildLayout();
     void setKeyboardOrder();
-    void createDialogs();
+    void connectRightsLine();
     void readParameterFile();
     void decideLanguage();
     void startRadioLink();
@@ -114,7 +120,8 @@ class MainWindow : public QMainWindow {
     QProgressBar* transferProgress_ = nullptr;
     QLabel* backupNotice_ = nullptr;
     QLabel* rightsLine_ = nullptr;
-    // The windows the menus show, created with the window and living as long as it does.
+    // The windows the menus show, created after the first paint (finishDeferredBuild) and living
+    // as long as the window does.
     QDialog* optionalFunctionsDialog_ = nullptr;
     QDialog* keysDialog_ = nullptr;
     QDialog* embeddedTextsDialog_ = nullptr;
@@ -126,6 +133,10 @@ class MainWindow : public QMainWindow {
     DocumentCommands* documents_ = nullptr;
     std::optional<Language> toolTipLanguage_; // the language of the toolbar's tooltips
     bool unloaded_ = false;
+    bool deferredBuildDone_ = false;
+    // Traditional Chinese has been in force: its conversion has reached the texts of every
+    // window, also those no caption row rewrites when the language changes again.
+    bool traditionalShown_ = false;
 };
 
 } // namespace tlv

@@ -30,6 +30,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
+#include <QTimer>
 #include <QToolBar>
 
 namespace tlv {
@@ -55,16 +56,19 @@ void MainWindow::connectCommands() {
     on(menus_.exportPdf, [this] { documents_->exportChannelCardPdf(); });
     connect(menus_.quit, &QAction::triggered, this, &QWidget::close);
 
-    const std::pair<QAction*, QDialog*> dialogs[] = {
-        {menus_.optionalFunctions, optionalFunctionsDialog_},
-        {menus_.keys, keysDialog_},
-        {menus_.embeddedTexts, embeddedTextsDialog_},
-        {menus_.powerLevels, powerLevelDialog_},
-        {menus_.testFrequencies, testFrequencyDialog_},
-        {menus_.about, aboutDialog_},
+    const std::pair<QAction*, QDialog * MainWindow::*> dialogs[] = {
+        {menus_.optionalFunctions, &MainWindow::optionalFunctionsDialog_},
+        {menus_.keys, &MainWindow::keysDialog_},
+        {menus_.embeddedTexts, &MainWindow::embeddedTextsDialog_},
+        {menus_.powerLevels, &MainWindow::powerLevelDialog_},
+        {menus_.testFrequencies, &MainWindow::testFrequencyDialog_},
+        {menus_.about, &MainWindow::aboutDialog_},
     };
     for (const auto& [action, dialog] : dialogs)
-        on(action, [this, dialog = dialog] { showDialog(dialog); });
+        on(action, [this, dialog = dialog] {
+            finishDeferredBuild();
+            showDialog(this->*dialog);
+        });
     on(menus_.lock, [this] { toggleEditingLock(); });
     on(menus_.port, [this] { radioLink_->showPortDialog(); });
     on(menus_.productionLine, [this] {
@@ -88,6 +92,7 @@ void MainWindow::connectCommands() {
     for (const auto& [action, language] : languages)
         on(action, [this, language = language] {
             SwitchLanguage(*this, *model_, language);
+            if (language == Language::Traditional) traditionalShown_ = true;
             holdTransferLine();
         });
     on(menus_.helpTopics, [this] { openHelp(); });
@@ -124,6 +129,10 @@ void MainWindow::openHelp() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == this && event->type() == QEvent::Paint) {
+        removeEventFilter(this);
+        QTimer::singleShot(0, this, &MainWindow::finishDeferredBuild);
+    }
     // The rights line opens the maker's web page.
     if (watched == rightsLine_ && event->type() == QEvent::MouseButtonPress &&
         model_->services().msgBox != nullptr)

@@ -22,19 +22,12 @@ RadioLinkWiring::RadioLinkWiring(EditorModel& model, const std::filesystem::path
     ports_ = new ComPorts(*link_, this);
     transfer_ = new TransferController(state, model.messageBox(), *link_, this);
     transfer_->setBackupFolder(model.services().backupFolder);
-    portDialog_ = new PortDialog(*ports_, state.session.portNumber, state.session.language,
-                                 model.messageBox(), &window);
     // The first paint of the window means it is on the screen: the ports are looked at right
     // after it. A window that is not shown by the time the program waits for events has them
     // looked at then.
     window.installEventFilter(this);
     QTimer::singleShot(0, this, [this] {
         if (!window_.isVisible()) lookAtPorts();
-    });
-    // The reasons beside the ports follow the language (a hidden window is rendered anew when it
-    // is shown).
-    connect(&model, &EditorModel::refreshed, portDialog_, [dialog = portDialog_] {
-        if (dialog->isVisible()) dialog->showOptions();
     });
     connect(transfer_, &TransferController::controlsEnabledChanged, this,
             [this](bool enabled) { controlsEnabled_ = enabled; });
@@ -45,6 +38,21 @@ RadioLinkWiring::RadioLinkWiring(EditorModel& model, const std::filesystem::path
 }
 
 RadioLinkWiring::~RadioLinkWiring() = default;
+
+PortDialog* RadioLinkWiring::portDialog() {
+    if (portDialog_ != nullptr) return portDialog_;
+    EditorState& state = model_.state();
+    portDialog_ = new PortDialog(*ports_, state.session.portNumber, state.session.language,
+                                 model_.messageBox(), &window_);
+    // The reasons beside the ports follow the language (a hidden window is rendered anew when it
+    // is shown).
+    connect(&model_, &EditorModel::refreshed, portDialog_, [dialog = portDialog_] {
+        if (dialog->isVisible()) dialog->showOptions();
+    });
+    // No port is chosen while a transfer runs.
+    portDialog_->setEnabled(!transfer_->running());
+    return portDialog_;
+}
 
 bool RadioLinkWiring::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &window_ && event->type() == QEvent::Paint) {
@@ -59,7 +67,7 @@ void RadioLinkWiring::lookAtPorts() {
     portsLookedAt_ = true;
     window_.removeEventFilter(this);
     ports_->loadTable(settingsFolder_);
-    portDialog_->scanPorts();
+    portDialog()->scanPorts();
     emit portsFound();
 }
 
@@ -98,10 +106,10 @@ void RadioLinkWiring::showPortDialog() {
     if (!portsLookedAt_)
         lookAtPorts();
     else if (!transfer_->running())
-        portDialog_->rescanPorts();
-    portDialog_->show();
-    portDialog_->raise();
-    portDialog_->activateWindow();
+        portDialog()->rescanPorts();
+    portDialog()->show();
+    portDialog()->raise();
+    portDialog()->activateWindow();
 }
 
 } // namespace tlv

@@ -21,10 +21,10 @@ class TransferController;
 class RadioLinkWiring : public QObject {
     Q_OBJECT
   public:
-    // During start-up: creates the port window hidden over `window`. The ports are looked at
-    // once the window is on the screen (lookAtPorts), so that the start shows the window without
-    // waiting for the machine's serial devices; a window not shown has them looked at as soon as
-    // the program waits for events.
+    // During start-up. The ports are looked at, and the port window is created hidden over
+    // `window`, once the window is on the screen (lookAtPorts), so that the start shows the
+    // window without waiting for the machine's serial devices; a window not shown has them
+    // looked at as soon as the program waits for events.
     RadioLinkWiring(EditorModel& model, const std::filesystem::path& settingsFolder,
                     QWidget& window);
     ~RadioLinkWiring() override;
@@ -45,7 +45,8 @@ class RadioLinkWiring : public QObject {
     // Settings > Communication port: shows the port dialog, modeless.
     void showPortDialog();
 
-    PortDialog* portDialog() const { return portDialog_; }
+    // The port window, created hidden when first needed.
+    PortDialog* portDialog();
     ComPorts& ports() { return *ports_; }
     SerialLink& link() { return *link_; }
     TransferController& transfer() { return *transfer_; }
@@ -64,7 +65,7 @@ class RadioLinkWiring : public QObject {
     SerialLink* link_;
     ComPorts* ports_;
     TransferController* transfer_;
-    PortDialog* portDialog_;
+    PortDialog* portDialog_ = nullptr;
     // The transfer's controls (toolbar, Read and Write, the programming menu) are enabled.
     bool controlsEnabled_ = true;
     bool portsLookedAt_ = false;
