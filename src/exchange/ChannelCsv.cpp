@@ -139,6 +139,10 @@ std::optional<long long> milliwatts(const std::string& text) {
     return *value / 100;
 }
 
+// The header's column names with their positions; looked up by a name of the program's
+// without making a string of it.
+using ColumnMap = std::map<std::string, std::size_t, std::less<>>;
+
 // One channel row of the file, before its values are read.
 struct CsvRow {
     int line;
@@ -148,7 +152,7 @@ struct CsvRow {
 
 // CHIRP's File > New keeps a memory at Location 0: 146.010 MHz, power never set (50 W), no
 // name, no tone. It is not one of the user's memories.
-bool isChirpNewFileMemory(const CsvRow& row, const std::map<std::string, std::size_t>& columns) {
+bool isChirpNewFileMemory(const CsvRow& row, const ColumnMap& columns) {
     auto get = [&](const char* name) {
         auto it = columns.find(name);
         return it != columns.end() && it->second < row.fields.size() ? trim(row.fields[it->second])
@@ -267,7 +271,9 @@ class CsvReader {
     }
 
     std::string field(const CsvRow& row, const char* name) const {
-        return has(row, name) ? trim(row.fields[columns_.at(name)]) : std::string();
+        const auto it = columns_.find(name);
+        return it != columns_.end() && it->second < row.fields.size() ? trim(row.fields[it->second])
+                                                                      : std::string();
     }
     bool has(const CsvRow& row, const char* name) const {
         auto it = columns_.find(name);
@@ -492,7 +498,7 @@ class CsvReader {
     Language language_;
     ImportReport& report_;
     ImportPatch patch_;
-    std::map<std::string, std::size_t> columns_;
+    ColumnMap columns_;
     std::map<int, int> channelOf_;     // line -> channel
     std::map<int, long long> powerOf_; // channel -> milliwatts
 };
