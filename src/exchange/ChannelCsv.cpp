@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace tlv {
@@ -72,7 +73,7 @@ bool SplitCsv(const std::string& text,
     int line = 1, recordLine = 1;
     auto endRecord = [&] {
         fields.push_back(current);
-        rows.emplace_back(recordLine, fields);
+        rows.emplace_back(recordLine, std::move(fields));
         fields.clear();
         current.clear();
         fieldStarted = false;
@@ -179,9 +180,15 @@ class CsvReader {
         std::vector<CsvRow> rows;
         bool haveHeader = false;
         for (auto& [line, fields] : records) {
-            const bool blank = std::all_of(fields.begin(), fields.end(),
-                                           [](const std::string& f) { return trim(f).empty(); });
-            if (blank || (!fields.empty() && trim(fields[0]).rfind('#', 0) == 0)) continue;
+            // Skipped: a row of blank fields, and a comment (a first field starting with #).
+            const auto firstSign = [](const std::string& f) { return f.find_first_not_of(" \t"); };
+            const bool blank = std::all_of(fields.begin(), fields.end(), [&](const std::string& f) {
+                return firstSign(f) == std::string::npos;
+            });
+            if (blank) continue;
+            if (const auto sign = firstSign(fields[0]);
+                sign != std::string::npos && fields[0][sign] == '#')
+                continue;
             if (!haveHeader) {
                 haveHeader = true;
                 for (std::size_t i = 0; i < fields.size(); ++i)
