@@ -231,13 +231,15 @@ class CsvReader {
         std::map<long long, int> lineOfLocation;
         bool ok = true;
         for (CsvRow& row : rows) {
-            const std::string at =
-                Localise(language_, text::AtLine, std::to_string(row.line)) + " Location";
+            // The place of a finding, made only for a finding.
+            const auto at = [&] {
+                return Localise(language_, text::AtLine, std::to_string(row.line)) + " Location";
+            };
             const std::string location = field(row, "Location");
             if (location.empty() || location.size() > 9 ||
                 !std::all_of(location.begin(), location.end(),
                              [](char c) { return c >= '0' && c <= '9'; })) {
-                error(at, text::NotANumber);
+                error(at(), text::NotANumber);
                 ok = false;
                 continue;
             }
@@ -249,12 +251,12 @@ class CsvReader {
                 continue;
             }
             if (!renumber_ && (row.location < 1 || row.location > kChannelCount)) {
-                error(at, text::BadLocation, {}, {}, ImportHint::Renumber);
+                error(at(), text::BadLocation, {}, {}, ImportHint::Renumber);
                 ok = false;
                 continue;
             }
             if (lineOfLocation.count(row.location)) {
-                error(at, text::DuplicateLocation);
+                error(at(), text::DuplicateLocation);
                 ok = false;
                 continue;
             }
@@ -275,6 +277,14 @@ class CsvReader {
         for (const auto& [location, line] : lineOfLocation)
             channelOf_[line] = ++channel;
         return true;
+    }
+
+    // " (column N)" for the column at `index`, made once a column.
+    const std::string& columnText(std::size_t index) {
+        std::string& text = columnTexts_[index];
+        if (text.empty())
+            text = " (" + Localise(language_, text::AtColumn, std::to_string(index + 1)) + ")";
+        return text;
     }
 
     std::string field(const CsvRow& row, const char* name) const {
@@ -309,11 +319,7 @@ class CsvReader {
         const auto place = [&](const char* name) {
             const auto it = columns_.find(name);
             return at + " " + name +
-                   (it == columns_.end()
-                        ? std::string()
-                        : " (" +
-                              Localise(language_, text::AtColumn, std::to_string(it->second + 1)) +
-                              ")");
+                   (it == columns_.end() ? std::string() : columnText(it->second));
         };
         channel.places["rx"] = place("Frequency");
         channel.places["tx"] =
@@ -506,6 +512,7 @@ class CsvReader {
     ImportReport& report_;
     ImportPatch patch_;
     ColumnMap columns_;
+    std::map<std::size_t, std::string> columnTexts_;
     std::map<int, int> channelOf_;     // line -> channel
     std::map<int, long long> powerOf_; // channel -> milliwatts
 };
