@@ -17,9 +17,7 @@ namespace tlv::fuzz {
 
 using Export = std::string (*)(const RadioData&);
 
-// Whether every frequency of the channels in use lies in the band in force. An import that
-// changes the band keeps the base's channels as they are, as loading an image does; those
-// outside the new band are refused when the export is imported again (an open finding).
+// Whether every frequency of the channels in use lies in the band in force.
 inline bool ChannelsInBand(const RadioData& radio) {
     const BandLimits limits = LimitsOfBand(radio.band);
     const auto inBand = [&](const std::optional<Frequency>& frequency) {
@@ -36,10 +34,11 @@ inline bool ChannelsInBand(const RadioData& radio) {
 // so that the text itself stays as a user writes it.
 //
 // An import that is refused is reported with at least one error, and nothing is written: the
-// program discards the editor. One that is taken gives an image at its fixed point, and what
-// the export writes of it imports without an error onto the same base to the same image (a
-// CSV file carries only channels: the band is given as --band, the rest comes from the base
-// both times).
+// program discards the editor. One that is taken gives an image at its fixed point; if it
+// changed the band, no channel lies outside the new one (a channel the input does not replace
+// is refused there); and what the export writes of it imports without an error onto the same
+// base to the same image (a CSV file carries only channels: the band is given as --band, the
+// rest comes from the base both times).
 inline void CheckImport(const uint8_t* data, std::size_t size, ExchangeFormat format,
                         Export write) {
     const Language language = LanguageOf(size);
@@ -57,7 +56,9 @@ inline void CheckImport(const uint8_t* data, std::size_t size, ExchangeFormat fo
     LoadImage(reopened, image);
     Require(EditorImage(reopened) == image, "an imported image is at its fixed point");
 
-    if (!ChannelsInBand(editor.radio())) return;
+    if (editor.radio().band != base.radio().band)
+        Require(ChannelsInBand(editor.radio()), "an import that changes the band keeps no "
+                                                "channel outside it");
     ImportOptions plain;
     if (format == ExchangeFormat::Csv) plain.band = editor.radio().band;
     EditorState reimported = base;

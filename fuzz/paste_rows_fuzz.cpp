@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <map>
 #include <numeric>
 #include <string_view>
 #include <vector>
@@ -21,15 +22,22 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
         LanguageOfCode(static_cast<int>(size % 3)).value_or(Language::English);
     const int firstRow = 1 + static_cast<int>(size / 3 % kChannelCount);
 
-    // Every other channel in use, so that rows a paste must leave alone hold something.
-    EditorState before = MakeStartupEditor(language);
-    for (int number = 1; number <= kChannelCount; number += 2) {
-        Channel& channel = before.radio().channel(number);
-        channel.rx = Frequency{44600625 + 625u * static_cast<uint32_t>(number)};
-        channel.tx = channel.rx;
-        channel.rxTone = Tone::Ctcss(885);
-        channel.scan = true;
+    // Every other channel in use, so that rows a paste must leave alone hold something; made
+    // once a language, as the start-up editor is.
+    static std::map<Language, EditorState> made;
+    auto it = made.find(language);
+    if (it == made.end()) {
+        EditorState editor = fuzz::StartupEditor(language);
+        for (int number = 1; number <= kChannelCount; number += 2) {
+            Channel& channel = editor.radio().channel(number);
+            channel.rx = Frequency{44600625 + 625u * static_cast<uint32_t>(number)};
+            channel.tx = channel.rx;
+            channel.rxTone = Tone::Ctcss(885);
+            channel.scan = true;
+        }
+        it = made.emplace(language, std::move(editor)).first;
     }
+    const EditorState& before = it->second;
 
     EditorState state = before;
     const PasteOutcome outcome = PasteChannelRows(state, firstRow, text);

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <cstdlib>
 #include <map>
+#include <utility>
 #include <vector>
 
 namespace tlv {
@@ -72,7 +73,7 @@ bool SplitCsv(const std::string& text,
     int line = 1, recordLine = 1;
     auto endRecord = [&] {
         fields.push_back(current);
-        rows.emplace_back(recordLine, fields);
+        rows.emplace_back(recordLine, std::move(fields));
         fields.clear();
         current.clear();
         fieldStarted = false;
@@ -139,6 +140,10 @@ std::optional<long long> milliwatts(const std::string& text) {
     return *value / 100;
 }
 
+// The header's column names with their positions; looked up by a name of the program's
+// without making a string of it.
+using ColumnMap = std::map<std::string, std::size_t, std::less<>>;
+
 // One channel row of the file, before its values are read.
 struct CsvRow {
     int line;
@@ -148,7 +153,7 @@ struct CsvRow {
 
 // CHIRP's File > New keeps a memory at Location 0: 146.010 MHz, power never set (50 W), no
 // name, no tone. It is not one of the user's memories.
-bool isChirpNewFileMemory(const CsvRow& row, const std::map<std::string, std::size_t>& columns) {
+bool isChirpNewFileMemory(const CsvRow& row, const ColumnMap& columns) {
     auto get = [&](const char* name) {
         auto it = columns.find(name);
         return it != columns.end() && it->second < row.fields.size() ? trim(row.fields[it->second])
@@ -175,9 +180,15 @@ class CsvReader {
         std::vector<CsvRow> rows;
         bool haveHeader = false;
         for (auto& [line, fields] : records) {
-            const bool blank = std::all_of(fields.begin(), fields.end(),
-                                           [](const std::string& f) { return trim(f).empty(); });
-            if (blank || (!fields.empty() && trim(fields[0]).rfind('#', 0) == 0)) continue;
+            // Skipped: a row of blank fields, and a comment (a first field starting with #).
+            const auto firstSign = [](const std::string& f) { return f.find_first_not_of(" \t"); };
+            const bool blank = std::all_of(fields.begin(), fields.end(), [&](const std::string& f) {
+                return firstSign(f) == std::string::npos;
+            });
+            if (blank) continue;
+            if (const auto sign = firstSign(fields[0]);
+                sign != std::string::npos && fields[0][sign] == '#')
+                continue;
             if (!haveHeader) {
                 haveHeader = true;
                 for (std::size_t i = 0; i < fields.size(); ++i)
@@ -220,13 +231,15 @@ class CsvReader {
         std::map<long long, int> lineOfLocation;
         bool ok = true;
         for (CsvRow& row : rows) {
-            const std::string at =
-                Localise(language_, text::AtLine, std::to_string(row.line)) + " Location";
+            // The place of a finding, made only for a finding.
+            const auto at = [&] {
+                return Localise(language_, text::AtLine, std::to_string(row.line)) + " Location";
+            };
             const std::string location = field(row, "Location");
             if (location.empty() || location.size() > 9 ||
                 !std::all_of(location.begin(), location.end(),
                              [](char c) { return c >= '0' && c <= '9'; })) {
-                error(at, text::NotANumber);
+                error(at(), text::NotANumber);
                 ok = false;
                 continue;
             }
@@ -238,12 +251,12 @@ class CsvReader {
                 continue;
             }
             if (!renumber_ && (row.location < 1 || row.location > kChannelCount)) {
-                error(at, text::BadLocation, {}, {}, ImportHint::Renumber);
+                error(at(), text::BadLocation, {}, {}, ImportHint::Renumber);
                 ok = false;
                 continue;
             }
             if (lineOfLocation.count(row.location)) {
-                error(at, text::DuplicateLocation);
+                error(at(), text::DuplicateLocation);
                 ok = false;
                 continue;
             }
@@ -266,8 +279,18 @@ class CsvReader {
         return true;
     }
 
+    // " (column N)" for the column at `index`, made once a column.
+    const std::string& columnText(std::size_t index) {
+        std::string& text = columnTexts_[index];
+        if (text.empty())
+            text = " (" + Localise(language_, text::AtColumn, std::to_string(index + 1)) + ")";
+        return text;
+    }
+
     std::string field(const CsvRow& row, const char* name) const {
-        return has(row, name) ? trim(row.fields[columns_.at(name)]) : std::string();
+        const auto it = columns_.find(name);
+        return it != columns_.end() && it->second < row.fields.size() ? trim(row.fields[it->second])
+                                                                      : std::string();
     }
     bool has(const CsvRow& row, const char* name) const {
         auto it = columns_.find(name);
@@ -296,11 +319,7 @@ class CsvReader {
         const auto place = [&](const char* name) {
             const auto it = columns_.find(name);
             return at + " " + name +
-                   (it == columns_.end()
-                        ? std::string()
-                        : " (" +
-                              Localise(language_, text::AtColumn, std::to_string(it->second + 1)) +
-                              ")");
+                   (it == columns_.end() ? std::string() : columnText(it->second));
         };
         channel.places["rx"] = place("Frequency");
         channel.places["tx"] =
@@ -492,7 +511,8 @@ class CsvReader {
     Language language_;
     ImportReport& report_;
     ImportPatch patch_;
-    std::map<std::string, std::size_t> columns_;
+    ColumnMap columns_;
+    std::map<std::size_t, std::string> columnTexts_;
     std::map<int, int> channelOf_;     // line -> channel
     std::map<int, long long> powerOf_; // channel -> milliwatts
 };

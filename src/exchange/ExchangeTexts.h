@@ -57,6 +57,10 @@ inline constexpr LocalText NothingWritten{"输入有错，未写入任何文件�
 inline constexpr LocalText UnknownFormat{"无法识别的格式（请用 .json 或 .csv）",
                                          "unknown format (use .json or .csv)"};
 inline constexpr LocalText OutsideBand{"%1 不在频段 %2 之内", "%1 is not in the band %2"};
+inline constexpr LocalText KeptOutsideBand{
+    "%1 不在导入选择的频段 %2 之内：请给出此信道在该频段内的频率，或删除此信道",
+    "%1 is not in the band %2 the import selects: give this channel a frequency in that band "
+    "or clear it"};
 inline constexpr LocalText TooManyRows{"文件有 %1 个信道，对讲机只有 %2 个",
                                        "the file holds %1 channels; the radio has %2"};
 inline constexpr LocalText ChirpNewFileMemory{

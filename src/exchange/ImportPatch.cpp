@@ -158,6 +158,30 @@ class Applier {
         target = Frequency{static_cast<uint32_t>(*units)};
     }
 
+    // After an import that changed the band: each channel in use whose receive or transmit
+    // frequency the input does not give, and that lies outside the new band, is an error
+    // naming the channel, the frequency and the band. Kept, such a channel would make a file
+    // whose export the next import refuses and that a write to the radio asks about; a
+    // frequency the input gives was checked against the new band when it was written.
+    void keptChannelsInBand(const ImportPatch& patch) {
+        const BandLimits limits = LimitsOfBand(state_.radio().band);
+        const auto outside = [&limits](const std::optional<Frequency>& frequency) {
+            return frequency && (frequency->tens < uint32_t(limits.low) * 100000 ||
+                                 frequency->tens >= uint32_t(limits.high) * 100000);
+        };
+        for (int number = 1; number <= kChannelCount; ++number) {
+            const auto& given = patch.channels[static_cast<std::size_t>(number - 1)];
+            const Channel& channel = state_.radio().channel(number);
+            if ((given && given->clear) || !channel.inUse()) continue;
+            const bool rxKept = !(given && given->rx) && outside(channel.rx);
+            const bool txKept = !(given && given->tx) && outside(channel.tx);
+            if (!rxKept && !txKept) continue;
+            error(Localise(language_, text::AtChannel, std::to_string(number)),
+                  text::KeptOutsideBand, FrequencyText(rxKept ? *channel.rx : *channel.tx),
+                  bandRange());
+        }
+    }
+
     void embeddedText(std::size_t index, const std::string& value) {
         const std::string where = "embeddedTexts[" + std::to_string(index) + "]";
         if (asciiText(where, value, 32)) state_.radio().embeddedTexts[index] = value;
@@ -336,10 +360,13 @@ void ApplyImport(EditorState& state, const ImportPatch& patch, Language language
                  ImportReport& report) {
     Applier applier(state, language, report);
     // The band first: the channels' frequencies are checked against its limits.
+    const int baseBand = state.radio().band;
     if (patch.band) applier.band(*patch.band);
     for (int number = 1; number <= kChannelCount; ++number)
         if (const auto& channel = patch.channels[static_cast<std::size_t>(number - 1)])
             applier.channel(number, *channel);
+    // A base that already holds channels outside its own band is imported onto as it is.
+    if (state.radio().band != baseBand) applier.keptChannelsInBand(patch);
     for (const auto& [name, value] : patch.numbers)
         applier.number(name, value);
     for (const auto& [name, value] : patch.texts)

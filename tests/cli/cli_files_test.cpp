@@ -552,6 +552,42 @@ TEST_F(CliFiles, FilesWrittenByChirpImportAsChirpMeantThem) {
               std::string::npos);
 }
 
+// An import that changes the band (--band, or a JSON's band) refuses each channel it keeps
+// outside the new band, with its other errors, and writes nothing.
+TEST_F(CliFiles, AnImportChangingTheBandRefusesTheChannelsItKeepsOutsideIt) {
+    put("base.json", R"({"channels": [{"rx": "446"}, {"rx": "447"}, {"rx": "448"}]})");
+    ASSERT_EQ(RunCli({"import", path("base.json"), "-o", path("base.DAT")}).exitCode, 0);
+    put("a.csv", "Location,Frequency,Duplex\n2,146.52,\n3,146.6,\n");
+    ProcessResult result = RunCli(
+        {"import", path("a.csv"), "--band", "5", "--base", path("base.DAT"), "-o", path("x.DAT")});
+    EXPECT_EQ(result.exitCode, kExitInvalid);
+    EXPECT_NE(result.err.find("channel 1: 446.00000 is not in the band 136-174MHz "
+                              "(136.00000..173.99999 MHz) the import selects"),
+              std::string::npos)
+        << result.err;
+    EXPECT_EQ(result.err.find("channel 2:"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find("nothing was written"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(path("x.DAT")));
+
+    // Channel 2's transmit frequency stays the base's: it is named beside the setting's error.
+    put("a.json",
+        R"({"band": 5, "channels": [null, {"rx": "146.52"}, {"rx": "146.6", "tx": "146.6"}],
+                      "settings": {"VoxGain": 11}})");
+    result = RunCli({"import", path("a.json"), "--base", path("base.DAT"), "-o", path("x.DAT")});
+    EXPECT_EQ(result.exitCode, kExitInvalid);
+    EXPECT_NE(result.err.find("channel 2: 447.00000 is not in the band"), std::string::npos)
+        << result.err;
+    EXPECT_NE(result.err.find("settings.VoxGain: outside its list"), std::string::npos);
+    EXPECT_EQ(result.err.find("channel 3:"), std::string::npos) << result.err;
+    put("a.json",
+        R"({"band": 5, "channels": [null, {"rx": "146.52", "tx": ""}, {"rx": "146.6"}]})");
+    result = RunCli({"import", path("a.json"), "--base", path("base.DAT"), "-o", path("x.DAT")});
+    EXPECT_NE(result.err.find("channel 3: 448.00000"), std::string::npos) << result.err;
+    put("a.json", R"({"band": 5, "channels": [null, {"rx": "146.52", "tx": ""}, null]})");
+    result = RunCli({"import", path("a.json"), "--base", path("base.DAT"), "-o", path("x.DAT")});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+}
+
 TEST_F(CliFiles, DiffNamesTheDifferencesAndExitsLikeDiff) {
     put("a.json", R"({"channels": [{"rx": "446.00625"}], "settings": {"VoxGain": 3}})");
     put("b.json", R"({"band": 5, "channels": [{"rx": "146.00000", "txTone": "D023N"}]})");

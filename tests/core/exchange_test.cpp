@@ -215,6 +215,45 @@ TEST(ChirpCsvImport, AFrequencyOutsideTheBandNamesTheBandsRange) {
     EXPECT_TRUE(CsvImport("Location,Frequency\n1,146.52\n", false, 5).report.ok());
 }
 
+// An import that changes the band refuses each channel it keeps outside the new band, in the
+// same report as its other errors; one that keeps the band takes a base as it is.
+TEST(BandChangingImport, RefusesEachChannelKeptOutsideTheNewBand) {
+    EditorState base = MakeStartupEditor(kEnglish);
+    for (int number : {1, 2, 3})
+        base.radio().channel(number).rx = base.radio().channel(number).tx =
+            Frequency{44600000u + 10000u * static_cast<uint32_t>(number)};
+    const auto import = [&](int band, std::initializer_list<std::pair<int, ChannelPatch>> given) {
+        EditorState state = base;
+        ImportPatch patch;
+        patch.band = band;
+        for (const auto& [number, channel] : given)
+            patch.channels[static_cast<std::size_t>(number - 1)] = channel;
+        patch.numbers["VoxGain"] = 11;
+        ImportReport report;
+        ApplyImport(state, patch, kEnglish, report);
+        std::string errors;
+        for (const auto& error : report.errors)
+            errors += error.where + ": " + error.message + "\n";
+        return errors;
+    };
+    ChannelPatch cleared, replaced, receiveOnly;
+    cleared.clear = true;
+    replaced.rx = replaced.tx = "146.52";
+    receiveOnly.rx = "146.52"; // its transmit frequency stays the base's
+    EXPECT_EQ(import(5, {{1, cleared}, {2, replaced}, {3, receiveOnly}}),
+              "channel 3: 446.30000 is not in the band 136-174MHz (136.00000..173.99999 MHz) "
+              "the import selects: give this channel a frequency in that band or clear it\n"
+              "settings.VoxGain: outside its list (0..10)\n");
+    EXPECT_EQ(import(5, {{2, replaced}}).find("channel 2"), std::string::npos);
+    EXPECT_NE(import(5, {{2, replaced}}).find("channel 1: 446.10000"), std::string::npos);
+
+    // The band question's Cancel leaves channels outside the band: an import keeping the band
+    // takes such a base, and one changing the band back to theirs finds nothing to refuse.
+    base.radio().band = 5;
+    EXPECT_EQ(import(5, {{4, replaced}}), "settings.VoxGain: outside its list (0..10)\n");
+    EXPECT_EQ(import(0, {}), "settings.VoxGain: outside its list (0..10)\n");
+}
+
 // The last position of each list, from the image layout: one past it is refused.
 TEST(SettingsImport, ListsEndWhereTheImageLayoutEnds) {
     std::istringstream lastPositions(
