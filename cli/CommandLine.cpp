@@ -30,7 +30,8 @@ constexpr std::array<VerbInfo, 9> kVerbs{{
      "Applies the values of IN to the start-up editor (or to BASE.DAT) and saves the\n"
      "  result. Every value is checked with the editor's rules; on any error nothing is\n"
      "  written. A CSV carries no band: --band N chooses it (the list below), also over\n"
-     "  the band of a JSON or of BASE.DAT. --renumber places the CSV rows in Location order\n"
+     "  the band of a JSON or of BASE.DAT; a band change is refused while a channel it keeps\n"
+     "  lies outside the new band. --renumber places the CSV rows in Location order\n"
      "  on channels 1..N (CHIRP files may start at Location 0 or run past 16). What the\n"
      "  radio cannot keep (names, comments, priority scan, digits finer than 10 Hz) is\n"
      "  noted on standard error."},
