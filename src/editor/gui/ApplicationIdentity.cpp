@@ -1,12 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/gui/ApplicationIdentity.h"
 
+#include "editor/gui/AfterFirstPaint.h"
 #include "help/ProgramVersion.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QIcon>
-#include <QTimer>
 #include <QWidget>
 
 namespace tlv {
@@ -29,24 +28,6 @@ void setIcon() {
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/application.svg")));
 }
 
-// Sets the icon once the watched window has painted for the first time.
-class IconAfterFirstPaint : public QObject {
-  public:
-    using QObject::QObject;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                setIcon();
-                deleteLater();
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-};
-
 } // namespace
 
 void SetApplicationIcon(QWidget* firstWindow) {
@@ -54,7 +35,7 @@ void SetApplicationIcon(QWidget* firstWindow) {
         setIcon();
         return;
     }
-    firstWindow->installEventFilter(new IconAfterFirstPaint(firstWindow));
+    new AfterFirstPaint(*firstWindow, *firstWindow, setIcon);
 }
 
 } // namespace tlv

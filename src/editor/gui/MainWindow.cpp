@@ -9,6 +9,7 @@
 #include "dialogs/gui/PowerLevelDialog.h"
 #include "dialogs/gui/TestFrequencyDialog.h"
 #include "editor/ParameterFile.h"
+#include "editor/gui/AfterFirstPaint.h"
 #include "editor/gui/CellEditors.h"
 #include "editor/gui/ChannelTable.h"
 #include "editor/gui/DocumentCommands.h"
@@ -198,7 +199,7 @@ void MainWindow::connectRightsLine() {
     // The first paint of the window means it is on the screen: what it does not show is built
     // right after it. A window that is not shown by the time the program waits for events is
     // finished then.
-    installEventFilter(this);
+    new AfterFirstPaint(*this, *this, [this] { finishDeferredBuild(); });
     QTimer::singleShot(0, this, [this] {
         if (!isVisible()) finishDeferredBuild();
     });
@@ -210,7 +211,6 @@ void MainWindow::connectRightsLine() {
 void MainWindow::finishDeferredBuild() {
     if (deferredBuildDone_) return;
     deferredBuildDone_ = true;
-    removeEventFilter(this);
     const Language language = model_->language();
     const auto captioned = [this, language](QDialog* dialog) {
         // A window made at start would have been converted when Traditional Chinese was in

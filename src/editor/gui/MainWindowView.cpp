@@ -30,7 +30,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QProgressBar>
-#include <QTimer>
 #include <QToolBar>
 
 namespace tlv {
@@ -129,10 +128,6 @@ void MainWindow::openHelp() {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == this && event->type() == QEvent::Paint) {
-        removeEventFilter(this);
-        QTimer::singleShot(0, this, &MainWindow::finishDeferredBuild);
-    }
     // The rights line opens the maker's web page.
     if (watched == rightsLine_ && event->type() == QEvent::MouseButtonPress &&
         model_->services().msgBox != nullptr)

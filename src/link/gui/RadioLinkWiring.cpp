@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/gui/RadioLinkWiring.h"
 
+#include "editor/gui/AfterFirstPaint.h"
 #include "editor/gui/EditorModel.h"
 #include "link/gui/PortDialog.h"
 #include "link/qt/ComPorts.h"
@@ -8,7 +9,6 @@
 #include "link/qt/TransferController.h"
 #include "localisation/WindowTexts.h"
 
-#include <QEvent>
 #include <QTimer>
 #include <QWidget>
 
@@ -25,7 +25,7 @@ RadioLinkWiring::RadioLinkWiring(EditorModel& model, const std::filesystem::path
     // The first paint of the window means it is on the screen: the ports are looked at right
     // after it. A window that is not shown by the time the program waits for events has them
     // looked at then.
-    window.installEventFilter(this);
+    new AfterFirstPaint(window, *this, [this] { lookAtPorts(); });
     QTimer::singleShot(0, this, [this] {
         if (!window_.isVisible()) lookAtPorts();
     });
@@ -54,18 +54,9 @@ PortDialog* RadioLinkWiring::portDialog() {
     return portDialog_;
 }
 
-bool RadioLinkWiring::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == &window_ && event->type() == QEvent::Paint) {
-        window_.removeEventFilter(this);
-        QTimer::singleShot(0, this, &RadioLinkWiring::lookAtPorts);
-    }
-    return QObject::eventFilter(watched, event);
-}
-
 void RadioLinkWiring::lookAtPorts() {
     if (portsLookedAt_) return;
     portsLookedAt_ = true;
-    window_.removeEventFilter(this);
     ports_->loadTable(settingsFolder_);
     portDialog()->scanPorts();
     emit portsFound();
@@ -74,14 +65,12 @@ void RadioLinkWiring::lookAtPorts() {
 void RadioLinkWiring::startRead() {
     // The shortcut of a menu entry can fire while its menu is disabled.
     if (!controlsEnabled_) return;
-    lookAtPorts();
     takeBackPort();
     transfer_->startRead();
 }
 
 void RadioLinkWiring::startWrite() {
     if (!controlsEnabled_) return;
-    lookAtPorts();
     // What the write needs comes first (the port), then what the user must decide: channels
     // the band does not hold are listed, and Cancel sends nothing.
     if (takeBackPort() && !transfer_->running()) {

@@ -55,9 +55,6 @@ class RadioLinkWiring : public QObject {
     // The start-up's look at the ports is done (lookAtPorts).
     void portsFound();
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     EditorModel& model_;
     QWidget& window_;
