@@ -170,6 +170,11 @@ BandLimits LimitsOfBand(int band) {
     return {entry.low, entry.high};
 }
 
+bool OutsideBand(const std::optional<Frequency>& frequency, const BandLimits& limits) {
+    return frequency && (frequency->tens < uint32_t(limits.low) * 100000 ||
+                         frequency->tens >= uint32_t(limits.high) * 100000);
+}
+
 FrequencyResult CommitFrequency(EditorState& state, ChannelCell cell, std::string_view text) {
     if (!isChannelRow(cell.row) || !isFrequencyColumn(cell.column))
         return {FrequencyCommit::Unchanged};

@@ -8,6 +8,7 @@
 #include "editor/EditorState.h"
 #include "localisation/Messages.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -74,6 +75,8 @@ struct BandLimits {
     int high = 0;
 };
 BandLimits LimitsOfBand(int band);
+// A frequency that is given (a channel's receive or transmit side) and lies outside `limits`.
+bool OutsideBand(const std::optional<Frequency>& frequency, const BandLimits& limits);
 
 // Commits the frequency editor's text into `cell`. A frequency outside the band in force is
 // refused with msg::OutOfBand.

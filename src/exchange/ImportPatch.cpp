@@ -165,16 +165,12 @@ class Applier {
     // frequency the input gives was checked against the new band when it was written.
     void keptChannelsInBand(const ImportPatch& patch) {
         const BandLimits limits = LimitsOfBand(state_.radio().band);
-        const auto outside = [&limits](const std::optional<Frequency>& frequency) {
-            return frequency && (frequency->tens < uint32_t(limits.low) * 100000 ||
-                                 frequency->tens >= uint32_t(limits.high) * 100000);
-        };
         for (int number = 1; number <= kChannelCount; ++number) {
             const auto& given = patch.channels[static_cast<std::size_t>(number - 1)];
             const Channel& channel = state_.radio().channel(number);
             if ((given && given->clear) || !channel.inUse()) continue;
-            const bool rxKept = !(given && given->rx) && outside(channel.rx);
-            const bool txKept = !(given && given->tx) && outside(channel.tx);
+            const bool rxKept = !(given && given->rx) && OutsideBand(channel.rx, limits);
+            const bool txKept = !(given && given->tx) && OutsideBand(channel.tx, limits);
             if (!rxKept && !txKept) continue;
             error(Localise(language_, text::AtChannel, std::to_string(number)),
                   text::KeptOutsideBand, FrequencyText(rxKept ? *channel.rx : *channel.tx),

@@ -34,14 +34,12 @@ std::string BandLimitsHint(const EditorState& state) {
 std::string ChannelsOutsideBand(const RadioData& radio) {
     if (!IsBand(radio.band)) return {};
     const BandLimits limits = LimitsOfBand(radio.band);
-    const auto outside = [&limits](const std::optional<Frequency>& frequency) {
-        return frequency && (frequency->tens < uint32_t(limits.low) * 100000 ||
-                             frequency->tens >= uint32_t(limits.high) * 100000);
-    };
     std::string lines;
     for (int number = 1; number <= kChannelCount; ++number) {
         const Channel& channel = radio.channel(number);
-        if (!channel.inUse() || !(outside(channel.rx) || outside(channel.tx))) continue;
+        if (!channel.inUse() ||
+            !(OutsideBand(channel.rx, limits) || OutsideBand(channel.tx, limits)))
+            continue;
         char name[8];
         std::snprintf(name, sizeof name, "CH%02d", number);
         lines += std::string(lines.empty() ? "" : "\n") + name;
