@@ -9,8 +9,8 @@
 #include "TemporaryFolder.h"
 
 #include "editor/Startup.h"
-#include "link/qt/SerialLink.h"
-#include "link/qt/TransferController.h"
+#include "qt/SerialLink.h"
+#include "qt/TransferController.h"
 
 #include <QCoreApplication>
 

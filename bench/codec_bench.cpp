@@ -2,10 +2,10 @@
 // Speed of the image codec and of the remainder used by the test-frequency checks.
 #include <benchmark/benchmark.h>
 
+#include "editor/EditorImage.h"
 #include "editor/Startup.h"
-#include "image/Conversions.h"
-#include "image/EditorImage.h"
 #include "image/ImageCodec.h"
+#include "radio/Conversions.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // replacement, flushed to the disk).
 #include <benchmark/benchmark.h>
 
+#include "editor/EditorImage.h"
 #include "editor/Startup.h"
 #include "image/DataFile.h"
-#include "image/EditorImage.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -3,10 +3,10 @@
 // step, undo and redo, and what a full undo history of 1000 steps holds.
 #include <benchmark/benchmark.h>
 
+#include "document/EditorBaseline.h"
 #include "editor/ChannelRows.h"
 #include "editor/Startup.h"
 #include "editor/UndoHistory.h"
-#include "image/EditorBaseline.h"
 
 #include <malloc.h>
 #include <memory>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <benchmark/benchmark.h>
 
-#include "localisation/CaptionTables.h"
-#include "localisation/Traditional.h"
+#include "language/Traditional.h"
+#include "texts/CaptionTables.h"
 
 #include <string>
 

@@ -5,8 +5,8 @@
 #include <benchmark/benchmark.h>
 
 #include "editor/Startup.h"
-#include "link/qt/SerialLink.h"
-#include "link/qt/TransferController.h"
+#include "qt/SerialLink.h"
+#include "qt/TransferController.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

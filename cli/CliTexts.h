@@ -3,7 +3,7 @@
 // Texts of the command-line program that the window program has no counterpart for, in the
 // same two stored forms as the system's own messages (Traditional Chinese is converted).
 // "%1" stands for a value filled in by Localise.
-#include "localisation/Messages.h"
+#include "language/Messages.h"
 
 namespace tlv::text {
 inline constexpr LocalText UsageError{"用法错误：%1", "usage error: %1"};

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Argument parsing of tlv6200-cli: a verb followed by its options and operands.
-#include "localisation/Language.h"
+#include "language/Language.h"
 
 #include <optional>
 #include <string>

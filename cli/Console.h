@@ -2,8 +2,8 @@
 #pragma once
 // The terminal side of the command-line program: messages on standard error, the answer to
 // the band question, and progress bars when standard error is a terminal.
-#include "localisation/LocalMsgBox.h"
-#include "localisation/Messages.h"
+#include "language/LocalMsgBox.h"
+#include "language/Messages.h"
 
 #include <optional>
 #include <string>

@@ -4,17 +4,17 @@
 #include "Commands.h"
 #include "Console.h"
 
+#include "editor/CellTexts.h"
+#include "editor/EditorImage.h"
 #include "editor/Startup.h"
 #include "exchange/EditorComparison.h"
 #include "exchange/ExchangeFormat.h"
 #include "exchange/ExchangeTexts.h"
 #include "exchange/SettingNames.h"
-#include "exchange/qt/ImportText.h"
-#include "image/EditorImage.h"
 #include "image/FileIo.h"
-#include "localisation/CellTexts.h"
-#include "localisation/SettingCaptions.h"
+#include "qt/ImportText.h"
 #include "radio/Bands.h"
+#include "texts/SettingCaptions.h"
 
 #include <cerrno>
 #include <cstdio>

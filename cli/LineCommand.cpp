@@ -7,15 +7,15 @@
 #include "Commands.h"
 #include "Console.h"
 
-#include "editor/qt/ParameterLocation.h"
 #include "exchange/ExchangeFormat.h"
 #include "exchange/ExchangeTexts.h"
-#include "image/qt/BackupLocation.h"
 #include "line/LineRecord.h"
 #include "line/LineRows.h"
 #include "line/UnitsList.h"
-#include "line/qt/ProductionLine.h"
-#include "line/qt/UnitsJson.h"
+#include "qt/BackupLocation.h"
+#include "qt/ParameterLocation.h"
+#include "qt/ProductionLine.h"
+#include "qt/UnitsJson.h"
 
 #include <QCoreApplication>
 #include <QTimer>

@@ -7,14 +7,14 @@
 #include "Console.h"
 
 #include "editor/Startup.h"
-#include "editor/qt/ParameterLocation.h"
-#include "image/qt/BackupLocation.h"
 #include "link/PortTable.h"
 #include "link/RadioFrames.h"
-#include "link/qt/ComPorts.h"
-#include "link/qt/SerialLink.h"
-#include "link/qt/TransferController.h"
-#include "localisation/WindowTexts.h"
+#include "qt/BackupLocation.h"
+#include "qt/ComPorts.h"
+#include "qt/ParameterLocation.h"
+#include "qt/SerialLink.h"
+#include "qt/TransferController.h"
+#include "texts/WindowTexts.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

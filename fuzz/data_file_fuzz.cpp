@@ -4,9 +4,9 @@
 // saves as 853 bytes, and that saved file opens and saves unchanged. The file's length chooses
 // the language of the editor that opens it.
 #include "FuzzSupport.h"
+#include "editor/EditorImage.h"
 #include "editor/Startup.h"
 #include "image/DataFile.h"
-#include "image/EditorImage.h"
 
 #include <algorithm>
 #include <cstddef>

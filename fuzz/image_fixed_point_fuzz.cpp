@@ -6,8 +6,8 @@
 // (offset 816), which the decoder never reads: bytes the fuzzer changes there would change
 // nothing. The rest of the image is what a save writes.
 #include "FuzzSupport.h"
+#include "editor/EditorImage.h"
 #include "editor/Startup.h"
-#include "image/EditorImage.h"
 #include "image/ImageLayout.h"
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 #include "FuzzSupport.h"
 #include "editor/EditingRules.h"
 #include "exchange/ImportPatch.h"
-#include "exchange/qt/ImportText.h"
+#include "qt/ImportText.h"
 #include "radio/Bands.h"
 
 #include <algorithm>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/ChannelRows.h"
 
+#include "editor/CellTexts.h"
 #include "editor/EditingRules.h"
 #include "editor/EditorOps.h"
-#include "localisation/CellTexts.h"
 
 #include <algorithm>
 #include <array>

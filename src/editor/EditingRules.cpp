@@ -2,8 +2,8 @@
 #include "editor/EditingRules.h"
 
 #include "editor/EditorOps.h"
-#include "image/Conversions.h"
 #include "radio/Bands.h"
+#include "radio/Conversions.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -6,7 +6,7 @@
 // did; a rule that has something to tell the user names the message, and the caller shows it
 // in the language in force.
 #include "editor/EditorState.h"
-#include "localisation/Messages.h"
+#include "language/Messages.h"
 
 #include <optional>
 #include <string>

@@ -3,8 +3,8 @@
 // The editor: the radio's data being edited, what the channel table remembers beside it, what
 // the five dialogs show until their OK, and the session around it all. Plain data; the windows
 // are views over it.
-#include "dialogs/DialogDrafts.h"
-#include "localisation/Language.h"
+#include "editor/DialogDrafts.h"
+#include "language/Language.h"
 #include "radio/RadioData.h"
 
 #include <array>

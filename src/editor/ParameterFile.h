@@ -2,7 +2,7 @@
 #pragma once
 // ParameterFile: the three bytes that survive from one run to the next - the editing lock,
 // the port number and the language - kept in a file named "parameter".
-#include "localisation/Language.h"
+#include "language/Language.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/Startup.h"
 
-#include "dialogs/DialogState.h"
+#include "editor/DialogState.h"
 #include "editor/EditorOps.h"
 
 namespace tlv {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "editor/UndoHistory.h"
 
-#include "dialogs/DialogState.h"
+#include "editor/DialogState.h"
 
 #include <utility>
 

@@ -3,7 +3,7 @@
 // The differences between the radio data of two data files by name: the band, each channel's
 // values, the settings, the DTMF memories, the test frequencies and the embedded texts, in the
 // names of the JSON export.
-#include "localisation/Language.h"
+#include "language/Language.h"
 #include "radio/RadioData.h"
 
 #include <string>

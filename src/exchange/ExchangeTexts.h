@@ -3,7 +3,7 @@
 // Texts of the import and export of channel lists and settings (JSON, CHIRP's CSV), in the same
 // two stored forms as the system's own messages (Traditional Chinese is converted). "%1" and
 // "%2" stand for values filled in by Localise.
-#include "localisation/Messages.h"
+#include "language/Messages.h"
 
 namespace tlv::text {
 // Where a finding is: a channel, a line of the file, the file as a whole. Keys and column names

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/ImportPatch.h"
 
+#include "editor/CellTexts.h"
 #include "editor/EditingRules.h"
 #include "editor/EditorOps.h"
 #include "exchange/ExchangeTexts.h"
 #include "exchange/SettingNames.h"
-#include "localisation/CellTexts.h"
 #include "radio/Bands.h"
 
 #include <cctype>

@@ -2,7 +2,7 @@
 #include "help/HelpLinks.h"
 
 #include "help/InstallLayout.h"
-#include "localisation/Language.h"
+#include "language/Language.h"
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the user manual and the maker's web page are.
-#include "localisation/Language.h"
+#include "language/Language.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 // Texts of the production line (units list, rows, the record of each radio), in the same two
 // stored forms as the system's own messages (Traditional Chinese is converted). "%1" and "%2"
 // stand for values filled in by Localise.
-#include "localisation/Messages.h"
+#include "language/Messages.h"
 
 namespace tlv::text {
 inline constexpr LocalText AtUnitsRow{"第 %1 行", "row %1"};

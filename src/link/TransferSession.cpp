@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/TransferSession.h"
 
-#include "image/EditorImage.h"
+#include "editor/EditorImage.h"
 
 #include <cstdio>
 #include <vector>

@@ -18,9 +18,9 @@
 // arrive; the session is written to be re-entered from there.
 #include "editor/EditorState.h"
 #include "image/MemoryImage.h"
+#include "language/Language.h"
+#include "language/Messages.h"
 #include "link/RadioProtocol.h"
-#include "localisation/Language.h"
-#include "localisation/Messages.h"
 
 #include <cstdint>
 #include <optional>

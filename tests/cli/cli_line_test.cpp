@@ -5,8 +5,8 @@
 #include "CliProcess.h"
 #include "TemporaryFolder.h"
 
+#include "editor/EditorImage.h"
 #include "editor/Startup.h"
-#include "image/EditorImage.h"
 
 #include <csignal>
 #include <filesystem>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "localisation/ButtonTexts.h"
-#include "localisation/LocalMsgBox.h"
+#include "language/ButtonTexts.h"
+#include "language/LocalMsgBox.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RecordingCaptionTarget.h"
-#include "localisation/CaptionTables.h"
+#include "texts/CaptionTables.h"
 
 #include <gtest/gtest.h>
 

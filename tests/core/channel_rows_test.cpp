@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "editor/CellTexts.h"
 #include "editor/ChannelRows.h"
 #include "editor/EditingRules.h"
 #include "editor/Startup.h"
-#include "localisation/CellTexts.h"
 
 #include <gtest/gtest.h>
 

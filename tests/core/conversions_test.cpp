@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "image/Conversions.h"
+#include "radio/Conversions.h"
 
 #include <gtest/gtest.h>
 

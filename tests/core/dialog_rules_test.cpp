@@ -1,14 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The service mode's hidden switch and button, and the dialog rules whose edge cases the dialog
 // tests in tests/qt do not reach: grid normalisation, input checks, priority refusals.
-#include "dialogs/DialogInput.h"
-#include "dialogs/DialogLists.h"
-#include "dialogs/DialogState.h"
-#include "dialogs/PriorityRules.h"
-#include "dialogs/ServiceSwitch.h"
-#include "dialogs/TestFrequencyRules.h"
-#include "editor/ServiceSwitch.h"
+#include "editor/DialogInput.h"
+#include "editor/DialogState.h"
+#include "editor/HiddenServiceSwitch.h"
+#include "editor/PriorityRules.h"
+#include "editor/ServiceMode.h"
 #include "editor/Startup.h"
+#include "editor/TestFrequencyRules.h"
+#include "texts/DialogLists.h"
 
 #include <gtest/gtest.h>
 

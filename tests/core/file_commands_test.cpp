@@ -6,13 +6,13 @@
 #include "ScriptedMessageBox.h"
 #include "TemporaryFolder.h"
 #include "Unprivileged.h"
+#include "document/FileCommands.h"
+#include "editor/CellTexts.h"
+#include "editor/EditorImage.h"
 #include "editor/Startup.h"
 #include "image/DataFile.h"
-#include "image/EditorImage.h"
-#include "image/FileCommands.h"
 #include "image/ImageCodec.h"
 #include "image/ImageLayout.h"
-#include "localisation/CellTexts.h"
 
 #include <gtest/gtest.h>
 

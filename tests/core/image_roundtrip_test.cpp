@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GoldenImage.h"
+#include "editor/CellTexts.h"
+#include "editor/EditorImage.h"
 #include "editor/EditorOps.h"
 #include "editor/Startup.h"
-#include "image/EditorImage.h"
 #include "image/ImageLayout.h"
-#include "localisation/CellTexts.h"
 
 #include <gtest/gtest.h>
 

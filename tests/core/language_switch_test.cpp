@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "RecordingCaptionTarget.h"
 #include "editor/EditorState.h"
-#include "localisation/LanguageSwitch.h"
-#include "localisation/Traditional.h"
+#include "language/Traditional.h"
+#include "texts/LanguageSwitch.h"
 
 #include <gtest/gtest.h>
 

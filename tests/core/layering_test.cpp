@@ -1,14 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The include rules of docs/architecture.md, checked on the source tree: the core includes no
-// Qt and nothing of the serial adapter or the windows, the serial adapter nothing of the
-// windows, nothing under src/ a program's folder, the command-line program no window, the
-// simulated radio only the frames and the image layout, the manual builder only the core;
-// inside the core every file includes its own level or lower.
+// The include rules of docs/architecture.md, checked on the source tree. Every folder of src/ is
+// one level: the core's folders in the order of src/CoreFolders.cmake, then qt/ (the serial
+// adapter) and window/ (the windows). A file includes files of its own level or lower ones; a
+// file in a folder that has no level fails. The core includes no Qt; programs use only the levels
+// they need.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <map>
+#include <optional>
 #include <regex>
 #include <set>
 #include <sstream>
@@ -20,8 +21,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const fs::path kSource = TLV_SOURCE_DIR;
-
-enum class Layer { Core, SerialAdapter, Windows, Program };
 
 struct Include {
     std::string path; // as written
@@ -43,70 +42,35 @@ std::vector<Include> includesOf(const fs::path& file) {
 std::vector<fs::path> sourcesUnder(const fs::path& folder) {
     std::vector<fs::path> files;
     for (const auto& entry : fs::recursive_directory_iterator(kSource / folder))
-        if (entry.path().extension() == ".h" || entry.path().extension() == ".cpp")
+        if (entry.path().extension() == ".h" || entry.path().extension() == ".cpp" ||
+            entry.path().extension() == ".in")
             files.push_back(entry.path());
     return files;
 }
 
-// The layer of a project include written relative to src/ ("link/qt/SerialLink.h").
-Layer layerOf(const std::string& include) {
-    if (include.find("/gui/") != std::string::npos) return Layer::Windows;
-    if (include.find("/qt/") != std::string::npos) return Layer::SerialAdapter;
-    return Layer::Core;
+// The folders with their levels, lowest first: the core's, the serial adapter, the windows.
+std::vector<std::string> levelFolders() {
+    std::vector<std::string> folders;
+    std::stringstream list(TLV_CORE_FOLDERS);
+    for (std::string folder; std::getline(list, folder, ',');)
+        folders.push_back(folder);
+    folders.push_back("qt");
+    folders.push_back("window");
+    return folders;
 }
 
-// Levels inside the core; a file not named here is on level 2, the editor model.
-int coreLevel(const std::string& pathFromSrc) {
-    const std::string stem = pathFromSrc.substr(0, pathFromSrc.rfind('.'));
-    // 1: the radio's data, its image and its frames, texts and formats.
-    for (const char* folder : {"radio/", "help/"})
-        if (stem.rfind(folder, 0) == 0) return 1;
-    static const std::map<std::string, int> levels{
-        {"image/MemoryImage", 1},
-        {"image/ImageLayout", 1},
-        {"image/ImageCodec", 1},
-        {"image/ImageFields", 1},
-        {"image/DataFile", 1},
-        {"image/Conversions", 1},
-        {"image/FileIo", 1},
-        {"image/FileDialogService", 1},
-        {"link/RadioFrames", 1},
-        {"link/RadioProtocol", 1},
-        {"link/ParmrkDecoder", 1},
-        {"link/PortTable", 1},
-        {"link/PortLock", 1},
-        {"localisation/Language", 1},
-        {"localisation/LocalMsgBox", 1},
-        {"localisation/Messages", 1},
-        {"localisation/ButtonTexts", 1},
-        {"localisation/Traditional", 1},
-        {"localisation/StartupLanguage", 1},
-        {"localisation/OpenccCharactersConfig", 1},
-        {"dialogs/DialogDrafts", 1},
-        {"editor/Clock", 1},
-        {"exchange/ExchangeTexts", 1},
-        {"line/LineRows", 1},
-        {"line/LineTexts", 1},
-        // 3: whole-image operations over the editor.
-        {"image/EditorImage", 3},
-        {"image/FileCommands", 3},
-        {"image/EditorBaseline", 3},
-        {"image/Backups", 3},
-        {"localisation/LanguageSwitch", 3},
-        {"exchange/SettingNames", 3},
-        {"exchange/ImportPatch", 3},
-        {"exchange/ChannelCsv", 3},
-        {"exchange/JsonExport", 3},
-        {"exchange/ExchangeFormat", 3},
-        {"exchange/EditorComparison", 3},
-        {"line/UnitsList", 3},
-        {"line/LineRecord", 3},
-        // 4: the transfer session, which loads what it reads into the editor.
-        {"link/TransferSession", 4},
-    };
-    const auto level = levels.find(stem);
-    return level == levels.end() ? 2 : level->second;
+// The level of a file or include written relative to src/ ("link/RadioProtocol.h"): the place
+// of its first folder; nothing for a file outside every listed folder.
+std::optional<int> levelOf(const std::string& pathFromSrc) {
+    static const std::vector<std::string> folders = levelFolders();
+    const std::string folder = pathFromSrc.substr(0, pathFromSrc.find('/'));
+    const auto found = std::find(folders.begin(), folders.end(), folder);
+    if (found == folders.end() || folder == pathFromSrc) return std::nullopt;
+    return static_cast<int>(found - folders.begin());
 }
+
+const int kSerialAdapter = *levelOf("qt/x");
+const int kWindows = *levelOf("window/x");
 
 bool isQtHeader(const Include& include) {
     return include.angled && include.path.size() > 1 && include.path[0] == 'Q' &&
@@ -123,14 +87,16 @@ bool isProjectInclude(const Include& include) {
            inSourceFolder(include.path);
 }
 
-TEST(Layering, SourceFolderHoldsTheLibraries) {
+TEST(Layering, EveryFileIncludesItsOwnLevelOrLower) {
     int includes = 0;
     for (const fs::path& file : sourcesUnder("src")) {
         const std::string relative = fs::relative(file, kSource / "src").generic_string();
-        const Layer own = layerOf("/" + relative);
+        if (relative.find('/') == std::string::npos) continue; // src/'s own build files
+        const std::optional<int> own = levelOf(relative);
+        ASSERT_TRUE(own) << relative << " lies in a folder without a level (src/CoreFolders.cmake)";
         for (const Include& include : includesOf(file)) {
             ++includes;
-            if (own == Layer::Core) {
+            if (*own < kSerialAdapter) {
                 EXPECT_FALSE(isQtHeader(include)) << relative << " includes " << include.path;
             }
             if (!include.angled) {
@@ -139,12 +105,10 @@ TEST(Layering, SourceFolderHoldsTheLibraries) {
                     << relative << " includes " << include.path << " from outside src/";
             }
             if (!isProjectInclude(include)) continue;
-            EXPECT_LE(int(layerOf(include.path)), int(own))
-                << relative << " includes " << include.path << " from a higher layer";
-            if (own == Layer::Core && layerOf(include.path) == Layer::Core) {
-                EXPECT_LE(coreLevel(include.path), coreLevel(relative))
-                    << relative << " includes " << include.path << " from a higher level";
-            }
+            const std::optional<int> level = levelOf(include.path);
+            ASSERT_TRUE(level) << relative << " includes " << include.path;
+            EXPECT_LE(*level, *own)
+                << relative << " includes " << include.path << " from a higher level";
         }
     }
     EXPECT_GT(includes, 100);
@@ -171,19 +135,21 @@ std::set<std::string> includedProjectHeaders(const fs::path& file) {
 // image's layout, nothing of the editor, its texts or its rules.
 TEST(Layering, TheSimulatedRadioNeedsOnlyFramesAndTheLayout) {
     for (const fs::path& file : sourcesUnder("tools/radio-sim"))
-        for (const std::string& header : includedProjectHeaders(file))
-            for (const char* folder : {"editor/", "dialogs/", "localisation/", "exchange/"})
-                EXPECT_NE(header.rfind(folder, 0), 0u) << file.filename() << " needs " << header;
+        for (const std::string& header : includedProjectHeaders(file)) {
+            const std::string folder = header.substr(0, header.find('/'));
+            EXPECT_TRUE(folder == "radio" || folder == "image" || folder == "link")
+                << file.filename() << " needs " << header;
+        }
 }
 
 TEST(Layering, ProgramsUseOnlyTheLayersTheyNeed) {
     for (const auto& [folder, highest] :
-         {std::pair{"cli", Layer::SerialAdapter}, std::pair{"tools/radio-sim", Layer::Core},
-          std::pair{"tools/manual", Layer::Core}}) {
+         {std::pair{"cli", kSerialAdapter}, std::pair{"tools/radio-sim", kSerialAdapter - 1},
+          std::pair{"tools/manual", kSerialAdapter - 1}, std::pair{"app", kWindows}}) {
         for (const fs::path& file : sourcesUnder(folder))
             for (const Include& include : includesOf(file))
                 if (isProjectInclude(include)) {
-                    EXPECT_LE(int(layerOf(include.path)), int(highest))
+                    EXPECT_LE(levelOf(include.path).value_or(kWindows + 1), highest)
                         << file.filename() << " includes " << include.path;
                 }
     }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ScriptedMessageBox.h"
-#include "localisation/Messages.h"
+#include "language/Messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "localisation/StartupLanguage.h"
+#include "language/StartupLanguage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "localisation/CellTexts.h"
+#include "editor/CellTexts.h"
 #include "radio/Tone.h"
 
 #include <gtest/gtest.h>

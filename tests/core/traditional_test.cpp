@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "localisation/Traditional.h"
+#include "language/Traditional.h"
 
 #include <gtest/gtest.h>
 

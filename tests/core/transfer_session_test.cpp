@@ -3,8 +3,8 @@
 // question, images handed over, failure causes.
 #include "editor/Startup.h"
 #include "image/ImageCodec.h"
+#include "language/Messages.h"
 #include "link/TransferSession.h"
-#include "localisation/Messages.h"
 
 #include <gtest/gtest.h>
 

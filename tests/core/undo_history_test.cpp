@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GoldenImage.h"
-#include "dialogs/DialogState.h"
+#include "editor/CellTexts.h"
 #include "editor/ChannelRows.h"
+#include "editor/DialogState.h"
 #include "editor/EditingRules.h"
+#include "editor/EditorImage.h"
 #include "editor/EditorOps.h"
 #include "editor/Startup.h"
 #include "editor/UndoHistory.h"
-#include "image/EditorImage.h"
-#include "localisation/CellTexts.h"
 
 #include <functional>
 #include <gtest/gtest.h>

@@ -7,10 +7,10 @@
 #include "ScriptedMessageBox.h"
 #include "TemporaryFolder.h"
 #include "editor/Startup.h"
-#include "link/qt/ComPorts.h"
-#include "link/qt/SerialLink.h"
-#include "link/qt/TransferController.h"
-#include "localisation/Messages.h"
+#include "language/Messages.h"
+#include "qt/ComPorts.h"
+#include "qt/SerialLink.h"
+#include "qt/TransferController.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

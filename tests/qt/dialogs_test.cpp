@@ -3,18 +3,18 @@
 // message box, a fixed clock and a recording web opener.
 #include "TemporaryFolder.h"
 #include "WindowFixture.h"
-#include "dialogs/gui/EmbeddedTextsDialog.h"
-#include "dialogs/gui/KeysDialog.h"
-#include "dialogs/gui/OptionalFunctionsDialog.h"
-#include "dialogs/gui/PowerLevelDialog.h"
-#include "dialogs/gui/TestFrequencyDialog.h"
+#include "editor/EditorImage.h"
 #include "editor/Startup.h"
 #include "help/HelpLinks.h"
-#include "help/gui/AboutDialog.h"
-#include "help/gui/HelpServices.h"
-#include "image/EditorImage.h"
 #include "image/ImageCodec.h"
-#include "localisation/Messages.h"
+#include "language/Messages.h"
+#include "window/dialogs/EmbeddedTextsDialog.h"
+#include "window/dialogs/KeysDialog.h"
+#include "window/dialogs/OptionalFunctionsDialog.h"
+#include "window/dialogs/PowerLevelDialog.h"
+#include "window/dialogs/TestFrequencyDialog.h"
+#include "window/help/AboutDialog.h"
+#include "window/help/HelpServices.h"
 
 #include <QAction>
 #include <QCheckBox>

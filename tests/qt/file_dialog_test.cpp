@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt file dialogs of the channel data files: filter, overwrite question and cancel.
 #include "TemporaryFolder.h"
-#include "image/gui/QtFileDialogService.h"
+#include "window/files/QtFileDialogService.h"
 
 #include <QAbstractItemView>
 #include <QApplication>

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The one-shot language request in the per-user settings, read through the real QSettings
 // store in a private settings folder.
-#include "localisation/StartupLanguage.h"
-#include "localisation/qt/QtLanguageRequestStore.h"
+#include "language/StartupLanguage.h"
+#include "qt/QtLanguageRequestStore.h"
 
 #include <QDir>
 #include <QFile>

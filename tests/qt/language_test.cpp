@@ -2,7 +2,7 @@
 // The three languages over the main window: start-up in each language and every switch by
 // the language menu, checked on the widgets and on the editor state.
 #include "WindowFixture.h"
-#include "localisation/StartupLanguage.h"
+#include "language/StartupLanguage.h"
 
 #include <QAbstractButton>
 #include <QAction>

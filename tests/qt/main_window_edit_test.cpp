@@ -3,9 +3,9 @@
 // the mouse on the main window, with scripted message boxes and file dialogs and real files.
 #include "TemporaryFolder.h"
 #include "WindowFixture.h"
-#include "dialogs/gui/KeysDialog.h"
-#include "dialogs/gui/RadioDialog.h"
 #include "image/ImageCodec.h"
+#include "window/dialogs/KeysDialog.h"
+#include "window/dialogs/RadioDialog.h"
 
 #include <QAction>
 #include <QApplication>

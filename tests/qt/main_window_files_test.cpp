@@ -4,7 +4,7 @@
 #include "GoldenImage.h"
 #include "TemporaryFolder.h"
 #include "WindowFixture.h"
-#include "help/gui/HelpServices.h"
+#include "window/help/HelpServices.h"
 
 #include <QAction>
 #include <QComboBox>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window driven through its widgets, with a scripted message box and a fixed clock.
 #include "WindowFixture.h"
-#include "dialogs/gui/KeysDialog.h"
 #include "editor/EditorOps.h"
-#include "editor/gui/ApplicationIdentity.h"
-#include "localisation/gui/QtMessageBox.h"
+#include "window/dialogs/KeysDialog.h"
+#include "window/language/QtMessageBox.h"
+#include "window/main/ApplicationIdentity.h"
 
 #include <QAction>
 #include <QComboBox>

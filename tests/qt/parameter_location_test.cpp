@@ -3,7 +3,7 @@
 // per-user configuration folder for an installed program.
 #include "TemporaryFolder.h"
 #include "Unprivileged.h"
-#include "editor/qt/ParameterLocation.h"
+#include "qt/ParameterLocation.h"
 
 #include <QCoreApplication>
 #include <QtTest>

@@ -5,10 +5,10 @@
 #include "CliProcess.h"
 #include "TemporaryFolder.h"
 #include "WindowFixture.h"
+#include "editor/EditorImage.h"
 #include "editor/Startup.h"
-#include "editor/gui/MainWindow.h"
-#include "image/EditorImage.h"
-#include "line/gui/ProductionLineWindow.h"
+#include "window/line/ProductionLineWindow.h"
+#include "window/main/MainWindow.h"
 
 #include <QCheckBox>
 #include <QLabel>

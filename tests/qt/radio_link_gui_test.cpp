@@ -7,15 +7,15 @@
 #include "WindowFixture.h"
 #include "editor/ParameterFile.h"
 #include "editor/Startup.h"
-#include "editor/gui/CellEditors.h"
-#include "editor/gui/DropDownComboBox.h"
-#include "editor/gui/MainWindow.h"
 #include "image/ImageCodec.h"
-#include "link/gui/PortDialog.h"
-#include "link/gui/RadioLinkWiring.h"
-#include "link/qt/ComPorts.h"
-#include "link/qt/TransferController.h"
-#include "localisation/Messages.h"
+#include "language/Messages.h"
+#include "qt/ComPorts.h"
+#include "qt/TransferController.h"
+#include "window/link/PortDialog.h"
+#include "window/link/RadioLinkWiring.h"
+#include "window/main/CellEditors.h"
+#include "window/main/DropDownComboBox.h"
+#include "window/main/MainWindow.h"
 
 #include <QAction>
 #include <QDir>

@@ -7,13 +7,13 @@
 #include "FixedClock.h"
 #include "MainWindowControls.h"
 #include "ScriptedMessageBox.h"
-#include "dialogs/gui/EmbeddedTextsDialog.h"
-#include "dialogs/gui/KeysDialog.h"
-#include "dialogs/gui/OptionalFunctionsDialog.h"
-#include "dialogs/gui/PowerLevelDialog.h"
-#include "dialogs/gui/TestFrequencyDialog.h"
-#include "help/gui/AboutDialog.h"
-#include "link/gui/PortDialog.h"
+#include "window/dialogs/EmbeddedTextsDialog.h"
+#include "window/dialogs/KeysDialog.h"
+#include "window/dialogs/OptionalFunctionsDialog.h"
+#include "window/dialogs/PowerLevelDialog.h"
+#include "window/dialogs/TestFrequencyDialog.h"
+#include "window/help/AboutDialog.h"
+#include "window/link/PortDialog.h"
 
 #include <QDir>
 #include <QPixmap>

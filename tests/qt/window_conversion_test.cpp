@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt side of the captions on a window built here: writing captions by name and
 // converting a window to Traditional Chinese.
-#include "localisation/gui/ConvertFormToTraditional.h"
-#include "localisation/gui/GridHeaderAccess.h"
-#include "localisation/gui/LanguageCommands.h"
-#include "localisation/gui/QtCaptionTarget.h"
+#include "window/language/ConvertFormToTraditional.h"
+#include "window/language/GridHeaderAccess.h"
+#include "window/language/LanguageCommands.h"
+#include "window/language/QtCaptionTarget.h"
 
 #include <QAction>
 #include <QCheckBox>

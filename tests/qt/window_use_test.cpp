@@ -2,8 +2,8 @@
 // The main window and the test-frequency dialog as people use them: keys and clicks on the real
 // widgets, a smaller or larger window, the editing lock as it looks, shortcuts and tooltips.
 #include "WindowFixture.h"
-#include "dialogs/gui/RadioDialog.h"
-#include "dialogs/gui/TestFrequencyDialog.h"
+#include "window/dialogs/RadioDialog.h"
+#include "window/dialogs/TestFrequencyDialog.h"
 
 #include <QAbstractItemView>
 #include <QAction>

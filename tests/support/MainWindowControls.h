@@ -2,12 +2,12 @@
 #pragma once
 // The main window's controls as a test drives them, found as a user's program would find them:
 // by their names (objectNames), within the window they belong to.
-#include "editor/gui/CellEditors.h"
-#include "editor/gui/ChannelTable.h"
-#include "editor/gui/EditorModel.h"
-#include "editor/gui/MainWindow.h"
-#include "editor/gui/MainWindowNames.h"
-#include "localisation/gui/WindowControls.h"
+#include "window/language/WindowControls.h"
+#include "window/main/CellEditors.h"
+#include "window/main/ChannelTable.h"
+#include "window/main/EditorModel.h"
+#include "window/main/MainWindow.h"
+#include "window/main/MainWindowNames.h"
 
 #include <QAction>
 #include <QComboBox>

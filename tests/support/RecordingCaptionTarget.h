@@ -2,7 +2,7 @@
 #pragma once
 // A caption target that keeps the texts written into it, addressed like the windows address
 // their controls, and the order of the writes.
-#include "localisation/CaptionTables.h"
+#include "texts/CaptionTables.h"
 
 #include <map>
 #include <string>

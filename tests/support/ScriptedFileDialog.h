@@ -2,7 +2,7 @@
 #pragma once
 // File dialogs that never block: each call takes the next scripted answer (a path, or nothing
 // for Cancel) and counts how often each dialog was shown.
-#include "image/FileDialogService.h"
+#include "document/FileDialogService.h"
 
 #include <deque>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A message box that never blocks: records every call and answers from a script.
-#include "localisation/LocalMsgBox.h"
+#include "language/LocalMsgBox.h"
 
 #include <deque>
 #include <string>

@@ -8,7 +8,7 @@
 #include "ScriptedFileDialog.h"
 #include "ScriptedMessageBox.h"
 #include "TemporaryFolder.h"
-#include "localisation/CellTexts.h"
+#include "editor/CellTexts.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

@@ -12,7 +12,7 @@
 // The Traditional Chinese manual ("zh-TW") is the Simplified one converted with the program's
 // own conversion; its screenshots are the Traditional ones ("NAME-traditional.png" for
 // "NAME.png", while "NAME-english.png" stays).
-#include "localisation/Traditional.h"
+#include "language/Traditional.h"
 
 #include <cstdio>
 #include <filesystem>

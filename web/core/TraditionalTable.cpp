@@ -3,7 +3,7 @@
 // build machine with the program's own conversion (web/tools/traditional-table.cpp); here they
 // are looked up. A text that is not in the table (one put together at run time) is converted
 // character by character from the same table's characters.
-#include "localisation/Traditional.h"
+#include "language/Traditional.h"
 
 #include "TraditionalTable.h"
 

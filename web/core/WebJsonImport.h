@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading a JSON import in the WebAssembly core: the browser's JSON parser reads the text, and
 // the values are checked and turned into an ImportPatch with the same keys, types and messages
-// as the desktop programs' reader (src/exchange/qt/JsonImport.cpp).
+// as the desktop programs' reader (src/qt/JsonImport.cpp).
 #pragma once
 #include "exchange/ImportPatch.h"
 

@@ -9,8 +9,8 @@
 // literals written next to each other (split over lines) are joined as the compiler joins them.
 // The caption tables' rows are added as the program builds them. Each character of those texts
 // is also converted on its own, for texts put together at run time.
-#include "localisation/CaptionTables.h"
-#include "localisation/Traditional.h"
+#include "language/Traditional.h"
+#include "texts/CaptionTables.h"
 
 #include <fstream>
 #include <iostream>

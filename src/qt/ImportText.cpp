@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "qt/ImportText.h"
+
+#include "editor/DialogState.h"
+#include "exchange/ChannelCsv.h"
+#include "exchange/ExchangeTexts.h"
+#include "qt/JsonImport.h"
+
+#include <utility>
+
+namespace tlv {
+
+ImportReport ImportText(const std::string& text, ExchangeFormat format,
+                        const ImportOptions& options, Language language, EditorState& state) {
+    ImportReport report;
+    if (format == ExchangeFormat::Unknown) {
+        report.errors.push_back({"", Localise(language, text::UnknownFormat)});
+        return report;
+    }
+    ImportPatch patch = format == ExchangeFormat::Json
+                            ? ParseJson(text, language, report)
+                            : ParseCsv(text, options.renumber, language, report);
+    if (options.band) patch.band = options.band;
+    // The values read are checked also after errors in reading, so that one pass finds all.
+    ApplyImport(state, patch, language, report);
+    return report;
+}
+
+ImportReport ImportIntoEditor(const std::string& text, ExchangeFormat format, Language language,
+                              EditorState& state) {
+    EditorState imported = state;
+    ImportReport report = ImportText(text, format, {}, language, imported);
+    if (report.hinted(ImportHint::Renumber)) {
+        imported = state;
+        report = ImportText(text, format, {std::nullopt, true}, language, imported);
+        if (report.ok())
+            report.notes.insert(report.notes.begin(),
+                                {"", Localise(language, text::PlacedInLocationOrder)});
+    }
+    if (!report.ok()) return report;
+    state = std::move(imported);
+    // The dialogs show the imported data, not what was typed into them before; the priority
+    // rules' messages are not repeated (the import checked the values).
+    LoadDialogsAfterImage(state);
+    return report;
+}
+
+} // namespace tlv
