@@ -1,11 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// read, write, ports: the verbs that talk to radios. Each port gets its own serial link,
-// editor copy and transfer controller (the window's own transfer); all run side by side in one
-// event loop, so several radios are written at once without threads.
+// read, write, ports: the verbs that talk to radios. Each port gets its own serial link and
+// transfer controller (the window's own transfer), handed the image to write; all run side by
+// side in one event loop, so several radios are written at once without threads. A read's image
+// is loaded into a start-up editor, as a file's is, and saved from there.
 #include "CliTexts.h"
 #include "Commands.h"
 #include "Console.h"
 
+#include "document/BandAgreement.h"
+#include "document/TransferFailureText.h"
+#include "editor/EditorImage.h"
 #include "editor/Startup.h"
 #include "link/PortTable.h"
 #include "link/RadioFrames.h"
@@ -67,7 +71,7 @@ struct PortRun {
     std::string name;
     SerialLink link;
     std::unique_ptr<ComPorts> ports;
-    EditorState editor;
+    BandAgreement band; // of this port's writes
     std::unique_ptr<ConsoleMessageBox> box;
     std::unique_ptr<TransferController> transfer;
     std::optional<TransferOutcome> outcome;
@@ -93,7 +97,7 @@ std::string outcomeText(const PortRun& run, TransferDirection direction, Languag
     std::string text =
         Localise(language, *run.outcome == TransferOutcome::Stopped ? text::Interrupted
                                                                     : msg::CommunicationError.text);
-    std::string cause = DescribeFailure(run.transfer->session().lastFailure(), language);
+    std::string cause = DescribeFailure(run.transfer->session().failure(), language);
     std::replace(cause.begin(), cause.end(), '\n', ' ');
     return cause.empty() ? text : text + " " + cause;
 }
@@ -154,15 +158,39 @@ void openPorts(std::vector<std::unique_ptr<PortRun>>& runs, std::optional<bool> 
         const std::string prefix = runs.size() > 1 ? run.name + ": " : "";
         run.box = std::make_unique<ConsoleMessageBox>(prefix);
         run.box->answer = bandAnswer;
-        run.transfer = std::make_unique<TransferController>(run.editor, *run.box, run.link);
+        run.transfer = std::make_unique<TransferController>(run.link, *run.box,
+                                                            [language] { return language; });
         takeBackups(runs, run, backupFolder, language);
     }
+}
+
+// What a write sends: the image, whether the power-level block goes too, and the band of the
+// list it was made from.
+struct WriteOrder {
+    MemoryImage image{};
+    bool serviceMode = false;
+    int band = 0;
+};
+
+// Starts `run`'s transfer: a write asks the band question of the image's band first, through
+// the port's box, which holds the answer settled before any radio was touched.
+bool startTransfer(PortRun& run, TransferDirection direction, const WriteOrder& order,
+                   Language language) {
+    if (direction == TransferDirection::Read) return run.transfer->start(direction);
+    if (run.transfer->running() || !run.transfer->checkPort()) return false;
+    if (!run.band.settle(order.band, [&] {
+            return ShowMessage(*run.box, language, msg::BandMismatch) != IdNo;
+        })) {
+        run.transfer->decline();
+        return true;
+    }
+    return run.transfer->start(direction, order.image, order.serviceMode);
 }
 
 // Starts a transfer in `direction` on every opened port and runs the event loop until all
 // ended; each run's outcome is that of this transfer.
 void runPhase(std::vector<std::unique_ptr<PortRun>>& runs, TransferDirection direction,
-              Language language) {
+              const WriteOrder& order, Language language) {
     std::vector<std::string> names;
     for (const auto& run : runs)
         names.push_back(run->name);
@@ -187,7 +215,7 @@ void runPhase(std::vector<std::unique_ptr<PortRun>>& runs, TransferDirection dir
                                                    if (--running == 0) loop.quit();
                                                }));
         ++running;
-        if (!run.transfer->start(direction)) {
+        if (!startTransfer(run, direction, order, language)) {
             --running;
             run.failure = Localise(language, text::PortNotFound, run.name);
         }
@@ -210,10 +238,10 @@ void runPhase(std::vector<std::unique_ptr<PortRun>>& runs, TransferDirection dir
 
 // Opens every port, starts one transfer on each and runs the event loop until all ended.
 void runTransfers(std::vector<std::unique_ptr<PortRun>>& runs, TransferDirection direction,
-                  std::optional<bool> bandAnswer, Language language,
+                  const WriteOrder& order, std::optional<bool> bandAnswer, Language language,
                   const std::string& backupFolder) {
     openPorts(runs, bandAnswer, language, backupFolder);
-    runPhase(runs, direction, language);
+    runPhase(runs, direction, order, language);
 }
 
 // Reads back every radio whose write succeeded and compares the written addresses with what
@@ -229,7 +257,7 @@ void verifyWrites(std::vector<std::unique_ptr<PortRun>>& runs, bool serviceMode,
         }
         written[i] = run.transfer->session().imageWritten();
     }
-    runPhase(runs, TransferDirection::Read, language);
+    runPhase(runs, TransferDirection::Read, {}, language);
     for (std::size_t i = 0; i < runs.size(); ++i) {
         PortRun& run = *runs[i];
         if (!written[i]) continue;
@@ -260,8 +288,7 @@ int RunRead(const CommandLine& line, int argc, char** argv) {
     std::vector<std::unique_ptr<PortRun>> runs;
     runs.push_back(std::make_unique<PortRun>());
     runs[0]->name = line.ports[0];
-    runs[0]->editor = MakeStartupEditor(language);
-    runTransfers(runs, TransferDirection::Read, std::nullopt, language, backupFolderFor(line));
+    runTransfers(runs, TransferDirection::Read, {}, std::nullopt, language, backupFolderFor(line));
     const PortRun& run = *runs[0];
     if (exitCodeOf(run) != kExitOk) {
         // The transfer has shown the communication error itself; a port that never opened, a
@@ -270,7 +297,11 @@ int RunRead(const CommandLine& line, int argc, char** argv) {
             ErrorLine(outcomeText(run, TransferDirection::Read, language));
         return interruptingSignal ? interruptedExitCode() : kExitCommunication;
     }
-    if (int code = SaveDataFile(line.output, run.editor.radio(), language)) return code;
+    // The radio's image goes into a start-up editor, as a file's does; what it has to tell is
+    // shown, and the file is saved from the editor.
+    EditorState radio = MakeStartupEditor(language);
+    ShowNotices(*run.box, language, LoadImage(radio, *run.transfer->session().imageRead()));
+    if (int code = SaveDataFile(line.output, radio.radio(), language)) return code;
     ErrorLine(run.name + ": " + outcomeText(run, TransferDirection::Read, language));
     return kExitOk;
 }
@@ -313,11 +344,12 @@ int RunWrite(const CommandLine& line, int argc, char** argv) {
     for (const std::string& port : line.ports) {
         auto run = std::make_unique<PortRun>();
         run->name = port;
-        run->editor = editor;
         runs.push_back(std::move(run));
     }
     catchInterrupts();
-    runTransfers(runs, TransferDirection::Write, bandAnswer, language, backupFolderFor(line));
+    const WriteOrder order{EditorImage(editor), editor.session.serviceMode, editor.radio().band};
+    runTransfers(runs, TransferDirection::Write, order, bandAnswer, language,
+                 backupFolderFor(line));
     // The results of the writes, before a read-back replaces the runs' outcomes.
     std::vector<std::string> results;
     std::vector<bool> written;

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The core for the page: an Editor (the editor state with its undo history, modified state and
-// the rules of the window program) and a Transfer (the session over it, driven by the page's
-// bytes and timers) as JavaScript classes. web/src/core-api.ts declares what they offer; every
-// text is rendered here in the language in force, so the page never carries texts of its own.
+// the rules of the window program) as a JavaScript class; the Transfer is in TransferBindings.cpp.
+// web/src/core-api.ts declares what they offer; every text is rendered here in the language in
+// force, so the page never carries texts of its own.
 #include "WebJsonImport.h"
 
 #include "document/EditorBaseline.h"
@@ -27,7 +27,6 @@
 #include "image/ImageCodec.h"
 #include "language/ButtonTexts.h"
 #include "language/Messages.h"
-#include "link/TransferSession.h"
 #include "radio/Bands.h"
 #include "radio/Tone.h"
 #include "texts/CaptionTables.h"
@@ -504,11 +503,6 @@ class WebEditor {
     }
     bool modified() const { return baseline_.Modified(state_.radio()); }
     void markSaved() { baseline_.Reset(state_.radio()); }
-    // After a read the editor holds the radio's memory: that is the document's state.
-    void matchDocument() {
-        history_.record(state_);
-        baseline_.Reset(state_.radio());
-    }
 
     std::string buttonText(int itemId) const {
         const auto text = MsgBoxButtonText(language(), itemId);
@@ -803,107 +797,6 @@ class WebEditor {
     ServiceButtonStamp buttonStamp_;
 };
 
-// The session's host: everything goes to the page's object; the band question was asked by the
-// page before the start (the answer is handed in with it).
-class WebTransferHost : public TransferHost {
-  public:
-    WebTransferHost(WebEditor& editor, val host) : editor_(editor), host_(std::move(host)) {}
-
-    bool bandAnswer = true;
-
-    bool portIsOpen() const override { return true; }
-    void sendBytes(std::span<const uint8_t> frame) override {
-        host_.call<void>("sendBytes", bytes(frame));
-    }
-    void setSupervisionTimer(bool) override {}
-    void setStatusTimer(bool) override {}
-    void tell(const Notice& notice) override {
-        if (has("tell")) host_.call<void>("tell", noticeText(editor_.language(), notice));
-    }
-    bool confirmBandMismatch() override { return bandAnswer; }
-    void setStatusText(const std::string& text) override {
-        if (has("setStatusText")) host_.call<void>("setStatusText", text);
-    }
-    void setStatusVisible(bool visible) override {
-        if (has("setStatusVisible")) host_.call<void>("setStatusVisible", visible);
-    }
-    void setProgress(bool visible, int value) override {
-        if (has("setProgress")) host_.call<void>("setProgress", visible, value);
-    }
-    void setTransferControlsEnabled(bool enabled) override {
-        if (has("setTransferControlsEnabled"))
-            host_.call<void>("setTransferControlsEnabled", enabled);
-    }
-    void transferEnded(TransferOutcome outcome) override {
-        if (outcome == TransferOutcome::Success && ended_direction_ == TransferDirection::Read)
-            editor_.matchDocument();
-        static constexpr const char* kOutcomes[] = {"success", "communicationError", "declined",
-                                                    "stopped"};
-        if (has("transferEnded"))
-            host_.call<void>("transferEnded", std::string(kOutcomes[static_cast<int>(outcome)]));
-    }
-    void imageAboutToBeWritten(const MemoryImage& image) override {
-        if (has("imageAboutToBeWritten"))
-            host_.call<void>("imageAboutToBeWritten",
-                             bytes(std::span<const uint8_t>(image.data(), image.size())));
-    }
-    void imageRead(const MemoryImage& image) override {
-        if (has("imageRead"))
-            host_.call<void>("imageRead",
-                             bytes(std::span<const uint8_t>(image.data(), image.size())));
-    }
-
-    TransferDirection ended_direction_ = TransferDirection::Read;
-
-  private:
-    bool has(const char* member) const {
-        return host_[member].typeOf().as<std::string>() == "function";
-    }
-
-    WebEditor& editor_;
-    val host_;
-};
-
-class WebTransfer {
-  public:
-    WebTransfer(WebEditor& editor, val host)
-        : host_(editor, std::move(host)), session_(editor.state(), host_), editor_(editor) {}
-
-    bool needsBandQuestion() const { return session_.agreedBand() != editor_.state().radio().band; }
-    bool start(const std::string& direction, const val& bandAnswer) {
-        host_.bandAnswer = bandAnswer.isUndefined() || bandAnswer.isTrue();
-        const TransferDirection chosen =
-            direction == "write" ? TransferDirection::Write : TransferDirection::Read;
-        host_.ended_direction_ = chosen;
-        return session_.start(chosen);
-    }
-    void stop() { session_.stop(); }
-    void onBytes(const val& data) {
-        const std::vector<uint8_t> received = bytesOf(data);
-        session_.onBytes(received);
-    }
-    void onSupervisionTick() { session_.onSupervisionTick(); }
-    void onStatusTick() { session_.onStatusTick(); }
-    void onPortLost(const std::string& device) { session_.onPortLost(device); }
-    bool running() const { return session_.running(); }
-    bool supervisionTimerOn() const { return session_.supervisionTimerOn(); }
-    bool statusTimerOn() const { return session_.statusTimerOn(); }
-    std::string failureText() const {
-        if (session_.lastFailure().cause == FailureCause::None) return {};
-        return DescribeFailure(session_.lastFailure(), editor_.language());
-    }
-    std::string failureCause() const {
-        static constexpr const char* kCauses[] = {"none",    "noAnswer", "unexpectedIdentification",
-                                                  "stopped", "portLost", "timeLimit"};
-        return kCauses[static_cast<int>(session_.lastFailure().cause)];
-    }
-
-  private:
-    WebTransferHost host_;
-    TransferSession session_;
-    WebEditor& editor_;
-};
-
 // The .DAT file of a memory image (a backup to download or reopen); empty for a wrong size.
 val dataFile(const val& image) {
     const std::vector<uint8_t> content = bytesOf(image);
@@ -933,9 +826,6 @@ val coreConstants() {
     val constants = val::object();
     constants.set("tableRows", kTableRows);
     constants.set("tableColumns", kTableCols);
-    constants.set("progressMaximum", kProgressMaximum);
-    constants.set("supervisionIntervalMs", kSupervisionIntervalMs);
-    constants.set("statusIntervalMs", kStatusIntervalMs);
     constants.set("imageBytes", static_cast<int>(kImageBytes));
     constants.set("frequencyEditorMaxLength", kFrequencyEditorMaxLength);
     constants.set("keyEnter", kKeyEnter);
@@ -950,7 +840,6 @@ val coreConstants() {
 EMSCRIPTEN_BINDINGS(tlv6200_core) {
     using namespace emscripten;
     using tlv::WebEditor;
-    using tlv::WebTransfer;
     class_<WebEditor>("Editor")
         .constructor<std::string>()
         .function("setLanguage", &WebEditor::setLanguage)
@@ -1023,20 +912,6 @@ EMSCRIPTEN_BINDINGS(tlv6200_core) {
         .function("serviceButtonClick", &WebEditor::serviceButtonClick)
         .function("editingLock", &WebEditor::editingLock)
         .function("setEditingLock", &WebEditor::setEditingLock);
-    class_<WebTransfer>("Transfer")
-        .constructor<WebEditor&, val>()
-        .function("needsBandQuestion", &WebTransfer::needsBandQuestion)
-        .function("start", &WebTransfer::start)
-        .function("stop", &WebTransfer::stop)
-        .function("onBytes", &WebTransfer::onBytes)
-        .function("onSupervisionTick", &WebTransfer::onSupervisionTick)
-        .function("onStatusTick", &WebTransfer::onStatusTick)
-        .function("onPortLost", &WebTransfer::onPortLost)
-        .function("running", &WebTransfer::running)
-        .function("supervisionTimerOn", &WebTransfer::supervisionTimerOn)
-        .function("statusTimerOn", &WebTransfer::statusTimerOn)
-        .function("failureText", &WebTransfer::failureText)
-        .function("failureCause", &WebTransfer::failureCause);
     function("coreConstants", &tlv::coreConstants);
     function("dataFile", &tlv::dataFile);
     function("msgBoxLayout", &tlv::msgBoxLayout);

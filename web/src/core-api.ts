@@ -280,31 +280,38 @@ export interface Editor {
 export type TransferDirection = "read" | "write";
 export type TransferOutcome = "success" | "communicationError" | "declined" | "stopped";
 
-/** What a transfer tells the page; every member optional except sendBytes. */
+/** What a transfer tells the page; every member optional except language and sendBytes. */
 export interface TransferHost {
+  /** The language in force: the status texts and the failure's lines come in it. */
+  language(): LanguageCode;
   sendBytes(frame: Uint8Array): void;
   setStatusText?(text: string): void;
   setStatusVisible?(visible: boolean): void;
   /** value in 0..progressMaximum */
   setProgress?(visible: boolean, value: number): void;
   setTransferControlsEnabled?(enabled: boolean): void;
-  /** A notice to show (communication error with its cause, damaged fields after a read ...). */
-  tell?(message: MessageText): void;
+  /** The transfer has ended; the end frame goes out after this returns. The user is told now:
+   *  the failure's message (failureText()), or what a read's image (imageRead()) has to tell. */
   transferEnded?(outcome: TransferOutcome): void;
   /** For the backups: the 848-byte image about to be written / just read. */
   imageAboutToBeWritten?(image: Uint8Array): void;
   imageRead?(image: Uint8Array): void;
 }
 
-/** The transfer session, driven by the page: bytes in, ticks in, frames out through the host.
- *  The page (web/src/serial.ts does it) runs the supervision tick every `supervisionIntervalMs`
- *  while `supervisionTimerOn()` and the status tick every `statusIntervalMs` while
- *  `statusTimerOn()`. */
+/** The transfer session over images with its status line, driven by the page: bytes in, ticks
+ *  in, frames out through the host. The page (web/src/serial.ts does it) runs the supervision
+ *  tick every `supervisionIntervalMs` while `supervisionTimerOn()` and the status tick every
+ *  `statusIntervalMs` while `statusTimerOn()`. */
 export interface Transfer {
-  /** For a write: whether the band question must be asked (show message("BandMismatch")). */
-  needsBandQuestion(): boolean;
-  /** Starts; for a write, `bandAnswer` is the answer to the band question (if it was asked). */
-  start(direction: TransferDirection, bandAnswer?: boolean): boolean;
+  /** For a write to a list set to `band`: whether the band question must be asked (show
+   *  message("BandMismatch")); once answered, Yes or No, bandQuestionAnswered(band). */
+  needsBandQuestion(band: number): boolean;
+  bandQuestionAnswered(band: number): void;
+  /** No to the band question: nothing is sent, the question's text blinks, transferEnded("declined"). */
+  decline(): void;
+  /** Starts a read, or a write of `image` (the editor's image()) with the power-level block in
+   *  service mode. */
+  start(direction: TransferDirection, image?: Uint8Array, serviceMode?: boolean): boolean;
   stop(): void;
   onBytes(bytes: Uint8Array): void;
   onSupervisionTick(): void;
@@ -313,6 +320,8 @@ export interface Transfer {
   running(): boolean;
   supervisionTimerOn(): boolean;
   statusTimerOn(): boolean;
+  /** The image of the last complete read, or null. */
+  imageRead(): Uint8Array | null;
   /** The failure cause text of the last transfer, "" when none. */
   failureText(): string;
   /** "none" | "noAnswer" | "unexpectedIdentification" | "stopped" | "portLost" | "timeLimit" */
@@ -325,8 +334,8 @@ export interface Core {
   /** The .DAT file of an 848-byte memory image (a backup); empty for another size. */
   dataFile(image: Uint8Array): Uint8Array;
   msgBoxLayout(flags: number): MsgBoxLayout;
-  /** The session over an editor; the editor must outlive it. */
-  Transfer: new (editor: Editor, host: TransferHost) => Transfer;
+  /** A transfer over the page's host (web/core/TransferBindings.cpp). */
+  Transfer: new (host: TransferHost) => Transfer;
   constants: {
     tableRows: number; // 17
     tableColumns: number; // 9
@@ -363,8 +372,9 @@ export function loadCore(base = "./"): Promise<Core> {
 
 /** What the page needs to run a read or a write over Web Serial. */
 export interface SerialTransferOptions {
-  /** Called for every change the session reports, as TransferHost. sendBytes is filled in. */
-  host: Omit<TransferHost, "sendBytes">;
+  /** Called for every change the session reports, as TransferHost (language and sendBytes are
+   *  filled in), and `tell` for what the user is to be told (a failure, a read's notices). */
+  host: Omit<TransferHost, "sendBytes" | "language"> & { tell?(message: MessageText): void };
   /** Asked for a write when the band question is due; resolve true to go on. */
   confirmBandMismatch(): Promise<boolean>;
   /** A port chosen before (remembered for the session); otherwise the browser's picker opens. */

@@ -247,7 +247,9 @@ class MockEditor implements Editor {
 class MockTransfer implements Transfer {
   constructor(private host: TransferHost) {}
   needsBandQuestion(): boolean { return false; }
-  start(): boolean { this.host.tell?.(box("No radio in the mock.")); this.host.transferEnded?.("communicationError"); return false; }
+  bandQuestionAnswered(): void {}
+  decline(): void { this.host.transferEnded?.("declined"); }
+  start(): boolean { this.host.transferEnded?.("communicationError"); return false; }
   stop(): void {}
   onBytes(): void {}
   onSupervisionTick(): void {}
@@ -256,7 +258,8 @@ class MockTransfer implements Transfer {
   running(): boolean { return false; }
   supervisionTimerOn(): boolean { return false; }
   statusTimerOn(): boolean { return false; }
-  failureText(): string { return ""; }
+  imageRead(): Uint8Array | null { return null; }
+  failureText(): string { return "No radio in the mock."; }
   failureCause(): string { return "none"; }
   delete(): void {}
 }

@@ -2,10 +2,12 @@
 // Read and Write over Web Serial: the port the user picks in the browser, opened at 9600 baud 8N1,
 // carries the core's transfer session. Bytes from the port go to the session, its frames go to
 // the port, and the page's timers drive its supervision and status ticks as the window
-// program's timers do. The session decides everything else (answers, failures, the image).
+// program's timers do. The session decides everything else (answers, failures); a write is handed
+// the editor's image, and a read's image is loaded into the editor here, as a file's is.
 import type {
   Core,
   Editor,
+  MessageText,
   Serial,
   SerialPort,
   SerialTransferOptions,
@@ -47,17 +49,23 @@ function linkOf(core: Core, editor: Editor): Link {
     send: () => {},
     ended: null,
   };
+  const tell = (message: MessageText) => made.host.tell?.(message);
   // The session calls these; they pass on to the page's host of the transfer running now.
-  made.transfer = new core.Transfer(editor, {
+  made.transfer = new core.Transfer({
+    language: () => editor.language(),
     sendBytes: (frame) => made.send(frame),
     setStatusText: (text) => made.host.setStatusText?.(text),
     setStatusVisible: (visible) => made.host.setStatusVisible?.(visible),
     setProgress: (visible, value) => made.host.setProgress?.(visible, value),
     setTransferControlsEnabled: (enabled) => made.host.setTransferControlsEnabled?.(enabled),
-    tell: (message) => made.host.tell?.(message),
     imageAboutToBeWritten: (image) => made.host.imageAboutToBeWritten?.(image),
     imageRead: (image) => made.host.imageRead?.(image),
     transferEnded: (outcome) => {
+      // The user is told of the end before its text blinks: the failure's message, or what the
+      // image of a complete read has to tell once it is in the editor (which then matches it).
+      if (outcome === "communicationError") tell(editor.message("CommunicationError", made.transfer.failureText()));
+      const image = outcome === "success" ? made.transfer.imageRead() : null;
+      if (image) editor.openDat(core.dataFile(image)).notices.forEach(tell);
       made.host.transferEnded?.(outcome);
       const ended = made.ended;
       made.ended = null;
@@ -123,15 +131,17 @@ export async function runSerialTransfer(
   link.host = options.host;
 
   // The band question of a write comes before the port is opened and anything is sent.
-  let bandAnswer = true;
-  if (direction === "write" && link.transfer.needsBandQuestion())
-    bandAnswer = await options.confirmBandMismatch();
-  if (!bandAnswer) {
-    link.send = () => {};
-    const declined = new Promise<TransferOutcome>((done) => (link.ended = done));
-    link.transfer.start("write", false);
-    runTimers(core, link);
-    return declined;
+  const band = editor.band();
+  if (direction === "write" && link.transfer.needsBandQuestion(band)) {
+    const goOn = await options.confirmBandMismatch();
+    link.transfer.bandQuestionAnswered(band);
+    if (!goOn) {
+      link.send = () => {};
+      const declined = new Promise<TransferOutcome>((done) => (link.ended = done));
+      link.transfer.decline();
+      runTimers(core, link);
+      return declined;
+    }
   }
 
   let port: SerialPort;
@@ -176,7 +186,7 @@ export async function runSerialTransfer(
   };
   current = { link, finish };
 
-  if (!link.transfer.start(direction, true)) {
+  if (!link.transfer.start(direction, editor.image(), editor.serviceMode())) {
     finish();
     return "stopped";
   }

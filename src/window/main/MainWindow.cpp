@@ -4,9 +4,9 @@
 
 #include "editor/ParameterFile.h"
 #include "language/StartupLanguage.h"
-#include "link/TransferSession.h"
 #include "qt/TransferController.h"
 #include "texts/CaptionTables.h"
+#include "texts/TransferStatusLine.h"
 #include "window/dialogs/DialogWidgets.h"
 #include "window/dialogs/EmbeddedTextsDialog.h"
 #include "window/dialogs/KeysDialog.h"
@@ -377,7 +377,7 @@ bool MainWindow::mayClose() {
 bool MainWindow::confirmStopTransfer() {
     TransferController& transfer = radioLink_->transfer();
     if (!transfer.running() || model_->services().msgBox == nullptr) return true;
-    const bool writing = transfer.session().direction() == TransferDirection::Write;
+    const bool writing = transfer.direction() == TransferDirection::Write;
     return model_->show(writing ? msg::StopWriteAndQuit : msg::StopReadAndQuit) == IdYes;
 }
 

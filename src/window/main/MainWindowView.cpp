@@ -207,7 +207,9 @@ void MainWindow::connectTransfer() {
         setTransferControlsEnabled(enabled);
         setTransferRunning(!enabled);
     });
-    connect(&transfer, &TransferController::bandListFocusRequested, this, [this] {
+    // A transfer's start enables the band frame, also under the editing lock, and gives the
+    // focus to the band list.
+    connect(&transfer, &TransferController::started, this, [this] {
         bandFrame_->setEnabled(true);
         bandFrame_->bandList()->setFocus();
     });
@@ -247,7 +249,7 @@ void MainWindow::setTransferRunning(bool running) {
 // stays enabled, also under the editing lock, until the lock is toggled; a successful read is
 // what the editor now matches.
 void MainWindow::transferFinished(TransferOutcome outcome) {
-    if (radioLink_->transfer().session().direction() != TransferDirection::Read) return;
+    if (radioLink_->transfer().direction() != TransferDirection::Read) return;
     bandFrame_->setEnabled(true);
     if (outcome == TransferOutcome::Success) model_->matchDocument({});
 }
