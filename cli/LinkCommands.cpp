@@ -6,6 +6,7 @@
 #include "Commands.h"
 #include "Console.h"
 
+#include "editor/EditingRules.h"
 #include "editor/Startup.h"
 #include "link/PortTable.h"
 #include "link/RadioFrames.h"
@@ -14,7 +15,6 @@
 #include "qt/ParameterLocation.h"
 #include "qt/SerialLink.h"
 #include "qt/TransferController.h"
-#include "texts/WindowTexts.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>
