@@ -5,7 +5,7 @@
 // program's timers do. The session decides everything else (answers, failures, the image).
 import type {
   Core,
-  Editor,
+  RadioDocument,
   Serial,
   SerialPort,
   SerialTransferOptions,
@@ -25,7 +25,7 @@ export function serialAvailable(): boolean {
   return serialOf() !== undefined && (globalThis.isSecureContext ?? true);
 }
 
-// One session per editor, as the window program keeps one: the band question of a write is
+// One session per document, as the window program keeps one: the band question of a write is
 // asked once for each band the list is set to.
 interface Link {
   transfer: Transfer;
@@ -33,12 +33,12 @@ interface Link {
   send: (frame: Uint8Array) => void;
   ended: ((outcome: TransferOutcome) => void) | null;
 }
-const links = new WeakMap<Editor, Link>();
+const links = new WeakMap<RadioDocument, Link>();
 
 let current: { link: Link; finish: () => void } | null = null;
 let timers: { supervision: number; status: number } | null = null;
 
-function linkOf(core: Core, editor: Editor): Link {
+function linkOf(core: Core, editor: RadioDocument): Link {
   let link = links.get(editor);
   if (link) return link;
   const made: Link = {
@@ -109,7 +109,7 @@ function portName(port: SerialPort): string {
  */
 export async function runSerialTransfer(
   core: Core,
-  editor: Editor,
+  editor: RadioDocument,
   direction: TransferDirection,
   options: SerialTransferOptions,
 ): Promise<TransferOutcome> {

@@ -205,11 +205,11 @@ async function openFile(page, path) {
   await page.getByRole("menuitem", { name: /^File/ }).first().click();
   await page.getByRole("menuitem", { name: /^Open/ }).first().click();
   await (await choosing).setFiles(path);
-  await page.waitForFunction(() => window.tlvPage.currentEditor.cellText(1, 1) !== "");
+  await page.waitForFunction(() => window.tlvPage.currentDocument.cellText(1, 1) !== "");
 }
 
 async function tableTexts(page) {
-  return page.evaluate(() => window.tlvPage.currentEditor.tableTexts());
+  return page.evaluate(() => window.tlvPage.currentDocument.tableTexts());
 }
 
 const transferCases = {
@@ -276,7 +276,7 @@ const transferCases = {
         assert.match(box.detail.trim(), cause, args.join(" "));
         await box.answer(1);
         assert.deepEqual(await tableTexts(page), before, args.join(" "));
-        assert.equal(await page.evaluate(() => window.tlvPage.currentEditor.modified()), false);
+        assert.equal(await page.evaluate(() => window.tlvPage.currentDocument.modified()), false);
         await page.close();
       });
     }
