@@ -9,6 +9,7 @@
 
 #include "document/BandAgreement.h"
 #include "document/TransferFailureText.h"
+#include "editor/EditingRules.h"
 #include "editor/EditorImage.h"
 #include "editor/Startup.h"
 #include "link/PortTable.h"
@@ -18,7 +19,6 @@
 #include "qt/ParameterLocation.h"
 #include "qt/SerialLink.h"
 #include "qt/TransferController.h"
-#include "texts/WindowTexts.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

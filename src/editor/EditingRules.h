@@ -78,6 +78,11 @@ BandLimits LimitsOfBand(int band);
 // A frequency that is given (a channel's receive or transmit side) and lies outside `limits`.
 bool OutsideBand(const std::optional<Frequency>& frequency, const BandLimits& limits);
 
+// The channels in use whose receive or transmit frequency lies outside the band in force (a
+// data file can hold them: the band list's Cancel keeps the channels with the new band), one a
+// line: "CH03 RX 440.00000 TX 440.00000 (136-174MHz)". Empty when every channel fits its band.
+std::string ChannelsOutsideBand(const RadioData& radio);
+
 // Commits the frequency editor's text into `cell`. A frequency outside the band in force is
 // refused with msg::OutOfBand.
 FrequencyResult CommitFrequency(EditorState& state, ChannelCell cell, std::string_view text);

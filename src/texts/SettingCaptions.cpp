@@ -36,24 +36,6 @@ constexpr const char* kKeysWindow = "Form6";
 
 } // namespace
 
-int PanelListPosition(const FunctionSettings& panel, PanelList list) {
-    switch (list) {
-    case PanelList::VoicePrompt:
-        return panel.voicePrompt;
-    case PanelList::TimeOutTimer:
-        return panel.timeOutTimer;
-    case PanelList::TimeOutWarning:
-        return panel.timeOutWarning;
-    case PanelList::SquelchLevel:
-        return panel.squelchLevel;
-    case PanelList::BatterySave:
-        return panel.batterySave;
-    case PanelList::Beep:
-        break;
-    }
-    return panel.beep;
-}
-
 std::string PanelListLabel(Language language, PanelList list) {
     return CaptionText(language, kMainWindow, panelCaption(list).label);
 }

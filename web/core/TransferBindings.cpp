@@ -1,81 +1,39 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer for the page, as the JavaScript class Transfer: a TransferSession over images with
-// the transfer's status line and the band question's agreement, driven by the page's bytes and
-// timers (web/src/serial.ts). The page's host object puts the frames on the port and shows the
-// status line; it names the language in force, in which the status texts and the failure's lines
-// come. A write is handed the editor's image; a read hands its image back. web/src/core-api.ts
-// declares what it offers.
-#include "document/BandAgreement.h"
-#include "document/TransferFailureText.h"
+// the transfer's status line, driven by the page's bytes and timers (web/src/serial.ts). The
+// page's host object puts the frames on the port and shows the status line, in the language in
+// force it names. A write is handed the document's image; how a transfer ended (its outcome, what
+// ended a failure, a read's image) goes back to the document's flow, which tells the user.
+#include "TransferNames.h"
+#include "WebValues.h"
+
 #include "link/TransferSession.h"
 #include "texts/TransferStatusLine.h"
 
 #include <emscripten/bind.h>
-#include <emscripten/val.h>
 
+#include <algorithm>
 #include <string>
 #include <utility>
 #include <vector>
 
 using emscripten::val;
 
-namespace tlv {
-
-namespace {
-
-Language languageOfCode(const std::string& code) {
-    if (code == "en") return Language::English;
-    if (code == "zh-TW") return Language::Traditional;
-    return Language::Simplified;
-}
-
-val byteArray(std::span<const uint8_t> data) {
-    val array = val::global("Uint8Array").new_(data.size());
-    array.call<void>("set", val(emscripten::typed_memory_view(data.size(), data.data())));
-    return array;
-}
-
-const char* outcomeName(TransferOutcome outcome) {
-    switch (outcome) {
-    case TransferOutcome::Success:
-        return "success";
-    case TransferOutcome::CommunicationError:
-        return "communicationError";
-    case TransferOutcome::Declined:
-        return "declined";
-    case TransferOutcome::Stopped:
-        break;
-    }
-    return "stopped";
-}
-
-} // namespace
+namespace tlv::web {
 
 class WebTransfer : private TransferHost, private TransferLineView {
   public:
     explicit WebTransfer(val host) : host_(std::move(host)), session_(*this), statusLine_(*this) {}
 
-    // The band question of a write to a list set to `band`: whether it is due, and that it was
-    // answered (Yes or No; a No is followed by decline()).
-    bool needsBandQuestion(int band) const { return agreement_.asks(band); }
-    void bandQuestionAnswered(int band) { agreement_.answered(band); }
-    // No to the band question: nothing is sent; the question's text blinks in the status line.
-    void decline() {
-        if (session_.running()) return;
-        statusLine_.declined();
-        call("transferEnded", std::string(outcomeName(TransferOutcome::Declined)));
-    }
-
-    // A read, or a write of `image` (the editor's 848 bytes). False while a transfer runs, and
-    // for a write without its image.
+    // A read, or a write of `image` (the document's 848 bytes) with the power-level block in
+    // service mode. False while a transfer runs, and for a write without its image.
     bool start(const std::string& direction, const val& image, const val& serviceMode) {
         const TransferDirection chosen =
             direction == "write" ? TransferDirection::Write : TransferDirection::Read;
         MemoryImage memory{};
         if (chosen == TransferDirection::Write) {
-            if (image.isUndefined() || image.isNull()) return false;
             const std::vector<uint8_t> bytes =
-                emscripten::convertJSArrayToNumberVector<uint8_t>(image);
+                Given(image) ? BytesOf(image) : std::vector<uint8_t>();
             if (bytes.size() != memory.size()) return false;
             std::copy(bytes.begin(), bytes.end(), memory.begin());
         }
@@ -83,10 +41,14 @@ class WebTransfer : private TransferHost, private TransferLineView {
         statusLine_.started();
         return true;
     }
+    // No to the band question of a write: nothing is sent; the question's text blinks in the
+    // status line until the controls come back.
+    void decline() {
+        if (!session_.running()) statusLine_.declined();
+    }
     void stop() { session_.stop(); }
     void onBytes(const val& data) {
-        const std::vector<uint8_t> received =
-            emscripten::convertJSArrayToNumberVector<uint8_t>(data);
+        const std::vector<uint8_t> received = BytesOf(data);
         session_.onBytes(received);
         statusLine_.follow(session_);
     }
@@ -96,35 +58,45 @@ class WebTransfer : private TransferHost, private TransferLineView {
     bool running() const { return session_.running(); }
     bool supervisionTimerOn() const { return session_.supervisionTimerOn(); }
     bool statusTimerOn() const { return statusLine_.ticking(); }
-    // The image of the last complete read, or null.
-    val lastImageRead() const {
-        const auto& image = session_.imageRead();
-        return image ? byteArray(*image) : val::null();
-    }
-    std::string failureText() const { return DescribeFailure(session_.failure(), language()); }
-    std::string failureCause() const {
-        static constexpr const char* kCauses[] = {"none",    "noAnswer", "unexpectedIdentification",
-                                                  "stopped", "portLost", "timeLimit"};
-        return kCauses[static_cast<int>(session_.failure().cause)];
+
+    // How the last transfer ended, as the document's flow takes it: the outcome, what ended a
+    // failure, a complete read's image.
+    val end() const {
+        val out = val::object();
+        const TransferOutcome outcome = session_.outcome().value_or(TransferOutcome::Stopped);
+        out.set("outcome", std::string(kTransferOutcomeNames[static_cast<int>(outcome)]));
+        const TransferFailure& failure = session_.failure();
+        if (failure.cause != FailureCause::None) {
+            val cause = val::object();
+            cause.set("cause", std::string(kFailureCauseNames[static_cast<int>(failure.cause)]));
+            cause.set("dataPhase", failure.dataPhase);
+            cause.set("blocksDone", failure.blocksDone);
+            cause.set("blocksTotal", failure.blocksTotal);
+            cause.set("received", failure.received);
+            cause.set("device", failure.device);
+            out.set("failure", cause);
+        }
+        if (const auto& image = session_.imageRead()) out.set("image", Bytes(*image));
+        return out;
     }
 
   private:
     // The session's host: the wire (the supervision runs on the page's timer while
-    // supervisionTimerOn()), the backups' images and the end, which the page tells the user of.
+    // supervisionTimerOn()), the backups' images and the end.
     void sendBytes(std::span<const uint8_t> frame) override {
-        host_.call<void>("sendBytes", byteArray(frame));
+        host_.call<void>("sendBytes", Bytes(frame));
     }
     void setSupervisionTimer(bool) override {}
     void transferEnded(TransferOutcome outcome) override {
         statusLine_.follow(session_);
         statusLine_.ended(outcome, session_.direction(), [this, outcome] {
-            call("transferEnded", std::string(outcomeName(outcome)));
+            call("transferEnded", std::string(kTransferOutcomeNames[static_cast<int>(outcome)]));
         });
     }
     void imageAboutToBeWritten(const MemoryImage& image) override {
-        call("imageAboutToBeWritten", byteArray(image));
+        call("imageAboutToBeWritten", Bytes(image));
     }
-    void imageRead(const MemoryImage& image) override { call("imageRead", byteArray(image)); }
+    void imageRead(const MemoryImage& image) override { call("imageRead", Bytes(image)); }
 
     // The status line's view: the status tick runs on the page's timer while statusTimerOn().
     void setStatusTimer(bool) override {}
@@ -139,7 +111,7 @@ class WebTransfer : private TransferHost, private TransferLineView {
         call("setTransferControlsEnabled", enabled);
     }
 
-    Language language() const { return languageOfCode(host_.call<std::string>("language")); }
+    Language language() const { return LanguageOfCode(host_.call<std::string>("language")); }
     bool has(const char* member) const {
         return host_[member].typeOf().as<std::string>() == "function";
     }
@@ -150,29 +122,17 @@ class WebTransfer : private TransferHost, private TransferLineView {
     val host_;
     TransferSession session_;
     TransferStatusLine statusLine_;
-    BandAgreement agreement_;
 };
 
-// The transfer's numbers the page runs its timers and progress bar by.
-val transferConstants() {
-    val constants = val::object();
-    constants.set("progressMaximum", kProgressMaximum);
-    constants.set("supervisionIntervalMs", kSupervisionIntervalMs);
-    constants.set("statusIntervalMs", kStatusIntervalMs);
-    return constants;
-}
-
-} // namespace tlv
+} // namespace tlv::web
 
 EMSCRIPTEN_BINDINGS(tlv6200_transfer) {
     using namespace emscripten;
-    using tlv::WebTransfer;
+    using tlv::web::WebTransfer;
     class_<WebTransfer>("Transfer")
         .constructor<val>()
-        .function("needsBandQuestion", &WebTransfer::needsBandQuestion)
-        .function("bandQuestionAnswered", &WebTransfer::bandQuestionAnswered)
-        .function("decline", &WebTransfer::decline)
         .function("start", &WebTransfer::start)
+        .function("decline", &WebTransfer::decline)
         .function("stop", &WebTransfer::stop)
         .function("onBytes", &WebTransfer::onBytes)
         .function("onSupervisionTick", &WebTransfer::onSupervisionTick)
@@ -181,8 +141,5 @@ EMSCRIPTEN_BINDINGS(tlv6200_transfer) {
         .function("running", &WebTransfer::running)
         .function("supervisionTimerOn", &WebTransfer::supervisionTimerOn)
         .function("statusTimerOn", &WebTransfer::statusTimerOn)
-        .function("imageRead", &WebTransfer::lastImageRead)
-        .function("failureText", &WebTransfer::failureText)
-        .function("failureCause", &WebTransfer::failureCause);
-    function("transferConstants", &tlv::transferConstants);
+        .function("end", &WebTransfer::end);
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// JavaScript around the core's bindings (web/core/Bindings.cpp, web/core/TransferBindings.cpp).
+// JavaScript around the core's bindings (web/core/Bindings.cpp).
 
 // The browser's JSON parser for imports (web/core/WebJsonImport.cpp): a syntax error comes back
 // as its message.
@@ -12,13 +12,13 @@ Module["parseJsonText"] = function (text) {
 };
 
 Module["postRun"] = [].concat(Module["postRun"] || [], function () {
-  // The core's numbers as a plain object, the transfer's with them.
-  Module["constants"] = Object.assign(Module["coreConstants"](), Module["transferConstants"]());
+  // The core's numbers as a plain object.
+  Module["constants"] = Module["coreConstants"]();
   // Bound functions take exactly their arguments: the optional ones of web/src/core-api.ts are
   // passed on as undefined.
   // (Written for the optimizer of Debian's Emscripten, which reads no destructuring.)
   var optional = {
-    Editor: { captions: 1, caption: 4, message: 2, importText: 3 },
+    RadioDocument: { captions: 1, caption: 4, message: 2 },
     Transfer: { start: 3 },
   };
   Object.keys(optional).forEach(function (className) {

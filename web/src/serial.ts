@@ -2,18 +2,18 @@
 // Read and Write over Web Serial: the port the user picks in the browser, opened at 9600 baud 8N1,
 // carries the core's transfer session. Bytes from the port go to the session, its frames go to
 // the port, and the page's timers drive its supervision and status ticks as the window
-// program's timers do. The session decides everything else (answers, failures); a write is handed
-// the editor's image, and a read's image is loaded into the editor here, as a file's is.
+// program's timers do. The session decides everything else (answers, failures); a write is
+// handed the image the document's flow gives, and how the transfer ended goes back to the flow.
 import type {
   Core,
-  Editor,
-  MessageText,
+  RadioDocument,
   Serial,
   SerialPort,
   SerialTransferOptions,
   Transfer,
-  TransferDirection,
+  TransferEnd,
   TransferOutcome,
+  TransferRequest,
 } from "./core-api";
 
 const kPortOptions = { baudRate: 9600, dataBits: 8, stopBits: 1, parity: "none" };
@@ -27,20 +27,19 @@ export function serialAvailable(): boolean {
   return serialOf() !== undefined && (globalThis.isSecureContext ?? true);
 }
 
-// One session per editor, as the window program keeps one: the band question of a write is
-// asked once for each band the list is set to.
+// One session per document, as the window program keeps one.
 interface Link {
   transfer: Transfer;
   host: SerialTransferOptions["host"];
   send: (frame: Uint8Array) => void;
   ended: ((outcome: TransferOutcome) => void) | null;
 }
-const links = new WeakMap<Editor, Link>();
+const links = new WeakMap<RadioDocument, Link>();
 
 let current: { link: Link; finish: () => void } | null = null;
 let timers: { supervision: number; status: number } | null = null;
 
-function linkOf(core: Core, editor: Editor): Link {
+function linkOf(core: Core, editor: RadioDocument): Link {
   let link = links.get(editor);
   if (link) return link;
   const made: Link = {
@@ -49,7 +48,6 @@ function linkOf(core: Core, editor: Editor): Link {
     send: () => {},
     ended: null,
   };
-  const tell = (message: MessageText) => made.host.tell?.(message);
   // The session calls these; they pass on to the page's host of the transfer running now.
   made.transfer = new core.Transfer({
     language: () => editor.language(),
@@ -61,11 +59,6 @@ function linkOf(core: Core, editor: Editor): Link {
     imageAboutToBeWritten: (image) => made.host.imageAboutToBeWritten?.(image),
     imageRead: (image) => made.host.imageRead?.(image),
     transferEnded: (outcome) => {
-      // The user is told of the end before its text blinks: the failure's message, or what the
-      // image of a complete read has to tell once it is in the editor (which then matches it).
-      if (outcome === "communicationError") tell(editor.message("CommunicationError", made.transfer.failureText()));
-      const image = outcome === "success" ? made.transfer.imageRead() : null;
-      if (image) editor.openDat(core.dataFile(image)).notices.forEach(tell);
       made.host.transferEnded?.(outcome);
       const ended = made.ended;
       made.ended = null;
@@ -111,50 +104,46 @@ function portName(port: SerialPort): string {
   return `USB ${hex(info.usbVendorId)}:${hex(info.usbProductId)}`;
 }
 
+/** A write declined at the band question: its text blinks in the status line, nothing is sent. */
+export function declineSerialTransfer(core: Core, editor: RadioDocument): void {
+  if (current) return;
+  const link = linkOf(core, editor);
+  link.transfer.decline();
+  runTimers(core, link);
+}
+
 /**
- * Runs a read or a write over the port the user picks (or `options.port`). Resolves with the
- * session's outcome once it has ended; everything on the way is reported through options.host.
+ * Runs a read or a write over the port the user picks (or `options.port`). Resolves with how it
+ * ended once it has (a transfer that never started ends as stopped, the cable having said why);
+ * everything on the way is reported through options.host.
  */
 export async function runSerialTransfer(
   core: Core,
-  editor: Editor,
-  direction: TransferDirection,
+  editor: RadioDocument,
+  request: TransferRequest,
   options: SerialTransferOptions,
-): Promise<TransferOutcome> {
-  if (current) return "stopped";
+): Promise<TransferEnd> {
+  const notStarted: TransferEnd = { outcome: "stopped" };
+  if (current) return notStarted;
   const serial = serialOf();
   if (!serial) {
     options.host.tell?.(editor.message("PortNotOpen"));
-    return "communicationError";
+    return notStarted;
   }
   const link = linkOf(core, editor);
   link.host = options.host;
-
-  // The band question of a write comes before the port is opened and anything is sent.
-  const band = editor.band();
-  if (direction === "write" && link.transfer.needsBandQuestion(band)) {
-    const goOn = await options.confirmBandMismatch();
-    link.transfer.bandQuestionAnswered(band);
-    if (!goOn) {
-      link.send = () => {};
-      const declined = new Promise<TransferOutcome>((done) => (link.ended = done));
-      link.transfer.decline();
-      runTimers(core, link);
-      return declined;
-    }
-  }
 
   let port: SerialPort;
   try {
     port = options.port ?? (await serial.requestPort());
   } catch {
-    return "stopped"; // the picker was cancelled
+    return notStarted; // the picker was cancelled
   }
   try {
     await port.open(kPortOptions);
   } catch (error) {
     options.host.tell?.(editor.message("PortOpenFailed", String((error as Error)?.message ?? error)));
-    return "communicationError";
+    return notStarted;
   }
 
   const writer = port.writable!.getWriter();
@@ -186,9 +175,9 @@ export async function runSerialTransfer(
   };
   current = { link, finish };
 
-  if (!link.transfer.start(direction, editor.image(), editor.serviceMode())) {
+  if (!link.transfer.start(request.direction, request.image, request.serviceMode)) {
     finish();
-    return "stopped";
+    return notStarted;
   }
   runTimers(core, link);
 
@@ -206,9 +195,9 @@ export async function runSerialTransfer(
     }
   })();
 
-  const result = await outcome;
+  await outcome;
   finish();
-  return result;
+  return link.transfer.end();
 }
 
 /** Stops the transfer that runs (the user's stop, or leaving the page). */

@@ -205,11 +205,11 @@ async function openFile(page, path) {
   await page.getByRole("menuitem", { name: /^File/ }).first().click();
   await page.getByRole("menuitem", { name: /^Open/ }).first().click();
   await (await choosing).setFiles(path);
-  await page.waitForFunction(() => window.tlvPage.currentEditor.cellText(1, 1) !== "");
+  await page.waitForFunction(() => window.tlvPage.currentDocument.cellText(1, 1) !== "");
 }
 
 async function tableTexts(page) {
-  return page.evaluate(() => window.tlvPage.currentEditor.tableTexts());
+  return page.evaluate(() => window.tlvPage.currentDocument.tableTexts());
 }
 
 const transferCases = {
@@ -273,7 +273,7 @@ const transferCases = {
       assert.equal(notice.detail.trim(), "channel 1 receive: 4A6.00625");
       await notice.answer(1);
       await runTransfer(page, "");
-      assert.equal(await page.evaluate(() => window.tlvPage.currentEditor.band()), 5);
+      assert.equal(await page.evaluate(() => window.tlvPage.currentDocument.band()), 5);
       const saves = radio.saved.length;
 
       await runTransfer(page, "Write Frequency");
@@ -316,7 +316,7 @@ const transferCases = {
         assert.match(box.detail.trim(), cause, args.join(" "));
         await box.answer(1);
         assert.deepEqual(await tableTexts(page), before, args.join(" "));
-        assert.equal(await page.evaluate(() => window.tlvPage.currentEditor.modified()), false);
+        assert.equal(await page.evaluate(() => window.tlvPage.currentDocument.modified()), false);
         await page.close();
       });
     }

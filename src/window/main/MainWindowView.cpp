@@ -3,7 +3,7 @@
 // in the table, the frames and the title, the editing lock, and the commands a transfer holds.
 #include "window/main/MainWindow.h"
 
-#include "document/FileCommands.h"
+#include "document/FileNames.h"
 #include "line/LineTexts.h"
 #include "qt/SerialLink.h"
 #include "qt/TransferController.h"
@@ -116,8 +116,7 @@ void MainWindow::readFromRadio() {
     if (model_->transferRunning()) return;
     // What the read needs comes first: a port that does not open gets its message from the
     // transfer, and nothing would replace the editor, so "Save changes?" is not asked.
-    bool asked = false;
-    if (radioLink_->takeBackPort() && !documents_->settleUnsavedChanges(asked)) return;
+    if (radioLink_->takeBackPort() && !documents_->settleUnsavedChanges()) return;
     radioLink_->startRead();
 }
 
