@@ -214,7 +214,7 @@ int RunShow(const CommandLine& line) {
     out += '\n';
     for (PanelList list : kPanelLists)
         addLine(PanelListLabel(language, list), 18,
-                PanelListEntry(language, list, PanelListPosition(radio.functions, list)));
+                PanelListEntry(language, list, PanelListPosition(radio, list)));
 
     // The other settings, by name.
     out += '\n';

@@ -3,6 +3,7 @@
 // The radio data by name, as the JSON export, the import and the comparison of two data files
 // address it: the settings with a number or a text value, each bound to its field of the radio
 // data, and a channel's values as numbers (the option lists) and texts (frequencies, tones).
+#include "image/SettingTable.h"
 #include "radio/RadioData.h"
 
 #include <cstddef>
@@ -13,16 +14,10 @@
 
 namespace tlv {
 
-// A setting with a number value: its name, the values its list admits, and the field that
-// holds it (read and written as a number: a list position, a check box as 0 or 1, a delay in
-// seconds that reads 0 while it has no value).
-struct NumberSetting {
-    const char* name;
-    int min;
-    int max;
-    int (*get)(const RadioData&);
-    void (*set)(RadioData&, int);
-};
+// A setting with a number value: one of the settings' table, with its name, the values a file
+// may give it and the field that holds it (read and written as a number: a list position, a
+// check box as 0 or 1, a delay in seconds that reads 0 while it has no value).
+using NumberSetting = SettingField;
 
 // A setting with a text value (IdCode, PttIdStartCode, PttIdEndCode): its field and its width
 // in the image.
