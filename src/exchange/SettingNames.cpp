@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "exchange/SettingNames.h"
 
-#include "editor/EditingRules.h"
-#include "editor/EditorState.h"
-
 #include <array>
 
 namespace tlv {
@@ -58,15 +55,15 @@ std::string SettingText(const RadioData& radio, std::string_view name) {
     return setting ? radio.codes.*setting->field : std::string();
 }
 
-int OptionValue(const Channel& channel, int column) {
-    return ChannelOption(channel, column);
+int OptionValue(const Channel& channel, ChannelField field) {
+    return OptionPosition(channel, field);
 }
 
-std::string ToneValue(const Channel& channel, int column) {
+std::string ToneValue(const Channel& channel, ChannelField field) {
     if (!channel.inUse()) return {};
-    const Tone tone = column == col::RxTone ? channel.rxTone : channel.txTone;
+    const Tone tone = ToneOf(channel, field);
     if (!tone.isOff()) return ToneValueText(tone);
-    return column == col::TxTone && !channel.tx ? std::string() : std::string("Off");
+    return field == ChannelField::TxTone && !channel.tx ? std::string() : std::string("Off");
 }
 
 std::string FrequencyValue(const std::optional<Frequency>& frequency) {
@@ -74,17 +71,17 @@ std::string FrequencyValue(const std::optional<Frequency>& frequency) {
 }
 
 std::vector<NamedValue> ChannelValues(const Channel& channel) {
-    auto number = [&](const char* name, int column) {
-        return NamedValue{name, std::to_string(OptionValue(channel, column)), true};
+    auto number = [&](const char* name, ChannelField field) {
+        return NamedValue{name, std::to_string(OptionValue(channel, field)), true};
     };
     return {{"rx", FrequencyValue(channel.rx), false},
-            {"rxTone", ToneValue(channel, col::RxTone), false},
+            {"rxTone", ToneValue(channel, ChannelField::RxTone), false},
             {"tx", FrequencyValue(channel.tx), false},
-            {"txTone", ToneValue(channel, col::TxTone), false},
-            number("power", col::Power),
-            number("forbid", col::Forbid),
-            number("bandwidth", col::Bandwidth),
-            number("scan", col::Scan)};
+            {"txTone", ToneValue(channel, ChannelField::TxTone), false},
+            number("power", ChannelField::Power),
+            number("forbid", ChannelField::Forbid),
+            number("bandwidth", ChannelField::Bandwidth),
+            number("scan", ChannelField::Scan)};
 }
 
 } // namespace tlv

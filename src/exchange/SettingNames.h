@@ -4,6 +4,7 @@
 // address it: the settings with a number or a text value, each bound to its field of the radio
 // data, and a channel's values as numbers (the option lists) and texts (frequencies, tones).
 #include "image/SettingTable.h"
+#include "radio/ChannelFields.h"
 #include "radio/RadioData.h"
 
 #include <cstddef>
@@ -45,11 +46,11 @@ std::string SettingText(const RadioData& radio, std::string_view name);
 // A frequency as the export writes it: "446.00625", or "" for none.
 std::string FrequencyValue(const std::optional<Frequency>& frequency);
 
-// A channel's values as the export writes them: the list position of an option column
-// (col::Power .. col::Scan), and a tone column (col::RxTone, col::TxTone) as "Off", a CTCSS or
-// DCS text, or "" for a transmit tone that is off beside no transmit frequency.
-int OptionValue(const Channel& channel, int column);
-std::string ToneValue(const Channel& channel, int column);
+// A channel's values as the export writes them: the list position of an option field, and a
+// tone field as "Off", a CTCSS or DCS text, or "" for a transmit tone that is off beside no
+// transmit frequency.
+int OptionValue(const Channel& channel, ChannelField field);
+std::string ToneValue(const Channel& channel, ChannelField field);
 
 // A channel's values by name, in the order of the JSON export: rx, rxTone, tx, txTone, power,
 // forbid, bandwidth, scan.
