@@ -89,7 +89,7 @@ class ShowVerb : public Verb {
         out += '\n';
         for (PanelList list : kPanelLists)
             addLine(PanelListLabel(language, list), 18,
-                    PanelListEntry(language, list, PanelListPosition(radio.functions, list)));
+                    PanelListEntry(language, list, PanelListPosition(radio, list)));
 
         // The other settings, by name.
         out += '\n';

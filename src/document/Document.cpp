@@ -89,7 +89,7 @@ void Document::bandListOpened() {
 
 EditOutcome Document::pickPanel(PanelList list, int position) {
     if (!dataMayChange() || position < -1 || position >= PanelListSize(list)) return {};
-    state_.radio().functions.*PanelListSetting(list) = position;
+    PanelListSetting(list).set(state_.radio(), position);
     return changed();
 }
 

@@ -150,7 +150,7 @@ class RowWriter {
         }
         // The list position of the tone, as a pick or a load sets it; off for other values.
         const Tone written = column == col::RxTone ? channel.rxTone : channel.txTone;
-        state_.data.tones.at(row_, column) =
+        state_.data.tones.at(row_, *FieldOfColumn(column)) =
             static_cast<int16_t>(std::max(0, ToneListPosition(written)));
         return std::nullopt;
     }

@@ -23,13 +23,16 @@ bool isChannelRow(int row) {
     return row >= 1 && row <= kChannelCount;
 }
 bool isFrequencyColumn(int column) {
-    return column == col::RxFrequency || column == col::TxFrequency;
+    const auto field = FieldOfColumn(column);
+    return field && IsFrequencyField(*field);
 }
 bool isToneColumn(int column) {
-    return column == col::RxTone || column == col::TxTone;
+    const auto field = FieldOfColumn(column);
+    return field && IsToneField(*field);
 }
 bool isOptionColumn(int column) {
-    return column >= col::Power && column <= col::Scan;
+    const auto field = FieldOfColumn(column);
+    return field && IsOptionField(*field);
 }
 
 // The decimal number at the start of `text` (digits, at most one point, more digits), as
@@ -234,8 +237,8 @@ FrequencyResult CommitFrequency(EditorState& state, ChannelCell cell, std::strin
     channel.tx = normalised;
     channel.rxTone = Tone::Off();
     channel.txTone = Tone::Off();
-    state.data.tones.at(cell.row, col::RxTone) = 0;
-    state.data.tones.at(cell.row, col::TxTone) = 0;
+    state.data.tones.at(cell.row, ChannelField::RxTone) = 0;
+    state.data.tones.at(cell.row, ChannelField::TxTone) = 0;
     channel.power = Power::High;
     channel.forbid = TransmitForbid::Off;
     channel.bandwidth = Bandwidth::Wide;
@@ -248,8 +251,7 @@ FrequencyResult CommitFrequency(EditorState& state, ChannelCell cell, std::strin
 namespace {
 
 Tone& toneOf(EditorState& state, ChannelCell cell) {
-    Channel& channel = state.radio().channel(cell.row);
-    return cell.column == col::RxTone ? channel.rxTone : channel.txTone;
+    return ToneOf(state.radio().channel(cell.row), *cell.field());
 }
 
 // The tenths of a CTCSS tone written with one decimal ("88.5"), as oneDecimal writes it.
@@ -266,7 +268,7 @@ bool PickTone(EditorState& state, ChannelCell cell, int position) {
     if (!isChannelRow(cell.row) || !isToneColumn(cell.column)) return false;
     if (position < 0 || position >= kToneListSize) return false;
     toneOf(state, cell) = ToneAtListPosition(position);
-    state.data.tones.at(cell.row, cell.column) = static_cast<int16_t>(position);
+    state.data.tones.at(cell.row, *cell.field()) = static_cast<int16_t>(position);
     return true;
 }
 
@@ -280,7 +282,7 @@ ToneCommit CommitTone(EditorState& state, ChannelCell cell, std::string_view tex
         std::string_view number = leadingNumber(text);
         const double v = number.empty() ? 0.0 : toDouble(number);
         if (v < 67.0 || v > 254.1) {
-            tone = ToneAtListPosition(state.data.tones.at(cell.row, cell.column));
+            tone = ToneAtListPosition(state.data.tones.at(cell.row, *cell.field()));
             return ToneCommit::Restored;
         }
         tone = Tone::Ctcss(tenthsOf(oneDecimal(number)));
@@ -310,43 +312,14 @@ ToneCommit CommitTone(EditorState& state, ChannelCell cell, std::string_view tex
 bool PickOption(EditorState& state, ChannelCell cell, int position) {
     if (!isChannelRow(cell.row) || !isOptionColumn(cell.column)) return false;
     if (position != 0 && position != 1) return false;
-    Channel& channel = state.radio().channel(cell.row);
-    switch (cell.column) {
-    case col::Power:
-        channel.power = position ? Power::High : Power::Low;
-        break;
-    case col::Forbid:
-        channel.forbid = position ? TransmitForbid::OnCarrier : TransmitForbid::Off;
-        break;
-    case col::Bandwidth:
-        channel.bandwidth = position ? Bandwidth::Wide : Bandwidth::Narrow;
-        break;
-    default:
-        channel.scan = position == 1;
-        break;
-    }
+    SetOptionPosition(state.radio().channel(cell.row), *cell.field(), position);
     return true;
-}
-
-int ChannelOption(const Channel& channel, int column) {
-    switch (column) {
-    case col::Power:
-        return channel.power == Power::High;
-    case col::Forbid:
-        return channel.forbid == TransmitForbid::OnCarrier;
-    case col::Bandwidth:
-        return channel.bandwidth == Bandwidth::Wide;
-    case col::Scan:
-        return channel.scan;
-    default:
-        return 0;
-    }
 }
 
 int OptionListPosition(const EditorState& state, ChannelCell cell) {
     if (!isChannelRow(cell.row) || !isOptionColumn(cell.column)) return -1;
     const Channel& channel = state.radio().channel(cell.row);
-    return channel.inUse() ? ChannelOption(channel, cell.column) : -1;
+    return channel.inUse() ? OptionPosition(channel, *cell.field()) : -1;
 }
 
 // ---- Cell selection ----------------------------------------------------------------------

@@ -18,6 +18,8 @@ namespace tlv {
 struct ChannelCell {
     int row = 0;
     int column = 0;
+    // The channel's field the cell shows (none for the number column).
+    std::optional<ChannelField> field() const { return FieldOfColumn(column); }
     bool operator==(const ChannelCell&) const = default;
 };
 
@@ -108,10 +110,6 @@ ToneCommit CommitTone(EditorState& state, ChannelCell cell, std::string_view tex
 
 // The user picked `position` (0 or 1) from the option list of the cell's column.
 bool PickOption(EditorState& state, ChannelCell cell, int position);
-
-// The list position (0 or 1) of the channel's option in column 5..8, as the radio stores it;
-// 0 for any other column.
-int ChannelOption(const Channel& channel, int column);
 
 // The option a cell of columns 5..8 holds as its list position (0 or 1); -1 for any other
 // cell and for a channel not in use.

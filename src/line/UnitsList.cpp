@@ -14,8 +14,8 @@ namespace tlv {
 
 namespace {
 
-constexpr const char* kChannelFields[] = {"rx",    "rxTone", "tx",        "txTone",
-                                          "power", "forbid", "bandwidth", "scan"};
+constexpr const char* kChannelFieldNames[] = {"rx",    "rxTone", "tx",        "txTone",
+                                              "power", "forbid", "bandwidth", "scan"};
 
 std::string trim(const std::string& text) {
     const auto begin = text.find_first_not_of(" \t");
@@ -131,8 +131,8 @@ bool SetUnitsColumn(ImportPatch& patch, const std::string& name, const std::stri
                                                &channel.txTone};
         std::optional<int>* numbers[] = {&channel.power, &channel.forbid, &channel.bandwidth,
                                          &channel.scan};
-        for (std::size_t k = 0; k < std::size(kChannelFields); ++k) {
-            if (field != kChannelFields[k]) continue;
+        for (std::size_t k = 0; k < std::size(kChannelFieldNames); ++k) {
+            if (field != kChannelFieldNames[k]) continue;
             if (k < 4) {
                 *texts[k] = trim(cell);
             } else if (auto n = wholeNumber(cell)) {

@@ -31,5 +31,4 @@ std::string BandLimitsHint(const EditorState& state) {
     return text;
 }
 
-
 } // namespace tlv

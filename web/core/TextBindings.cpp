@@ -224,7 +224,7 @@ val WebDocument::panelLists() const {
         val entry = val::object();
         entry.set("label", PanelListLabel(language(), list));
         entry.set("entries", Texts(entries));
-        entry.set("position", PanelListPosition(state_.radio().functions, list));
+        entry.set("position", PanelListPosition(state_.radio(), list));
         entry.set("tooltip", Localise(language(), tip::PanelLists[i]));
         lists.call<void>("push", entry);
     }

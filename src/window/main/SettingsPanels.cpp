@@ -146,7 +146,7 @@ void FunctionPanel::fillTimeOutList() {
 void FunctionPanel::showState(const EditorState& state) {
     showing_ = true;
     for (std::size_t i = 0; i < lists_.size(); ++i)
-        selectPosition(lists_[i], PanelListPosition(state.radio().functions, kPanelLists[i]));
+        selectPosition(lists_[i], PanelListPosition(state.radio(), kPanelLists[i]));
     showing_ = false;
     if (toolTipLanguage_ == state.language()) return;
     toolTipLanguage_ = state.language();
