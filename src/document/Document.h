@@ -7,6 +7,7 @@
 // it did and what the user is to be told; a command that needs the user's decision (New, Open,
 // Save, Import, Export, Read, Write, a band change, the end of the program) returns a Flow whose
 // steps the front end shows and answers (Flow.h).
+#include "document/BandAgreement.h"
 #include "document/EditorBaseline.h"
 #include "document/FileKind.h"
 #include "editor/EditingRules.h"
@@ -156,9 +157,8 @@ class Document {
     // one runs), then "Save changes?". Completed: the program may end.
     std::unique_ptr<Flow> quit(std::optional<TransferDirection> running);
 
-    // The band of the last answer to a write's band question; the first band before any.
-    int agreedBand() const { return agreedBand_; }
-    void setAgreedBand(int band) { agreedBand_ = band; }
+    // The band question of the writes: the band of the last answer.
+    const BandAgreement& bandAgreement() const { return bandAgreement_; }
 
     // Injected failures of the file replacement, for tests.
     WriteFault writeFault;
@@ -172,7 +172,7 @@ class Document {
     EditorBaseline baseline_;
     std::string path_;
     bool transferRunning_ = false;
-    int agreedBand_ = 0;
+    BandAgreement bandAgreement_;
     ServiceSwitch serviceSwitch_;
     ServiceButtonStamp buttonStamp_;
 };

@@ -80,8 +80,8 @@ std::unique_ptr<Flow> Document::write() {
     // the agreed band is the band of the last answer, Yes or No.
     const auto askBand = [this, &f, transfer] {
         const int band = state_.radio().band;
-        if (agreedBand_ == band) return transfer();
-        agreedBand_ = band;
+        if (!bandAgreement_.asks(band)) return transfer();
+        bandAgreement_.answered(band);
         f.show(msg::BandMismatch, {}, [&f, transfer](int button) {
             if (button == IdNo) return f.finish(false, true);
             transfer();

@@ -71,7 +71,7 @@ void TransferController::transferEnded(TransferOutcome outcome) {
     // The last acknowledgement's step, before the bar goes.
     statusLine_.follow(session_);
     statusLine_.ended(outcome, session_.direction(), [this, outcome] {
-        if (outcome == TransferOutcome::CommunicationError)
+        if (outcome == TransferOutcome::CommunicationError && tellsFailures_)
             ShowMessage(box_, language_(), msg::CommunicationError,
                         DescribeFailure(session_.failure(), language_()));
         emit ending(outcome);

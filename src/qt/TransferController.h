@@ -65,6 +65,10 @@ class TransferController : public QObject, private TransferHost, private Transfe
     // The direction of the running or last transfer, a declined write included.
     TransferDirection direction() const { return direction_; }
 
+    // Whether the controller shows the communication error itself (the default); a front end
+    // whose document tells it (the window's flows) switches it off.
+    void setTellsFailures(bool tells) { tellsFailures_ = tells; }
+
     // The folder of the automatic backups; empty (the default) keeps none.
     void setBackupFolder(std::string folder) { backupFolder_ = std::move(folder); }
     const std::string& backupFolder() const { return backupFolder_; }
@@ -111,6 +115,7 @@ class TransferController : public QObject, private TransferHost, private Transfe
     QTimer supervisionTimer_;
     QTimer statusTimer_;
     std::string backupFolder_;
+    bool tellsFailures_ = true;
 };
 
 // Starts a transfer (a write of `image`) and runs the event loop until it ends. Nothing when it

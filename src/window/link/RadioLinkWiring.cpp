@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/link/RadioLinkWiring.h"
 
-#include "editor/EditorImage.h"
 #include "qt/ComPorts.h"
 #include "qt/SerialLink.h"
 #include "qt/TransferController.h"
-#include "texts/WindowTexts.h"
 #include "window/link/PortDialog.h"
 #include "window/main/AfterFirstPaint.h"
 #include "window/main/EditorModel.h"
@@ -30,18 +28,24 @@ RadioLinkWiring::RadioLinkWiring(EditorModel& model, const std::filesystem::path
     QTimer::singleShot(0, this, [this] {
         if (!window_.isVisible()) lookAtPorts();
     });
+    transfer_->setTellsFailures(false);
     connect(transfer_, &TransferController::controlsEnabledChanged, this,
             [this](bool enabled) { controlsEnabled_ = enabled; });
-    // A complete read goes into the editor, the band of the radio's image included, and what
-    // the image has to tell is shown before the end text blinks.
+    // The transfer a flow asks for; the flow goes on when it ends, before the end text blinks: a
+    // failure is told, a complete read goes into the editor and what its image has to tell is
+    // shown.
+    connect(&model, &EditorModel::transferRequested, this,
+            [this, &model](const TransferRequest& r) {
+                if (!transfer_->start(r.direction, r.image, r.serviceMode))
+                    model.transferEnded({TransferOutcome::Stopped, {}, std::nullopt});
+            });
     connect(transfer_, &TransferController::ending, this, [this, &model](TransferOutcome outcome) {
-        const std::optional<MemoryImage>& image = transfer_->session().imageRead();
-        if (transfer_->direction() == TransferDirection::Read &&
-            outcome == TransferOutcome::Success && image)
-            model.show(LoadImage(model.state(), *image));
+        const TransferSession& session = transfer_->session();
+        model.transferEnded({outcome, session.failure(), session.imageRead()});
     });
-    connect(transfer_, &TransferController::finished, this, [this, &model] {
-        if (transfer_->direction() == TransferDirection::Read) model.refresh();
+    // A write the band question's No ended: its text blinks in the status line.
+    connect(&model, &EditorModel::flowEnded, this, [this](const Step& end) {
+        if (end.declined) transfer_->decline();
     });
 }
 
@@ -72,33 +76,17 @@ void RadioLinkWiring::lookAtPorts() {
 
 void RadioLinkWiring::startRead() {
     // The shortcut of a menu entry can fire while its menu is disabled.
-    if (!controlsEnabled_) return;
+    if (!controlsEnabled_ || transfer_->running() || model_.flowRunning()) return;
     takeBackPort();
-    transfer_->startRead();
+    if (!transfer_->checkPort()) return;
+    model_.run(model_.document().read());
 }
 
 void RadioLinkWiring::startWrite() {
-    if (!controlsEnabled_) return;
-    // What the write needs comes first (the port), then what the user must decide: channels
-    // the band does not hold are listed, and Cancel sends nothing.
-    if (takeBackPort() && !transfer_->running()) {
-        const std::string outside = ChannelsOutsideBand(model_.state().radio());
-        if (!outside.empty() && model_.show(msg::WriteOutsideBand, outside) != IdOk) return;
-    }
-    if (transfer_->running() || askingBand_ || !transfer_->checkPort()) return;
-    // The band question comes before anything is sent, so that a No leaves the radio untouched
-    // and no time-out can run while the user reads the question. Any answer but No goes on.
-    askingBand_ = true;
-    const bool goOn = bandAgreement_.settle(
-        model_.state().radio().band, [this] { return model_.show(msg::BandMismatch) != IdNo; });
-    askingBand_ = false;
-    if (!goOn) {
-        transfer_->decline();
-        return;
-    }
-    // The image of the editor now: nothing changes it while the transfer runs.
-    const EditorState& state = model_.state();
-    transfer_->start(TransferDirection::Write, EditorImage(state), state.session.serviceMode);
+    if (!controlsEnabled_ || transfer_->running() || model_.flowRunning()) return;
+    takeBackPort();
+    if (!transfer_->checkPort()) return;
+    model_.run(model_.document().write(), false);
 }
 
 bool RadioLinkWiring::takeBackPort() {

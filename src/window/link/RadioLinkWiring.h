@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio link of the main window: the serial port, the port dialog and the transfer
-// controller with its two timers. Read and write start here: a write settles the band question
-// first and sends the editor's image; a read's image is loaded into the editor, its notices
-// shown, and the editor shown again. The window shows the transfer's status, progress and
-// controls itself, from the controller's signals.
-#include "document/BandAgreement.h"
-
+// controller with its two timers. Read and write start here, once the port is there: they run
+// the document's flows (what the user must decide, the image loaded or sent) and this link runs
+// the transfer a flow asks for. The window shows the transfer's status, progress and controls
+// itself, from the controller's signals.
 #include <QObject>
 
 #include <filesystem>
@@ -39,8 +37,10 @@ class RadioLinkWiring : public QObject {
     bool portsLookedAt() const { return portsLookedAt_; }
 
     // Read Frequency / Write Frequency (menu, toolbar, Ctrl+R / Ctrl+W); nothing while the
-    // transfer holds the programming commands. A write lists the channels the band does not
-    // hold, then asks the band question when it is due (a No ends it as declined).
+    // transfer holds the programming commands. What the transfer needs comes first: a port
+    // that is not open gets its message and nothing is asked. Then the document's flow: a read
+    // asks "Save changes?"; a write lists the channels the band does not hold and asks the band
+    // question when it is due (a No ends it as declined).
     void startRead();
     void startWrite();
     // A command needs the port: when it is not open but the chosen port's device is there
@@ -69,9 +69,6 @@ class RadioLinkWiring : public QObject {
     PortDialog* portDialog_ = nullptr;
     // The transfer's controls (toolbar, Read and Write, the programming menu) are enabled.
     bool controlsEnabled_ = true;
-    // The band question of the writes from this window, and whether it is being asked.
-    BandAgreement bandAgreement_;
-    bool askingBand_ = false;
     bool portsLookedAt_ = false;
 };
 

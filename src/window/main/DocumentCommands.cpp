@@ -42,17 +42,6 @@ void DocumentCommands::save() {
     model_.run(model_.document().save(), false);
 }
 
-bool DocumentCommands::settleUnsavedChanges() {
-    // A value still being typed in a cell is one of the changes.
-    editors_.closeEditor();
-    if (model_.services().msgBox == nullptr || model_.services().fileDialogs == nullptr)
-        return true;
-    const std::unique_ptr<Flow> flow = model_.document().quit(std::nullopt);
-    RunFlow(*flow, model_.language(), *model_.services().msgBox, *model_.services().fileDialogs);
-    emit model_.changed();
-    return flow->completed();
-}
-
 bool DocumentCommands::mayQuit(std::optional<TransferDirection> running) {
     editors_.closeEditor();
     const AppServices& services = model_.services();

@@ -37,8 +37,6 @@ class DocumentCommands : public QObject {
     // which one runs), and unsaved changes are saved or given up after "Save changes?". False
     // when the user cancelled: the program goes on.
     bool mayQuit(std::optional<TransferDirection> running);
-    // Before a read replaces the editor: "Save changes?". False when the user cancelled.
-    bool settleUnsavedChanges();
 
   private:
     // The message box and the file dialogs are there and no transfer runs.

@@ -47,7 +47,11 @@ void MainWindow::connectCommands() {
     for (QAction* action : {menus_.read, toolbar_.button(ToolbarButton::Read)})
         on(action, [this] { readFromRadio(); });
     for (QAction* action : {menus_.write, toolbar_.button(ToolbarButton::Write)})
-        on(action, [this] { radioLink_->startWrite(); });
+        on(action, [this] {
+            // A value still being typed in a cell is part of what is written.
+            editors_->closeEditor();
+            radioLink_->startWrite();
+        });
     on(toolbar_.button(ToolbarButton::Service), [this] { model_->serviceButtonClicked(); });
     on(menus_.importFile, [this] { documents_->importFile(); });
     on(menus_.exportFile, [this] { documents_->exportFile(); });
@@ -116,7 +120,8 @@ void MainWindow::readFromRadio() {
     if (model_->transferRunning()) return;
     // What the read needs comes first: a port that does not open gets its message from the
     // transfer, and nothing would replace the editor, so "Save changes?" is not asked.
-    if (radioLink_->takeBackPort() && !documents_->settleUnsavedChanges()) return;
+    // A value still being typed in a cell is part of the editor the read may replace.
+    editors_->closeEditor();
     radioLink_->startRead();
 }
 
