@@ -16,12 +16,13 @@ namespace tlv {
 namespace {
 
 std::optional<long long> units(const std::string& text) {
-    return FrequencyUnits(text);
+    const std::optional<uint64_t> tens = FrequencyTens(text);
+    return tens ? std::optional<long long>(static_cast<long long>(*tens)) : std::nullopt;
 }
 
 // MHz with `decimals` decimals (5 or 6) from 10 Hz units.
 std::string mhz(long long value, int decimals) {
-    return FormatFrequencyUnits(value) + (decimals == 6 ? "0" : "");
+    return TensText(static_cast<uint64_t>(value)) + (decimals == 6 ? "0" : "");
 }
 
 // A tone as CHIRP's columns give it.

@@ -144,13 +144,13 @@ class Applier {
             target.reset();
             return;
         }
-        const auto units = FrequencyUnits(value);
+        const auto units = FrequencyTens(value);
         if (!units) {
             error(where, text::NotANumber);
             return;
         }
         // The image holds three integer digits and five decimals.
-        if (*units < 10000000LL || *units > Frequency::kMaxTens) {
+        if (*units < 10000000 || *units > Frequency::kMaxTens) {
             error(where, text::TestFrequencyRange);
             return;
         }
@@ -190,9 +190,9 @@ class Applier {
     }
 
     void fineDigitsNote(const std::string& where, const std::string& value) {
-        if (const auto units = FrequencyUnits(value); units && FinerThanTenHertz(value))
-            report_.notes.push_back({where, Localise(language_, text::FinerThanTenHertz, value,
-                                                     FormatFrequencyUnits(*units))});
+        if (const auto units = FrequencyTens(value); units && FinerThanTenHertz(value))
+            report_.notes.push_back(
+                {where, Localise(language_, text::FinerThanTenHertz, value, TensText(*units))});
     }
 
     // The band in force with its range, e.g. "400-470MHz (400.00000..469.99999 MHz)".
@@ -237,7 +237,7 @@ class Applier {
             const std::string written =
                 FrequencyText(*(cell.column == col::RxFrequency ? channel.rx : channel.tx));
             fineDigitsNote(where, value);
-            if (FrequencyUnits(written) != FrequencyUnits(value))
+            if (FrequencyTens(written) != FrequencyTens(value))
                 report_.notes.push_back(
                     {where, Localise(language_, text::Snapped, value, written)});
             return true;
@@ -297,37 +297,6 @@ class Applier {
 };
 
 } // namespace
-
-std::optional<long long> FrequencyUnits(const std::string& text) {
-    if (!IsDecimalNumber(text)) return std::nullopt;
-    long long value = 0;
-    int decimals = -1;
-    for (char c : text) {
-        if (c == '.') {
-            decimals = 0;
-            continue;
-        }
-        if (decimals >= 5) continue;
-        value = value * 10 + (c - '0');
-        if (value > 1000000000000LL) return std::nullopt;
-        if (decimals >= 0) ++decimals;
-    }
-    for (int d = decimals < 0 ? 0 : decimals; d < 5; ++d)
-        value *= 10;
-    return value;
-}
-
-std::string FormatFrequencyUnits(long long units) {
-    std::string digits = std::to_string(units);
-    if (digits.size() < 6) digits.insert(0, 6 - digits.size(), '0');
-    return digits.substr(0, digits.size() - 5) + "." + digits.substr(digits.size() - 5);
-}
-
-bool FinerThanTenHertz(const std::string& text) {
-    const auto point = text.find('.');
-    if (point == std::string::npos || text.size() <= point + 6) return false;
-    return text.find_first_not_of('0', point + 6) != std::string::npos;
-}
 
 std::string IssueText(const ImportIssue& issue) {
     return issue.where.empty() ? issue.message : issue.where + ": " + issue.message;

@@ -73,14 +73,6 @@ struct ImportOptions {
     bool renumber = false;   // CSV rows on channels 1..N in Location order
 };
 
-// A frequency text (MHz) of the input in 10 Hz units, decimals beyond the fifth dropped; nullopt
-// when it is not a decimal number (or absurdly long).
-std::optional<long long> FrequencyUnits(const std::string& text);
-// 10 Hz units as MHz with five decimals ("446.00625").
-std::string FormatFrequencyUnits(long long units);
-// True when a frequency text has a non-zero digit finer than 10 Hz (beyond the fifth decimal).
-bool FinerThanTenHertz(const std::string& text);
-
 // Applies the patch to the editor (the base); checks every value, also after errors found
 // while reading the input, so that one pass reports them all. On errors the state may be
 // partly changed: the caller discards it.
