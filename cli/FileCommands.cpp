@@ -10,9 +10,10 @@
 #include "exchange/EditorComparison.h"
 #include "exchange/ExchangeFormat.h"
 #include "exchange/ExchangeTexts.h"
+#include "exchange/ImportText.h"
 #include "exchange/SettingNames.h"
 #include "image/FileIo.h"
-#include "qt/ImportText.h"
+#include "qt/QtJsonParser.h"
 #include "radio/Bands.h"
 #include "texts/SettingCaptions.h"
 
@@ -138,7 +139,8 @@ int RunImport(const CommandLine& line) {
         if (int code = OpenDataFile(line.base, language, state)) return code;
 
     const ImportOptions options{line.band, line.renumber};
-    const ImportReport report = ImportText(content, format, options, language, state);
+    const ImportReport report =
+        ImportText(content, format, options, language, state, QtJsonParser());
     for (const auto& note : report.notes)
         ErrorLine(input + ": " + IssueText(note));
     if (!report.ok()) {

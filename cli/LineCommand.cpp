@@ -11,11 +11,12 @@
 #include "exchange/ExchangeTexts.h"
 #include "line/LineRecord.h"
 #include "line/LineRows.h"
+#include "line/UnitsJson.h"
 #include "line/UnitsList.h"
 #include "qt/BackupLocation.h"
 #include "qt/ParameterLocation.h"
 #include "qt/ProductionLine.h"
-#include "qt/UnitsJson.h"
+#include "qt/QtJsonParser.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -79,7 +80,7 @@ int RunLine(const CommandLine& line, int argc, char** argv) {
     }
     UnitsReport report;
     std::vector<Unit> units = format == ExchangeFormat::Json
-                                  ? ReadUnitsJson(content, base, language, report)
+                                  ? ReadUnitsJson(content, base, language, report, QtJsonParser())
                                   : ReadUnitsCsv(content, base, language, report);
     for (const UnitsIssue& note : report.notes)
         ErrorLine(line.units + ": " + UnitsIssueText(note, language));

@@ -3,7 +3,7 @@
 // the rules of the window program) and a Transfer (the session over it, driven by the page's
 // bytes and timers) as JavaScript classes. web/src/core-api.ts declares what they offer; every
 // text is rendered here in the language in force, so the page never carries texts of its own.
-#include "WebJsonImport.h"
+#include "BrowserJsonParser.h"
 
 #include "document/EditorBaseline.h"
 #include "editor/CellTexts.h"
@@ -23,6 +23,7 @@
 #include "exchange/ExchangeFormat.h"
 #include "exchange/ExchangeTexts.h"
 #include "exchange/ImportPatch.h"
+#include "exchange/ImportText.h"
 #include "image/DataFile.h"
 #include "image/ImageCodec.h"
 #include "language/ButtonTexts.h"
@@ -559,13 +560,7 @@ class WebEditor {
         }
         const Language lang = language();
         const auto run = [&](const ImportOptions& chosen, EditorState& target) {
-            ImportReport report;
-            ImportPatch patch = kind == ExchangeFormat::Json
-                                    ? ParseJsonText(text, lang, report)
-                                    : ParseCsv(text, chosen.renumber, lang, report);
-            if (chosen.band) patch.band = chosen.band;
-            if (report.ok()) ApplyImport(target, patch, lang, report);
-            return report;
+            return ImportText(text, kind, chosen, lang, target, BrowserJsonParser());
         };
         EditorState imported = state_;
         ImportReport report = run(given, imported);

@@ -4,7 +4,8 @@
 #include "document/FileCommands.h"
 #include "exchange/ExchangeFormat.h"
 #include "exchange/ExchangeTexts.h"
-#include "qt/ImportText.h"
+#include "exchange/ImportText.h"
+#include "qt/QtJsonParser.h"
 #include "window/main/CellEditors.h"
 #include "window/main/ChannelCardPage.h"
 #include "window/main/EditorModel.h"
@@ -95,7 +96,8 @@ void DocumentCommands::importFile() {
         model_.show(msg::OpenFailed, read.reason);
         return;
     }
-    const ImportReport report = ImportIntoEditor(text, format, language, model_.state());
+    const ImportReport report =
+        ImportIntoEditor(text, format, language, model_.state(), QtJsonParser());
     if (!report.ok()) {
         std::string detail = IssueLines(report.errors, language, kIssuesShown);
         if (format == ExchangeFormat::Csv && report.hinted(ImportHint::Band)) {

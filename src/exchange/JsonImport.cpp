@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "WebJsonImport.h"
+#include "exchange/JsonImport.h"
 
 #include "exchange/ExchangeTexts.h"
 #include "exchange/SettingNames.h"
 #include "radio/RadioData.h"
-
-#include <emscripten/val.h>
 
 #include <cmath>
 
@@ -13,27 +11,26 @@ namespace tlv {
 
 namespace {
 
-using emscripten::val;
-
 class JsonReader {
   public:
     JsonReader(Language language, ImportReport& report) : language_(language), report_(report) {}
 
-    ImportPatch read(const std::string& text) {
+    ImportPatch read(const std::string& text, const JsonParser& parser) {
         ImportPatch patch;
-        // JSON.parse in web/core/pre.js: a syntax error comes back as its message.
-        const val parsed = val::module_property("parseJsonText")(text);
-        if (!parsed["error"].isUndefined()) {
-            fail("json", Localise(language_, text::BadJson, parsed["error"].as<std::string>()));
+        std::string syntaxError;
+        const std::optional<JsonValue> document = ReadJson(text, parser, language_, syntaxError);
+        if (!document) {
+            fail("json", syntaxError);
             return patch;
         }
-        const val root = parsed["value"];
-        if (!isObject(root)) {
+        if (!document->isObject()) {
             wrongType("json", text::TypeObject);
             return patch;
         }
-        for (const auto& key : keysOf(root)) {
-            const val value = root[key];
+        const JsonValue& root = *document;
+        for (std::size_t at = 0; at < root.keys().size(); ++at) {
+            const std::string& key = root.keys()[at];
+            const JsonValue& value = root.items()[at];
             if (key == "band") {
                 if (auto n = number(key, value)) patch.band = *n;
             } else if (key == "channels") {
@@ -54,20 +51,6 @@ class JsonReader {
     }
 
   private:
-    static bool isObject(const val& value) {
-        return !value.isNull() && value.typeOf().as<std::string>() == "object" && !value.isArray();
-    }
-    // Keys in the order the desktop reader visits them (sorted), so reports read the same.
-    static std::vector<std::string> keysOf(const val& object) {
-        const val keys = val::global("Object").call<val>("keys", object).call<val>("sort");
-        std::vector<std::string> out;
-        const int length = keys["length"].as<int>();
-        for (int i = 0; i < length; ++i)
-            out.push_back(keys[i].as<std::string>());
-        return out;
-    }
-    static int lengthOf(const val& array) { return array["length"].as<int>(); }
-
     void fail(const std::string& where, const std::string& message) {
         report_.errors.push_back({where, message});
     }
@@ -75,12 +58,12 @@ class JsonReader {
         fail(where, Localise(language_, text::WrongType, Localise(language_, expected, a)));
     }
 
-    std::optional<int> number(const std::string& where, const val& value) {
+    std::optional<int> number(const std::string& where, const JsonValue& value) {
         if (!value.isNumber()) {
             wrongType(where, text::TypeNumber);
             return std::nullopt;
         }
-        const double d = value.as<double>();
+        const double d = value.number();
         if (d != std::floor(d) || d < -100000 || d > 100000) {
             wrongType(where, text::TypeNumber);
             return std::nullopt;
@@ -88,44 +71,50 @@ class JsonReader {
         return static_cast<int>(d);
     }
 
-    std::optional<std::string> string(const std::string& where, const val& value) {
+    std::optional<std::string> string(const std::string& where, const JsonValue& value) {
         if (!value.isString()) {
             wrongType(where, text::TypeText);
             return std::nullopt;
         }
-        return value.as<std::string>();
+        return value.string();
     }
 
     template <std::size_t N>
-    void textArray(const std::string& where, const val& value,
+    void textArray(const std::string& where, const JsonValue& value,
                    std::array<std::optional<std::string>, N>& target) {
-        if (!value.isArray() || lengthOf(value) > static_cast<int>(N)) {
+        if (!value.isArray() || value.items().size() > N) {
             wrongType(where, text::TypeArray, std::to_string(N));
             return;
         }
-        for (int i = 0; i < lengthOf(value); ++i)
-            target[static_cast<std::size_t>(i)] =
-                string(where + "[" + std::to_string(i) + "]", value[i]);
+        const std::vector<JsonValue>& array = value.items();
+        for (std::size_t i = 0; i < array.size(); ++i)
+            target[i] = string(where + "[" + std::to_string(i) + "]", array[i]);
     }
 
-    void channels(const val& value, ImportPatch& patch) {
-        if (!value.isArray() || lengthOf(value) > kChannelCount) {
+    void channels(const JsonValue& value, ImportPatch& patch) {
+        if (!value.isArray() || value.items().size() > std::size_t(kChannelCount)) {
             wrongType("channels", text::TypeArray, std::to_string(kChannelCount));
             return;
         }
-        for (int i = 0; i < lengthOf(value); ++i) {
-            const std::string where = Localise(language_, text::AtChannel, std::to_string(i + 1));
-            const val entry = value[i];
+        const std::vector<JsonValue>& array = value.items();
+        for (std::size_t i = 0; i < array.size(); ++i) {
+            const std::string channelName =
+                Localise(language_, text::AtChannel, std::to_string(i + 1));
+            const std::string path = "channels[" + std::to_string(i) + "]";
+            const std::string where = channelName + " (" + path + ")";
             ChannelPatch channel;
-            if (entry.isNull()) {
+            if (array[i].isNull()) {
                 channel.clear = true;
-            } else if (!isObject(entry)) {
+            } else if (!array[i].isObject()) {
                 wrongType(where, text::TypeChannel);
                 continue;
             } else {
-                for (const auto& key : keysOf(entry)) {
-                    const std::string at = where + " " + key;
-                    const val item = entry[key];
+                const JsonValue& object = array[i];
+                for (std::size_t k = 0; k < object.keys().size(); ++k) {
+                    const std::string& key = object.keys()[k];
+                    const JsonValue& item = object.items()[k];
+                    const std::string at = channelName + " (" + path + "." + key + ")";
+                    channel.places[key] = at;
                     if (key == "rx")
                         channel.rx = string(at, item);
                     else if (key == "rxTone")
@@ -146,16 +135,18 @@ class JsonReader {
                         fail(at, Localise(language_, text::UnknownKey));
                 }
             }
-            patch.channels[static_cast<std::size_t>(i)] = channel;
+            patch.channels[i] = channel;
         }
     }
 
-    void settings(const val& value, ImportPatch& patch) {
-        if (!isObject(value)) {
+    void settings(const JsonValue& value, ImportPatch& patch) {
+        if (!value.isObject()) {
             wrongType("settings", text::TypeObject);
             return;
         }
-        for (const auto& key : keysOf(value)) {
+        for (std::size_t k = 0; k < value.keys().size(); ++k) {
+            const std::string& key = value.keys()[k];
+            const JsonValue& item = value.items()[k];
             const std::string where = "settings." + key;
             bool known = false, isText = false;
             for (const auto& setting : SettingKeys()) {
@@ -167,31 +158,33 @@ class JsonReader {
             if (!known) {
                 fail(where, Localise(language_, text::UnknownKey));
             } else if (isText) {
-                if (auto s = string(where, value[key])) patch.texts[key] = *s;
+                if (auto s = string(where, item)) patch.texts[key] = *s;
             } else {
-                if (auto n = number(where, value[key])) patch.numbers[key] = *n;
+                if (auto n = number(where, item)) patch.numbers[key] = *n;
             }
         }
     }
 
-    void testFrequencies(const val& value, ImportPatch& patch) {
-        if (!value.isArray() || lengthOf(value) > kChannelCount) {
+    void testFrequencies(const JsonValue& value, ImportPatch& patch) {
+        if (!value.isArray() || value.items().size() > std::size_t(kChannelCount)) {
             wrongType("testFrequencies", text::TypeArray, std::to_string(kChannelCount));
             return;
         }
-        for (int i = 0; i < lengthOf(value); ++i) {
+        const std::vector<JsonValue>& array = value.items();
+        for (std::size_t i = 0; i < array.size(); ++i) {
             const std::string where = "testFrequencies[" + std::to_string(i) + "]";
-            const val entry = value[i];
-            if (!isObject(entry)) {
+            if (!array[i].isObject()) {
                 wrongType(where, text::TypeObject);
                 continue;
             }
-            auto& target = patch.testFrequencies[static_cast<std::size_t>(i)];
-            for (const auto& key : keysOf(entry)) {
+            const JsonValue& object = array[i];
+            for (std::size_t k = 0; k < object.keys().size(); ++k) {
+                const std::string& key = object.keys()[k];
+                const JsonValue& item = object.items()[k];
                 if (key == "rx")
-                    target.rx = string(where + ".rx", entry[key]);
+                    patch.testFrequencies[i].rx = string(where + ".rx", item);
                 else if (key == "tx")
-                    target.tx = string(where + ".tx", entry[key]);
+                    patch.testFrequencies[i].tx = string(where + ".tx", item);
                 else
                     fail(where + "." + key, Localise(language_, text::UnknownKey));
             }
@@ -204,8 +197,9 @@ class JsonReader {
 
 } // namespace
 
-ImportPatch ParseJsonText(const std::string& text, Language language, ImportReport& report) {
-    return JsonReader(language, report).read(text);
+ImportPatch ParseJson(const std::string& text, const JsonParser& parser, Language language,
+                      ImportReport& report) {
+    return JsonReader(language, report).read(text, parser);
 }
 
 } // namespace tlv
