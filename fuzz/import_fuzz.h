@@ -4,7 +4,7 @@
 // (ImportText, with the user's options, onto a base), and what an accepted import gives.
 #include "FuzzSupport.h"
 #include "editor/EditingRules.h"
-#include "exchange/ImportPatch.h"
+#include "exchange/ImportReport.h"
 #include "exchange/ImportText.h"
 #include "qt/QtJsonParser.h"
 #include "radio/Bands.h"

@@ -18,12 +18,16 @@ ImportReport ImportText(const std::string& text, ExchangeFormat format,
         report.errors.push_back({"", Localise(language, text::UnknownFormat)});
         return report;
     }
-    ImportPatch patch = format == ExchangeFormat::Json
-                            ? ParseJson(text, json, language, report)
-                            : ParseCsv(text, options.renumber, language, report);
-    if (options.band) patch.band = options.band;
+    ImportChanges changes = format == ExchangeFormat::Json
+                                ? ParseJson(text, json, language, report)
+                                : ParseCsv(text, options.renumber, language, report);
+    if (options.band) {
+        ImportPlace place;
+        place.key = "band";
+        changes.band = {*options.band, place};
+    }
     // The values read are checked also after errors in reading, so that one pass finds all.
-    ApplyImport(state, patch, language, report);
+    ApplyImport(state, changes, language, report);
     return report;
 }
 

@@ -2,8 +2,9 @@
 #pragma once
 // An import as every front end runs it: the text is read in its format (a JSON text by the
 // front end's parser) and every value applied to the editor through the editor's own rules.
+#include "editor/EditorState.h"
 #include "exchange/ExchangeFormat.h"
-#include "exchange/ImportPatch.h"
+#include "exchange/ImportReport.h"
 #include "exchange/JsonValue.h"
 
 #include <string>

@@ -11,143 +11,167 @@ namespace tlv {
 
 namespace {
 
+// A key path of the file ("settings.VoxGain"), with the channel it belongs to.
+ImportPlace keyPath(std::string key, int channel = 0) {
+    ImportPlace place;
+    place.channel = channel;
+    place.key = std::move(key);
+    return place;
+}
+
 class JsonReader {
   public:
     JsonReader(Language language, ImportReport& report) : language_(language), report_(report) {}
 
-    ImportPatch read(const std::string& text, const JsonParser& parser) {
-        ImportPatch patch;
+    ImportChanges read(const std::string& text, const JsonParser& parser) {
+        ImportChanges changes;
         std::string syntaxError;
         const std::optional<JsonValue> document = ReadJson(text, parser, language_, syntaxError);
         if (!document) {
-            fail("json", syntaxError);
-            return patch;
+            report_.errors.push_back({"json", syntaxError, {}, keyPath("json")});
+            return changes;
         }
         if (!document->isObject()) {
-            wrongType("json", text::TypeObject);
-            return patch;
+            wrongType(keyPath("json"), text::TypeObject);
+            return changes;
         }
         const JsonValue& root = *document;
         for (std::size_t at = 0; at < root.keys().size(); ++at) {
             const std::string& key = root.keys()[at];
             const JsonValue& value = root.items()[at];
             if (key == "band") {
-                if (auto n = number(key, value)) patch.band = *n;
+                if (auto n = number(keyPath(key), value)) changes.band = {*n, keyPath(key)};
             } else if (key == "channels") {
-                channels(value, patch);
+                channels(value, changes);
             } else if (key == "settings") {
-                settings(value, patch);
+                settings(value, changes);
             } else if (key == "dtmfMemory") {
-                textArray(key, value, patch.dtmfMemory);
+                textArray(key, value, changes.dtmfMemory);
             } else if (key == "testFrequencies") {
-                testFrequencies(value, patch);
+                testFrequencies(value, changes);
             } else if (key == "embeddedTexts") {
-                textArray(key, value, patch.embeddedTexts);
+                textArray(key, value, changes.embeddedTexts);
             } else {
-                fail(key, Localise(language_, text::UnknownKey));
+                error(keyPath(key), text::UnknownKey);
             }
         }
-        return patch;
+        return changes;
     }
 
   private:
-    void fail(const std::string& where, const std::string& message) {
-        report_.errors.push_back({where, message});
+    void error(const ImportPlace& place, const LocalText& message, const std::string& a = {}) {
+        report_.errors.push_back(
+            {PlaceText(place, language_), Localise(language_, message, a), {}, place});
     }
-    void wrongType(const std::string& where, const LocalText& expected, const std::string& a = {}) {
-        fail(where, Localise(language_, text::WrongType, Localise(language_, expected, a)));
+    void wrongType(const ImportPlace& place, const LocalText& expected, const std::string& a = {}) {
+        error(place, text::WrongType, Localise(language_, expected, a));
     }
 
-    std::optional<int> number(const std::string& where, const JsonValue& value) {
+    std::optional<int> number(const ImportPlace& place, const JsonValue& value) {
         if (!value.isNumber()) {
-            wrongType(where, text::TypeNumber);
+            wrongType(place, text::TypeNumber);
             return std::nullopt;
         }
         const double d = value.number();
         if (d != std::floor(d) || d < -100000 || d > 100000) {
-            wrongType(where, text::TypeNumber);
+            wrongType(place, text::TypeNumber);
             return std::nullopt;
         }
         return static_cast<int>(d);
     }
 
-    std::optional<std::string> string(const std::string& where, const JsonValue& value) {
+    std::optional<std::string> string(const ImportPlace& place, const JsonValue& value) {
         if (!value.isString()) {
-            wrongType(where, text::TypeText);
+            wrongType(place, text::TypeText);
             return std::nullopt;
         }
         return value.string();
     }
 
     template <std::size_t N>
-    void textArray(const std::string& where, const JsonValue& value,
-                   std::array<std::optional<std::string>, N>& target) {
+    void textArray(const std::string& key, const JsonValue& value,
+                   std::array<std::optional<Placed<std::string>>, N>& target) {
         if (!value.isArray() || value.items().size() > N) {
-            wrongType(where, text::TypeArray, std::to_string(N));
-            return;
-        }
-        const std::vector<JsonValue>& array = value.items();
-        for (std::size_t i = 0; i < array.size(); ++i)
-            target[i] = string(where + "[" + std::to_string(i) + "]", array[i]);
-    }
-
-    void channels(const JsonValue& value, ImportPatch& patch) {
-        if (!value.isArray() || value.items().size() > std::size_t(kChannelCount)) {
-            wrongType("channels", text::TypeArray, std::to_string(kChannelCount));
+            wrongType(keyPath(key), text::TypeArray, std::to_string(N));
             return;
         }
         const std::vector<JsonValue>& array = value.items();
         for (std::size_t i = 0; i < array.size(); ++i) {
-            const std::string channelName =
-                Localise(language_, text::AtChannel, std::to_string(i + 1));
+            const ImportPlace place = keyPath(key + "[" + std::to_string(i) + "]");
+            target[i].reset();
+            if (auto text = string(place, array[i])) target[i] = {*text, place};
+        }
+    }
+
+    void channels(const JsonValue& value, ImportChanges& changes) {
+        if (!value.isArray() || value.items().size() > std::size_t(kChannelCount)) {
+            wrongType(keyPath("channels"), text::TypeArray, std::to_string(kChannelCount));
+            return;
+        }
+        const std::vector<JsonValue>& array = value.items();
+        for (std::size_t i = 0; i < array.size(); ++i) {
+            const int number = static_cast<int>(i) + 1;
             const std::string path = "channels[" + std::to_string(i) + "]";
-            const std::string where = channelName + " (" + path + ")";
-            ChannelPatch channel;
+            ChannelChanges channel;
             if (array[i].isNull()) {
                 channel.clear = true;
             } else if (!array[i].isObject()) {
-                wrongType(where, text::TypeChannel);
+                wrongType(keyPath(path, number), text::TypeChannel);
                 continue;
             } else {
                 const JsonValue& object = array[i];
                 for (std::size_t k = 0; k < object.keys().size(); ++k) {
                     const std::string& key = object.keys()[k];
                     const JsonValue& item = object.items()[k];
-                    const std::string at = channelName + " (" + path + "." + key + ")";
-                    channel.places[key] = at;
-                    if (key == "rx")
-                        channel.rx = string(at, item);
-                    else if (key == "rxTone")
-                        channel.rxTone = string(at, item);
-                    else if (key == "tx")
-                        channel.tx = string(at, item);
-                    else if (key == "txTone")
-                        channel.txTone = string(at, item);
-                    else if (key == "power")
-                        channel.power = number(at, item);
-                    else if (key == "forbid")
-                        channel.forbid = number(at, item);
-                    else if (key == "bandwidth")
-                        channel.bandwidth = number(at, item);
-                    else if (key == "scan")
-                        channel.scan = number(at, item);
-                    else
-                        fail(at, Localise(language_, text::UnknownKey));
+                    field(channel, key, item, keyPath(path + "." + key, number));
                 }
             }
-            patch.channels[i] = channel;
+            changes.channels[i] = channel;
         }
     }
 
-    void settings(const JsonValue& value, ImportPatch& patch) {
+    // One value of a channel: frequencies and tones are texts, the options list positions.
+    void field(ChannelChanges& channel, const std::string& key, const JsonValue& value,
+               const ImportPlace& place) {
+        const auto text = [&] { return string(place, value); };
+        const auto position = [&] { return number(place, value); };
+        if (key == "rx" || key == "tx") {
+            auto& target = key == "rx" ? channel.rx : channel.tx;
+            target.reset();
+            if (auto given = text()) target = FrequencyChangeOf(*given, place);
+        } else if (key == "rxTone" || key == "txTone") {
+            auto& target = key == "rxTone" ? channel.rxTone : channel.txTone;
+            target.reset();
+            if (auto given = text()) target = ToneChangeOf(*given, place);
+        } else if (key == "power") {
+            option(channel.power, position(), place);
+        } else if (key == "forbid") {
+            option(channel.forbid, position(), place);
+        } else if (key == "bandwidth") {
+            option(channel.bandwidth, position(), place);
+        } else if (key == "scan") {
+            option(channel.scan, position(), place);
+        } else {
+            error(place, text::UnknownKey);
+        }
+    }
+
+    template <typename T>
+    static void option(std::optional<OptionChange<T>>& target, std::optional<int> position,
+                       const ImportPlace& place) {
+        target.reset();
+        if (position) target = OptionOfPosition<T>(*position, place);
+    }
+
+    void settings(const JsonValue& value, ImportChanges& changes) {
         if (!value.isObject()) {
-            wrongType("settings", text::TypeObject);
+            wrongType(keyPath("settings"), text::TypeObject);
             return;
         }
         for (std::size_t k = 0; k < value.keys().size(); ++k) {
             const std::string& key = value.keys()[k];
             const JsonValue& item = value.items()[k];
-            const std::string where = "settings." + key;
+            const ImportPlace place = keyPath("settings." + key);
             bool known = false, isText = false;
             for (const auto& setting : SettingKeys()) {
                 if (key == setting.name) {
@@ -156,37 +180,40 @@ class JsonReader {
                 }
             }
             if (!known) {
-                fail(where, Localise(language_, text::UnknownKey));
+                error(place, text::UnknownKey);
             } else if (isText) {
-                if (auto s = string(where, item)) patch.texts[key] = *s;
+                if (auto s = string(place, item)) changes.texts[key] = {*s, place};
             } else {
-                if (auto n = number(where, item)) patch.numbers[key] = *n;
+                if (auto n = number(place, item)) changes.numbers[key] = {*n, place};
             }
         }
     }
 
-    void testFrequencies(const JsonValue& value, ImportPatch& patch) {
+    void testFrequencies(const JsonValue& value, ImportChanges& changes) {
         if (!value.isArray() || value.items().size() > std::size_t(kChannelCount)) {
-            wrongType("testFrequencies", text::TypeArray, std::to_string(kChannelCount));
+            wrongType(keyPath("testFrequencies"), text::TypeArray, std::to_string(kChannelCount));
             return;
         }
         const std::vector<JsonValue>& array = value.items();
         for (std::size_t i = 0; i < array.size(); ++i) {
-            const std::string where = "testFrequencies[" + std::to_string(i) + "]";
+            const std::string path = "testFrequencies[" + std::to_string(i) + "]";
             if (!array[i].isObject()) {
-                wrongType(where, text::TypeObject);
+                wrongType(keyPath(path), text::TypeObject);
                 continue;
             }
             const JsonValue& object = array[i];
             for (std::size_t k = 0; k < object.keys().size(); ++k) {
                 const std::string& key = object.keys()[k];
-                const JsonValue& item = object.items()[k];
-                if (key == "rx")
-                    patch.testFrequencies[i].rx = string(where + ".rx", item);
-                else if (key == "tx")
-                    patch.testFrequencies[i].tx = string(where + ".tx", item);
-                else
-                    fail(where + "." + key, Localise(language_, text::UnknownKey));
+                const ImportPlace place = keyPath(path + "." + key);
+                if (key != "rx" && key != "tx") {
+                    error(place, text::UnknownKey);
+                    continue;
+                }
+                auto& target =
+                    key == "rx" ? changes.testFrequencies[i].rx : changes.testFrequencies[i].tx;
+                target.reset();
+                if (auto given = string(place, object.items()[k]))
+                    target = FrequencyChangeOf(*given, place);
             }
         }
     }
@@ -197,8 +224,8 @@ class JsonReader {
 
 } // namespace
 
-ImportPatch ParseJson(const std::string& text, const JsonParser& parser, Language language,
-                      ImportReport& report) {
+ImportChanges ParseJson(const std::string& text, const JsonParser& parser, Language language,
+                        ImportReport& report) {
     return JsonReader(language, report).read(text, parser);
 }
 

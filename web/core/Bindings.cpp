@@ -22,7 +22,7 @@
 #include "exchange/ChannelCsv.h"
 #include "exchange/ExchangeFormat.h"
 #include "exchange/ExchangeTexts.h"
-#include "exchange/ImportPatch.h"
+#include "exchange/ImportReport.h"
 #include "exchange/ImportText.h"
 #include "image/DataFile.h"
 #include "image/ImageCodec.h"
