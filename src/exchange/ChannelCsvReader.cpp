@@ -75,16 +75,16 @@ bool isChirpNewFileMemory(const CsvRow& row, const ColumnMap& columns) {
 
 class CsvReader {
   public:
-    CsvReader(bool renumber, Language language, ImportReport& report)
-        : renumber_(renumber), language_(language), report_(report) {}
+    CsvReader(bool renumber, Language language, ImportReport& report, ImportChanges& changes)
+        : renumber_(renumber), language_(language), report_(report), changes_(changes) {}
 
-    ImportChanges read(const std::string& input) {
+    void read(const std::string& input) {
         std::string text = input;
         if (text.rfind("\xEF\xBB\xBF", 0) == 0) text.erase(0, 3);
         std::vector<std::pair<int, std::vector<std::string>>> records;
         if (!SplitCsv(text, records)) {
             error(wholeFile(), text::UnbalancedQuote);
-            return changes_;
+            return;
         }
         std::vector<CsvRow> rows;
         bool haveHeader = false;
@@ -105,7 +105,7 @@ class CsvReader {
                 for (const char* required : {"Location", "Frequency"}) {
                     if (!columns_.count(required)) {
                         error(atLine(line), text::MissingColumn, required);
-                        return changes_;
+                        return;
                     }
                 }
                 continue;
@@ -114,13 +114,12 @@ class CsvReader {
         }
         if (!haveHeader) {
             error(wholeFile(), text::MissingColumn, "Location");
-            return changes_;
+            return;
         }
-        if (!placeRows(rows)) return changes_;
+        if (!placeRows(rows)) return;
         for (const CsvRow& row : rows)
             if (row.location >= 0) readRow(row);
         assignPower();
-        return changes_;
     }
 
   private:
@@ -208,18 +207,23 @@ class CsvReader {
     }
     bool column(const char* name) const { return columns_.count(name) > 0; }
 
+    // Where a value of channel `number` stands: its line and the column's name; `numbered` adds
+    // the column's number, which the findings of the editor's checks tell.
+    ImportPlace placeOf(const CsvRow& row, int number, const char* name,
+                        bool numbered = false) const {
+        ImportPlace place;
+        place.channel = number;
+        place.line = row.line;
+        place.key = name;
+        const auto it = columns_.find(name);
+        if (numbered && it != columns_.end()) place.column = static_cast<int>(it->second) + 1;
+        return place;
+    }
+
     void readRow(const CsvRow& row) {
         const int number = channelOf_.at(row.line);
-        // A value of the channel: its line and the column's name; `numbered` adds the column's
-        // number, which the findings of the editor's checks tell.
         const auto at = [&](const char* name, bool numbered = false) {
-            ImportPlace place;
-            place.channel = number;
-            place.line = row.line;
-            place.key = name;
-            const auto it = columns_.find(name);
-            if (numbered && it != columns_.end()) place.column = static_cast<int>(it->second) + 1;
-            return place;
+            return placeOf(row, number, name, numbered);
         };
         auto get = [&](const char* name) { return field(row, name); };
         auto unknown = [&](const char* name) { error(at(name), text::UnknownValue, get(name)); };
@@ -267,7 +271,7 @@ class CsvReader {
             }
         }
 
-        if (has(row, "Tone")) readTones(row, at, channel);
+        if (has(row, "Tone")) readTones(row, number, channel);
 
         if (has(row, "Mode")) {
             const std::string mode = get("Mode");
@@ -308,16 +312,23 @@ class CsvReader {
     }
 
     // The tones, each placed at the column it was read from (ChirpTones.cpp).
-    template <typename At>
-    void readTones(const CsvRow& row, const At& at, ChannelChanges& channel) {
-        const ChirpRow columns{[&](const char* name) { return column(name); },
-                               [&](const char* name) { return field(row, name); },
-                               [&](const char* name, const LocalText& message,
-                                   const std::string& value) { error(at(name), message, value); }};
-        std::optional<ChirpTones> tones = ReadChirpTones(columns);
+    void readTones(const CsvRow& row, int number, ChannelChanges& channel) {
+        struct Columns final : ChirpRow {
+            CsvReader& reader;
+            const CsvRow& row;
+            int number;
+            Columns(CsvReader& r, const CsvRow& w, int n) : reader(r), row(w), number(n) {}
+            bool has(const char* name) const override { return reader.column(name); }
+            std::string value(const char* name) const override { return reader.field(row, name); }
+            void refuse(const char* name, const LocalText& message,
+                        const std::string& value) const override {
+                reader.error(reader.placeOf(row, number, name), message, value);
+            }
+        };
+        std::optional<ChirpTones> tones = ReadChirpTones(Columns(*this, row, number));
         if (!tones) return;
-        tones->rx.place = at(tones->rxColumn, true);
-        tones->tx.place = at(tones->txColumn, true);
+        tones->rx.place = placeOf(row, number, tones->rxColumn, true);
+        tones->tx.place = placeOf(row, number, tones->txColumn, true);
         // A channel without transmit frequency keeps no transmit tone unless it has one.
         if (channel.tx && channel.tx->text.empty() && tones->tx.text == "Off")
             tones->tx = ToneChange{"", ToneEntry{}, tones->tx.place};
@@ -350,7 +361,7 @@ class CsvReader {
     bool renumber_;
     Language language_;
     ImportReport& report_;
-    ImportChanges changes_;
+    ImportChanges& changes_;
     ColumnMap columns_;
     std::map<int, int> channelOf_; // line -> channel
     // channel -> milliwatts and the place of the Power value
@@ -361,7 +372,9 @@ class CsvReader {
 
 ImportChanges ParseCsv(const std::string& text, bool renumber, Language language,
                        ImportReport& report) {
-    return CsvReader(renumber, language, report).read(text);
+    ImportChanges changes;
+    CsvReader(renumber, language, report, changes).read(text);
+    return changes;
 }
 
 } // namespace tlv

@@ -6,19 +6,20 @@
 #include "exchange/ImportChanges.h"
 #include "language/Messages.h"
 
-#include <functional>
 #include <optional>
 #include <string>
 
 namespace tlv {
 
 // The row as the tone columns need it.
-struct ChirpRow {
-    std::function<bool(const char* column)> has;          // the file has the column
-    std::function<std::string(const char* column)> value; // the row's value, blanks trimmed
+class ChirpRow {
+  public:
+    virtual ~ChirpRow() = default;
+    virtual bool has(const char* column) const = 0;          // the file has the column
+    virtual std::string value(const char* column) const = 0; // the row's value, blanks trimmed
     // A finding at a column, naming a value.
-    std::function<void(const char* column, const LocalText& message, const std::string& value)>
-        refuse;
+    virtual void refuse(const char* column, const LocalText& message,
+                        const std::string& value) const = 0;
 };
 
 // The two tones, each with the column it was read from.

@@ -57,7 +57,7 @@ inline constexpr LocalText JsonControlCharacter{"文字中有控制字符", "con
 inline constexpr LocalText JsonNotUtf8{"不是有效的 UTF-8 文字", "not valid UTF-8"};
 inline constexpr LocalText JsonBadNumber{"无效的数字", "invalid number"};
 inline constexpr LocalText JsonNumberOutOfRange{"数字超出范围", "number out of range"};
-inline constexpr LocalText JsonTooDeep{"嵌套超过 64 层", "nested more than 64 levels deep"};
+inline constexpr LocalText JsonTooDeep{"嵌套超过 1024 层", "nested more than 1024 levels deep"};
 inline constexpr LocalText MissingColumn{"缺少列 %1", "missing column %1"};
 inline constexpr LocalText BadLocation{"位置必须是 1 到 16", "Location must be 1 to 16"};
 inline constexpr LocalText DuplicateLocation{"位置重复", "Location given twice"};

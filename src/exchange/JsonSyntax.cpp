@@ -11,7 +11,7 @@ namespace tlv {
 
 namespace {
 
-constexpr int kMaxDepth = 64;
+constexpr int kMaxDepth = 1024; // as deep as Qt's parser reads
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';

@@ -72,7 +72,7 @@ struct JsonSyntaxError {
 
 // The first syntax error of a JSON text, by the strict grammar of JSON (RFC 8259) with an
 // object or an array at the root, UTF-8 text (a byte order mark allowed at the start), at most
-// 64 levels deep and numbers a double holds (not rounded to infinity or to zero); nothing for
+// 1024 levels deep (as Qt reads) and numbers a double holds (not rounded to infinity or to zero); nothing for
 // a well-formed text. Every front end runs it before its own parser, whose texts for faults
 // differ.
 std::optional<JsonSyntaxError> FindJsonSyntaxError(std::string_view text);
