@@ -27,14 +27,6 @@ bool printableAscii(const std::string& text) {
     return true;
 }
 
-// The place of a value that has none of the input: its JSON key path.
-ImportPlace keyPath(std::string key, int channel = 0) {
-    ImportPlace place;
-    place.channel = channel;
-    place.key = std::move(key);
-    return place;
-}
-
 class Applier {
   public:
     Applier(EditorState& state, Language language, ImportReport& report)
@@ -42,7 +34,7 @@ class Applier {
 
     void band(const Placed<int>& band) {
         if (!IsBand(band.value)) {
-            error(placeOf(band.place, keyPath("band")), text::OutsideList, "0",
+            error(placeOf(band.place, KeyPathPlace("band")), text::OutsideList, "0",
                   std::to_string(kBandCount - 1));
             return;
         }
@@ -51,11 +43,11 @@ class Applier {
     }
 
     void channel(int number, const ChannelChanges& changes) {
-        const ImportPlace whole = keyPath({}, number);
+        const ImportPlace whole = KeyPathPlace({}, number);
         // The place of a field in the input, or its key path.
         const auto at = [&](const ImportPlace& place, const char* field) {
             const std::string path = "channels[" + std::to_string(number - 1) + "]." + field;
-            return placeOf(place, keyPath(path, number));
+            return placeOf(place, KeyPathPlace(path, number));
         };
         if (changes.clear) {
             ClearChannel(state_, number);
@@ -109,7 +101,7 @@ class Applier {
     }
 
     void number(const std::string& name, const Placed<int>& given) {
-        const ImportPlace where = placeOf(given.place, keyPath("settings." + name));
+        const ImportPlace where = placeOf(given.place, KeyPathPlace("settings." + name));
         const int value = given.value;
         const NumberSetting* setting = FindNumberSetting(name);
         if (!setting) {
@@ -131,7 +123,7 @@ class Applier {
     }
 
     void textSetting(const std::string& name, const Placed<std::string>& given) {
-        const ImportPlace where = placeOf(given.place, keyPath("settings." + name));
+        const ImportPlace where = placeOf(given.place, KeyPathPlace("settings." + name));
         const TextSetting* setting = FindTextSetting(name);
         if (!setting) {
             error(where, text::UnknownKey);
@@ -143,7 +135,7 @@ class Applier {
 
     void dtmfMemory(std::size_t index, const Placed<std::string>& given) {
         const ImportPlace where =
-            placeOf(given.place, keyPath("dtmfMemory[" + std::to_string(index) + "]"));
+            placeOf(given.place, KeyPathPlace("dtmfMemory[" + std::to_string(index) + "]"));
         if (given.value.size() > 16) {
             error(where, text::TextTooLong, "16");
             return;
@@ -161,8 +153,8 @@ class Applier {
 
     void testFrequency(std::size_t index, bool transmit, const FrequencyChange& change) {
         const ImportPlace where =
-            placeOf(change.place, keyPath("testFrequencies[" + std::to_string(index) +
-                                          (transmit ? "].tx" : "].rx")));
+            placeOf(change.place, KeyPathPlace("testFrequencies[" + std::to_string(index) +
+                                               (transmit ? "].tx" : "].rx")));
         TestFrequency& test = state_.radio().testFrequencies[index];
         std::optional<Frequency>& target = transmit ? test.tx : test.rx;
         if (change.text.empty()) {
@@ -197,14 +189,14 @@ class Applier {
             const bool rxKept = !(given && given->rx) && OutsideBand(channel.rx, limits);
             const bool txKept = !(given && given->tx) && OutsideBand(channel.tx, limits);
             if (!rxKept && !txKept) continue;
-            error(keyPath({}, number), text::KeptOutsideBand,
+            error(KeyPathPlace({}, number), text::KeptOutsideBand,
                   FrequencyText(rxKept ? *channel.rx : *channel.tx), bandRange());
         }
     }
 
     void embeddedText(std::size_t index, const Placed<std::string>& given) {
         const ImportPlace where =
-            placeOf(given.place, keyPath("embeddedTexts[" + std::to_string(index) + "]"));
+            placeOf(given.place, KeyPathPlace("embeddedTexts[" + std::to_string(index) + "]"));
         if (asciiText(where, given.value, 32)) state_.radio().embeddedTexts[index] = given.value;
     }
 

@@ -5,6 +5,13 @@
 
 namespace tlv {
 
+ImportPlace KeyPathPlace(std::string key, int channel) {
+    ImportPlace place;
+    place.channel = channel;
+    place.key = std::move(key);
+    return place;
+}
+
 std::string PlaceText(const ImportPlace& place, Language language) {
     if (place.csvFile) return Localise(language, text::AtCsvFile);
     std::string text;

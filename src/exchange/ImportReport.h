@@ -23,6 +23,10 @@ struct ImportPlace {
     bool given() const { return channel || line || !key.empty() || csvFile; }
 };
 
+// The place of a JSON key path ("settings.VoxGain", "channels[2].rx"), with the channel it
+// belongs to (1..16, 0 for none).
+ImportPlace KeyPathPlace(std::string key, int channel = 0);
+
 // A place as a finding names it, in `language`: "channel 3 (line 2) Frequency (column 3)",
 // "channel 1 (channels[0].rx)", "line 4 Location", "settings.VoxGain", "channel 3", "csv".
 std::string PlaceText(const ImportPlace& place, Language language);

@@ -11,14 +11,6 @@ namespace tlv {
 
 namespace {
 
-// A key path of the file ("settings.VoxGain"), with the channel it belongs to.
-ImportPlace keyPath(std::string key, int channel = 0) {
-    ImportPlace place;
-    place.channel = channel;
-    place.key = std::move(key);
-    return place;
-}
-
 class JsonReader {
   public:
     JsonReader(Language language, ImportReport& report) : language_(language), report_(report) {}
@@ -28,11 +20,11 @@ class JsonReader {
         std::string syntaxError;
         const std::optional<JsonValue> document = ReadJson(text, parser, language_, syntaxError);
         if (!document) {
-            report_.errors.push_back({"json", syntaxError, {}, keyPath("json")});
+            report_.errors.push_back({"json", syntaxError, {}, KeyPathPlace("json")});
             return changes;
         }
         if (!document->isObject()) {
-            wrongType(keyPath("json"), text::TypeObject);
+            wrongType(KeyPathPlace("json"), text::TypeObject);
             return changes;
         }
         const JsonValue& root = *document;
@@ -40,7 +32,8 @@ class JsonReader {
             const std::string& key = root.keys()[at];
             const JsonValue& value = root.items()[at];
             if (key == "band") {
-                if (auto n = number(keyPath(key), value)) changes.band = {*n, keyPath(key)};
+                if (auto n = number(KeyPathPlace(key), value))
+                    changes.band = {*n, KeyPathPlace(key)};
             } else if (key == "channels") {
                 channels(value, changes);
             } else if (key == "settings") {
@@ -52,7 +45,7 @@ class JsonReader {
             } else if (key == "embeddedTexts") {
                 textArray(key, value, changes.embeddedTexts);
             } else {
-                error(keyPath(key), text::UnknownKey);
+                error(KeyPathPlace(key), text::UnknownKey);
             }
         }
         return changes;
@@ -88,43 +81,44 @@ class JsonReader {
         return value.string();
     }
 
+    // The items of an array of at most `size` entries at `key`; nothing (a finding) for any
+    // other value.
+    const std::vector<JsonValue>* array(const std::string& key, const JsonValue& value,
+                                        std::size_t size) {
+        if (value.isArray() && value.items().size() <= size) return &value.items();
+        wrongType(KeyPathPlace(key), text::TypeArray, std::to_string(size));
+        return nullptr;
+    }
+
     template <std::size_t N>
     void textArray(const std::string& key, const JsonValue& value,
                    std::array<std::optional<Placed<std::string>>, N>& target) {
-        if (!value.isArray() || value.items().size() > N) {
-            wrongType(keyPath(key), text::TypeArray, std::to_string(N));
-            return;
-        }
-        const std::vector<JsonValue>& array = value.items();
-        for (std::size_t i = 0; i < array.size(); ++i) {
-            const ImportPlace place = keyPath(key + "[" + std::to_string(i) + "]");
+        const std::vector<JsonValue>* items = array(key, value, N);
+        if (!items) return;
+        for (std::size_t i = 0; i < items->size(); ++i) {
+            const ImportPlace place = KeyPathPlace(key + "[" + std::to_string(i) + "]");
             target[i].reset();
-            if (auto text = string(place, array[i])) target[i] = {*text, place};
+            if (auto text = string(place, (*items)[i])) target[i] = {*text, place};
         }
     }
 
     void channels(const JsonValue& value, ImportChanges& changes) {
-        if (!value.isArray() || value.items().size() > std::size_t(kChannelCount)) {
-            wrongType(keyPath("channels"), text::TypeArray, std::to_string(kChannelCount));
-            return;
-        }
-        const std::vector<JsonValue>& array = value.items();
-        for (std::size_t i = 0; i < array.size(); ++i) {
+        const std::vector<JsonValue>* items = array("channels", value, kChannelCount);
+        if (!items) return;
+        for (std::size_t i = 0; i < items->size(); ++i) {
+            const JsonValue& item = (*items)[i];
             const int number = static_cast<int>(i) + 1;
             const std::string path = "channels[" + std::to_string(i) + "]";
             ChannelChanges channel;
-            if (array[i].isNull()) {
+            if (item.isNull()) {
                 channel.clear = true;
-            } else if (!array[i].isObject()) {
-                wrongType(keyPath(path, number), text::TypeChannel);
+            } else if (!item.isObject()) {
+                wrongType(KeyPathPlace(path, number), text::TypeChannel);
                 continue;
             } else {
-                const JsonValue& object = array[i];
-                for (std::size_t k = 0; k < object.keys().size(); ++k) {
-                    const std::string& key = object.keys()[k];
-                    const JsonValue& item = object.items()[k];
-                    field(channel, key, item, keyPath(path + "." + key, number));
-                }
+                for (std::size_t k = 0; k < item.keys().size(); ++k)
+                    field(channel, item.keys()[k], item.items()[k],
+                          KeyPathPlace(path + "." + item.keys()[k], number));
             }
             changes.channels[i] = channel;
         }
@@ -165,13 +159,13 @@ class JsonReader {
 
     void settings(const JsonValue& value, ImportChanges& changes) {
         if (!value.isObject()) {
-            wrongType(keyPath("settings"), text::TypeObject);
+            wrongType(KeyPathPlace("settings"), text::TypeObject);
             return;
         }
         for (std::size_t k = 0; k < value.keys().size(); ++k) {
             const std::string& key = value.keys()[k];
             const JsonValue& item = value.items()[k];
-            const ImportPlace place = keyPath("settings." + key);
+            const ImportPlace place = KeyPathPlace("settings." + key);
             bool known = false, isText = false;
             for (const auto& setting : SettingKeys()) {
                 if (key == setting.name) {
@@ -190,21 +184,18 @@ class JsonReader {
     }
 
     void testFrequencies(const JsonValue& value, ImportChanges& changes) {
-        if (!value.isArray() || value.items().size() > std::size_t(kChannelCount)) {
-            wrongType(keyPath("testFrequencies"), text::TypeArray, std::to_string(kChannelCount));
-            return;
-        }
-        const std::vector<JsonValue>& array = value.items();
-        for (std::size_t i = 0; i < array.size(); ++i) {
+        const std::vector<JsonValue>* items = array("testFrequencies", value, kChannelCount);
+        if (!items) return;
+        for (std::size_t i = 0; i < items->size(); ++i) {
             const std::string path = "testFrequencies[" + std::to_string(i) + "]";
-            if (!array[i].isObject()) {
-                wrongType(keyPath(path), text::TypeObject);
+            const JsonValue& object = (*items)[i];
+            if (!object.isObject()) {
+                wrongType(KeyPathPlace(path), text::TypeObject);
                 continue;
             }
-            const JsonValue& object = array[i];
             for (std::size_t k = 0; k < object.keys().size(); ++k) {
                 const std::string& key = object.keys()[k];
-                const ImportPlace place = keyPath(path + "." + key);
+                const ImportPlace place = KeyPathPlace(path + "." + key);
                 if (key != "rx" && key != "tx") {
                     error(place, text::UnknownKey);
                     continue;

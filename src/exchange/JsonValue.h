@@ -72,9 +72,9 @@ struct JsonSyntaxError {
 
 // The first syntax error of a JSON text, by the strict grammar of JSON (RFC 8259) with an
 // object or an array at the root, UTF-8 text (a byte order mark allowed at the start), at most
-// 1024 levels deep (as Qt reads) and numbers a double holds (not rounded to infinity or to zero); nothing for
-// a well-formed text. Every front end runs it before its own parser, whose texts for faults
-// differ.
+// 1024 levels deep (as Qt reads) and numbers a double holds (not rounded to infinity or to zero);
+// nothing for a well-formed text. Every front end runs it before its own parser, whose texts for
+// faults differ.
 std::optional<JsonSyntaxError> FindJsonSyntaxError(std::string_view text);
 
 // A JSON text read by `parser` after the syntax check; nothing for a text that is not

@@ -4,6 +4,7 @@
 // bytes and timers) as JavaScript classes. web/src/core-api.ts declares what they offer; every
 // text is rendered here in the language in force, so the page never carries texts of its own.
 #include "BrowserJsonParser.h"
+#include "ImportCheckBindings.h"
 
 #include "document/EditorBaseline.h"
 #include "editor/CellTexts.h"
@@ -576,18 +577,8 @@ class WebEditor {
         }
         val out = val::object();
         out.set("ok", report.ok());
-        const auto issues = [](const std::vector<ImportIssue>& list) {
-            val array = val::array();
-            for (const ImportIssue& issue : list) {
-                val entry = val::object();
-                entry.set("where", issue.where);
-                entry.set("message", issue.message);
-                array.call<void>("push", entry);
-            }
-            return array;
-        };
-        out.set("errors", issues(report.errors));
-        out.set("notes", issues(report.notes));
+        out.set("errors", ImportIssuesValue(report.errors));
+        out.set("notes", ImportIssuesValue(report.notes));
         if (!report.ok()) {
             std::string detail = IssueLines(report.errors, lang, kIssuesShown);
             if (kind == ExchangeFormat::Csv && report.hinted(ImportHint::Band))
