@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// CHIRP's memory CSV read into the typed changes of an import (ParseCsv), and CSV split into
-// records (SplitCsv).
+// CHIRP's memory CSV read into the typed changes of an import (ParseCsv).
 #include "exchange/ChannelCsv.h"
 
 #include "exchange/ChirpTones.h"
@@ -18,14 +17,11 @@ namespace tlv {
 
 namespace {
 
+// A frequency (or another decimal number) in 10 Hz units (1e-5 of its unit), signed for sums.
 std::optional<long long> units(const std::string& text) {
     const std::optional<uint64_t> tens = FrequencyTens(text);
     return tens ? std::optional<long long>(static_cast<long long>(*tens)) : std::nullopt;
 }
-
-} // namespace
-
-namespace {
 
 std::string trim(const std::string& text) {
     const auto begin = text.find_first_not_of(" \t");
@@ -126,12 +122,11 @@ class CsvReader {
     void error(const ImportPlace& place, const LocalText& message, const std::string& a = {},
                const std::string& b = {}, ImportHint hint = ImportHint::None) {
         report_.errors.push_back(
-            {PlaceText(place, language_), Localise(language_, message, a, b), hint, place});
+            IssueAt(place, Localise(language_, message, a, b), language_, hint));
     }
     void note(const ImportPlace& place, const LocalText& message, const std::string& a = {},
               const std::string& b = {}) {
-        report_.notes.push_back(
-            {PlaceText(place, language_), Localise(language_, message, a, b), {}, place});
+        report_.notes.push_back(IssueAt(place, Localise(language_, message, a, b), language_));
     }
 
     static ImportPlace wholeFile() {

@@ -207,13 +207,11 @@ class Applier {
 
     void error(const ImportPlace& place, const LocalText& text, const std::string& a = {},
                const std::string& b = {}) {
-        report_.errors.push_back(
-            {PlaceText(place, language_), Localise(language_, text, a, b), {}, place});
+        report_.errors.push_back(IssueAt(place, Localise(language_, text, a, b), language_));
     }
     void note(const ImportPlace& place, const LocalText& text, const std::string& a,
               const std::string& b) {
-        report_.notes.push_back(
-            {PlaceText(place, language_), Localise(language_, text, a, b), {}, place});
+        report_.notes.push_back(IssueAt(place, Localise(language_, text, a, b), language_));
     }
 
     void fineDigitsNote(const ImportPlace& place, const FrequencyChange& change) {
@@ -252,11 +250,11 @@ class Applier {
         const FrequencyResult result = CommitFrequency(state_, cell, change.reading);
         switch (result.outcome) {
         case FrequencyCommit::OutOfBand:
-            report_.errors.push_back(
-                {PlaceText(where, language_),
-                 Localise(language_, (result.message ? *result.message : msg::OutOfBand).text) +
-                     ": " + Localise(language_, text::OutsideBand, change.text, bandRange()),
-                 ImportHint::Band, where});
+            report_.errors.push_back(IssueAt(
+                where,
+                Localise(language_, (result.message ? *result.message : msg::OutOfBand).text) +
+                    ": " + Localise(language_, text::OutsideBand, change.text, bandRange()),
+                language_, ImportHint::Band));
             return false;
         case FrequencyCommit::Written:
         case FrequencyCommit::NewChannel: {

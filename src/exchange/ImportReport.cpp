@@ -31,6 +31,11 @@ std::string PlaceText(const ImportPlace& place, Language language) {
     return text;
 }
 
+ImportIssue IssueAt(const ImportPlace& place, std::string message, Language language,
+                    ImportHint hint) {
+    return {PlaceText(place, language), std::move(message), hint, place};
+}
+
 std::string IssueText(const ImportIssue& issue) {
     return issue.where.empty() ? issue.message : issue.where + ": " + issue.message;
 }

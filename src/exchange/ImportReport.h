@@ -47,6 +47,10 @@ struct ImportIssue {
     ImportPlace place = {};
 };
 
+// A finding at `place`, its place named in `language`.
+ImportIssue IssueAt(const ImportPlace& place, std::string message, Language language,
+                    ImportHint hint = ImportHint::None);
+
 struct ImportReport {
     std::vector<ImportIssue> errors; // any error: nothing is written
     std::vector<ImportIssue> notes;  // e.g. a frequency snapped to the raster

@@ -20,7 +20,7 @@ class JsonReader {
         std::string syntaxError;
         const std::optional<JsonValue> document = ReadJson(text, parser, language_, syntaxError);
         if (!document) {
-            report_.errors.push_back({"json", syntaxError, {}, KeyPathPlace("json")});
+            report_.errors.push_back(IssueAt(KeyPathPlace("json"), syntaxError, language_));
             return changes;
         }
         if (!document->isObject()) {
@@ -53,8 +53,7 @@ class JsonReader {
 
   private:
     void error(const ImportPlace& place, const LocalText& message, const std::string& a = {}) {
-        report_.errors.push_back(
-            {PlaceText(place, language_), Localise(language_, message, a), {}, place});
+        report_.errors.push_back(IssueAt(place, Localise(language_, message, a), language_));
     }
     void wrongType(const ImportPlace& place, const LocalText& expected, const std::string& a = {}) {
         error(place, text::WrongType, Localise(language_, expected, a));
