@@ -9,6 +9,7 @@
 #include "TemporaryFolder.h"
 
 #include "editor/Startup.h"
+#include "image/ImageCodec.h"
 #include "qt/SerialLink.h"
 #include "qt/TransferController.h"
 
@@ -46,8 +47,10 @@ double wireBytes(tlv::TransferDirection direction) {
     if (!link.open(QString::fromStdString(radio.device()))) return 0;
     tlv::EditorState editor = tlv::MakeStartupEditor(tlv::Language::English);
     YesBox box;
-    tlv::TransferController transfer(editor, box, link);
-    if (tlv::RunTransfer(transfer, direction, 30000) != tlv::TransferOutcome::Success) return 0;
+    tlv::TransferController transfer(link, box, [] { return tlv::Language::English; });
+    if (tlv::RunTransfer(transfer, direction, 30000, tlv::EncodeImage(editor.radio())) !=
+        tlv::TransferOutcome::Success)
+        return 0;
     return static_cast<double>(link.bytesSent() + link.bytesReceived());
 }
 

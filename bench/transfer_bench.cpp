@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include "editor/Startup.h"
+#include "image/ImageCodec.h"
 #include "qt/SerialLink.h"
 #include "qt/TransferController.h"
 
@@ -66,13 +67,14 @@ void runTransfers(benchmark::State& state, tlv::TransferDirection direction, boo
     for (tlv::Channel& channel : editor.radio().channels)
         channel.rx = channel.tx = tlv::Frequency{44600625}; // 446.00625 MHz
     YesBox box;
-    tlv::TransferController transfer(editor, box, bench.link);
+    tlv::TransferController transfer(bench.link, box, [] { return tlv::Language::English; });
+    const tlv::MemoryImage image = tlv::EncodeImage(editor.radio());
     double seconds = 0;
     double wireSeconds = 0;
     for (auto _ : state) {
         qint64 before = bench.link.bytesSent() + bench.link.bytesReceived();
         auto start = std::chrono::steady_clock::now();
-        auto outcome = tlv::RunTransfer(transfer, direction, 30000);
+        auto outcome = tlv::RunTransfer(transfer, direction, 30000, image);
         auto elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start);
         if (outcome != tlv::TransferOutcome::Success) {
             state.SkipWithError("transfer did not succeed");

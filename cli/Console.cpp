@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Console.h"
 
+#include "CliTexts.h"
+
 #include <algorithm>
+#include <csignal>
 #include <cstdio>
 #include <iostream>
 #include <unistd.h>
@@ -9,7 +12,16 @@
 namespace tlv::cli {
 
 namespace {
+
 bool progressOnScreen = false;
+
+volatile std::sig_atomic_t interruptingSignal = 0;
+
+void onInterrupt(int signal) {
+    interruptingSignal = signal;
+    std::signal(signal, SIG_DFL);
+}
+
 } // namespace
 
 bool StdinIsTerminal() {
@@ -35,6 +47,29 @@ bool AskYesNo(const std::string& question) {
     std::string reply;
     if (!std::getline(std::cin, reply)) return false;
     return reply == "y" || reply == "Y" || reply == "yes" || reply == "Yes" || reply == "YES";
+}
+
+bool SettleBandQuestion(int band, bool yes, Language language, std::optional<bool>& answer) {
+    if (band == 0) return true;
+    const std::string question = Localise(language, msg::BandMismatch.text);
+    answer = yes ? true : StdinIsTerminal() ? AskYesNo(question) : false;
+    if (*answer) return true;
+    if (!yes && !StdinIsTerminal()) ErrorLine(question + " -> No");
+    ErrorLine(Localise(language, text::BandQuestionDeclined));
+    return false;
+}
+
+void CatchInterrupts() {
+    std::signal(SIGINT, onInterrupt);
+    std::signal(SIGTERM, onInterrupt);
+}
+
+int InterruptingSignal() {
+    return interruptingSignal;
+}
+
+int InterruptedExitCode() {
+    return 128 + interruptingSignal;
 }
 
 int ConsoleMessageBox::LocalMsgBox(const std::string& text, int flags, const std::string&) {

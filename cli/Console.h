@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The terminal side of the command-line program: messages on standard error, the answer to
-// the band question, and progress bars when standard error is a terminal.
+// the band question, progress bars when standard error is a terminal, and Ctrl+C.
 #include "language/LocalMsgBox.h"
 #include "language/Messages.h"
 
@@ -43,6 +43,21 @@ class ConsoleMessageBox : public MessageBoxService {
 // Asks a yes/no question on the terminal (standard error / standard input); false on anything
 // but y/yes, and on end of input.
 bool AskYesNo(const std::string& question);
+
+// The band question of a write of a list set to `band`, settled once before any radio is
+// touched: Yes with --yes (`yes`), asked on the terminal when standard input is one, No
+// otherwise. `answer` stays empty for the first band, which asks nothing. After a No it says
+// that nothing was written and returns false.
+bool SettleBandQuestion(int band, bool yes, Language language, std::optional<bool>& answer);
+
+// Ctrl+C (SIGINT) or SIGTERM from now on is noted, for the verb to stop what it does (the
+// transfers stopped as the window's stop does: the end frame sent, the ports closed and their
+// lock files removed); a second signal ends the program at once.
+void CatchInterrupts();
+// The signal noted, or 0.
+int InterruptingSignal();
+// The exit code of an interrupted program, as the shell reports a program the signal ended.
+int InterruptedExitCode();
 
 // One progress line on standard error for several transfers: "COM1 [####    ]  40%  ...".
 // Draws nothing when standard error is not a terminal.

@@ -1,18 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer session fed a script of events: chunks of bytes (arbitrary, or the answers a
-// radio gives), breaks, supervision and status ticks, starts and stops, a closed port and a lost
-// port, band and service-mode changes, in any of the three languages, with a host whose
-// messages and band question run further events while they are open, as a nested event loop
-// does.
+// radio gives), breaks, supervision ticks, starts (a write with the image and service mode of
+// the moment) and stops, a lost port, changes of the image to write and of the service mode,
+// with a host whose end runs further events while it is told, as a nested event loop does.
 //
 // Checked after every event: the unconsumed bytes and the bytes read stay within their caps,
 // every frame put on the wire is one the protocol knows (with an address a transfer uses; the
-// power-level block only in service mode), each written block carries the editor's image as
-// it was when the radio identified itself, a refused start sends nothing, a stop ends the
-// transfer at once, a write that succeeds sent every block (46, or 47 with the power-level
-// block), a read that succeeds took exactly its 16 blocks and, when no stray bytes came in,
-// holds the memory the radio served; and without input every transfer ends within the time
-// limit.
+// power-level block only in service mode), each written block carries the image the write was
+// given, a refused start sends nothing, a stop ends the transfer at once, a write that succeeds
+// sent every block (46, or 47 with the power-level block), a read that succeeds took exactly its
+// 16 blocks and, when no stray bytes came in, holds the memory the radio served and hands it
+// back; and without input every transfer ends within the time limit.
 #include "FuzzSupport.h"
 #include "link/TransferSession.h"
 
@@ -69,26 +67,21 @@ bool knownFrame(std::span<const uint8_t> frame, bool serviceMode) {
 
 class Run;
 
-// While a message or the band question is "open", the host runs a few more events of the
-// script; the band question is then answered from it.
+// While the end is "told", the host runs a few more events of the script.
 class Host : public TransferHost {
   public:
     Run* run = nullptr;
     int depth = 0;
-    int eventsRun = 0; // events run while a message was open
-    bool open = true;
+    int eventsRun = 0;    // events run while the end was told
     int lastRequest = -1; // address of the last read request
     std::size_t frames = 0;
     std::vector<TransferOutcome> outcomes;
-    // The write under way: the image and the service mode at the radio's identification, and
+    // The write under way: the image and the service mode it was given, and
     // the blocks sent since.
     MemoryImage written{};
     bool writtenInServiceMode = false;
     std::vector<bool> blockSent = std::vector<bool>(kImageBytes / kWriteBlockBytes);
 
-    bool portIsOpen() const override { return open; }
-    void tell(const Notice&) override { runNested(); }
-    bool confirmBandMismatch() override;
     void runNested();
     void imageAboutToBeWritten(const MemoryImage& image) override;
     void sendBytes(std::span<const uint8_t> frame) override {
@@ -98,20 +91,23 @@ class Host : public TransferHost {
         if (frame.size() == 4 + kWriteBlockBytes) {
             const int at = (frame[1] << 8 | frame[2]) - kFirstBlockAddress;
             fuzz::Require(std::equal(frame.begin() + 4, frame.end(), written.begin() + at),
-                          "a written block carries the editor's image");
+                          "a written block carries the image given");
             blockSent[static_cast<std::size_t>(at / kWriteBlockBytes)] = true;
         }
         ++frames;
     }
     void setSupervisionTimer(bool) override {}
-    void setStatusTimer(bool) override {}
-    void transferEnded(TransferOutcome outcome) override { outcomes.push_back(outcome); }
+    void transferEnded(TransferOutcome outcome) override {
+        outcomes.push_back(outcome);
+        runNested();
+    }
 };
 
 class Run {
   public:
     Run(const uint8_t* data, std::size_t size)
-        : script(data, size), editor(fuzz::StartupEditor(fuzz::LanguageOf(size))) {
+        : script(data, size),
+          image(EncodeImage(fuzz::StartupEditor(fuzz::LanguageOf(size)).radio())) {
         host.run = this;
         memory.assign(0x1000, 0xFF);
         for (std::size_t i = 0; i < std::min<std::size_t>(size, 64); ++i)
@@ -155,15 +151,21 @@ class Run {
         case 6:
             session.onSupervisionTick();
             break;
-        case 7:
-            session.onStatusTick();
+        case 7: {
+            // Another image to write: a byte of it changed.
+            const uint8_t at = script.next();
+            image[static_cast<std::size_t>(at) * 3 % image.size()] = script.next();
             break;
+        }
         case 8: {
             const std::size_t frames = host.frames;
-            const int nested = host.eventsRun;
-            if (!session.running()) strayBytes = false;
-            if (!session.start(op & 0x10 ? TransferDirection::Write : TransferDirection::Read) &&
-                host.eventsRun == nested)
+            if (!session.running()) {
+                strayBytes = false;
+                startedImage = image;
+                startedInServiceMode = serviceMode;
+            }
+            if (!session.start(op & 0x10 ? TransferDirection::Write : TransferDirection::Read,
+                               image, serviceMode))
                 fuzz::Require(host.frames == frames, "a refused start sends nothing");
             break;
         }
@@ -179,15 +181,11 @@ class Run {
             }
             break;
         case 9:
-            host.open = !host.open;
-            if (!host.open) session.onPortLost("/dev/ttyUSB0");
+            session.onPortLost("/dev/ttyUSB0");
             break;
-        default: {
-            const uint8_t choice = script.next();
-            editor.radio().band = choice % 7;
-            editor.session.serviceMode = choice & 0x80;
+        default:
+            serviceMode = script.next() & 0x80;
             break;
-        }
         }
         check();
     }
@@ -205,6 +203,10 @@ class Run {
                 const std::span<const uint8_t> read = session.memoryRead();
                 fuzz::Require(read.size() == std::size_t{kReadBytes},
                               "a successful read took its 16 blocks");
+                fuzz::Require(session.imageRead() &&
+                                  std::equal(session.imageRead()->begin(),
+                                             session.imageRead()->end(), read.begin()),
+                              "a successful read hands back its image");
                 if (!strayBytes)
                     fuzz::Require(
                         std::equal(read.begin(), read.end(), memory.begin() + kFirstBlockAddress),
@@ -231,18 +233,21 @@ class Run {
     }
 
     Script script;
-    EditorState editor;
+    MemoryImage image;        // the image the next write is given
+    bool serviceMode = false; // and its service mode
+    MemoryImage startedImage{};
+    bool startedInServiceMode = false;
     Host host;
-    TransferSession session{editor, host};
+    TransferSession session{host};
     Bytes memory;
     std::size_t checkedOutcomes = 0;
     bool strayBytes = false; // arbitrary bytes came in since the transfer started
 };
 
 void Host::imageAboutToBeWritten(const MemoryImage& image) {
-    fuzz::Require(image == EncodeImage(run->editor.radio()), "a write sends the editor's image");
+    fuzz::Require(image == run->startedImage, "a write sends the image it was given");
     written = image;
-    writtenInServiceMode = run->editor.session.serviceMode;
+    writtenInServiceMode = run->startedInServiceMode;
     blockSent.assign(blockSent.size(), false);
 }
 
@@ -253,11 +258,6 @@ void Host::runNested() {
     for (int i = 0; i < events && !run->script.done(); ++i, ++eventsRun)
         run->step();
     --depth;
-}
-
-bool Host::confirmBandMismatch() {
-    runNested();
-    return run != nullptr && run->script.next() & 1;
 }
 
 } // namespace

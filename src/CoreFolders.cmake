@@ -4,7 +4,7 @@
 # layering_test.cpp checks every file). Above the core stand qt/ (the serial adapter and other
 # QtCore code) and window/ (the windows, Qt Widgets). Included by src/CMakeLists.txt and by the
 # web edition's build (web/core/CMakeLists.txt).
-set(TLV_CORE_FOLDERS radio language help image editor link exchange line document texts)
+set(TLV_CORE_FOLDERS radio language help image link editor exchange line document texts)
 
 # The core's sources below `source_dir` (src/), folder by folder.
 function(tlv_core_sources source_dir out)

@@ -2,17 +2,12 @@
 #pragma once
 // The open and save file dialogs of the channel data files, behind an interface: the program
 // shows real dialogs, tests hand over paths from a script.
+#include "document/FileKind.h"
+
 #include <optional>
 #include <string>
 
 namespace tlv {
-
-// The kinds of file the program chooses with a file dialog.
-enum class FileKind {
-    ChannelData, // the channel data files, "TLV6200(*.DAT)"
-    Pdf,         // the channel card as a PDF file
-    Exchange,    // channel lists and settings to import or export: CHIRP's CSV, JSON
-};
 
 class FileDialogService {
   public:

@@ -153,7 +153,7 @@ class RowWriter {
             break;
         }
         // The list position of the tone, as a pick or a load sets it; off for other values.
-        state_.data.tones.at(row_, column) =
+        state_.data.tones.at(row_, *FieldOfColumn(column)) =
             static_cast<int16_t>(std::max(0, ToneListPosition(tone)));
         return std::nullopt;
     }

@@ -5,27 +5,28 @@
 // and TestFrequencyDialog (test frequencies). A load shows the radio data in the dialog's
 // draft; an OK stores the draft into the radio data.
 #include "editor/EditorState.h"
+#include "image/SettingTable.h"
 #include "language/Messages.h"
 
 #include <vector>
 
 namespace tlv {
 
-// List sizes of the optional-functions dialog.
+// List sizes of the optional-functions dialog and the keys dialog, from the settings' table.
 namespace optionListSize {
-inline constexpr int PttIdMode = 3;
-inline constexpr int VoxEnable = 2;
-inline constexpr int VoxGain = 11;
-inline constexpr int VoxDelay = 6;
-inline constexpr int VoxTone = 2;
-inline constexpr int Duplicate = 2;
-inline constexpr int PriorityMode = 3;
-inline constexpr int PriorityChannel = 16;
-inline constexpr int RevertTime = 92; // both revert times
-inline constexpr int ReturnChannel = 4;
+inline constexpr int PttIdMode = Setting("PttIdMode").entries;
+inline constexpr int VoxEnable = Setting("VoxEnable").entries;
+inline constexpr int VoxGain = Setting("VoxGain").entries;
+inline constexpr int VoxDelay = Setting("VoxDelay").entries;
+inline constexpr int VoxTone = Setting("VoxTone").entries;
+inline constexpr int Duplicate = Setting("Duplicate").entries;
+inline constexpr int PriorityMode = Setting("PriorityMode").entries;
+inline constexpr int PriorityChannel = Setting("PriorityChannel").entries;
+inline constexpr int RevertTime = Setting("RevertTimeA").entries; // both revert times
+inline constexpr int ReturnChannel = Setting("ReturnChannel").entries;
 } // namespace optionListSize
 
-inline constexpr int kKeyFunctionCount = 12;
+inline constexpr int kKeyFunctionCount = Setting("KeyFunction1").entries;
 
 // Sets a list position the way a program assignment does: a position outside -1..size-1 cannot
 // be selected and leaves the list as it was.

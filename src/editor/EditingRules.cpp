@@ -5,6 +5,8 @@
 #include "editor/ToneEntry.h"
 #include "radio/Bands.h"
 
+#include <cstdio>
+
 namespace tlv {
 
 namespace {
@@ -17,13 +19,16 @@ bool isChannelRow(int row) {
     return row >= 1 && row <= kChannelCount;
 }
 bool isFrequencyColumn(int column) {
-    return column == col::RxFrequency || column == col::TxFrequency;
+    const auto field = FieldOfColumn(column);
+    return field && IsFrequencyField(*field);
 }
 bool isToneColumn(int column) {
-    return column == col::RxTone || column == col::TxTone;
+    const auto field = FieldOfColumn(column);
+    return field && IsToneField(*field);
 }
 bool isOptionColumn(int column) {
-    return column >= col::Power && column <= col::Scan;
+    const auto field = FieldOfColumn(column);
+    return field && IsOptionField(*field);
 }
 
 } // namespace
@@ -59,6 +64,25 @@ bool OutsideBand(uint64_t tens, const BandLimits& limits) {
 
 bool OutsideBand(const std::optional<Frequency>& frequency, const BandLimits& limits) {
     return frequency && OutsideBand(frequency->tens, limits);
+}
+
+std::string ChannelsOutsideBand(const RadioData& radio) {
+    if (!IsBand(radio.band)) return {};
+    const BandLimits limits = LimitsOfBand(radio.band);
+    std::string lines;
+    for (int number = 1; number <= kChannelCount; ++number) {
+        const Channel& channel = radio.channel(number);
+        if (!channel.inUse() ||
+            !(OutsideBand(channel.rx, limits) || OutsideBand(channel.tx, limits)))
+            continue;
+        char name[8];
+        std::snprintf(name, sizeof name, "CH%02d", number);
+        lines += std::string(lines.empty() ? "" : "\n") + name;
+        if (channel.rx) lines += " RX " + FrequencyText(*channel.rx);
+        if (channel.tx) lines += " TX " + FrequencyText(*channel.tx);
+        lines += " (" + std::string(kBands[static_cast<std::size_t>(radio.band)].text) + ")";
+    }
+    return lines;
 }
 
 FrequencyResult CommitFrequency(EditorState& state, ChannelCell cell, std::string_view text) {
@@ -101,8 +125,8 @@ FrequencyResult CommitFrequency(EditorState& state, ChannelCell cell,
     channel.tx = normalised;
     channel.rxTone = Tone::Off();
     channel.txTone = Tone::Off();
-    state.data.tones.at(cell.row, col::RxTone) = 0;
-    state.data.tones.at(cell.row, col::TxTone) = 0;
+    state.data.tones.at(cell.row, ChannelField::RxTone) = 0;
+    state.data.tones.at(cell.row, ChannelField::TxTone) = 0;
     channel.power = Power::High;
     channel.forbid = TransmitForbid::Off;
     channel.bandwidth = Bandwidth::Wide;
@@ -115,8 +139,7 @@ FrequencyResult CommitFrequency(EditorState& state, ChannelCell cell,
 namespace {
 
 Tone& toneOf(EditorState& state, ChannelCell cell) {
-    Channel& channel = state.radio().channel(cell.row);
-    return cell.column == col::RxTone ? channel.rxTone : channel.txTone;
+    return ToneOf(state.radio().channel(cell.row), *cell.field());
 }
 
 } // namespace
@@ -125,7 +148,7 @@ bool PickTone(EditorState& state, ChannelCell cell, int position) {
     if (!isChannelRow(cell.row) || !isToneColumn(cell.column)) return false;
     if (position < 0 || position >= kToneListSize) return false;
     toneOf(state, cell) = ToneAtListPosition(position);
-    state.data.tones.at(cell.row, cell.column) = static_cast<int16_t>(position);
+    state.data.tones.at(cell.row, *cell.field()) = static_cast<int16_t>(position);
     return true;
 }
 
@@ -141,7 +164,7 @@ ToneCommit CommitTone(EditorState& state, ChannelCell cell, std::string_view tex
             tone = *ctcss;
             return ToneCommit::Written;
         }
-        tone = ToneAtListPosition(state.data.tones.at(cell.row, cell.column));
+        tone = ToneAtListPosition(state.data.tones.at(cell.row, *cell.field()));
         return ToneCommit::Restored;
     }
     // A DCS code; anything else is refused and the cell keeps its tone.
@@ -156,43 +179,14 @@ ToneCommit CommitTone(EditorState& state, ChannelCell cell, std::string_view tex
 bool PickOption(EditorState& state, ChannelCell cell, int position) {
     if (!isChannelRow(cell.row) || !isOptionColumn(cell.column)) return false;
     if (position != 0 && position != 1) return false;
-    Channel& channel = state.radio().channel(cell.row);
-    switch (cell.column) {
-    case col::Power:
-        channel.power = position ? Power::High : Power::Low;
-        break;
-    case col::Forbid:
-        channel.forbid = position ? TransmitForbid::OnCarrier : TransmitForbid::Off;
-        break;
-    case col::Bandwidth:
-        channel.bandwidth = position ? Bandwidth::Wide : Bandwidth::Narrow;
-        break;
-    default:
-        channel.scan = position == 1;
-        break;
-    }
+    SetOptionPosition(state.radio().channel(cell.row), *cell.field(), position);
     return true;
-}
-
-int ChannelOption(const Channel& channel, int column) {
-    switch (column) {
-    case col::Power:
-        return channel.power == Power::High;
-    case col::Forbid:
-        return channel.forbid == TransmitForbid::OnCarrier;
-    case col::Bandwidth:
-        return channel.bandwidth == Bandwidth::Wide;
-    case col::Scan:
-        return channel.scan;
-    default:
-        return 0;
-    }
 }
 
 int OptionListPosition(const EditorState& state, ChannelCell cell) {
     if (!isChannelRow(cell.row) || !isOptionColumn(cell.column)) return -1;
     const Channel& channel = state.radio().channel(cell.row);
-    return channel.inUse() ? ChannelOption(channel, cell.column) : -1;
+    return channel.inUse() ? OptionPosition(channel, *cell.field()) : -1;
 }
 
 // ---- Cell selection ----------------------------------------------------------------------

@@ -18,6 +18,8 @@ namespace tlv {
 struct ChannelCell {
     int row = 0;
     int column = 0;
+    // The channel's field the cell shows (none for the number column).
+    std::optional<ChannelField> field() const { return FieldOfColumn(column); }
     bool operator==(const ChannelCell&) const = default;
 };
 
@@ -72,6 +74,11 @@ bool OutsideBand(uint64_t tens, const BandLimits& limits);
 // A frequency that is given (a channel's receive or transmit side) and lies outside `limits`.
 bool OutsideBand(const std::optional<Frequency>& frequency, const BandLimits& limits);
 
+// The channels in use whose receive or transmit frequency lies outside the band in force (a
+// data file can hold them: the band list's Cancel keeps the channels with the new band), one a
+// line: "CH03 RX 440.00000 TX 440.00000 (136-174MHz)". Empty when every channel fits its band.
+std::string ChannelsOutsideBand(const RadioData& radio);
+
 // Commits the frequency editor's text into `cell`. A frequency outside the band in force is
 // refused with msg::OutOfBand.
 FrequencyResult CommitFrequency(EditorState& state, ChannelCell cell, std::string_view text);
@@ -101,10 +108,6 @@ ToneCommit CommitTone(EditorState& state, ChannelCell cell, std::string_view tex
 
 // The user picked `position` (0 or 1) from the option list of the cell's column.
 bool PickOption(EditorState& state, ChannelCell cell, int position);
-
-// The list position (0 or 1) of the channel's option in column 5..8, as the radio stores it;
-// 0 for any other column.
-int ChannelOption(const Channel& channel, int column);
 
 // The option a cell of columns 5..8 holds as its list position (0 or 1); -1 for any other
 // cell and for a channel not in use.

@@ -46,11 +46,11 @@ std::vector<Notice> LoadImage(EditorState& state, const MemoryImage& image) {
     for (int row = 1; row <= kChannelCount; ++row) {
         const Channel& channel = state.radio().channel(row);
         if (!channel.inUse()) continue;
-        for (int column : {col::RxTone, col::TxTone}) {
-            const Tone tone = column == col::RxTone ? channel.rxTone : channel.txTone;
-            if (column == col::TxTone && tone.isOff() && !channel.tx) continue;
+        for (ChannelField field : {ChannelField::RxTone, ChannelField::TxTone}) {
+            const Tone tone = ToneOf(channel, field);
+            if (field == ChannelField::TxTone && tone.isOff() && !channel.tx) continue;
             const int position = ToneListPosition(tone);
-            state.data.tones.at(row, column) = static_cast<int16_t>(position > 0 ? position : 0);
+            state.data.tones.at(row, field) = static_cast<int16_t>(position > 0 ? position : 0);
         }
     }
 

@@ -5,17 +5,19 @@
 // are views over it.
 #include "editor/DialogDrafts.h"
 #include "language/Language.h"
+#include "radio/ChannelFields.h"
 #include "radio/RadioData.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 namespace tlv {
 
 inline constexpr int kTableRows = 17; // row 0 is the header, rows 1..16 the channels
 inline constexpr int kTableCols = 9;  // column 0 is the channel number
 
-// Columns of the channel table.
+// Columns of the channel table: the number, then one column a field of the channel.
 namespace col {
 inline constexpr int Number = 0;
 inline constexpr int RxFrequency = 1;
@@ -28,17 +30,27 @@ inline constexpr int Bandwidth = 7;
 inline constexpr int Scan = 8;
 } // namespace col
 
+// The field a column of the channel table shows; none for the number column and columns outside
+// the table.
+constexpr std::optional<ChannelField> FieldOfColumn(int column) {
+    if (column < col::RxFrequency || column > col::Scan) return std::nullopt;
+    return static_cast<ChannelField>(column - col::RxFrequency);
+}
+constexpr int ColumnOf(ChannelField field) {
+    return col::RxFrequency + static_cast<int>(field);
+}
+
 // For each tone cell, the tone-list entry the cell goes back to when a typed tone is refused:
 // the entry last picked from the list or loaded from an image (a typed tone leaves it). It
 // moves with its channel and is undone with it.
 struct ToneListMemory {
     std::array<std::array<int16_t, 2>, kChannelCount> position{}; // [channel - 1][rx 0, tx 1]
 
-    int16_t& at(int channel, int toneColumn) {
-        return position[static_cast<std::size_t>(channel - 1)][toneColumn == col::TxTone];
+    int16_t& at(int channel, ChannelField tone) {
+        return position[static_cast<std::size_t>(channel - 1)][tone == ChannelField::TxTone];
     }
-    int16_t at(int channel, int toneColumn) const {
-        return position[static_cast<std::size_t>(channel - 1)][toneColumn == col::TxTone];
+    int16_t at(int channel, ChannelField tone) const {
+        return position[static_cast<std::size_t>(channel - 1)][tone == ChannelField::TxTone];
     }
     bool operator==(const ToneListMemory&) const = default;
 };

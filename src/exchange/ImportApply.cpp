@@ -63,15 +63,15 @@ class Applier {
             // new channel and gives it the defaults. A receive-only channel of the base is not
             // new: its other values stay unless the input gives them.
             const Channel before = channel;
-            const int16_t rxToneEntry = state_.data.tones.at(number, col::RxTone);
-            const int16_t txToneEntry = state_.data.tones.at(number, col::TxTone);
+            const int16_t rxToneEntry = state_.data.tones.at(number, ChannelField::RxTone);
+            const int16_t txToneEntry = state_.data.tones.at(number, ChannelField::TxTone);
             if (!frequency({number, col::RxFrequency}, *rx, at(rx->place, "rx"))) return;
             if (before.inUse()) {
                 const std::optional<Frequency> written = channel.rx;
                 channel = before;
                 channel.rx = written;
-                state_.data.tones.at(number, col::RxTone) = rxToneEntry;
-                state_.data.tones.at(number, col::TxTone) = txToneEntry;
+                state_.data.tones.at(number, ChannelField::RxTone) = rxToneEntry;
+                state_.data.tones.at(number, ChannelField::TxTone) = txToneEntry;
             }
         }
         if (!channel.inUse()) {

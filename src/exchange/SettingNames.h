@@ -3,6 +3,8 @@
 // The radio data by name, as the JSON export, the import and the comparison of two data files
 // address it: the settings with a number or a text value, each bound to its field of the radio
 // data, and a channel's values as numbers (the option lists) and texts (frequencies, tones).
+#include "image/SettingTable.h"
+#include "radio/ChannelFields.h"
 #include "radio/RadioData.h"
 
 #include <cstddef>
@@ -13,16 +15,10 @@
 
 namespace tlv {
 
-// A setting with a number value: its name, the values its list admits, and the field that
-// holds it (read and written as a number: a list position, a check box as 0 or 1, a delay in
-// seconds that reads 0 while it has no value).
-struct NumberSetting {
-    const char* name;
-    int min;
-    int max;
-    int (*get)(const RadioData&);
-    void (*set)(RadioData&, int);
-};
+// A setting with a number value: one of the settings' table, with its name, the values a file
+// may give it and the field that holds it (read and written as a number: a list position, a
+// check box as 0 or 1, a delay in seconds that reads 0 while it has no value).
+using NumberSetting = SettingField;
 
 // A setting with a text value (IdCode, PttIdStartCode, PttIdEndCode): its field and its width
 // in the image.
@@ -50,11 +46,11 @@ std::string SettingText(const RadioData& radio, std::string_view name);
 // A frequency as the export writes it: "446.00625", or "" for none.
 std::string FrequencyValue(const std::optional<Frequency>& frequency);
 
-// A channel's values as the export writes them: the list position of an option column
-// (col::Power .. col::Scan), and a tone column (col::RxTone, col::TxTone) as "Off", a CTCSS or
-// DCS text, or "" for a transmit tone that is off beside no transmit frequency.
-int OptionValue(const Channel& channel, int column);
-std::string ToneValue(const Channel& channel, int column);
+// A channel's values as the export writes them: the list position of an option field, and a
+// tone field as "Off", a CTCSS or DCS text, or "" for a transmit tone that is off beside no
+// transmit frequency.
+int OptionValue(const Channel& channel, ChannelField field);
+std::string ToneValue(const Channel& channel, ChannelField field);
 
 // A channel's values by name, in the order of the JSON export: rx, rxTone, tx, txTone, power,
 // forbid, bandwidth, scan.

@@ -29,21 +29,31 @@ std::array<uint8_t, 4> frequencyCode(const std::optional<Frequency>& frequency) 
 uint16_t toneCode(Tone tone) {
     switch (tone.kind) {
     case Tone::Kind::Off:
-        return 0xFFFF;
+        return record::NoTone;
     case Tone::Kind::Ctcss:
         return tone.value;
     case Tone::Kind::Dcs:
-        return static_cast<uint16_t>((tone.inverted ? 0xA800 : 0x2800) | (tone.value & 0x1FF));
+        return static_cast<uint16_t>((tone.inverted ? record::DcsInverted : record::DcsNormal) |
+                                     (tone.value & 0x1FF));
     }
-    return 0xFFFF;
+    return record::NoTone;
 }
 
 Tone toneOfCode(uint16_t code) {
-    if (code == 0xFFFF) return Tone::Off();
+    if (code == record::NoTone) return Tone::Off();
     const int discriminator = code >> 12;
-    if (discriminator == 0x2 || discriminator == 0xA)
-        return Tone::Dcs(code & 0x1FF, discriminator == 0xA);
+    if (discriminator == record::DcsNormal >> 12 || discriminator == record::DcsInverted >> 12)
+        return Tone::Dcs(code & 0x1FF, discriminator == record::DcsInverted >> 12);
     return Tone::Ctcss(code);
+}
+
+// The first digit of the group call code's decimal form (a minus sign for a negative one).
+uint8_t groupCallCode(int code) {
+    if (code == 0) return 0;
+    if (code < 0) return '-';
+    while (code >= 10)
+        code /= 10;
+    return static_cast<uint8_t>('0' + code);
 }
 
 uint8_t bandCode(int band) {
@@ -56,37 +66,49 @@ class ImageWriter {
     explicit ImageWriter(MemoryImage& image) : image_(image) { image_.fill(0xFF); }
 
     void channel(int at, const Channel& channel, int) {
-        put4(at, frequencyCode(channel.rx));
-        put4(at + 4, frequencyCode(channel.tx));
-        word(at + 8, toneCode(channel.rxTone));
-        word(at + 10, toneCode(channel.txTone));
-        image_[at + 12] = channel.forbid == TransmitForbid::Off ? 0xF0 : 0xF8;
-        image_[at + 13] = static_cast<uint8_t>(0xC0 | (channel.power == Power::High ? 0x20 : 0) |
-                                               (channel.bandwidth == Bandwidth::Wide ? 0x10 : 0));
-        image_[at + 14] = 0xFC;
-        image_[at + 15] = 0xFF;
+        put4(at + record::Receive, frequencyCode(channel.rx));
+        put4(at + record::Transmit, frequencyCode(channel.tx));
+        word(at + record::ReceiveTone, toneCode(channel.rxTone));
+        word(at + record::TransmitTone, toneCode(channel.txTone));
+        image_[at + record::Forbid] = static_cast<uint8_t>(
+            record::ForbidBase |
+            (channel.forbid == TransmitForbid::OnCarrier ? record::ForbidOnCarrier : 0));
+        image_[at + record::Options] = static_cast<uint8_t>(
+            record::OptionsBase | (channel.power == Power::High ? record::HighPower : 0) |
+            (channel.bandwidth == Bandwidth::Wide ? record::Wide : 0));
+        image_[at + record::Fill] = record::FillBytes[0];
+        image_[at + record::Fill + 1] = record::FillBytes[1];
     }
-    void list(ListByte field, int value) { image_[field.offset] = clampByte(value); }
-    void byte(int at, int value) { image_[at] = clampByte(value); }
-    void timeOut(int at, int position) { image_[at] = clampByte(position + 1LL); }
-    void check(int at, bool on) { image_[at] = on ? 1 : 0; }
-    void duplicate(int at, int position) { image_[at] = position == 1 ? 0xFF : 0xFE; }
-    void revertTime(int at, int position) {
-        image_[at] = position == 0 ? 0xFF : clampByte(position);
-    }
-    void priorityChannel(int at, int channel) { image_[at] = clampByte(channel); }
-    void delay(int at, const std::optional<uint16_t>& seconds) { word(at, seconds.value_or(0)); }
-    void firstDigitDelay(int at, int milliseconds) { image_[at] = clampByte(milliseconds / 10); }
-    // The first digit of the code's decimal form (a minus sign for a negative one).
-    void groupCallCode(int at, int code) {
-        if (code == 0)
-            image_[at] = 0;
-        else if (code < 0)
-            image_[at] = '-';
-        else {
-            while (code >= 10)
-                code /= 10;
-            image_[at] = static_cast<uint8_t>('0' + code);
+    void setting(const SettingField& field, const RadioData& radio) {
+        const int value = field.get(radio);
+        uint8_t& byte = image_[field.offset];
+        switch (field.storage) {
+        case SettingStorage::List:
+        case SettingStorage::Level:
+        case SettingStorage::PriorityChannel:
+            byte = clampByte(value);
+            break;
+        case SettingStorage::Check:
+            byte = value != 0 ? 1 : 0;
+            break;
+        case SettingStorage::TimeOut:
+            byte = clampByte(value + 1LL);
+            break;
+        case SettingStorage::Duplicate:
+            byte = value == 1 ? 0xFF : 0xFE;
+            break;
+        case SettingStorage::RevertTime:
+            byte = value == 0 ? 0xFF : clampByte(value);
+            break;
+        case SettingStorage::Delay:
+            word(field.offset, value);
+            break;
+        case SettingStorage::FirstDigitDelay:
+            byte = clampByte(value / 10);
+            break;
+        case SettingStorage::GroupCallCode:
+            byte = groupCallCode(value);
+            break;
         }
     }
     void text(int at, int width, const std::string& text, bool) {
@@ -130,55 +152,66 @@ class ImageReader {
     std::vector<DamagedField> damaged;
 
     void channel(int at, Channel& channel, int number) {
-        const auto rx = frequency(at, DamagedField::Kind::ChannelReceive, number);
+        const auto rx = frequency(at + record::Receive, DamagedField::Kind::ChannelReceive, number);
         if (!rx) {
             channel = Channel{};
             return;
         }
         channel.rx = rx;
-        channel.tx = frequency(at + 4, DamagedField::Kind::ChannelTransmit, number);
-        channel.rxTone = toneOfCode(word(at + 8));
-        channel.txTone = toneOfCode(word(at + 10));
-        channel.forbid =
-            (image_[at + 12] >> 3) & 1 ? TransmitForbid::OnCarrier : TransmitForbid::Off;
-        channel.bandwidth = (image_[at + 13] >> 4) & 1 ? Bandwidth::Wide : Bandwidth::Narrow;
-        channel.power = (image_[at + 13] >> 5) & 1 ? Power::High : Power::Low;
+        channel.tx = frequency(at + record::Transmit, DamagedField::Kind::ChannelTransmit, number);
+        channel.rxTone = toneOfCode(word(at + record::ReceiveTone));
+        channel.txTone = toneOfCode(word(at + record::TransmitTone));
+        channel.forbid = image_[at + record::Forbid] & record::ForbidOnCarrier
+                             ? TransmitForbid::OnCarrier
+                             : TransmitForbid::Off;
+        const uint8_t options = image_[at + record::Options];
+        channel.bandwidth = options & record::Wide ? Bandwidth::Wide : Bandwidth::Narrow;
+        channel.power = options & record::HighPower ? Power::High : Power::Low;
     }
-    void list(ListByte field, int& value) {
-        if (image_[field.offset] < field.limit) value = image_[field.offset];
-    }
-    void byte(int at, int& value) { value = image_[at]; }
-    void timeOut(int at, int& position) {
-        if (image_[at] < 41) position = image_[at] - 1;
-    }
-    void check(int at, bool& on) {
-        if (image_[at] < 2) on = image_[at] == 1;
-    }
-    void duplicate(int at, int& position) { position = image_[at] & 1; }
-    void revertTime(int at, int& position) {
-        if (image_[at] == 0xFF)
-            position = 0;
-        else if (image_[at] < 92)
-            position = image_[at];
-    }
-    void priorityChannel(int at, int& channel) {
-        if (image_[at] >= 1 && image_[at] <= kChannelCount) channel = image_[at];
-    }
-    void delay(int at, std::optional<uint16_t>& seconds) {
-        const uint16_t value = word(at);
-        if (value <= 300) seconds = value;
-    }
-    void firstDigitDelay(int at, int& milliseconds) {
-        if (image_[at] >= 10 && image_[at] <= 100) milliseconds = image_[at] * 10;
-    }
-    // 0x00 and 0xFF mean none, an ASCII digit its value; any other byte fails its test like
-    // every out-of-range value and leaves the setting as it was.
-    void groupCallCode(int at, int& code) {
-        const uint8_t value = image_[at];
-        if (value == 0x00 || value == 0xFF)
-            code = 0;
-        else if (value >= '0' && value <= '9')
-            code = value - '0';
+    // A value the setting cannot hold leaves it as it was.
+    void setting(const SettingField& field, RadioData& radio) {
+        const uint8_t byte = image_[field.offset];
+        const auto take = [&](int value) { field.set(radio, value); };
+        switch (field.storage) {
+        case SettingStorage::List:
+            if (byte < field.entries) take(byte);
+            break;
+        case SettingStorage::Level:
+            take(byte);
+            break;
+        case SettingStorage::Check:
+            if (byte < 2) take(byte);
+            break;
+        case SettingStorage::TimeOut:
+            if (byte < 41) take(byte - 1);
+            break;
+        case SettingStorage::Duplicate:
+            take(byte & 1);
+            break;
+        case SettingStorage::RevertTime:
+            if (byte == 0xFF)
+                take(0);
+            else if (byte < 92)
+                take(byte);
+            break;
+        case SettingStorage::PriorityChannel:
+            if (byte >= 1 && byte <= kChannelCount) take(byte);
+            break;
+        case SettingStorage::Delay:
+            if (const uint16_t seconds = word(field.offset); seconds <= 300) take(seconds);
+            break;
+        case SettingStorage::FirstDigitDelay:
+            if (byte >= 10 && byte <= 100) take(byte * 10);
+            break;
+        case SettingStorage::GroupCallCode:
+            // 0x00 and 0xFF mean none, an ASCII digit its value; any other byte fails its test
+            // like every out-of-range value and leaves the setting as it was.
+            if (byte == 0x00 || byte == 0xFF)
+                take(0);
+            else if (byte >= '0' && byte <= '9')
+                take(byte - '0');
+            break;
+        }
     }
     void text(int at, int width, std::string& text, bool stopsAtFill) {
         text.clear();

@@ -14,8 +14,8 @@ namespace tlv {
 
 namespace {
 
-constexpr const char* kChannelFields[] = {"rx",    "rxTone", "tx",        "txTone",
-                                          "power", "forbid", "bandwidth", "scan"};
+constexpr const char* kChannelFieldNames[] = {"rx",    "rxTone", "tx",        "txTone",
+                                              "power", "forbid", "bandwidth", "scan"};
 
 std::string trim(const std::string& text) {
     const auto begin = text.find_first_not_of(" \t");
@@ -135,8 +135,8 @@ bool SetUnitsColumn(ImportChanges& changes, const std::string& name, const std::
     ChannelChanges& channel =
         changes.channels[index] ? *changes.channels[index] : changes.channels[index].emplace();
     const std::string field = rest.substr(1);
-    if (std::find(std::begin(kChannelFields), std::end(kChannelFields), field) ==
-        std::end(kChannelFields))
+    if (std::find(std::begin(kChannelFieldNames), std::end(kChannelFieldNames), field) ==
+        std::end(kChannelFieldNames))
         return false;
     place.channel = static_cast<int>(index) + 1;
     if (field == "rx" || field == "tx") {

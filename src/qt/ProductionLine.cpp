@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "qt/ProductionLine.h"
 
+#include "document/BandAgreement.h"
+#include "document/TransferFailureText.h"
+#include "image/ImageCodec.h"
 #include "language/LocalMsgBox.h"
 #include "line/LineTexts.h"
 #include "link/PortTable.h"
@@ -19,18 +22,10 @@ namespace tlv {
 namespace {
 
 // The messages of a transfer on the line go nowhere: the line tells each radio's result on
-// its own line. The band question gets the answer settled before the line started.
+// its own line.
 class LineMessageBox : public MessageBoxService {
   public:
-    explicit LineMessageBox(std::optional<bool> answer) : answer_(answer) {}
-    int LocalMsgBox(const std::string&, int flags, const std::string&) override {
-        if ((flags & 7) == mb::YesNo) return answer_.value_or(false) ? IdYes : IdNo;
-        if ((flags & 7) == mb::OkCancel) return answer_.value_or(false) ? IdOk : IdCancel;
-        return IdOk;
-    }
-
-  private:
-    std::optional<bool> answer_;
+    int LocalMsgBox(const std::string&, int, const std::string&) override { return IdOk; }
 };
 
 std::string oneLine(std::string text) {
@@ -47,10 +42,8 @@ std::string now() {
 } // namespace
 
 struct ProductionLine::Radio {
-    explicit Radio(const LineOptions& options) : box(options.bandAnswer) {}
     SerialLink link;
     std::unique_ptr<ComPorts> ports;
-    EditorState editor;
     LineMessageBox box;
     std::optional<MemoryImage> written;
     TransferOutcome outcome = TransferOutcome::CommunicationError;
@@ -189,7 +182,7 @@ void ProductionLine::look() {
 void ProductionLine::serve(std::size_t index) {
     Station& station = stations_[index];
     if (!rows_.next()) return;
-    auto radio = std::make_unique<Radio>(options_);
+    auto radio = std::make_unique<Radio>();
     radio->ports = std::make_unique<ComPorts>(radio->link);
     if (IsComName(station.name)) radio->ports->loadTable(options_.settingsFolder);
     setState(index, StationState::Opening);
@@ -207,9 +200,10 @@ void ProductionLine::serve(std::size_t index) {
     emit rowsChanged();
     station.row = row;
     station.served = true;
-    radio->editor = units_[static_cast<std::size_t>(row - 1)].editor;
-    radio->editor.session.serviceMode = options_.serviceMode;
-    radio->transfer = std::make_unique<TransferController>(radio->editor, radio->box, radio->link);
+    const RadioData& unit = units_[static_cast<std::size_t>(row - 1)].editor.radio();
+    const Language language = options_.language;
+    radio->transfer = std::make_unique<TransferController>(radio->link, radio->box,
+                                                           [language] { return language; });
     radio->transfer->setBackupFolder(options_.backupFolder);
     Radio* raw = radio.get();
     connect(raw->transfer.get(), &TransferController::backupSaved, this,
@@ -232,7 +226,13 @@ void ProductionLine::serve(std::size_t index) {
                         onReadBack(index);
                 });
             });
-    if (!raw->transfer->startWrite())
+    // The band question of the unit's band has the answer settled before the line started; a
+    // No leaves the radio untouched, and it fails as a write that could not start.
+    BandAgreement agreement;
+    const bool goOn =
+        agreement.settle(unit.band, [this] { return options_.bandAnswer.value_or(false); });
+    if (!goOn ||
+        !raw->transfer->start(TransferDirection::Write, EncodeImage(unit), options_.serviceMode))
         finishRadio(index, false, Localise(options_.language, msg::CommunicationError.text), {});
 }
 
@@ -240,7 +240,7 @@ namespace {
 
 // The cause of a transfer that did not succeed, on one line.
 std::string failureText(const TransferController& transfer, Language language) {
-    const std::string cause = oneLine(DescribeFailure(transfer.session().lastFailure(), language));
+    const std::string cause = oneLine(DescribeFailure(transfer.session().failure(), language));
     return cause.empty() ? oneLine(Localise(language, msg::CommunicationError.text)) : cause;
 }
 
@@ -250,9 +250,7 @@ void ProductionLine::onWritten(std::size_t index) {
     Radio& radio = *radios_[index];
     const auto outcome = radio.outcome;
     if (outcome != TransferOutcome::Success) {
-        const std::string cause = outcome == TransferOutcome::Declined
-                                      ? oneLine(Localise(options_.language, msg::BandMismatch.text))
-                                  : outcome == TransferOutcome::Stopped
+        const std::string cause = outcome == TransferOutcome::Stopped
                                       ? Localise(options_.language, text::LineInterrupted)
                                       : failureText(*radio.transfer, options_.language);
         finishRadio(index, false, cause, {});

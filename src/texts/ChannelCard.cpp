@@ -24,9 +24,8 @@ ChannelCard MakeChannelCard(const EditorState& state) {
 
     ChannelCard::Section panel{FunctionPanelCaption(language), {}};
     for (PanelList list : kPanelLists)
-        panel.settings.push_back(
-            {PanelListLabel(language, list),
-             PanelListEntry(language, list, PanelListPosition(radio.functions, list))});
+        panel.settings.push_back({PanelListLabel(language, list),
+                                  PanelListEntry(language, list, PanelListPosition(radio, list))});
     card.sections.push_back(panel);
     card.sections.push_back(
         {KeysTitle(language),

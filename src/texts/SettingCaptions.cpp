@@ -7,61 +7,20 @@ namespace tlv {
 
 namespace {
 
-// The main window's names of a panel list and its label in the caption table.
-struct PanelCaption {
-    const char* label;
-    const char* list;
-};
-
-PanelCaption panelCaption(PanelList list) {
-    switch (list) {
-    case PanelList::VoicePrompt:
-        return {"Label4", "Combo2"};
-    case PanelList::TimeOutTimer:
-        return {"Label5", "Combo3"};
-    case PanelList::TimeOutWarning:
-        return {"Label1", "Combo4"};
-    case PanelList::SquelchLevel:
-        return {"Label6", "Combo9"};
-    case PanelList::BatterySave:
-        return {"Label7", "Combo6"};
-    case PanelList::Beep:
-        break;
-    }
-    return {"Label8", "Combo7"};
-}
-
 constexpr const char* kMainWindow = "Form1";
 constexpr const char* kKeysWindow = "Form6";
 
 } // namespace
 
-int PanelListPosition(const FunctionSettings& panel, PanelList list) {
-    switch (list) {
-    case PanelList::VoicePrompt:
-        return panel.voicePrompt;
-    case PanelList::TimeOutTimer:
-        return panel.timeOutTimer;
-    case PanelList::TimeOutWarning:
-        return panel.timeOutWarning;
-    case PanelList::SquelchLevel:
-        return panel.squelchLevel;
-    case PanelList::BatterySave:
-        return panel.batterySave;
-    case PanelList::Beep:
-        break;
-    }
-    return panel.beep;
-}
-
 std::string PanelListLabel(Language language, PanelList list) {
-    return CaptionText(language, kMainWindow, panelCaption(list).label);
+    const SettingCaption& caption = PanelListSetting(list).caption;
+    return CaptionText(language, caption.window, caption.label);
 }
 
 std::string PanelListEntry(Language language, PanelList list, int position) {
     if (position < 0) return {};
-    return CaptionText(language, kMainWindow, panelCaption(list).list, CaptionItem::ListEntry,
-                       position);
+    const SettingCaption& caption = PanelListSetting(list).caption;
+    return CaptionText(language, caption.window, caption.list, CaptionItem::ListEntry, position);
 }
 
 std::string BandFrameCaption(Language language) {
@@ -81,12 +40,15 @@ std::string KeysTitle(Language language) {
 }
 
 std::string KeyLabel(Language language, int key) {
-    return CaptionText(language, kKeysWindow, key == 1 ? "Label1" : "Label2");
+    const SettingCaption& caption =
+        (key == 1 ? Setting("KeyFunction1") : Setting("KeyFunction2")).caption;
+    return CaptionText(language, caption.window, caption.label);
 }
 
 std::string KeyFunctionEntry(Language language, int position) {
     if (position < 0) return {};
-    return CaptionText(language, kKeysWindow, "Combo1", CaptionItem::ListEntry, position);
+    const SettingCaption& caption = Setting("KeyFunction1").caption;
+    return CaptionText(language, caption.window, caption.list, CaptionItem::ListEntry, position);
 }
 
 } // namespace tlv

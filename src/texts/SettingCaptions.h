@@ -3,6 +3,7 @@
 // The labels and list entries the windows show for the settings, by setting, for whatever
 // prints the settings outside a window (the channel card, the command line's show). They come
 // from the caption tables.
+#include "editor/FunctionPanel.h"
 #include "language/Language.h"
 #include "radio/RadioData.h"
 
@@ -10,15 +11,6 @@
 #include <string>
 
 namespace tlv {
-
-// The lists of the main window's function panel, in their order on the panel.
-enum class PanelList { VoicePrompt, TimeOutTimer, TimeOutWarning, SquelchLevel, BatterySave, Beep };
-inline constexpr std::array<PanelList, 6> kPanelLists{
-    PanelList::VoicePrompt,  PanelList::TimeOutTimer, PanelList::TimeOutWarning,
-    PanelList::SquelchLevel, PanelList::BatterySave,  PanelList::Beep};
-
-// The list position a panel list shows for the data.
-int PanelListPosition(const FunctionSettings& panel, PanelList list);
 
 std::string PanelListLabel(Language language, PanelList list);
 // Entry `position` of the list; empty for no selection.

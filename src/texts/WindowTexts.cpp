@@ -31,23 +31,4 @@ std::string BandLimitsHint(const EditorState& state) {
     return text;
 }
 
-std::string ChannelsOutsideBand(const RadioData& radio) {
-    if (!IsBand(radio.band)) return {};
-    const BandLimits limits = LimitsOfBand(radio.band);
-    std::string lines;
-    for (int number = 1; number <= kChannelCount; ++number) {
-        const Channel& channel = radio.channel(number);
-        if (!channel.inUse() ||
-            !(OutsideBand(channel.rx, limits) || OutsideBand(channel.tx, limits)))
-            continue;
-        char name[8];
-        std::snprintf(name, sizeof name, "CH%02d", number);
-        lines += std::string(lines.empty() ? "" : "\n") + name;
-        if (channel.rx) lines += " RX " + FrequencyText(*channel.rx);
-        if (channel.tx) lines += " TX " + FrequencyText(*channel.tx);
-        lines += " (" + std::string(kBands[static_cast<std::size_t>(radio.band)].text) + ")";
-    }
-    return lines;
-}
-
 } // namespace tlv

@@ -76,9 +76,5 @@ inline constexpr LocalText PermissionHint{
 // allowed, the upper one is not.
 std::string BandLimitsHint(const EditorState& state);
 
-// The channels in use whose receive or transmit frequency lies outside the band in force (a
-// data file can hold them: the band list's Cancel keeps the channels with the new band), one a
-// line: "CH03 RX 440.00000 TX 440.00000 (136-174MHz)". Empty when every channel fits its band.
-std::string ChannelsOutsideBand(const RadioData& radio);
 
 } // namespace tlv

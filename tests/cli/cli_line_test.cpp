@@ -156,6 +156,19 @@ TEST_F(CliLine, TwoCablesAtOnceNeverTakeTheSameRow) {
     EXPECT_EQ(written, (std::multiset<std::string>{"201", "202", "203", "204"})) << result.out;
 }
 
+// A row that changes the band asks the band question, answered before the line started: without
+// --yes the radio is left untouched and the row fails.
+TEST_F(CliLine, ARowOfAnotherBandIsNotWrittenWithoutYes) {
+    WriteBytes(unitsFile, "IdCode,band\n101,5\n");
+    SimulatedRadio radio({"--save", folder.file("radio.DAT")});
+    const ProcessResult result =
+        RunCli({"line", base, "--units", unitsFile, "--port", radio.device(), "--no-backup"});
+    EXPECT_EQ(result.exitCode, 3) << result.err;
+    EXPECT_NE(result.out.find("row 1  IdCode=101 band=5  failed: "), std::string::npos)
+        << result.out;
+    EXPECT_FALSE(radio.waitForSaves(1, 300));
+}
+
 TEST_F(CliLine, ABadUnitsListChangesNothingAndNamesRowAndColumn) {
     WriteBytes(unitsFile, "IdCode,PttIdStartCode\n101,*101#\n102,*12345678901234567#\n");
     SimulatedRadio radio({"--save", folder.file("radio.DAT")});

@@ -66,7 +66,7 @@ TEST(ChannelRowsText, CopyThenPasteElsewhereGivesTheSameRowsInEveryLanguage) {
     EditorState english = MakeStartupEditor(Language::English);
     ASSERT_EQ(PasteChannelRows(english, 2, ChannelRowsText(chinese, std::vector{2})).rows, 1);
     EXPECT_EQ(CellText(english, 2, col::Power), "Low");
-    EXPECT_EQ(english.data.tones.at(2, col::TxTone), 12);
+    EXPECT_EQ(english.data.tones.at(2, ChannelField::TxTone), 12);
 }
 
 TEST(PasteChannelRows, TakesTheRowsAsSpreadsheetsAndEditorsGiveThemBack) {
@@ -82,7 +82,7 @@ TEST(PasteChannelRows, TakesTheRowsAsSpreadsheetsAndEditorsGiveThemBack) {
     EXPECT_EQ(cellsOf(state, 4),
               (std::array<std::string, kTableCols>{"04", "438.12000", "67.0", "439.00000", "D023I",
                                                    "Low", "Carrow", "Narrow", "No"}));
-    EXPECT_EQ(state.data.tones.at(4, col::RxTone), 1);
+    EXPECT_EQ(state.data.tones.at(4, ChannelField::RxTone), 1);
     EXPECT_FALSE(state.radio().inUse(5));
     EXPECT_FALSE(state.radio().channel(6).tx);
     EXPECT_EQ(CellText(state, 6, col::TxTone), ""); // off beside no transmit frequency

@@ -146,11 +146,11 @@ TEST_F(EditingRules, NewChannelGetsTransmitCopyAndDefaultsInTheCurrentLanguage) 
         state = MakeStartupEditor();
         useLanguage(c.language);
         // Stale entries (as left by clearing the list for New) must not survive.
-        state.data.tones.at(7, col::RxTone) = 9;
+        state.data.tones.at(7, ChannelField::RxTone) = 9;
         edit(7, col::RxFrequency);
         EXPECT_EQ(commitFrequency("446.0062"), FrequencyCommit::NewChannel);
         EXPECT_EQ(row(7), c.cells);
-        EXPECT_EQ(state.data.tones.at(7, col::RxTone), 0);
+        EXPECT_EQ(state.data.tones.at(7, ChannelField::RxTone), 0);
     }
 }
 
@@ -165,7 +165,7 @@ TEST_F(EditingRules, EditingAFrequencyOfAChannelInUseChangesOnlyThatCell) {
     EXPECT_EQ(commitFrequency("450"), FrequencyCommit::Written);
     expected[col::RxFrequency] = "450.00000";
     EXPECT_EQ(row(6), expected);
-    EXPECT_EQ(state.data.tones.at(6, col::RxTone), 9);
+    EXPECT_EQ(state.data.tones.at(6, ChannelField::RxTone), 9);
 }
 
 TEST_F(EditingRules, EmptyingReceiveDeletesTheChannelEmptyTransmitIsRefused) {
@@ -181,7 +181,7 @@ TEST_F(EditingRules, EmptyingReceiveDeletesTheChannelEmptyTransmitIsRefused) {
     EXPECT_EQ(commitFrequency(""), FrequencyCommit::Deleted);
     EXPECT_EQ(row(5), (std::vector<std::string>{"05", "", "", "", "", "", "", "", ""}));
     EXPECT_EQ(state.radio().channel(5), Channel{});
-    EXPECT_EQ(state.data.tones.at(5, col::TxTone), 0);
+    EXPECT_EQ(state.data.tones.at(5, ChannelField::TxTone), 0);
     EXPECT_TRUE(messages.empty());
 }
 
@@ -253,7 +253,7 @@ TEST_F(EditingRules, PickWritesTheEntryAndRemembersItsPosition) {
     for (const Case& c : cases) {
         ASSERT_TRUE(PickTone(state, cell, c.position));
         EXPECT_EQ(text(10, col::TxTone), c.text);
-        EXPECT_EQ(state.data.tones.at(10, col::TxTone), c.position);
+        EXPECT_EQ(state.data.tones.at(10, ChannelField::TxTone), c.position);
         // The pick hands the focus back to the table, which commits the list's text.
         commitTone(c.text, c.position);
         EXPECT_EQ(text(10, col::TxTone), c.text);

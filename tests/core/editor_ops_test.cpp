@@ -24,17 +24,17 @@ TEST(ClearOperations, ClearingEmptiesChannelsAndForgetsOrKeepsTheToneEntries) {
         useChannel(state, row);
     ClearChannel(state, 3);
     EXPECT_EQ(state.radio().channel(3), Channel{});
-    EXPECT_EQ(state.data.tones.at(3, col::RxTone), 0);
+    EXPECT_EQ(state.data.tones.at(3, ChannelField::RxTone), 0);
     EXPECT_TRUE(state.radio().inUse(4));
     ClearChannel(state, 0); // rows outside the table are ignored
     ClearChannel(state, 17);
 
     ClearChannelsInUse(state); // as New does: the remembered entries stay
     EXPECT_EQ(state.radio().channel(4), Channel{});
-    EXPECT_EQ(state.data.tones.at(4, col::RxTone), 5);
+    EXPECT_EQ(state.data.tones.at(4, ChannelField::RxTone), 5);
     useChannel(state, 4);
     ClearAllChannels(state);
-    EXPECT_EQ(state.data.tones.at(4, col::RxTone), 0);
+    EXPECT_EQ(state.data.tones.at(4, ChannelField::RxTone), 0);
 }
 
 // The cells are rendered in the language in force: off tones and option cells follow it, tone

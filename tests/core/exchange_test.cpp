@@ -32,7 +32,9 @@ struct CsvImport {
         if (report.ok()) ApplyImport(state, changes, kEnglish, report);
     }
     const Channel& channel(int number) const { return state.radio().channel(number); }
-    std::string tone(int number, int column) const { return ToneValue(channel(number), column); }
+    std::string tone(int number, ChannelField field) const {
+        return ToneValue(channel(number), field);
+    }
     std::string rx(int number) const { return FrequencyValue(channel(number).rx); }
     std::string errors() const {
         std::string all;
@@ -79,8 +81,8 @@ TEST(ChirpCsvImport, ToneColumnsAsChirpDefinesThem) {
     for (const ToneCase& c : cases) {
         const CsvImport in(std::string(kToneHeader) + "1,446.00625," + c.row + "\n");
         ASSERT_TRUE(in.report.ok()) << c.row << "\n" << in.errors();
-        EXPECT_EQ(in.tone(1, col::TxTone), c.transmit) << c.row;
-        EXPECT_EQ(in.tone(1, col::RxTone), c.receive) << c.row;
+        EXPECT_EQ(in.tone(1, ChannelField::TxTone), c.transmit) << c.row;
+        EXPECT_EQ(in.tone(1, ChannelField::RxTone), c.receive) << c.row;
     }
     // A short code is the same entry of the tone list as its three-digit form.
     const std::string row = std::string(kToneHeader) + "1,446.00625,Cross,100.0,123.0,";
@@ -91,12 +93,12 @@ TEST(ChirpCsvImport, ToneColumnsAsChirpDefinesThem) {
 
 TEST(ChirpCsvImport, OneToneColumnServesBothDirectionsAndMissingColumnsHaveChirpsDefaults) {
     const CsvImport onlyTransmit("Location,Frequency,Tone,rToneFreq\n1,446.00625,TSQL,131.8\n");
-    EXPECT_EQ(onlyTransmit.tone(1, col::RxTone), "131.8");
+    EXPECT_EQ(onlyTransmit.tone(1, ChannelField::RxTone), "131.8");
     const CsvImport onlyReceive("Location,Frequency,Tone,cToneFreq\n1,446.00625,Tone,131.8\n");
-    EXPECT_EQ(onlyReceive.tone(1, col::TxTone), "131.8");
+    EXPECT_EQ(onlyReceive.tone(1, ChannelField::TxTone), "131.8");
     const CsvImport noCodes("Location,Frequency,Tone\n1,446.00625,DTCS\n");
-    EXPECT_EQ(noCodes.tone(1, col::TxTone), "D023N");
-    EXPECT_EQ(noCodes.tone(1, col::RxTone), "D023N");
+    EXPECT_EQ(noCodes.tone(1, ChannelField::TxTone), "D023N");
+    EXPECT_EQ(noCodes.tone(1, ChannelField::RxTone), "D023N");
     // Transmit inhibited: no transmit frequency and no transmit tone, as a loaded image shows it.
     for (const char* csv : {"Location,Frequency,Duplex\n1,446.00625,off\n",
                             "Location,Frequency,Duplex,Tone\n1,446.00625,off,\n"}) {
@@ -142,7 +144,8 @@ TEST(ChirpCsvImport, PowerInWattsTheHighestIsHighOneValueTheNearerLevel) {
         const CsvImport in(csv);
         ASSERT_TRUE(in.report.ok()) << csv << in.errors();
         for (std::size_t i = 0; i < c.expected.size(); ++i)
-            EXPECT_EQ(OptionValue(in.channel(static_cast<int>(i) + 1), col::Power), c.expected[i])
+            EXPECT_EQ(OptionValue(in.channel(static_cast<int>(i) + 1), ChannelField::Power),
+                      c.expected[i])
                 << csv;
     }
     for (const char* wrong : {"5mW", "W", "five", "1.2.3W"}) {

@@ -193,12 +193,12 @@ TEST_F(Decoding, ToneTextsAndListPositions) {
                  {0x05, 0x00, ".5", 0},     {0x00, 0x00, ".0", 0},      {0xFE, 0xFF, "6553.4", 0},
                  {0x9F, 0x02, "67.1", 0},   {0xFF, 0xFF, "关闭", 0}};
     for (const auto& c : cases) {
-        state.data.tones.at(1, col::RxTone) = 42;
+        state.data.tones.at(1, ChannelField::RxTone) = 42;
         channelBytes(1, {0x25, 0x06, 0x60, 0x44, 0xFF, 0xFF, 0xFF, 0xFF, c.low, c.high, 0xFF, 0xFF,
                          0xF8, 0xF0, 0xFC, 0xFF});
         decode();
         EXPECT_EQ(CellText(state, 1, col::RxTone), c.text);
-        EXPECT_EQ(state.data.tones.at(1, col::RxTone), c.position) << c.text;
+        EXPECT_EQ(state.data.tones.at(1, ChannelField::RxTone), c.position) << c.text;
     }
 }
 

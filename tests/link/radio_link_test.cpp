@@ -7,6 +7,7 @@
 #include "ScriptedMessageBox.h"
 #include "TemporaryFolder.h"
 #include "editor/Startup.h"
+#include "image/ImageCodec.h"
 #include "language/Messages.h"
 #include "qt/ComPorts.h"
 #include "qt/SerialLink.h"
@@ -46,8 +47,8 @@ class RadioLinkTest : public ::testing::Test {
     void openAsCom1(const Sim& sim) {
         ASSERT_FALSE(sim.path().isEmpty()) << "simulator did not start";
         ports.setTable(PortTable::Build({{1, sim.path().toStdString()}}, {}));
-        editor.session.portNumber = 1;
-        ports.scan(editor.session.portNumber);
+        int portNumber = 1;
+        ports.scan(portNumber);
         ASSERT_TRUE(ports.isOpen());
         ASSERT_EQ(ports.checkedOption(), 0);
     }
@@ -55,11 +56,10 @@ class RadioLinkTest : public ::testing::Test {
     QString file(const char* name) const { return dir.filePath(QString::fromLatin1(name)); }
 
     QTemporaryDir dir;
-    EditorState editor = MakeStartupEditor(Language::English);
     test::ScriptedMessageBox box;
     SerialLink link;
     ComPorts ports{link};
-    TransferController transfer{editor, box, link};
+    TransferController transfer{link, box, [] { return Language::English; }};
 };
 
 TEST_F(RadioLinkTest, EveryByteValueCrossesTheLine) {
@@ -84,7 +84,8 @@ TEST_F(RadioLinkTest, SilentRadioEndsWithCommunicationError) {
     std::vector<bool> controls;
     QObject::connect(&transfer, &TransferController::controlsEnabledChanged,
                      [&](bool enabled) { controls.push_back(enabled); });
-    ASSERT_EQ(RunTransfer(transfer, TransferDirection::Write, 10000),
+    ASSERT_EQ(RunTransfer(transfer, TransferDirection::Write, 10000,
+                          EncodeImage(MakeStartupEditor().radio())),
               TransferOutcome::CommunicationError);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text,
@@ -94,19 +95,28 @@ TEST_F(RadioLinkTest, SilentRadioEndsWithCommunicationError) {
     EXPECT_TRUE(ports.isOpen()) << "the port stays open after a failure";
 }
 
-// The transfer's messages go to the program's own box: the port not open, the band question.
-TEST_F(RadioLinkTest, MessagesAndTheBandQuestionGoToTheProgramsBox) {
+// The port not open goes to the program's own box; a write declined at the band question sends
+// nothing and ends as declined, its question's text in the status line.
+TEST_F(RadioLinkTest, PortNotOpenGoesToTheProgramsBoxAndADeclinedWriteSendsNothing) {
     EXPECT_FALSE(transfer.startRead());
-    Sim sim({"--silent"});
-    openAsCom1(sim);
-    editor.radio().band = 2;
-    box.answers = {IdNo};
-    EXPECT_EQ(RunTransfer(transfer, TransferDirection::Write, 10000), TransferOutcome::Declined);
+    EXPECT_FALSE(transfer.checkPort());
     ASSERT_EQ(box.shown.size(), 2u);
     EXPECT_EQ(box.shown[0].text, msg::PortNotOpen.text.en);
     EXPECT_EQ(box.shown[0].flags, 64);
-    EXPECT_EQ(box.shown[1].text, msg::BandMismatch.text.en);
-    EXPECT_EQ(box.shown[1].flags, 68);
+    Sim sim({"--silent"});
+    openAsCom1(sim);
+    std::vector<TransferOutcome> ended;
+    std::vector<QString> texts;
+    QObject::connect(&transfer, &TransferController::finished,
+                     [&](TransferOutcome outcome) { ended.push_back(outcome); });
+    QObject::connect(&transfer, &TransferController::statusTextChanged,
+                     [&](const QString& text) { texts.push_back(text); });
+    transfer.decline();
+    EXPECT_EQ(ended, std::vector<TransferOutcome>{TransferOutcome::Declined});
+    EXPECT_EQ(texts, std::vector<QString>{QString::fromUtf8(msg::BandMismatch.text.en)});
+    EXPECT_EQ(transfer.direction(), TransferDirection::Write);
+    EXPECT_EQ(link.bytesSent(), 0);
+    EXPECT_EQ(box.shown.size(), 2u);
 }
 
 // The other end hanging up (a cable pulled) ends a running transfer at once, not by the
@@ -118,7 +128,7 @@ TEST_F(RadioLinkTest, LostPortEndsTheTransferAndClosesThePort) {
     QTimer::singleShot(300, [&] { sim.reset(); });
     ASSERT_EQ(RunTransfer(transfer, TransferDirection::Read, 10000),
               TransferOutcome::CommunicationError);
-    EXPECT_EQ(transfer.session().lastFailure().cause, FailureCause::PortLost);
+    EXPECT_EQ(transfer.session().failure().cause, FailureCause::PortLost);
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_TRUE(box.shown[0].text.ends_with("\nThe port was lost: " + device)) << box.shown[0].text;
     EXPECT_FALSE(link.isOpen());

@@ -182,7 +182,7 @@ void CellEditorsTest::toneListTypingAndPicking() {
     Window::pickFromPopup(tones, 260);
     QCOMPARE(w.cell(10, col::RxTone), QString("D754I"));
     QCOMPARE(w.state.radio().channel(10).rxTone, Tone::Dcs(0754, true));
-    QCOMPARE(w.state.data.tones.at(10, col::RxTone), 260);
+    QCOMPARE(w.state.data.tones.at(10, ChannelField::RxTone), 260);
     QCOMPARE(w.editors.shown(), CellEditor::None);
 
     // A typed value out of range brings back the last pick; letters other than D N I stay out.

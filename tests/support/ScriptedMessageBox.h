@@ -4,6 +4,7 @@
 #include "language/LocalMsgBox.h"
 
 #include <deque>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -21,9 +22,12 @@ class ScriptedMessageBox : public MessageBoxService {
     std::deque<int> answers;
     int fallback = IdOk;
     std::vector<ShownMessage> shown;
+    // Run while each message is shown, as the user looks at the window behind it.
+    std::function<void()> whileShown;
 
     int LocalMsgBox(const std::string& text, int flags, const std::string& title) override {
         shown.push_back({text, flags, title});
+        if (whileShown) whileShown();
         if (answers.empty()) return fallback;
         int answer = answers.front();
         answers.pop_front();

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // importOntoStartupEditor: an import of a file's bytes onto the start-up editor in English, as
 // the web edition's core runs it, for the import corpus under Node (web/test/import-corpus.mjs).
-#include "ImportCheckBindings.h"
-
 #include "BrowserJsonParser.h"
 
 #include "editor/EditorImage.h"
@@ -16,9 +14,12 @@
 
 namespace tlv {
 
+namespace {
+
 using emscripten::val;
 
-val ImportIssuesValue(const std::vector<ImportIssue>& issues) {
+// The findings as an array of {where, message}.
+val issuesValue(const std::vector<ImportIssue>& issues) {
     val list = val::array();
     for (const ImportIssue& issue : issues) {
         val entry = val::object();
@@ -28,8 +29,6 @@ val ImportIssuesValue(const std::vector<ImportIssue>& issues) {
     }
     return list;
 }
-
-namespace {
 
 // bytes: a Uint8Array of the file; format: "csv" or "json"; options: {band, renumber} or
 // undefined. Gives {ok, errors, notes, image}: the findings as {where, message}, and the memory
@@ -49,8 +48,8 @@ val importOntoStartupEditor(const val& bytes, const std::string& format, const v
                    Language::English, editor, BrowserJsonParser());
     val result = val::object();
     result.set("ok", report.ok());
-    result.set("errors", ImportIssuesValue(report.errors));
-    result.set("notes", ImportIssuesValue(report.notes));
+    result.set("errors", issuesValue(report.errors));
+    result.set("notes", issuesValue(report.notes));
     if (!report.ok()) {
         result.set("image", val::null());
         return result;

@@ -26,8 +26,8 @@ Module["postRun"] = [].concat(Module["postRun"] || [], function () {
   // passed on as undefined.
   // (Written for the optimizer of Debian's Emscripten, which reads no destructuring.)
   var optional = {
-    Editor: { captions: 1, caption: 4, message: 2, importText: 3 },
-    Transfer: { start: 2 },
+    RadioDocument: { captions: 1, caption: 4, message: 2 },
+    Transfer: { start: 3 },
   };
   Object.keys(optional).forEach(function (className) {
     var proto = Module[className].prototype;

@@ -71,3 +71,52 @@ export function backupFileName(backup: Backup): string {
   const time = `${two(d.getHours())}-${two(d.getMinutes())}-${two(d.getSeconds())}`;
   return `${date}_${time}_${backup.kind}.DAT`;
 }
+
+// What the backups window needs of the page.
+export interface BackupsWindow {
+  title: string; // the window's title (Help > Open backup folder)
+  openText: string; // the caption of Open
+  closeText: string; // OK
+  dataFile(image: Uint8Array): Uint8Array; // the .DAT file of an image
+  download(bytes: Uint8Array, name: string): void;
+  open(name: string, bytes: Uint8Array): void; // reopens a backup in the editor
+}
+
+// The backups kept in the browser, newest first, each to download or to open in the editor.
+export async function showBackups(window: BackupsWindow): Promise<void> {
+  const backups = await listBackups();
+  const dialog = document.createElement("dialog");
+  dialog.className = "backups";
+  const heading = document.createElement("h2");
+  heading.id = "backups-title";
+  heading.textContent = window.title;
+  dialog.setAttribute("aria-labelledby", heading.id);
+  const list = document.createElement("ul");
+  for (const backup of backups) {
+    const item = document.createElement("li");
+    const name = backupFileName(backup);
+    const bytes = window.dataFile(backup.image);
+    const save = document.createElement("button");
+    save.type = "button";
+    save.textContent = name;
+    save.addEventListener("click", () => window.download(bytes, name));
+    const open = document.createElement("button");
+    open.type = "button";
+    open.textContent = window.openText;
+    open.setAttribute("aria-label", `${window.openText} ${name}`);
+    open.addEventListener("click", () => {
+      dialog.close();
+      window.open(name, bytes);
+    });
+    item.append(save, " ", open);
+    list.append(item);
+  }
+  const close = document.createElement("button");
+  close.type = "button";
+  close.textContent = window.closeText;
+  close.addEventListener("click", () => dialog.close());
+  dialog.append(heading, list, close);
+  dialog.addEventListener("close", () => dialog.remove());
+  document.body.append(dialog);
+  dialog.showModal();
+}

@@ -4,16 +4,13 @@
 // text box for frequencies (typed keys pass the core's filter), an editable tone list, and a
 // drop-down list for the options. Enter, Tab or leaving the cell commits through the core's
 // rules; Escape closes the editor without writing.
-import type { CellEditorKind, Editor, MessageText } from "./core-api";
+import type { CellEditorKind, EditResult, RadioDocument } from "./core-api";
 import { setAttribute, setText } from "./dom";
 
 export interface TableHost {
-  editor(): Editor;
-  show(message: MessageText): Promise<number>;
-  // After a change the user made: record the undo step and show everything again.
-  changed(): void;
-  // Whether editing is allowed now (no transfer running).
-  editable(): boolean;
+  document(): RadioDocument;
+  // What a commit did: show everything again and tell what it had to tell.
+  apply(result: EditResult): Promise<void>;
 }
 
 const rows = 16;
@@ -27,8 +24,17 @@ export class ChannelTable {
   private column = 1;
   private anchorRow = 1; // where a range of chosen rows starts
   private chosen = new Set<number>(); // rows chosen for the row commands (by their numbers)
-  private open: { kind: CellEditorKind; row: number; column: number; control: HTMLElement; done: boolean } | null = null;
+  private open: {
+    kind: CellEditorKind;
+    row: number;
+    column: number;
+    control: HTMLElement;
+    done: boolean;
+    picked: number; // the tone list's entry last picked, -1 after typing
+  } | null = null;
   private toneOptions: HTMLDataListElement;
+  // Says why a typed tone was not taken ("" clears it).
+  onHint: (hint: string) => void = () => {};
 
   constructor(private host: TableHost) {
     this.element = document.createElement("table");
@@ -109,7 +115,7 @@ export class ChannelTable {
 
   // Shows the editor's state again: headers, every cell, the selection.
   render(): void {
-    const editor = this.host.editor();
+    const editor = this.host.document();
     for (let c = 0; c < columns; ++c) {
       setText(this.headerCells[c], editor.header(c));
       const tip = editor.columnTooltip(c);
@@ -122,7 +128,7 @@ export class ChannelTable {
         const cell = this.cells[r - 1][c];
         if (this.open && this.open.row === r && this.open.column === c) continue;
         setText(cell, texts[r - 1][c]);
-        if (c > 0) setAttribute(cell, "aria-readonly", String(editor.editorForCell(r, c) === "none"));
+        if (c > 0) setAttribute(cell, "aria-readonly", String(editor.cellEditor(r, c).kind === "none"));
       }
       setAttribute(this.cells[r - 1][0].parentElement!, "aria-selected", String(selected.has(r)));
     }
@@ -237,9 +243,9 @@ export class ChannelTable {
         return;
     }
     if (!ctrl && !event.altKey && event.key.length === 1) {
-      const editor = this.host.editor();
-      const kind = editor.editorForCell(this.row, this.column);
-      if (kind !== "none" && this.host.editable() && editor.typingOpensEditor(kind, event.key.charCodeAt(0))) {
+      const editor = this.host.document();
+      const kind = editor.cellEditor(this.row, this.column).kind;
+      if (kind !== "none" && editor.dataMayChange() && editor.typingOpensEditor(kind, event.key.charCodeAt(0))) {
         event.preventDefault();
         this.openEditor(event.key);
       }
@@ -256,14 +262,15 @@ export class ChannelTable {
     (next ?? this.cells[this.row - 1][this.column]).focus();
   }
 
-  // Opens the editor the core chooses for the current cell, with `typed` as its first key.
+  // Opens the editor the core chooses for the current cell, with `typed` as its first key: over
+  // the cell it works on (an empty channel starts with its receive frequency).
   private openEditor(typed: string): void {
-    if (!this.host.editable()) return;
-    const editor = this.host.editor();
-    const r = this.row;
-    const c = this.column;
-    const kind = editor.editorForCell(r, c);
+    const editor = this.host.document();
+    if (!editor.dataMayChange()) return;
+    const choice = editor.cellEditor(this.row, this.column);
+    const { kind, row: r, column: c } = choice;
     if (kind === "none") return;
+    if (c !== this.column) this.moveTo(r, c);
     const cell = this.cells[r - 1][c];
     const label = `${editor.header(c)} ${String(r).padStart(2, "0")}`;
     let control: HTMLInputElement | HTMLSelectElement;
@@ -271,7 +278,7 @@ export class ChannelTable {
       const select = document.createElement("select");
       select.id = `Combo5_${c}`;
       editor.optionList(c).forEach((text, i) => select.add(new Option(text, String(i))));
-      select.selectedIndex = editor.optionListPosition(r, c);
+      select.selectedIndex = editor.listPosition(r, c);
       select.addEventListener("change", () => this.commitOpen());
       control = select;
     } else {
@@ -288,13 +295,18 @@ export class ChannelTable {
       }
       input.value = typed || cell.textContent || "";
       input.addEventListener("keypress", (e) => this.filterTyped(e, kind, input));
+      // An entry taken from the list is a pick; a key typed makes the text typed again.
+      input.addEventListener("input", (e) => {
+        const how = (e as InputEvent).inputType;
+        if (this.open) this.open.picked = !how || how === "insertReplacementText" ? editor.toneList().indexOf(input.value) : -1;
+      });
       control = input;
     }
     control.className = "cell-editor";
     control.setAttribute("aria-label", label);
     control.addEventListener("keydown", (e) => this.onEditorKey(e as KeyboardEvent));
     control.addEventListener("blur", () => this.commitOpen());
-    this.open = { kind, row: r, column: c, control, done: false };
+    this.open = { kind, row: r, column: c, control, done: false, picked: -1 };
     cell.replaceChildren(control);
     control.focus();
     if (control instanceof HTMLInputElement) {
@@ -308,7 +320,7 @@ export class ChannelTable {
   // Typed characters pass the core's key filter: kept as the filter turns them, or dropped.
   private filterTyped(event: KeyboardEvent, kind: CellEditorKind, input: HTMLInputElement): void {
     if (event.key.length !== 1 || event.ctrlKey || event.metaKey) return;
-    const filtered = this.host.editor().filterKey(kind, event.key.charCodeAt(0));
+    const filtered = this.host.document().filterKey(kind, event.key.charCodeAt(0));
     event.preventDefault();
     if (filtered.action !== "keep") return;
     const text = String.fromCharCode(filtered.code);
@@ -340,6 +352,11 @@ export class ChannelTable {
     }
   }
 
+  // Commits an open editor, as leaving its cell does (before a command of the page).
+  closeEditor(): void {
+    void this.commitOpen();
+  }
+
   private closeOpen(): void {
     if (!this.open) return;
     const open = this.open;
@@ -354,24 +371,22 @@ export class ChannelTable {
     const open = this.open;
     if (!open || open.done) return;
     open.done = true;
-    const editor = this.host.editor();
+    const editor = this.host.document();
     const { row, column, control } = open;
-    let message: MessageText | null = null;
-    let changed = false;
+    let result: EditResult;
     if (open.kind === "frequency") {
-      const result = editor.commitFrequency(row, column, (control as HTMLInputElement).value);
-      message = result.message;
-      changed = result.outcome !== "unchanged";
+      result = editor.commitFrequency(row, column, (control as HTMLInputElement).value);
     } else if (open.kind === "tone") {
-      const text = (control as HTMLInputElement).value;
-      const list = editor.toneList();
-      changed = editor.commitTone(row, column, text, list.indexOf(text)) === "written";
+      // A pick from the list writes its entry; then the text is committed as the window
+      // program's tone list commits it.
+      if (open.picked >= 0) editor.pickTone(row, column, open.picked);
+      result = editor.commitTone(row, column, (control as HTMLInputElement).value, open.picked);
+      this.onHint(result.hint);
     } else {
-      changed = editor.pickOption(row, column, (control as HTMLSelectElement).selectedIndex);
+      result = editor.pickOption(row, column, (control as HTMLSelectElement).selectedIndex);
     }
     this.open = null;
     control.remove();
-    if (changed) this.host.changed(); else this.render();
-    if (message) await this.host.show(message);
+    await this.host.apply(result);
   }
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The programmer's core as the page sees it: the C++ editor, its rules and texts, the data file,
 // import and export and the transfer session, compiled to WebAssembly (web/core/*.cpp) and
-// loaded by `loadCore()`. Every text the page shows comes from here, in the language in force.
+// loaded by `loadCore()`. Every text the page shows comes from here, in the language in force,
+// and every command and its questions: the page only shows and answers.
 //
 // Conventions:
 // - rows are channel rows 1..16 (row 0 is the header), columns 0..8 as the window program's table
@@ -48,47 +49,81 @@ export interface FilteredKey {
   code: number;
 }
 
-export interface FrequencyCommitResult {
-  outcome: "unchanged" | "deleted" | "outOfBand" | "written" | "newChannel";
-  /** Set when the user must be told (e.g. out of band). */
-  message: MessageText | null;
-}
-
-export type ToneCommitOutcome = "unchanged" | "written" | "restored";
-
-export type BandChangeResult = "ignored" | "same" | "ask" | "cleared" | "kept";
-
-export interface PasteResult {
-  rows: number; // rows written; 0 when refused
-  /** When refused: the message to show (PasteRefused / NoChannelRows with its detail). */
-  message: MessageText | null;
-}
-
-export interface OpenResult {
-  /** loaded: the editor holds the file; wrongType: not a channel data file, editor unchanged. */
-  status: "loaded" | "wrongType";
-  /** wrongType: the message to show; loaded: null. */
-  message: MessageText | null;
-  /** loaded: what the image had to tell (damaged frequencies ...), each to show in turn. */
+/** What a command of the document did. */
+export interface EditResult {
+  /** The data changed and an undo step was recorded: show everything again. */
+  changed: boolean;
+  /** A dialog's OK refused its draft (the notices say why); the dialog stays open. */
+  refused: boolean;
+  /** What to tell the user, in order. */
   notices: MessageText[];
+  /** The channel rows the command leaves chosen (paste, insert, move). */
+  rows: number[];
+  /** A line for beside the table (why a typed tone was not taken); "" when none. */
+  hint: string;
 }
 
-export interface ImportIssue {
-  where: string;
-  message: string;
+/** The editor a cell opens, and the cell it works on (an empty channel starts at its RX frequency). */
+export interface CellEditorChoice {
+  kind: CellEditorKind;
+  row: number;
+  column: number;
 }
 
-export interface ImportResult {
-  ok: boolean; // false: nothing was written
-  errors: ImportIssue[];
-  notes: ImportIssue[];
-  /** The box the window program shows after an import (refused, or imported with notes); null otherwise. */
+export type TransferDirection = "read" | "write";
+export type TransferOutcome = "success" | "communicationError" | "declined" | "stopped";
+export type FileKind = "channelData" | "exchange" | "pdf";
+
+/** A read or a write a flow asks for: a write's image, and whether the power-level block goes. */
+export interface TransferRequest {
+  direction: TransferDirection;
+  image: Uint8Array;
+  serviceMode: boolean;
+}
+
+/** One step of a command's flow: what the page shows or does, and answers. */
+export interface FlowStep {
+  kind: "show" | "chooseFileToOpen" | "chooseFileToSave" | "transfer" | "done";
+  /** show: the message box; answer with the id of the button pressed. */
   message: MessageText | null;
+  /** chooseFileToOpen / chooseFileToSave: the kind of file. */
+  file: FileKind;
+  /** chooseFileToSave: the name offered. */
+  suggestedName: string;
+  /** transfer: the read or write to run; answer with transferEnded. */
+  transfer: TransferRequest | null;
+  /** done: whether the command was carried out; a write ended by No to the band question. */
+  completed: boolean;
+  declined: boolean;
 }
 
-export interface ImportOptions {
-  band?: number; // 0..6, the band for a CSV (which carries none)
-  renumber?: boolean; // CSV rows on channels 1..N in Location order
+/** How a transfer the flow asked for ended. */
+export interface TransferEnd {
+  outcome: TransferOutcome;
+  failure?: {
+    cause: string;
+    dataPhase: boolean;
+    blocksDone: number;
+    blocksTotal: number;
+    received: string;
+    device: string;
+  };
+  /** A read's image (848 bytes). */
+  image?: Uint8Array;
+}
+
+/** A command's flow (web/src/flow-runner.ts runs it); delete() it once done. */
+export interface Flow {
+  step(): FlowStep;
+  answer(button: number): void;
+  openContent(name: string, bytes: Uint8Array): void;
+  /** chooseFileToSave: the bytes to write under the name chosen. */
+  contentToSave(name: string): Uint8Array;
+  fileSaved(name: string): void;
+  fileNotSaved(reason: string): void;
+  cancel(): void;
+  transferEnded(end: TransferEnd): void;
+  delete(): void;
 }
 
 /** A function-panel list (voice prompt, time-out timer, ...) with its label and entries. */
@@ -163,148 +198,145 @@ export interface CaptionRow {
   text: string; // in the language asked for
 }
 
-/** The editor: one open radio memory with its session, drafts and undo history. */
-export interface Editor {
-  // Language and texts
+/** The document: the radio memory being edited with its undo history, the file it matches and
+ *  the window program's commands; every text in the language in force. */
+export interface RadioDocument {
+  // Language, the editing lock, a transfer's hold
   setLanguage(language: LanguageCode): void;
   language(): LanguageCode;
+  editingLock(): boolean;
+  setEditingLock(on: boolean): void;
+  transferRunning(): boolean;
+  setTransferRunning(running: boolean): void;
+  /** The table, band list, panel and row commands take changes (no lock, no transfer). */
+  dataMayChange(): boolean;
+
+  // Channel table
+  cellEditor(row: number, column: number): CellEditorChoice;
+  typingOpensEditor(kind: CellEditorKind, code: number): boolean;
+  filterKey(kind: CellEditorKind, code: number): FilteredKey;
+  commitFrequency(row: number, column: number, text: string): EditResult;
+  /** Typed tone text; `selectedPosition` is the list's selection when it was committed, -1 none. */
+  commitTone(row: number, column: number, text: string, selectedPosition: number): EditResult;
+  pickTone(row: number, column: number, position: number): EditResult;
+  pickOption(row: number, column: number, position: number): EditResult;
+  /** The position an option or tone list shows for a cell. */
+  listPosition(row: number, column: number): number;
+
+  // Band list, function panel, rows (1..16)
+  bandListOpened(): void;
+  /** A pick in the band list; the flow asks before channels are cleared. */
+  selectBand(index: number): Flow;
+  pickPanel(list: number, position: number): EditResult;
+  deleteChannels(rows: number[]): EditResult;
+  insertEmptyChannel(row: number): EditResult;
+  moveChannels(rows: number[], step: number): EditResult;
+  pasteRows(firstRow: number, text: string): EditResult;
+  copyRows(rows: number[]): string;
+
+  // Undo, files, the radio
+  undo(): boolean;
+  redo(): boolean;
+  canUndo(): boolean;
+  canRedo(): boolean;
+  modified(): boolean;
+  /** The name of the file the editor matches; "" after New, a read or the start. */
+  path(): string;
+  newDocument(): Flow;
+  open(): Flow;
+  /** A data file's bytes opened as Open does (a backup), after "Save changes?". */
+  openContent(name: string, bytes: Uint8Array): Flow;
+  save(): Flow;
+  importFile(): Flow;
+  exportFile(): Flow;
+  read(): Flow;
+  write(): Flow;
+  /** The memory image (848 bytes) of the editor. */
+  image(): Uint8Array;
+
+  // Dialogs
+  draft<T = unknown>(dialog: DialogName): T;
+  setDraft(dialog: DialogName, draft: object): void;
+  /** OK: checks and stores the draft (refused: the notices say why). */
+  confirm(dialog: DialogName): EditResult;
+  /** A pick in the optional-functions dialog's priority mode (Combo11) or priority channel
+   *  (Combo12) list through the window program's rules: either may move back in the draft. */
+  selectPriorityMode(index: number): MessageText[];
+  selectPriorityChannel(index: number): MessageText[];
+  /** Whether a test-frequency cell (row 1..16, column 1 receive, 2 transmit) may be edited. */
+  testFrequencyCellEditable(row: number, column: number): boolean;
+  /** A test-frequency cell's commit: the text normalised, the row's other cell updated. */
+  commitTestFrequency(row: number, column: number, text: string): void;
+  serviceMode(): boolean;
+  /** A click on one of the hidden service switch's captions (0 revert time A, 1 revert time B,
+   *  2 return channel); true when the service mode came on. */
+  serviceCaptionClicked(caption: number, secondsSinceMidnight: number): boolean;
+  /** The service button: "armed" | "restarted" | "switchedOff". */
+  serviceButtonClicked(secondsSinceMidnight: number): string;
+
+  // Texts
   /** Every caption row of a window (or all windows when `window` is omitted) in the language. */
   captions(window?: string): CaptionRow[];
   caption(window: string, control: string, item?: CaptionRow["item"], index?: number): string;
-  /** A named message of the window program (e.g. "SaveChanges", "NewConfirm", "BandChange"). */
+  /** A named message the page shows itself (e.g. "PortNotOpen", "StopReadAndQuit"). */
   message(name: string, detail?: string): MessageText;
   /** A named status text (e.g. "Communicating", "ReadSuccess"). */
   statusText(name: string): string;
-  /** The text to show for browsers without Web Serial, in the language. */
   noSerialText(): string;
-
-  // Channel table
   header(column: number): string;
   columnTooltip(column: number): string;
   cellText(row: number, column: number): string;
   /** All 16 rows x 9 columns of cell texts; row index 0 is channel 1. */
   tableTexts(): string[][];
-  editorForCell(row: number, column: number): CellEditorKind;
-  typingOpensEditor(kind: CellEditorKind, code: number): boolean;
-  filterKey(kind: CellEditorKind, code: number): FilteredKey;
-  commitFrequency(row: number, column: number, text: string): FrequencyCommitResult;
   /** The tone drop-down entries (Off, the CTCSS tones, the DCS codes) in the language. */
   toneList(): string[];
-  /** The position the tone list shows for a tone cell. */
-  toneListPosition(row: number, column: number): number;
-  pickTone(row: number, column: number, position: number): boolean;
-  /** Typed tone text; `selectedPosition` is the list's selection when Enter was pressed, -1 none. */
-  commitTone(row: number, column: number, text: string, selectedPosition: number): ToneCommitOutcome;
   optionList(column: number): string[];
-  optionListPosition(row: number, column: number): number;
-  pickOption(row: number, column: number, position: number): boolean;
-
-  // Band list and function panel
   bandList(): string[];
   bandLabel(): string;
   bandFrameCaption(): string;
   band(): number;
   bandLimitsHint(): string;
-  bandDropDownOpened(): void;
-  /** "ask": show message("BandChange") then call answerBandQuestion(yes). */
-  bandSelected(index: number): BandChangeResult;
-  answerBandQuestion(clearChannels: boolean): BandChangeResult;
+  bandTooltip(): string;
   functionPanelCaption(): string;
   panelLists(): PanelList[];
-  pickPanel(list: number, position: number): void;
-
-  // Row commands and clipboard rows (rows are 1..16)
-  deleteChannels(rows: number[]): void;
-  insertEmptyChannel(row: number): MessageText | null; // refusal message or null
-  moveChannels(rows: number[], step: number): number[]; // the rows' new places
-  clearAllChannels(): void;
-  copyRows(rows: number[]): string;
-  pasteRows(firstRow: number, text: string): PasteResult;
-
-  // Undo / redo: call record() after every change the user made (returns true when a step was kept)
-  record(): boolean;
-  undo(): boolean;
-  redo(): boolean;
-  canUndo(): boolean;
-  canRedo(): boolean;
-
-  // Files and the modified state
-  /** New: every channel cleared, defaults set; the baseline is taken (not modified). */
-  newImage(): void;
-  openDat(bytes: Uint8Array): OpenResult;
-  /** The .DAT file's bytes of the editor; call markSaved() once they are written. */
-  saveDat(): Uint8Array;
-  /** The memory image (848 bytes) of the editor. */
-  image(): Uint8Array;
-  modified(): boolean;
-  markSaved(): void;
   /** A message box's button text (item ids 1 OK, 2 Cancel, 6 Yes, 7 No, 12 Save, 13 Discard). */
   buttonText(itemId: number): string;
-  /** The channel card's texts for printing. */
   channelCard(): ChannelCard;
-
-  // Import and export
-  exportText(format: "csv" | "json"): string;
-  importText(text: string, format: "csv" | "json", options?: ImportOptions): ImportResult;
-
-  // Dialogs
   dialogTitle(dialog: DialogName): string;
-  loadDialogs(): MessageText[]; // loads every draft from the data; notices to show
-  draft<T = unknown>(dialog: DialogName): T;
-  setDraft(dialog: DialogName, draft: object): void;
-  /** A pick in the optional-functions dialog's priority mode (Combo11) or priority channel
-   *  (Combo12) list, through the window program's rules: either list may move back in the draft;
-   *  the message to show, or null. */
-  selectPriorityMode(index: number): MessageText | null;
-  selectPriorityChannel(index: number): MessageText | null;
-  /** Whether a test-frequency cell (row 1..16, column 1 receive, 2 transmit) may be edited. */
-  testFrequencyCellEditable(row: number, column: number): boolean;
-  /** A test-frequency cell's commit: the text normalised, the row's other cell updated. */
-  commitTestFrequency(row: number, column: number, text: string): void;
-  /** OK: checks and stores the draft; null when stored, else the refusal to show. */
-  confirm(dialog: DialogName): MessageText | null;
   /** The entries of a dialog's drop-down list, by the designer name of the control. */
   listEntries(window: string, control: string): string[];
-  serviceMode(): boolean;
-  /** A click on one of the three captions of the hidden service switch (0 revert time A,
-   *  1 revert time B, 2 return channel); true when the service mode came on. */
-  serviceSwitchClick(caption: number, secondsSinceMidnight: number): boolean;
-  /** The service dialog's button: returns "armed" | "restarted" | "switchedOff". */
-  serviceButtonClick(secondsSinceMidnight: number): string;
-  editingLock(): boolean;
-  setEditingLock(on: boolean): void;
 
   delete(): void; // frees the C++ object
 }
 
-export type TransferDirection = "read" | "write";
-export type TransferOutcome = "success" | "communicationError" | "declined" | "stopped";
-
-/** What a transfer tells the page; every member optional except sendBytes. */
+/** What a transfer tells the page; every member optional except language and sendBytes. */
 export interface TransferHost {
+  /** The language in force: the status texts come in it. */
+  language(): LanguageCode;
   sendBytes(frame: Uint8Array): void;
   setStatusText?(text: string): void;
   setStatusVisible?(visible: boolean): void;
   /** value in 0..progressMaximum */
   setProgress?(visible: boolean, value: number): void;
   setTransferControlsEnabled?(enabled: boolean): void;
-  /** A notice to show (communication error with its cause, damaged fields after a read ...). */
-  tell?(message: MessageText): void;
+  /** The transfer has ended (end() says how); the end frame goes out after this returns. */
   transferEnded?(outcome: TransferOutcome): void;
   /** For the backups: the 848-byte image about to be written / just read. */
   imageAboutToBeWritten?(image: Uint8Array): void;
   imageRead?(image: Uint8Array): void;
 }
 
-/** The transfer session, driven by the page: bytes in, ticks in, frames out through the host.
- *  The page (web/src/serial.ts does it) runs the supervision tick every `supervisionIntervalMs`
- *  while `supervisionTimerOn()` and the status tick every `statusIntervalMs` while
- *  `statusTimerOn()`. */
+/** The transfer session over images with its status line, driven by the page: bytes in, ticks
+ *  in, frames out through the host. The page (web/src/serial.ts does it) runs the supervision
+ *  tick every `supervisionIntervalMs` while `supervisionTimerOn()` and the status tick every
+ *  `statusIntervalMs` while `statusTimerOn()`. */
 export interface Transfer {
-  /** For a write: whether the band question must be asked (show message("BandMismatch")). */
-  needsBandQuestion(): boolean;
-  /** Starts; for a write, `bandAnswer` is the answer to the band question (if it was asked). */
-  start(direction: TransferDirection, bandAnswer?: boolean): boolean;
+  /** Starts a read, or a write of `image` (the 848 bytes a flow gives) with the power-level
+   *  block in service mode. */
+  start(direction: TransferDirection, image?: Uint8Array, serviceMode?: boolean): boolean;
+  /** No to the band question of a write: nothing is sent; the question's text blinks in the
+   *  status line until the controls come back. */
+  decline(): void;
   stop(): void;
   onBytes(bytes: Uint8Array): void;
   onSupervisionTick(): void;
@@ -313,20 +345,18 @@ export interface Transfer {
   running(): boolean;
   supervisionTimerOn(): boolean;
   statusTimerOn(): boolean;
-  /** The failure cause text of the last transfer, "" when none. */
-  failureText(): string;
-  /** "none" | "noAnswer" | "unexpectedIdentification" | "stopped" | "portLost" | "timeLimit" */
-  failureCause(): string;
+  /** How the last transfer ended, for the flow that asked for it. */
+  end(): TransferEnd;
   delete(): void;
 }
 
 export interface Core {
-  Editor: new (language: LanguageCode) => Editor;
+  RadioDocument: new (language: LanguageCode) => RadioDocument;
   /** The .DAT file of an 848-byte memory image (a backup); empty for another size. */
   dataFile(image: Uint8Array): Uint8Array;
   msgBoxLayout(flags: number): MsgBoxLayout;
-  /** The session over an editor; the editor must outlive it. */
-  Transfer: new (editor: Editor, host: TransferHost) => Transfer;
+  /** A transfer over the page's host (web/core/TransferBindings.cpp). */
+  Transfer: new (host: TransferHost) => Transfer;
   constants: {
     tableRows: number; // 17
     tableColumns: number; // 9
@@ -363,17 +393,18 @@ export function loadCore(base = "./"): Promise<Core> {
 
 /** What the page needs to run a read or a write over Web Serial. */
 export interface SerialTransferOptions {
-  /** Called for every change the session reports, as TransferHost. sendBytes is filled in. */
-  host: Omit<TransferHost, "sendBytes">;
-  /** Asked for a write when the band question is due; resolve true to go on. */
-  confirmBandMismatch(): Promise<boolean>;
+  /** Called for every change the session reports, as TransferHost (language and sendBytes are
+   *  filled in), and `tell` for what the cable itself has to say (no Web Serial, the port not
+   *  opened). */
+  host: Omit<TransferHost, "sendBytes" | "language"> & { tell?(message: MessageText): void };
   /** A port chosen before (remembered for the session); otherwise the browser's picker opens. */
   port?: SerialPort;
 }
 // Implemented in web/src/serial.ts:
 //   serialAvailable(): boolean
-//   runSerialTransfer(core: Core, editor: Editor, direction: TransferDirection,
-//                     options: SerialTransferOptions): Promise<TransferOutcome>
+//   runSerialTransfer(core: Core, document: RadioDocument, request: TransferRequest,
+//                     options: SerialTransferOptions): Promise<TransferEnd>
+//   declineSerialTransfer(core: Core, document: RadioDocument): void
 //   stopSerialTransfer(): void
 // (port picker: navigator.serial.requestPort(); port.open({baudRate: 9600, dataBits: 8,
 //  stopBits: 1, parity: "none"}).)

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Start of the page: the WebAssembly core is loaded (the stand-in with ?mock), the page is built
+// Start of the page: the WebAssembly core is loaded, the page is built
 // in the starting language, and the service worker is registered so that the page starts
 // without a network after the first visit.
 import { loadCore, type Core } from "./core-api";
@@ -8,13 +8,7 @@ import { ProgrammerPage } from "./app";
 
 async function start(): Promise<void> {
   const root = document.getElementById("app")!;
-  let core: Core;
-  if (new URLSearchParams(location.search).has("mock")) {
-    const { createMockCore } = await import("./dev-mock");
-    core = createMockCore();
-  } else {
-    core = await loadCore();
-  }
+  const core: Core = await loadCore();
   const page = new ProgrammerPage(core, pageStartingLanguage(), root);
   (globalThis as { tlvPage?: ProgrammerPage }).tlvPage = page;
   root.dataset.ready = "true";

@@ -3,7 +3,7 @@
 // shows the core's draft, writes the user's changes back into the draft, and on OK asks the core
 // to check and store it; a refusal is shown and the dialog stays open. Cancel keeps the draft as
 // the user left it, as the window program's dialogs do.
-import type { Core, DialogName, Editor, MessageText } from "./core-api";
+import type { Core, DialogName, MessageText, RadioDocument } from "./core-api";
 
 type Field =
   | { kind: "list"; control: string; label: string; key: string }
@@ -68,9 +68,9 @@ export const radioDialogs: Record<DialogName, DialogDesign> = {
 const serviceCaptions = ["Label17", "Label16", "Label18"];
 
 export interface DialogHost {
-  editor(): Editor;
+  document(): RadioDocument;
   show(message: MessageText): Promise<number>;
-  stored(): void; // a dialog's OK stored its draft: record the step and show everything
+  stored(): void; // a dialog's OK stored its draft: show everything again
   serviceModeChanged(): void;
   okAllowed(): boolean; // no transfer running
   constants(): Core["constants"];
@@ -91,7 +91,7 @@ const plain = (text: string) => text.replace(/\(&.\)/, "").replace(/&(.)/, "$1")
 // Opens the dialog (a modeless <dialog>; one of each at a time).
 export function openRadioDialog(host: DialogHost, name: DialogName): void {
   document.getElementById(`dialog-${name}`)?.remove();
-  const editor = host.editor();
+  const editor = host.document();
   const design = radioDialogs[name];
   const draft = editor.draft<Record<string, unknown>>(name);
   const dialog = document.createElement("dialog");
@@ -127,7 +127,7 @@ export function openRadioDialog(host: DialogHost, name: DialogName): void {
       if (field.key === "priorityMode" || field.key === "priorityChannel") {
         // The priority lists run their rules at each pick, which may move either list back.
         select.addEventListener("change", () => {
-          const message =
+          const messages =
             field.key === "priorityMode"
               ? editor.selectPriorityMode(select.selectedIndex)
               : editor.selectPriorityChannel(select.selectedIndex);
@@ -137,14 +137,14 @@ export function openRadioDialog(host: DialogHost, name: DialogName): void {
             const list = dialog.querySelector<HTMLSelectElement>(`#${design.window}-${control}`);
             if (list) list.selectedIndex = now[key];
           }
-          if (message) void host.show(message);
+          for (const message of messages) void host.show(message);
         });
       }
       const switchIndex = design.window === "Form5" ? serviceCaptions.indexOf(field.label) : -1;
       if (switchIndex >= 0) {
         label.addEventListener("click", (event) => {
           event.preventDefault(); // a click on the caption does not open the list
-          if (editor.serviceSwitchClick(switchIndex, secondsSinceMidnight())) host.serviceModeChanged();
+          if (editor.serviceCaptionClicked(switchIndex, secondsSinceMidnight())) host.serviceModeChanged();
         });
       }
       row.append(label, select);
@@ -279,11 +279,9 @@ export function openRadioDialog(host: DialogHost, name: DialogName): void {
   ok.disabled = !host.okAllowed();
   ok.addEventListener("click", async () => {
     setDraft();
-    const refusal = editor.confirm(name);
-    if (refusal) {
-      await host.show(refusal);
-      return;
-    }
+    const result = editor.confirm(name);
+    for (const notice of result.notices) await host.show(notice);
+    if (result.refused) return;
     dialog.close();
     host.stored();
   });

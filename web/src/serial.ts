@@ -2,16 +2,18 @@
 // Read and Write over Web Serial: the port the user picks in the browser, opened at 9600 baud 8N1,
 // carries the core's transfer session. Bytes from the port go to the session, its frames go to
 // the port, and the page's timers drive its supervision and status ticks as the window
-// program's timers do. The session decides everything else (answers, failures, the image).
+// program's timers do. The session decides everything else (answers, failures); a write is
+// handed the image the document's flow gives, and how the transfer ended goes back to the flow.
 import type {
   Core,
-  Editor,
+  RadioDocument,
   Serial,
   SerialPort,
   SerialTransferOptions,
   Transfer,
-  TransferDirection,
+  TransferEnd,
   TransferOutcome,
+  TransferRequest,
 } from "./core-api";
 
 const kPortOptions = { baudRate: 9600, dataBits: 8, stopBits: 1, parity: "none" };
@@ -25,20 +27,19 @@ export function serialAvailable(): boolean {
   return serialOf() !== undefined && (globalThis.isSecureContext ?? true);
 }
 
-// One session per editor, as the window program keeps one: the band question of a write is
-// asked once for each band the list is set to.
+// One session per document, as the window program keeps one.
 interface Link {
   transfer: Transfer;
   host: SerialTransferOptions["host"];
   send: (frame: Uint8Array) => void;
   ended: ((outcome: TransferOutcome) => void) | null;
 }
-const links = new WeakMap<Editor, Link>();
+const links = new WeakMap<RadioDocument, Link>();
 
 let current: { link: Link; finish: () => void } | null = null;
 let timers: { supervision: number; status: number } | null = null;
 
-function linkOf(core: Core, editor: Editor): Link {
+function linkOf(core: Core, editor: RadioDocument): Link {
   let link = links.get(editor);
   if (link) return link;
   const made: Link = {
@@ -48,13 +49,13 @@ function linkOf(core: Core, editor: Editor): Link {
     ended: null,
   };
   // The session calls these; they pass on to the page's host of the transfer running now.
-  made.transfer = new core.Transfer(editor, {
+  made.transfer = new core.Transfer({
+    language: () => editor.language(),
     sendBytes: (frame) => made.send(frame),
     setStatusText: (text) => made.host.setStatusText?.(text),
     setStatusVisible: (visible) => made.host.setStatusVisible?.(visible),
     setProgress: (visible, value) => made.host.setProgress?.(visible, value),
     setTransferControlsEnabled: (enabled) => made.host.setTransferControlsEnabled?.(enabled),
-    tell: (message) => made.host.tell?.(message),
     imageAboutToBeWritten: (image) => made.host.imageAboutToBeWritten?.(image),
     imageRead: (image) => made.host.imageRead?.(image),
     transferEnded: (outcome) => {
@@ -103,48 +104,46 @@ function portName(port: SerialPort): string {
   return `USB ${hex(info.usbVendorId)}:${hex(info.usbProductId)}`;
 }
 
+/** A write declined at the band question: its text blinks in the status line, nothing is sent. */
+export function declineSerialTransfer(core: Core, editor: RadioDocument): void {
+  if (current) return;
+  const link = linkOf(core, editor);
+  link.transfer.decline();
+  runTimers(core, link);
+}
+
 /**
- * Runs a read or a write over the port the user picks (or `options.port`). Resolves with the
- * session's outcome once it has ended; everything on the way is reported through options.host.
+ * Runs a read or a write over the port the user picks (or `options.port`). Resolves with how it
+ * ended once it has (a transfer that never started ends as stopped, the cable having said why);
+ * everything on the way is reported through options.host.
  */
 export async function runSerialTransfer(
   core: Core,
-  editor: Editor,
-  direction: TransferDirection,
+  editor: RadioDocument,
+  request: TransferRequest,
   options: SerialTransferOptions,
-): Promise<TransferOutcome> {
-  if (current) return "stopped";
+): Promise<TransferEnd> {
+  const notStarted: TransferEnd = { outcome: "stopped" };
+  if (current) return notStarted;
   const serial = serialOf();
   if (!serial) {
     options.host.tell?.(editor.message("PortNotOpen"));
-    return "communicationError";
+    return notStarted;
   }
   const link = linkOf(core, editor);
   link.host = options.host;
-
-  // The band question of a write comes before the port is opened and anything is sent.
-  let bandAnswer = true;
-  if (direction === "write" && link.transfer.needsBandQuestion())
-    bandAnswer = await options.confirmBandMismatch();
-  if (!bandAnswer) {
-    link.send = () => {};
-    const declined = new Promise<TransferOutcome>((done) => (link.ended = done));
-    link.transfer.start("write", false);
-    runTimers(core, link);
-    return declined;
-  }
 
   let port: SerialPort;
   try {
     port = options.port ?? (await serial.requestPort());
   } catch {
-    return "stopped"; // the picker was cancelled
+    return notStarted; // the picker was cancelled
   }
   try {
     await port.open(kPortOptions);
   } catch (error) {
     options.host.tell?.(editor.message("PortOpenFailed", String((error as Error)?.message ?? error)));
-    return "communicationError";
+    return notStarted;
   }
 
   const writer = port.writable!.getWriter();
@@ -176,9 +175,9 @@ export async function runSerialTransfer(
   };
   current = { link, finish };
 
-  if (!link.transfer.start(direction, true)) {
+  if (!link.transfer.start(request.direction, request.image, request.serviceMode)) {
     finish();
-    return "stopped";
+    return notStarted;
   }
   runTimers(core, link);
 
@@ -196,9 +195,9 @@ export async function runSerialTransfer(
     }
   })();
 
-  const result = await outcome;
+  await outcome;
   finish();
-  return result;
+  return link.transfer.end();
 }
 
 /** Stops the transfer that runs (the user's stop, or leaving the page). */

@@ -205,11 +205,11 @@ async function openFile(page, path) {
   await page.getByRole("menuitem", { name: /^File/ }).first().click();
   await page.getByRole("menuitem", { name: /^Open/ }).first().click();
   await (await choosing).setFiles(path);
-  await page.waitForFunction(() => window.tlvPage.currentEditor.cellText(1, 1) !== "");
+  await page.waitForFunction(() => window.tlvPage.currentDocument.cellText(1, 1) !== "");
 }
 
 async function tableTexts(page) {
-  return page.evaluate(() => window.tlvPage.currentEditor.tableTexts());
+  return page.evaluate(() => window.tlvPage.currentDocument.tableTexts());
 }
 
 const transferCases = {
@@ -257,6 +257,46 @@ const transferCases = {
     assert.deepEqual(readFileSync(byPage), readFileSync(byCli));
   },
 
+  async "a read tells what its image holds; a write declined at the band question sends nothing"(env) {
+    // A file of the band 136-174MHz with a damaged digit in channel 1's receive frequency.
+    const source = join(env.folder, "damaged.DAT");
+    writeFileSync(join(env.folder, "band.json"), '{"band": 5}');
+    cli(options.cli, ["import", join(env.folder, "band.json"), "-o", source]);
+    const bytes = readFileSync(source);
+    bytes.set([0x25, 0x06, 0x60, 0x4a], 5); // 4A6.00625
+    writeFileSync(source, bytes);
+    await withRadio(env, ["--load", source, "--save", join(env.folder, "radio.DAT")], async (radio, bridge) => {
+      const page = await transferPage(env, bridge);
+      await runTransfer(page, "Read Frequency");
+      const notice = await messageBox(page);
+      assert.match(notice.text, /^These frequencies are damaged/);
+      assert.equal(notice.detail.trim(), "channel 1 receive: 4A6.00625");
+      await notice.answer(1);
+      await runTransfer(page, "");
+      assert.equal(await page.evaluate(() => window.tlvPage.currentDocument.band()), 5);
+      const saves = radio.saved.length;
+
+      await runTransfer(page, "Write Frequency");
+      const question = await messageBox(page);
+      assert.equal(question.text, "Frequency band with discrepancies, do you wish to continue?");
+      await question.answer(7); // No
+      await page.waitForFunction(
+        () => document.querySelector("#Label").textContent.startsWith("Frequency band with discrepancies"),
+      );
+      await runTransfer(page, "");
+      assert.equal(await page.locator("dialog.message-box[open]").count(), 0);
+      await page.waitForTimeout(300);
+      assert.equal(radio.saved.length, saves, "the radio got nothing");
+
+      // The same band asks no more.
+      await runTransfer(page, "Write Frequency");
+      assert.equal(await page.locator("dialog.message-box[open]").count(), 0);
+      for (let i = 0; i < 50 && radio.saved.length === saves; ++i) await page.waitForTimeout(50);
+      assert.equal(radio.saved.length, saves + 1);
+      await page.close();
+    });
+  },
+
   async "failed reads end with the window program's causes and change nothing"(env) {
     const source = sourceFile(env);
     const failures = [
@@ -276,7 +316,7 @@ const transferCases = {
         assert.match(box.detail.trim(), cause, args.join(" "));
         await box.answer(1);
         assert.deepEqual(await tableTexts(page), before, args.join(" "));
-        assert.equal(await page.evaluate(() => window.tlvPage.currentEditor.modified()), false);
+        assert.equal(await page.evaluate(() => window.tlvPage.currentDocument.modified()), false);
         await page.close();
       });
     }

@@ -46,7 +46,7 @@ for (const [lang, suffix] of languages) {
   await page.reload();
   await page.waitForSelector("#app[data-ready]");
   await page.setViewportSize(viewport);
-  const success = await page.evaluate(() => window.tlvPage.currentEditor.statusText("ReadSuccess"));
+  const success = await page.evaluate(() => window.tlvPage.currentDocument.statusText("ReadSuccess"));
   await page.locator('#Toolbar1 button[data-command="mnureadFre"]').click();
   await page.waitForFunction((text) => document.querySelector("#Label")?.textContent === text, success);
   for (let tick = 0; tick < 6 && (await page.locator("#Label").isHidden()); ++tick) await page.clock.runFor(200);

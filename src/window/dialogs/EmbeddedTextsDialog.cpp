@@ -68,8 +68,4 @@ void EmbeddedTextsDialog::showDraft() {
     if (secondTextBox_->text() != second) secondTextBox_->setText(second);
 }
 
-std::optional<Notice> EmbeddedTextsDialog::confirm() {
-    return ConfirmEmbeddedTexts(state());
-}
-
 } // namespace tlv

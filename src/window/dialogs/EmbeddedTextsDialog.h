@@ -27,7 +27,7 @@ class EmbeddedTextsDialog : public RadioDialog {
 
   private:
     void showDraft() override;
-    std::optional<Notice> confirm() override;
+    RadioDialogKind kind() const override { return RadioDialogKind::EmbeddedTexts; }
 
     QLineEdit* firstTextBox_ = nullptr;
     QLineEdit* secondTextBox_ = nullptr;

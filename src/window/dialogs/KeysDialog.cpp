@@ -54,9 +54,4 @@ void KeysDialog::showDraft() {
     selectPosition(pf2List_, drafts().keys.pf2);
 }
 
-std::optional<Notice> KeysDialog::confirm() {
-    StoreKeyFunctions(state());
-    return std::nullopt;
-}
-
 } // namespace tlv

@@ -26,7 +26,7 @@ class KeysDialog : public RadioDialog {
 
   private:
     void showDraft() override;
-    std::optional<Notice> confirm() override;
+    RadioDialogKind kind() const override { return RadioDialogKind::Keys; }
 
     QComboBox* pf1List_ = nullptr;
     QComboBox* pf2List_ = nullptr;

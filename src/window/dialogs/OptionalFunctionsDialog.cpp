@@ -184,16 +184,17 @@ void OptionalFunctionsDialog::connectControls() {
         });
     }
     // The priority lists run their rules, which may move either list back.
-    const auto byRule = [this](const Message* (*rule)(EditorState&, int)) {
+    const auto byRule = [this](std::vector<Notice> (Document::*rule)(int)) {
         return [this, rule](int index) {
             if (loading()) return;
-            if (const Message* message = rule(state(), index)) model().show(*message);
+            model().show((model().document().*rule)(index));
             load();
         };
     };
-    connect(priorityModeList_, &QComboBox::currentIndexChanged, this, byRule(&SelectPriorityMode));
+    connect(priorityModeList_, &QComboBox::currentIndexChanged, this,
+            byRule(&Document::selectPriorityMode));
     connect(priorityChannelList_, &QComboBox::currentIndexChanged, this,
-            byRule(&SelectPriorityChannel));
+            byRule(&Document::selectPriorityChannel));
     const std::array<std::pair<QCheckBox*, bool OptionalFunctionsDraft::*>, 2> checks{
         {{cancelOperationBox_, &OptionalFunctionsDraft::cancelOperation},
          {voxOffOnReceiveBox_, &OptionalFunctionsDraft::voxOffOnReceive}}};
@@ -213,10 +214,6 @@ void OptionalFunctionsDialog::connectControls() {
             [this](int position) { rxResumeDelayBox_->setText(QString::number(position)); });
     connect(txResumeDelaySpinner_, &QScrollBar::valueChanged, this,
             [this](int position) { txResumeDelayBox_->setText(QString::number(position)); });
-    // Switched off, the service mode's click sequence starts from scratch.
-    connect(&model(), &EditorModel::serviceModeChanged, this, [this](bool on) {
-        if (!on) ResetServiceSwitch(serviceSwitch_);
-    });
 }
 
 void OptionalFunctionsDialog::showDraft() {
@@ -231,15 +228,12 @@ void OptionalFunctionsDialog::showDraft() {
     if (txResumeDelayBox_->text() != txDelay) txResumeDelayBox_->setText(txDelay);
 }
 
-std::optional<Notice> OptionalFunctionsDialog::confirm() {
-    return ConfirmOptionalFunctions(state());
+void OptionalFunctionsDialog::serviceCaptionClicked(ServiceCaption caption) {
+    model().serviceCaptionClicked(caption);
 }
 
-void OptionalFunctionsDialog::serviceCaptionClicked(ServiceCaption caption) {
-    const Clock* clock = model().clock();
-    if (clock == nullptr) return;
-    if (ServiceSwitchClick(serviceSwitch_, caption, clock->secondsSinceMidnight()))
-        model().switchServiceModeOn();
+const ServiceSwitch& OptionalFunctionsDialog::serviceSwitch() {
+    return model().document().serviceSwitch();
 }
 
 } // namespace tlv

@@ -64,7 +64,7 @@ class OptionalFunctionsDialog : public RadioDialog {
     OptionalFunctionsDialog(EditorModel& model, QWidget* parent);
 
     // The hidden switch's clicks so far.
-    const ServiceSwitch& serviceSwitch() const { return serviceSwitch_; }
+    const ServiceSwitch& serviceSwitch();
 
   private:
     using ListSetting = int OptionalFunctionsDraft::*;
@@ -78,7 +78,7 @@ class OptionalFunctionsDialog : public RadioDialog {
                        ListSetting setting);
     void connectControls();
     void showDraft() override;
-    std::optional<Notice> confirm() override;
+    RadioDialogKind kind() const override { return RadioDialogKind::OptionalFunctions; }
     // A click on one of the three switch captions.
     void serviceCaptionClicked(ServiceCaption caption);
 
@@ -91,7 +91,6 @@ class OptionalFunctionsDialog : public RadioDialog {
     QLineEdit* txResumeDelayBox_ = nullptr;
     QScrollBar* rxResumeDelaySpinner_ = nullptr;
     QScrollBar* txResumeDelaySpinner_ = nullptr;
-    ServiceSwitch serviceSwitch_;
 };
 
 } // namespace tlv

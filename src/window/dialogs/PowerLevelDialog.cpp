@@ -96,9 +96,4 @@ void PowerLevelDialog::showDraft() {
     low_.slider->setEnabled(draft.slidersEnabled);
 }
 
-std::optional<Notice> PowerLevelDialog::confirm() {
-    StorePowerLevels(state());
-    return std::nullopt;
-}
-
 } // namespace tlv

@@ -43,7 +43,7 @@ class PowerLevelDialog : public RadioDialog {
     // and the value's.
     QGroupBox* buildLevelFrame(Level& level, const std::array<const char*, 5>& names);
     void showDraft() override;
-    std::optional<Notice> confirm() override;
+    RadioDialogKind kind() const override { return RadioDialogKind::PowerLevels; }
 
     Level high_;
     Level low_;

@@ -58,10 +58,9 @@ void RadioDialog::load() {
 
 void RadioDialog::onOk() {
     // A refused OK stores nothing: the data stay as they are and no undo step is recorded.
-    if (const std::optional<Notice> refusal = confirm()) {
-        model_.show(*refusal->message, refusal->detail);
-        return;
-    }
+    const EditOutcome outcome = model_.document().confirmDialog(kind());
+    model_.show(outcome.notices);
+    if (outcome.refused) return;
     hide();
     model_.dataChanged();
 }

@@ -5,6 +5,7 @@
 // shows the state again, and whose OK checks the draft and stores it into the radio data. Cancel
 // and the close box only hide it: the draft keeps what the user set until the next load (a file
 // opened, a read, undo, redo) shows the data again. OK is disabled while a transfer runs.
+#include "document/Document.h"
 #include "language/Messages.h"
 
 #include <QDialog>
@@ -50,9 +51,8 @@ class RadioDialog : public QDialog {
 
     // Writes the draft into the controls.
     virtual void showDraft() = 0;
-    // The OK step: stores the draft into the radio data, or gives the refusal to show (then
-    // nothing is stored and the dialog stays).
-    virtual std::optional<Notice> confirm() = 0;
+    // Which of the document's dialogs this is: its OK checks and stores that draft.
+    virtual RadioDialogKind kind() const = 0;
 
   private:
     void onOk();

@@ -156,8 +156,4 @@ void TestFrequencyDialog::commitCell(int row, int column, const QString& text) {
     load();
 }
 
-std::optional<Notice> TestFrequencyDialog::confirm() {
-    return ConfirmTestFrequencies(state());
-}
-
 } // namespace tlv

@@ -47,7 +47,7 @@ class TestFrequencyDialog : public RadioDialog {
   private:
     void buildGrid();
     void showDraft() override;
-    std::optional<Notice> confirm() override;
+    RadioDialogKind kind() const override { return RadioDialogKind::TestFrequencies; }
     void commitCell(int row, int column, const QString& text);
 
     TestFrequencyGrid* grid_ = nullptr;

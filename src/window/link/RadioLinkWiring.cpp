@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/link/RadioLinkWiring.h"
 
+#include "editor/EditorImage.h"
 #include "qt/ComPorts.h"
 #include "qt/SerialLink.h"
 #include "qt/TransferController.h"
@@ -17,10 +18,10 @@ namespace tlv {
 RadioLinkWiring::RadioLinkWiring(EditorModel& model, const std::filesystem::path& settingsFolder,
                                  QWidget& window)
     : QObject(&window), model_(model), window_(window), settingsFolder_(settingsFolder) {
-    EditorState& state = model.state();
     link_ = new SerialLink(this);
     ports_ = new ComPorts(*link_, this);
-    transfer_ = new TransferController(state, model.messageBox(), *link_, this);
+    transfer_ = new TransferController(
+        *link_, model.messageBox(), [&model] { return model.language(); }, this);
     transfer_->setBackupFolder(model.services().backupFolder);
     // The first paint of the window means it is on the screen: the ports are looked at right
     // after it. A window that is not shown by the time the program waits for events has them
@@ -31,9 +32,16 @@ RadioLinkWiring::RadioLinkWiring(EditorModel& model, const std::filesystem::path
     });
     connect(transfer_, &TransferController::controlsEnabledChanged, this,
             [this](bool enabled) { controlsEnabled_ = enabled; });
-    // A read has filled the editor.
+    // A complete read goes into the editor, the band of the radio's image included, and what
+    // the image has to tell is shown before the end text blinks.
+    connect(transfer_, &TransferController::ending, this, [this, &model](TransferOutcome outcome) {
+        const std::optional<MemoryImage>& image = transfer_->session().imageRead();
+        if (transfer_->direction() == TransferDirection::Read &&
+            outcome == TransferOutcome::Success && image)
+            model.show(LoadImage(model.state(), *image));
+    });
     connect(transfer_, &TransferController::finished, this, [this, &model] {
-        if (transfer_->session().direction() == TransferDirection::Read) model.refresh();
+        if (transfer_->direction() == TransferDirection::Read) model.refresh();
     });
 }
 
@@ -77,7 +85,20 @@ void RadioLinkWiring::startWrite() {
         const std::string outside = ChannelsOutsideBand(model_.state().radio());
         if (!outside.empty() && model_.show(msg::WriteOutsideBand, outside) != IdOk) return;
     }
-    transfer_->startWrite();
+    if (transfer_->running() || askingBand_ || !transfer_->checkPort()) return;
+    // The band question comes before anything is sent, so that a No leaves the radio untouched
+    // and no time-out can run while the user reads the question. Any answer but No goes on.
+    askingBand_ = true;
+    const bool goOn = bandAgreement_.settle(
+        model_.state().radio().band, [this] { return model_.show(msg::BandMismatch) != IdNo; });
+    askingBand_ = false;
+    if (!goOn) {
+        transfer_->decline();
+        return;
+    }
+    // The image of the editor now: nothing changes it while the transfer runs.
+    const EditorState& state = model_.state();
+    transfer_->start(TransferDirection::Write, EditorImage(state), state.session.serviceMode);
 }
 
 bool RadioLinkWiring::takeBackPort() {

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio link of the main window: the serial port, the port dialog and the transfer
-// controller with its two timers. Read and write start here; a read shows the editor again when
-// it has filled it. The window shows the transfer's status, progress and controls itself, from
-// the controller's signals.
+// controller with its two timers. Read and write start here: a write settles the band question
+// first and sends the editor's image; a read's image is loaded into the editor, its notices
+// shown, and the editor shown again. The window shows the transfer's status, progress and
+// controls itself, from the controller's signals.
+#include "document/BandAgreement.h"
+
 #include <QObject>
 
 #include <filesystem>
@@ -36,7 +39,8 @@ class RadioLinkWiring : public QObject {
     bool portsLookedAt() const { return portsLookedAt_; }
 
     // Read Frequency / Write Frequency (menu, toolbar, Ctrl+R / Ctrl+W); nothing while the
-    // transfer holds the programming commands.
+    // transfer holds the programming commands. A write lists the channels the band does not
+    // hold, then asks the band question when it is due (a No ends it as declined).
     void startRead();
     void startWrite();
     // A command needs the port: when it is not open but the chosen port's device is there
@@ -65,6 +69,9 @@ class RadioLinkWiring : public QObject {
     PortDialog* portDialog_ = nullptr;
     // The transfer's controls (toolbar, Read and Write, the programming menu) are enabled.
     bool controlsEnabled_ = true;
+    // The band question of the writes from this window, and whether it is being asked.
+    BandAgreement bandAgreement_;
+    bool askingBand_ = false;
     bool portsLookedAt_ = false;
 };
 

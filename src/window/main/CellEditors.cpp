@@ -240,7 +240,7 @@ void CellEditors::onTonePicked(int position) {
         refresh();
         return;
     }
-    PickTone(model_.state(), cell(), position);
+    model_.show(model_.document().pickTone(cell(), position).notices);
     openedText_ = cellText();
     toneSelected_ = position;
     closeEditor();
@@ -248,7 +248,7 @@ void CellEditors::onTonePicked(int position) {
 
 void CellEditors::onOptionPicked(int column, int position) {
     if (shown_ != CellEditor::Option || cursor_.cell.column != column) return;
-    if (!cellRewrittenBehind()) PickOption(model_.state(), cell(), position);
+    if (!cellRewrittenBehind()) model_.document().pickOption(cell(), position);
     hideShown();
     refresh();
 }
@@ -263,8 +263,7 @@ void CellEditors::closeEditor() {
     case CellEditor::Frequency: {
         const std::string text = frequencyEditor_->text().toStdString();
         hideShown();
-        const FrequencyResult result = CommitFrequency(model_.state(), cell(), text);
-        if (result.message != nullptr) model_.show(*result.message);
+        model_.show(model_.document().commitFrequency(cell(), text).notices);
         refresh();
         break;
     }
@@ -272,14 +271,9 @@ void CellEditors::closeEditor() {
         const std::string text = toneList_->currentText().toStdString();
         const int selected = toneSelected_;
         hideShown();
-        const ToneCommit commit = CommitTone(model_.state(), cell(), text, selected);
+        const EditOutcome outcome = model_.document().commitTone(cell(), text, selected);
         // A refused text is said in the status line, so that the cell's old tone is no riddle.
-        const LocalText* why = nullptr;
-        if (commit == ToneCommit::Restored && !text.empty())
-            why = &status::ToneNotCtcss;
-        else if (commit == ToneCommit::Unchanged && selected != 0 && text.starts_with('D'))
-            why = &status::ToneNotDcs;
-        emit editingHint(why ? qs(text + ": " + Localise(model_.language(), *why)) : QString());
+        emit editingHint(qs(outcome.hint));
         refresh();
         break;
     }

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/main/DocumentCommands.h"
 
-#include "document/FileCommands.h"
-#include "exchange/ExchangeFormat.h"
-#include "exchange/ExchangeTexts.h"
 #include "exchange/ImportText.h"
 #include "qt/QtJsonParser.h"
+#include "texts/ChannelCard.h"
 #include "window/main/CellEditors.h"
 #include "window/main/ChannelCardPage.h"
 #include "window/main/EditorModel.h"
@@ -16,65 +14,60 @@
 
 namespace tlv {
 
-namespace {
-
-// Findings shown in one message box; the rest are counted.
-constexpr std::size_t kIssuesShown = 20;
-
-} // namespace
-
 DocumentCommands::DocumentCommands(EditorModel& model, CellEditors& editors, QWidget& window)
     : QObject(&window), model_(model), editors_(editors), window_(window) {}
 
 bool DocumentCommands::mayRun() const {
     const AppServices& services = model_.services();
     return services.msgBox != nullptr && services.fileDialogs != nullptr &&
-           !model_.transferRunning();
+           !model_.transferRunning() && !model_.flowRunning();
 }
 
 // ---- Channel data files ------------------------------------------------------------------
 
 void DocumentCommands::newDocument() {
     if (!mayRun()) return;
-    // One question either way: the New warning, which with unsaved changes also offers to
-    // save them first.
-    bool asked = false;
-    if (!settleUnsavedChanges(asked, msg::NewWithChanges)) return;
-    FileCommands files(model_.state(), *model_.services().msgBox, *model_.services().fileDialogs);
-    if (!files.New(asked)) return;
-    model_.matchDocument({});
-    model_.refresh();
+    editors_.closeEditor();
+    model_.run(model_.document().newDocument());
 }
 
 void DocumentCommands::open() {
     if (!mayRun()) return;
-    bool asked = false;
-    if (!settleUnsavedChanges(asked)) return;
-    FileCommands files(model_.state(), *model_.services().msgBox, *model_.services().fileDialogs);
-    std::string path;
-    if (files.Open(&path) != OpenOutcome::Loaded) return;
-    model_.matchDocument(path);
-    model_.refresh();
+    editors_.closeEditor();
+    model_.run(model_.document().open());
 }
 
 void DocumentCommands::save() {
     if (!mayRun()) return;
-    FileCommands files(model_.state(), *model_.services().msgBox, *model_.services().fileDialogs);
-    if (std::optional<std::string> path = files.Save()) model_.matchDocument(*path);
+    editors_.closeEditor();
+    model_.run(model_.document().save(), false);
 }
 
-bool DocumentCommands::settleUnsavedChanges(bool& asked, const Message& question) {
-    asked = false;
+bool DocumentCommands::settleUnsavedChanges() {
     // A value still being typed in a cell is one of the changes.
     editors_.closeEditor();
-    const AppServices& services = model_.services();
-    if (services.msgBox == nullptr || services.fileDialogs == nullptr || !model_.modified())
+    if (model_.services().msgBox == nullptr || model_.services().fileDialogs == nullptr)
         return true;
-    asked = true;
-    FileCommands files(model_.state(), *services.msgBox, *services.fileDialogs);
-    const SaveChangesOutcome outcome = files.AskToSaveChanges(question);
-    if (outcome.answer == SaveChangesAnswer::Saved) model_.matchDocument(outcome.savedPath);
-    return outcome.answer != SaveChangesAnswer::Cancelled;
+    const std::unique_ptr<Flow> flow = model_.document().quit(std::nullopt);
+    RunFlow(*flow, model_.language(), *model_.services().msgBox, *model_.services().fileDialogs);
+    emit model_.changed();
+    return flow->completed();
+}
+
+bool DocumentCommands::mayQuit(std::optional<TransferDirection> running) {
+    editors_.closeEditor();
+    const AppServices& services = model_.services();
+    if (services.msgBox == nullptr) return true;
+    // Without file dialogs nothing could be saved: only the transfer is asked about.
+    if (services.fileDialogs == nullptr) {
+        if (!running) return true;
+        return model_.show(*running == TransferDirection::Write ? msg::StopWriteAndQuit
+                                                                : msg::StopReadAndQuit) == IdYes;
+    }
+    const std::unique_ptr<Flow> flow = model_.document().quit(running);
+    RunFlow(*flow, model_.language(), *services.msgBox, *services.fileDialogs);
+    emit model_.changed();
+    return flow->completed();
 }
 
 // ---- Import and export -------------------------------------------------------------------
@@ -82,59 +75,18 @@ bool DocumentCommands::settleUnsavedChanges(bool& asked, const Message& question
 void DocumentCommands::importFile() {
     if (!mayRun()) return;
     editors_.closeEditor();
-    const std::optional<std::string> path =
-        model_.services().fileDialogs->ShowOpenFor(FileKind::Exchange);
-    if (!path || path->empty()) return;
-    const Language language = model_.language();
-    const ExchangeFormat format = ExchangeFormatOf(*path);
-    if (format == ExchangeFormat::Unknown) {
-        model_.show(msg::ImportRefused, *path + ": " + Localise(language, text::UnknownFormat));
-        return;
-    }
-    std::string text;
-    if (const FileStatus read = ReadImportFile(*path, text); !read.ok) {
-        model_.show(msg::OpenFailed, read.reason);
-        return;
-    }
-    const ImportReport report =
-        ImportIntoEditor(text, format, language, model_.state(), QtJsonParser());
-    if (!report.ok()) {
-        std::string detail = IssueLines(report.errors, language, kIssuesShown);
-        if (format == ExchangeFormat::Csv && report.hinted(ImportHint::Band)) {
-            detail += '\n';
-            detail += Localise(language, text::CsvUsesWindowBand);
-        }
-        model_.show(msg::ImportRefused, detail);
-        return;
-    }
-    model_.refresh();
-    if (!report.notes.empty())
-        model_.show(msg::ImportNotes, IssueLines(report.notes, language, kIssuesShown));
+    // The window reads JSON with Qt's parser.
+    model_.run(model_.document().importFile(
+        [](const std::string& text, ExchangeFormat format, const ImportOptions& options,
+           Language language, EditorState& state) {
+            return ImportText(text, format, options, language, state, QtJsonParser());
+        }));
 }
 
 void DocumentCommands::exportFile() {
-    const std::optional<std::string> path = chooseExportPath(FileKind::Exchange);
-    if (!path) return;
-    const ExchangeFormat format = ExchangeFormatOf(*path);
-    if (format == ExchangeFormat::Unknown) {
-        model_.show(msg::SaveFailed,
-                    *path + ": " + Localise(model_.language(), text::UnknownFormat));
-        return;
-    }
-    writeExportedFile(*path, ExportText(model_.state().radio(), format));
-}
-
-std::optional<std::string> DocumentCommands::chooseExportPath(FileKind kind) {
-    if (!mayRun()) return std::nullopt;
-    // A value still being typed in a cell is part of what is exported.
+    if (!mayRun()) return;
     editors_.closeEditor();
-    return FileCommands(model_.state(), *model_.services().msgBox, *model_.services().fileDialogs)
-        .ChooseSavePath(kind);
-}
-
-void DocumentCommands::writeExportedFile(const std::string& path, const std::string& bytes) {
-    const FileStatus written = WriteFileAtomically(path, bytes);
-    if (!written.ok) model_.show(msg::SaveFailed, written.reason);
+    model_.run(model_.document().exportFile(FileKind::Exchange), false);
 }
 
 // ---- Channel card ------------------------------------------------------------------------
@@ -154,9 +106,13 @@ void DocumentCommands::printChannelCard() {
 }
 
 void DocumentCommands::exportChannelCardPdf() {
-    const std::optional<std::string> path = chooseExportPath(FileKind::Pdf);
-    if (!path) return;
-    writeExportedFile(*path, ChannelCardPdf(MakeChannelCard(model_.state())).toStdString());
+    if (!mayRun()) return;
+    editors_.closeEditor();
+    model_.run(
+        model_.document().exportFile(
+            FileKind::Pdf,
+            [this] { return ChannelCardPdf(MakeChannelCard(model_.state())).toStdString(); }),
+        false);
 }
 
 } // namespace tlv

@@ -1,18 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The File menu's commands over the editor: New, Open and Save of channel data files, import and
-// export of CHIRP's CSV and JSON, the channel card printed or as PDF, and the "Save changes?"
-// question before the editor is replaced or the program ends. The flows are the core's
-// (FileCommands, the exchange formats, ChannelCard); these commands run them with the program's
-// message box and file dialogs and show the result. Nothing runs during a transfer, or in a
-// program built without a message box or file dialogs.
-#include "document/FileDialogService.h"
+// The File menu's commands: New, Open and Save of channel data files, import and export of
+// CHIRP's CSV and JSON, the channel card printed or as PDF, and "Save changes?" before the editor
+// is replaced or the program ends. Each runs the document's flow with the program's message box
+// and file dialogs; a value still being typed in a cell is committed first. Nothing runs during
+// a transfer, or in a program built without a message box or file dialogs.
 #include "language/Messages.h"
 
 #include <QObject>
 
 #include <optional>
-#include <string>
 
 class QWidget;
 
@@ -20,6 +17,7 @@ namespace tlv {
 
 class CellEditors;
 class EditorModel;
+enum class TransferDirection;
 
 class DocumentCommands : public QObject {
     Q_OBJECT
@@ -35,20 +33,16 @@ class DocumentCommands : public QObject {
     void printChannelCard();
     void exportChannelCardPdf();
 
-    // Before New, Open, a read and the end of the program: when the editor holds unsaved
-    // changes, asks whether to save them. False when the user cancelled (the command must not
-    // go on); `asked` tells whether the question was shown. `question` is asked in place of
-    // "Save changes?" (with the same answers).
-    bool settleUnsavedChanges(bool& asked, const Message& question = msg::SaveChanges);
+    // Before the program ends: a running transfer is stopped only after Yes (`running` says
+    // which one runs), and unsaved changes are saved or given up after "Save changes?". False
+    // when the user cancelled: the program goes on.
+    bool mayQuit(std::optional<TransferDirection> running);
+    // Before a read replaces the editor: "Save changes?". False when the user cancelled.
+    bool settleUnsavedChanges();
 
   private:
     // The message box and the file dialogs are there and no transfer runs.
     bool mayRun() const;
-    // Asks for the path of an exported file of `kind`, after an open in-cell editor has
-    // committed its value.
-    std::optional<std::string> chooseExportPath(FileKind kind);
-    // Writes an exported file atomically; a failure is shown with the system's reason.
-    void writeExportedFile(const std::string& path, const std::string& bytes);
 
     EditorModel& model_;
     CellEditors& editors_;

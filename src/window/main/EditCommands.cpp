@@ -11,19 +11,7 @@
 #include <QGuiApplication>
 #include <QMenu>
 
-#include <numeric>
-
 namespace tlv {
-
-namespace {
-
-std::vector<int> rowRange(int from, int to) {
-    std::vector<int> rows(std::size_t(to - from + 1));
-    std::iota(rows.begin(), rows.end(), from);
-    return rows;
-}
-
-} // namespace
 
 EditCommands::EditCommands(EditorModel& model, ChannelTable& table, CellEditors& editors,
                            const MainMenus& menus, QWidget& window)
@@ -93,7 +81,7 @@ void EditCommands::copy() {
 void EditCommands::cut() {
     if (!startChange()) return;
     copy();
-    DeleteChannels(model_.state(), table_.selectedChannelRows());
+    model_.document().deleteChannels(table_.selectedChannelRows());
     model_.refresh();
 }
 
@@ -101,18 +89,12 @@ void EditCommands::paste() {
     if (!startChange()) return;
     const std::vector<int> rows = table_.selectedChannelRows();
     const int first = rows.empty() ? 1 : rows.front();
-    const PasteOutcome pasted =
-        PasteChannelRows(model_.state(), first, QGuiApplication::clipboard()->text().toStdString());
-    if (!pasted.problem.empty()) {
-        model_.show(msg::PasteRefused, pasted.problem);
-        return;
-    }
-    if (pasted.rows == 0) {
-        model_.show(msg::NoChannelRows);
-        return;
-    }
+    const EditOutcome pasted =
+        model_.document().pasteRows(first, QGuiApplication::clipboard()->text().toStdString());
+    model_.show(pasted.notices);
+    if (pasted.rows.empty()) return;
     model_.refresh();
-    table_.selectChannelRows(rowRange(first, first + pasted.rows - 1));
+    table_.selectChannelRows(pasted.rows);
 }
 
 // ---- Row commands ------------------------------------------------------------------------
@@ -124,7 +106,7 @@ void EditCommands::selectAll() {
 
 void EditCommands::deleteRows() {
     if (!startChange()) return;
-    DeleteChannels(model_.state(), table_.selectedChannelRows());
+    model_.document().deleteChannels(table_.selectedChannelRows());
     model_.refresh();
 }
 
@@ -132,17 +114,17 @@ void EditCommands::insertRow() {
     if (!startChange()) return;
     const std::vector<int> rows = table_.selectedChannelRows();
     if (rows.empty()) return;
-    if (!InsertEmptyChannel(model_.state(), rows.front())) {
-        model_.show(msg::InsertRefused);
-        return;
-    }
+    const EditOutcome inserted = model_.document().insertEmptyChannel(rows.front());
+    model_.show(inserted.notices);
+    if (inserted.rows.empty()) return;
     model_.refresh();
-    table_.selectChannelRows({rows.front()});
+    table_.selectChannelRows(inserted.rows);
 }
 
 void EditCommands::moveRows(int step) {
     if (!startChange()) return;
-    const std::vector<int> moved = MoveChannels(model_.state(), table_.selectedChannelRows(), step);
+    const std::vector<int> moved =
+        model_.document().moveChannels(table_.selectedChannelRows(), step).rows;
     if (moved.empty()) return;
     model_.refresh();
     table_.selectChannelRows(moved, step < 0 ? moved.front() : moved.back());

@@ -4,9 +4,9 @@
 
 #include "editor/ParameterFile.h"
 #include "language/StartupLanguage.h"
-#include "link/TransferSession.h"
 #include "qt/TransferController.h"
 #include "texts/CaptionTables.h"
+#include "texts/TransferStatusLine.h"
 #include "window/dialogs/DialogWidgets.h"
 #include "window/dialogs/EmbeddedTextsDialog.h"
 #include "window/dialogs/KeysDialog.h"
@@ -366,19 +366,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 // and only when the user has confirmed all of them is the transfer stopped. A Cancel or No
 // anywhere leaves everything as it was: the transfer goes on.
 bool MainWindow::mayClose() {
-    if (!confirmStopTransfer()) return false;
-    bool asked = false;
-    if (!documents_->settleUnsavedChanges(asked)) return false;
-    // The transfer may have ended while a question was open; then there is nothing to stop.
-    radioLink_->transfer().stop();
-    return true;
-}
-
-bool MainWindow::confirmStopTransfer() {
     TransferController& transfer = radioLink_->transfer();
-    if (!transfer.running() || model_->services().msgBox == nullptr) return true;
-    const bool writing = transfer.session().direction() == TransferDirection::Write;
-    return model_->show(writing ? msg::StopWriteAndQuit : msg::StopReadAndQuit) == IdYes;
+    std::optional<TransferDirection> running;
+    if (transfer.running()) running = transfer.direction();
+    if (!documents_->mayQuit(running)) return false;
+    // The transfer may have ended while a question was open; then there is nothing to stop.
+    transfer.stop();
+    return true;
 }
 
 void MainWindow::unload() {

@@ -77,8 +77,6 @@ class MainWindow : public QMainWindow {
     void holdTransferLine();
     // The end of the program.
     bool mayClose();
-    // Whether the user agrees to stop a running transfer (asked only while one runs).
-    bool confirmStopTransfer();
     void unload();
     void writeParameterFile();
     // The parameter file in the settings folder; empty when there is none.

@@ -3,7 +3,7 @@
 // in the table, the frames and the title, the editing lock, and the commands a transfer holds.
 #include "window/main/MainWindow.h"
 
-#include "document/FileCommands.h"
+#include "document/FileNames.h"
 #include "line/LineTexts.h"
 #include "qt/SerialLink.h"
 #include "qt/TransferController.h"
@@ -116,8 +116,7 @@ void MainWindow::readFromRadio() {
     if (model_->transferRunning()) return;
     // What the read needs comes first: a port that does not open gets its message from the
     // transfer, and nothing would replace the editor, so "Save changes?" is not asked.
-    bool asked = false;
-    if (radioLink_->takeBackPort() && !documents_->settleUnsavedChanges(asked)) return;
+    if (radioLink_->takeBackPort() && !documents_->settleUnsavedChanges()) return;
     radioLink_->startRead();
 }
 
@@ -207,7 +206,9 @@ void MainWindow::connectTransfer() {
         setTransferControlsEnabled(enabled);
         setTransferRunning(!enabled);
     });
-    connect(&transfer, &TransferController::bandListFocusRequested, this, [this] {
+    // A transfer's start enables the band frame, also under the editing lock, and gives the
+    // focus to the band list.
+    connect(&transfer, &TransferController::started, this, [this] {
         bandFrame_->setEnabled(true);
         bandFrame_->bandList()->setFocus();
     });
@@ -247,7 +248,7 @@ void MainWindow::setTransferRunning(bool running) {
 // stays enabled, also under the editing lock, until the lock is toggled; a successful read is
 // what the editor now matches.
 void MainWindow::transferFinished(TransferOutcome outcome) {
-    if (radioLink_->transfer().session().direction() != TransferDirection::Read) return;
+    if (radioLink_->transfer().direction() != TransferDirection::Read) return;
     bandFrame_->setEnabled(true);
     if (outcome == TransferOutcome::Success) model_->matchDocument({});
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/main/SettingsPanels.h"
 
-#include "editor/EditingRules.h"
+#include "editor/FunctionPanel.h"
 #include "radio/Bands.h"
 #include "texts/WindowTexts.h"
 #include "window/dialogs/DialogWidgets.h"
@@ -70,7 +70,7 @@ BandFrame::BandFrame(EditorModel& model, QWidget* parent)
         if (!showing_) onBandPicked(index);
     });
     connect(bandList_, &DropDownComboBox::dropDownOpened, this,
-            [this] { BandDropDownOpened(model_.state()); });
+            [this] { model_.document().bandListOpened(); });
 }
 
 QComboBox* BandFrame::bandList() const {
@@ -86,21 +86,10 @@ void BandFrame::showState(const EditorState& state) {
     bandList_->setToolTip(local(state.language(), tip::BandList));
 }
 
-// A pick, a keyboard step or a program step: a band other than the one compared with asks
-// before the channels are cleared; Cancel keeps them with the new band. With no channel in use
-// there is nothing to clear: the band changes without a question, and the next step through
-// the list is compared with it.
+// A pick, a keyboard step or a program step: the document asks before the channels are
+// cleared; the list shows the band in force afterwards whatever the answer.
 void BandFrame::onBandPicked(int index) {
-    EditorState& state = model_.state();
-    if (BandSelected(state, index) == BandChange::Ask) {
-        bool channelsInUse = false;
-        for (int channel = 1; channel <= kChannelCount; ++channel)
-            channelsInUse = channelsInUse || state.radio().inUse(channel);
-        if (channelsInUse)
-            AnswerBandQuestion(state, model_.show(msg::BandChange) == IdOk);
-        else
-            BandDropDownOpened(state); // the band now in force is the one compared with
-    }
+    model_.run(model_.document().selectBand(index), false);
     model_.refresh();
 }
 
@@ -137,15 +126,11 @@ FunctionPanel::FunctionPanel(EditorModel& model, QWidget* parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 
     // Each list holds its setting's list position.
-    const std::array<int FunctionSettings::*, 6> settings{
-        &FunctionSettings::voicePrompt,    &FunctionSettings::timeOutTimer,
-        &FunctionSettings::timeOutWarning, &FunctionSettings::squelchLevel,
-        &FunctionSettings::batterySave,    &FunctionSettings::beep};
     for (std::size_t i = 0; i < lists_.size(); ++i) {
         connect(lists_[i], &QComboBox::currentIndexChanged, this,
-                [this, setting = settings[i]](int index) {
+                [this, list = kPanelLists[i]](int index) {
                     if (showing_) return;
-                    model_.state().radio().functions.*setting = index;
+                    model_.document().pickPanel(list, index);
                     model_.dataChanged();
                 });
     }
@@ -159,13 +144,9 @@ void FunctionPanel::fillTimeOutList() {
 }
 
 void FunctionPanel::showState(const EditorState& state) {
-    const FunctionSettings& functions = state.radio().functions;
-    const std::array<int, 6> positions{functions.voicePrompt,    functions.timeOutTimer,
-                                       functions.timeOutWarning, functions.squelchLevel,
-                                       functions.batterySave,    functions.beep};
     showing_ = true;
     for (std::size_t i = 0; i < lists_.size(); ++i)
-        selectPosition(lists_[i], positions[i]);
+        selectPosition(lists_[i], PanelListPosition(state.radio(), kPanelLists[i]));
     showing_ = false;
     if (toolTipLanguage_ == state.language()) return;
     toolTipLanguage_ = state.language();

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// New, Open and Save of channel data files on real files in a temporary folder, with scripted
-// dialogs and message boxes.
+// The document's New, Open and Save of channel data files on real files in a temporary folder,
+// their steps answered by scripted dialogs and message boxes as the window program answers them.
 #include "GoldenImage.h"
 #include "ScriptedFileDialog.h"
 #include "ScriptedMessageBox.h"
 #include "TemporaryFolder.h"
 #include "Unprivileged.h"
-#include "document/FileCommands.h"
+#include "document/Document.h"
+#include "document/FileNames.h"
+#include "document/Flow.h"
 #include "editor/CellTexts.h"
 #include "editor/EditorImage.h"
 #include "editor/Startup.h"
@@ -77,17 +79,28 @@ void ExpectSameEditor(const EditorState& actual, const EditorState& expected) {
 struct Fixture : testing::Test {
     TemporaryFolder folder;
     EditorState state = MakeStartupEditor();
+    Document document{state};
     test::ScriptedMessageBox box;
     test::ScriptedFileDialog dialogs;
-    FileCommands commands{state, box, dialogs};
 
-    OpenOutcome open(const std::string& path) {
+    Fixture() { document.startHistory(); }
+
+    // Runs the flow to its end; whether the command was carried out.
+    bool run(std::unique_ptr<Flow> flow) {
+        EXPECT_TRUE(RunFlow(*flow, state.language(), box, dialogs));
+        return flow->completed();
+    }
+    bool open(const std::string& path) {
         dialogs.openAnswers = {path};
-        return commands.Open();
+        return run(document.open());
+    }
+    std::optional<std::string> save() {
+        if (!run(document.save())) return std::nullopt;
+        return document.path();
     }
     std::optional<std::string> save(const std::string& path) {
         dialogs.saveAnswers = {path};
-        return commands.Save();
+        return save();
     }
 };
 
@@ -100,9 +113,11 @@ TEST_P(OpenOfALength, FillsTheTableAndTheStores) {
     std::string bytes = "QDM74" + HandPlacedImage() + std::string(60, '\x55');
     bytes.resize(GetParam());
     WriteBytes(folder.file("a.DAT"), bytes);
-    EXPECT_EQ(open(folder.file("a.DAT")), OpenOutcome::Loaded);
+    EXPECT_TRUE(open(folder.file("a.DAT")));
     EXPECT_TRUE(box.shown.empty());
     ExpectHandPlacedEditor(state);
+    EXPECT_EQ(document.path(), folder.file("a.DAT"));
+    EXPECT_FALSE(document.modified());
 }
 
 // The shortest file with all decoded bytes, the file as written, two extra bytes as read, more.
@@ -120,11 +135,12 @@ class OpenOfANonDataFile : public Fixture, public testing::WithParamInterface<Re
 
 TEST_P(OpenOfANonDataFile, ShowsTheWrongTypeMessageAndChangesNothing) {
     WriteBytes(folder.file("in.DAT"), "QDM74" + HandPlacedImage());
-    ASSERT_EQ(open(folder.file("in.DAT")), OpenOutcome::Loaded);
+    ASSERT_TRUE(open(folder.file("in.DAT")));
     const EditorState before = state;
 
     WriteBytes(folder.file("a.DAT"), GetParam().bytes);
-    EXPECT_EQ(open(folder.file("a.DAT")), OpenOutcome::WrongType);
+    EXPECT_FALSE(open(folder.file("a.DAT")));
+    EXPECT_EQ(document.path(), folder.file("in.DAT"));
     ASSERT_EQ(box.shown.size(), 1u);
     EXPECT_EQ(box.shown[0].text, "文件类型不对，无法打开。");
     EXPECT_EQ(box.shown[0].flags, 0);
@@ -151,7 +167,7 @@ TEST_F(Fixture, OpenFailuresAreReportedWithTheReason) {
          {Case{folder.file("none.DAT"), ENOENT}, Case{folder.file("sub"), EISDIR}}) {
         SCOPED_TRACE(c.path);
         box.shown.clear();
-        EXPECT_EQ(open(c.path), OpenOutcome::Failed);
+        EXPECT_FALSE(open(c.path));
         ASSERT_EQ(box.shown.size(), 1u);
         EXPECT_EQ(box.shown[0].text, std::string("文件读取失败！\n") + std::strerror(c.error));
         EXPECT_EQ(box.shown[0].flags, 16);
@@ -164,7 +180,7 @@ TEST_F(Fixture, UnreadableFileIsReported) {
         [&] {
             WriteBytes(folder.file("a.DAT"), "QDM74" + HandPlacedImage());
             ::chmod(folder.file("a.DAT").c_str(), 0);
-            EXPECT_EQ(open(folder.file("a.DAT")), OpenOutcome::Failed);
+            EXPECT_FALSE(open(folder.file("a.DAT")));
             ASSERT_EQ(box.shown.size(), 1u);
             EXPECT_EQ(box.shown[0].text, std::string("文件读取失败！\n") + std::strerror(EACCES));
         },
@@ -173,13 +189,14 @@ TEST_F(Fixture, UnreadableFileIsReported) {
 
 TEST_F(Fixture, CancelledOrEmptyOpenDoesNothing) {
     dialogs.openAnswers = {std::nullopt, std::string()};
-    EXPECT_EQ(commands.Open(), OpenOutcome::Cancelled);
-    EXPECT_EQ(commands.Open(), OpenOutcome::Cancelled);
+    EXPECT_FALSE(run(document.open()));
+    EXPECT_FALSE(run(document.open()));
     EXPECT_TRUE(box.shown.empty());
 }
 
 TEST_F(Fixture, MessagesFollowTheLanguage) {
     state = MakeStartupEditor(Language::English);
+    document.startHistory();
     WriteBytes(folder.file("a.DAT"), "");
     open(folder.file("a.DAT"));
     open(folder.file("none.DAT"));
@@ -201,17 +218,18 @@ TEST_F(Fixture, RandomContentsAreLoadedWholeOrRefused) {
         if (round % 2 == 0) bytes.replace(0, std::min<std::size_t>(5, bytes.size()), "QDM74");
         WriteBytes(folder.file("r.DAT"), bytes);
         const RadioData before = state.radio();
-        OpenOutcome outcome = open(folder.file("r.DAT"));
+        const bool loaded = open(folder.file("r.DAT"));
         if (bytes.size() >= kDataFileMinBytes && bytes.compare(0, 5, "QDM74") == 0) {
-            EXPECT_EQ(outcome, OpenOutcome::Loaded);
+            EXPECT_TRUE(loaded);
             // What was loaded saves as it reads after one save: the image is a fixed point.
             const MemoryImage saved = EncodeImage(state.radio());
             LoadImage(state, saved);
             EXPECT_TRUE(EncodeImage(state.radio()) == saved) << round;
         } else {
-            EXPECT_EQ(outcome, OpenOutcome::WrongType);
+            EXPECT_FALSE(loaded);
             EXPECT_TRUE(state.radio() == before) << round;
         }
+        document.matchFile({}); // no "Save changes?" in the next round
     }
 }
 
@@ -220,7 +238,7 @@ TEST_F(Fixture, RandomContentsAreLoadedWholeOrRefused) {
 
 TEST_F(Fixture, SaveThenOpenReproducesTheEditor) {
     WriteBytes(folder.file("in.DAT"), "QDM74" + HandPlacedImage());
-    ASSERT_EQ(open(folder.file("in.DAT")), OpenOutcome::Loaded);
+    ASSERT_TRUE(open(folder.file("in.DAT")));
     state.radio().channel(5) = {
         Frequency{44012500}, Frequency{44599375}, Tone::Dcs(0754, true), Tone::Off(),
         Power::Low,          TransmitForbid::Off, Bandwidth::Wide,       false};
@@ -230,8 +248,11 @@ TEST_F(Fixture, SaveThenOpenReproducesTheEditor) {
     const EditorState edited = state;
     ASSERT_TRUE(save(folder.file("out.DAT")).has_value());
 
+    EXPECT_FALSE(document.modified());
+    EXPECT_EQ(document.path(), folder.file("out.DAT"));
     state = MakeStartupEditor();
-    ASSERT_EQ(open(folder.file("out.DAT")), OpenOutcome::Loaded);
+    box.answers = {IdDiscard}; // "Save changes?": the start-up editor differs from the file
+    ASSERT_TRUE(open(folder.file("out.DAT")));
     ExpectSameEditor(state, edited);
 }
 
@@ -254,7 +275,7 @@ TEST_F(Fixture, OverwriteNoReopensTheDialogYesReplacesTheFileCancelKeepsIt) {
     WriteBytes(path, std::string(2000, 'o')); // longer than a data file
     dialogs.saveAnswers = {path, path};
     box.answers = {IdNo, IdYes};
-    EXPECT_EQ(commands.Save(), path);
+    EXPECT_EQ(save(), path);
     EXPECT_EQ(dialogs.savesShown, 2);
     ASSERT_EQ(box.shown.size(), 2u);
     for (const auto& shown : box.shown) {
@@ -268,7 +289,7 @@ TEST_F(Fixture, OverwriteNoReopensTheDialogYesReplacesTheFileCancelKeepsIt) {
     WriteBytes(path, "keep");
     dialogs.saveAnswers = {path, std::nullopt};
     box.answers = {IdNo};
-    EXPECT_EQ(commands.Save(), std::nullopt);
+    EXPECT_EQ(save(), std::nullopt);
     EXPECT_EQ(dialogs.savesShown, 4);
     EXPECT_EQ(ReadBytes(path), "keep");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder.path()), {}), 1);
@@ -306,7 +327,7 @@ TEST_F(Fixture, SaveIntoAReadOnlyFolderIsReported) {
 TEST_F(Fixture, SaveInterruptedBeforeTheRenameLeavesTheOldFile) {
     const std::string path = folder.file("old.DAT");
     WriteBytes(path, "QDM74" + HandPlacedImage());
-    commands.writeFault = [](WriteStep step) { return step == WriteStep::Rename ? EIO : 0; };
+    document.writeFault = [](WriteStep step) { return step == WriteStep::Rename ? EIO : 0; };
     box.answers = {IdYes};
     EXPECT_EQ(save(path), std::nullopt);
     ASSERT_EQ(box.shown.size(), 2u);
@@ -320,16 +341,20 @@ TEST_F(Fixture, SaveInterruptedBeforeTheRenameLeavesTheOldFile) {
 
 TEST_F(Fixture, NewCancelKeepsEveryChannelAndOkClearsThem) {
     WriteBytes(folder.file("in.DAT"), "QDM74" + HandPlacedImage());
-    ASSERT_EQ(open(folder.file("in.DAT")), OpenOutcome::Loaded);
+    ASSERT_TRUE(open(folder.file("in.DAT")));
     const EditorState loaded = state;
 
     box.answers = {IdCancel};
-    EXPECT_FALSE(commands.New());
+    EXPECT_FALSE(run(document.newDocument()));
     ExpectSameEditor(state, loaded);
+    EXPECT_EQ(box.shown.back().text, "所有信道的数据将被清除！");
 
     box.answers = {IdOk};
-    EXPECT_TRUE(commands.New());
+    EXPECT_TRUE(run(document.newDocument()));
     EXPECT_FALSE(state.radio().inUse(1));
+    EXPECT_EQ(document.path(), "");
+    EXPECT_FALSE(document.modified());
+    EXPECT_TRUE(document.history().canUndo());
     // Settings and band stay.
     EXPECT_EQ(state.radio().keys.pf2, 3);
     EXPECT_EQ(state.radio().band, 1);
