@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The document's commands for the page: each answers with what it did (EditResult: changed,
 // refused, notices in the language in force, rows, hint) or with the Flow of its questions.
+#include "BrowserJsonParser.h"
 #include "WebDocument.h"
 #include "WebFlow.h"
-#include "BrowserJsonParser.h"
 #include "WebValues.h"
 
 #include "editor/ChannelRows.h"

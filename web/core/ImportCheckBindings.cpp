@@ -2,6 +2,7 @@
 // importOntoStartupEditor: an import of a file's bytes onto the start-up editor in English, as
 // the web edition's core runs it, for the import corpus under Node (web/test/import-corpus.mjs).
 #include "BrowserJsonParser.h"
+#include "WebValues.h"
 
 #include "editor/EditorImage.h"
 #include "editor/Startup.h"
@@ -9,8 +10,6 @@
 
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
-
-#include <cstdio>
 
 namespace tlv {
 
@@ -30,37 +29,26 @@ val issuesValue(const std::vector<ImportIssue>& issues) {
     return list;
 }
 
-// bytes: a Uint8Array of the file; format: "csv" or "json"; options: {band, renumber} or
-// undefined. Gives {ok, errors, notes, image}: the findings as {where, message}, and the memory
-// image of an import taken in hex (else null).
+// bytes: the file (Uint8Array); format: "csv" or "json"; options: {band, renumber} or nothing.
+// Gives {ok, errors, notes, image}: the findings as {where, message}, and the memory image of an
+// import taken (Uint8Array, else null).
 val importOntoStartupEditor(const val& bytes, const std::string& format, const val& options) {
-    std::string text(bytes["length"].as<std::size_t>(), '\0');
-    val(emscripten::typed_memory_view(text.size(), reinterpret_cast<uint8_t*>(text.data())))
-        .call<void>("set", bytes);
+    const std::vector<uint8_t> content = web::BytesOf(bytes);
     ImportOptions chosen;
-    if (!options.isUndefined() && !options.isNull()) {
+    if (web::Given(options)) {
         if (options["band"].isNumber()) chosen.band = options["band"].as<int>();
-        if (options["renumber"].isTrue()) chosen.renumber = true;
+        chosen.renumber = options["renumber"].isTrue();
     }
     EditorState editor = MakeStartupEditor(Language::English);
     const ImportReport report =
-        ImportText(text, format == "csv" ? ExchangeFormat::Csv : ExchangeFormat::Json, chosen,
+        ImportText(std::string(content.begin(), content.end()),
+                   format == "csv" ? ExchangeFormat::Csv : ExchangeFormat::Json, chosen,
                    Language::English, editor, BrowserJsonParser());
     val result = val::object();
     result.set("ok", report.ok());
     result.set("errors", issuesValue(report.errors));
     result.set("notes", issuesValue(report.notes));
-    if (!report.ok()) {
-        result.set("image", val::null());
-        return result;
-    }
-    std::string hex;
-    for (uint8_t byte : EditorImage(editor)) {
-        char digits[3];
-        std::snprintf(digits, sizeof digits, "%02x", byte);
-        hex += digits;
-    }
-    result.set("image", hex);
+    result.set("image", report.ok() ? web::Bytes(EditorImage(editor)) : val::null());
     return result;
 }
 

@@ -37,8 +37,8 @@ for (const file of files) {
   for (const error of result.errors) block += `error: ${issueText(error)}\n`;
   if (result.image !== null) {
     block += "image:\n";
-    for (let offset = 0; offset * 2 < result.image.length; offset += 32)
-      block += `${offset.toString(16).padStart(4, "0")} ${result.image.slice(offset * 2, offset * 2 + 64)}\n`;
+    for (let offset = 0; offset < result.image.length; offset += 32)
+      block += `${offset.toString(16).padStart(4, "0")} ${Buffer.from(result.image.subarray(offset, offset + 32)).toString("hex")}\n`;
   }
   if (block !== expected.get(file)) {
     failures++;
