@@ -76,11 +76,11 @@ void DocumentCommands::importFile() {
     if (!mayRun()) return;
     editors_.closeEditor();
     // The window reads JSON with Qt's parser.
-    model_.run(model_.document().importFile(
-        [](const std::string& text, ExchangeFormat format, const ImportOptions& options,
-           Language language, EditorState& state) {
-            return ImportText(text, format, options, language, state, QtJsonParser());
-        }));
+    model_.run(model_.document().importFile([](const std::string& text, ExchangeFormat format,
+                                               const ImportOptions& options, Language language,
+                                               EditorState& state) {
+        return ImportText(text, format, options, language, state, QtJsonParser());
+    }));
 }
 
 void DocumentCommands::exportFile() {
