@@ -9,8 +9,9 @@
 #include "editor/Startup.h"
 #include "exchange/ExchangeFormat.h"
 #include "exchange/ExchangeTexts.h"
+#include "exchange/ImportText.h"
 #include "image/FileIo.h"
-#include "qt/ImportText.h"
+#include "qt/QtJsonParser.h"
 #include "radio/Bands.h"
 
 #include <filesystem>
@@ -97,7 +98,8 @@ class ImportVerb : public Verb {
             if (int code = OpenDataFile(base_, language, state)) return code;
 
         const ImportOptions options{band_, renumber_};
-        const ImportReport report = ImportText(content, format, options, language, state);
+        const ImportReport report =
+            ImportText(content, format, options, language, state, QtJsonParser());
         for (const auto& note : report.notes)
             ErrorLine(input + ": " + IssueText(note));
         if (!report.ok()) {

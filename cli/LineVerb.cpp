@@ -13,11 +13,12 @@
 #include "exchange/ExchangeTexts.h"
 #include "line/LineRecord.h"
 #include "line/LineRows.h"
+#include "line/UnitsJson.h"
 #include "line/UnitsList.h"
 #include "qt/BackupLocation.h"
 #include "qt/ParameterLocation.h"
 #include "qt/ProductionLine.h"
-#include "qt/UnitsJson.h"
+#include "qt/QtJsonParser.h"
 
 #include <QCoreApplication>
 #include <QTimer>
@@ -120,9 +121,10 @@ class LineVerb : public Verb {
             return kExitFile;
         }
         UnitsReport report;
-        std::vector<Unit> units = format == ExchangeFormat::Json
-                                      ? ReadUnitsJson(content, base, language, report)
-                                      : ReadUnitsCsv(content, base, language, report);
+        std::vector<Unit> units =
+            format == ExchangeFormat::Json
+                ? ReadUnitsJson(content, base, language, report, QtJsonParser())
+                : ReadUnitsCsv(content, base, language, report);
         for (const UnitsIssue& note : report.notes)
             ErrorLine(units_ + ": " + UnitsIssueText(note, language));
         if (!report.ok()) {

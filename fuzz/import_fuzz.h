@@ -4,8 +4,9 @@
 // (ImportText, with the user's options, onto a base), and what an accepted import gives.
 #include "FuzzSupport.h"
 #include "editor/EditingRules.h"
-#include "exchange/ImportPatch.h"
-#include "qt/ImportText.h"
+#include "exchange/ImportReport.h"
+#include "exchange/ImportText.h"
+#include "qt/QtJsonParser.h"
 #include "radio/Bands.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ inline void CheckImport(const uint8_t* data, std::size_t size, ExchangeFormat fo
 
     const std::string text(reinterpret_cast<const char*>(data), size);
     EditorState editor = base;
-    const ImportReport report = ImportText(text, format, options, language, editor);
+    const ImportReport report = ImportText(text, format, options, language, editor, QtJsonParser());
     if (!report.ok()) return;
     const MemoryImage image = EditorImage(editor);
     EditorState reopened = StartupEditor(language);
@@ -63,7 +64,7 @@ inline void CheckImport(const uint8_t* data, std::size_t size, ExchangeFormat fo
     if (format == ExchangeFormat::Csv) plain.band = editor.radio().band;
     EditorState reimported = base;
     const ImportReport again =
-        ImportText(write(editor.radio()), format, plain, language, reimported);
+        ImportText(write(editor.radio()), format, plain, language, reimported, QtJsonParser());
     Require(again.ok(), "what the export writes imports without an error");
     Require(EditorImage(reimported) == image, "export and import agree");
 }

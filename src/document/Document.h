@@ -17,7 +17,7 @@
 #include "editor/ServiceMode.h"
 #include "editor/UndoHistory.h"
 #include "exchange/ExchangeFormat.h"
-#include "exchange/ImportPatch.h"
+#include "exchange/ImportReport.h"
 #include "image/FileIo.h"
 #include "language/Messages.h"
 #include "link/RadioProtocol.h"

@@ -4,6 +4,7 @@
 #include "editor/CellTexts.h"
 #include "editor/EditingRules.h"
 #include "editor/EditorOps.h"
+#include "editor/ToneEntry.h"
 
 #include <algorithm>
 #include <array>
@@ -135,23 +136,25 @@ class RowWriter {
     }
 
     std::optional<BadCell> tone(int column, std::string_view text) {
-        const ChannelCell cell{row_, column};
         Channel& channel = state_.radio().channel(row_);
-        if (text.empty()) {
+        Tone& tone = column == col::RxTone ? channel.rxTone : channel.txTone;
+        const ToneEntry entry = ReadToneEntry(text);
+        switch (entry.kind) {
+        case ToneEntry::Kind::Empty:
             // The empty tone of a loaded channel, beside an empty frequency only.
-            const bool hasFrequency =
-                column == col::RxTone ? channel.rx.has_value() : channel.tx.has_value();
-            if (hasFrequency) return bad(column, rowtext::ToneNeedsFrequency);
-            (column == col::RxTone ? channel.rxTone : channel.txTone) = Tone::Off();
-        } else if (IsToneOffText(text)) {
-            PickTone(state_, cell, 0);
-        } else if (CommitTone(state_, cell, upper(text), -1) != ToneCommit::Written) {
+            if (column == col::RxTone ? channel.rx.has_value() : channel.tx.has_value())
+                return bad(column, rowtext::ToneNeedsFrequency);
+            tone = Tone::Off();
+            break;
+        case ToneEntry::Kind::Refused:
             return bad(column, rowtext::NotATone);
+        default:
+            tone = entry.tone;
+            break;
         }
         // The list position of the tone, as a pick or a load sets it; off for other values.
-        const Tone written = column == col::RxTone ? channel.rxTone : channel.txTone;
         state_.data.tones.at(row_, *FieldOfColumn(column)) =
-            static_cast<int16_t>(std::max(0, ToneListPosition(written)));
+            static_cast<int16_t>(std::max(0, ToneListPosition(tone)));
         return std::nullopt;
     }
 

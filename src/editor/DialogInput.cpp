@@ -33,11 +33,26 @@ std::optional<Notice> ConfirmOptionalFunctions(EditorState& state) {
 std::optional<Frequency> StorableTestFrequency(std::string_view text) {
     if (const auto cell = FrequencyOfCellText(text)) return cell;
     if (text.empty()) return std::nullopt;
-    const double megahertz = TextValue(text);
-    if (!std::isfinite(megahertz)) return std::nullopt;
-    const double tens = std::round(megahertz * 100000.0);
-    if (tens < 10000000.0 || tens >= 100000000.0) return std::nullopt;
-    return Frequency{static_cast<uint32_t>(tens)};
+    // The leading number (as TextValue reads it), rounded to 10 Hz. With at most five decimals
+    // and seven integer digits it is exact in 10 Hz units; a longer one is rounded as the real
+    // number it always was read as (a tie beyond the fifth decimal goes the double's way).
+    bool negative = false;
+    const std::string_view number = LeadingNumber(text, negative);
+    const std::size_t point = number.find('.');
+    const std::size_t decimals = point == std::string_view::npos ? 0 : number.size() - point - 1;
+    std::optional<uint64_t> tens;
+    if (decimals <= 5 && (point == std::string_view::npos ? number.size() : point) <= 7)
+        tens = FrequencyTens(number).value_or(0); // 0 for "" and "."
+    if (tens && negative && *tens > 0) return std::nullopt;
+    if (!tens) {
+        const double megahertz = TextValue(text);
+        if (!std::isfinite(megahertz)) return std::nullopt;
+        const double rounded = std::round(megahertz * 100000.0);
+        if (rounded < 0) return std::nullopt;
+        tens = rounded < 1e18 ? static_cast<uint64_t>(rounded) : UINT64_MAX;
+    }
+    if (*tens < 10'000'000 || *tens > Frequency::kMaxTens) return std::nullopt;
+    return Frequency{static_cast<uint32_t>(*tens)};
 }
 
 bool TestFrequencyStorable(std::string_view text) {

@@ -62,21 +62,15 @@ struct FrequencyResult {
     const Message* message = nullptr; // what to tell the user, if anything
 };
 
-// True when `text` is a plain decimal number: digits with at most one point, at least one
-// digit ("5.", ".5" and "438" are numbers; "", "." and "4.3.8" are not).
-bool IsDecimalNumber(std::string_view text);
-
-// Normalises an in-range frequency text to the cell format: five decimals, lowered to the
-// channel raster. Decimals beyond the fifth are dropped (never rounded up). Empty when the
-// text is not a decimal number.
-std::string NormaliseFrequency(std::string_view text);
-
 // The band's limits in whole MHz: low included, high not.
 struct BandLimits {
     int low = 0;
     int high = 0;
 };
 BandLimits LimitsOfBand(int band);
+// The one band check of a channel's frequency (the cell's commit, a paste, an import, a band
+// change by an import, the write's list): a frequency of `tens` (10 Hz units) outside `limits`.
+bool OutsideBand(uint64_t tens, const BandLimits& limits);
 // A frequency that is given (a channel's receive or transmit side) and lies outside `limits`.
 bool OutsideBand(const std::optional<Frequency>& frequency, const BandLimits& limits);
 
@@ -88,6 +82,10 @@ std::string ChannelsOutsideBand(const RadioData& radio);
 // Commits the frequency editor's text into `cell`. A frequency outside the band in force is
 // refused with msg::OutOfBand.
 FrequencyResult CommitFrequency(EditorState& state, ChannelCell cell, std::string_view text);
+// Commits a frequency read before (ReadFrequency of a non-empty text, as an import gives it)
+// into `cell`, as the editor's text would be committed.
+FrequencyResult CommitFrequency(EditorState& state, ChannelCell cell,
+                                const FrequencyReading& frequency);
 
 // ---- Tones (columns 2 and 4) -------------------------------------------------------------
 

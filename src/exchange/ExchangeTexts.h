@@ -47,6 +47,17 @@ inline constexpr LocalText TypeObject{"对象", "an object"};
 inline constexpr LocalText TypeArray{"%1 项的数组", "an array of %1 entries"};
 inline constexpr LocalText TypeChannel{"对象或 null", "an object or null"};
 inline constexpr LocalText BadJson{"JSON 格式错误：%1", "not valid JSON: %1"};
+// Where a JSON text breaks the syntax, and what is wrong there (after BadJson).
+inline constexpr LocalText AtJsonLineColumn{"第 %1 行第 %2 列", "line %1, column %2"};
+inline constexpr LocalText JsonEndsEarly{"文本意外结束", "the text ends too early"};
+inline constexpr LocalText JsonUnexpectedCharacter{"此处不应有该字符", "unexpected character"};
+inline constexpr LocalText JsonNotContainer{"应为对象或数组", "expected an object or an array"};
+inline constexpr LocalText JsonBadEscape{"无效的转义序列", "invalid escape sequence"};
+inline constexpr LocalText JsonControlCharacter{"文字中有控制字符", "control character in a text"};
+inline constexpr LocalText JsonNotUtf8{"不是有效的 UTF-8 文字", "not valid UTF-8"};
+inline constexpr LocalText JsonBadNumber{"无效的数字", "invalid number"};
+inline constexpr LocalText JsonNumberOutOfRange{"数字超出范围", "number out of range"};
+inline constexpr LocalText JsonTooDeep{"嵌套超过 1024 层", "nested more than 1024 levels deep"};
 inline constexpr LocalText MissingColumn{"缺少列 %1", "missing column %1"};
 inline constexpr LocalText BadLocation{"位置必须是 1 到 16", "Location must be 1 to 16"};
 inline constexpr LocalText DuplicateLocation{"位置重复", "Location given twice"};

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "line/LineRecord.h"
 
-#include "exchange/ChannelCsv.h"
+#include "exchange/CsvText.h"
 
 #include <cerrno>
 #include <charconv>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "line/UnitsList.h"
 
-#include "exchange/ChannelCsv.h"
+#include "exchange/CsvText.h"
 #include "exchange/ExchangeTexts.h"
 #include "exchange/SettingNames.h"
 #include "line/LineTexts.h"
@@ -51,15 +51,20 @@ std::string wrongNumber(Language language) {
     return Localise(language, text::WrongType, Localise(language, text::TypeNumber));
 }
 
-// The column of a finding of the import: the column whose value has that place, or, for a
-// finding about a whole channel ("channel 3"), the first column of that channel.
-std::string columnOf(const std::string& where,
-                     const std::vector<std::pair<std::string, std::string>>& places) {
+// The column of a finding of the import: the column of the value it is about, or, for a finding
+// about a whole channel ("channel 3"), the first column of that channel in the row.
+std::string columnOf(const ImportIssue& issue,
+                     const std::vector<std::pair<std::string, ImportPlace>>& places) {
+    if (!issue.place.key.empty()) return issue.place.key;
     for (const auto& [column, place] : places)
-        if (place == where) return column;
-    for (const auto& [column, place] : places)
-        if (place.rfind(where + " ", 0) == 0) return column;
-    return where;
+        if (issue.place.channel && place.channel == issue.place.channel) return column;
+    return issue.where;
+}
+
+// A value set again in a row keeps the place where the row gave it first.
+template <typename T> void setValue(std::optional<T>& target, T value) {
+    if (target) value.place = target->place;
+    target = std::move(value);
 }
 
 bool blankRecord(const std::vector<std::string>& fields) {
@@ -81,13 +86,14 @@ std::string UnitsIssueText(const UnitsIssue& issue, Language language) {
     return where.empty() ? issue.message : where + ": " + issue.message;
 }
 
-bool SetUnitsColumn(ImportPatch& patch, const std::string& name, const std::string& cell,
-                    Language language, std::string& where, std::string& error) {
-    where = name;
+bool SetUnitsColumn(ImportChanges& changes, const std::string& name, const std::string& cell,
+                    Language language, std::string& error) {
     error.clear();
+    ImportPlace place;
+    place.key = name;
     if (name == "band") {
         if (auto n = wholeNumber(cell))
-            patch.band = *n;
+            setValue(changes.band, Placed<int>{*n, place});
         else
             error = wrongNumber(language);
         return true;
@@ -95,11 +101,12 @@ bool SetUnitsColumn(ImportPatch& patch, const std::string& name, const std::stri
     const std::string setting = name.rfind("settings.", 0) == 0 ? name.substr(9) : name;
     for (const SettingKey& key : SettingKeys()) {
         if (setting != key.name) continue;
-        where = "settings." + setting;
         if (key.text) {
-            patch.texts[setting] = cell;
+            auto [at, fresh] = changes.texts.try_emplace(setting, Placed<std::string>{cell, place});
+            at->second.value = cell;
         } else if (auto n = wholeNumber(cell)) {
-            patch.numbers[setting] = *n;
+            auto [at, fresh] = changes.numbers.try_emplace(setting, Placed<int>{*n, place});
+            at->second.value = *n;
         } else {
             error = wrongNumber(language);
         }
@@ -107,67 +114,82 @@ bool SetUnitsColumn(ImportPatch& patch, const std::string& name, const std::stri
     }
     std::size_t index = 0;
     std::string rest;
-    if (indexed(name, "embeddedTexts", patch.embeddedTexts.size(), index, rest) && rest.empty()) {
-        patch.embeddedTexts[index] = cell;
+    if (indexed(name, "embeddedTexts", changes.embeddedTexts.size(), index, rest) && rest.empty()) {
+        setValue(changes.embeddedTexts[index], Placed<std::string>{cell, place});
         return true;
     }
-    if (indexed(name, "dtmfMemory", patch.dtmfMemory.size(), index, rest) && rest.empty()) {
-        patch.dtmfMemory[index] = cell;
+    if (indexed(name, "dtmfMemory", changes.dtmfMemory.size(), index, rest) && rest.empty()) {
+        setValue(changes.dtmfMemory[index], Placed<std::string>{cell, place});
         return true;
     }
-    if (indexed(name, "testFrequencies", patch.testFrequencies.size(), index, rest) &&
+    if (indexed(name, "testFrequencies", changes.testFrequencies.size(), index, rest) &&
         (rest == ".rx" || rest == ".tx")) {
-        (rest == ".rx" ? patch.testFrequencies[index].rx : patch.testFrequencies[index].tx) =
-            trim(cell);
+        TestFrequencyChanges& test = changes.testFrequencies[index];
+        setValue(rest == ".rx" ? test.rx : test.tx, FrequencyChangeOf(trim(cell), place));
         return true;
     }
-    if (indexed(name, "channels", patch.channels.size(), index, rest) && rest.size() > 1 &&
-        rest[0] == '.') {
-        const std::string field = rest.substr(1);
-        where = Localise(language, text::AtChannel, std::to_string(index + 1)) + " " + field;
-        ChannelPatch& channel =
-            patch.channels[index] ? *patch.channels[index] : patch.channels[index].emplace();
-        std::optional<std::string>* texts[] = {&channel.rx, &channel.rxTone, &channel.tx,
-                                               &channel.txTone};
-        std::optional<int>* numbers[] = {&channel.power, &channel.forbid, &channel.bandwidth,
-                                         &channel.scan};
-        for (std::size_t k = 0; k < std::size(kChannelFieldNames); ++k) {
-            if (field != kChannelFieldNames[k]) continue;
-            if (k < 4) {
-                *texts[k] = trim(cell);
-            } else if (auto n = wholeNumber(cell)) {
-                *numbers[k - 4] = *n;
-            } else {
-                error = wrongNumber(language);
-            }
-            return true;
-        }
+    if (!indexed(name, "channels", changes.channels.size(), index, rest) || rest.size() < 2 ||
+        rest[0] != '.')
+        return false;
+    // The channel is given even by a column of no field of it (an error of its own).
+    ChannelChanges& channel =
+        changes.channels[index] ? *changes.channels[index] : changes.channels[index].emplace();
+    const std::string field = rest.substr(1);
+    if (std::find(std::begin(kChannelFieldNames), std::end(kChannelFieldNames), field) ==
+        std::end(kChannelFieldNames))
+        return false;
+    place.channel = static_cast<int>(index) + 1;
+    if (field == "rx" || field == "tx") {
+        setValue(field == "rx" ? channel.rx : channel.tx, FrequencyChangeOf(trim(cell), place));
+        return true;
     }
-    return false;
+    if (field == "rxTone" || field == "txTone") {
+        setValue(field == "rxTone" ? channel.rxTone : channel.txTone,
+                 ToneChangeOf(trim(cell), place));
+        return true;
+    }
+    const std::optional<int> position = wholeNumber(cell);
+    if (!position) {
+        error = wrongNumber(language);
+        return true;
+    }
+    if (field == "power") setValue(channel.power, OptionOfPosition<Power>(*position, place));
+    if (field == "forbid")
+        setValue(channel.forbid, OptionOfPosition<TransmitForbid>(*position, place));
+    if (field == "bandwidth")
+        setValue(channel.bandwidth, OptionOfPosition<Bandwidth>(*position, place));
+    if (field == "scan") setValue(channel.scan, OptionOfPosition<bool>(*position, place));
+    return true;
 }
 
 Unit CheckUnit(int row, const std::vector<std::pair<std::string, std::string>>& cells,
                const EditorState& base, Language language, UnitsReport& report) {
     Unit unit{row, {}, base};
-    ImportPatch patch;
-    std::vector<std::pair<std::string, std::string>> places; // column, the import's place
+    ImportChanges changes;
+    std::vector<std::pair<std::string, ImportPlace>> places; // column, its place
     for (const auto& [column, cell] : cells) {
         if (cell.empty()) continue;
-        std::string where, error;
-        if (!SetUnitsColumn(patch, column, cell, language, where, error)) {
+        std::string error;
+        if (!SetUnitsColumn(changes, column, cell, language, error)) {
             report.errors.push_back({row, column, Localise(language, text::UnknownKey)});
             continue;
         }
         if (!error.empty()) report.errors.push_back({row, column, error});
         unit.values.emplace_back(column, cell);
-        places.emplace_back(column, where);
+        ImportPlace place;
+        place.key = column;
+        std::size_t index = 0;
+        std::string rest;
+        if (indexed(column, "channels", kChannelCount, index, rest))
+            place.channel = static_cast<int>(index) + 1;
+        places.emplace_back(column, place);
     }
     ImportReport checked;
-    ApplyImport(unit.editor, patch, language, checked);
+    ApplyImport(unit.editor, changes, language, checked);
     for (const ImportIssue& issue : checked.errors)
-        report.errors.push_back({row, columnOf(issue.where, places), issue.message});
+        report.errors.push_back({row, columnOf(issue, places), issue.message});
     for (const ImportIssue& issue : checked.notes)
-        report.notes.push_back({row, columnOf(issue.where, places), issue.message});
+        report.notes.push_back({row, columnOf(issue, places), issue.message});
     return unit;
 }
 
@@ -206,9 +228,9 @@ std::vector<Unit> ReadUnitsCsv(const std::string& text, const EditorState& base,
     std::vector<std::string> columns;
     for (const std::string& field : records[0].second) {
         const std::string name = trim(field);
-        ImportPatch probe;
-        std::string where, error;
-        if (!SetUnitsColumn(probe, name, "0", language, where, error))
+        ImportChanges probe;
+        std::string error;
+        if (!SetUnitsColumn(probe, name, "0", language, error))
             report.errors.push_back({0, name, Localise(language, text::UnknownKey)});
         else if (std::find(columns.begin(), columns.end(), name) != columns.end())
             report.errors.push_back({0, name, Localise(language, text::UnitsColumnTwice)});

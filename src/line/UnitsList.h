@@ -8,7 +8,7 @@
 // Every row is applied to a copy of the base with the import's own checks before any radio is
 // touched; an error names the row (1 = the first row under the header) and the column.
 #include "editor/EditorState.h"
-#include "exchange/ImportPatch.h"
+#include "exchange/ImportChanges.h"
 
 #include <string>
 #include <utility>
@@ -40,11 +40,11 @@ struct UnitsReport {
 // "row 3, column IdCode: text too long (at most 10 characters)".
 std::string UnitsIssueText(const UnitsIssue& issue, Language language);
 
-// Sets the value of the column `name` to `cell` in `patch`; `where` becomes the place the
-// import names for that value ("settings.IdCode", "channel 3 rx"). False for a column no value
-// goes by; `error` is set when the cell is not of the column's type.
-bool SetUnitsColumn(ImportPatch& patch, const std::string& name, const std::string& cell,
-                    Language language, std::string& where, std::string& error);
+// Sets the value of the column `name` to `cell` in `changes`, placed at that column (a value
+// that an earlier column of the row gave already keeps the earlier column as its place). False
+// for a column no value goes by; `error` is set when the cell is not of the column's type.
+bool SetUnitsColumn(ImportChanges& changes, const std::string& name, const std::string& cell,
+                    Language language, std::string& error);
 
 // Applies one row (column, cell pairs; empty cells skipped) to a copy of `base` and checks it.
 // The issues carry `row` and the column of each finding.

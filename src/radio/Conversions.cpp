@@ -69,33 +69,7 @@ std::string formatFloating(double value, int decimals, bool scientific) {
 #endif
 }
 
-std::optional<double> parseWholeNumber(std::string_view text) {
-    if (text.empty()) return std::nullopt;
-    double value = 0;
-    if (parseFixed(text, value) != Parsed::Number) return std::nullopt;
-    return value;
-}
-
 } // namespace
-
-std::optional<double> SnapFrequency(std::string_view text) {
-    if (text.size() < 4) return std::nullopt;
-    std::string_view lastFour = text.substr(text.size() - 4);
-    int a = 0;
-    for (char c : lastFour) {
-        if (!isDigit(c)) return std::nullopt;
-        a = a * 10 + (c - '0');
-    }
-    int r5 = a % 500;
-    int r6 = a % 625;
-    if (r5 == 0 || r6 == 0) return parseWholeNumber(text);
-    a -= r5 < r6 ? r5 : r6;
-    char digits[12];
-    std::snprintf(digits, sizeof digits, "%04d", a);
-    std::string snapped(text.substr(0, text.size() - 4));
-    snapped += digits;
-    return parseWholeNumber(snapped);
-}
 
 std::string FormatFixed(double value, int decimals) {
     if (!std::isfinite(value)) value = 0.0;
@@ -129,11 +103,11 @@ double RealRemainder(double d, double v) {
     return v - i * d;
 }
 
-double TextValue(std::string_view text) {
+std::string_view LeadingNumber(std::string_view text, bool& negative) {
     std::size_t pos = 0;
     while (pos < text.size() && (text[pos] == ' ' || text[pos] == '\t'))
         ++pos;
-    bool negative = false;
+    negative = false;
     if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
         negative = text[pos] == '-';
         ++pos;
@@ -148,7 +122,12 @@ double TextValue(std::string_view text) {
         else if (!isDigit(c))
             break;
     }
-    const std::string_view number = text.substr(start, pos - start);
+    return text.substr(start, pos - start);
+}
+
+double TextValue(std::string_view text) {
+    bool negative = false;
+    const std::string_view number = LeadingNumber(text, negative);
     if (number.empty() || number == ".") return 0.0;
     double value = 0.0;
     if (parseFixed(number, value) == Parsed::OutOfRange) {

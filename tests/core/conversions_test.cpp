@@ -25,37 +25,6 @@ double loopRemainder(double d, double v) {
 
 } // namespace
 
-TEST(SnapFrequency, LowersToTheNearerRasterBelow) {
-    const std::pair<const char*, double> cases[] = {
-        {"446.00625", 446.00625}, {"446.00700", 446.00625}, {"446.00510", 446.005},
-        {"446.01250", 446.0125},  {"136.02501", 136.025},   {"400.00000", 400.0},
-        {"446.0062", 446.0},      {"1234", 1000.0}};
-    for (const auto& [text, snapped] : cases) {
-        std::optional<double> result = SnapFrequency(text);
-        ASSERT_TRUE(result) << text;
-        EXPECT_DOUBLE_EQ(*result, snapped) << text;
-    }
-}
-
-TEST(SnapFrequency, NeverRoundsUp) {
-    for (int a = 0; a <= 9999; a += 7) {
-        char text[16];
-        std::snprintf(text, sizeof text, "446.0%04d", a);
-        std::optional<double> result = SnapFrequency(text);
-        ASSERT_TRUE(result);
-        double value = 446.0 + a / 1e5;
-        EXPECT_LE(*result, value + 1e-9) << text;
-        EXPECT_GT(*result, value - 0.005) << text;
-        double units = std::round((*result - 446.0) * 1e5);
-        EXPECT_TRUE(std::fmod(units, 500) == 0 || std::fmod(units, 625) == 0) << text;
-    }
-}
-
-TEST(SnapFrequency, FailsOnTextsItCannotRead) {
-    for (const char* text : {"", "123", "446.0062x", "446.00 25", "abc.12345", "+446.00625"})
-        EXPECT_EQ(SnapFrequency(text), std::nullopt) << text;
-}
-
 TEST(RealRemainder, DocumentedExamples) {
     EXPECT_DOUBLE_EQ(RealRemainder(0.005, 0.003), 0.003);
     EXPECT_NEAR(RealRemainder(0.005, 446.00625), 0.00125, 1e-9);

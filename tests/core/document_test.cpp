@@ -27,8 +27,8 @@ namespace {
 ImportReport importCsv(const std::string& text, ExchangeFormat, const ImportOptions& options,
                        Language language, EditorState& state) {
     ImportReport report;
-    ImportPatch patch = ParseCsv(text, options.renumber, language, report);
-    ApplyImport(state, patch, language, report);
+    const ImportChanges changes = ParseCsv(text, options.renumber, language, report);
+    ApplyImport(state, changes, language, report);
     return report;
 }
 

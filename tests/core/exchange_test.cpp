@@ -6,7 +6,7 @@
 #include "exchange/ChannelCsv.h"
 #include "exchange/EditorComparison.h"
 #include "exchange/ExchangeFormat.h"
-#include "exchange/ImportPatch.h"
+#include "exchange/ImportChanges.h"
 #include "exchange/SettingNames.h"
 
 #include "TemporaryFolder.h"
@@ -27,9 +27,9 @@ struct CsvImport {
     ImportReport report;
     // Reads and applies the CSV text onto the start-up editor.
     CsvImport(const std::string& csv, bool renumber = false, int band = 0) {
-        ImportPatch patch = ParseCsv(csv, renumber, kEnglish, report);
-        patch.band = band;
-        if (report.ok()) ApplyImport(state, patch, kEnglish, report);
+        ImportChanges changes = ParseCsv(csv, renumber, kEnglish, report);
+        changes.band = Placed<int>{band, {}};
+        if (report.ok()) ApplyImport(state, changes, kEnglish, report);
     }
     const Channel& channel(int number) const { return state.radio().channel(number); }
     std::string tone(int number, ChannelField field) const {
@@ -44,10 +44,10 @@ struct CsvImport {
     }
 };
 
-// Applies a patch of settings onto the start-up editor.
-ImportReport applySettings(EditorState& state, const ImportPatch& patch) {
+// Applies changes of settings onto the start-up editor.
+ImportReport applySettings(EditorState& state, const ImportChanges& changes) {
     ImportReport report;
-    ApplyImport(state, patch, kEnglish, report);
+    ApplyImport(state, changes, kEnglish, report);
     return report;
 }
 
@@ -225,24 +225,24 @@ TEST(BandChangingImport, RefusesEachChannelKeptOutsideTheNewBand) {
     for (int number : {1, 2, 3})
         base.radio().channel(number).rx = base.radio().channel(number).tx =
             Frequency{44600000u + 10000u * static_cast<uint32_t>(number)};
-    const auto import = [&](int band, std::initializer_list<std::pair<int, ChannelPatch>> given) {
+    const auto import = [&](int band, std::initializer_list<std::pair<int, ChannelChanges>> given) {
         EditorState state = base;
-        ImportPatch patch;
-        patch.band = band;
+        ImportChanges changes;
+        changes.band = Placed<int>{band, {}};
         for (const auto& [number, channel] : given)
-            patch.channels[static_cast<std::size_t>(number - 1)] = channel;
-        patch.numbers["VoxGain"] = 11;
+            changes.channels[static_cast<std::size_t>(number - 1)] = channel;
+        changes.numbers["VoxGain"] = {11, {}};
         ImportReport report;
-        ApplyImport(state, patch, kEnglish, report);
+        ApplyImport(state, changes, kEnglish, report);
         std::string errors;
         for (const auto& error : report.errors)
             errors += error.where + ": " + error.message + "\n";
         return errors;
     };
-    ChannelPatch cleared, replaced, receiveOnly;
+    ChannelChanges cleared, replaced, receiveOnly;
     cleared.clear = true;
-    replaced.rx = replaced.tx = "146.52";
-    receiveOnly.rx = "146.52"; // its transmit frequency stays the base's
+    replaced.rx = replaced.tx = FrequencyChangeOf("146.52");
+    receiveOnly.rx = FrequencyChangeOf("146.52"); // its transmit frequency stays the base's
     EXPECT_EQ(import(5, {{1, cleared}, {2, replaced}, {3, receiveOnly}}),
               "channel 3: 446.30000 is not in the band 136-174MHz (136.00000..173.99999 MHz) "
               "the import selects: give this channel a frequency in that band or clear it\n"
@@ -274,9 +274,9 @@ TEST(SettingsImport, ListsEndWhereTheImageLayoutEnds) {
         ++names;
         for (int value : {last, last + 1}) {
             EditorState state = MakeStartupEditor(kEnglish);
-            ImportPatch patch;
-            patch.numbers[name] = value;
-            const ImportReport report = applySettings(state, patch);
+            ImportChanges changes;
+            changes.numbers[name] = {value, {}};
+            const ImportReport report = applySettings(state, changes);
             EXPECT_EQ(report.ok(), value == last) << name << " " << value;
             if (!report.ok()) continue;
             // The last position survives a save and an open, and no other setting moved.
@@ -302,9 +302,9 @@ TEST(SettingsImport, DtmfMemoriesHoldOnlyTheRadiosDigits) {
     for (const auto& [values, accepted] : cases) {
         for (const std::string& value : values) {
             EditorState state = MakeStartupEditor(kEnglish);
-            ImportPatch patch;
-            patch.dtmfMemory[3] = value;
-            const ImportReport report = applySettings(state, patch);
+            ImportChanges changes;
+            changes.dtmfMemory[3] = Placed<std::string>{value, {}};
+            const ImportReport report = applySettings(state, changes);
             EXPECT_EQ(report.ok(), accepted) << value;
             EXPECT_EQ(state.radio().dtmf.memories[3], accepted ? value : "4");
         }

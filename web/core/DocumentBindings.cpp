@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The document's commands for the page: each answers with what it did (EditResult: changed,
 // refused, notices in the language in force, rows, hint) or with the Flow of its questions.
+#include "BrowserJsonParser.h"
 #include "WebDocument.h"
 #include "WebFlow.h"
-#include "WebJsonImport.h"
 #include "WebValues.h"
 
 #include "editor/ChannelRows.h"
 #include "editor/HiddenServiceSwitch.h"
 #include "editor/Startup.h"
 #include "editor/TestFrequencyRules.h"
-#include "exchange/ChannelCsv.h"
+#include "exchange/ImportText.h"
 #include "image/ImageCodec.h"
 
 #include <emscripten/bind.h>
@@ -46,13 +46,7 @@ CellEditor editorKindOf(const std::string& name) {
 // applied to the editor, also after errors in reading, so that one pass reports them all.
 ImportReport importText(const std::string& text, ExchangeFormat format,
                         const ImportOptions& options, Language language, EditorState& state) {
-    ImportReport report;
-    ImportPatch patch = format == ExchangeFormat::Json
-                            ? ParseJsonText(text, language, report)
-                            : ParseCsv(text, options.renumber, language, report);
-    if (options.band) patch.band = options.band;
-    ApplyImport(state, patch, language, report);
-    return report;
+    return ImportText(text, format, options, language, state, BrowserJsonParser());
 }
 
 std::optional<RadioDialogKind> dialogKindOf(const std::string& name) {

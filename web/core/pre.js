@@ -1,14 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // JavaScript around the core's bindings (web/core/Bindings.cpp).
 
-// The browser's JSON parser for imports (web/core/WebJsonImport.cpp): a syntax error comes back
-// as its message.
-Module["parseJsonText"] = function (text) {
-  try {
-    return { value: JSON.parse(text) };
-  } catch (e) {
-    return { error: String(e && e.message) };
+// A text of the browser's JSON parser for the core (web/core/BrowserJsonParser.cpp): a lone
+// surrogate of a \u escape becomes "?", as Qt's parser gives it in the window program.
+Module["jsonText"] = function (text) {
+  if (!/[\uD800-\uDFFF]/.test(text)) return text;
+  var out = "";
+  for (var i = 0; i < text.length; i++) {
+    var c = text.charCodeAt(i);
+    var next = i + 1 < text.length ? text.charCodeAt(i + 1) : 0;
+    if (c >= 0xd800 && c <= 0xdbff && next >= 0xdc00 && next <= 0xdfff) {
+      out += text.substr(i, 2);
+      i++;
+    } else {
+      out += c >= 0xd800 && c <= 0xdfff ? "?" : text.charAt(i);
+    }
   }
+  return out;
 };
 
 Module["postRun"] = [].concat(Module["postRun"] || [], function () {

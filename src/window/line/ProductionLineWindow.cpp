@@ -7,10 +7,11 @@
 #include "language/LocalMsgBox.h"
 #include "language/Messages.h"
 #include "line/LineTexts.h"
+#include "line/UnitsJson.h"
 #include "qt/BackupLocation.h"
 #include "qt/ParameterLocation.h"
 #include "qt/ProductionLine.h"
-#include "qt/UnitsJson.h"
+#include "qt/QtJsonParser.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -139,7 +140,7 @@ bool ProductionLineWindow::loadUnits() {
     }
     UnitsReport report;
     std::vector<Unit> units = ExchangeFormatOf(unitsPath) == ExchangeFormat::Json
-                                  ? ReadUnitsJson(content, base, language, report)
+                                  ? ReadUnitsJson(content, base, language, report, QtJsonParser())
                                   : ReadUnitsCsv(content, base, language, report);
     for (const UnitsIssue& issue : report.errors)
         log_->appendPlainText(q(unitsPath + ": " + UnitsIssueText(issue, language)));

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/main/DocumentCommands.h"
 
-#include "qt/ImportText.h"
+#include "exchange/ImportText.h"
+#include "qt/QtJsonParser.h"
 #include "texts/ChannelCard.h"
 #include "window/main/CellEditors.h"
 #include "window/main/ChannelCardPage.h"
@@ -63,7 +64,12 @@ bool DocumentCommands::mayQuit(std::optional<TransferDirection> running) {
 void DocumentCommands::importFile() {
     if (!mayRun()) return;
     editors_.closeEditor();
-    model_.run(model_.document().importFile(&ImportText));
+    // The window reads JSON with Qt's parser.
+    model_.run(model_.document().importFile([](const std::string& text, ExchangeFormat format,
+                                               const ImportOptions& options, Language language,
+                                               EditorState& state) {
+        return ImportText(text, format, options, language, state, QtJsonParser());
+    }));
 }
 
 void DocumentCommands::exportFile() {

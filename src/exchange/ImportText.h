@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// An import as the window and the command line run it: the text is read in its format and
-// every value applied to the editor through the editor's own rules.
+// An import as every front end runs it: the text is read in its format (a JSON text by the
+// front end's parser) and every value applied to the editor through the editor's own rules.
+#include "editor/EditorState.h"
 #include "exchange/ExchangeFormat.h"
-#include "exchange/ImportPatch.h"
+#include "exchange/ImportReport.h"
+#include "exchange/JsonValue.h"
 
 #include <string>
 
@@ -13,13 +15,14 @@ namespace tlv {
 // user's options. On errors in the report the state may be partly changed: the caller discards
 // it.
 ImportReport ImportText(const std::string& text, ExchangeFormat format,
-                        const ImportOptions& options, Language language, EditorState& state);
+                        const ImportOptions& options, Language language, EditorState& state,
+                        const JsonParser& json);
 
 // An import into the editor as the window runs it, with nothing to choose but the file: the
 // band is the editor's (a JSON may give its own), and a CSV whose Locations lie outside 1..16
 // has its rows placed on channels 1..N in Location order, with a note saying so. `state`
 // changes only when the report holds no error; then the dialogs' drafts show its data.
 ImportReport ImportIntoEditor(const std::string& text, ExchangeFormat format, Language language,
-                              EditorState& state);
+                              EditorState& state, const JsonParser& json);
 
 } // namespace tlv
