@@ -2,7 +2,7 @@
 // Speed of the image codec and of the remainder used by the test-frequency checks.
 #include <benchmark/benchmark.h>
 
-#include "editor/EditorImage.h"
+#include "document/EditorImage.h"
 #include "editor/Startup.h"
 #include "image/ImageCodec.h"
 #include "radio/Conversions.h"

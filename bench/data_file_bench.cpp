@@ -3,7 +3,7 @@
 // replacement, flushed to the disk).
 #include <benchmark/benchmark.h>
 
-#include "editor/EditorImage.h"
+#include "document/EditorImage.h"
 #include "editor/Startup.h"
 #include "image/DataFile.h"
 

@@ -3,7 +3,7 @@
 
 #include "Console.h"
 
-#include "editor/EditorImage.h"
+#include "document/EditorImage.h"
 #include "editor/Startup.h"
 
 #include <cerrno>

@@ -5,7 +5,7 @@
 #include "PortRuns.h"
 #include "Verb.h"
 
-#include "editor/EditorImage.h"
+#include "document/EditorImage.h"
 #include "editor/Startup.h"
 
 #include <QCoreApplication>

@@ -5,8 +5,8 @@
 #include "PortRuns.h"
 #include "Verb.h"
 
+#include "document/EditorImage.h"
 #include "editor/EditingRules.h"
-#include "editor/EditorImage.h"
 
 #include <QCoreApplication>
 

@@ -2,7 +2,7 @@
 #pragma once
 // Shared pieces of the fuzz targets: invariant checks that end the run with a message, and the
 // editors a run starts from.
-#include "editor/EditorImage.h"
+#include "document/EditorImage.h"
 #include "editor/Startup.h"
 #include "image/ImageCodec.h"
 

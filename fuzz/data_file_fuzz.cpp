@@ -4,7 +4,7 @@
 // saves as 853 bytes, and that saved file opens and saves unchanged. The file's length chooses
 // the language of the editor that opens it.
 #include "FuzzSupport.h"
-#include "editor/EditorImage.h"
+#include "document/EditorImage.h"
 #include "editor/Startup.h"
 #include "image/DataFile.h"
 

@@ -6,7 +6,7 @@
 // (offset 816), which the decoder never reads: bytes the fuzzer changes there would change
 // nothing. The rest of the image is what a save writes.
 #include "FuzzSupport.h"
-#include "editor/EditorImage.h"
+#include "document/EditorImage.h"
 #include "editor/Startup.h"
 #include "image/ImageLayout.h"
 

@@ -12,7 +12,7 @@
 
 namespace tlv {
 
-Document::Document(EditorState& state) : state_(state) {}
+Document::Document(EditorState& state, const JsonParser& json) : state_(state), json_(json) {}
 
 Document::~Document() = default;
 

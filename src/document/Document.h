@@ -18,6 +18,7 @@
 #include "editor/UndoHistory.h"
 #include "exchange/ExchangeFormat.h"
 #include "exchange/ImportReport.h"
+#include "exchange/JsonValue.h"
 #include "image/FileIo.h"
 #include "language/Messages.h"
 #include "link/RadioProtocol.h"
@@ -46,17 +47,12 @@ struct EditOutcome {
 // The five radio dialogs, whose drafts the document keeps (EditorState::dialogs).
 enum class RadioDialogKind { OptionalFunctions, Keys, PowerLevels, TestFrequencies, EmbeddedTexts };
 
-// An import as the front end runs it: the text read in its format and applied to the editor
-// given, with the user's options (the front end's JSON parser does the reading of JSON).
-using ImportRun = std::function<ImportReport(const std::string& text, ExchangeFormat format,
-                                             const ImportOptions& options, Language language,
-                                             EditorState& state)>;
-
 class Document {
   public:
-    // Keeps a reference to the editor, which must outlive the document. The history starts with
-    // startHistory(), once the start-up has filled the editor.
-    explicit Document(EditorState& state);
+    // Keeps references to the editor and to the front end's JSON parser (Qt's, the browser's),
+    // which must outlive the document. The history starts with startHistory(), once the
+    // start-up has filled the editor.
+    Document(EditorState& state, const JsonParser& json);
     ~Document();
     Document(const Document&) = delete;
     Document& operator=(const Document&) = delete;
@@ -142,7 +138,7 @@ class Document {
     std::unique_ptr<Flow> save();
     // An import of a CSV or JSON file: the file is chosen, read and applied (CSV rows beyond the
     // table are placed on channels 1..N, with a note); any error refuses the whole file.
-    std::unique_ptr<Flow> importFile(ImportRun run);
+    std::unique_ptr<Flow> importFile();
     // An export of `kind`: the exchange formats (by the name chosen) or, with `content`, what
     // the front end makes of the editor (the channel card's PDF).
     std::unique_ptr<Flow> exportFile(FileKind kind, std::function<std::string()> content = nullptr);
@@ -168,6 +164,7 @@ class Document {
     EditOutcome changed(EditOutcome outcome = {});
 
     EditorState& state_;
+    const JsonParser& json_;
     UndoHistory history_;
     EditorBaseline baseline_;
     std::string path_;

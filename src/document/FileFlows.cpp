@@ -2,11 +2,12 @@
 // The document's file commands: New, Open, Save, Import and Export, as flows.
 #include "document/Document.h"
 #include "document/DocumentFlow.h"
+#include "document/EditorImage.h"
 #include "document/FileNames.h"
 #include "editor/DialogState.h"
-#include "editor/EditorImage.h"
 #include "editor/EditorOps.h"
 #include "exchange/ExchangeTexts.h"
+#include "exchange/ImportText.h"
 #include "image/DataFile.h"
 
 #include <cerrno>
@@ -93,12 +94,11 @@ std::unique_ptr<Flow> Document::save() {
     return flow;
 }
 
-std::unique_ptr<Flow> Document::importFile(ImportRun run) {
+std::unique_ptr<Flow> Document::importFile() {
     auto flow = std::make_unique<DocumentFlow>(*this);
     DocumentFlow& f = *flow;
     f.chooseFileToOpen(
-        FileKind::Exchange, kImportFileLimit + 1,
-        [this, &f, run = std::move(run)](const DocumentFlow::OpenedFile& file) {
+        FileKind::Exchange, kImportFileLimit + 1, [this, &f](const DocumentFlow::OpenedFile& file) {
             const Language lang = language();
             const ExchangeFormat format = ExchangeFormatOf(file.path);
             if (format == ExchangeFormat::Unknown)
@@ -110,11 +110,12 @@ std::unique_ptr<Flow> Document::importFile(ImportRun run) {
                 return f.refuse(msg::OpenFailed, FileStatus::Failure(EFBIG).reason);
 
             EditorState imported = state_;
-            ImportReport report = run(file.content, format, {}, lang, imported);
+            ImportReport report = ImportText(file.content, format, {}, lang, imported, json_);
             // A CSV whose Locations lie outside 1..16 has its rows placed on channels 1..N.
             if (report.hinted(ImportHint::Renumber)) {
                 imported = state_;
-                report = run(file.content, format, {std::nullopt, true}, lang, imported);
+                report =
+                    ImportText(file.content, format, {std::nullopt, true}, lang, imported, json_);
                 if (report.ok())
                     report.notes.insert(report.notes.begin(),
                                         {"", Localise(lang, text::PlacedInLocationOrder)});

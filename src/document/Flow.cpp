@@ -2,8 +2,8 @@
 #include "document/Flow.h"
 
 #include "document/Document.h"
+#include "document/EditorImage.h"
 #include "document/FileNames.h"
-#include "editor/EditorImage.h"
 
 #include <cerrno>
 #include <utility>

@@ -3,8 +3,8 @@
 // end of the program, as flows.
 #include "document/Document.h"
 #include "document/DocumentFlow.h"
+#include "document/EditorImage.h"
 #include "document/TransferFailureText.h"
-#include "editor/EditorImage.h"
 #include "image/ImageCodec.h"
 
 #include <utility>

@@ -31,23 +31,4 @@ ImportReport ImportText(const std::string& text, ExchangeFormat format,
     return report;
 }
 
-ImportReport ImportIntoEditor(const std::string& text, ExchangeFormat format, Language language,
-                              EditorState& state, const JsonParser& json) {
-    EditorState imported = state;
-    ImportReport report = ImportText(text, format, {}, language, imported, json);
-    if (report.hinted(ImportHint::Renumber)) {
-        imported = state;
-        report = ImportText(text, format, {std::nullopt, true}, language, imported, json);
-        if (report.ok())
-            report.notes.insert(report.notes.begin(),
-                                {"", Localise(language, text::PlacedInLocationOrder)});
-    }
-    if (!report.ok()) return report;
-    state = std::move(imported);
-    // The dialogs show the imported data, not what was typed into them before; the priority
-    // rules' messages are not repeated (the import checked the values).
-    LoadDialogsAfterImage(state);
-    return report;
-}
-
 } // namespace tlv

@@ -18,11 +18,4 @@ ImportReport ImportText(const std::string& text, ExchangeFormat format,
                         const ImportOptions& options, Language language, EditorState& state,
                         const JsonParser& json);
 
-// An import into the editor as the window runs it, with nothing to choose but the file: the
-// band is the editor's (a JSON may give its own), and a CSV whose Locations lie outside 1..16
-// has its rows placed on channels 1..N in Location order, with a note saying so. `state`
-// changes only when the report holds no error; then the dialogs' drafts show its data.
-ImportReport ImportIntoEditor(const std::string& text, ExchangeFormat format, Language language,
-                              EditorState& state, const JsonParser& json);
-
 } // namespace tlv

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Channel data files (.DAT): the five bytes "QDM74" followed by the 848-byte memory image.
-// The format alone; an editor's files are saved and loaded by editor/EditorImage.h.
+// The format alone; an editor's files are saved and loaded by document/EditorImage.h.
 #include "image/ImageLayout.h"
 #include "image/MemoryImage.h"
 

@@ -5,7 +5,7 @@
 #include "CliProcess.h"
 #include "TemporaryFolder.h"
 
-#include "editor/EditorImage.h"
+#include "document/EditorImage.h"
 #include "editor/Startup.h"
 
 #include <csignal>

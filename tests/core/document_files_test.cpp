@@ -7,14 +7,15 @@
 #include "TemporaryFolder.h"
 #include "Unprivileged.h"
 #include "document/Document.h"
+#include "document/EditorImage.h"
 #include "document/FileNames.h"
 #include "document/Flow.h"
 #include "editor/CellTexts.h"
-#include "editor/EditorImage.h"
 #include "editor/Startup.h"
 #include "image/DataFile.h"
 #include "image/ImageCodec.h"
 #include "image/ImageLayout.h"
+#include "qt/QtJsonParser.h"
 
 #include <gtest/gtest.h>
 
@@ -79,7 +80,8 @@ void ExpectSameEditor(const EditorState& actual, const EditorState& expected) {
 struct Fixture : testing::Test {
     TemporaryFolder folder;
     EditorState state = MakeStartupEditor();
-    Document document{state};
+    QtJsonParser json;
+    Document document{state, json};
     test::ScriptedMessageBox box;
     test::ScriptedFileDialog dialogs;
 

@@ -7,14 +7,15 @@
 #include "ScriptedMessageBox.h"
 #include "TemporaryFolder.h"
 #include "document/Document.h"
+#include "document/EditorImage.h"
 #include "document/Flow.h"
 #include "editor/DialogState.h"
-#include "editor/EditorImage.h"
 #include "editor/Startup.h"
 #include "exchange/ChannelCsv.h"
 #include "image/DataFile.h"
 #include "image/ImageCodec.h"
 #include "image/ImageLayout.h"
+#include "qt/QtJsonParser.h"
 #include "radio/Bands.h"
 
 #include <gtest/gtest.h>
@@ -23,18 +24,10 @@ using namespace tlv;
 
 namespace {
 
-// Reads CSV only: enough for the import flow, whose reading of JSON is the front end's.
-ImportReport importCsv(const std::string& text, ExchangeFormat, const ImportOptions& options,
-                       Language language, EditorState& state) {
-    ImportReport report;
-    const ImportChanges changes = ParseCsv(text, options.renumber, language, report);
-    ApplyImport(state, changes, language, report);
-    return report;
-}
-
 struct DocumentTest : testing::Test {
     EditorState state = MakeStartupEditor(Language::English);
-    Document document{state};
+    QtJsonParser json;
+    Document document{state, json};
     test::ScriptedMessageBox box;
     test::ScriptedFileDialog dialogs;
     test::TemporaryFolder folder;
@@ -164,7 +157,7 @@ TEST_F(DocumentTest, AnImportRenumbersCsvRowsBeyondTheTableAndRefusesAFileWithEr
     const std::string csv = "Location,Frequency\n0,446.00625\n20,446.1\n";
     test::WriteBytes(folder.file("plan.csv"), csv);
     dialogs.openAnswers = {folder.file("plan.csv")};
-    auto flow = document.importFile(&importCsv);
+    auto flow = document.importFile();
     const std::vector<std::string> shown = run(*flow);
     EXPECT_TRUE(flow->completed());
     ASSERT_EQ(shown.size(), 1u);
@@ -178,7 +171,7 @@ TEST_F(DocumentTest, AnImportRenumbersCsvRowsBeyondTheTableAndRefusesAFileWithEr
     test::WriteBytes(folder.file("big.csv"), std::string(kImportFileLimit + 1, 'x'));
     for (const char* name : {"bad.csv", "plan.txt", "big.csv"}) {
         dialogs.openAnswers = {folder.file(name)};
-        flow = document.importFile(&importCsv);
+        flow = document.importFile();
         EXPECT_EQ(run(*flow).size(), 1u) << name;
         EXPECT_FALSE(flow->completed()) << name;
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Import of CHIRP's CSV and of named settings into the editor, and the comparison of two
 // editors: each CHIRP column read as CHIRP defines it, list ends, what the radio cannot keep.
-#include "editor/EditorImage.h"
+#include "document/EditorImage.h"
 #include "editor/Startup.h"
 #include "exchange/ChannelCsv.h"
 #include "exchange/EditorComparison.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GoldenImage.h"
+#include "document/EditorImage.h"
 #include "editor/CellTexts.h"
-#include "editor/EditorImage.h"
 #include "editor/EditorOps.h"
 #include "editor/Startup.h"
 #include "image/ImageLayout.h"

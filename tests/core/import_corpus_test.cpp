@@ -2,7 +2,7 @@
 // The import corpus through the core with Qt's JSON parser, as the window program and the command
 // line import: every file gives the findings and the image expected.txt holds (the command line
 // and the web edition's core check the same file).
-#include "editor/EditorImage.h"
+#include "document/EditorImage.h"
 #include "editor/Startup.h"
 #include "exchange/ImportText.h"
 #include "qt/QtJsonParser.h"

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "GoldenImage.h"
+#include "document/EditorImage.h"
 #include "editor/CellTexts.h"
 #include "editor/ChannelRows.h"
 #include "editor/DialogState.h"
 #include "editor/EditingRules.h"
-#include "editor/EditorImage.h"
 #include "editor/EditorOps.h"
 #include "editor/Startup.h"
 #include "editor/UndoHistory.h"

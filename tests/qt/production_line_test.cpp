@@ -5,7 +5,7 @@
 #include "CliProcess.h"
 #include "TemporaryFolder.h"
 #include "WindowFixture.h"
-#include "editor/EditorImage.h"
+#include "document/EditorImage.h"
 #include "editor/Startup.h"
 #include "window/line/ProductionLineWindow.h"
 #include "window/main/MainWindow.h"

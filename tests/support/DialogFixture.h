@@ -4,7 +4,7 @@
 // their designer names.
 #include "TemporaryFolder.h"
 #include "WindowFixture.h"
-#include "editor/EditorImage.h"
+#include "document/EditorImage.h"
 #include "editor/Startup.h"
 #include "help/HelpLinks.h"
 #include "image/ImageCodec.h"

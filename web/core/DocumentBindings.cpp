@@ -42,13 +42,6 @@ CellEditor editorKindOf(const std::string& name) {
     return CellEditor::None;
 }
 
-// The page's import: the text read in its format (JSON by the browser's parser) and every value
-// applied to the editor, also after errors in reading, so that one pass reports them all.
-ImportReport importText(const std::string& text, ExchangeFormat format,
-                        const ImportOptions& options, Language language, EditorState& state) {
-    return ImportText(text, format, options, language, state, BrowserJsonParser());
-}
-
 std::optional<RadioDialogKind> dialogKindOf(const std::string& name) {
     if (name == "optionalFunctions") return RadioDialogKind::OptionalFunctions;
     if (name == "keys") return RadioDialogKind::Keys;
@@ -61,7 +54,7 @@ std::optional<RadioDialogKind> dialogKindOf(const std::string& name) {
 } // namespace
 
 WebDocument::WebDocument(const std::string& language)
-    : state_(MakeStartupEditor(LanguageOfCode(language))), document_(state_) {
+    : state_(MakeStartupEditor(LanguageOfCode(language))), document_(state_, json_) {
     document_.startHistory();
 }
 
@@ -188,7 +181,7 @@ WebFlow* WebDocument::save() {
 }
 
 WebFlow* WebDocument::importFile() {
-    return flow(document_.importFile(&importText));
+    return flow(document_.importFile());
 }
 
 WebFlow* WebDocument::exportFile() {

@@ -4,7 +4,7 @@
 #include "BrowserJsonParser.h"
 #include "WebValues.h"
 
-#include "editor/EditorImage.h"
+#include "document/EditorImage.h"
 #include "editor/Startup.h"
 #include "exchange/ImportText.h"
 

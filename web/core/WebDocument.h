@@ -8,6 +8,8 @@
 #include "document/Document.h"
 #include "editor/EditorState.h"
 
+#include "BrowserJsonParser.h"
+
 #include <emscripten/val.h>
 
 #include <string>
@@ -111,6 +113,7 @@ class WebDocument {
     emscripten::val outcome(const EditOutcome& outcome) const;
 
     EditorState state_;
+    BrowserJsonParser json_; // the page reads JSON with the browser's parser
     Document document_;
 };
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "window/line/ProductionLineWindow.h"
 
-#include "editor/EditorImage.h"
+#include "document/EditorImage.h"
 #include "editor/Startup.h"
 #include "exchange/ExchangeFormat.h"
 #include "language/LocalMsgBox.h"

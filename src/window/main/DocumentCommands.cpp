@@ -64,12 +64,7 @@ bool DocumentCommands::mayQuit(std::optional<TransferDirection> running) {
 void DocumentCommands::importFile() {
     if (!mayRun()) return;
     editors_.closeEditor();
-    // The window reads JSON with Qt's parser.
-    model_.run(model_.document().importFile([](const std::string& text, ExchangeFormat format,
-                                               const ImportOptions& options, Language language,
-                                               EditorState& state) {
-        return ImportText(text, format, options, language, state, QtJsonParser());
-    }));
+    model_.run(model_.document().importFile());
 }
 
 void DocumentCommands::exportFile() {

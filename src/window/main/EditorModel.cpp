@@ -33,7 +33,7 @@ class CancelledFileDialogs : public FileDialogService {
 } // namespace
 
 EditorModel::EditorModel(EditorState& state, AppServices& services, QObject* parent)
-    : QObject(parent), document_(state), services_(services) {}
+    : QObject(parent), document_(state, json_), services_(services) {}
 
 EditorModel::~EditorModel() = default;
 

@@ -9,6 +9,7 @@
 #include "document/Flow.h"
 #include "editor/EditorState.h"
 #include "language/Messages.h"
+#include "qt/QtJsonParser.h"
 #include "window/main/AppServices.h"
 
 #include <QObject>
@@ -99,6 +100,7 @@ class EditorModel : public QObject {
     void recordStep();
     void continueFlow();
 
+    QtJsonParser json_; // the window reads JSON with Qt's parser
     Document document_;
     AppServices& services_;
     std::unique_ptr<Flow> pending_; // a flow waiting for its transfer

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "editor/EditorImage.h"
+#include "document/EditorImage.h"
 
 #include "editor/DialogState.h"
 #include "editor/EditorOps.h"
