@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "radio/Conversions.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <locale>
 #include <sstream>
 
@@ -17,10 +19,22 @@ bool isDigit(char c) {
 
 // Numbers are read and written independently of the C locale's decimal point (the window
 // program runs under the user's locale). Where the standard library converts floating point
-// with <charconv> that is used; older libraries (the WebAssembly build's) get the same
-// correctly rounded conversions from streams in the classic locale.
+// with <charconv> that is used. The WebAssembly build's C library knows the C locale alone: its
+// strtod and snprintf give the same correctly rounded conversions without the weight of the
+// streams. Other libraries get them from streams in the classic locale.
 #if defined(__cpp_lib_to_chars) && __cpp_lib_to_chars >= 201611L
 #define TLV_FLOATING_CHARCONV 1
+#elif defined(__EMSCRIPTEN__)
+#define TLV_C_LOCALE_ONLY 1
+#endif
+
+#ifdef TLV_C_LOCALE_ONLY
+// `text` read whole by the C library; false when it is out of a double's range.
+bool readWhole(const std::string& text, double& value) {
+    errno = 0;
+    value = std::strtod(text.c_str(), nullptr);
+    return errno != ERANGE;
+}
 #endif
 
 enum class Parsed { Number, NotANumber, OutOfRange };
@@ -46,10 +60,14 @@ Parsed parseFixed(std::string_view text, double& value) {
             return Parsed::NotANumber;
     }
     if (!digits) return Parsed::NotANumber;
+#ifdef TLV_C_LOCALE_ONLY
+    return readWhole(std::string(text), value) ? Parsed::Number : Parsed::OutOfRange;
+#else
     std::istringstream in{std::string(text)};
     in.imbue(std::locale::classic());
     in >> value;
     return in.fail() ? Parsed::OutOfRange : Parsed::Number;
+#endif
 #endif
 }
 
@@ -59,6 +77,10 @@ std::string formatFloating(double value, int decimals, bool scientific) {
     const auto format = scientific ? std::chars_format::scientific : std::chars_format::fixed;
     auto written = std::to_chars(text, text + sizeof text, value, format, decimals);
     return std::string(text, written.ptr);
+#elif defined(TLV_C_LOCALE_ONLY)
+    char text[400];
+    std::snprintf(text, sizeof text, scientific ? "%.*e" : "%.*f", decimals, value);
+    return text;
 #else
     std::ostringstream out;
     out.imbue(std::locale::classic());
@@ -86,6 +108,8 @@ double RealRemainder(double d, double v) {
     double rounded = quotient;
 #ifdef TLV_FLOATING_CHARCONV
     std::from_chars(text.data(), text.data() + text.size(), rounded, std::chars_format::scientific);
+#elif defined(TLV_C_LOCALE_ONLY)
+    readWhole(text, rounded);
 #else
     std::istringstream in{text};
     in.imbue(std::locale::classic());
