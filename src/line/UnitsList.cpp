@@ -164,7 +164,7 @@ bool SetUnitsColumn(ImportChanges& changes, const std::string& name, const std::
 
 Unit CheckUnit(int row, const std::vector<std::pair<std::string, std::string>>& cells,
                const EditorState& base, Language language, UnitsReport& report) {
-    Unit unit{row, {}, base};
+    Unit unit{row, {}, {}};
     ImportChanges changes;
     std::vector<std::pair<std::string, ImportPlace>> places; // column, its place
     for (const auto& [column, cell] : cells) {
@@ -184,8 +184,12 @@ Unit CheckUnit(int row, const std::vector<std::pair<std::string, std::string>>& 
             place.channel = static_cast<int>(index) + 1;
         places.emplace_back(column, place);
     }
+    // The row is applied through the editor's rules to a copy of the base; the radio data are
+    // what the line keeps of it.
+    EditorState applied = base;
     ImportReport checked;
-    ApplyImport(unit.editor, changes, language, checked);
+    ApplyImport(applied, changes, language, checked);
+    unit.radio = applied.radio();
     for (const ImportIssue& issue : checked.errors)
         report.errors.push_back({row, columnOf(issue, places), issue.message});
     for (const ImportIssue& issue : checked.notes)
@@ -198,7 +202,7 @@ void CheckDistinctIdentities(const std::vector<Unit>& units, Language language,
     for (const char* name : {"IdCode", "PttIdStartCode", "PttIdEndCode"}) {
         std::map<std::string, int> firstRow; // value -> row
         for (const Unit& unit : units) {
-            const std::string value = SettingText(unit.editor.radio(), name);
+            const std::string value = SettingText(unit.radio, name);
             bool given = false;
             for (const auto& [column, cell] : unit.values)
                 given = given || column == name || column == std::string("settings.") + name;

@@ -17,11 +17,11 @@
 namespace tlv {
 
 // One radio's row: the cells given (column and text, empty cells left out: they keep the base's
-// value) and the base with them applied.
+// value) and the radio data of the base with them applied, which the radio gets.
 struct Unit {
     int row = 0;
     std::vector<std::pair<std::string, std::string>> values;
-    EditorState editor;
+    RadioData radio;
 };
 
 // A finding in the units list; row 0 is the header or the file as a whole.

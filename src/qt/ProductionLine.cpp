@@ -200,7 +200,7 @@ void ProductionLine::serve(std::size_t index) {
     emit rowsChanged();
     station.row = row;
     station.served = true;
-    const RadioData& unit = units_[static_cast<std::size_t>(row - 1)].editor.radio();
+    const RadioData& unit = units_[static_cast<std::size_t>(row - 1)].radio;
     const Language language = options_.language;
     radio->transfer = std::make_unique<TransferController>(radio->link, radio->box,
                                                            [language] { return language; });

@@ -42,7 +42,7 @@ TEST_F(UnitsListTest, EachRowGivesTheBaseWithItsOwnValues) {
              "\r\n");
     ASSERT_TRUE(report.ok()) << ::testing::PrintToString(issueLines(report));
     ASSERT_EQ(units.size(), 2u);
-    const RadioData& first = units[0].editor.radio();
+    const RadioData& first = units[0].radio;
     EXPECT_EQ(first.codes.idCode, "101");
     EXPECT_EQ(first.codes.pttIdStartCode, "*101#");
     EXPECT_EQ(first.codes.pttIdEndCode, "#END") << "a column not given keeps the base's value";
@@ -50,7 +50,7 @@ TEST_F(UnitsListTest, EachRowGivesTheBaseWithItsOwnValues) {
     EXPECT_EQ(first.embeddedTexts[1], "ACME");
     EXPECT_EQ(SettingNumber(first, "VoxGain"), 3);
     EXPECT_EQ(FrequencyValue(first.channels[0].rx), "446.00625");
-    const RadioData& second = units[1].editor.radio();
+    const RadioData& second = units[1].radio;
     EXPECT_EQ(second.codes.idCode, "102");
     EXPECT_EQ(SettingNumber(second, "VoxGain"), SettingNumber(base.radio(), "VoxGain"))
         << "an empty cell keeps the base's value";
