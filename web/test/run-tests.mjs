@@ -305,8 +305,9 @@ const transferCases = {
       [["--stop-after", "5"], {}, /^The read stopped after block 5 of \d+\.$/],
       [[], { pullAfter: 8 + 68 * 3 + 1 }, /^The port was lost: /],
     ];
-    for (const [args, cable, cause] of failures) {
-      await withRadio(env, ["--load", source, ...args], async (radio, bridge) => {
+    // Each failure on its own radio and page, side by side: their time-outs run at once.
+    await Promise.all(failures.map(([args, cable, cause]) =>
+      withRadio(env, ["--load", source, ...args], async (radio, bridge) => {
         Object.assign(bridge, cable);
         const page = await transferPage(env, bridge);
         const before = await tableTexts(page);
@@ -318,8 +319,7 @@ const transferCases = {
         assert.deepEqual(await tableTexts(page), before, args.join(" "));
         assert.equal(await page.evaluate(() => window.tlvPage.currentDocument.modified()), false);
         await page.close();
-      });
-    }
+      })));
   },
 
   async "failed writes end with the window program's causes and leave the editor as it was"(env) {
@@ -329,8 +329,9 @@ const transferCases = {
       [["--stop-after", "5"], {}, /^The write stopped after block 5 of \d+\.[\s\S]*write it again!$/],
       [[], { pullAfter: 8 + 1 + 1 + 3 }, /^The port was lost: [\s\S]*write it again!$/],
     ];
-    for (const [args, cable, cause] of failures) {
-      await withRadio(env, args, async (radio, bridge) => {
+    // Each failure on its own radio and page, side by side: their time-outs run at once.
+    await Promise.all(failures.map(([args, cable, cause]) =>
+      withRadio(env, args, async (radio, bridge) => {
         Object.assign(bridge, cable);
         const page = await transferPage(env, bridge);
         await openFile(page, source);
@@ -357,8 +358,7 @@ const transferCases = {
           assert.deepEqual(readFileSync(backup), readFileSync(saved));
         }
         await page.close();
-      });
-    }
+      })));
   },
 };
 Object.assign(cases, transferCases);
